@@ -1,0 +1,11 @@
+#include "platform/clock.h"
+
+QString Clock::dateText() const
+{
+    return now().toString(QStringLiteral("yyyy/MM/dd"));
+}
+
+QString Clock::stampText() const
+{
+    return now().toString(QStringLiteral("yyyyMMddHHmmss"));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// The standard file-open dialog.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // Asks for one existing image file (title "イメージファイル　選択",
+    // one type "画像" listing *.JP*). Host path, or nullopt when cancelled.
+    virtual std::optional<QString> chooseImageFile(QWidget* parent) = 0;
+};
+
+class QtFileDialogs : public FileDialogs {
+public:
+    std::optional<QString> chooseImageFile(QWidget* parent) override;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/drive_map.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The file system as the program sees it: Windows path texts with a drive
+// letter and "\" separators ("C:\A_IMAGE\CLASS_23\IMGMAIN.TXT"), translated
+// to host paths at the last moment through the drive map. Existing path
+// components are found without regard to letter case; a doubled "\" is
+// accepted. Every operation reports failure instead of throwing.
+class FileSystem {
+public:
+    explicit FileSystem(DriveMap drives);
+
+    const DriveMap& drives() const { return m_drives; }
+
+    // Host path for a drive path; empty when the text names no mapped drive.
+    QString hostPath(const QString& drivePath) const;
+    // Drive path for a host path, by the longest matching drive folder.
+    QString drivePath(const QString& hostPath) const;
+
+    // Names (not paths) of the ordinary files directly in folder whose names
+    // match pattern ("*.JP*", "*.*"), letters compared without regard to case,
+    // in the order the file system returns them. Hidden files and directories
+    // are left out. A folder that cannot be listed gives an empty list.
+    QStringList listFiles(const QString& folder, const QString& pattern) const;
+
+    bool exists(const QString& path) const;
+    bool isDirectory(const QString& path) const;
+    // Copies from to to, replacing a file of that name.
+    bool copyFile(const QString& from, const QString& to) const;
+    bool removeFile(const QString& path) const;
+    // Makes one directory; false when it exists already or cannot be made.
+    bool makeDirectory(const QString& path) const;
+    // Removes an empty directory.
+    bool removeDirectory(const QString& path) const;
+
+    // Whole-file code page 932 text with CR LF (see cp932_text.h).
+    std::optional<QStringList> readTextLines(const QString& path) const;
+    // Replaces the file atomically; on failure the old file stays whole and
+    // errorString holds why.
+    bool writeTextLines(const QString& path, const QStringList& lines,
+                        QString* errorString = nullptr) const;
+
+private:
+    DriveMap m_drives;
+};
+
+// True when name matches a wildcard pattern the way the program's listings do:
+// "*.*" matches every name; otherwise the part after the pattern's last "."
+// is matched against the name's extension (the text after its last ".") and
+// the part before against the rest. "*.JP*" thus matches "a.jpg" and "b.JPEG"
+// but neither "c.png" nor "JPG".
+bool matchesFilePattern(const QString& name, const QString& pattern);

@@ -1,0 +1,8 @@
+#include "platform/modal_runner.h"
+
+#include <QDialog>
+
+void QtModalRunner::runModal(QDialog& dialog)
+{
+    dialog.exec();
+}

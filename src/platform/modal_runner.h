@@ -1,0 +1,16 @@
+#pragma once
+
+class QDialog;
+
+// Shows a window modally and returns when it is hidden. Tests put a scripted
+// runner in its place that works the window's controls instead.
+class ModalRunner {
+public:
+    virtual ~ModalRunner() = default;
+    virtual void runModal(QDialog& dialog) = 0;
+};
+
+class QtModalRunner : public ModalRunner {
+public:
+    void runModal(QDialog& dialog) override;
+};

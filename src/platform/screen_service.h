@@ -1,0 +1,15 @@
+#pragma once
+
+// The size of the screen the program starts on, in pixels.
+class ScreenService {
+public:
+    virtual ~ScreenService() = default;
+    virtual int widthPx() const = 0;
+    virtual int heightPx() const = 0;
+};
+
+class QtScreenService : public ScreenService {
+public:
+    int widthPx() const override;
+    int heightPx() const override;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+class MessageService;
+class ScreenService;
+class Clock;
+class FileSystem;
+class FileDialogs;
+class ModalRunner;
+class ThumbnailLoader;
+
+// The machine as the program reaches it. The application owns the real
+// services; tests hand in scripted ones.
+struct Services {
+    MessageService& messages;
+    ScreenService& screen;
+    Clock& clock;
+    FileSystem& files;
+    FileDialogs& dialogs;
+    ModalRunner& modals;
+    ThumbnailLoader& thumbnails;
+};

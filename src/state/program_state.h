@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// Every program-wide variable, under one roof. One instance per running
+// program, owned by the application and passed by reference to every window
+// and routine.
+
+inline constexpr int MaxFolderRows = 1000;
+inline constexpr int MaxPhotos = 1000;
+inline constexpr int ClassCount = 30;
+
+// Columns of a folder-table row: 0 date and count, 1 title, 2 directory name,
+// 3 remark.
+enum FolderColumn { ColDateCount = 0, ColTitle = 1, ColDirectory = 2, ColRemark = 3 };
+using FolderRow = std::array<QString, 4>;
+// Rows 1..count are used; row 0 stands for a folder opened by path.
+using FolderRows = std::array<FolderRow, MaxFolderRows + 1>;
+
+enum Form2Modes { Form2Import = 0, Form2Rename = 1, Form2MakeFolder = 999 };
+
+struct ProgramState {
+    // Screen mode
+    int ScreenWidthPx = 0;
+    int ThumbColumns = 0;
+
+    // Settings
+    QString FloppyDrive;
+    QString SaveRootSetting;
+    QString SaveBase;
+    QString SaveSubFolder;
+    QString SaveRoot;
+    QString UsageMode;
+    int PcNumber = 0;
+    QString DatabaseRoot;
+
+    // Class and folder index
+    std::array<QString, ClassCount + 1> ClassNames; // entries 1..30
+    QString ClassName;
+    QString ClassSubFolder;
+    QString ClassFolder;
+    FolderRows FolderTable;
+    int FolderCount = 0;
+    int CurrentFolderIndex = 0;
+    int FolderListTop = 0;
+    QString FolderTitle;
+    QString PhotoFolder;
+    FolderRows DbFolderTable;
+    int DbFolderCount = 0;
+
+    // Photos of the open folder (entries 1..PhotoCount)
+    std::array<QString, MaxPhotos + 1> PhotoPaths;
+    int PhotoCount = 0;
+    std::array<int, MaxPhotos + 1> PhotoMarks{};
+    int ThumbTopRow = 0;
+    int ImageWidth = 0;
+    int ImageHeight = 0;
+
+    // Operation state
+    int PickMode = 0;
+    int PickCount = 0;
+    std::array<QString, MaxPhotos + 1> SelectedPaths;
+    int SelectedCount = 0;
+    int Form2Mode = Form2Import;
+    int PrintPos = 0;
+    int SlideCount = 0;
+    int SlideIndex = 0;
+    int ClipDragX = 0;
+    int ClipDragY = 0;
+    std::array<int, 3> ClipX{};
+    std::array<int, 3> ClipY{};
+    int ClipSizeMode = 0;
+    int ClipAreaMode = 0;
+    int ClipClickCount = 0;
+
+    // Clears the marks of photos 1..count.
+    void clearMarks(int count);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cmath>
+
+// Conversion of a number to an integer as the program's arithmetic does it:
+// to the nearest integer, a half going to the even neighbour.
+inline int roundHalfEven(double value)
+{
+    return static_cast<int>(std::nearbyint(value));
+}

@@ -1,0 +1,25 @@
+#include "support/scripted_services.h"
+
+#include <QDialog>
+#include <gtest/gtest.h>
+
+bool ScriptedMessages::askYesNo(const QString& text)
+{
+    shown << text;
+    if (answers.empty()) {
+        ADD_FAILURE() << "unscripted question: " << text.toStdString();
+        return false;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void ScriptedModals::runModal(QDialog& dialog)
+{
+    ++opened;
+    dialog.show();
+    if (script)
+        script(dialog);
+    dialog.hide();
+}

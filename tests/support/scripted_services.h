@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_service.h"
+#include "platform/modal_runner.h"
+#include "platform/screen_service.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// Message boxes that answer from a script and record what they showed.
+class ScriptedMessages : public MessageService {
+public:
+    void inform(const QString& text) override { shown << text; }
+    bool askYesNo(const QString& text) override;
+    void beep() override { ++beeps; }
+
+    // Answers for the next questions, in order; an unscripted question fails
+    // the test and is answered No.
+    std::deque<bool> answers;
+    QStringList shown; // every message and question, in order
+    int beeps = 0;
+};
+
+class FixedScreen : public ScreenService {
+public:
+    explicit FixedScreen(int width = 1024, int height = 768) : width(width), height(height) {}
+    int widthPx() const override { return width; }
+    int heightPx() const override { return height; }
+    int width;
+    int height;
+};
+
+class FixedClock : public Clock {
+public:
+    QDateTime now() const override { return time; }
+    QDateTime time{QDate(2002, 6, 15), QTime(9, 30, 12)};
+};
+
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    std::optional<QString> chooseImageFile(QWidget*) override
+    {
+        ++opened;
+        return nextChoice;
+    }
+    std::optional<QString> nextChoice; // host path, or nullopt for a cancel
+    int opened = 0;
+};
+
+// Instead of waiting for the user, runs the script on the dialog; the script
+// works the dialog's controls as the user would.
+class ScriptedModals : public ModalRunner {
+public:
+    void runModal(QDialog& dialog) override;
+    std::function<void(QDialog&)> script;
+    int opened = 0;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "platform/drive_map.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "platform/thumbnail_loader.h"
+#include "state/program_state.h"
+#include "support/scripted_services.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A fresh program state with scripted services and drives in a temporary
+// folder: every drive letter but Z: is a folder under root.
+struct TestRig {
+    explicit TestRig(int screenWidth = 1024);
+
+    // Host path of a drive path, for checking files on disk.
+    QString host(const QString& drivePath) const { return files.hostPath(drivePath); }
+
+    QTemporaryDir root;
+    FileSystem files;
+    ScriptedMessages messages;
+    FixedScreen screen;
+    FixedClock clock;
+    ScriptedFileDialogs dialogs;
+    ScriptedModals modals;
+    ThumbnailLoader thumbnails;
+    Services services;
+    ProgramState state;
+};
+
+// The rig with a loaded main window.
+struct FormRig : TestRig {
+    explicit FormRig(int screenWidth = 1024);
+
+    std::unique_ptr<Form1> form;
+    Program program;
+};

@@ -15,17 +15,20 @@ public:
     // <AppDataLocation>/drives.
     static QString standardDefaultRoot();
 
+    // Letters are taken without regard to case; anything but A to Z is ignored.
     void setDrive(QChar letter, const QString& hostFolder);
     // Reads "X: /host/folder" lines (UTF-8); returns false when the file
-    // cannot be read. Lines that do not parse are skipped.
+    // cannot be read. Lines that do not parse are skipped. A relative folder
+    // is taken from the folder that holds the file.
     bool loadOverrides(const QString& drivesTxtHostPath);
 
-    // The host folder of letter, without a trailing "/" except for the root.
+    // The host folder of letter, without a trailing "/" except for the root;
+    // empty for anything but A to Z.
     QString hostFolder(QChar letter) const;
     // True when the letter has no override and its default folder is used.
     bool isDefault(QChar letter) const;
-    // All letters with their host folders, overrides and defaults of the
-    // letters that have been asked for.
+    // Letters with their host folders: every override, and the defaults whose
+    // folders exist (Z: always; the others once they have been made).
     QMap<QChar, QString> knownFolders() const;
 
 private:

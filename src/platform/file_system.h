@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // The file system as the program sees it: Windows path texts with a drive

@@ -11,7 +11,8 @@ QString classDisplayName(int index)
 {
     const int grade = index / 5 + 1;
     const int klass = index % 5 + 1;
-    return QString(fullWidthDigit(grade)) + u"年" + fullWidthDigit(klass) + u"組";
+    return QString(fullWidthDigit(grade)) + QStringLiteral("年") + fullWidthDigit(klass) +
+           QStringLiteral("組");
 }
 
 QString classFolderName(int index)

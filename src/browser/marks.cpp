@@ -1,0 +1,41 @@
+#include "browser/marks.h"
+
+#include "browser/thumbnail_caption.h"
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "platform/picture_box.h"
+#include "state/program_state.h"
+#include "state/screen_mode.h"
+
+void DrawMarkCaptions(Program& program)
+{
+    ProgramState& state = program.state;
+    const PageRange page = currentPage(state);
+    const bool large = isLargeGrid(state.ScreenWidthPx);
+    const QSize lastPicture = cellLayoutSize({}, state);
+    PictureBox& panel = *program.form.Picture1;
+    for (int index = 0; index < page.count; ++index) {
+        const int number = page.first + index + 1;
+        const ThumbCell cell = thumbCell(large, index % state.ThumbColumns,
+                                         index / state.ThumbColumns, lastPicture);
+        drawCaption(panel, cell, number, state.PhotoMarks[number] != 0);
+    }
+    panel.update();
+}
+
+int onThumbnailMouseDown(Program& program, Qt::MouseButton button, QPoint pos)
+{
+    ProgramState& state = program.state;
+    if (state.PickMode > 0)
+        return 0;
+    const int number =
+        photoNumberAt(pos, isLargeGrid(state.ScreenWidthPx), state.ThumbColumns, state.ThumbTopRow,
+                      state.PhotoCount, QSize(state.ImageWidth, state.ImageHeight));
+    if (number == 0)
+        return 0;
+    if (button == Qt::RightButton)
+        return number;
+    state.PhotoMarks[number] = state.PhotoMarks[number] ? 0 : 1;
+    DrawMarkCaptions(program);
+    return 0;
+}

@@ -1,0 +1,76 @@
+#include "browser/thumbnail_page.h"
+
+#include "browser/thumbnail_caption.h"
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "platform/file_system.h"
+#include "platform/picture_box.h"
+#include "platform/services.h"
+#include "platform/thumbnail_loader.h"
+#include "state/program_state.h"
+#include "state/screen_mode.h"
+
+#include <QLabel>
+
+namespace {
+const QColor PanelBackground(255, 255, 192);
+const QRect WholePanel(0, 0, 901, 901);
+} // namespace
+
+void DrawFolderTitle(Program& program)
+{
+    PictureBox& panel = *program.form.Picture1;
+    const bool large = isLargeGrid(program.state.ScreenWidthPx);
+    panel.fillRect(titleBox(large), Qt::white);
+    panel.drawBox(titleBox(large), Qt::black);
+    panel.setForeColor(Qt::black);
+    panel.setCurrentPos(titleTextPos(large));
+    panel.print(program.state.FolderTitle);
+}
+
+void DrawThumbnailPage(Program& program)
+{
+    ProgramState& state = program.state;
+    Form1& form = program.form;
+    PictureBox& panel = *form.Picture1;
+
+    panel.fillRect(WholePanel, PanelBackground);
+    form.Label1->move(313, 237);
+    form.Label1->show();
+    panel.refreshNow();
+
+    panel.fillRect(WholePanel, PanelBackground);
+    DrawFolderTitle(program);
+
+    const PageRange page = currentPage(state);
+    if (page.count > 0) {
+        const bool large = isLargeGrid(state.ScreenWidthPx);
+        const int columns = state.ThumbColumns;
+        std::vector<ThumbnailRequest> requests;
+        requests.reserve(page.count);
+        for (int i = 1; i <= page.count; ++i) {
+            requests.push_back({program.services.files.hostPath(state.PhotoPaths[page.first + i]),
+                                thumbWidth(large), large ? LargeThumbHeight : 0});
+        }
+        program.services.thumbnails.loadPage(requests, [&](int index, const Thumbnail& thumb) {
+            const int number = page.first + index + 1;
+            if (thumb.photoSize.isValid()) {
+                state.ImageWidth = thumb.photoSize.width();
+                state.ImageHeight = thumb.photoSize.height();
+            }
+            const ThumbCell cell = thumbCell(large, index % columns, index / columns,
+                                             cellLayoutSize(thumb.photoSize, state));
+            drawCaption(panel, cell, number, state.PhotoMarks[number] != 0);
+            if (!thumb.image.isNull())
+                panel.stretchFrom(thumb.image, thumb.image.rect(), cell.picture());
+            panel.refreshNow();
+        });
+    }
+    form.Label1->hide();
+}
+
+void onThumbnailScroll(Program& program, int position)
+{
+    program.state.ThumbTopRow = position;
+    DrawThumbnailPage(program);
+}

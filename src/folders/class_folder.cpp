@@ -1,0 +1,38 @@
+#include "folders/class_folder.h"
+
+#include "browser/folder_list.h"
+#include "library/index_file.h"
+#include "library/library_paths.h"
+#include "library/load_folder.h"
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "platform/picture_box.h"
+#include "platform/services.h"
+#include "state/program_state.h"
+
+#include <QLabel>
+
+void showClassFolderPanels(Program& program)
+{
+    Form1& form = program.form;
+    form.Picture3->hide();
+    form.Picture1->show();
+    form.Picture2->show();
+    form.Label3->setText(program.state.ClassName);
+    form.Label3->adjustSize();
+}
+
+void openClassFolder(Program& program)
+{
+    ProgramState& state = program.state;
+    state.FolderCount =
+        readIndex(program.services.files, indexPathOf(state.ClassFolder), state.FolderTable);
+    state.FolderListTop = 0;
+    if (state.FolderCount > 0) {
+        state.CurrentFolderIndex = 1;
+        state.PhotoFolder = photoFolderOfRow(state, 1);
+    }
+    DrawFolderList(program);
+    LoadFolder(program);
+    program.form.showFolderCommands();
+}

@@ -1,0 +1,50 @@
+#include "library/load_folder.h"
+
+#include "browser/folder_list.h"
+#include "browser/thumbnail_page.h"
+#include "library/index_file.h"
+#include "library/library_paths.h"
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "state/program_state.h"
+#include "state/rounding.h"
+
+#include <QScrollBar>
+
+QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int limit)
+{
+    QStringList paths;
+    if (folder.isEmpty())
+        return paths;
+    const QStringList names = files.listFiles(folder, QStringLiteral("*.JP*"));
+    for (const QString& name : names) {
+        if (paths.size() == limit)
+            break;
+        paths << joinPath(folder, name);
+    }
+    return paths;
+}
+
+void LoadFolder(Program& program)
+{
+    ProgramState& state = program.state;
+    const QStringList paths = listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos);
+    state.PhotoCount = int(paths.size());
+    for (int i = 0; i < state.PhotoCount; ++i)
+        state.PhotoPaths[i + 1] = paths[i];
+
+    program.form.VScroll1->setMaximum(roundHalfEven(state.PhotoCount / 3.0));
+    DrawThumbnailPage(program);
+
+    FolderRow& row = state.FolderTable[state.CurrentFolderIndex];
+    if (storedPhotoCount(row[ColDateCount]) == state.PhotoCount)
+        return;
+    row[ColDateCount] = dateAndCount(program.services.clock.dateText(), state.PhotoCount);
+    if (!writeIndex(program.services.files, state.ClassFolder, state.FolderTable,
+                    state.FolderCount))
+        return;
+    DrawFolderList(program);
+}

@@ -1,0 +1,126 @@
+#include "platform/cp932_text.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+const char* const CodecName = "windows-31j";
+constexpr char16_t Replacement = 0xFFFD;
+
+// ICU's table for this code page moves the control codes 0x1A, 0x1C and 0x7F
+// the IBM way and reports a single invalid byte as U+001A, where Windows keeps
+// the controls as they are. None of them is ever the second byte of a
+// character, so text is converted in runs between them and they pass through.
+bool passesThrough(char16_t code) {
+    return code == 0x1A || code == 0x1C || code == 0x7F;
+}
+
+QString decodeRun(QByteArrayView bytes) {
+    // The decoder drops a first byte left without its second at the end of the
+    // input; a closing space makes it report that byte, and is then taken off.
+    QStringDecoder decoder(CodecName, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes.toByteArray() + ' ');
+    text.chop(1);
+    text.replace(QChar(0x1A), QChar(Replacement));
+    return text;
+}
+
+// A character the code page lacks is written as "?".
+QByteArray encodeEachCharacter(QStringView text) {
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
+        QStringEncoder encoder(CodecName, QStringEncoder::Flag::Stateless);
+        const QByteArray character = encoder.encode(text.sliced(i, length));
+        bytes += encoder.hasError() ? QByteArrayLiteral("?") : character;
+        i += length;
+    }
+    return bytes;
+}
+
+QByteArray encodeRun(QStringView text) {
+    QStringEncoder encoder(CodecName, QStringEncoder::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    return encoder.hasError() ? encodeEachCharacter(text) : bytes;
+}
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines << text.mid(start);
+    return lines;
+}
+
+} // namespace
+
+QString decodeCp932(const QByteArray& bytes) {
+    QString text;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        if (i < bytes.size() && !passesThrough(uchar(bytes[i])))
+            continue;
+        text += decodeRun(QByteArrayView(bytes).sliced(start, i - start));
+        if (i < bytes.size())
+            text += QChar(uchar(bytes[i]));
+        start = i + 1;
+    }
+    return text;
+}
+
+QByteArray encodeCp932(const QString& text) {
+    QByteArray bytes;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !passesThrough(text[i].unicode()))
+            continue;
+        bytes += encodeRun(QStringView(text).sliced(start, i - start));
+        if (i < text.size())
+            bytes += char(text[i].unicode());
+        start = i + 1;
+    }
+    return bytes;
+}
+
+bool canEncodeCp932(const QString& text) {
+    QStringEncoder encoder(CodecName, QStringEncoder::Flag::Stateless);
+    [[maybe_unused]] const QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError();
+}
+
+std::optional<QStringList> readCp932Lines(const QString& hostPath) {
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return splitLines(decodeCp932(file.readAll()));
+}
+
+bool writeCp932Lines(const QString& hostPath, const QStringList& lines, QString* errorString) {
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    const QByteArray bytes = encodeCp932(text);
+    QSaveFile file(hostPath);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (errorString) {
+        const QString reason = file.errorString();
+        *errorString = QStringLiteral("Cannot write %1").arg(hostPath) +
+                       (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+    }
+    return false;
+}

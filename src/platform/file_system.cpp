@@ -1,0 +1,247 @@
+#include "platform/file_system.h"
+
+#include "platform/cp932_text.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+struct DrivePathParts {
+    QChar letter;
+    QStringList names;
+};
+
+// "." and ".." are resolved on the text, as Windows does, so a path never
+// climbs out of its drive folder.
+std::optional<DrivePathParts> splitDrivePath(const QString& drivePath) {
+    if (drivePath.size() < 2 || drivePath.at(1) != u':')
+        return std::nullopt;
+    const QChar letter = drivePath.at(0).toUpper();
+    if (letter < u'A' || letter > u'Z')
+        return std::nullopt;
+    DrivePathParts parts{letter, {}};
+    const QString rest = drivePath.mid(2).replace(u'/', u'\\');
+    for (const QString& name : rest.split(u'\\', Qt::SkipEmptyParts)) {
+        if (name == u".")
+            continue;
+        if (name == u"..") {
+            if (!parts.names.isEmpty())
+                parts.names.removeLast();
+            continue;
+        }
+        parts.names << name;
+    }
+    return parts;
+}
+
+QString joined(const QString& folder, const QString& name) {
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+// The name of the entry of folder that matches name without regard to case:
+// the exact spelling when it exists, else the first such entry by name order.
+std::optional<QString> existingSpelling(const QString& folder, const QString& name) {
+    if (QFileInfo::exists(joined(folder, name)))
+        return name;
+    std::optional<QString> found;
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString entry = entries.fileName();
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && (!found || entry < *found))
+            found = entry;
+    }
+    return found;
+}
+
+std::optional<QString> pathBelow(const QString& path, const QString& folder) {
+    if (folder == u"/")
+        return path.mid(1);
+    if (path == folder)
+        return QString();
+    if (path.startsWith(folder) && path.at(folder.size()) == u'/')
+        return path.mid(folder.size() + 1);
+    return std::nullopt;
+}
+
+// Windows refuses to overwrite a file marked read-only; the owner's write bit
+// stands for that mark, so the rule also holds for root.
+bool isReadOnly(const QFileInfo& file) {
+    return !file.isWritable() || !file.permission(QFileDevice::WriteOwner);
+}
+
+// "*" stands for any run of characters and "?" for any one; letters are
+// compared without regard to case.
+bool matchesWildcard(QStringView text, QStringView pattern) {
+    qsizetype t = 0;
+    qsizetype p = 0;
+    qsizetype starPattern = -1;
+    qsizetype starText = 0;
+    while (t < text.size()) {
+        if (p < pattern.size() &&
+            (pattern[p] == u'?' || pattern[p].toCaseFolded() == text[t].toCaseFolded())) {
+            ++t;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == u'*') {
+            starPattern = p++;
+            starText = t;
+        } else if (starPattern >= 0) {
+            p = starPattern + 1;
+            t = ++starText;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace
+
+FileSystem::FileSystem(DriveMap drives) : m_drives(std::move(drives)) {}
+
+QString FileSystem::hostPath(const QString& drivePath) const {
+    const auto parts = splitDrivePath(drivePath);
+    if (!parts)
+        return {};
+    QString path = m_drives.hostFolder(parts->letter);
+    if (m_drives.isDefault(parts->letter))
+        QDir().mkpath(path);
+    bool existing = true;
+    for (const QString& name : parts->names) {
+        const auto spelling = existing ? existingSpelling(path, name) : std::nullopt;
+        existing = spelling.has_value();
+        path = joined(path, spelling.value_or(name));
+    }
+    return path;
+}
+
+QString FileSystem::drivePath(const QString& hostPath) const {
+    if (hostPath.isEmpty())
+        return {};
+    const QString path = QDir::cleanPath(QFileInfo(hostPath).absoluteFilePath());
+    QChar bestLetter;
+    QString bestRest;
+    qsizetype bestLength = -1;
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
+        const QString folder = m_drives.hostFolder(letter);
+        for (const QString& spelling : {folder, QFileInfo(folder).canonicalFilePath()}) {
+            if (spelling.isEmpty() || spelling.size() <= bestLength)
+                continue;
+            if (const auto rest = pathBelow(path, spelling)) {
+                bestLetter = letter;
+                bestRest = *rest;
+                bestLength = spelling.size();
+            }
+        }
+    }
+    return bestLetter + QStringLiteral(":\\") + bestRest.replace(u'/', u'\\');
+}
+
+QStringList FileSystem::listFiles(const QString& folder, const QString& pattern) const {
+    const QString host = hostPath(folder);
+    if (host.isEmpty())
+        return {};
+    QStringList names;
+    QDirIterator entries(host, QDir::Files | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        if (matchesFilePattern(entries.fileName(), pattern))
+            names << entries.fileName();
+    }
+    return names;
+}
+
+bool FileSystem::exists(const QString& path) const {
+    const QString host = hostPath(path);
+    return !host.isEmpty() && QFileInfo::exists(host);
+}
+
+bool FileSystem::isDirectory(const QString& path) const {
+    const QString host = hostPath(path);
+    return !host.isEmpty() && QFileInfo(host).isDir();
+}
+
+bool FileSystem::copyFile(const QString& from, const QString& to) const {
+    const QString source = hostPath(from);
+    const QString target = hostPath(to);
+    if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).isFile())
+        return false;
+    const QFileInfo targetInfo(target);
+    if (targetInfo.exists() && (!targetInfo.isFile() || isReadOnly(targetInfo)))
+        return false;
+
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly))
+        return false;
+    // The copy is written beside the target and renamed over it at the end,
+    // so a failed read leaves an older file of that name whole.
+    QSaveFile output(target);
+    if (!output.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = input.read(buffer.data(), buffer.size());
+        if (read < 0)
+            return false;
+        if (read == 0)
+            break;
+        if (output.write(buffer.constData(), read) != read)
+            return false;
+    }
+    return output.commit();
+}
+
+bool FileSystem::removeFile(const QString& path) const {
+    const QString host = hostPath(path);
+    return !host.isEmpty() && !QFileInfo(host).isDir() && QFile::remove(host);
+}
+
+bool FileSystem::makeDirectory(const QString& path) const {
+    const auto parts = splitDrivePath(path);
+    return parts && !parts->names.isEmpty() && QDir().mkdir(hostPath(path));
+}
+
+bool FileSystem::removeDirectory(const QString& path) const {
+    const auto parts = splitDrivePath(path);
+    return parts && !parts->names.isEmpty() && QDir().rmdir(hostPath(path));
+}
+
+std::optional<QStringList> FileSystem::readTextLines(const QString& path) const {
+    const QString host = hostPath(path);
+    if (host.isEmpty())
+        return std::nullopt;
+    return readCp932Lines(host);
+}
+
+bool FileSystem::writeTextLines(const QString& path, const QStringList& lines,
+                                QString* errorString) const {
+    const QString host = hostPath(path);
+    if (host.isEmpty()) {
+        if (errorString)
+            *errorString = QStringLiteral("No drive in path \"%1\"").arg(path);
+        return false;
+    }
+    return writeCp932Lines(host, lines, errorString);
+}
+
+bool matchesFilePattern(const QString& name, const QString& pattern) {
+    if (pattern == u"*.*")
+        return true;
+    const qsizetype patternDot = pattern.lastIndexOf(u'.');
+    if (patternDot < 0)
+        return matchesWildcard(name, pattern);
+    const qsizetype nameDot = name.lastIndexOf(u'.');
+    if (nameDot < 0)
+        return false;
+    return matchesWildcard(QStringView(name).left(nameDot),
+                           QStringView(pattern).left(patternDot)) &&
+           matchesWildcard(QStringView(name).mid(nameDot + 1),
+                           QStringView(pattern).mid(patternDot + 1));
+}

@@ -1,0 +1,202 @@
+#include "browser/marks.h"
+#include "browser/thumbnail_geometry.h"
+#include "browser/thumbnail_page.h"
+#include "library/load_folder.h"
+#include "platform/picture_box.h"
+#include "support/test_data.h"
+#include "support_library/library_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor PanelBackground(255, 255, 192);
+const QColor Yellow(255, 255, 0);
+const QColor Blue(0, 0, 255);
+
+class ThumbnailPage : public ::testing::Test {
+protected:
+    explicit ThumbnailPage(int screenWidth = 1024) : rig(screenWidth) {}
+
+    void openPhotos(int count, QSize size = {320, 240})
+    {
+        const QString folder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+        rig.makePhotos(folder, count, size);
+        rig.state.PhotoFolder = folder;
+        LoadFolder(rig.program);
+    }
+    // The photo whose colour fills the picture of a cell, 0 for none.
+    int photoShownIn(const ThumbCell& cell, int candidates) const
+    {
+        const QColor shown = rig.panelColourAt(cell.picture().center());
+        for (int n = 1; n <= candidates; ++n) {
+            if (nearColour(shown, LibraryRig::photoColour(n)))
+                return n;
+        }
+        return 0;
+    }
+
+    LibraryRig rig;
+};
+
+TEST_F(ThumbnailPage, LargeGridDrawsTwentyFiveCellsInOrder)
+{
+    openPhotos(30);
+    EXPECT_EQ(rig.state.PhotoCount, 30);
+    for (int index = 0; index < 25; ++index) {
+        const ThumbCell cell = thumbCell(true, index % 5, index / 5, {});
+        EXPECT_EQ(photoShownIn(cell, 30), index + 1) << index;
+        EXPECT_EQ(rig.panelColourAt(cell.captionBar().topRight() + QPoint(-2, 2)), Yellow);
+    }
+    EXPECT_EQ(rig.panelColourAt({158, 171}), Qt::black); // the frame's corner
+    EXPECT_EQ(rig.panelColourAt({300, 174}), Yellow);
+    EXPECT_EQ(rig.state.ImageWidth, 320);
+    EXPECT_EQ(rig.state.ImageHeight, 240);
+    EXPECT_TRUE(rig.form->Label1->isHidden());
+}
+
+TEST_F(ThumbnailPage, TitleBoxShowsTheFolderTitle)
+{
+    rig.state.FolderTitle = QStringLiteral("えんそく");
+    openPhotos(1);
+    EXPECT_EQ(rig.panelColourAt({390, 4}), Qt::black);
+    EXPECT_EQ(rig.panelColourAt({609, 31}), Qt::black);
+    EXPECT_EQ(rig.panelColourAt({600, 28}), Qt::white);
+    const QImage title = rig.form->Picture1->image().copy(QRect(398, 10, 60, 18));
+    bool hasInk = false;
+    for (int y = 0; y < title.height(); ++y)
+        for (int x = 0; x < title.width(); ++x)
+            hasInk |= title.pixelColor(x, y) != Qt::white;
+    EXPECT_TRUE(hasInk);
+}
+
+TEST_F(ThumbnailPage, ScrollRangeAndPageCorrection)
+{
+    openPhotos(30);
+    EXPECT_EQ(rig.form->VScroll1->maximum(), 10);
+    rig.form->VScroll1->setValue(10);
+    EXPECT_EQ(rig.state.ThumbTopRow, 5);
+    EXPECT_EQ(photoShownIn(thumbCell(true, 0, 0, {}), 30), 26);
+    EXPECT_EQ(photoShownIn(thumbCell(true, 4, 0, {}), 30), 30);
+    EXPECT_EQ(rig.panelColourAt(thumbCell(true, 0, 1, {}).picture().center()), PanelBackground);
+    EXPECT_EQ(rig.form->VScroll1->value(), 10);
+}
+
+TEST_F(ThumbnailPage, ScrollMaximumIsCountOverThreeRoundedHalfEven)
+{
+    for (const auto& [count, maximum] : {std::pair{10, 3}, {11, 4}, {7, 2}, {0, 0}}) {
+        rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\F%1").arg(count);
+        rig.makePhotos(rig.state.PhotoFolder, count, {32, 24});
+        LoadFolder(rig.program);
+        EXPECT_EQ(rig.form->VScroll1->maximum(), maximum) << count;
+    }
+}
+
+TEST_F(ThumbnailPage, MarkedPhotosHaveBlueBars)
+{
+    rig.state.PhotoMarks[3] = 1;
+    openPhotos(4);
+    EXPECT_EQ(rig.panelColourAt(thumbCell(true, 2, 0, {}).captionBar().topRight() + QPoint(-1, 1)),
+              Blue);
+    EXPECT_EQ(rig.panelColourAt(thumbCell(true, 3, 0, {}).captionBar().topRight() + QPoint(-1, 1)),
+              Yellow);
+}
+
+TEST_F(ThumbnailPage, EmptyFolderShowsOnlyBackgroundAndTitle)
+{
+    rig.state.ThumbTopRow = 3;
+    openPhotos(0);
+    EXPECT_EQ(rig.state.ThumbTopRow, 3);
+    EXPECT_EQ(rig.panelColourAt({200, 200}), PanelBackground);
+    EXPECT_EQ(rig.panelColourAt({400, 20}), Qt::white);
+    EXPECT_TRUE(rig.form->Label1->isHidden());
+}
+
+TEST_F(ThumbnailPage, UndecodableFilesKeepTheirCaptionAndLeaveTheSizeAlone)
+{
+    const QString folder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+    rig.makePhotos(folder, 1, {64, 48});
+    QFile junk(rig.host(folder) + QStringLiteral("/P002.JPG"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture at all");
+    junk.close();
+    QFile(rig.host(folder) + QStringLiteral("/P003.jpeg")).open(QIODevice::WriteOnly);
+    rig.state.PhotoFolder = folder;
+    LoadFolder(rig.program);
+    ASSERT_EQ(rig.state.PhotoCount, 3);
+    EXPECT_EQ(rig.state.ImageWidth, 64);
+    EXPECT_EQ(rig.state.ImageHeight, 48);
+    int drawnPictures = 0;
+    for (int index = 0; index < 3; ++index) {
+        const ThumbCell cell = thumbCell(true, index, 0, {});
+        EXPECT_EQ(rig.panelColourAt(cell.captionBar().topRight() + QPoint(-1, 1)), Yellow);
+        drawnPictures += rig.panelColourAt(cell.picture().center()) != PanelBackground;
+    }
+    EXPECT_EQ(drawnPictures, 1);
+}
+
+TEST_F(ThumbnailPage, MarksSurviveScrolling)
+{
+    openPhotos(30);
+    onThumbnailMouseDown(rig.program, Qt::LeftButton, {160, 180}); // photo 7
+    ASSERT_EQ(rig.state.PhotoMarks[7], 1);
+    rig.form->VScroll1->setValue(1);
+    // Photo 7 is now in the first row, third column.
+    EXPECT_EQ(rig.panelColourAt(thumbCell(true, 1, 0, {}).captionBar().topRight() + QPoint(-1, 1)),
+              Blue);
+    EXPECT_EQ(photoShownIn(thumbCell(true, 1, 0, {}), 30), 7);
+}
+
+class SmallThumbnailPage : public ThumbnailPage {
+protected:
+    SmallThumbnailPage() : ThumbnailPage(800) {}
+};
+
+TEST_F(SmallThumbnailPage, FourByFourWithRowsFromTheProportions)
+{
+    openPhotos(20, {640, 480});
+    const int rowTops[] = {40, 162, 283, 404};
+    for (int index = 0; index < 16; ++index) {
+        const ThumbCell cell = thumbCell(false, index % 4, index / 4, {640, 480});
+        EXPECT_EQ(cell.y, rowTops[index / 4]);
+        EXPECT_EQ(photoShownIn(cell, 20), index + 1) << index;
+    }
+    EXPECT_EQ(rig.panelColourAt({300, 4}), Qt::black);
+    EXPECT_EQ(rig.form->VScroll1->maximum(), 7);
+}
+
+TEST_F(SmallThumbnailPage, PortraitPhotosAreTaller)
+{
+    openPhotos(1, {480, 640});
+    const ThumbCell cell = thumbCell(false, 0, 0, {480, 640});
+    EXPECT_EQ(cell.height, 173);
+    EXPECT_NE(rig.panelColourAt(cell.picture().bottomLeft() + QPoint(2, -2)), PanelBackground);
+}
+
+class RealPhotoPage : public ThumbnailPage {};
+
+TEST_F(RealPhotoPage, OrientedAndBrokenFilesDrawAndTheFolderCompletes)
+{
+    REQUIRE_SHARED_TESTDATA();
+    const QString drive = QStringLiteral("Z:") + sharedTestData(QStringLiteral("jpeg/orientation"))
+                                                     .replace(u'/', u'\\');
+    rig.state.PhotoFolder = drive;
+    LoadFolder(rig.program);
+    EXPECT_GT(rig.state.PhotoCount, 20);
+    EXPECT_EQ(rig.state.ThumbTopRow, 0);
+
+    rig.state.PhotoFolder = QStringLiteral("Z:") +
+                            sharedTestData(QStringLiteral("jpeg/broken")).replace(u'/', u'\\');
+    for (int row = 0; row < 10; ++row) {
+        LoadFolder(rig.program);
+        rig.form->VScroll1->setValue(row);
+    }
+    EXPECT_GT(rig.state.PhotoCount, 20);
+    EXPECT_TRUE(rig.form->Label1->isHidden());
+}
+
+} // namespace

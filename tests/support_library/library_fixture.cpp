@@ -1,0 +1,68 @@
+#include "support_library/library_fixture.h"
+
+#include "folders/class_folder.h"
+#include "library/index_file.h"
+#include "library/library_paths.h"
+#include "platform/cp932_text.h"
+#include "platform/picture_box.h"
+#include "state/class_names.h"
+#include "state/screen_mode.h"
+
+#include <QImage>
+#include <cstdlib>
+
+LibraryRig::LibraryRig(int screenWidth) : FormRig(screenWidth)
+{
+    files.makeDirectory(QStringLiteral("C:\\A_IMAGE"));
+    files.makeDirectory(classFolder);
+    for (int i = 1; i <= ClassCount; ++i)
+        state.ClassNames[i] = classDisplayName(i - 1);
+    state.ClassFolder = classFolder;
+    state.ClassName = QStringLiteral("３年２組");
+    state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
+}
+
+QColor LibraryRig::photoColour(int n)
+{
+    return QColor::fromHsv((n * 47) % 360, 255, 100 + (n * 37) % 156);
+}
+
+QStringList LibraryRig::makePhotos(const QString& folder, int count, QSize size, int firstColour)
+{
+    files.makeDirectory(folder);
+    QStringList paths;
+    for (int i = 0; i < count; ++i) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(photoColour(firstColour + i));
+        const QString path = joinPath(folder, QStringLiteral("P%1.JPG").arg(i + 1, 3, 10, QLatin1Char('0')));
+        image.save(host(path), "JPG", 95);
+        paths << path;
+    }
+    return paths;
+}
+
+void LibraryRig::writeIndexLines(const QStringList& lines)
+{
+    writeCp932Lines(host(indexPathOf(classFolder)), lines);
+}
+
+QStringList LibraryRig::readIndexLines() const
+{
+    return readCp932Lines(host(indexPathOf(classFolder))).value_or(QStringList());
+}
+
+void LibraryRig::openClassFolder()
+{
+    ::openClassFolder(program);
+}
+
+QColor LibraryRig::panelColourAt(QPoint pos) const
+{
+    return form->Picture1->image().pixelColor(pos);
+}
+
+bool nearColour(const QColor& a, const QColor& b, int tolerance)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "support/test_rig.h"
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+
+#include <vector>
+
+// A class folder on the temporary C: drive with photo folders of solid,
+// numbered colours, so a thumbnail's pixels tell which photo it shows.
+struct LibraryRig : FormRig {
+    explicit LibraryRig(int screenWidth = 1024);
+
+    // The colour of photo n (1-based), distinct for the first few hundred.
+    static QColor photoColour(int n);
+
+    // Makes folder (a drive path) with count photos of size, named
+    // P001.JPG..; returns their drive paths.
+    QStringList makePhotos(const QString& folder, int count, QSize size = {320, 240},
+                           int firstColour = 1);
+    // Writes the class folder's index from the given lines (CR LF, CP932).
+    void writeIndexLines(const QStringList& lines);
+    QStringList readIndexLines() const;
+
+    // Opens the class folder the way choosing a class does, at row 1.
+    void openClassFolder();
+
+    // The colour in the middle of a rect of Picture1's drawing.
+    QColor panelColourAt(QPoint pos) const;
+
+    const QString classFolder = QStringLiteral("C:\\A_IMAGE\\CLASS_32");
+};
+
+// True when two colours differ by at most tolerance in every channel.
+bool nearColour(const QColor& a, const QColor& b, int tolerance = 12);

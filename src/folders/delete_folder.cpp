@@ -1,0 +1,65 @@
+#include "folders/delete_folder.h"
+
+#include "browser/folder_list.h"
+#include "browser/thumbnail_page.h"
+#include "library/index_file.h"
+#include "library/library_paths.h"
+#include "library/load_folder.h"
+#include "main_window/program.h"
+#include "platform/file_system.h"
+#include "platform/message_service.h"
+#include "platform/services.h"
+#include "state/program_state.h"
+
+#include <algorithm>
+
+namespace {
+
+// Every file goes; a sub-directory stays, and with it the folder itself.
+void removeFolderWithFiles(const FileSystem& files, const QString& folder) {
+    for (const QString& name : files.listFiles(folder, QStringLiteral("*.*")))
+        files.removeFile(joinPath(folder, name));
+    files.removeDirectory(folder);
+}
+
+void removeOpenRow(Program& program) {
+    ProgramState& state = program.state;
+    // A row whose directory name leads out of the class folder loses only its row.
+    const QString folder = photoFolderOfRow(state, state.CurrentFolderIndex);
+    if (!folder.isEmpty())
+        removeFolderWithFiles(program.services.files, folder);
+    for (int i = state.CurrentFolderIndex; i < state.FolderCount; ++i)
+        state.FolderTable[i] = state.FolderTable[i + 1];
+    state.FolderTable[state.FolderCount] = {};
+    --state.FolderCount;
+    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount);
+    // The marks belonged to the photos that are gone.
+    state.clearMarks(state.PhotoCount);
+}
+
+} // namespace
+
+void deleteOpenFolder(Program& program) {
+    ProgramState& state = program.state;
+    if (state.FolderCount == 0)
+        return;
+    if (state.CurrentFolderIndex < 1 || state.CurrentFolderIndex > state.FolderCount) {
+        program.services.messages.inform(QStringLiteral("このフォルダはけせません。"));
+        return;
+    }
+    if (program.services.messages.askYesNo(QStringLiteral("フォルダをけしていいですか。")))
+        removeOpenRow(program);
+
+    if (state.FolderCount > 0) {
+        state.CurrentFolderIndex = std::min(state.CurrentFolderIndex, state.FolderCount);
+        state.PhotoFolder = photoFolderOfRow(state, state.CurrentFolderIndex);
+    } else {
+        // The last folder went: nothing is open, so the page and title are wiped.
+        state.PhotoFolder.clear();
+        state.FolderTitle.clear();
+    }
+    LoadFolder(program);
+    DrawFolderList(program);
+    state.FolderTitle = state.FolderTable[state.CurrentFolderIndex][ColTitle];
+    DrawFolderTitle(program);
+}

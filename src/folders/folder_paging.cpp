@@ -1,0 +1,22 @@
+#include "folders/folder_paging.h"
+
+#include "browser/folder_list.h"
+#include "main_window/program.h"
+#include "state/program_state.h"
+#include "state/screen_mode.h"
+
+#include <algorithm>
+
+void pageFolderList(Program& program, int index) {
+    ProgramState& state = program.state;
+    const int pageSize = folderListRowsFor(state.ScreenWidthPx);
+    if (index == 1) {
+        if (state.FolderListTop + pageSize < state.FolderCount)
+            state.FolderListTop += pageSize;
+    } else {
+        if (state.FolderListTop >= 1)
+            state.FolderListTop -= pageSize;
+        state.FolderListTop = std::max(state.FolderListTop, 0);
+    }
+    DrawFolderList(program);
+}

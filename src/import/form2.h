@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+// The import window: one text box for a folder name, run and cancel, and an
+// instruction box at the bottom that the window's height shows or hides. The
+// same window names new folders and renames the open one; what a run does is
+// left to whoever handles runRequested().
+class Form2 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Form2(QWidget* parent = nullptr);
+
+    // The height of the whole window, frame included; the client area gets
+    // what the frame leaves of it, so a low window cuts the instruction box.
+    void setOuterHeight(int pixels);
+    int outerHeight() const { return m_outerHeight; }
+
+    // Shows how far an import has got, painted at once, since the import
+    // keeps the event loop waiting until it ends.
+    void showProgress(int copied, int found);
+
+    QLabel* Label1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Shape1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QProgressBar* ImportProgress = nullptr;
+
+signals:
+    // Command1 was clicked or Enter was pressed in Text1.
+    void runRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void fitOuterHeight();
+
+    int m_outerHeight;
+};

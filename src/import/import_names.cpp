@@ -1,0 +1,21 @@
+#include "import/import_names.h"
+
+#include "library/index_file.h"
+
+bool keepsItsName(const QString& photoName) {
+    return photoName.startsWith(QStringLiteral("200")) ||
+           photoName.startsWith(QStringLiteral("1999"));
+}
+
+QString importedName(const QString& photoName, const QString& stamp) {
+    return keepsItsName(photoName) ? photoName : stamp + u'_' + photoName;
+}
+
+FolderRow newFolderRow(const QString& date, int photoCount, const QString& title,
+                       const QString& directory) {
+    FolderRow row;
+    row[ColDateCount] = dateAndCount(date, photoCount);
+    row[ColTitle] = title;
+    row[ColDirectory] = directory;
+    return row;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "state/program_state.h"
+
+#include <QString>
+
+// Names and rows that an import gives what it brings in.
+
+// True for a photo whose name already tells when it was taken: it begins
+// with "200" or "1999".
+bool keepsItsName(const QString& photoName);
+// The name of an imported photo: its own when it keeps it, else the 14-digit
+// stamp of the import and "_" in front ("20020615093012_DSC00001.JPG").
+QString importedName(const QString& photoName, const QString& stamp);
+
+// The index row of a new folder: date and count, title, directory name and an
+// empty remark.
+FolderRow newFolderRow(const QString& date, int photoCount, const QString& title,
+                       const QString& directory);

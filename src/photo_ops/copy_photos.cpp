@@ -1,0 +1,62 @@
+#include "photo_ops/copy_photos.h"
+
+#include "browser/folder_list.h"
+#include "browser/thumbnail_page.h"
+#include "library/library_paths.h"
+#include "library/load_folder.h"
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "photo_ops/copy_files.h"
+#include "photo_ops/folder_recount.h"
+#include "photo_ops/selection.h"
+#include "platform/message_service.h"
+#include "platform/picture_box.h"
+#include "platform/services.h"
+#include "state/program_state.h"
+
+#include <QScrollBar>
+
+void startCopy(Program& program) {
+    if (!collectMarkedPhotosOrAsk(program))
+        return;
+    program.form.Picture5->show();
+    program.state.PickMode = 1;
+    program.state.PickCount = program.state.SelectedCount;
+}
+
+void completeCopy(Program& program, int destinationRow) {
+    ProgramState& state = program.state;
+    if (destinationRow < 1 || destinationRow > state.FolderCount)
+        return;
+
+    program.form.VScroll1->setValue(0);
+    // The scroll handler does this too when it runs; the destination opens on
+    // its first page either way.
+    state.ThumbTopRow = 0;
+    state.PhotoFolder = photoFolderOfRow(state, destinationRow);
+    const QStringList sources = collectedPaths(state, state.PickCount);
+    // A row whose directory lies outside the class folder gets no copies.
+    const int notCopied =
+        state.PhotoFolder.isEmpty()
+            ? int(sources.size())
+            : copyPhotosTo(program.services.files, sources, state.PhotoFolder + u'\\');
+
+    recountFolderIntoRow(program, destinationRow);
+    state.PickMode = 0;
+    state.CurrentFolderIndex = destinationRow;
+    DrawFolderList(program);
+    LoadFolder(program);
+    state.FolderTitle = state.FolderTable[destinationRow][ColTitle];
+    DrawFolderTitle(program);
+    program.form.Picture5->hide();
+
+    if (notCopied > 0)
+        program.services.messages.inform(QStringLiteral("コピーできなかったしゃしんがあります。"));
+}
+
+void cancelCopy(Program& program) {
+    program.state.PickMode = 0;
+    DrawFolderList(program);
+    LoadFolder(program);
+    program.form.Picture5->hide();
+}

@@ -1,0 +1,27 @@
+#include "photo_ops/delete_photos.h"
+
+#include "browser/folder_list.h"
+#include "library/load_folder.h"
+#include "main_window/program.h"
+#include "photo_ops/folder_recount.h"
+#include "photo_ops/selection.h"
+#include "platform/file_system.h"
+#include "platform/message_service.h"
+#include "platform/services.h"
+#include "state/program_state.h"
+
+void deletePhotos(Program& program) {
+    if (!collectMarkedPhotosOrAsk(program))
+        return;
+    if (!program.services.messages.askYesNo(
+            QStringLiteral("しゃしんをさくじょ（けす）してよろしいですか？")))
+        return;
+
+    ProgramState& state = program.state;
+    // A photo that cannot be deleted stays; the recount shows what is left.
+    for (const QString& path : collectedPaths(state, state.SelectedCount))
+        program.services.files.removeFile(path);
+    recountFolderIntoRow(program, state.CurrentFolderIndex);
+    DrawFolderList(program);
+    LoadFolder(program);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+struct Program;
+
+// Copies the first 100 marked photos to the photo drive after the pupil
+// confirms. The marks stay and nothing is redrawn.
+void saveToPhotoDrive(Program& program);

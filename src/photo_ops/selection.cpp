@@ -1,0 +1,35 @@
+#include "photo_ops/selection.h"
+
+#include "main_window/program.h"
+#include "platform/message_service.h"
+#include "platform/services.h"
+#include "state/program_state.h"
+
+#include <algorithm>
+
+void CollectMarkedPhotos(ProgramState& state) {
+    state.SelectedCount = 0;
+    for (int i = 1; i <= state.PhotoCount; ++i) {
+        if (state.PhotoMarks[i] != 1)
+            continue;
+        ++state.SelectedCount;
+        if (state.SelectedCount <= MaxSelectedPhotos)
+            state.SelectedPaths[state.SelectedCount] = state.PhotoPaths[i];
+    }
+}
+
+bool collectMarkedPhotosOrAsk(Program& program) {
+    CollectMarkedPhotos(program.state);
+    if (program.state.SelectedCount > 0)
+        return true;
+    program.services.messages.inform(NothingMarkedMessage);
+    return false;
+}
+
+QStringList collectedPaths(const ProgramState& state, int count) {
+    QStringList paths;
+    const int last = std::clamp(count, 0, MaxSelectedPhotos);
+    for (int j = 1; j <= last; ++j)
+        paths << state.SelectedPaths[j];
+    return paths;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct Program;
+struct ProgramState;
+
+// The commands on marked photos work on at most this many of them.
+inline constexpr int MaxSelectedPhotos = 100;
+
+inline const QString NothingMarkedMessage = QStringLiteral("しゃしんをえらんでください。");
+
+// Counts every marked photo of the open folder into SelectedCount and keeps
+// the paths of the first MaxSelectedPhotos, in photo-number order, in
+// SelectedPaths.
+void CollectMarkedPhotos(ProgramState& state);
+
+// Collects the marked photos; when none is marked, asks the pupil to choose
+// some and returns false.
+bool collectMarkedPhotosOrAsk(Program& program);
+
+// The first min(count, MaxSelectedPhotos) collected paths.
+QStringList collectedPaths(const ProgramState& state, int count);

@@ -1,0 +1,146 @@
+#include "browser/thumbnail_geometry.h"
+#include "folder_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+
+namespace {
+
+const QString Question = QStringLiteral("フォルダをけしていいですか。");
+
+class DeletingFolders : public FolderCommands {
+protected:
+    void deleteAnswering(bool yes) {
+        rig.messages.answers.push_back(yes);
+        rig.form->Command3->click();
+    }
+    bool onDisk(const QString& drivePath) const { return QFileInfo::exists(rig.host(drivePath)); }
+};
+
+TEST_F(DeletingFolders, DeletingAMiddleFolderOpensTheOneThatFollowed) {
+    makeFolders({1, 2, 3, 4, 5});
+    clickFolderList(20 + 34 * 3);
+    ASSERT_EQ(rig.state.CurrentFolderIndex, 3);
+    rig.state.PhotoMarks[1] = 1;
+    deleteAnswering(true);
+
+    EXPECT_EQ(rig.messages.shown, QStringList{Question});
+    EXPECT_FALSE(onDisk(folderOf(3)));
+    EXPECT_EQ(rig.readIndexLines(),
+              QStringList({indexLine(1, 1), indexLine(2, 2), indexLine(4, 4), indexLine(5, 5)}));
+    EXPECT_EQ(rig.state.FolderCount, 4);
+    EXPECT_EQ(rig.state.CurrentFolderIndex, 3);
+    EXPECT_EQ(rig.state.PhotoFolder, folderOf(4));
+    EXPECT_EQ(rig.state.PhotoCount, 4);
+    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("f4"));
+    EXPECT_EQ(rig.state.PhotoMarks[1], 0);
+    EXPECT_EQ(listRowFill(3), OpenRow);
+    EXPECT_EQ(listRowFill(5), ListBackground);
+    EXPECT_TRUE(rig.state.FolderTable[5][ColDirectory].isEmpty());
+}
+
+TEST_F(DeletingFolders, DeletingTheLastRowOpensTheNewLastRow) {
+    makeFolders({1, 2, 3, 4, 5});
+    clickFolderList(20 + 34 * 5);
+    deleteAnswering(true);
+    EXPECT_EQ(rig.readIndexLines(),
+              QStringList({indexLine(1, 1), indexLine(2, 2), indexLine(3, 3), indexLine(4, 4)}));
+    EXPECT_EQ(rig.state.CurrentFolderIndex, 4);
+    EXPECT_EQ(rig.state.PhotoFolder, folderOf(4));
+    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("f4"));
+    EXPECT_EQ(listRowFill(4), OpenRow);
+}
+
+TEST_F(DeletingFolders, NoChangesNothingButReadsTheFolderAgain) {
+    makeFolders({1, 2, 3});
+    clickFolderList(88);
+    rig.state.PhotoMarks[1] = 1;
+    const QStringList before = rig.readIndexLines();
+    QFile(rig.host(folderOf(2)) + QStringLiteral("/NEW.JPG")).open(QIODevice::WriteOnly);
+    deleteAnswering(false);
+
+    EXPECT_EQ(rig.messages.shown, QStringList{Question});
+    EXPECT_TRUE(onDisk(folderOf(2)));
+    EXPECT_EQ(rig.state.FolderCount, 3);
+    EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
+    EXPECT_EQ(rig.state.PhotoCount, 3);
+    EXPECT_EQ(rig.state.PhotoMarks[1], 1);
+    // Only the reload's own count correction touches the index.
+    QStringList expected = before;
+    expected[1] = indexLine(2, 3);
+    EXPECT_EQ(rig.readIndexLines(), expected);
+    EXPECT_EQ(listRowFill(2), OpenRow);
+}
+
+TEST_F(DeletingFolders, WithoutFoldersNothingIsAsked) {
+    rig.openClassFolder();
+    rig.form->Command3->click();
+    EXPECT_TRUE(rig.messages.shown.isEmpty());
+    EXPECT_EQ(rig.state.FolderCount, 0);
+}
+
+TEST_F(DeletingFolders, SubDirectoryStaysButTheRowGoes) {
+    makeFolders({1, 2});
+    const QString sub = folderOf(1) + QStringLiteral("\\SUB");
+    rig.makePhotos(sub, 1, {32, 24});
+    QFile(rig.host(folderOf(1)) + QStringLiteral("/NOTE.TXT")).open(QIODevice::WriteOnly);
+    deleteAnswering(true);
+
+    EXPECT_TRUE(onDisk(sub + QStringLiteral("\\P001.JPG")));
+    EXPECT_EQ(QDir(rig.host(folderOf(1))).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(rig.readIndexLines(), QStringList{indexLine(2, 2)});
+    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.PhotoFolder, folderOf(2));
+}
+
+TEST_F(DeletingFolders, DirectoryOutsideTheClassFolderIsNeverDeleted) {
+    const QString outside = QStringLiteral("C:\\A_IMAGE\\outside");
+    rig.makePhotos(outside, 2, {32, 24});
+    rig.makePhotos(folderOf(1), 1, {32, 24});
+    rig.writeIndexLines({QStringLiteral("x,..\\outside,2002/06/15 2,"), indexLine(1, 1)});
+    rig.openClassFolder();
+    deleteAnswering(true);
+
+    EXPECT_EQ(rig.files.listFiles(outside, QStringLiteral("*.*")).size(), 2);
+    EXPECT_EQ(rig.readIndexLines(), QStringList{indexLine(1, 1)});
+    EXPECT_EQ(rig.state.PhotoFolder, folderOf(1));
+}
+
+TEST_F(DeletingFolders, FolderOpenedByPathIsRefused) {
+    makeFolders({1, 2});
+    rig.makePhotos(QStringLiteral("D:\\PHOTOS"), 2, {32, 24});
+    rig.dialogs.nextChoice = rig.host(QStringLiteral("D:\\PHOTOS\\P001.JPG"));
+    rig.form->MNU_OTHERFOLDER->trigger();
+    const QStringList before = rig.readIndexLines();
+    rig.form->Command3->click();
+
+    EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("このフォルダはけせません。")});
+    EXPECT_EQ(rig.files.listFiles(QStringLiteral("D:\\PHOTOS"), QStringLiteral("*.*")).size(), 2);
+    EXPECT_TRUE(onDisk(folderOf(1)));
+    EXPECT_EQ(rig.readIndexLines(), before);
+    EXPECT_EQ(rig.state.FolderCount, 2);
+    EXPECT_EQ(rig.state.PhotoFolder, QStringLiteral("D:\\PHOTOS"));
+}
+
+TEST_F(DeletingFolders, DeletingTheOnlyFolderClearsPageTitleAndList) {
+    makeFolders({3});
+    deleteAnswering(true);
+
+    EXPECT_EQ(rig.state.FolderCount, 0);
+    EXPECT_EQ(rig.readIndexLines(), QStringList());
+    EXPECT_FALSE(onDisk(folderOf(1)));
+    EXPECT_EQ(rig.state.PhotoCount, 0);
+    EXPECT_TRUE(rig.state.PhotoFolder.isEmpty());
+    EXPECT_TRUE(rig.state.FolderTitle.isEmpty());
+    EXPECT_EQ(listRowFill(1), ListBackground);
+    const QColor pageBackground(255, 255, 192);
+    EXPECT_EQ(rig.panelColourAt({60, 90}), pageBackground);
+    const QRect title = titleBox(true).adjusted(1, 1, -1, -1);
+    const QImage page = rig.form->Picture1->image();
+    for (int y = title.top(); y <= title.bottom(); ++y)
+        for (int x = title.left(); x <= title.right(); ++x)
+            ASSERT_EQ(page.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+}
+
+} // namespace

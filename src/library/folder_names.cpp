@@ -1,5 +1,7 @@
 #include "library/folder_names.h"
 
+#include "platform/cp932_text.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -43,7 +45,7 @@ bool isUsableFolderTitle(const QString& title)
         return false;
     if (std::all_of(title.begin(), title.end(), [](QChar c) { return c == u'.'; }))
         return false;
-    return !title.endsWith(u'.') && !title.endsWith(u' ');
+    return !title.endsWith(u'.') && !title.endsWith(u' ') && canEncodeCp932(title);
 }
 
 bool isPlainDirectoryName(const QString& name)

@@ -14,8 +14,9 @@ int nextFolderNumber(const FolderRows& table, int count);
 // "IMG_" + number in four digits + "_" + title.
 QString photoFolderName(int number, const QString& title);
 
-// True when title can name a folder: not empty after nothing is stripped, no
-// \ / : * ? " < > | or ",", not only dots, no trailing dot or space.
+// True when title can name a folder and be stored in the index: not empty, no
+// \ / : * ? " < > | or ",", not only dots, no trailing dot or space, and every
+// character has a code in the index's code page.
 bool isUsableFolderTitle(const QString& title);
 // True when a directory name read from an index is a plain name inside its
 // class folder: no separator, not "." or "..", not empty.

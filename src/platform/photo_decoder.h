@@ -5,7 +5,14 @@
 #include <QString>
 
 // Reading camera photos. Sizes are upright sizes: the EXIF orientation is
-// applied, so a portrait photo stored sideways reports its portrait size.
+// applied, so a portrait photo stored sideways reports its portrait size. An
+// orientation of 0 or outside 1..8 counts as 1. Only JPEG content is read,
+// whatever the file's name says, and a header claiming more than
+// MaxPhotoPixels pixels counts as unreadable.
+
+// 64 megapixels: the most a full decode fits in Qt's 256 MB image limit, far
+// beyond any school camera; larger claims come from damaged or hostile files.
+inline constexpr qint64 MaxPhotoPixels = qint64(1) << 26;
 
 // The upright pixel size from the file header, without decoding the picture;
 // an invalid size when the file is no readable image.
@@ -18,3 +25,8 @@ QImage decodePhoto(const QString& hostPath);
 // from the EXIF thumbnail when that is at least box and of the photo's
 // proportions, else by a reduced-size decode. A null image on failure.
 QImage decodePhotoScaled(const QString& hostPath, const QSize& box);
+
+// The thumbnail embedded in the photo's EXIF block, upright, at its own size;
+// a null image when there is none, it is no readable JPEG or the photo itself
+// is unreadable.
+QImage decodeExifThumbnail(const QString& hostPath);

@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-
 #include <functional>
+#include <memory>
 #include <vector>
 
 // One cell of a thumbnail page: the photo file and how its box is sized.
@@ -23,8 +23,12 @@ struct Thumbnail {
     QImage image;
 };
 
-// Makes the thumbnails of a page on every core, keeping the recently made ones
-// in a bounded cache keyed by path, file size, modification time and box.
+// The box a request's thumbnail fills for a photo of the given upright size.
+QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight);
+
+// Makes the thumbnails of a page on two worker threads, keeping the recently
+// made ones in a cache bounded in bytes and keyed by path, file size,
+// modification time and box, so a page shown again decodes nothing.
 class ThumbnailLoader {
 public:
     explicit ThumbnailLoader(qint64 cacheBytes = 64LL * 1024 * 1024);
@@ -40,8 +44,10 @@ public:
 
     void clearCache();
     qint64 cachedBytes() const;
+    // How many thumbnails were made from their files rather than the cache.
+    int decodeCount() const;
 
 private:
     struct Private;
-    Private* d;
+    std::unique_ptr<Private> d;
 };

@@ -29,12 +29,13 @@ protected:
         rig.state.PhotoFolder = folder;
         LoadFolder(rig.program);
     }
-    // The photo whose colour fills the picture of a cell, 0 for none.
+    // The photo number whose colour fills the picture of a cell, 0 for none.
+    // Photos are numbered in the folder's listing order, not by file name.
     int photoShownIn(const ThumbCell& cell, int candidates) const
     {
         const QColor shown = rig.panelColourAt(cell.picture().center());
         for (int n = 1; n <= candidates; ++n) {
-            if (nearColour(shown, LibraryRig::photoColour(n)))
+            if (nearColour(shown, LibraryRig::photoColour(rig.photoFileNumber(n))))
                 return n;
         }
         return 0;

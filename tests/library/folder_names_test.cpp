@@ -37,7 +37,7 @@ TEST(FolderNumbers, DigitsFromTheFifthCharacter)
 TEST(FolderTitles, RefusesNamesThatBreakTheIndexOrTheFileSystem)
 {
     for (const char* bad : {"a\\b", "a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a,b",
-                            ".", "..", "...", "ab.", "ab ", ""})
+                            ".", "..", "...", "ab.", "ab ", "", "a\tb", "caf\u00e9", "\U0001F600"})
         EXPECT_FALSE(isUsableFolderTitle(QString::fromUtf8(bad))) << bad;
     for (const char* good : {"えんそく", " a", "a.b", "３年 うんどうかい", "ﾃﾞｰﾀ"})
         EXPECT_TRUE(isUsableFolderTitle(QString::fromUtf8(good))) << good;

@@ -1,5 +1,6 @@
 #include "support_library/library_fixture.h"
 
+#include "browser/browser_wiring.h"
 #include "folders/class_folder.h"
 #include "library/index_file.h"
 #include "library/library_paths.h"
@@ -20,6 +21,7 @@ LibraryRig::LibraryRig(int screenWidth) : FormRig(screenWidth)
     state.ClassFolder = classFolder;
     state.ClassName = QStringLiteral("３年２組");
     state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
+    connectBrowserControls(program);
 }
 
 QColor LibraryRig::photoColour(int n)
@@ -39,6 +41,12 @@ QStringList LibraryRig::makePhotos(const QString& folder, int count, QSize size,
         paths << path;
     }
     return paths;
+}
+
+int LibraryRig::photoFileNumber(int n) const
+{
+    const QString name = fileNameOf(state.PhotoPaths[n]);
+    return name.mid(1, 3).toInt();
 }
 
 void LibraryRig::writeIndexLines(const QStringList& lines)

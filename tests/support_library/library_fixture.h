@@ -8,7 +8,8 @@
 
 #include <vector>
 
-// A class folder on the temporary C: drive with photo folders of solid,
+// The thumbnail panel's scroll bar and mouse connected, and a class folder on
+// the temporary C: drive with photo folders of solid,
 // numbered colours, so a thumbnail's pixels tell which photo it shows.
 struct LibraryRig : FormRig {
     explicit LibraryRig(int screenWidth = 1024);
@@ -20,6 +21,9 @@ struct LibraryRig : FormRig {
     // P001.JPG..; returns their drive paths.
     QStringList makePhotos(const QString& folder, int count, QSize size = {320, 240},
                            int firstColour = 1);
+    // The number in the file name of photo n of the open folder (P007.JPG: 7),
+    // which picks its colour.
+    int photoFileNumber(int n) const;
     // Writes the class folder's index from the given lines (CR LF, CP932).
     void writeIndexLines(const QStringList& lines);
     QStringList readIndexLines() const;

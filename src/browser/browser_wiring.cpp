@@ -1,0 +1,20 @@
+#include "browser/browser_wiring.h"
+
+#include "browser/marks.h"
+#include "browser/thumbnail_page.h"
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "platform/picture_box.h"
+
+#include <QScrollBar>
+
+void connectBrowserControls(Program& program)
+{
+    Form1& form = program.form;
+    QObject::connect(form.VScroll1, &QScrollBar::valueChanged, &form,
+                     [&program](int position) { onThumbnailScroll(program, position); });
+    QObject::connect(form.Picture1, &PictureBox::mouseDown, &form,
+                     [&program](Qt::MouseButton button, QPoint pos) {
+                         onThumbnailMouseDown(program, button, pos);
+                     });
+}

@@ -1,0 +1,191 @@
+#include "platform/thumbnail_loader.h"
+#include "support/test_photos.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ThumbnailBox, FollowsThePhotoOrTheFixedHeight) {
+    const struct {
+        QSize photo;
+        int width;
+        int fixedHeight;
+        QSize box;
+    } cases[] = {
+        {{640, 480}, 130, 0, {130, 98}},      // 97.5 goes to the even 98
+        {{480, 640}, 130, 0, {130, 173}},     // 173.33
+        {{4, 1}, 130, 0, {130, 32}},          // 32.5 goes to the even 32
+        {{1800, 1200}, 130, 0, {130, 87}},    // 86.67
+        {{1800, 1200}, 144, 108, {144, 108}}, // the large grid ignores proportions
+        {{1200, 1800}, 144, 108, {144, 108}}, // whatever the photo's shape
+        {{}, 130, 0, {}},                     // an unreadable photo has no box
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(thumbnailBox(c.photo, c.width, c.fixedHeight), c.box) << c.photo.width();
+}
+
+void setModified(const QString& file, const QDateTime& time) {
+    QFile touched(file);
+    ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(touched.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+struct Delivered {
+    int index;
+    Thumbnail thumbnail;
+    QThread* thread;
+};
+
+class ThumbnailLoaderTest : public ::testing::Test {
+protected:
+    QString photo(const QString& name, const QSize& size, const TestJpegOptions& options = {}) {
+        const QString file = dir.filePath(name);
+        EXPECT_TRUE(writeTestJpeg(file, size, options));
+        return file;
+    }
+
+    std::vector<Delivered> load(ThumbnailLoader& loader,
+                                const std::vector<ThumbnailRequest>& page) {
+        std::vector<Delivered> delivered;
+        loader.loadPage(page, [&](int index, const Thumbnail& thumbnail) {
+            delivered.push_back({index, thumbnail, QThread::currentThread()});
+        });
+        return delivered;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(ThumbnailLoaderTest, DeliversEveryCellInOrderOnTheCallingThread) {
+    // A large photo first, so later ones are ready before it.
+    std::vector<ThumbnailRequest> page = {
+        {photo(QStringLiteral("big.jpg"), QSize(2400, 1800), {.noise = true}), 130, 0},
+        {photo(QStringLiteral("small.jpg"), QSize(64, 48)), 130, 0},
+        {photo(QStringLiteral("turned.jpg"), QSize(480, 640), {.orientation = 6}), 130, 0},
+        {dir.filePath(QStringLiteral("missing.jpg")), 130, 0},
+        {photo(QStringLiteral("last.jpg"), QSize(300, 400)), 144, 108},
+    };
+    ThumbnailLoader loader;
+    const std::vector<Delivered> delivered = load(loader, page);
+
+    ASSERT_EQ(delivered.size(), page.size());
+    for (size_t i = 0; i < delivered.size(); ++i) {
+        EXPECT_EQ(delivered[i].index, int(i));
+        EXPECT_EQ(delivered[i].thread, QThread::currentThread());
+    }
+    EXPECT_EQ(delivered[0].thumbnail.photoSize, QSize(2400, 1800));
+    EXPECT_EQ(delivered[0].thumbnail.image.size(), QSize(130, 98));
+    EXPECT_TRUE(showsTestPicture(delivered[0].thumbnail.image));
+    EXPECT_EQ(delivered[2].thumbnail.photoSize, QSize(480, 640));
+    EXPECT_EQ(delivered[2].thumbnail.image.size(), QSize(130, 173));
+    EXPECT_TRUE(showsTestPicture(delivered[2].thumbnail.image));
+    EXPECT_FALSE(delivered[3].thumbnail.photoSize.isValid());
+    EXPECT_TRUE(delivered[3].thumbnail.image.isNull());
+    // A fixed height stretches the photo into the box.
+    EXPECT_EQ(delivered[4].thumbnail.photoSize, QSize(300, 400));
+    EXPECT_EQ(delivered[4].thumbnail.image.size(), QSize(144, 108));
+    EXPECT_TRUE(showsTestPicture(delivered[4].thumbnail.image));
+}
+
+TEST_F(ThumbnailLoaderTest, UndecodableFilesGiveEmptyThumbnails) {
+    QFile text(dir.filePath(QStringLiteral("text.JPG")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a photo");
+    text.close();
+    const QString whole = photo(QStringLiteral("whole.jpg"), QSize(64, 48));
+    const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
+    ASSERT_TRUE(writeTruncatedCopy(whole, cut, 50));
+
+    ThumbnailLoader loader;
+    const std::vector<Delivered> delivered =
+        load(loader, {{text.fileName(), 130, 0}, {cut, 144, 108}});
+    ASSERT_EQ(delivered.size(), 2u);
+    for (const Delivered& cell : delivered) {
+        EXPECT_FALSE(cell.thumbnail.photoSize.isValid());
+        EXPECT_TRUE(cell.thumbnail.image.isNull());
+    }
+}
+
+TEST_F(ThumbnailLoaderTest, PageShownAgainComesFromTheCache) {
+    std::vector<ThumbnailRequest> page;
+    for (int i = 0; i < 6; ++i)
+        page.push_back({photo(QStringLiteral("p%1.jpg").arg(i), QSize(320, 240)), 130, 0});
+    page.push_back({dir.filePath(QStringLiteral("missing.jpg")), 130, 0});
+
+    ThumbnailLoader loader;
+    const std::vector<Delivered> first = load(loader, page);
+    EXPECT_EQ(loader.decodeCount(), 7);
+    EXPECT_GT(loader.cachedBytes(), 6 * 130 * 98 * 4);
+
+    const std::vector<Delivered> second = load(loader, page);
+    EXPECT_EQ(loader.decodeCount(), 7);
+    ASSERT_EQ(second.size(), first.size());
+    for (size_t i = 0; i < second.size(); ++i) {
+        EXPECT_EQ(second[i].index, int(i));
+        EXPECT_EQ(second[i].thumbnail.photoSize, first[i].thumbnail.photoSize);
+        EXPECT_EQ(second[i].thumbnail.image, first[i].thumbnail.image);
+    }
+
+    loader.clearCache();
+    EXPECT_EQ(loader.cachedBytes(), 0);
+    load(loader, page);
+    EXPECT_EQ(loader.decodeCount(), 14);
+}
+
+TEST_F(ThumbnailLoaderTest, ChangedFileOrOtherBoxIsMadeAgain) {
+    const QString file = photo(QStringLiteral("p.jpg"), QSize(320, 240));
+    ThumbnailLoader loader;
+    load(loader, {{file, 130, 0}});
+    ASSERT_EQ(loader.decodeCount(), 1);
+
+    load(loader, {{file, 144, 108}});
+    EXPECT_EQ(loader.decodeCount(), 2);
+
+    // Replaced by a photo of other proportions, even one that keeps the old
+    // time: the old thumbnail is stale.
+    const QDateTime written = QFileInfo(file).lastModified();
+    ASSERT_TRUE(writeTestJpeg(file, QSize(240, 320), {.noise = true}));
+    setModified(file, written);
+    const std::vector<Delivered> delivered = load(loader, {{file, 130, 0}});
+    EXPECT_EQ(loader.decodeCount(), 3);
+    ASSERT_EQ(delivered.size(), 1u);
+    EXPECT_EQ(delivered[0].thumbnail.photoSize, QSize(240, 320));
+    EXPECT_EQ(delivered[0].thumbnail.image.size(), QSize(130, 173));
+
+    // Same size, newer time: made again as well.
+    setModified(file, written.addSecs(60));
+    load(loader, {{file, 130, 0}});
+    EXPECT_EQ(loader.decodeCount(), 4);
+}
+
+TEST_F(ThumbnailLoaderTest, CacheStaysWithinItsBytesDroppingTheLeastRecent) {
+    const qint64 oneThumbnail = 130 * 98 * 4;
+    const qint64 bound = 3 * oneThumbnail + 3 * 1024;
+    ThumbnailLoader loader(bound);
+    std::vector<ThumbnailRequest> page;
+    for (int i = 0; i < 5; ++i)
+        page.push_back({photo(QStringLiteral("p%1.jpg").arg(i), QSize(64, 48)), 130, 0});
+
+    load(loader, page);
+    EXPECT_EQ(loader.decodeCount(), 5);
+    EXPECT_LE(loader.cachedBytes(), bound);
+    EXPECT_GE(loader.cachedBytes(), 3 * oneThumbnail);
+
+    // The last three stay; the first two were dropped.
+    load(loader, {page[2], page[3], page[4]});
+    EXPECT_EQ(loader.decodeCount(), 5);
+    load(loader, {page[0]});
+    EXPECT_EQ(loader.decodeCount(), 6);
+}
+
+TEST_F(ThumbnailLoaderTest, EmptyPageCallsNothing) {
+    ThumbnailLoader loader;
+    EXPECT_TRUE(load(loader, {}).empty());
+    EXPECT_EQ(loader.decodeCount(), 0);
+}
+
+} // namespace

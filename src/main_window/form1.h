@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QMainWindow>
+#include "main_window/form1_layout.h"
 
+#include <QMainWindow>
 #include <array>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -27,6 +29,8 @@ public:
     // the small or the large layout. Runs once, before the window is shown.
     void load();
     bool isLoaded() const { return m_loaded; }
+    // The layout load() chose.
+    const Form1Layout& chosenLayout() const { return m_layout; }
 
     // Makes the photo menus and the folder buttons visible, as when a class
     // folder is opened.
@@ -87,14 +91,20 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildClassPanel(QWidget* client);
     void buildFolderList(QWidget* client);
     void buildThumbnailPanel(QWidget* client);
+    void buildPhotoHolder(QWidget* client);
     void buildMenus();
+    void fitOuterSize();
 
     ProgramState& m_state;
     Services& m_services;
     bool m_loaded = false;
+    Form1Layout m_layout;
+    std::optional<QSize> m_sizedForFrame;
 };

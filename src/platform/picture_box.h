@@ -51,7 +51,7 @@ public:
     void setAutoSize(bool on) { m_autoSize = on; }
 
     // The drawing, the size of the box.
-    QImage image() const { return m_image; }
+    QImage image() const;
     // Paints the box on screen now.
     void refreshNow();
 
@@ -69,6 +69,7 @@ protected:
 
 private:
     void applyDrawMode(class QPainter& painter) const;
+    void fitImageToSize();
 
     QImage m_image;
     QColor m_backColor = Qt::white;

@@ -1,0 +1,25 @@
+#include "app/application.h"
+
+#include "app/shutdown.h"
+#include "app/startup.h"
+
+#include <QCoreApplication>
+
+namespace {
+// Drive letters map to their default folders unless DRIVES.TXT beside the
+// program names others.
+FileSystem programFileSystem() {
+    DriveMap drives(DriveMap::standardDefaultRoot());
+    drives.loadOverrides(QCoreApplication::applicationDirPath() + QStringLiteral("/DRIVES.TXT"));
+    return FileSystem(std::move(drives));
+}
+} // namespace
+
+Application::Application()
+    : m_files(programFileSystem()), m_services{m_messages, m_screen, m_clock,     m_files,
+                                               m_dialogs,  m_modals, m_thumbnails},
+      m_form(m_state, m_services), m_program{m_state, m_form, m_services} {
+    m_messages.setParent(&m_form);
+    connectShutDown(m_program);
+    startUp(m_program);
+}

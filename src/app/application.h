@@ -1,0 +1,39 @@
+#pragma once
+
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "platform/clock.h"
+#include "platform/file_dialogs.h"
+#include "platform/file_system.h"
+#include "platform/message_service.h"
+#include "platform/modal_runner.h"
+#include "platform/screen_service.h"
+#include "platform/services.h"
+#include "platform/thumbnail_loader.h"
+#include "state/program_state.h"
+
+// The running program: the machine's real services, the one program state and
+// the main window. Constructing it starts the program up; the window is shown
+// by the caller.
+class Application {
+public:
+    Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    Form1& mainWindow() { return m_form; }
+    Program& program() { return m_program; }
+
+private:
+    QtMessageService m_messages;
+    QtScreenService m_screen;
+    SystemClock m_clock;
+    FileSystem m_files;
+    QtFileDialogs m_dialogs;
+    QtModalRunner m_modals;
+    ThumbnailLoader m_thumbnails;
+    Services m_services;
+    ProgramState m_state;
+    Form1 m_form;
+    Program m_program;
+};

@@ -1,0 +1,24 @@
+#include "app/main_window_wiring.h"
+
+#include "browser/browser_wiring.h"
+#include "folders/class_selection.h"
+#include "folders/folder_commands.h"
+#include "import/import_commands.h"
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "photo_ops/photo_commands.h"
+
+#include <QPushButton>
+
+void connectMainWindow(Program& program)
+{
+    Form1& form = program.form;
+    for (int i = 0; i < int(form.Command2.size()); ++i) {
+        QObject::connect(form.Command2[i], &QPushButton::clicked, &form,
+                         [&program, i] { chooseClass(program, i); });
+    }
+    connectBrowserControls(program);
+    connectFolderCommands(program);
+    connectImportCommands(program);
+    connectPhotoCommands(program);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+struct Program;
+
+// Connects the main window's class buttons, thumbnail panel and scroll bar,
+// and every folder, import and photo command, to their handlers.
+void connectMainWindow(Program& program);

@@ -1,0 +1,23 @@
+#include "app/shutdown.h"
+
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "platform/message_service.h"
+#include "platform/services.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+void endProgramNow() {
+    QCoreApplication::exit(0);
+}
+
+void connectShutDown(Program& program, std::function<void()> endProgram) {
+    Form1& form = program.form;
+    MessageService& messages = program.services.messages;
+    QObject::connect(form.mnuend, &QAction::triggered, &form, [&messages, endProgram] {
+        if (messages.askYesNo(QStringLiteral("おわります")))
+            endProgram();
+    });
+    QObject::connect(&form, &Form1::closeRequested, &form, endProgram);
+}

@@ -1,0 +1,43 @@
+#include "app/startup.h"
+#include "support/test_rig.h"
+
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct StartUpTest : ::testing::Test {
+    TestRig rig{1280};
+    Form1 form{rig.state, rig.services};
+    Program program{rig.state, form, rig.services};
+};
+
+TEST_F(StartUpTest, LoadsTheWindowForTheScreen) {
+    ASSERT_FALSE(form.isLoaded());
+    startUp(program);
+    EXPECT_TRUE(form.isLoaded());
+    EXPECT_EQ(rig.state.ScreenWidthPx, 1280);
+    EXPECT_EQ(form.frameGeometry(), QRect(128, 0, 1024, 748));
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(StartUpTest, SaveDriveButtonNamesDriveC) {
+    startUp(program);
+    EXPECT_EQ(form.Command8->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
+}
+
+TEST_F(StartUpTest, DefaultsAndClassNames) {
+    rig.state.SaveSubFolder = QStringLiteral("2001");
+    startUp(program);
+    EXPECT_EQ(rig.state.FloppyDrive, QStringLiteral("A:\\"));
+    EXPECT_EQ(rig.state.SaveBase, QStringLiteral("C:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
+    EXPECT_TRUE(rig.state.SaveSubFolder.isEmpty());
+    EXPECT_EQ(rig.state.ClassFolder, rig.state.SaveRoot);
+    EXPECT_TRUE(rig.state.ClassNames[0].isEmpty());
+    EXPECT_EQ(rig.state.ClassNames[1], QStringLiteral("１年１組"));
+    EXPECT_EQ(rig.state.ClassNames[8], QStringLiteral("２年３組"));
+    EXPECT_EQ(rig.state.ClassNames[30], QStringLiteral("６年５組"));
+}
+
+} // namespace

@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/main_window_wiring.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
 
@@ -21,5 +22,6 @@ Application::Application()
       m_form(m_state, m_services), m_program{m_state, m_form, m_services} {
     m_messages.setParent(&m_form);
     connectShutDown(m_program);
-    startUp(m_program);
+    connectMainWindow(m_program);
+    startUp(m_program, QCoreApplication::applicationDirPath());
 }

@@ -10,8 +10,7 @@
 
 #include <QPushButton>
 
-void connectMainWindow(Program& program)
-{
+void connectMainWindow(Program& program) {
     Form1& form = program.form;
     for (int i = 0; i < int(form.Command2.size()); ++i) {
         QObject::connect(form.Command2[i], &QPushButton::clicked, &form,

@@ -1,9 +1,14 @@
 #include "app/startup.h"
 
+#include "folders/class_folder.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "settings/settings_file.h"
 #include "state/class_names.h"
 #include "state/program_state.h"
+#include "state/screen_mode.h"
 
 #include <QPushButton>
 
@@ -22,16 +27,52 @@ void loadMainWindow(Form1& form) {
     form.load();
 }
 
+// A file without its two whole lines changes only the photo drive and makes
+// no folder; otherwise the save root follows the settings and is made.
+void loadSettings(Program& program, const QString& settingsHostPath) {
+    ProgramState& state = program.state;
+    const SettingsRead read = readSettingsFile(settingsHostPath);
+    if (read.floppyDrive)
+        state.FloppyDrive = *read.floppyDrive;
+    if (!read.hasBothLines())
+        return;
+    state.SaveBase = *read.saveBase;
+    state.SaveSubFolder = read.saveSubFolder.value_or(state.SaveSubFolder);
+    state.UsageMode = read.usageMode.value_or(state.UsageMode);
+    state.PcNumber = read.pcNumber.value_or(state.PcNumber);
+    state.DatabaseRoot = read.databaseRoot.value_or(state.DatabaseRoot);
+    state.SaveRoot = state.SaveSubFolder.isEmpty() ? state.SaveBase
+                                                   : state.SaveBase + state.SaveSubFolder + u'\\';
+    program.services.files.makeDirectory(state.SaveBase);
+    program.services.files.makeDirectory(state.SaveRoot);
+}
+
+// Personal use opens the save root itself as the class folder.
+void openPersonalLibrary(Program& program) {
+    ProgramState& state = program.state;
+    state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
+    state.ClassName = QStringLiteral("個人利用");
+    state.ClassSubFolder.clear();
+    showClassFolderPanels(program);
+    program.services.files.makeDirectory(state.ClassFolder);
+    openClassFolder(program);
+}
+
 void fillClassNames(ProgramState& state) {
     for (int i = 0; i < ClassCount; ++i)
         state.ClassNames[i + 1] = classDisplayName(i);
 }
 } // namespace
 
-void startUp(Program& program) {
+void startUp(Program& program, const QString& programFolder) {
     ProgramState& state = program.state;
     setDefaults(state);
     loadMainWindow(program.form);
+    loadSettings(program, programFolder + u'/' + SettingsFileName);
+    if (!state.DatabaseRoot.isEmpty())
+        program.services.files.makeDirectory(state.DatabaseRoot);
     fillClassNames(state);
     state.ClassFolder = state.SaveRoot;
+    if (state.UsageMode == QStringLiteral("個人利用"))
+        openPersonalLibrary(program);
 }

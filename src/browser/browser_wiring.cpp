@@ -8,8 +8,7 @@
 
 #include <QScrollBar>
 
-void connectBrowserControls(Program& program)
-{
+void connectBrowserControls(Program& program) {
     Form1& form = program.form;
     QObject::connect(form.VScroll1, &QScrollBar::valueChanged, &form,
                      [&program](int position) { onThumbnailScroll(program, position); });

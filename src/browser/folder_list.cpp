@@ -13,8 +13,7 @@ const QColor OtherRow(255, 240, 255);
 
 // The count from its eleventh character on, one more blank in front of a
 // one-digit count so that counts line up.
-QString countText(const QString& dateAndCount)
-{
+QString countText(const QString& dateAndCount) {
     const QString count = dateAndCount.mid(10);
     bool numeric = false;
     const int value = count.trimmed().toInt(&numeric);
@@ -22,8 +21,7 @@ QString countText(const QString& dateAndCount)
 }
 } // namespace
 
-void DrawFolderList(Program& program)
-{
+void DrawFolderList(Program& program) {
     ProgramState& state = program.state;
     PictureBox& panel = *program.form.Picture2;
     panel.fillRect(QRect(0, 0, 301, 1001), ListBackground);

@@ -9,7 +9,6 @@ struct Program;
 void DrawFolderList(Program& program);
 
 // The box of screen row i (1-based) of the folder list.
-inline QRect folderRowBox(int screenRow)
-{
+inline QRect folderRowBox(int screenRow) {
     return {2, 34 * screenRow + 14, 194, 33};
 }

@@ -7,8 +7,7 @@
 #include "state/program_state.h"
 #include "state/screen_mode.h"
 
-void DrawMarkCaptions(Program& program)
-{
+void DrawMarkCaptions(Program& program) {
     ProgramState& state = program.state;
     const PageRange page = currentPage(state);
     const bool large = isLargeGrid(state.ScreenWidthPx);
@@ -16,15 +15,14 @@ void DrawMarkCaptions(Program& program)
     PictureBox& panel = *program.form.Picture1;
     for (int index = 0; index < page.count; ++index) {
         const int number = page.first + index + 1;
-        const ThumbCell cell = thumbCell(large, index % state.ThumbColumns,
-                                         index / state.ThumbColumns, lastPicture);
+        const ThumbCell cell =
+            thumbCell(large, index % state.ThumbColumns, index / state.ThumbColumns, lastPicture);
         drawCaption(panel, cell, number, state.PhotoMarks[number] != 0);
     }
     panel.update();
 }
 
-int onThumbnailMouseDown(Program& program, Qt::MouseButton button, QPoint pos)
-{
+int onThumbnailMouseDown(Program& program, Qt::MouseButton button, QPoint pos) {
     ProgramState& state = program.state;
     if (state.PickMode > 0)
         return 0;

@@ -5,16 +5,14 @@
 
 #include <algorithm>
 
-CaptionStyle captionStyle(int photoNumber, bool marked)
-{
+CaptionStyle captionStyle(int photoNumber, bool marked) {
     const QString number = u'(' + QString::number(photoNumber) + u')';
     if (marked)
         return {QColor(0, 0, 255), QColor(255, 255, 0), number + QStringLiteral(" えらばれました")};
     return {QColor(255, 255, 0), Qt::black, number};
 }
 
-void drawCaption(PictureBox& panel, const ThumbCell& cell, int photoNumber, bool marked)
-{
+void drawCaption(PictureBox& panel, const ThumbCell& cell, int photoNumber, bool marked) {
     const CaptionStyle style = captionStyle(photoNumber, marked);
     panel.fillRect(cell.captionBar(), style.bar);
     panel.drawBox(cell.frame(), Qt::black);
@@ -23,8 +21,7 @@ void drawCaption(PictureBox& panel, const ThumbCell& cell, int photoNumber, bool
     panel.print(style.caption);
 }
 
-PageRange currentPage(ProgramState& state)
-{
+PageRange currentPage(ProgramState& state) {
     const int columns = state.ThumbColumns;
     if (state.PhotoCount <= 0 || columns <= 0)
         return {};
@@ -33,8 +30,7 @@ PageRange currentPage(ProgramState& state)
     return {first, std::min(state.PhotoCount - first, columns * columns)};
 }
 
-QSize cellLayoutSize(const QSize& photoSize, const ProgramState& state)
-{
+QSize cellLayoutSize(const QSize& photoSize, const ProgramState& state) {
     if (photoSize.isValid() && !photoSize.isEmpty())
         return photoSize;
     if (state.ImageWidth > 0 && state.ImageHeight > 0)

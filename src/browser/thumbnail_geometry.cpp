@@ -4,13 +4,11 @@
 
 #include <algorithm>
 
-int thumbWidth(bool largeGrid)
-{
+int thumbWidth(bool largeGrid) {
     return largeGrid ? LargeThumbWidth : SmallThumbWidth;
 }
 
-ThumbCell thumbCell(bool largeGrid, int column, int row, QSize photo)
-{
+ThumbCell thumbCell(bool largeGrid, int column, int row, QSize photo) {
     ThumbCell cell;
     cell.width = thumbWidth(largeGrid);
     cell.x = (cell.width + 10) * column;
@@ -27,19 +25,16 @@ ThumbCell thumbCell(bool largeGrid, int column, int row, QSize photo)
     return cell;
 }
 
-QRect titleBox(bool largeGrid)
-{
+QRect titleBox(bool largeGrid) {
     return {largeGrid ? 390 : 300, 4, 220, 28};
 }
 
-QPoint titleTextPos(bool largeGrid)
-{
+QPoint titleTextPos(bool largeGrid) {
     return {largeGrid ? 398 : 308, 10};
 }
 
 int photoNumberAt(QPoint pos, bool largeGrid, int columns, int topRow, int photoCount,
-                  QSize lastPhoto)
-{
+                  QSize lastPhoto) {
     if (columns <= 0)
         return 0;
     const int width = thumbWidth(largeGrid);
@@ -57,8 +52,7 @@ int photoNumberAt(QPoint pos, bool largeGrid, int columns, int topRow, int photo
     return number > photoCount ? 0 : number;
 }
 
-int correctedTopRow(int topRow, int columns, int photoCount)
-{
+int correctedTopRow(int topRow, int columns, int photoCount) {
     while (topRow > 0 && columns * topRow >= photoCount)
         --topRow;
     return topRow;

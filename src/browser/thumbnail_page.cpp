@@ -17,8 +17,7 @@ const QColor PanelBackground(255, 255, 192);
 const QRect WholePanel(0, 0, 901, 901);
 } // namespace
 
-void DrawFolderTitle(Program& program)
-{
+void DrawFolderTitle(Program& program) {
     PictureBox& panel = *program.form.Picture1;
     const bool large = isLargeGrid(program.state.ScreenWidthPx);
     panel.fillRect(titleBox(large), Qt::white);
@@ -28,8 +27,7 @@ void DrawFolderTitle(Program& program)
     panel.print(program.state.FolderTitle);
 }
 
-void DrawThumbnailPage(Program& program)
-{
+void DrawThumbnailPage(Program& program) {
     ProgramState& state = program.state;
     Form1& form = program.form;
     PictureBox& panel = *form.Picture1;
@@ -69,8 +67,7 @@ void DrawThumbnailPage(Program& program)
     form.Label1->hide();
 }
 
-void onThumbnailScroll(Program& program, int position)
-{
+void onThumbnailScroll(Program& program, int position) {
     program.state.ThumbTopRow = position;
     DrawThumbnailPage(program);
 }

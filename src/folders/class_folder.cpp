@@ -12,8 +12,7 @@
 
 #include <QLabel>
 
-void showClassFolderPanels(Program& program)
-{
+void showClassFolderPanels(Program& program) {
     Form1& form = program.form;
     form.Picture3->hide();
     form.Picture1->show();
@@ -22,8 +21,7 @@ void showClassFolderPanels(Program& program)
     form.Label3->adjustSize();
 }
 
-void openClassFolder(Program& program)
-{
+void openClassFolder(Program& program) {
     ProgramState& state = program.state;
     state.FolderCount =
         readIndex(program.services.files, indexPathOf(state.ClassFolder), state.FolderTable);

@@ -9,8 +9,7 @@
 #include "state/program_state.h"
 #include "state/screen_mode.h"
 
-void chooseClass(Program& program, int buttonIndex)
-{
+void chooseClass(Program& program, int buttonIndex) {
     ProgramState& state = program.state;
     state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
     state.ClassName = state.ClassNames[buttonIndex + 1];

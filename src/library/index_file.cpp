@@ -3,8 +3,7 @@
 #include "library/library_paths.h"
 #include "platform/file_system.h"
 
-int parseIndexLines(const QStringList& lines, FolderRows& table)
-{
+int parseIndexLines(const QStringList& lines, FolderRows& table) {
     int count = 0;
     for (const QString& line : lines) {
         const qsizetype p1 = line.indexOf(u',');
@@ -26,8 +25,7 @@ int parseIndexLines(const QStringList& lines, FolderRows& table)
     return count;
 }
 
-QStringList formatIndexLines(const FolderRows& table, int count)
-{
+QStringList formatIndexLines(const FolderRows& table, int count) {
     QStringList lines;
     for (int i = 1; i <= count; ++i) {
         const FolderRow& row = table[i];
@@ -37,20 +35,17 @@ QStringList formatIndexLines(const FolderRows& table, int count)
     return lines;
 }
 
-int readIndex(const FileSystem& files, const QString& indexPath, FolderRows& table)
-{
+int readIndex(const FileSystem& files, const QString& indexPath, FolderRows& table) {
     const std::optional<QStringList> lines = files.readTextLines(indexPath);
     return lines ? parseIndexLines(*lines, table) : 0;
 }
 
 bool writeIndex(const FileSystem& files, const QString& classFolder, const FolderRows& table,
-                int count)
-{
+                int count) {
     return files.writeTextLines(indexPathOf(classFolder), formatIndexLines(table, count));
 }
 
-int storedPhotoCount(const QString& dateAndCount)
-{
+int storedPhotoCount(const QString& dateAndCount) {
     const QString tail = dateAndCount.mid(11).trimmed();
     qsizetype digits = 0;
     while (digits < tail.size() && tail[digits].isDigit() && tail[digits].unicode() < 128)
@@ -58,7 +53,6 @@ int storedPhotoCount(const QString& dateAndCount)
     return digits == 0 ? 0 : tail.left(std::min<qsizetype>(digits, 5)).toInt();
 }
 
-QString dateAndCount(const QString& date, int count)
-{
+QString dateAndCount(const QString& date, int count) {
     return date + u' ' + QString::number(count);
 }

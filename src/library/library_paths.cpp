@@ -4,25 +4,21 @@
 #include "library/index_file.h"
 #include "state/program_state.h"
 
-QString indexPathOf(const QString& classFolder)
-{
+QString indexPathOf(const QString& classFolder) {
     return classFolder.endsWith(u'\\') ? classFolder + IndexFileName
                                        : joinPath(classFolder, IndexFileName);
 }
 
-QString fileNameOf(const QString& path)
-{
+QString fileNameOf(const QString& path) {
     return path.mid(path.lastIndexOf(u'\\') + 1);
 }
 
-QString folderOf(const QString& path)
-{
+QString folderOf(const QString& path) {
     const qsizetype separator = path.lastIndexOf(u'\\');
     return separator < 0 ? QString() : path.left(separator);
 }
 
-QString photoFolderOfRow(const ProgramState& state, int row)
-{
+QString photoFolderOfRow(const ProgramState& state, int row) {
     const QString& directory = state.FolderTable[row][ColDirectory];
     return isPlainDirectoryName(directory) ? joinPath(state.ClassFolder, directory) : QString();
 }

@@ -4,8 +4,7 @@
 
 // Joins a folder path and a name with "\". A folder that already ends with
 // "\" gives a doubled separator, which the file system accepts.
-inline QString joinPath(const QString& folder, const QString& name)
-{
+inline QString joinPath(const QString& folder, const QString& name) {
     return folder + u'\\' + name;
 }
 

@@ -14,8 +14,7 @@
 
 #include <QScrollBar>
 
-QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int limit)
-{
+QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int limit) {
     QStringList paths;
     if (folder.isEmpty())
         return paths;
@@ -28,8 +27,7 @@ QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int l
     return paths;
 }
 
-void LoadFolder(Program& program)
-{
+void LoadFolder(Program& program) {
     ProgramState& state = program.state;
     const QStringList paths = listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos);
     state.PhotoCount = int(paths.size());

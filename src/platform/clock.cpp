@@ -1,11 +1,9 @@
 #include "platform/clock.h"
 
-QString Clock::dateText() const
-{
+QString Clock::dateText() const {
     return now().toString(QStringLiteral("yyyy/MM/dd"));
 }
 
-QString Clock::stampText() const
-{
+QString Clock::stampText() const {
     return now().toString(QStringLiteral("yyyyMMddHHmmss"));
 }

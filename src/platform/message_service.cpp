@@ -7,21 +7,18 @@ namespace {
 const QString ProgramTitle = QStringLiteral("Fotobako");
 }
 
-void QtMessageService::inform(const QString& text)
-{
+void QtMessageService::inform(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, ProgramTitle, text, QMessageBox::Ok, m_parent);
     box.exec();
 }
 
-bool QtMessageService::askYesNo(const QString& text)
-{
+bool QtMessageService::askYesNo(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, ProgramTitle, text, QMessageBox::Yes | QMessageBox::No,
                     m_parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtMessageService::beep()
-{
+void QtMessageService::beep() {
     QApplication::beep();
 }

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-void QtModalRunner::runModal(QDialog& dialog)
-{
+void QtModalRunner::runModal(QDialog& dialog) {
     dialog.exec();
 }

@@ -3,14 +3,12 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-int QtScreenService::widthPx() const
-{
+int QtScreenService::widthPx() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().width() : 800;
 }
 
-int QtScreenService::heightPx() const
-{
+int QtScreenService::heightPx() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().height() : 600;
 }

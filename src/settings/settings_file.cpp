@@ -12,8 +12,7 @@ class FieldReader {
 public:
     explicit FieldReader(QStringList lines) : m_lines(std::move(lines)) {}
 
-    std::optional<QString> next()
-    {
+    std::optional<QString> next() {
         if (m_line >= m_lines.size())
             return std::nullopt;
         const QString& line = m_lines[m_line];
@@ -46,8 +45,7 @@ private:
     qsizetype m_pos = 0;
 };
 
-std::optional<int> parseNodeNumber(const QString& field)
-{
+std::optional<int> parseNodeNumber(const QString& field) {
     if (field.trimmed().isEmpty())
         return 0;
     bool ok = false;
@@ -57,15 +55,13 @@ std::optional<int> parseNodeNumber(const QString& field)
     return number;
 }
 
-QString formatNodeNumber(int number)
-{
+QString formatNodeNumber(int number) {
     return (number < 0 ? QString() : QStringLiteral(" ")) + QString::number(number) + u' ';
 }
 
 } // namespace
 
-SettingsRead parseSettingsLines(const QStringList& lines)
-{
+SettingsRead parseSettingsLines(const QStringList& lines) {
     SettingsRead read;
     if (!lines.isEmpty())
         read.floppyDrive = lines[0];
@@ -87,20 +83,21 @@ SettingsRead parseSettingsLines(const QStringList& lines)
     return read;
 }
 
-QStringList formatSettingsLines(const SettingsValues& values)
-{
-    return {values.floppyDrive, values.saveBase,   values.saveSubFolder,
-            values.usageMode,   formatNodeNumber(values.pcNumber), values.databaseRoot};
+QStringList formatSettingsLines(const SettingsValues& values) {
+    return {values.floppyDrive,
+            values.saveBase,
+            values.saveSubFolder,
+            values.usageMode,
+            formatNodeNumber(values.pcNumber),
+            values.databaseRoot};
 }
 
-SettingsRead readSettingsFile(const QString& hostPath)
-{
+SettingsRead readSettingsFile(const QString& hostPath) {
     const std::optional<QStringList> lines = readCp932Lines(hostPath);
     return lines ? parseSettingsLines(*lines) : SettingsRead{};
 }
 
 bool writeSettingsFile(const QString& hostPath, const SettingsValues& values,
-                       QString* errorString)
-{
+                       QString* errorString) {
     return writeCp932Lines(hostPath, formatSettingsLines(values), errorString);
 }

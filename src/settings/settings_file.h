@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // The settings file DRVDATA.TXT in the program folder: the photo drive and the

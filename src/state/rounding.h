@@ -4,7 +4,6 @@
 
 // Conversion of a number to an integer as the program's arithmetic does it:
 // to the nearest integer, a half going to the even neighbour.
-inline int roundHalfEven(double value)
-{
+inline int roundHalfEven(double value) {
     return static_cast<int>(std::nearbyint(value));
 }

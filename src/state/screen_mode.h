@@ -5,23 +5,19 @@
 // the large grid.
 
 // Main window 1024 x 748 and the large control layout.
-inline bool isLargeWindow(int screenWidthPx)
-{
+inline bool isLargeWindow(int screenWidthPx) {
     return screenWidthPx > 1020;
 }
 
 // Five thumbnails a row, 18 folder rows, 144 x 108 thumbnails.
-inline bool isLargeGrid(int screenWidthPx)
-{
+inline bool isLargeGrid(int screenWidthPx) {
     return screenWidthPx > 999;
 }
 
-inline int thumbColumnsFor(int screenWidthPx)
-{
+inline int thumbColumnsFor(int screenWidthPx) {
     return isLargeGrid(screenWidthPx) ? 5 : 4;
 }
 
-inline int folderListRowsFor(int screenWidthPx)
-{
+inline int folderListRowsFor(int screenWidthPx) {
     return isLargeGrid(screenWidthPx) ? 18 : 13;
 }

@@ -14,7 +14,7 @@ struct StartUpTest : ::testing::Test {
 
 TEST_F(StartUpTest, LoadsTheWindowForTheScreen) {
     ASSERT_FALSE(form.isLoaded());
-    startUp(program);
+    startUp(program, rig.root.path());
     EXPECT_TRUE(form.isLoaded());
     EXPECT_EQ(rig.state.ScreenWidthPx, 1280);
     EXPECT_EQ(form.frameGeometry(), QRect(128, 0, 1024, 748));
@@ -22,13 +22,13 @@ TEST_F(StartUpTest, LoadsTheWindowForTheScreen) {
 }
 
 TEST_F(StartUpTest, SaveDriveButtonNamesDriveC) {
-    startUp(program);
+    startUp(program, rig.root.path());
     EXPECT_EQ(form.Command8->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
 }
 
 TEST_F(StartUpTest, DefaultsAndClassNames) {
     rig.state.SaveSubFolder = QStringLiteral("2001");
-    startUp(program);
+    startUp(program, rig.root.path());
     EXPECT_EQ(rig.state.FloppyDrive, QStringLiteral("A:\\"));
     EXPECT_EQ(rig.state.SaveBase, QStringLiteral("C:\\A_IMAGE\\"));
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));

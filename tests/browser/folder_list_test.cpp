@@ -14,13 +14,11 @@ class FolderList : public ::testing::Test {
 protected:
     explicit FolderList(int screenWidth = 1024) : rig(screenWidth) {}
 
-    void fillTable(int count)
-    {
+    void fillTable(int count) {
         for (int i = 1; i <= count; ++i) {
-            rig.state.FolderTable[i] = {QStringLiteral("2002/06/15 %1").arg(i),
-                                        QStringLiteral("title%1").arg(i),
-                                        QStringLiteral("IMG_%1_t").arg(i, 4, 10, QLatin1Char('0')),
-                                        QString()};
+            rig.state.FolderTable[i] = {
+                QStringLiteral("2002/06/15 %1").arg(i), QStringLiteral("title%1").arg(i),
+                QStringLiteral("IMG_%1_t").arg(i, 4, 10, QLatin1Char('0')), QString()};
         }
         rig.state.FolderCount = count;
     }
@@ -31,8 +29,7 @@ protected:
     LibraryRig rig;
 };
 
-TEST_F(FolderList, RowsAreThirtyFourPixelsApartWithTheOpenOneHighlighted)
-{
+TEST_F(FolderList, RowsAreThirtyFourPixelsApartWithTheOpenOneHighlighted) {
     fillTable(3);
     rig.state.CurrentFolderIndex = 2;
     DrawFolderList(rig.program);
@@ -50,8 +47,7 @@ TEST_F(FolderList, RowsAreThirtyFourPixelsApartWithTheOpenOneHighlighted)
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("title2"));
 }
 
-TEST_F(FolderList, PageStartsAfterFolderListTop)
-{
+TEST_F(FolderList, PageStartsAfterFolderListTop) {
     fillTable(20);
     rig.state.FolderListTop = 18;
     rig.state.CurrentFolderIndex = 19;
@@ -64,8 +60,7 @@ TEST_F(FolderList, PageStartsAfterFolderListTop)
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("title19"));
 }
 
-TEST_F(FolderList, OpenFolderOffThePageKeepsTheTitle)
-{
+TEST_F(FolderList, OpenFolderOffThePageKeepsTheTitle) {
     fillTable(20);
     rig.state.CurrentFolderIndex = 20;
     rig.state.FolderTitle = QStringLiteral("kept");
@@ -75,16 +70,14 @@ TEST_F(FolderList, OpenFolderOffThePageKeepsTheTitle)
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("kept"));
 }
 
-TEST_F(FolderList, NoFoldersLeavesOnlyTheBackground)
-{
+TEST_F(FolderList, NoFoldersLeavesOnlyTheBackground) {
     rig.state.FolderTitle = QStringLiteral("kept");
     DrawFolderList(rig.program);
     EXPECT_EQ(rowFill(1), ListBackground);
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("kept"));
 }
 
-TEST_F(FolderList, CountAndDateTextsAreDrawn)
-{
+TEST_F(FolderList, CountAndDateTextsAreDrawn) {
     fillTable(1);
     rig.state.FolderTable[1][ColRemark] = QStringLiteral("remark");
     DrawFolderList(rig.program);
@@ -105,8 +98,7 @@ protected:
     SmallFolderList() : FolderList(800) {}
 };
 
-TEST_F(SmallFolderList, ThirteenRows)
-{
+TEST_F(SmallFolderList, ThirteenRows) {
     fillTable(20);
     DrawFolderList(rig.program);
     EXPECT_EQ(rowFill(13), OtherRow);

@@ -12,14 +12,12 @@ const QColor Blue(0, 0, 255);
 
 class Marking : public ::testing::Test {
 protected:
-    explicit Marking(int screenWidth = 1024) : rig(screenWidth)
-    {
+    explicit Marking(int screenWidth = 1024) : rig(screenWidth) {
         rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
         rig.makePhotos(rig.state.PhotoFolder, 7, {640, 480});
         LoadFolder(rig.program);
     }
-    QColor barOf(int index) const
-    {
+    QColor barOf(int index) const {
         const bool large = rig.state.ThumbColumns == 5;
         const ThumbCell cell = thumbCell(large, index % rig.state.ThumbColumns,
                                          index / rig.state.ThumbColumns, {640, 480});
@@ -28,8 +26,7 @@ protected:
     LibraryRig rig;
 };
 
-TEST_F(Marking, LeftClickTogglesAndRedrawsTheBar)
-{
+TEST_F(Marking, LeftClickTogglesAndRedrawsTheBar) {
     EXPECT_EQ(onThumbnailMouseDown(rig.program, Qt::LeftButton, {160, 180}), 0);
     EXPECT_EQ(rig.state.PhotoMarks[7], 1);
     EXPECT_EQ(barOf(6), Blue);
@@ -38,16 +35,14 @@ TEST_F(Marking, LeftClickTogglesAndRedrawsTheBar)
     EXPECT_EQ(barOf(6), Yellow);
 }
 
-TEST_F(Marking, MiddleButtonTogglesRightButtonAsksForTheClipWindow)
-{
+TEST_F(Marking, MiddleButtonTogglesRightButtonAsksForTheClipWindow) {
     onThumbnailMouseDown(rig.program, Qt::MiddleButton, {10, 50});
     EXPECT_EQ(rig.state.PhotoMarks[1], 1);
     EXPECT_EQ(onThumbnailMouseDown(rig.program, Qt::RightButton, {330, 50}), 3);
     EXPECT_EQ(rig.state.PhotoMarks[3], 0);
 }
 
-TEST_F(Marking, ClampsToThePageAndIgnoresEmptyCells)
-{
+TEST_F(Marking, ClampsToThePageAndIgnoresEmptyCells) {
     onThumbnailMouseDown(rig.program, Qt::LeftButton, {780, 50}); // column clamped to 4
     EXPECT_EQ(rig.state.PhotoMarks[5], 1);
     onThumbnailMouseDown(rig.program, Qt::LeftButton, {10, 700}); // row 4: photo 21, none
@@ -55,8 +50,7 @@ TEST_F(Marking, ClampsToThePageAndIgnoresEmptyCells)
         EXPECT_EQ(rig.state.PhotoMarks[n], n == 5 ? 1 : 0);
 }
 
-TEST_F(Marking, WaitingCopyIgnoresClicks)
-{
+TEST_F(Marking, WaitingCopyIgnoresClicks) {
     rig.state.PickMode = 1;
     EXPECT_EQ(onThumbnailMouseDown(rig.program, Qt::RightButton, {10, 50}), 0);
     onThumbnailMouseDown(rig.program, Qt::LeftButton, {10, 50});
@@ -69,8 +63,7 @@ protected:
     SmallMarking() : Marking(800) {}
 };
 
-TEST_F(SmallMarking, EighthCellOfSevenPhotosDoesNothing)
-{
+TEST_F(SmallMarking, EighthCellOfSevenPhotosDoesNothing) {
     // Row pitch 122 from the 640 x 480 photos: (460, 180) is column 3, row 1.
     onThumbnailMouseDown(rig.program, Qt::LeftButton, {460, 180});
     for (int n = 1; n <= 7; ++n)

@@ -4,8 +4,7 @@
 
 namespace {
 
-TEST(ThumbCells, LargeGridCellOneOne)
-{
+TEST(ThumbCells, LargeGridCellOneOne) {
     const ThumbCell cell = thumbCell(true, 1, 1, {});
     EXPECT_EQ(cell.captionBar(), QRect(158, 171, 144, 18));
     EXPECT_EQ(cell.picture(), QRect(159, 190, 144, 108));
@@ -13,8 +12,7 @@ TEST(ThumbCells, LargeGridCellOneOne)
     EXPECT_EQ(cell.captionPos(), QPoint(159, 172));
 }
 
-TEST(ThumbCells, SmallGridRowsFollowThePhotoProportions)
-{
+TEST(ThumbCells, SmallGridRowsFollowThePhotoProportions) {
     const int rowTops[] = {40, 162, 283, 404};
     for (int row = 0; row < 4; ++row) {
         const ThumbCell cell = thumbCell(false, 2, row, QSize(640, 480));
@@ -26,8 +24,7 @@ TEST(ThumbCells, SmallGridRowsFollowThePhotoProportions)
     EXPECT_EQ(thumbCell(false, 0, 0, QSize(480, 640)).height, 173);
 }
 
-TEST(ThumbCells, TitleBoxByGrid)
-{
+TEST(ThumbCells, TitleBoxByGrid) {
     EXPECT_EQ(titleBox(true), QRect(390, 4, 220, 28));
     EXPECT_EQ(titleBox(false), QRect(300, 4, 220, 28));
     EXPECT_EQ(titleTextPos(true), QPoint(398, 10));
@@ -45,8 +42,7 @@ struct Click {
 
 class PhotoHitTest : public ::testing::TestWithParam<Click> {};
 
-TEST_P(PhotoHitTest, FindsTheClampedCell)
-{
+TEST_P(PhotoHitTest, FindsTheClampedCell) {
     const Click& click = GetParam();
     const int columns = click.large ? 5 : 4;
     EXPECT_EQ(photoNumberAt(click.pos, click.large, columns, click.topRow, click.photoCount,
@@ -56,18 +52,17 @@ TEST_P(PhotoHitTest, FindsTheClampedCell)
 
 INSTANTIATE_TEST_SUITE_P(
     Clicks, PhotoHitTest,
-    ::testing::Values(Click{{160, 180}, true, 0, 30, {}, 7},    // c = 1, r = 1
-                      Click{{780, 50}, true, 0, 30, {}, 5},     // right of the last column
-                      Click{{10, 700}, true, 0, 30, {}, 21},    // below the last row
-                      Click{{0, 0}, true, 0, 30, {}, 1},        // above and left
-                      Click{{160, 180}, true, 2, 60, {}, 17},   // scrolled two rows
+    ::testing::Values(Click{{160, 180}, true, 0, 30, {}, 7},  // c = 1, r = 1
+                      Click{{780, 50}, true, 0, 30, {}, 5},   // right of the last column
+                      Click{{10, 700}, true, 0, 30, {}, 21},  // below the last row
+                      Click{{0, 0}, true, 0, 30, {}, 1},      // above and left
+                      Click{{160, 180}, true, 2, 60, {}, 17}, // scrolled two rows
                       Click{{10, 180}, false, 0, 7, {640, 480}, 5},
                       Click{{460, 180}, false, 0, 7, {640, 480}, 0}, // the empty eighth cell
                       Click{{10, 50}, false, 0, 7, {}, 0},           // no picture loaded yet
                       Click{{10, 50}, true, 0, 0, {}, 0}));          // empty folder
 
-TEST(PageCorrection, MovesBackToTheLastRowThatHoldsAPhoto)
-{
+TEST(PageCorrection, MovesBackToTheLastRowThatHoldsAPhoto) {
     EXPECT_EQ(correctedTopRow(10, 5, 30), 5);
     EXPECT_EQ(correctedTopRow(2, 4, 7), 1);
     EXPECT_EQ(correctedTopRow(0, 5, 30), 0);

@@ -22,8 +22,7 @@ class ThumbnailPage : public ::testing::Test {
 protected:
     explicit ThumbnailPage(int screenWidth = 1024) : rig(screenWidth) {}
 
-    void openPhotos(int count, QSize size = {320, 240})
-    {
+    void openPhotos(int count, QSize size = {320, 240}) {
         const QString folder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
         rig.makePhotos(folder, count, size);
         rig.state.PhotoFolder = folder;
@@ -31,8 +30,7 @@ protected:
     }
     // The photo number whose colour fills the picture of a cell, 0 for none.
     // Photos are numbered in the folder's listing order, not by file name.
-    int photoShownIn(const ThumbCell& cell, int candidates) const
-    {
+    int photoShownIn(const ThumbCell& cell, int candidates) const {
         const QColor shown = rig.panelColourAt(cell.picture().center());
         for (int n = 1; n <= candidates; ++n) {
             if (nearColour(shown, LibraryRig::photoColour(rig.photoFileNumber(n))))
@@ -44,8 +42,7 @@ protected:
     LibraryRig rig;
 };
 
-TEST_F(ThumbnailPage, LargeGridDrawsTwentyFiveCellsInOrder)
-{
+TEST_F(ThumbnailPage, LargeGridDrawsTwentyFiveCellsInOrder) {
     openPhotos(30);
     EXPECT_EQ(rig.state.PhotoCount, 30);
     for (int index = 0; index < 25; ++index) {
@@ -60,8 +57,7 @@ TEST_F(ThumbnailPage, LargeGridDrawsTwentyFiveCellsInOrder)
     EXPECT_TRUE(rig.form->Label1->isHidden());
 }
 
-TEST_F(ThumbnailPage, TitleBoxShowsTheFolderTitle)
-{
+TEST_F(ThumbnailPage, TitleBoxShowsTheFolderTitle) {
     rig.state.FolderTitle = QStringLiteral("えんそく");
     openPhotos(1);
     EXPECT_EQ(rig.panelColourAt({390, 4}), Qt::black);
@@ -75,8 +71,7 @@ TEST_F(ThumbnailPage, TitleBoxShowsTheFolderTitle)
     EXPECT_TRUE(hasInk);
 }
 
-TEST_F(ThumbnailPage, ScrollRangeAndPageCorrection)
-{
+TEST_F(ThumbnailPage, ScrollRangeAndPageCorrection) {
     openPhotos(30);
     EXPECT_EQ(rig.form->VScroll1->maximum(), 10);
     rig.form->VScroll1->setValue(10);
@@ -87,8 +82,7 @@ TEST_F(ThumbnailPage, ScrollRangeAndPageCorrection)
     EXPECT_EQ(rig.form->VScroll1->value(), 10);
 }
 
-TEST_F(ThumbnailPage, ScrollMaximumIsCountOverThreeRoundedHalfEven)
-{
+TEST_F(ThumbnailPage, ScrollMaximumIsCountOverThreeRoundedHalfEven) {
     for (const auto& [count, maximum] : {std::pair{10, 3}, {11, 4}, {7, 2}, {0, 0}}) {
         rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\F%1").arg(count);
         rig.makePhotos(rig.state.PhotoFolder, count, {32, 24});
@@ -97,8 +91,7 @@ TEST_F(ThumbnailPage, ScrollMaximumIsCountOverThreeRoundedHalfEven)
     }
 }
 
-TEST_F(ThumbnailPage, MarkedPhotosHaveBlueBars)
-{
+TEST_F(ThumbnailPage, MarkedPhotosHaveBlueBars) {
     rig.state.PhotoMarks[3] = 1;
     openPhotos(4);
     EXPECT_EQ(rig.panelColourAt(thumbCell(true, 2, 0, {}).captionBar().topRight() + QPoint(-1, 1)),
@@ -107,8 +100,7 @@ TEST_F(ThumbnailPage, MarkedPhotosHaveBlueBars)
               Yellow);
 }
 
-TEST_F(ThumbnailPage, EmptyFolderShowsOnlyBackgroundAndTitle)
-{
+TEST_F(ThumbnailPage, EmptyFolderShowsOnlyBackgroundAndTitle) {
     rig.state.ThumbTopRow = 3;
     openPhotos(0);
     EXPECT_EQ(rig.state.ThumbTopRow, 3);
@@ -117,8 +109,7 @@ TEST_F(ThumbnailPage, EmptyFolderShowsOnlyBackgroundAndTitle)
     EXPECT_TRUE(rig.form->Label1->isHidden());
 }
 
-TEST_F(ThumbnailPage, UndecodableFilesKeepTheirCaptionAndLeaveTheSizeAlone)
-{
+TEST_F(ThumbnailPage, UndecodableFilesKeepTheirCaptionAndLeaveTheSizeAlone) {
     const QString folder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
     rig.makePhotos(folder, 1, {64, 48});
     QFile junk(rig.host(folder) + QStringLiteral("/P002.JPG"));
@@ -140,8 +131,7 @@ TEST_F(ThumbnailPage, UndecodableFilesKeepTheirCaptionAndLeaveTheSizeAlone)
     EXPECT_EQ(drawnPictures, 1);
 }
 
-TEST_F(ThumbnailPage, MarksSurviveScrolling)
-{
+TEST_F(ThumbnailPage, MarksSurviveScrolling) {
     openPhotos(30);
     onThumbnailMouseDown(rig.program, Qt::LeftButton, {160, 180}); // photo 7
     ASSERT_EQ(rig.state.PhotoMarks[7], 1);
@@ -157,8 +147,7 @@ protected:
     SmallThumbnailPage() : ThumbnailPage(800) {}
 };
 
-TEST_F(SmallThumbnailPage, FourByFourWithRowsFromTheProportions)
-{
+TEST_F(SmallThumbnailPage, FourByFourWithRowsFromTheProportions) {
     openPhotos(20, {640, 480});
     const int rowTops[] = {40, 162, 283, 404};
     for (int index = 0; index < 16; ++index) {
@@ -170,8 +159,7 @@ TEST_F(SmallThumbnailPage, FourByFourWithRowsFromTheProportions)
     EXPECT_EQ(rig.form->VScroll1->maximum(), 7);
 }
 
-TEST_F(SmallThumbnailPage, PortraitPhotosAreTaller)
-{
+TEST_F(SmallThumbnailPage, PortraitPhotosAreTaller) {
     openPhotos(1, {480, 640});
     const ThumbCell cell = thumbCell(false, 0, 0, {480, 640});
     EXPECT_EQ(cell.height, 173);
@@ -180,18 +168,17 @@ TEST_F(SmallThumbnailPage, PortraitPhotosAreTaller)
 
 class RealPhotoPage : public ThumbnailPage {};
 
-TEST_F(RealPhotoPage, OrientedAndBrokenFilesDrawAndTheFolderCompletes)
-{
+TEST_F(RealPhotoPage, OrientedAndBrokenFilesDrawAndTheFolderCompletes) {
     REQUIRE_SHARED_TESTDATA();
-    const QString drive = QStringLiteral("Z:") + sharedTestData(QStringLiteral("jpeg/orientation"))
-                                                     .replace(u'/', u'\\');
+    const QString drive = QStringLiteral("Z:") +
+                          sharedTestData(QStringLiteral("jpeg/orientation")).replace(u'/', u'\\');
     rig.state.PhotoFolder = drive;
     LoadFolder(rig.program);
     EXPECT_GT(rig.state.PhotoCount, 20);
     EXPECT_EQ(rig.state.ThumbTopRow, 0);
 
-    rig.state.PhotoFolder = QStringLiteral("Z:") +
-                            sharedTestData(QStringLiteral("jpeg/broken")).replace(u'/', u'\\');
+    rig.state.PhotoFolder =
+        QStringLiteral("Z:") + sharedTestData(QStringLiteral("jpeg/broken")).replace(u'/', u'\\');
     for (int row = 0; row < 10; ++row) {
         LoadFolder(rig.program);
         rig.form->VScroll1->setValue(row);

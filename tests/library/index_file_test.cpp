@@ -8,19 +8,18 @@
 
 namespace {
 
-FolderRows& freshTable()
-{
+FolderRows& freshTable() {
     static FolderRows table;
     table = FolderRows{};
     return table;
 }
 
-TEST(IndexLines, ReadsTheFourFieldsInFileOrder)
-{
+TEST(IndexLines, ReadsTheFourFieldsInFileOrder) {
     FolderRows& table = freshTable();
-    const int count = parseIndexLines({QStringLiteral("えんそく,IMG_0001_えんそく,2002/05/20 24,"),
-                                       QStringLiteral("うんどうかい,IMG_0002_うんどうかい,2002/06/15 7,")},
-                                      table);
+    const int count =
+        parseIndexLines({QStringLiteral("えんそく,IMG_0001_えんそく,2002/05/20 24,"),
+                         QStringLiteral("うんどうかい,IMG_0002_うんどうかい,2002/06/15 7,")},
+                        table);
     ASSERT_EQ(count, 2);
     EXPECT_EQ(table[1][ColTitle], QStringLiteral("えんそく"));
     EXPECT_EQ(table[1][ColDirectory], QStringLiteral("IMG_0001_えんそく"));
@@ -29,8 +28,7 @@ TEST(IndexLines, ReadsTheFourFieldsInFileOrder)
     EXPECT_EQ(storedPhotoCount(table[2][ColDateCount]), 7);
 }
 
-TEST(IndexLines, TwoCommaLineReadsWithEmptyRemarkAndWritesBackWithThird)
-{
+TEST(IndexLines, TwoCommaLineReadsWithEmptyRemarkAndWritesBackWithThird) {
     FolderRows& table = freshTable();
     ASSERT_EQ(parseIndexLines({QStringLiteral("a,b,2002/06/15 3")}, table), 1);
     EXPECT_EQ(table[1][ColDateCount], QStringLiteral("2002/06/15 3"));
@@ -38,8 +36,7 @@ TEST(IndexLines, TwoCommaLineReadsWithEmptyRemarkAndWritesBackWithThird)
     EXPECT_EQ(formatIndexLines(table, 1), QStringList{QStringLiteral("a,b,2002/06/15 3,")});
 }
 
-TEST(IndexLines, RemarkWithCommasIsKeptWhole)
-{
+TEST(IndexLines, RemarkWithCommasIsKeptWhole) {
     FolderRows& table = freshTable();
     const QString line = QStringLiteral("t,d,2002/06/15 1,３年２組, 999 ,x");
     ASSERT_EQ(parseIndexLines({line}, table), 1);
@@ -47,20 +44,18 @@ TEST(IndexLines, RemarkWithCommasIsKeptWhole)
     EXPECT_EQ(formatIndexLines(table, 1), QStringList{line});
 }
 
-TEST(IndexLines, LineWithFewerThanTwoCommasEndsTheReading)
-{
+TEST(IndexLines, LineWithFewerThanTwoCommasEndsTheReading) {
     FolderRows& table = freshTable();
-    EXPECT_EQ(parseIndexLines({QStringLiteral("a,b,c"), QStringLiteral("no commas"),
-                               QStringLiteral("d,e,f")},
-                              table),
-              1);
+    EXPECT_EQ(
+        parseIndexLines(
+            {QStringLiteral("a,b,c"), QStringLiteral("no commas"), QStringLiteral("d,e,f")}, table),
+        1);
     EXPECT_EQ(parseIndexLines({QStringLiteral("a,b,c"), QString(), QStringLiteral("d,e,f")}, table),
               1);
     EXPECT_EQ(parseIndexLines({QStringLiteral("one,comma")}, table), 0);
 }
 
-TEST(IndexLines, TakesAtMostOneThousandRows)
-{
+TEST(IndexLines, TakesAtMostOneThousandRows) {
     FolderRows& table = freshTable();
     QStringList lines;
     for (int i = 1; i <= 1001; ++i)
@@ -69,8 +64,7 @@ TEST(IndexLines, TakesAtMostOneThousandRows)
     EXPECT_EQ(table[1000][ColTitle], QStringLiteral("t1000"));
 }
 
-TEST(IndexLines, BlanksAreKept)
-{
+TEST(IndexLines, BlanksAreKept) {
     FolderRows& table = freshTable();
     ASSERT_EQ(parseIndexLines({QStringLiteral(" a , b ,, ")}, table), 1);
     EXPECT_EQ(table[1][ColTitle], QStringLiteral(" a "));
@@ -78,8 +72,7 @@ TEST(IndexLines, BlanksAreKept)
     EXPECT_EQ(table[1][ColRemark], QStringLiteral(" "));
 }
 
-TEST(StoredPhotoCount, TakesLeadingDigitsFromTheTwelfthCharacter)
-{
+TEST(StoredPhotoCount, TakesLeadingDigitsFromTheTwelfthCharacter) {
     EXPECT_EQ(storedPhotoCount(QStringLiteral("2002/06/15 12")), 12);
     EXPECT_EQ(storedPhotoCount(QStringLiteral("2002/06/15 7x")), 7);
     EXPECT_EQ(storedPhotoCount(QStringLiteral("2002/06/15 ")), 0);
@@ -88,8 +81,7 @@ TEST(StoredPhotoCount, TakesLeadingDigitsFromTheTwelfthCharacter)
     EXPECT_EQ(dateAndCount(QStringLiteral("2002/06/15"), 0), QStringLiteral("2002/06/15 0"));
 }
 
-TEST(IndexPaths, JoinWithOneSeparatorOrAppendAfterATrailingOne)
-{
+TEST(IndexPaths, JoinWithOneSeparatorOrAppendAfterATrailingOne) {
     EXPECT_EQ(indexPathOf(QStringLiteral("C:\\A_IMAGE\\CLASS_32")),
               QStringLiteral("C:\\A_IMAGE\\CLASS_32\\IMGMAIN.TXT"));
     EXPECT_EQ(indexPathOf(QStringLiteral("C:\\A_IMAGE\\")),
@@ -103,21 +95,19 @@ protected:
     TestRig rig;
     const QString classFolder = QStringLiteral("C:\\A_IMAGE\\CLASS_32");
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(rig.files.makeDirectory(QStringLiteral("C:\\A_IMAGE")));
         ASSERT_TRUE(rig.files.makeDirectory(classFolder));
     }
     QString indexHostPath() const { return rig.host(indexPathOf(classFolder)); }
 };
 
-TEST_F(IndexFileOnDisk, WritesCodePage932WithCrLfAndReadsItBack)
-{
+TEST_F(IndexFileOnDisk, WritesCodePage932WithCrLfAndReadsItBack) {
     FolderRows& table = freshTable();
     table[1] = {QStringLiteral("2002/06/15 3"), QStringLiteral("えんそく～"),
                 QStringLiteral("IMG_0001_えんそく～"), QString()};
-    table[2] = {QStringLiteral("2002/06/16 0"), QStringLiteral("ﾃﾞｰﾀ"), QStringLiteral("IMG_0002_ﾃﾞｰﾀ"),
-                QStringLiteral("r,1")};
+    table[2] = {QStringLiteral("2002/06/16 0"), QStringLiteral("ﾃﾞｰﾀ"),
+                QStringLiteral("IMG_0002_ﾃﾞｰﾀ"), QStringLiteral("r,1")};
     ASSERT_TRUE(writeIndex(rig.files, classFolder, table, 2));
 
     QFile file(indexHostPath());
@@ -133,14 +123,12 @@ TEST_F(IndexFileOnDisk, WritesCodePage932WithCrLfAndReadsItBack)
     EXPECT_EQ(readBack[2], table[2]);
 }
 
-TEST_F(IndexFileOnDisk, EmptyTableWritesAnEmptyFile)
-{
+TEST_F(IndexFileOnDisk, EmptyTableWritesAnEmptyFile) {
     ASSERT_TRUE(writeIndex(rig.files, classFolder, freshTable(), 0));
     EXPECT_EQ(QFile(indexHostPath()).size(), 0);
 }
 
-TEST_F(IndexFileOnDisk, ExtraEmptyLastLineAndMissingFile)
-{
+TEST_F(IndexFileOnDisk, ExtraEmptyLastLineAndMissingFile) {
     QFile file(indexHostPath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("a,IMG_0001_a,2002/06/15 1,\r\nb,IMG_0002_b,2002/06/15 2,\r\n\r\n");
@@ -150,8 +138,7 @@ TEST_F(IndexFileOnDisk, ExtraEmptyLastLineAndMissingFile)
     EXPECT_EQ(readIndex(rig.files, QStringLiteral("C:\\nowhere\\IMGMAIN.TXT"), table), 0);
 }
 
-TEST_F(IndexFileOnDisk, InvalidBytesReadWithoutStopping)
-{
+TEST_F(IndexFileOnDisk, InvalidBytesReadWithoutStopping) {
     QFile file(indexHostPath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("\x82\xa0\xff\x81,IMG_0001,2002/06/15 1,\r\nb,IMG_0002_b,2002/06/15 2,\r\n");
@@ -162,10 +149,10 @@ TEST_F(IndexFileOnDisk, InvalidBytesReadWithoutStopping)
     EXPECT_TRUE(table[1][ColTitle].contains(QChar(0xFFFD)));
 }
 
-TEST_F(IndexFileOnDisk, FailedWriteLeavesTheOldIndexWhole)
-{
+TEST_F(IndexFileOnDisk, FailedWriteLeavesTheOldIndexWhole) {
     FolderRows& table = freshTable();
-    table[1] = {QStringLiteral("2002/06/15 3"), QStringLiteral("a"), QStringLiteral("IMG_0001_a"), {}};
+    table[1] = {
+        QStringLiteral("2002/06/15 3"), QStringLiteral("a"), QStringLiteral("IMG_0001_a"), {}};
     ASSERT_TRUE(writeIndex(rig.files, classFolder, table, 1));
     const QByteArray before = [&] {
         QFile f(indexHostPath());

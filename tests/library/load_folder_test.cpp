@@ -9,11 +9,12 @@ namespace {
 class LoadingFolder : public ::testing::Test {
 protected:
     LibraryRig rig;
-    QString indexHost() const { return rig.host(rig.classFolder + QStringLiteral("\\IMGMAIN.TXT")); }
+    QString indexHost() const {
+        return rig.host(rig.classFolder + QStringLiteral("\\IMGMAIN.TXT"));
+    }
 };
 
-TEST_F(LoadingFolder, DifferentCountCorrectsTheRowAndRewritesTheIndex)
-{
+TEST_F(LoadingFolder, DifferentCountCorrectsTheRowAndRewritesTheIndex) {
     rig.makePhotos(rig.classFolder + QStringLiteral("\\IMG_0001_a"), 10, {32, 24});
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2001/01/02 12,"),
                          QStringLiteral("b,IMG_0002_b,2001/01/03 4,x")});
@@ -23,8 +24,7 @@ TEST_F(LoadingFolder, DifferentCountCorrectsTheRowAndRewritesTheIndex)
                                                  QStringLiteral("b,IMG_0002_b,2001/01/03 4,x")}));
 }
 
-TEST_F(LoadingFolder, EqualCountLeavesTheIndexUntouched)
-{
+TEST_F(LoadingFolder, EqualCountLeavesTheIndexUntouched) {
     rig.makePhotos(rig.classFolder + QStringLiteral("\\IMG_0001_a"), 3, {32, 24});
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2001/01/02 3")});
     {
@@ -40,16 +40,14 @@ TEST_F(LoadingFolder, EqualCountLeavesTheIndexUntouched)
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2001/01/02 3")});
 }
 
-TEST_F(LoadingFolder, EmptyFolderWithEmptyCountIsNotRewritten)
-{
+TEST_F(LoadingFolder, EmptyFolderWithEmptyCountIsNotRewritten) {
     rig.files.makeDirectory(rig.classFolder + QStringLiteral("\\IMG_0001_a"));
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,,")});
     rig.openClassFolder();
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,,")});
 }
 
-TEST_F(LoadingFolder, ListsOnlyPhotoFilesAndAtMostOneThousand)
-{
+TEST_F(LoadingFolder, ListsOnlyPhotoFilesAndAtMostOneThousand) {
     const QString folder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
     rig.files.makeDirectory(folder);
     for (const char* name : {"a.jpg", "b.JPEG", "c.Jpg", "d.png", "JPG", "e.txt"})
@@ -61,16 +59,14 @@ TEST_F(LoadingFolder, ListsOnlyPhotoFilesAndAtMostOneThousand)
         EXPECT_TRUE(path.startsWith(folder + u'\\'));
 }
 
-TEST_F(LoadingFolder, DirectoryNamesThatLeaveTheClassFolderAreNeverListed)
-{
+TEST_F(LoadingFolder, DirectoryNamesThatLeaveTheClassFolderAreNeverListed) {
     rig.makePhotos(QStringLiteral("C:\\A_IMAGE\\outside"), 2, {32, 24});
     rig.writeIndexLines({QStringLiteral("a,..\\outside,2001/01/02 2,")});
     rig.openClassFolder();
     EXPECT_EQ(rig.state.PhotoCount, 0);
 }
 
-TEST_F(LoadingFolder, FolderOpenedByPathRewritesTheIndexUnchanged)
-{
+TEST_F(LoadingFolder, FolderOpenedByPathRewritesTheIndexUnchanged) {
     rig.makePhotos(QStringLiteral("D:\\PHOTOS"), 2, {32, 24});
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2001/01/02 3,")});
     rig.openClassFolder();

@@ -7,8 +7,7 @@
 
 namespace {
 
-TEST(SettingsRead, AllSixLines)
-{
+TEST(SettingsRead, AllSixLines) {
     const SettingsRead read = parseSettingsLines(
         {QStringLiteral("A:\\"), QStringLiteral("D:\\A_image\\"), QStringLiteral("2002"),
          QStringLiteral("学校利用"), QStringLiteral(" 999 "), QStringLiteral("C:\\Adb_image\\")});
@@ -20,8 +19,7 @@ TEST(SettingsRead, AllSixLines)
     EXPECT_EQ(read.databaseRoot, QStringLiteral("C:\\Adb_image\\"));
 }
 
-TEST(SettingsRead, WholeLinesKeepCommasAndBlanks)
-{
+TEST(SettingsRead, WholeLinesKeepCommasAndBlanks) {
     const SettingsRead read =
         parseSettingsLines({QStringLiteral(" E:\\a,b\\"), QStringLiteral("C:\\x, y\\")});
     EXPECT_EQ(read.floppyDrive, QStringLiteral(" E:\\a,b\\"));
@@ -30,22 +28,21 @@ TEST(SettingsRead, WholeLinesKeepCommasAndBlanks)
     EXPECT_FALSE(read.saveSubFolder);
 }
 
-TEST(SettingsRead, FileThatEndsEarlyKeepsWhatWasRead)
-{
+TEST(SettingsRead, FileThatEndsEarlyKeepsWhatWasRead) {
     EXPECT_FALSE(parseSettingsLines({}).floppyDrive);
     const SettingsRead one = parseSettingsLines({QStringLiteral("F:\\")});
     EXPECT_EQ(one.floppyDrive, QStringLiteral("F:\\"));
     EXPECT_FALSE(one.hasBothLines());
 
-    const SettingsRead four = parseSettingsLines(
-        {QStringLiteral("A:\\"), QStringLiteral("C:\\A_image\\"), QString(), QStringLiteral("個人利用")});
+    const SettingsRead four =
+        parseSettingsLines({QStringLiteral("A:\\"), QStringLiteral("C:\\A_image\\"), QString(),
+                            QStringLiteral("個人利用")});
     EXPECT_EQ(four.saveSubFolder, QString());
     EXPECT_EQ(four.usageMode, QStringLiteral("個人利用"));
     EXPECT_FALSE(four.pcNumber);
 }
 
-TEST(SettingsRead, NonNumericNodeNumberEndsTheReading)
-{
+TEST(SettingsRead, NonNumericNodeNumberEndsTheReading) {
     const SettingsRead read = parseSettingsLines(
         {QStringLiteral("A:\\"), QStringLiteral("C:\\A_image\\"), QStringLiteral("2001"),
          QStringLiteral("学校利用"), QStringLiteral("先生機"), QStringLiteral("C:\\Adb_image\\")});
@@ -54,8 +51,7 @@ TEST(SettingsRead, NonNumericNodeNumberEndsTheReading)
     EXPECT_FALSE(read.databaseRoot);
 }
 
-TEST(SettingsRead, FieldsSplitAtCommasAndHonourQuotes)
-{
+TEST(SettingsRead, FieldsSplitAtCommasAndHonourQuotes) {
     // A comma in line 3 shifts the following fields.
     const SettingsRead shifted = parseSettingsLines(
         {QStringLiteral("A:\\"), QStringLiteral("C:\\A_image\\"), QStringLiteral("20,01"),
@@ -73,10 +69,12 @@ TEST(SettingsRead, FieldsSplitAtCommasAndHonourQuotes)
     EXPECT_EQ(quoted.databaseRoot, QString());
 }
 
-TEST(SettingsWrite, NumberLineHasBlanksAroundAndRoundTrips)
-{
-    SettingsValues values{QStringLiteral("A:\\"), QStringLiteral("C:\\A_image\\"),
-                          QStringLiteral("2003"), QStringLiteral("学校利用"), 999,
+TEST(SettingsWrite, NumberLineHasBlanksAroundAndRoundTrips) {
+    SettingsValues values{QStringLiteral("A:\\"),
+                          QStringLiteral("C:\\A_image\\"),
+                          QStringLiteral("2003"),
+                          QStringLiteral("学校利用"),
+                          999,
                           QStringLiteral("D:\\Adb_image\\")};
     const QStringList lines = formatSettingsLines(values);
     ASSERT_EQ(lines.size(), 6);
@@ -93,7 +91,8 @@ TEST(SettingsWrite, NumberLineHasBlanksAroundAndRoundTrips)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith("A:\\\r\nC:\\A_image\\\r\n2003\r\n" +
-                                          encodeCp932(QStringLiteral("学校利用")) + "\r\n 999 \r\n"));
+                                          encodeCp932(QStringLiteral("学校利用")) +
+                                          "\r\n 999 \r\n"));
     const SettingsRead read = readSettingsFile(path);
     EXPECT_EQ(read.pcNumber, 999);
     EXPECT_EQ(read.databaseRoot, QStringLiteral("D:\\Adb_image\\"));

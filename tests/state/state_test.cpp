@@ -7,8 +7,7 @@
 
 namespace {
 
-TEST(ClassNames, GradeAndClassFromTheButtonIndex)
-{
+TEST(ClassNames, GradeAndClassFromTheButtonIndex) {
     EXPECT_EQ(classDisplayName(0), QStringLiteral("１年１組"));
     EXPECT_EQ(classDisplayName(4), QStringLiteral("１年５組"));
     EXPECT_EQ(classDisplayName(5), QStringLiteral("２年１組"));
@@ -20,8 +19,7 @@ TEST(ClassNames, GradeAndClassFromTheButtonIndex)
     EXPECT_EQ(classFolderName(29), QStringLiteral("CLASS_65"));
 }
 
-TEST(ScreenModes, TwoSeparateThresholds)
-{
+TEST(ScreenModes, TwoSeparateThresholds) {
     EXPECT_FALSE(isLargeWindow(1020));
     EXPECT_TRUE(isLargeWindow(1021));
     EXPECT_FALSE(isLargeGrid(999));
@@ -34,8 +32,7 @@ TEST(ScreenModes, TwoSeparateThresholds)
     EXPECT_EQ(folderListRowsFor(800), 13);
 }
 
-TEST(Rounding, HalfGoesToTheEvenNeighbour)
-{
+TEST(Rounding, HalfGoesToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(91.5), 92);
     EXPECT_EQ(roundHalfEven(203.5), 204);
     EXPECT_EQ(roundHalfEven(2.5), 2);
@@ -46,8 +43,7 @@ TEST(Rounding, HalfGoesToTheEvenNeighbour)
     EXPECT_EQ(roundHalfEven(-0.5), 0);
 }
 
-TEST(ProgramStateMarks, ClearingStopsAtTheCount)
-{
+TEST(ProgramStateMarks, ClearingStopsAtTheCount) {
     ProgramState state;
     state.PhotoMarks.fill(1);
     state.clearMarks(3);

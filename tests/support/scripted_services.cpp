@@ -3,8 +3,7 @@
 #include <QDialog>
 #include <gtest/gtest.h>
 
-bool ScriptedMessages::askYesNo(const QString& text)
-{
+bool ScriptedMessages::askYesNo(const QString& text) {
     shown << text;
     if (answers.empty()) {
         ADD_FAILURE() << "unscripted question: " << text.toStdString();
@@ -15,8 +14,7 @@ bool ScriptedMessages::askYesNo(const QString& text)
     return answer;
 }
 
-void ScriptedModals::runModal(QDialog& dialog)
-{
+void ScriptedModals::runModal(QDialog& dialog) {
     ++opened;
     dialog.show();
     if (script)

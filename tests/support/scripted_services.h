@@ -7,7 +7,6 @@
 #include "platform/screen_service.h"
 
 #include <QStringList>
-
 #include <deque>
 #include <functional>
 
@@ -42,8 +41,7 @@ public:
 
 class ScriptedFileDialogs : public FileDialogs {
 public:
-    std::optional<QString> chooseImageFile(QWidget*) override
-    {
+    std::optional<QString> chooseImageFile(QWidget*) override {
         ++opened;
         return nextChoice;
     }

@@ -2,13 +2,11 @@
 
 #include <QDir>
 
-QString sharedTestData(const QString& relativePath)
-{
+QString sharedTestData(const QString& relativePath) {
     const QString base = QDir::cleanPath(QStringLiteral(FOTOBAKO_SHARED_TESTDATA));
     return relativePath.isEmpty() ? base : base + u'/' + relativePath;
 }
 
-bool haveSharedTestData()
-{
+bool haveSharedTestData() {
     return QDir(sharedTestData()).exists();
 }

@@ -12,5 +12,5 @@ bool haveSharedTestData();
     do {                                                                                           \
         if (!haveSharedTestData())                                                                 \
             GTEST_SKIP() << "../shared/testdata is not present (a fresh clone has no shared "      \
-                            "test files); the self-made inputs cover this behaviour";             \
+                            "test files); the self-made inputs cover this behaviour";              \
     } while (0)

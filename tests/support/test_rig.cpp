@@ -1,14 +1,11 @@
 #include "support/test_rig.h"
 
 TestRig::TestRig(int screenWidth)
-    : files(DriveMap(root.path() + QStringLiteral("/drives"))), screen(screenWidth),
-      services{messages, screen, clock, files, dialogs, modals, thumbnails}
-{
-}
+    : files(DriveMap(root.path() + QStringLiteral("/drives"))),
+      screen(screenWidth), services{messages, screen, clock, files, dialogs, modals, thumbnails} {}
 
 FormRig::FormRig(int screenWidth)
-    : TestRig(screenWidth), form(std::make_unique<Form1>(state, services)),
-      program{state, *form, services}
-{
+    : TestRig(screenWidth),
+      form(std::make_unique<Form1>(state, services)), program{state, *form, services} {
     form->load();
 }

@@ -10,7 +10,6 @@
 #include "support/scripted_services.h"
 
 #include <QTemporaryDir>
-
 #include <memory>
 
 // A fresh program state with scripted services and drives in a temporary

@@ -12,8 +12,7 @@
 #include <QImage>
 #include <cstdlib>
 
-LibraryRig::LibraryRig(int screenWidth) : FormRig(screenWidth)
-{
+LibraryRig::LibraryRig(int screenWidth) : FormRig(screenWidth) {
     files.makeDirectory(QStringLiteral("C:\\A_IMAGE"));
     files.makeDirectory(classFolder);
     for (int i = 1; i <= ClassCount; ++i)
@@ -24,53 +23,47 @@ LibraryRig::LibraryRig(int screenWidth) : FormRig(screenWidth)
     connectBrowserControls(program);
 }
 
-QColor LibraryRig::photoColour(int n)
-{
+QColor LibraryRig::photoColour(int n) {
     return QColor::fromHsv((n * 47) % 360, 255, 100 + (n * 37) % 156);
 }
 
-QStringList LibraryRig::makePhotos(const QString& folder, int count, QSize size, int firstColour)
-{
+QStringList LibraryRig::makePhotos(const QString& folder, int count, QSize size, int firstColour) {
     files.makeDirectory(folder);
     QStringList paths;
     for (int i = 0; i < count; ++i) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(photoColour(firstColour + i));
-        const QString path = joinPath(folder, QStringLiteral("P%1.JPG").arg(i + 1, 3, 10, QLatin1Char('0')));
+        const QString path =
+            joinPath(folder, QStringLiteral("P%1.JPG").arg(i + 1, 3, 10, QLatin1Char('0')));
         image.save(host(path), "JPG", 95);
         paths << path;
     }
     return paths;
 }
 
-int LibraryRig::photoFileNumber(int n) const
-{
+int LibraryRig::photoFileNumber(int n) const {
     const QString name = fileNameOf(state.PhotoPaths[n]);
     return name.mid(1, 3).toInt();
 }
 
-void LibraryRig::writeIndexLines(const QStringList& lines)
-{
+void LibraryRig::writeIndexLines(const QStringList& lines) {
     writeCp932Lines(host(indexPathOf(classFolder)), lines);
 }
 
-QStringList LibraryRig::readIndexLines() const
-{
+QStringList LibraryRig::readIndexLines() const {
     return readCp932Lines(host(indexPathOf(classFolder))).value_or(QStringList());
 }
 
-void LibraryRig::openClassFolder()
-{
+void LibraryRig::openClassFolder() {
     ::openClassFolder(program);
 }
 
-QColor LibraryRig::panelColourAt(QPoint pos) const
-{
+QColor LibraryRig::panelColourAt(QPoint pos) const {
     return form->Picture1->image().pixelColor(pos);
 }
 
-bool nearColour(const QColor& a, const QColor& b, int tolerance)
-{
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+bool nearColour(const QColor& a, const QColor& b, int tolerance) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
 }

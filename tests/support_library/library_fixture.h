@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QSize>
 #include <QString>
-
 #include <vector>
 
 // The thumbnail panel's scroll bar and mouse connected, and a class folder on

@@ -25,7 +25,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
-
 #include <cstdio>
 
 namespace {
@@ -39,8 +38,7 @@ public:
 };
 
 // A status figure of this process from /proc/self/status, in kB.
-long statusKb(const char* field)
-{
+long statusKb(const char* field) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
@@ -52,16 +50,14 @@ long statusKb(const char* field)
 }
 
 // Lets the peak resident size start again from the current size.
-void resetPeakMemory()
-{
+void resetPeakMemory() {
     QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
     if (clearRefs.open(QIODevice::WriteOnly))
         clearRefs.write("5");
 }
 
 QStringList makePhotoSet(FileSystem& files, const QString& folder, QSize size,
-                         const TestJpegOptions& options)
-{
+                         const TestJpegOptions& options) {
     files.makeDirectory(folder);
     QStringList paths;
     for (int i = 1; i <= PagePhotos; ++i) {
@@ -74,24 +70,21 @@ QStringList makePhotoSet(FileSystem& files, const QString& folder, QSize size,
 
 struct Bench {
     Bench()
-        : files(DriveMap(root.path())),
-          services{messages, screen, clock, files, dialogs, modals, thumbnails},
-          form(state, services), program{state, form, services}
-    {
+        : files(DriveMap(root.path())), services{messages, screen, clock,     files,
+                                                 dialogs,  modals, thumbnails},
+          form(state, services), program{state, form, services} {
         form.load();
         state.ThumbColumns = 5;
     }
 
-    void show(const QStringList& paths)
-    {
+    void show(const QStringList& paths) {
         state.PhotoCount = int(paths.size());
         for (int i = 0; i < paths.size(); ++i)
             state.PhotoPaths[i + 1] = paths[i];
         state.ThumbTopRow = 0;
     }
 
-    double timePage()
-    {
+    double timePage() {
         QElapsedTimer timer;
         timer.start();
         DrawThumbnailPage(program);
@@ -99,8 +92,7 @@ struct Bench {
     }
 
     // Every photo decoded whole on this thread and stretched into its cell.
-    double timeNaivePage(const QStringList& paths)
-    {
+    double timeNaivePage(const QStringList& paths) {
         QElapsedTimer timer;
         timer.start();
         for (int i = 0; i < paths.size(); ++i) {
@@ -129,8 +121,7 @@ struct Bench {
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -145,12 +136,12 @@ int main(int argc, char** argv)
     plain.quality = 90;
     TestJpegOptions withThumbnail = plain;
     withThumbnail.exifThumbnail = QSize(160, 120);
-    const QStringList twelve = makePhotoSet(bench.files, QStringLiteral("C:\\plain"), {4000, 3000},
-                                            plain);
-    const QStringList embedded = makePhotoSet(bench.files, QStringLiteral("C:\\embedded"),
-                                              {4000, 3000}, withThumbnail);
-    const QStringList large = makePhotoSet(bench.files, QStringLiteral("C:\\large"), {6000, 4000},
-                                           plain);
+    const QStringList twelve =
+        makePhotoSet(bench.files, QStringLiteral("C:\\plain"), {4000, 3000}, plain);
+    const QStringList embedded =
+        makePhotoSet(bench.files, QStringLiteral("C:\\embedded"), {4000, 3000}, withThumbnail);
+    const QStringList large =
+        makePhotoSet(bench.files, QStringLiteral("C:\\large"), {6000, 4000}, plain);
 
     const double naive = bench.timeNaivePage(twelve);
 

@@ -1,5 +1,6 @@
 #include "import/form2.h"
 
+#include "main_window/control_builders.h"
 #include "platform/fonts.h"
 
 #include <QLabel>
@@ -13,20 +14,6 @@ constexpr int ClientWidth = 323;
 constexpr int ClientHeight = 187;
 const QColor WindowColor(255, 255, 192);
 const QColor InstructionColor(192, 255, 255);
-
-void fillWith(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QLabel* makeLabel(const QString& text, QWidget* parent, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(geometry);
-    return label;
-}
 
 // Enter in the text box is handled there; a default button would run the
 // command a second time.

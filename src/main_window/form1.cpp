@@ -1,5 +1,6 @@
 #include "main_window/form1.h"
 
+#include "main_window/control_builders.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "platform/screen_service.h"
@@ -40,20 +41,6 @@ const QString MenuBarStyle =
                    "QMenuBar::item { padding: 2px 3px; background: transparent; }"
                    "QMenuBar::item:selected, QMenuBar::item:pressed {"
                    " background: palette(highlight); color: palette(highlighted-text); }");
-
-void fillWith(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QLabel* makeLabel(const QString& text, QWidget* parent, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(geometry);
-    return label;
-}
 
 QPushButton* makeButton(const QString& text, QWidget* parent, const QRect& geometry) {
     auto* button = new QPushButton(text, parent);

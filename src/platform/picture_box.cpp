@@ -1,8 +1,10 @@
 #include "platform/picture_box.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <algorithm>
 
 namespace {
@@ -105,6 +107,11 @@ void PictureBox::print(const QString& text) {
     m_currentPos.ry() += metrics.height();
 }
 
+int PictureBox::textWidth(const QString& text) const {
+    const QFontMetrics metrics(m_textFont);
+    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+}
+
 void PictureBox::stretchFrom(const QImage& source, const QRect& sourceRect, const QRect& target) {
     fitImageToSize();
     if (source.isNull() || sourceRect.isEmpty() || target.isEmpty())
@@ -150,6 +157,8 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
+    m_lastPressButton = event->button();
+    m_lastPressTime = event->timestamp();
     emit mouseDown(event->button(), event->position().toPoint());
 }
 
@@ -159,6 +168,19 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseUp(event->button(), event->position().toPoint());
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Qt delivers the second press of a double click as this event alone. It
+    // raises no mouse-down when this box signalled the first press; a double
+    // click whose first press went elsewhere counts as a press here.
+    const quint64 interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    const bool secondPress = event->button() == m_lastPressButton &&
+                             event->timestamp() >= m_lastPressTime &&
+                             event->timestamp() - m_lastPressTime <= interval;
+    if (secondPress)
+        return;
+    mousePressEvent(event);
 }
 
 void PictureBox::applyDrawMode(QPainter& painter) const {

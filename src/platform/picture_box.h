@@ -41,6 +41,8 @@ public:
     // Draws text in the text font and fore colour at the current position and
     // moves the position to the start of the next line.
     void print(const QString& text);
+    // The width in pixels that print() covers with text.
+    int textWidth(const QString& text) const;
 
     // Stretches sourceRect of source onto target, a plain pixel copy.
     void stretchFrom(const QImage& source, const QRect& sourceRect, const QRect& target);
@@ -56,6 +58,8 @@ public:
     void refreshNow();
 
 signals:
+    // One mouse-down per press; the second press of a double click raises
+    // none, as on the platform the program comes from.
     void mouseDown(Qt::MouseButton button, QPoint pos);
     void mouseMove(Qt::MouseButtons buttons, QPoint pos);
     void mouseUp(Qt::MouseButton button, QPoint pos);
@@ -66,6 +70,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void applyDrawMode(class QPainter& painter) const;
@@ -78,4 +83,7 @@ private:
     DrawMode m_drawMode = DrawMode::Copy;
     QPoint m_currentPos;
     bool m_autoSize = false;
+    // The last press this box signalled, to pair a double click with it.
+    Qt::MouseButton m_lastPressButton = Qt::NoButton;
+    quint64 m_lastPressTime = 0;
 };

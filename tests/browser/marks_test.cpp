@@ -1,8 +1,11 @@
 #include "browser/marks.h"
 #include "browser/thumbnail_geometry.h"
 #include "library/load_folder.h"
+#include "platform/picture_box.h"
+#include "support/window_clicks.h"
 #include "support_library/library_fixture.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,6 +36,14 @@ TEST_F(Marking, LeftClickTogglesAndRedrawsTheBar) {
     onThumbnailMouseDown(rig.program, Qt::LeftButton, {160, 180});
     EXPECT_EQ(rig.state.PhotoMarks[7], 0);
     EXPECT_EQ(barOf(6), Yellow);
+}
+
+TEST_F(Marking, ADoubleClickMarksOnce) {
+    doubleClickThroughWindow(*rig.form->Picture1, {160, 180});
+    EXPECT_EQ(rig.state.PhotoMarks[7], 1);
+    EXPECT_EQ(barOf(6), Blue);
+    QTest::mouseDClick(rig.form->Picture1, Qt::LeftButton, {}, {10, 50});
+    EXPECT_EQ(rig.state.PhotoMarks[1], 1);
 }
 
 TEST_F(Marking, MiddleButtonTogglesRightButtonAsksForTheClipWindow) {

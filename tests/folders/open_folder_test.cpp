@@ -1,5 +1,6 @@
 #include "folder_fixture.h"
 #include "photo_ops/copy_photos.h"
+#include "support/window_clicks.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -21,6 +22,17 @@ TEST_F(OpeningFolders, ClickHeightPicksTheRow) {
     EXPECT_EQ(rig.state.CurrentFolderIndex, 19);
     clickFolderList(88);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 20);
+}
+
+TEST_F(OpeningFolders, ADoubleClickOnARowOpensTheFolderOnce) {
+    makeFolders({1, 2, 3});
+    int opened = 0;
+    QObject::connect(rig.form->Picture2, &PictureBox::mouseDown, rig.form.get(), [&] { ++opened; });
+    doubleClickThroughWindow(*rig.form->Picture2, {60, 88});
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
+    EXPECT_EQ(rig.state.PhotoCount, 2);
+    EXPECT_EQ(listRowFill(2), OpenRow);
 }
 
 TEST_F(OpeningFolders, ClickBelowTheLastRowOpensTheLastFolder) {

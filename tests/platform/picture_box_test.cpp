@@ -1,5 +1,6 @@
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
+#include "support/window_clicks.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -245,5 +246,19 @@ TEST_F(PictureBoxTest, MouseEventsAreSignalledWithTheButtonAndPosition) {
     EXPECT_EQ(downs[0][1].toPoint(), QPoint(12, 34));
     ASSERT_EQ(ups.count(), 1);
     EXPECT_EQ(ups[0][1].toPoint(), QPoint(13, 35));
+}
+
+TEST_F(PictureBoxTest, ADoubleClickRaisesOneMouseDown) {
+    QSignalSpy downs(&box, &PictureBox::mouseDown);
+    doubleClickThroughWindow(box, QPoint(12, 34));
+    ASSERT_EQ(downs.count(), 1);
+    EXPECT_EQ(downs[0][1].toPoint(), QPoint(12, 34));
+    // A double-click event without the first press stands for a press.
+    QTest::mouseDClick(&box, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(downs.count(), 2);
+    // Two clicks apart in time are two presses.
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(downs.count(), 4);
 }
 } // namespace

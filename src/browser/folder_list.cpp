@@ -39,8 +39,9 @@ void DrawFolderList(Program& program) {
         panel.drawBox(folderRowBox(i), Qt::black);
         panel.setCurrentPos({4, 34 * i + 15});
         panel.print(row[ColTitle]);
-        panel.setCurrentPos({170, 34 * i + 15});
-        panel.print(countText(row[ColDateCount]));
+        const QString count = countText(row[ColDateCount]);
+        panel.setCurrentPos({folderCountLeft(panel.textWidth(count)), 34 * i + 15});
+        panel.print(count);
         panel.setCurrentPos({4, 34 * i + 31});
         panel.print(row[ColDateCount].mid(2, 8) + u' ' + row[ColRemark]);
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "browser/drawn_box.h"
+
 #include <QRect>
+#include <algorithm>
 
 struct Program;
 
@@ -10,5 +13,11 @@ void DrawFolderList(Program& program);
 
 // The box of screen row i (1-based) of the folder list.
 inline QRect folderRowBox(int screenRow) {
-    return {2, 34 * screenRow + 14, 194, 33};
+    return drawnBox(2, 34 * screenRow + 14, 193, 32);
+}
+
+// The left edge of a row's photo count that is textWidth pixels wide: x = 170,
+// or further left when the count would reach the box's right edge.
+inline int folderCountLeft(int textWidth) {
+    return std::min(170, folderRowBox(1).right() - textWidth);
 }

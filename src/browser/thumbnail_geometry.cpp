@@ -26,7 +26,7 @@ ThumbCell thumbCell(bool largeGrid, int column, int row, QSize photo) {
 }
 
 QRect titleBox(bool largeGrid) {
-    return {largeGrid ? 390 : 300, 4, 220, 28};
+    return drawnBox(largeGrid ? 390 : 300, 4, 220, 28);
 }
 
 QPoint titleTextPos(bool largeGrid) {

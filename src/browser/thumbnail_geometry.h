@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/drawn_box.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -24,9 +26,12 @@ struct ThumbCell {
     int height = 0;
     int frameHeight = 0;
 
-    QRect captionBar() const { return {x + 4, y - 1, width, CaptionBarHeight}; }
-    QRect frame() const { return {x + 4, y - 1, width + 1, frameHeight}; }
+    // The bar reaches down to the picture and the frame lies just outside it,
+    // so neither covers a pixel of the picture.
+    QRect captionBar() const { return drawnBox(x + 4, y - 1, width, CaptionBarHeight); }
+    QRect frame() const { return drawnBox(x + 4, y - 1, width + 1, frameHeight); }
     QPoint captionPos() const { return {x + 5, y}; }
+    // The stretch copy's target: exactly width x height pixels.
     QRect picture() const { return {x + 5, y + CaptionBarHeight, width, height}; }
 };
 

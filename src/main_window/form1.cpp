@@ -8,6 +8,7 @@
 #include "state/class_names.h"
 #include "state/program_state.h"
 #include "state/rounding.h"
+#include "state/screen_mode.h"
 
 #include <QAction>
 #include <QApplication>
@@ -129,6 +130,9 @@ void Form1::buildThumbnailPanel(QWidget* client) {
     Command6 = makeButton(QStringLiteral("すべてをえらぶ"), Picture1, QRect(628, 4, 149, 29));
     VScroll1 = new QScrollBar(Qt::Vertical, Picture1);
     VScroll1->setGeometry(392, 4, 29, 461);
+    // Each page costs a decode of every photo on it, so a drag redraws only
+    // where the thumb is let go.
+    VScroll1->setTracking(false);
 
     Picture5 = makePictureBox(Picture1, QRect(170, 196, 321, 171),
                               QApplication::palette().color(QPalette::Button));
@@ -191,6 +195,8 @@ void Form1::load() {
     m_layout = form1LayoutFor(m_state.ScreenWidthPx);
 
     VScroll1->setGeometry(m_layout.vScroll1);
+    // One position is one row of thumbnails; a click in the track turns a page.
+    VScroll1->setPageStep(thumbColumnsFor(m_state.ScreenWidthPx));
     Picture1->setGeometry(m_layout.picture1);
     Picture2->setGeometry(m_layout.picture2);
     Picture3->move(roundHalfEven(m_layout.picture3Left), m_layout.picture3Top);

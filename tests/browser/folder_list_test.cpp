@@ -3,6 +3,7 @@
 #include "support_library/library_fixture.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -91,6 +92,54 @@ TEST_F(FolderList, CountAndDateTextsAreDrawn) {
     EXPECT_GT(inkIn(QRect(4, 49, 60, 14)), 0);   // title
     EXPECT_GT(inkIn(QRect(170, 49, 24, 14)), 0); // count
     EXPECT_GT(inkIn(QRect(4, 65, 120, 14)), 0);  // date and remark
+}
+
+// The leftmost and rightmost columns of ink in a band of image, or {-1, -1}.
+std::pair<int, int> inkColumns(const QImage& image, QRect band, const QColor& paper) {
+    std::pair<int, int> span{-1, -1};
+    for (int x = band.left(); x <= band.right(); ++x)
+        for (int y = band.top(); y <= band.bottom(); ++y)
+            if (image.pixelColor(x, y) != paper) {
+                if (span.first < 0)
+                    span.first = x;
+                span.second = x;
+            }
+    return span;
+}
+
+// Counts of one and two digits stand at x = 170 with their leading blanks;
+// longer ones end inside the row box (right edge 195), whole.
+TEST_F(FolderList, EveryCountUpToFiveDigitsIsWholeInsideTheRow) {
+    const std::pair<QString, QString> counts[] = {
+        {QStringLiteral("7"), QStringLiteral("  7")},
+        {QStringLiteral("12"), QStringLiteral(" 12")},
+        {QStringLiteral("100"), QStringLiteral(" 100")},
+        {QStringLiteral("1000"), QStringLiteral(" 1000")},
+        {QStringLiteral("99999"), QStringLiteral(" 99999")}};
+    for (const auto& [count, shown] : counts) {
+        rig.state.FolderTable[1] = {QStringLiteral("2002/06/15 ") + count, QString(), QString(),
+                                    QString()};
+        rig.state.FolderCount = 1;
+        DrawFolderList(rig.program);
+        const QRect line(3, 49, 192, 15); // inside the border, the first text line
+        const std::pair<int, int> drawn = inkColumns(rig.form->Picture2->image(), line, OtherRow);
+
+        PictureBox alone;
+        alone.resize(300, 40);
+        alone.setBackColor(OtherRow);
+        alone.setTextFont(rig.form->Picture2->textFont());
+        alone.setCurrentPos({0, 0});
+        alone.print(shown);
+        const std::pair<int, int> whole = inkColumns(alone.image(), QRect(0, 0, 300, 20), OtherRow);
+        ASSERT_GE(whole.first, 0);
+
+        EXPECT_EQ(drawn.second - drawn.first, whole.second - whole.first) << count.toStdString();
+        EXPECT_LE(drawn.second, 194) << count.toStdString();
+        EXPECT_EQ(at(195, 55), Qt::black) << count.toStdString();
+        if (count.size() <= 2) {
+            EXPECT_EQ(drawn.first, 170 + whole.first) << count.toStdString();
+        }
+    }
 }
 
 class SmallFolderList : public FolderList {

@@ -4,11 +4,12 @@
 
 namespace {
 
+// Boxes are drawn with both edges: W wide from x ends on x + W.
 TEST(ThumbCells, LargeGridCellOneOne) {
     const ThumbCell cell = thumbCell(true, 1, 1, {});
-    EXPECT_EQ(cell.captionBar(), QRect(158, 171, 144, 18));
+    EXPECT_EQ(cell.captionBar(), QRect(QPoint(158, 171), QPoint(158 + 144, 171 + 18)));
     EXPECT_EQ(cell.picture(), QRect(159, 190, 144, 108));
-    EXPECT_EQ(cell.frame(), QRect(158, 171, 145, 127));
+    EXPECT_EQ(cell.frame(), QRect(QPoint(158, 171), QPoint(158 + 145, 171 + 127)));
     EXPECT_EQ(cell.captionPos(), QPoint(159, 172));
 }
 
@@ -19,14 +20,14 @@ TEST(ThumbCells, SmallGridRowsFollowThePhotoProportions) {
         EXPECT_EQ(cell.y, rowTops[row]) << row;
         EXPECT_EQ(cell.height, 98);
         EXPECT_EQ(cell.x, 280);
-        EXPECT_EQ(cell.frame().height(), 117);
+        EXPECT_EQ(cell.frame().bottom(), rowTops[row] - 1 + 98 + 19);
     }
     EXPECT_EQ(thumbCell(false, 0, 0, QSize(480, 640)).height, 173);
 }
 
 TEST(ThumbCells, TitleBoxByGrid) {
-    EXPECT_EQ(titleBox(true), QRect(390, 4, 220, 28));
-    EXPECT_EQ(titleBox(false), QRect(300, 4, 220, 28));
+    EXPECT_EQ(titleBox(true), QRect(QPoint(390, 4), QPoint(610, 32)));
+    EXPECT_EQ(titleBox(false), QRect(QPoint(300, 4), QPoint(520, 32)));
     EXPECT_EQ(titleTextPos(true), QPoint(398, 10));
     EXPECT_EQ(titleTextPos(false), QPoint(308, 10));
 }

@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,9 +63,13 @@ TEST_F(ThumbnailPage, LargeGridDrawsTwentyFiveCellsInOrder) {
 TEST_F(ThumbnailPage, TitleBoxShowsTheFolderTitle) {
     rig.state.FolderTitle = QStringLiteral("えんそく");
     openPhotos(1);
+    // (390, 4), 220 x 28: the outline's far corner is (610, 32).
     EXPECT_EQ(rig.panelColourAt({390, 4}), Qt::black);
-    EXPECT_EQ(rig.panelColourAt({609, 31}), Qt::black);
-    EXPECT_EQ(rig.panelColourAt({600, 28}), Qt::white);
+    EXPECT_EQ(rig.panelColourAt({610, 32}), Qt::black);
+    EXPECT_EQ(rig.panelColourAt({610, 20}), Qt::black);
+    EXPECT_EQ(rig.panelColourAt({500, 32}), Qt::black);
+    EXPECT_EQ(rig.panelColourAt({609, 31}), Qt::white);
+    EXPECT_EQ(rig.panelColourAt({611, 20}), PanelBackground);
     const QImage title = rig.form->Picture1->image().copy(QRect(398, 10, 60, 18));
     bool hasInk = false;
     for (int y = 0; y < title.height(); ++y)
@@ -142,6 +149,56 @@ TEST_F(ThumbnailPage, MarksSurviveScrolling) {
     EXPECT_EQ(photoShownIn(thumbCell(true, 1, 0, {}), 30), 7);
 }
 
+// Where the scroll bar's thumb lies now.
+QRect thumbOf(const QScrollBar& bar) {
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.singleStep = bar.singleStep();
+    option.pageStep = bar.pageStep();
+    option.subControls = QStyle::SC_All;
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                       &bar);
+}
+
+TEST_F(ThumbnailPage, DraggingTheThumbRedrawsOnlyWhereItIsLetGo) {
+    openPhotos(30);
+    QScrollBar& bar = *rig.form->VScroll1;
+    const QPoint grip = thumbOf(bar).center();
+    QTest::mousePress(&bar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(&bar, grip + QPoint(0, 150));
+    QTest::mouseMove(&bar, grip + QPoint(0, 300));
+    EXPECT_GT(bar.sliderPosition(), 0);
+    EXPECT_EQ(rig.state.ThumbTopRow, 0);
+    EXPECT_EQ(photoShownIn(thumbCell(true, 0, 0, {}), 30), 1);
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, grip + QPoint(0, 300));
+    ASSERT_GT(bar.value(), 0);
+    EXPECT_EQ(rig.state.ThumbTopRow, std::min(bar.value(), 5));
+    EXPECT_EQ(photoShownIn(thumbCell(true, 0, 0, {}), 30), rig.state.ThumbTopRow * 5 + 1);
+}
+
+// A click in the track below the thumb turns one page of rows.
+class ScrollTrack : public ::testing::TestWithParam<int> {};
+
+TEST_P(ScrollTrack, AClickMovesOnePageOfRows) {
+    LibraryRig rig(GetParam());
+    rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+    rig.makePhotos(rig.state.PhotoFolder, 60, {64, 48});
+    LoadFolder(rig.program);
+    QScrollBar& bar = *rig.form->VScroll1;
+    const QRect thumb = thumbOf(bar);
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, {thumb.center().x(), thumb.bottom() + 20});
+    const int rows = GetParam() > 999 ? 5 : 4;
+    EXPECT_EQ(bar.value(), rows);
+    EXPECT_EQ(rig.state.ThumbTopRow, rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, ScrollTrack, ::testing::Values(1024, 800));
+
 class SmallThumbnailPage : public ThumbnailPage {
 protected:
     SmallThumbnailPage() : ThumbnailPage(800) {}
@@ -165,6 +222,72 @@ TEST_F(SmallThumbnailPage, PortraitPhotosAreTaller) {
     EXPECT_EQ(cell.height, 173);
     EXPECT_NE(rig.panelColourAt(cell.picture().bottomLeft() + QPoint(2, -2)), PanelBackground);
 }
+
+// Cell (1, 1) of a page of 640 x 480 photos, from the numbers of the page
+// layout: cell left x, caption top y, thumbnail W x H, frame W + 1 wide and
+// 127 (large) or H + 19 (small) high, all boxes drawn with both edges.
+struct CellLayout {
+    int screenWidth;
+    int x, y, w, h, frameHeight;
+};
+
+class CellFrame : public ::testing::TestWithParam<CellLayout> {
+protected:
+    CellFrame() : rig(GetParam().screenWidth) {
+        rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+        rig.makePhotos(rig.state.PhotoFolder, 12, {640, 480});
+        LoadFolder(rig.program);
+    }
+    QImage pictureOf(const CellLayout& cell) const {
+        return rig.form->Picture1->image().copy(cell.x + 5, cell.y + 18, cell.w, cell.h);
+    }
+    LibraryRig rig;
+};
+
+TEST_P(CellFrame, FrameAndBarSurroundThePictureWhichMarkingLeavesAlone) {
+    const CellLayout& cell = GetParam();
+    const int number = rig.state.ThumbColumns + 2;
+    const QColor photo = LibraryRig::photoColour(rig.photoFileNumber(number));
+    const int left = cell.x + 4, top = cell.y - 1;
+    const int right = left + cell.w + 1, bottom = top + cell.frameHeight;
+    auto check = [&](const char* when) {
+        for (int x = left; x <= right; ++x) {
+            ASSERT_EQ(rig.panelColourAt({x, top}), Qt::black) << when << x;
+            ASSERT_EQ(rig.panelColourAt({x, bottom}), Qt::black) << when << x;
+        }
+        for (int y = top; y <= bottom; ++y) {
+            ASSERT_EQ(rig.panelColourAt({left, y}), Qt::black) << when << y;
+            ASSERT_EQ(rig.panelColourAt({right, y}), Qt::black) << when << y;
+        }
+        // The bar (W wide, 18 high from the top) meets the picture's first
+        // row; right of the caption text nothing covers its last row.
+        for (int x = cell.x + 45; x < cell.x + 5 + cell.w; ++x)
+            ASSERT_EQ(rig.panelColourAt({x, cell.y + 17}), Yellow) << when << x;
+        const QImage picture = pictureOf(cell);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                ASSERT_TRUE(nearColour(picture.pixelColor(x, y), photo)) << when << x << "," << y;
+    };
+    check("drawn ");
+    const QImage page = rig.form->Picture1->image();
+    onThumbnailMouseDown(rig.program, Qt::LeftButton, {10, 50});
+    ASSERT_EQ(rig.state.PhotoMarks[1], 1);
+    check("marked ");
+    // No picture of the page changed.
+    for (int index = 0; index < 12; ++index) {
+        const ThumbCell other = thumbCell(cell.screenWidth > 999, index % rig.state.ThumbColumns,
+                                          index / rig.state.ThumbColumns, {640, 480});
+        EXPECT_EQ(rig.form->Picture1->image().copy(other.picture()), page.copy(other.picture()))
+            << index;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, CellFrame,
+                         ::testing::Values(CellLayout{1024, 154, 172, 144, 108, 127},
+                                           CellLayout{800, 140, 162, 130, 98, 117}),
+                         [](const auto& info) {
+                             return info.param.screenWidth > 999 ? "Large" : "Small";
+                         });
 
 class RealPhotoPage : public ThumbnailPage {};
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 // The standard file-open dialog.
@@ -18,3 +20,6 @@ class QtFileDialogs : public FileDialogs {
 public:
     std::optional<QString> chooseImageFile(QWidget* parent) override;
 };
+
+// The dialog chooseImageFile shows, set up but not shown.
+std::unique_ptr<QFileDialog> makeImageFileDialog(QWidget* parent);

@@ -1,0 +1,261 @@
+#include "platform/cp932_text.h"
+#include "xvfb_session.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <functional>
+#include <gtest/gtest.h>
+
+// The built program, started under a private X server with a private home
+// and a library of its own, worked with the mouse as a pupil would.
+
+namespace {
+
+constexpr int DeadlineMs = 30000;
+const QColor ClassPanel(192, 255, 255);
+const QColor ThumbnailPanel(255, 255, 192);
+const QColor OpenRow(100, 255, 20);
+const QColor Yellow(255, 255, 0);
+const QColor Blue(0, 0, 255);
+const QColor PhotoColours[] = {QColor(200, 40, 40), QColor(40, 160, 60), QColor(60, 60, 200)};
+
+// Polls until done() or the deadline; true when done.
+bool waitUntil(const std::function<bool()>& done, int deadlineMs = DeadlineMs) {
+    const QDeadlineTimer deadline(deadlineMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+// The top-left pixel of the first area of colour, row by row; nullopt if none.
+std::optional<QPoint> firstPixelOf(const QImage& screen, const QColor& colour) {
+    const QRgb wanted = colour.rgb();
+    for (int y = 0; y < screen.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
+        for (int x = 0; x < screen.width(); ++x)
+            if ((line[x] | 0xff000000) == wanted)
+                return QPoint(x, y);
+    }
+    return std::nullopt;
+}
+
+bool near(const QColor& a, const QColor& b, int tolerance = 24) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+// Cell c of the first row of a large page on Picture1: caption top y = 40,
+// cell left 154 c; bar from (x + 4, y - 1) 144 wide, 18 high; picture at
+// (x + 5, y + 18), 144 x 108; frame 145 wide and 127 high.
+struct Cell {
+    int x;
+    QPoint barSample() const { return {x + 4 + 140, 40 + 8}; }
+    QRect picture() const { return {x + 5, 58, 144, 108}; }
+    int frameLeft() const { return x + 4; }
+    int frameRight() const { return x + 4 + 145; }
+    int frameTop() const { return 39; }
+    int frameBottom() const { return 39 + 127; }
+};
+Cell cell(int column) {
+    return {154 * column};
+}
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void TearDown() override {
+        if (program.state() != QProcess::NotRunning) {
+            program.terminate();
+            if (!program.waitForFinished(5000)) {
+                program.kill();
+                program.waitForFinished(5000);
+            }
+        }
+    }
+
+    // The program's own folder: a copy of the binary (it reads its settings
+    // and drive list beside itself), with drive C: in the temporary folder.
+    bool makeProgramFolder() {
+        const QString folder = dir.filePath(QStringLiteral("program"));
+        QDir().mkpath(folder);
+        programPath = folder + QStringLiteral("/fotobako");
+        if (!QFile::copy(QStringLiteral(FOTOBAKO_PROGRAM), programPath))
+            return false;
+        QFile::setPermissions(programPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile drives(folder + QStringLiteral("/DRIVES.TXT"));
+        if (!drives.open(QIODevice::WriteOnly))
+            return false;
+        drives.write(QStringLiteral("C: %1\n").arg(dir.filePath(QStringLiteral("c"))).toUtf8());
+        return true;
+    }
+
+    // Class folder ３年２組 with one photo folder of three photos whose
+    // index row says nine.
+    bool makeLibrary() {
+        const QString classFolder = dir.filePath(QStringLiteral("c/A_IMAGE/CLASS_32"));
+        const QString photos = classFolder + QStringLiteral("/IMG_0001_えんそく");
+        if (!QDir().mkpath(photos))
+            return false;
+        for (int i = 0; i < 3; ++i) {
+            QImage photo(640, 480, QImage::Format_RGB32);
+            photo.fill(PhotoColours[i]);
+            if (!photo.save(photos + QStringLiteral("/P%1.JPG").arg(i + 1), "JPG", 95))
+                return false;
+        }
+        indexPath = classFolder + QStringLiteral("/IMGMAIN.TXT");
+        return writeCp932Lines(indexPath,
+                               {QStringLiteral("えんそく,IMG_0001_えんそく,2002/06/15 9,")});
+    }
+
+    QProcessEnvironment privateEnvironment() const {
+        QProcessEnvironment env = x.environment(QProcessEnvironment::systemEnvironment());
+        const QString home = dir.filePath(QStringLiteral("home"));
+        const QString runtime = dir.filePath(QStringLiteral("runtime"));
+        for (const QString& sub :
+             {QStringLiteral(".config"), QStringLiteral(".local/share"), QStringLiteral(".cache")})
+            QDir().mkpath(home + u'/' + sub);
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        return env;
+    }
+
+    // Waits for a screen that satisfies done; the last screen taken.
+    QImage screenWhen(const std::function<bool(const QImage&)>& done) {
+        QImage screen;
+        waitUntil([&] {
+            screen = x.screenshot();
+            return !screen.isNull() && done(screen);
+        });
+        return screen;
+    }
+
+    bool xdotool(const QStringList& arguments) {
+        return x.run(QStringLiteral("xdotool"), arguments).has_value();
+    }
+    bool clickAt(QPoint pos, int clicks = 1) {
+        return xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                        QString::number(pos.x()), QString::number(pos.y()), QStringLiteral("click"),
+                        QStringLiteral("--repeat"), QString::number(clicks),
+                        QStringLiteral("--delay"), QStringLiteral("60"), QStringLiteral("1")});
+    }
+
+    XvfbSession x;
+    QTemporaryDir dir;
+    QProcess program;
+    QString programPath;
+    QString indexPath;
+};
+
+TEST_F(EndToEnd, ChoosingAClassAndMarkingPhotosShowsOnScreenAndOnDisk) {
+    if (!x.start(QSize(1024, 768)))
+        GTEST_SKIP() << x.error().toStdString();
+    for (const char* tool : {"xdotool", "xwd"})
+        ASSERT_FALSE(QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            << tool << " is missing; scripts/setup.sh installs it";
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(makeProgramFolder());
+    ASSERT_TRUE(makeLibrary());
+
+    program.setProcessEnvironment(privateEnvironment());
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(programPath, {});
+    ASSERT_TRUE(program.waitForStarted(DeadlineMs));
+    QString mainWindow;
+    ASSERT_TRUE(waitUntil([&] {
+        mainWindow = x.visibleWindowsOf(program.processId()).value(0);
+        return !mainWindow.isEmpty();
+    })) << "the main window did not appear";
+
+    // The class panel: ３年２組 is button index 11, grade 3 and class 2, at
+    // (8 + 100 x 2, 52 + 40 x 1), 97 x 37.
+    std::optional<QPoint> classPanel;
+    screenWhen([&](const QImage& screen) {
+        return (classPanel = firstPixelOf(screen, ClassPanel)).has_value();
+    });
+    ASSERT_TRUE(classPanel) << "the class panel was not drawn";
+    ASSERT_TRUE(clickAt(*classPanel + QPoint(208 + 48, 92 + 18)));
+
+    // The question is a modal window of its own; Return answers its default,
+    // Yes.
+    QString question;
+    ASSERT_TRUE(waitUntil([&] {
+        const QStringList windows = x.visibleWindowsOf(program.processId());
+        for (const QString& window : windows)
+            if (window != mainWindow)
+                question = window;
+        return !question.isEmpty();
+    })) << "no question after the class button";
+    ASSERT_TRUE(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question,
+                         QStringLiteral("key"), QStringLiteral("Return")}));
+
+    // The class folder opens at its first folder, its three photos drawn.
+    std::optional<QPoint> panel;
+    auto pageDrawn = [&](const QImage& screen) {
+        panel = firstPixelOf(screen, ThumbnailPanel);
+        if (!panel)
+            return false;
+        for (int c = 0; c < 3; ++c) {
+            const QColor shown = screen.pixelColor(*panel + cell(c).picture().center());
+            if (!near(shown, PhotoColours[0]) && !near(shown, PhotoColours[1]) &&
+                !near(shown, PhotoColours[2]))
+                return false;
+            if (screen.pixelColor(*panel + cell(c).barSample()) != Yellow)
+                return false;
+        }
+        return true;
+    };
+    const QImage drawn = screenWhen(pageDrawn);
+    ASSERT_TRUE(pageDrawn(drawn)) << "the first folder's page was not drawn";
+    // Picture2 lies 202 pixels left of Picture1; its first row is open.
+    EXPECT_EQ(drawn.pixelColor(*panel + QPoint(-202 + 190, 34 + 44)), OpenRow);
+
+    // A quick double click marks photo 2 once; a click marks photo 3.
+    ASSERT_TRUE(clickAt(*panel + cell(1).picture().center(), 2));
+    ASSERT_TRUE(clickAt(*panel + cell(2).picture().center()));
+    const QImage marked = screenWhen([&](const QImage& screen) {
+        return screen.pixelColor(*panel + cell(2).barSample()) == Blue;
+    });
+    EXPECT_EQ(marked.pixelColor(*panel + cell(2).barSample()), Blue);
+    EXPECT_EQ(marked.pixelColor(*panel + cell(1).barSample()), Blue)
+        << "double click toggled twice";
+    EXPECT_EQ(marked.pixelColor(*panel + cell(0).barSample()), Yellow);
+
+    // The frames stand whole around the pictures, which marking left alone.
+    for (int c = 0; c < 3; ++c) {
+        const Cell shown = cell(c);
+        EXPECT_EQ(marked.copy(shown.picture().translated(*panel)),
+                  drawn.copy(shown.picture().translated(*panel)))
+            << c;
+        for (int y = shown.frameTop(); y <= shown.frameBottom(); ++y) {
+            ASSERT_EQ(marked.pixelColor(*panel + QPoint(shown.frameLeft(), y)), Qt::black) << y;
+            ASSERT_EQ(marked.pixelColor(*panel + QPoint(shown.frameRight(), y)), Qt::black) << y;
+        }
+        for (int x = shown.frameLeft(); x <= shown.frameRight(); ++x)
+            ASSERT_EQ(marked.pixelColor(*panel + QPoint(x, shown.frameBottom())), Qt::black) << x;
+    }
+
+    // Opening the folder corrected its count in the index to the three photos.
+    const QStringList index = readCp932Lines(indexPath).value_or(QStringList());
+    ASSERT_EQ(index.size(), 1);
+    EXPECT_TRUE(index[0].startsWith(QStringLiteral("えんそく,IMG_0001_えんそく,")))
+        << index[0].toStdString();
+    EXPECT_TRUE(index[0].endsWith(QStringLiteral(" 3,"))) << index[0].toStdString();
+    EXPECT_EQ(program.state(), QProcess::Running);
+}
+
+} // namespace

@@ -32,7 +32,9 @@ void removeOpenRow(Program& program) {
         state.FolderTable[i] = state.FolderTable[i + 1];
     state.FolderTable[state.FolderCount] = {};
     --state.FolderCount;
-    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount);
+    state.FolderTableSource.removeRow(state.CurrentFolderIndex);
+    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount,
+               state.FolderTableSource);
     // The marks belonged to the photos that are gone.
     state.clearMarks(state.PhotoCount);
 }

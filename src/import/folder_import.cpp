@@ -46,7 +46,8 @@ void renameOpenFolder(Program& program, const QString& name) {
     FolderRow& row = state.FolderTable[state.CurrentFolderIndex];
     row[ColTitle] = name;
     row[ColRemark].clear();
-    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount);
+    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount,
+               state.FolderTableSource);
     DrawFolderList(program);
     state.FolderTitle = name;
     DrawFolderTitle(program);
@@ -84,7 +85,8 @@ CopyTally addFolder(Program& program, const QString& name, const ImportProgress&
         state.Form2Mode == Form2Import ? copyPhotoDrive(program, folder, progress) : CopyTally{};
     state.FolderTable[row] =
         newFolderRow(program.services.clock.dateText(), tally.found, name, directory);
-    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount);
+    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount,
+               state.FolderTableSource);
 
     // Opens the new folder at its first page with no photo marked, whatever
     // the folder left behind had marked or scrolled to.

@@ -41,8 +41,8 @@ void LoadFolder(Program& program) {
     if (storedPhotoCount(row[ColDateCount]) == state.PhotoCount)
         return;
     row[ColDateCount] = dateAndCount(program.services.clock.dateText(), state.PhotoCount);
-    if (!writeIndex(program.services.files, state.ClassFolder, state.FolderTable,
-                    state.FolderCount))
+    if (writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount,
+                   state.FolderTableSource) != IndexWrite::Written)
         return;
     DrawFolderList(program);
 }

@@ -15,7 +15,8 @@ void recountFolderIntoRow(Program& program, int row) {
         int(listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos).size());
     QString& dateCount = state.FolderTable[row][ColDateCount];
     dateCount = dateAndCount(dateCount.left(10), state.PhotoCount);
-    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount);
+    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount,
+               state.FolderTableSource);
     state.clearMarks(state.PhotoCount);
     state.PhotoCount = 0;
 }

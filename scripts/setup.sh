@@ -5,7 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev libqt6printsupport6 libexif-dev googletest libgtest-dev
-packages=(cmake g++ make qt6-base-dev libqt6printsupport6 libexif-dev googletest libgtest-dev
     fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth libgl-dev openssh-server sshfs
     cups printer-driver-cups-pdf poppler-utils)
 missing=()

@@ -38,6 +38,25 @@ long peakKb() {
     return usage.ru_maxrss;
 }
 
+void makePhotos(const QString& folder) {
+    TestJpegOptions options;
+    options.noise = true;
+    for (int i = 1; i <= Photos; ++i)
+        writeTestJpeg(
+            QDir(folder).filePath(QStringLiteral("P%1.JPG").arg(i, 2, 10, QLatin1Char('0'))),
+            {4000, 3000}, options);
+}
+
+// Runs this program again for one step. A program started by exec inherits
+// the peak memory of the process it replaces, so every step that uses much
+// memory runs in a child of this small parent.
+void runStep(const QString& self, const QString& step, const QString& folder) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(self, {step, folder});
+    child.waitForFinished(-1);
+}
+
 struct Job {
     Job(const QString& photoFolder, const QString& pdfPath)
         : files(DriveMap(QDir::tempPath())),
@@ -118,24 +137,20 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
+    if (arguments.size() == 3 && arguments[1] == QStringLiteral("make")) {
+        makePhotos(arguments[2]);
+        return 0;
+    }
     if (arguments.size() == 3)
         return runJob(arguments[1], arguments[2]);
 
     QTemporaryDir photos;
     std::printf("making %d photos of 4000 x 3000 ...\n", Photos);
     std::fflush(stdout);
-    TestJpegOptions options;
-    options.noise = true;
-    for (int i = 1; i <= Photos; ++i)
-        writeTestJpeg(photos.filePath(QStringLiteral("P%1.JPG").arg(i, 2, 10, QLatin1Char('0'))),
-                      {4000, 3000}, options);
-    std::printf("18 marked photos at 18 per sheet into a PDF file\n");
+    runStep(app.applicationFilePath(), QStringLiteral("make"), photos.path());
+    std::printf("18 marked photos at 18 per sheet into a PDF file (peak: getrusage)\n");
     std::fflush(stdout);
-    for (const char* mode : {"cell", "full"}) {
-        QProcess job;
-        job.setProcessChannelMode(QProcess::ForwardedChannels);
-        job.start(app.applicationFilePath(), {QString::fromLatin1(mode), photos.path()});
-        job.waitForFinished(-1);
-    }
+    for (const char* mode : {"cell", "full"})
+        runStep(app.applicationFilePath(), QString::fromLatin1(mode), photos.path());
     return 0;
 }

@@ -18,6 +18,7 @@
 #include "platform/services.h"
 #include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
+#include "support/recording_printer.h"
 #include "support/test_photos.h"
 
 #include <QApplication>
@@ -70,8 +71,8 @@ QStringList makePhotoSet(FileSystem& files, const QString& folder, QSize size,
 
 struct Bench {
     Bench()
-        : files(DriveMap(root.path())), services{messages, screen, clock,     files,
-                                                 dialogs,  modals, thumbnails},
+        : files(DriveMap(root.path())), services{messages, screen, clock,      files,
+                                                 dialogs,  modals, thumbnails, printer},
           form(state, services), program{state, form, services} {
         form.load();
         state.ThumbColumns = 5;
@@ -113,6 +114,7 @@ struct Bench {
     QtFileDialogs dialogs;
     QtModalRunner modals;
     ThumbnailLoader thumbnails;
+    RecordingPrinter printer;
     Services services;
     ProgramState state;
     Form1 form;

@@ -5,6 +5,7 @@
 #include "app/startup.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 namespace {
 // Drive letters map to their default folders unless DRIVES.TXT beside the
@@ -17,8 +18,11 @@ FileSystem programFileSystem() {
 } // namespace
 
 Application::Application()
-    : m_files(programFileSystem()), m_services{m_messages, m_screen, m_clock,     m_files,
-                                               m_dialogs,  m_modals, m_thumbnails},
+    : m_files(programFileSystem()),
+      m_printer(m_messages, m_clock, QCoreApplication::applicationDirPath(),
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+      m_services{m_messages, m_screen, m_clock,      m_files,
+                 m_dialogs,  m_modals, m_thumbnails, m_printer},
       m_form(m_state, m_services), m_program{m_state, m_form, m_services} {
     m_messages.setParent(&m_form);
     connectShutDown(m_program);

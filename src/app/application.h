@@ -9,6 +9,7 @@
 #include "platform/modal_runner.h"
 #include "platform/screen_service.h"
 #include "platform/services.h"
+#include "platform/system_printer.h"
 #include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
 
@@ -32,6 +33,7 @@ private:
     QtFileDialogs m_dialogs;
     QtModalRunner m_modals;
     ThumbnailLoader m_thumbnails;
+    SystemPrinter m_printer;
     Services m_services;
     ProgramState m_state;
     Form1 m_form;

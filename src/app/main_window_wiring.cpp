@@ -7,6 +7,7 @@
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "photo_ops/photo_commands.h"
+#include "printing/print_commands.h"
 
 #include <QPushButton>
 
@@ -20,4 +21,5 @@ void connectMainWindow(Program& program) {
     connectFolderCommands(program);
     connectImportCommands(program);
     connectPhotoCommands(program);
+    connectPrintCommands(program);
 }

@@ -7,13 +7,15 @@
 #include "platform/services.h"
 #include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
+#include "support/recording_printer.h"
 #include "support/scripted_services.h"
 
 #include <QTemporaryDir>
 #include <memory>
 
 // A fresh program state with scripted services and drives in a temporary
-// folder: every drive letter but Z: is a folder under root.
+// folder: every drive letter but Z: is a folder under root. The printer keeps
+// its sheets, and its temporary bitmap goes into root.
 struct TestRig {
     explicit TestRig(int screenWidth = 1024);
 
@@ -28,6 +30,7 @@ struct TestRig {
     ScriptedFileDialogs dialogs;
     ScriptedModals modals;
     ThumbnailLoader thumbnails;
+    RecordingPrinter printer;
     Services services;
     ProgramState state;
 };

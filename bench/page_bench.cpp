@@ -6,6 +6,7 @@
 #include "browser/thumbnail_page.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/drive_map.h"
 #include "platform/file_dialogs.h"
@@ -70,8 +71,8 @@ QStringList makePhotoSet(FileSystem& files, const QString& folder, QSize size,
 
 struct Bench {
     Bench()
-        : files(DriveMap(root.path())), services{messages, screen, clock,     files,
-                                                 dialogs,  modals, thumbnails},
+        : files(DriveMap(root.path())), services{messages, screen, clock,      files,
+                                                 dialogs,  modals, thumbnails, clipboard},
           form(state, services), program{state, form, services} {
         form.load();
         state.ThumbColumns = 5;
@@ -113,6 +114,7 @@ struct Bench {
     QtFileDialogs dialogs;
     QtModalRunner modals;
     ThumbnailLoader thumbnails;
+    QtClipboard clipboard;
     Services services;
     ProgramState state;
     Form1 form;

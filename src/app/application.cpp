@@ -17,8 +17,8 @@ FileSystem programFileSystem() {
 } // namespace
 
 Application::Application()
-    : m_files(programFileSystem()), m_services{m_messages, m_screen, m_clock,     m_files,
-                                               m_dialogs,  m_modals, m_thumbnails},
+    : m_files(programFileSystem()), m_services{m_messages, m_screen, m_clock,      m_files,
+                                               m_dialogs,  m_modals, m_thumbnails, m_clipboard},
       m_form(m_state, m_services), m_program{m_state, m_form, m_services} {
     m_messages.setParent(&m_form);
     connectShutDown(m_program);

@@ -7,6 +7,8 @@
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "photo_ops/photo_commands.h"
+#include "viewing/clip_window.h"
+#include "viewing/slide_show.h"
 
 #include <QPushButton>
 
@@ -16,8 +18,10 @@ void connectMainWindow(Program& program) {
         QObject::connect(form.Command2[i], &QPushButton::clicked, &form,
                          [&program, i] { chooseClass(program, i); });
     }
-    connectBrowserControls(program);
+    connectBrowserControls(program, [&program](int photo) { ClipWindow::of(program).open(photo); });
     connectFolderCommands(program);
     connectImportCommands(program);
     connectPhotoCommands(program);
+    connectSlideShow(program);
+    connectClipCommands(program);
 }

@@ -7,6 +7,7 @@ class FileSystem;
 class FileDialogs;
 class ModalRunner;
 class ThumbnailLoader;
+class Clipboard;
 
 // The machine as the program reaches it. The application owns the real
 // services; tests hand in scripted ones.
@@ -18,4 +19,5 @@ struct Services {
     FileDialogs& dialogs;
     ModalRunner& modals;
     ThumbnailLoader& thumbnails;
+    Clipboard& clipboard;
 };

@@ -2,7 +2,8 @@
 
 TestRig::TestRig(int screenWidth)
     : files(DriveMap(root.path() + QStringLiteral("/drives"))),
-      screen(screenWidth), services{messages, screen, clock, files, dialogs, modals, thumbnails} {}
+      screen(screenWidth), services{messages, screen, clock,      files,
+                                    dialogs,  modals, thumbnails, clipboard} {}
 
 FormRig::FormRig(int screenWidth)
     : TestRig(screenWidth),

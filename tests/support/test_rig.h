@@ -28,6 +28,7 @@ struct TestRig {
     ScriptedFileDialogs dialogs;
     ScriptedModals modals;
     ThumbnailLoader thumbnails;
+    RecordingClipboard clipboard;
     Services services;
     ProgramState state;
 };

@@ -6,6 +6,7 @@
 #include "browser/thumbnail_page.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/drive_map.h"
 #include "platform/file_dialogs.h"
@@ -71,8 +72,8 @@ QStringList makePhotoSet(FileSystem& files, const QString& folder, QSize size,
 
 struct Bench {
     Bench()
-        : files(DriveMap(root.path())), services{messages, screen, clock,      files,
-                                                 dialogs,  modals, thumbnails, printer},
+        : files(DriveMap(root.path())), services{messages, screen,     clock,   files,    dialogs,
+                                                 modals,   thumbnails, printer, clipboard},
           form(state, services), program{state, form, services} {
         form.load();
         state.ThumbColumns = 5;
@@ -115,6 +116,7 @@ struct Bench {
     QtModalRunner modals;
     ThumbnailLoader thumbnails;
     RecordingPrinter printer;
+    QtClipboard clipboard;
     Services services;
     ProgramState state;
     Form1 form;

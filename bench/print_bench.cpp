@@ -60,7 +60,8 @@ void runStep(const QString& self, const QString& step, const QString& folder) {
 struct Job {
     Job(const QString& photoFolder, const QString& pdfPath)
         : files(DriveMap(QDir::tempPath())),
-          pdf(pdfPath), services{messages, screen, clock, files, dialogs, modals, thumbnails, pdf},
+          pdf(pdfPath), services{messages, screen,     clock, files,    dialogs,
+                                 modals,   thumbnails, pdf,   clipboard},
           form(state, services), program{state, form, services} {
         form.load();
         state.ThumbColumns = 5;
@@ -106,6 +107,7 @@ struct Job {
     ScriptedFileDialogs dialogs;
     ScriptedModals modals;
     ThumbnailLoader thumbnails;
+    RecordingClipboard clipboard;
     Services services;
     ProgramState state;
     Form1 form;

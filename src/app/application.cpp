@@ -21,8 +21,8 @@ Application::Application()
     : m_files(programFileSystem()),
       m_printer(m_messages, m_clock, QCoreApplication::applicationDirPath(),
                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
-      m_services{m_messages, m_screen, m_clock,      m_files,
-                 m_dialogs,  m_modals, m_thumbnails, m_printer},
+      m_services{m_messages, m_screen,     m_clock,   m_files,    m_dialogs,
+                 m_modals,   m_thumbnails, m_printer, m_clipboard},
       m_form(m_state, m_services), m_program{m_state, m_form, m_services} {
     m_messages.setParent(&m_form);
     connectShutDown(m_program);

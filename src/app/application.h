@@ -2,6 +2,7 @@
 
 #include "main_window/form1.h"
 #include "main_window/program.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
@@ -34,6 +35,7 @@ private:
     QtModalRunner m_modals;
     ThumbnailLoader m_thumbnails;
     SystemPrinter m_printer;
+    QtClipboard m_clipboard;
     Services m_services;
     ProgramState m_state;
     Form1 m_form;

@@ -8,6 +8,8 @@
 #include "main_window/program.h"
 #include "photo_ops/photo_commands.h"
 #include "printing/print_commands.h"
+#include "viewing/clip_window.h"
+#include "viewing/slide_show.h"
 
 #include <QPushButton>
 
@@ -17,9 +19,11 @@ void connectMainWindow(Program& program) {
         QObject::connect(form.Command2[i], &QPushButton::clicked, &form,
                          [&program, i] { chooseClass(program, i); });
     }
-    connectBrowserControls(program);
+    connectBrowserControls(program, [&program](int photo) { ClipWindow::of(program).open(photo); });
     connectFolderCommands(program);
     connectImportCommands(program);
     connectPhotoCommands(program);
     connectPrintCommands(program);
+    connectSlideShow(program);
+    connectClipCommands(program);
 }

@@ -8,6 +8,7 @@ class FileDialogs;
 class ModalRunner;
 class ThumbnailLoader;
 class PrinterService;
+class Clipboard;
 
 // The machine as the program reaches it. The application owns the real
 // services; tests hand in scripted ones.
@@ -20,4 +21,5 @@ struct Services {
     ModalRunner& modals;
     ThumbnailLoader& thumbnails;
     PrinterService& printer;
+    Clipboard& clipboard;
 };

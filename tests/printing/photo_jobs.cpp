@@ -40,8 +40,8 @@ QString colourText(const QColor& colour) {
 } // namespace
 
 NinePhotoJob::NinePhotoJob(PrinterService& printer)
-    : services{rig.messages, rig.screen, rig.clock,      rig.files,
-               rig.dialogs,  rig.modals, rig.thumbnails, printer},
+    : services{rig.messages, rig.screen,     rig.clock, rig.files,    rig.dialogs,
+               rig.modals,   rig.thumbnails, printer,   rig.clipboard},
       program{rig.state, *rig.form, services} {
     QStringList paths;
     realPhotos = haveSharedTestData();

@@ -2,8 +2,9 @@
 
 TestRig::TestRig(int screenWidth)
     : files(DriveMap(root.path() + QStringLiteral("/drives"))), screen(screenWidth),
-      printer({11000, 15000}, root.path()), services{messages, screen, clock,      files,
-                                                     dialogs,  modals, thumbnails, printer} {}
+      printer({11000, 15000}, root.path()), services{messages,   screen,  clock,
+                                                     files,      dialogs, modals,
+                                                     thumbnails, printer, clipboard} {}
 
 FormRig::FormRig(int screenWidth)
     : TestRig(screenWidth),

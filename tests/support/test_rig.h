@@ -31,6 +31,7 @@ struct TestRig {
     ScriptedModals modals;
     ThumbnailLoader thumbnails;
     RecordingPrinter printer;
+    RecordingClipboard clipboard;
     Services services;
     ProgramState state;
 };

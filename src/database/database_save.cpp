@@ -61,7 +61,7 @@ QString machineTag(int pcNumber) {
 
 DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databaseRoot,
                                   const DatabaseEntry& entry, FolderRows& table, int& count,
-                                  std::chrono::milliseconds wait) {
+                                  IndexSource& source, std::chrono::milliseconds wait) {
     const QStringList names = files.listFiles(entry.source, QStringLiteral("*.JP*"));
     // The number is taken and the row written in one hold of the lock, so
     // machines saving at the same moment get different folders; the copies,
@@ -69,7 +69,7 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
     QString directory;
     const IndexUpdate update = updateIndexLocked(
         files, databaseRoot,
-        [&](FolderRows& rows, int& rowCount) {
+        [&](FolderRows& rows, int& rowCount, IndexSource&) {
             if (rowCount >= MaxFolderRows)
                 return false;
             directory = photoFolderName(nextFolderNumber(rows, rowCount), entry.title);
@@ -81,7 +81,7 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
             row[ColRemark] = entry.remark;
             return true;
         },
-        table, count, wait);
+        table, count, source, wait);
     switch (update) {
     case IndexUpdate::Written:
         break;
@@ -115,11 +115,11 @@ void saveOpenFolderToDatabase(Program& program) {
                               program.services.clock.dateText()};
     const DatabaseSave result =
         saveFolderToDatabase(program.services.files, state.DatabaseRoot, entry, state.DbFolderTable,
-                             state.DbFolderCount, IndexLockWait);
+                             state.DbFolderCount, state.DbFolderTableSource, IndexLockWait);
     // While the database tree is open, the list takes the index as written,
     // so that no later rewrite of the open index can lose the new row.
     if (isDatabaseOpen(state) && result != DatabaseSave::Busy) {
-        adoptOpenIndex(state, state.DbFolderTable, state.DbFolderCount);
+        adoptOpenIndex(state, state.DbFolderTable, state.DbFolderCount, state.DbFolderTableSource);
         DrawFolderList(program);
     }
     messages.inform(messageOf(result));

@@ -33,11 +33,11 @@ struct DatabaseEntry {
 // the index afresh into table and count, takes the lowest free folder number,
 // makes "IMG_nnnn_<title>" and writes the new row (its count is the number of
 // photos found); then, with the lock let go, copies the photos. table and
-// count end as the index was written (see updateIndexLocked). The title must
+// count (with source) end as the index was written (see updateIndexLocked). The title must
 // have been checked as a folder title.
 DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databaseRoot,
                                   const DatabaseEntry& entry, FolderRows& table, int& count,
-                                  std::chrono::milliseconds wait);
+                                  IndexSource& source, std::chrono::milliseconds wait);
 
 // "ﾃﾞｰﾀﾍﾞｰｽに保存する": copies every photo of the open folder into a new
 // numbered folder of the database and adds its row, tagged with the class and

@@ -66,8 +66,11 @@ void switchDatabaseTree(Program& program) {
                                 : state.SaveRoot + state.ClassSubFolder + u'\\';
         setHeading(form, state.ClassName);
     }
-    state.FolderCount =
-        readIndex(program.services.files, indexPathOf(state.ClassFolder), state.FolderTable);
+    state.FolderCount = readIndex(program.services.files, indexPathOf(state.ClassFolder),
+                                  state.FolderTable, state.FolderTableSource);
+    // Its rows are not known, so it is shown empty and never written over.
+    if (state.FolderTableSource.unreadable)
+        program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));
     state.FolderListTop = 0;
     if (state.FolderCount == 0)
         showEmptyTree(program);

@@ -30,8 +30,8 @@ void removeOpenRow(Program& program) {
     // A row whose directory name leads out of the class folder loses only its row.
     const QString folder = photoFolderOfRow(state, position);
     const QString directory = state.FolderTable[position][ColDirectory];
-    const IndexUpdate update =
-        rewriteOpenIndex(program, [&directory, position](FolderRows& table, int& count) {
+    const IndexUpdate update = rewriteOpenIndex(
+        program, [&directory, position](FolderRows& table, int& count, IndexSource& source) {
             const int row = findRowByDirectory(table, count, directory, position);
             if (row == 0)
                 return false;
@@ -39,6 +39,7 @@ void removeOpenRow(Program& program) {
                 table[i] = table[i + 1];
             table[count] = {};
             --count;
+            source.removeRow(row);
             return true;
         });
     state.CurrentFolderIndex = position;

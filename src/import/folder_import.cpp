@@ -91,14 +91,15 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name,
                                   : QStringList();
     const QString date = program.services.clock.dateText();
     QString directory;
-    const IndexUpdate update = rewriteOpenIndex(program, [&](FolderRows& table, int& count) {
-        if (count >= MaxFolderRows)
-            return false;
-        directory = photoFolderName(nextFolderNumber(table, count), name);
-        files.makeDirectory(joinPath(state.ClassFolder, directory));
-        table[++count] = newFolderRow(date, int(names.size()), name, directory);
-        return true;
-    });
+    const IndexUpdate update =
+        rewriteOpenIndex(program, [&](FolderRows& table, int& count, IndexSource&) {
+            if (count >= MaxFolderRows)
+                return false;
+            directory = photoFolderName(nextFolderNumber(table, count), name);
+            files.makeDirectory(joinPath(state.ClassFolder, directory));
+            table[++count] = newFolderRow(date, int(names.size()), name, directory);
+            return true;
+        });
     if (update == IndexUpdate::Unchanged)
         program.services.messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
     if (update == IndexUpdate::Busy || update == IndexUpdate::Unchanged)

@@ -17,22 +17,29 @@ QString indexLockPathOf(const QString& folder) {
 
 IndexUpdate updateIndexLocked(const FileSystem& files, const QString& folder,
                               const IndexChange& change, FolderRows& table, int& count,
-                              std::chrono::milliseconds wait) {
+                              IndexSource& source, std::chrono::milliseconds wait) {
     const std::optional<FileLock> lock = files.lockFile(indexLockPathOf(folder), wait);
     if (!lock)
         return IndexUpdate::Busy;
     auto fresh = std::make_unique<FolderRows>();
-    const int freshCount = readIndex(files, indexPathOf(folder), *fresh);
+    IndexSource freshSource;
+    const int freshCount = readIndex(files, indexPathOf(folder), *fresh, freshSource);
     auto changed = std::make_unique<FolderRows>(*fresh);
+    IndexSource changedSource = freshSource;
     int changedCount = freshCount;
 
     IndexUpdate result = IndexUpdate::Unchanged;
-    if (change(*changed, changedCount))
-        result = writeIndex(files, folder, *changed, changedCount) ? IndexUpdate::Written
-                                                                   : IndexUpdate::Failed;
+    if (freshSource.unreadable)
+        result = IndexUpdate::Failed;
+    else if (change(*changed, changedCount, changedSource))
+        result =
+            writeIndex(files, folder, *changed, changedCount, changedSource) == IndexWrite::Written
+                ? IndexUpdate::Written
+                : IndexUpdate::Failed;
     const bool keepChange = result == IndexUpdate::Written;
     table = keepChange ? *changed : *fresh;
     count = keepChange ? changedCount : freshCount;
+    source = keepChange ? std::move(changedSource) : std::move(freshSource);
     return result;
 }
 
@@ -47,7 +54,7 @@ int findRowByDirectory(const FolderRows& table, int count, const QString& direct
 }
 
 IndexChange editRow(const QString& directory, int hint, std::function<void(FolderRow&)> edit) {
-    return [directory, hint, edit = std::move(edit)](FolderRows& table, int& count) {
+    return [directory, hint, edit = std::move(edit)](FolderRows& table, int& count, IndexSource&) {
         if (hint == 0)
             return false;
         const int row = findRowByDirectory(table, count, directory, hint);
@@ -66,30 +73,35 @@ IndexUpdate rewriteOpenIndex(Program& program, const IndexChange& change) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     if (!isDatabaseOpen(state)) {
-        if (!change(state.FolderTable, state.FolderCount))
+        if (!change(state.FolderTable, state.FolderCount, state.FolderTableSource))
             return IndexUpdate::Unchanged;
-        return writeIndex(files, state.ClassFolder, state.FolderTable, state.FolderCount)
+        return writeIndex(files, state.ClassFolder, state.FolderTable, state.FolderCount,
+                          state.FolderTableSource) == IndexWrite::Written
                    ? IndexUpdate::Written
                    : IndexUpdate::Failed;
     }
 
     auto table = std::make_unique<FolderRows>();
     int count = 0;
-    const IndexUpdate result = updateIndexLocked(files, state.ClassFolder, change, *table, count);
+    IndexSource source;
+    const IndexUpdate result =
+        updateIndexLocked(files, state.ClassFolder, change, *table, count, source);
     if (result == IndexUpdate::Busy) {
         program.services.messages.inform(DatabaseBusyMessage);
         return result;
     }
-    adoptOpenIndex(state, *table, count);
+    adoptOpenIndex(state, *table, count, source);
     return result;
 }
 
-void adoptOpenIndex(ProgramState& state, const FolderRows& table, int count) {
+void adoptOpenIndex(ProgramState& state, const FolderRows& table, int count,
+                    const IndexSource& source) {
     const int openRow = state.CurrentFolderIndex;
     const FolderRow open = state.FolderTable[openRow];
     // Row 0 stands for a folder opened by path and is no part of the index.
     std::copy(table.begin() + 1, table.end(), state.FolderTable.begin() + 1);
     state.FolderCount = count;
+    state.FolderTableSource = source;
     if (openRow > 0) {
         state.CurrentFolderIndex =
             findRowByDirectory(state.FolderTable, count, open[ColDirectory], openRow);

@@ -22,24 +22,28 @@ inline const QString DatabaseBusyMessage =
 QString indexLockPathOf(const QString& folder);
 
 // A change to an index: edits rows 1..count of table in place (count may grow
-// or shrink) and returns true, or returns false to leave the index as it is.
-// It runs while the lock is held, so it does no more than a directory made.
-using IndexChange = std::function<bool(FolderRows& table, int& count)>;
+// or shrink; a row taken out is taken out of source too, see
+// IndexSource::removeRow) and returns true, or returns false to leave the
+// index as it is. It runs while the lock is held, so it does no more than a
+// directory made.
+using IndexChange = std::function<bool(FolderRows& table, int& count, IndexSource& source)>;
 
 enum class IndexUpdate {
     Written,   // the change was made and the index written
     Unchanged, // the change declined; nothing was written
     Busy,      // the lock was not had within the wait; nothing was read or written
-    Failed,    // the index could not be written; the file on disk is as it was
+    Failed,    // the index could not be read or written; the file on disk is as it was
 };
 
 // Takes the lock file beside folder's index, waiting up to wait; reads the
 // index afresh; applies change; writes the index whole; lets the lock go.
-// Afterwards table and count hold the index as it now is on disk (as read,
-// when the change declined or the write failed); on Busy they are untouched.
+// Afterwards table, count and source hold the index as it now is on disk (as
+// read, when the change declined or the write failed); on Busy they are
+// untouched. An index that exists but cannot be read is neither changed nor
+// written (Failed, source marked unreadable).
 IndexUpdate updateIndexLocked(const FileSystem& files, const QString& folder,
                               const IndexChange& change, FolderRows& table, int& count,
-                              std::chrono::milliseconds wait = IndexLockWait);
+                              IndexSource& source, std::chrono::milliseconds wait = IndexLockWait);
 
 // The row whose directory name is directory: hint when it is one, else the
 // first such row; 0 when there is none.
@@ -59,7 +63,9 @@ bool isDatabaseOpen(const ProgramState& state);
 // busy lock is told to the user and changes nothing.
 IndexUpdate rewriteOpenIndex(Program& program, const IndexChange& change);
 
-// Shows rows 1..count of table as the open index: they replace FolderTable's,
-// and CurrentFolderIndex follows the open folder's directory name (0, with the
-// folder's old row as row 0, when another machine removed it).
-void adoptOpenIndex(ProgramState& state, const FolderRows& table, int count);
+// Shows rows 1..count of table, read with source, as the open index: they
+// replace FolderTable's, and CurrentFolderIndex follows the open folder's
+// directory name (0, with the folder's old row as row 0, when another machine
+// removed it).
+void adoptOpenIndex(ProgramState& state, const FolderRows& table, int count,
+                    const IndexSource& source);

@@ -49,23 +49,6 @@ QByteArray encodeRun(QStringView text) {
     return encoder.hasError() ? encodeEachCharacter(text) : bytes;
 }
 
-QStringList splitLines(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines << text.mid(start);
-    return lines;
-}
-
 } // namespace
 
 QString decodeCp932(const QByteArray& bytes) {
@@ -102,11 +85,28 @@ bool canEncodeCp932(const QString& text) {
     return !encoder.hasError();
 }
 
+QList<QByteArray> splitTextLines(const QByteArray& bytes) {
+    const QByteArray end =
+        bytes.contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        const qsizetype found = bytes.indexOf(end, start);
+        const qsizetype stop = found < 0 ? bytes.size() : found;
+        lines << bytes.sliced(start, stop - start);
+        start = stop + end.size();
+    }
+    return lines;
+}
+
 std::optional<QStringList> readCp932Lines(const QString& hostPath) {
     QFile file(hostPath);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return splitLines(decodeCp932(file.readAll()));
+    QStringList lines;
+    for (const QByteArray& line : splitTextLines(file.readAll()))
+        lines << decodeCp932(line);
+    return lines;
 }
 
 bool writeCp932Lines(const QString& hostPath, const QStringList& lines, QString* errorString) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,8 +16,14 @@ QByteArray encodeCp932(const QString& text);
 // read back as written.
 bool canEncodeCp932(const QString& text);
 
-// Lines without their ends; a final line end does not make an empty last line.
-// Lone CR or LF also end a line. nullopt when the file cannot be opened.
+// The lines of a text file's bytes, without their ends. In a file that holds
+// any CR LF only CR LF ends a line, so a lone CR or LF inside a line stays in
+// it; a file without CR LF ends its lines at LF. A final line end does not
+// make an empty last line.
+QList<QByteArray> splitTextLines(const QByteArray& bytes);
+
+// The file's lines as splitTextLines gives them, decoded. nullopt when the
+// file cannot be opened.
 std::optional<QStringList> readCp932Lines(const QString& hostPath);
 
 // Every line followed by CR LF, written through QSaveFile so a failed write

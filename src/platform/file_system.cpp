@@ -11,6 +11,8 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QThread>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -215,6 +217,42 @@ bool FileSystem::makeDirectory(const QString& path) const {
 bool FileSystem::removeDirectory(const QString& path) const {
     const auto parts = splitDrivePath(path);
     return parts && !parts->names.isEmpty() && QDir().rmdir(hostPath(path));
+}
+
+FileSystem::FileRead FileSystem::readFile(const QString& path) const {
+    const QString host = hostPath(path);
+    if (host.isEmpty())
+        return {};
+    QFile file(host);
+    if (file.open(QIODevice::ReadOnly)) {
+        QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return {FileRead::Read, std::move(bytes)};
+        return {FileRead::Unreadable, {}};
+    }
+    // Only a file that is not there is missing; a folder that may not be
+    // searched, or a network error, leaves the file unreadable.
+    std::error_code error;
+    std::filesystem::status(QFileInfo(host).filesystemFilePath(), error);
+    const bool missing =
+        error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
+    return {missing ? FileRead::Missing : FileRead::Unreadable, {}};
+}
+
+bool FileSystem::writeFile(const QString& path, const QByteArray& bytes,
+                           QString* errorString) const {
+    const QString host = hostPath(path);
+    if (host.isEmpty()) {
+        if (errorString)
+            *errorString = QStringLiteral("No drive in path \"%1\"").arg(path);
+        return false;
+    }
+    QSaveFile file(host);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (errorString)
+        *errorString = QStringLiteral("Cannot write %1: %2").arg(host, file.errorString());
+    return false;
 }
 
 std::optional<QStringList> FileSystem::readTextLines(const QString& path) const {

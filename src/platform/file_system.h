@@ -3,6 +3,7 @@
 #include "platform/drive_map.h"
 #include "platform/file_lock.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -39,6 +40,19 @@ public:
     bool makeDirectory(const QString& path) const;
     // Removes an empty directory.
     bool removeDirectory(const QString& path) const;
+
+    // A whole file's bytes. Missing only when the file does not exist; a file
+    // that exists but cannot be opened or read to its end is unreadable.
+    struct FileRead {
+        enum Status { Read, Missing, Unreadable };
+        Status status = Missing;
+        QByteArray bytes;
+    };
+    FileRead readFile(const QString& path) const;
+    // Replaces the file atomically; on failure the old file stays whole and
+    // errorString holds why.
+    bool writeFile(const QString& path, const QByteArray& bytes,
+                   QString* errorString = nullptr) const;
 
     // Whole-file code page 932 text with CR LF (see cp932_text.h).
     std::optional<QStringList> readTextLines(const QString& path) const;

@@ -64,13 +64,14 @@ int main(int argc, char** argv) {
     const QString source = files.drivePath(QDir(args[3]).absolutePath());
     auto table = std::make_unique<FolderRows>();
     int count = 0;
+    IndexSource indexSource;
     int done = 0;
     for (int n = 1; n <= saves; ++n) {
         const DatabaseEntry entry{source, name + u'_' + QString::number(n),
                                   QStringLiteral("テスト PC01"),
                                   QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))};
         const DatabaseSave result =
-            saveFolderToDatabase(files, database, entry, *table, count, IndexLockWait);
+            saveFolderToDatabase(files, database, entry, *table, count, indexSource, IndexLockWait);
         if (result == DatabaseSave::Saved)
             ++done;
         else

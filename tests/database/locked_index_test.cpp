@@ -71,14 +71,15 @@ TEST_F(SharedIndex, ABusyLockChangesNeitherTheFileNorTheTable) {
     auto table = std::make_unique<FolderRows>();
     (*table)[1][ColTitle] = QStringLiteral("kept");
     int count = 1;
+    IndexSource source;
     bool called = false;
     const IndexUpdate update = updateIndexLocked(
         rig.files, rig.databaseRoot,
-        [&](FolderRows&, int&) {
+        [&](FolderRows&, int&, IndexSource&) {
             called = true;
             return true;
         },
-        *table, count, 50ms);
+        *table, count, source, 50ms);
     EXPECT_EQ(update, IndexUpdate::Busy);
     EXPECT_FALSE(called);
     EXPECT_EQ(count, 1);
@@ -91,9 +92,11 @@ TEST_F(SharedIndex, ADeclinedChangeWritesNothingButShowsTheIndexAsItIs) {
     QFile::remove(indexHost);
     auto table = std::make_unique<FolderRows>();
     int count = 7;
+    IndexSource source;
     EXPECT_EQ(updateIndexLocked(
-                  rig.files, rig.databaseRoot, [](FolderRows&, int&) { return false; }, *table,
-                  count, 50ms),
+                  rig.files, rig.databaseRoot,
+                  [](FolderRows&, int&, IndexSource&) { return false; }, *table, count, source,
+                  50ms),
               IndexUpdate::Unchanged);
     EXPECT_EQ(count, 0);
     EXPECT_FALSE(QFile::exists(indexHost));

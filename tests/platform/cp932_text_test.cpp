@@ -86,7 +86,7 @@ TEST(Cp932TextTest, CharactersOutsideTheCodePageAreWrittenAsQuestionMarks) {
     EXPECT_TRUE(canEncodeCp932(QStringLiteral("３年２組 ～ ① ﾃﾞｰﾀ")));
 }
 
-TEST(Cp932TextTest, LinesEndAtCrLfLoneCrOrLoneLf) {
+TEST(Cp932TextTest, LinesEndAtCrLfOrInAFileWithoutCrLfAtLf) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("IMGMAIN.TXT"));
     const struct {
@@ -96,9 +96,10 @@ TEST(Cp932TextTest, LinesEndAtCrLfLoneCrOrLoneLf) {
         {"", {}},
         {"a\r\n", {QStringLiteral("a")}},
         {"a\r\nb", {QStringLiteral("a"), QStringLiteral("b")}},
-        {"a\rb\nc\r\n", {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}},
+        {"a\rb\nc\r\n", {QStringLiteral("a\rb\nc")}},
+        {"a\nb\rc\n", {QStringLiteral("a"), QStringLiteral("b\rc")}},
         {"a\r\n\r\n", {QStringLiteral("a"), QString()}},
-        {"\n\r", {QString(), QString()}},
+        {"\n\r", {QString(), QStringLiteral("\r")}},
         {"\x82\xA0,x\r\n", {QStringLiteral("あ,x")}},
     };
     for (const auto& c : cases) {

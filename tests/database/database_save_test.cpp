@@ -4,6 +4,8 @@
 #include "library/locked_index.h"
 #include "platform/picture_box.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace {
@@ -123,6 +125,29 @@ TEST_F(SavingToTheDatabase, ABusyDatabaseChangesNothing) {
     EXPECT_FALSE(rig.files.exists(rig.dbFolder(QStringLiteral("IMG_0001_a"))));
 }
 
+// Lines the reader does not take as rows stay; an index that cannot be read
+// is never written over and nothing is copied.
+TEST_F(SavingToTheDatabase, KeepsLinesThatAreNoRowsAndNeverOverwritesAnUnreadableIndex) {
+    rig.makeClassFolders({{QStringLiteral("a"), 1}});
+    rig.writeDbLines({QStringLiteral("no row here"), QStringLiteral("x,IMG_0001_x,2002/06/01 0,")});
+    saveYes();
+    EXPECT_EQ(
+        rig.dbLines(),
+        QStringList({QStringLiteral("no row here"), QStringLiteral("x,IMG_0001_x,2002/06/01 0,"),
+                     QStringLiteral("a,IMG_0002_a,2002/06/15 1,２年３組 先生")}));
+
+    const QString index = rig.host(indexPathOf(rig.databaseRoot));
+    ASSERT_TRUE(QFile::remove(index));
+    ASSERT_TRUE(QDir().mkdir(index));
+    rig.messages.shown.clear();
+    rig.state.FolderTitle = QStringLiteral("b");
+    saveYes();
+    EXPECT_EQ(rig.messages.shown,
+              QStringList({SaveQuestion, QStringLiteral("データベースに保存できませんでした。")}));
+    EXPECT_TRUE(QFileInfo(index).isDir());
+    EXPECT_FALSE(rig.files.exists(rig.dbFolder(QStringLiteral("IMG_0001_b"))));
+}
+
 struct TagCase {
     int pcNumber;
     const char16_t* tag;
@@ -137,7 +162,11 @@ TEST_P(MachineTags, FollowTheNodeNumber) {
 INSTANTIATE_TEST_SUITE_P(Numbers, MachineTags,
                          ::testing::Values(TagCase{999, u" 先生"}, TagCase{5, u" PC05"},
                                            TagCase{10, u" PC10"}, TagCase{123, u" PC23"},
-                                           TagCase{1, u" PC01"}, TagCase{0, u""},
-                                           TagCase{-1, u""}));
+                                           TagCase{1, u" PC01"}, TagCase{0, u""}, TagCase{-1, u""}),
+                         [](const auto& info) {
+                             const int n = info.param.pcNumber;
+                             return (n < 0 ? std::string("minus") : std::string("pc")) +
+                                    std::to_string(std::abs(n));
+                         });
 
 } // namespace

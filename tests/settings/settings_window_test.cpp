@@ -185,7 +185,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NodeCase{u" 12番", 12}, NodeCase{u"2.5", 2}, NodeCase{u"3.5", 4},
                       NodeCase{u"-1", -1}, NodeCase{u"32767", 32767}, NodeCase{u"-32768", -32768},
                       NodeCase{u"32768", std::nullopt}, NodeCase{u"-32769", std::nullopt},
-                      NodeCase{u"99999999999999999999", std::nullopt}));
+                      NodeCase{u"99999999999999999999", std::nullopt}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(SettingsFromTexts, AddsTheBackslashOnlyWhenMissing) {
     SettingsTexts texts;

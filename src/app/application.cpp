@@ -26,6 +26,6 @@ Application::Application()
       m_form(m_state, m_services), m_program{m_state, m_form, m_services} {
     m_messages.setParent(&m_form);
     connectShutDown(m_program);
-    connectMainWindow(m_program);
+    connectMainWindow(m_program, QCoreApplication::applicationDirPath());
     startUp(m_program, QCoreApplication::applicationDirPath());
 }

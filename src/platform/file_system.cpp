@@ -2,11 +2,15 @@
 
 #include "platform/cp932_text.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRandomGenerator>
 #include <QSaveFile>
+#include <QThread>
 #include <filesystem>
 #include <system_error>
 
@@ -267,6 +271,37 @@ bool FileSystem::writeTextLines(const QString& path, const QStringList& lines,
         return false;
     }
     return writeCp932Lines(host, lines, errorString);
+}
+
+bool FileSystem::writeHostTextLines(const QString& hostPath, const QStringList& lines,
+                                    QString* errorString) const {
+    const QFileInfo file(hostPath);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir() || isReadOnly(folder) || (file.exists() && isReadOnly(file))) {
+        if (errorString)
+            *errorString = QStringLiteral("Cannot write %1: read-only").arg(hostPath);
+        return false;
+    }
+    return writeCp932Lines(hostPath, lines, errorString);
+}
+
+std::optional<FileLock> FileSystem::lockFile(const QString& path,
+                                             std::chrono::milliseconds wait) const {
+    const QString host = hostPath(path);
+    if (host.isEmpty())
+        return std::nullopt;
+    auto lock = std::make_unique<QLockFile>(host);
+    lock->setStaleLockTime(int(FileLockStaleTime.count()));
+    // Short random pauses instead of QLockFile's doubling ones, so that many
+    // machines asking at once take turns fairly within the wait.
+    QDeadlineTimer deadline(wait);
+    while (!lock->tryLock(0)) {
+        if (lock->error() == QLockFile::PermissionError || deadline.hasExpired())
+            return std::nullopt;
+        QThread::msleep(std::min<qint64>(QRandomGenerator::global()->bounded(10, 40),
+                                         std::max<qint64>(deadline.remainingTime(), 0)));
+    }
+    return FileLock(std::move(lock));
 }
 
 bool matchesFilePattern(const QString& name, const QString& pattern) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/drive_map.h"
+#include "platform/file_lock.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <optional>
 
 // The file system as the program sees it: Windows path texts with a drive
@@ -58,6 +60,16 @@ public:
     // errorString holds why.
     bool writeTextLines(const QString& path, const QStringList& lines,
                         QString* errorString = nullptr) const;
+
+    // The same for a host path, such as the settings file in the program
+    // folder. A folder or file whose owner may not write it counts as read-only
+    // and is not written, as on Windows.
+    bool writeHostTextLines(const QString& hostPath, const QStringList& lines,
+                            QString* errorString = nullptr) const;
+
+    // Takes the lock file at path, waiting up to wait while another process
+    // holds it. nullopt when it could not be had in that time.
+    std::optional<FileLock> lockFile(const QString& path, std::chrono::milliseconds wait) const;
 
 private:
     DriveMap m_drives;

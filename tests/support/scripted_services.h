@@ -67,8 +67,14 @@ public:
         ++opened;
         return nextChoice;
     }
+    std::optional<QString> chooseFolder(QWidget*) override {
+        ++foldersOpened;
+        return nextFolder;
+    }
     std::optional<QString> nextChoice; // host path, or nullopt for a cancel
     int opened = 0;
+    std::optional<QString> nextFolder; // host path, or nullopt for a cancel
+    int foldersOpened = 0;
 };
 
 // Instead of waiting for the user, runs the script on the dialog; the script

@@ -3,6 +3,7 @@
 #include "app/main_window_wiring.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "platform/desktop_thumbnail_cache.h"
 
 #include <QCoreApplication>
 
@@ -17,8 +18,9 @@ FileSystem programFileSystem() {
 } // namespace
 
 Application::Application()
-    : m_files(programFileSystem()), m_services{m_messages, m_screen, m_clock,     m_files,
-                                               m_dialogs,  m_modals, m_thumbnails},
+    : m_files(programFileSystem()),
+      m_thumbnails(ThumbnailLoader::DefaultCacheBytes, DesktopThumbnailCache::standardRoot()),
+      m_services{m_messages, m_screen, m_clock, m_files, m_dialogs, m_modals, m_thumbnails},
       m_form(m_state, m_services), m_program{m_state, m_form, m_services} {
     m_messages.setParent(&m_form);
     connectShutDown(m_program);

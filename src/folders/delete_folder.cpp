@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
+#include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
 
 #include <algorithm>
@@ -26,8 +27,10 @@ void removeOpenRow(Program& program) {
     ProgramState& state = program.state;
     // A row whose directory name leads out of the class folder loses only its row.
     const QString folder = photoFolderOfRow(state, state.CurrentFolderIndex);
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
+        program.services.thumbnails.forgetFolder(program.services.files.hostPath(folder));
         removeFolderWithFiles(program.services.files, folder);
+    }
     for (int i = state.CurrentFolderIndex; i < state.FolderCount; ++i)
         state.FolderTable[i] = state.FolderTable[i + 1];
     state.FolderTable[state.FolderCount] = {};

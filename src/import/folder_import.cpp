@@ -61,8 +61,11 @@ CopyTally copyPhotoDrive(Program& program, const QString& folder, const ImportPr
     CopyTally tally{int(names.size()), 0};
     int done = 0;
     for (const QString& name : names) {
-        if (files.copyFile(joinPath(drive, name), joinPath(folder, importedName(name, stamp))))
+        const QString target = joinPath(folder, importedName(name, stamp));
+        if (files.copyFile(joinPath(drive, name), target)) {
             ++tally.copied;
+            prepareThumbnail(program, target);
+        }
         ++done;
         if (progress)
             progress(done, tally.found);

@@ -3,6 +3,7 @@
 #include "app/main_window_wiring.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "platform/desktop_thumbnail_cache.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -19,6 +20,7 @@ FileSystem programFileSystem() {
 
 Application::Application()
     : m_files(programFileSystem()),
+      m_thumbnails(ThumbnailLoader::DefaultCacheBytes, DesktopThumbnailCache::standardRoot()),
       m_printer(m_messages, m_clock, QCoreApplication::applicationDirPath(),
                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
       m_services{m_messages, m_screen,     m_clock,   m_files,    m_dialogs,

@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
+#include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
 
 #include <algorithm>
@@ -45,8 +46,10 @@ void removeOpenRow(Program& program) {
     state.CurrentFolderIndex = position;
     if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
         return;
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
+        program.services.thumbnails.forgetFolder(program.services.files.hostPath(folder));
         removeFolderWithFiles(program.services.files, folder);
+    }
     // The marks belonged to the photos that are gone.
     state.clearMarks(state.PhotoCount);
 }

@@ -69,8 +69,11 @@ int copyPhotoDrive(Program& program, const QStringList& names, const QString& fo
     int copied = 0;
     int done = 0;
     for (const QString& name : names) {
-        if (files.copyFile(joinPath(drive, name), joinPath(folder, importedName(name, stamp))))
+        const QString target = joinPath(folder, importedName(name, stamp));
+        if (files.copyFile(joinPath(drive, name), target)) {
             ++copied;
+            prepareThumbnail(program, target);
+        }
         ++done;
         if (progress)
             progress(done, int(names.size()));

@@ -1,8 +1,10 @@
 #include "browser/thumbnail_geometry.h"
 #include "folder_fixture.h"
+#include "platform/desktop_thumbnail_cache.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace {
@@ -141,6 +143,30 @@ TEST_F(DeletingFolders, DeletingTheOnlyFolderClearsPageTitleAndList) {
     for (int y = title.top(); y <= title.bottom(); ++y)
         for (int x = title.left(); x <= title.right(); ++x)
             ASSERT_EQ(page.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+}
+
+TEST_F(DeletingFolders, DeletedFolderLeavesNoThumbnailBehind) {
+    makeFolders({2, 2});
+    const DesktopThumbnailCache cache(rig.thumbnailRoot());
+    const auto entryOf = [&](int row, int photo) {
+        const QString file = rig.host(folderOf(row)) +
+                             QStringLiteral("/P%1.JPG").arg(photo, 3, 10, QLatin1Char('0'));
+        const QFileInfo info(file);
+        cache.store(file, {info.lastModified().toSecsSinceEpoch(), info.size()},
+                    QImage(256, 192, QImage::Format_RGB32), {4000, 3000});
+        return cache.largeEntryPath(file);
+    };
+    const QStringList doomed = {entryOf(1, 1), entryOf(1, 2)};
+    const QString kept = entryOf(2, 1);
+    for (const QString& entry : doomed + QStringList{kept})
+        ASSERT_TRUE(QFile::exists(entry));
+
+    deleteAnswering(true);
+
+    ASSERT_FALSE(onDisk(folderOf(1)));
+    for (const QString& entry : doomed)
+        EXPECT_FALSE(QFile::exists(entry));
+    EXPECT_TRUE(QFile::exists(kept));
 }
 
 } // namespace

@@ -3,7 +3,10 @@
 #include "import/import_rig.h"
 #include "library/index_file.h"
 #include "library/load_folder.h"
+#include "platform/desktop_thumbnail_cache.h"
 #include "platform/picture_box.h"
+#include "platform/thumbnail_loader.h"
+#include "support/test_photos.h"
 
 #include <QDir>
 #include <QFile>
@@ -352,6 +355,21 @@ TEST_F(Importing, EmptyPhotoDriveGivesAnEmptyFolder) {
     EXPECT_FALSE(rig.importAs(QStringLiteral("a")).stayedOpen);
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/06/15 0,")});
+}
+
+TEST_F(Importing, ImportedPhotosAreDecodedOnceAndKeptForTheNextStart) {
+    for (int i = 1; i <= 3; ++i)
+        ASSERT_TRUE(writeTestJpeg(rig.driveHost(QStringLiteral("P%1.JPG").arg(i)), {640, 480}));
+    rig.messages.answers = {true};
+    rig.importAs(QStringLiteral("new"));
+    ASSERT_EQ(rig.state.PhotoCount, 3);
+    // Made while copying; the page that opened the folder waited for them.
+    EXPECT_EQ(rig.thumbnails.decodeCount(), 3);
+    const DesktopThumbnailCache cache(rig.thumbnailRoot());
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_TRUE(QFile::exists(cache.largeEntryPath(rig.host(rig.state.PhotoPaths[n])))) << n;
+    EXPECT_TRUE(
+        showsTestPicture(rig.form->Picture1->image().copy(thumbCell(true, 2, 0, {}).picture())));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 TestRig::TestRig(int screenWidth)
     : files(DriveMap(root.path() + QStringLiteral("/drives"))), screen(screenWidth),
+      thumbnails(ThumbnailLoader::DefaultCacheBytes, thumbnailRoot()),
       printer({11000, 15000}, root.path()), services{messages,   screen,  clock,
                                                      files,      dialogs, modals,
                                                      thumbnails, printer, clipboard} {}

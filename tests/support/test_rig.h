@@ -21,6 +21,8 @@ struct TestRig {
 
     // Host path of a drive path, for checking files on disk.
     QString host(const QString& drivePath) const { return files.hostPath(drivePath); }
+    // The shared thumbnail cache of the rig's loader, inside root.
+    QString thumbnailRoot() const { return root.path() + QStringLiteral("/thumbnails"); }
 
     QTemporaryDir root;
     FileSystem files;

@@ -1,9 +1,11 @@
 #include "platform/cp932_text.h"
 
+#include "platform/file_replacement.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <utility>
 
 namespace {
 
@@ -82,7 +84,19 @@ QString decodeCp932(const QByteArray& bytes) {
     return text;
 }
 
-QByteArray encodeCp932(const QString& text) {
+QString toWindowsForms(const QString& text) {
+    static constexpr std::pair<char16_t, char16_t> forms[] = {
+        {0x301C, 0xFF5E}, {0x2212, 0xFF0D}, {0x2016, 0x2225},
+        {0x00A2, 0xFFE0}, {0x00A3, 0xFFE1}, {0x00AC, 0xFFE2},
+    };
+    QString result = text;
+    for (const auto& [linuxForm, windowsForm] : forms)
+        result.replace(QChar(linuxForm), QChar(windowsForm));
+    return result;
+}
+
+QByteArray encodeCp932(const QString& original) {
+    const QString text = toWindowsForms(original);
     QByteArray bytes;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
@@ -97,30 +111,26 @@ QByteArray encodeCp932(const QString& text) {
 }
 
 bool canEncodeCp932(const QString& text) {
-    QStringEncoder encoder(CodecName, QStringEncoder::Flag::Stateless);
-    [[maybe_unused]] const QByteArray bytes = encoder.encode(text);
-    return !encoder.hasError();
+    // A lacking character is written as "?", and the converter maps some
+    // characters one way only (a "best fit"): only a text that reads back as
+    // itself can be written.
+    return decodeCp932(encodeCp932(text)) == toWindowsForms(text);
+}
+
+QStringList decodeCp932Lines(const QByteArray& bytes) {
+    return splitLines(decodeCp932(bytes));
 }
 
 std::optional<QStringList> readCp932Lines(const QString& hostPath) {
     QFile file(hostPath);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return splitLines(decodeCp932(file.readAll()));
+    return decodeCp932Lines(file.readAll());
 }
 
 bool writeCp932Lines(const QString& hostPath, const QStringList& lines, QString* errorString) {
     QString text;
     for (const QString& line : lines)
         text += line + QStringLiteral("\r\n");
-    const QByteArray bytes = encodeCp932(text);
-    QSaveFile file(hostPath);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (errorString) {
-        const QString reason = file.errorString();
-        *errorString = QStringLiteral("Cannot write %1").arg(hostPath) +
-                       (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
-    }
-    return false;
+    return replaceFileContents(hostPath, encodeCp932(text), errorString);
 }

@@ -135,10 +135,11 @@ TEST_F(Importing, NamesThatCannotNameAFolderAreRefusedInEveryMode) {
     rig.putPhoto(QStringLiteral("P1.JPG"));
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
     rig.openClassFolder();
-    const QStringList refused = {QStringLiteral("a,b"),    QStringLiteral("a\\b"),
-                                 QStringLiteral("..\\up"), QStringLiteral("a/b"),
-                                 QStringLiteral(".."),     QStringLiteral("a."),
-                                 QStringLiteral("a "),     QStringLiteral("a:b")};
+    const QStringList refused = {
+        QStringLiteral("a,b"),      QStringLiteral("a\\b"), QStringLiteral("..\\up"),
+        QStringLiteral("a/b"),      QStringLiteral(".."),   QStringLiteral("a."),
+        QStringLiteral("a "),       QStringLiteral("a:b"),  QStringLiteral("CON"),
+        QStringLiteral("com1.txt"), QStringLiteral("a\tb")};
     for (const QString& name : refused) {
         EXPECT_TRUE(rig.importAs(name).stayedOpen) << name.toStdString();
         EXPECT_TRUE(rig.makeFolderAs(name).stayedOpen) << name.toStdString();
@@ -149,6 +150,33 @@ TEST_F(Importing, NamesThatCannotNameAFolderAreRefusedInEveryMode) {
     EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
     EXPECT_EQ(rig.namesIn(QStringLiteral("C:\\A_IMAGE")), QStringList{QStringLiteral("CLASS_32")});
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("a"));
+}
+
+TEST_F(Importing, CharactersTheIndexCannotHoldAreRefusedInEveryMode) {
+    rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
+    rig.openClassFolder();
+    const QString name = QString::fromUtf8("caf\u00e9\U0001F600");
+    EXPECT_TRUE(rig.importAs(name).stayedOpen);
+    EXPECT_TRUE(rig.makeFolderAs(name).stayedOpen);
+    EXPECT_TRUE(rig.renameTo(name).stayedOpen);
+    EXPECT_EQ(rig.messages.shown, QStringList(3, QStringLiteral("つかえないもじがあります。")));
+    EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
+    EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
+}
+
+// The wave dash a Linux input method types is kept in the form the index
+// holds, so the title and directory read back as they were made.
+TEST_F(Importing, LinuxFormsOfFullWidthCharactersBecomeTheirWindowsForm) {
+    rig.openClassFolder();
+    rig.makeFolderAs(QString::fromUtf8("1〜3ソフト"));
+    const QString title = QString::fromUtf8("1～3ソフト");
+    EXPECT_EQ(rig.readIndexLines(), QStringList{title + QStringLiteral(",IMG_0001_") + title +
+                                                QStringLiteral(",2002/06/15 0,")});
+    EXPECT_TRUE(indexBytes().contains("1\x81\x60"
+                                      "3\x83\x5C"));
+    EXPECT_EQ(rig.state.FolderTitle, title);
+    EXPECT_EQ(rig.namesIn(rig.classFolder),
+              (QStringList{QStringLiteral("IMGMAIN.TXT"), QStringLiteral("IMG_0001_") + title}));
 }
 
 TEST_F(Importing, BlanksInsideANameAreKept) {

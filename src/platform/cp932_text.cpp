@@ -3,6 +3,7 @@
 #include "platform/file_replacement.h"
 
 #include <QFile>
+#include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <utility>
@@ -30,16 +31,25 @@ QString decodeRun(QByteArrayView bytes) {
     return text;
 }
 
-// A character the code page lacks is written as "?".
+// A character the code page lacks is written as "?". Each distinct character
+// is converted once: a converter costs far more than a character, and a long
+// line of text that could not be read holds thousands of U+FFFD.
 QByteArray encodeEachCharacter(QStringView text) {
+    QHash<char32_t, QByteArray> converted;
     QByteArray bytes;
     for (qsizetype i = 0; i < text.size();) {
         const bool pair =
             text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
         const qsizetype length = pair ? 2 : 1;
-        QStringEncoder encoder(CodecName, QStringEncoder::Flag::Stateless);
-        const QByteArray character = encoder.encode(text.sliced(i, length));
-        bytes += encoder.hasError() ? QByteArrayLiteral("?") : character;
+        const char32_t code =
+            pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t(text[i].unicode());
+        auto found = converted.find(code);
+        if (found == converted.end()) {
+            QStringEncoder encoder(CodecName, QStringEncoder::Flag::Stateless);
+            const QByteArray character = encoder.encode(text.sliced(i, length));
+            found = converted.insert(code, encoder.hasError() ? QByteArrayLiteral("?") : character);
+        }
+        bytes += *found;
         i += length;
     }
     return bytes;

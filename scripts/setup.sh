@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev libqt6printsupport6 libexif-dev googletest libgtest-dev
-    fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth libgl-dev)
+    fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth libgl-dev openssh-server sshfs)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -10,6 +10,7 @@
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/clock.h"
+#include "platform/cp932_text.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
@@ -27,17 +28,23 @@ struct CopyTally {
 };
 
 // The name becomes an index field and a directory name, so it may hold
-// neither the field separator nor a character that file names cannot.
+// neither the field separator nor a character that file names or the index's
+// code page cannot.
 bool acceptsName(MessageService& messages, const QString& name) {
-    if (name.isEmpty()) {
+    switch (checkFolderTitle(name)) {
+    case TitleCheck::Usable:
+        return true;
+    case TitleCheck::Empty:
         messages.inform(QStringLiteral("フォルダ名をタイプしてください。"));
         return false;
-    }
-    if (!isUsableFolderTitle(name)) {
+    case TitleCheck::ForbiddenName:
         messages.inform(QStringLiteral("フォルダ名につかえないもじがあります。"));
         return false;
+    case TitleCheck::Unencodable:
+        messages.inform(QStringLiteral("つかえないもじがあります。"));
+        return false;
     }
-    return true;
+    return false;
 }
 
 // A folder opened by path has row 0, which is never written: only the title
@@ -130,11 +137,13 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name,
 
 } // namespace
 
-bool runForm2Command(Program& program, const QString& name, const ImportProgress& progress) {
+bool runForm2Command(Program& program, const QString& typed, const ImportProgress& progress) {
     ProgramState& state = program.state;
     MessageService& messages = program.services.messages;
-    if (!acceptsName(messages, name))
+    if (!acceptsName(messages, typed))
         return false;
+    // Kept as the index will read it back.
+    const QString name = toWindowsForms(typed);
     if (state.Form2Mode == Form2Rename)
         return renameOpenFolder(program, name);
     if (state.FolderCount >= MaxFolderRows) {

@@ -10,10 +10,15 @@
 // read and written whole. Invalid byte sequences read as U+FFFD.
 
 QString decodeCp932(const QByteArray& bytes);
-// Characters the code page lacks become "?".
+// Linux input methods type 〜 − ‖ ¢ £ ¬ where Windows types ～ － ∥ ￠ ￡ ￢;
+// only the Windows forms have codes in the code page, so the others become
+// them. Every other character stays.
+QString toWindowsForms(const QString& text);
+// Text in its Windows forms (see toWindowsForms); characters the code page
+// still lacks become "?".
 QByteArray encodeCp932(const QString& text);
-// False when text holds a character the code page lacks, so that it would not
-// read back as written.
+// False when text, in its Windows forms, holds a character the code page
+// lacks, so that it would not read back as written.
 bool canEncodeCp932(const QString& text);
 
 // The lines of a text file's bytes, without their ends. In a file that holds
@@ -22,11 +27,12 @@ bool canEncodeCp932(const QString& text);
 // make an empty last line.
 QList<QByteArray> splitTextLines(const QByteArray& bytes);
 
-// The file's lines as splitTextLines gives them, decoded. nullopt when the
-// file cannot be opened.
+// The lines as splitTextLines gives them, decoded.
+QStringList decodeCp932Lines(const QByteArray& bytes);
+// The lines of a file (as decodeCp932Lines); nullopt when it cannot be opened.
 std::optional<QStringList> readCp932Lines(const QString& hostPath);
 
-// Every line followed by CR LF, written through QSaveFile so a failed write
-// leaves the old file whole.
+// Every line followed by CR LF, replacing the file whole (see
+// file_replacement.h) so a failed or interrupted write leaves the old file.
 bool writeCp932Lines(const QString& hostPath, const QStringList& lines,
                      QString* errorString = nullptr);

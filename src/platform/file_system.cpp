@@ -81,6 +81,16 @@ bool isReadOnly(const QFileInfo& file) {
     return !file.isWritable() || !file.permission(QFileDevice::WriteOwner);
 }
 
+// A symbolic link is followed only where it stays inside its own folder, so
+// that nothing outside a photo folder is shown, copied or deleted through it.
+bool isLinkLeavingFolder(const QFileInfo& entry) {
+    if (!entry.isSymLink())
+        return false;
+    const QString target = entry.canonicalFilePath();
+    const QString folder = entry.dir().canonicalPath();
+    return target.isEmpty() || folder.isEmpty() || !pathBelow(target, folder);
+}
+
 // "*" stands for any run of characters and "?" for any one; letters are
 // compared without regard to case.
 bool matchesWildcard(QStringView text, QStringView pattern) {
@@ -158,7 +168,8 @@ QStringList FileSystem::listFiles(const QString& folder, const QString& pattern)
     QDirIterator entries(host, QDir::Files | QDir::NoDotAndDotDot);
     while (entries.hasNext()) {
         entries.next();
-        if (matchesFilePattern(entries.fileName(), pattern))
+        if (matchesFilePattern(entries.fileName(), pattern) &&
+            !isLinkLeavingFolder(entries.fileInfo()))
             names << entries.fileName();
     }
     return names;
@@ -177,10 +188,14 @@ bool FileSystem::isDirectory(const QString& path) const {
 bool FileSystem::copyFile(const QString& from, const QString& to) const {
     const QString source = hostPath(from);
     const QString target = hostPath(to);
-    if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).isFile())
+    const QFileInfo sourceInfo(source);
+    if (source.isEmpty() || target.isEmpty() || !sourceInfo.isFile() ||
+        isLinkLeavingFolder(sourceInfo))
         return false;
+    // A save through a link would replace the file it points to.
     const QFileInfo targetInfo(target);
-    if (targetInfo.exists() && (!targetInfo.isFile() || isReadOnly(targetInfo)))
+    if (targetInfo.isSymLink() ||
+        (targetInfo.exists() && (!targetInfo.isFile() || isReadOnly(targetInfo))))
         return false;
 
     QFile input(source);
@@ -204,9 +219,13 @@ bool FileSystem::copyFile(const QString& from, const QString& to) const {
     return output.commit();
 }
 
+// A link is removed itself, never what it points to.
 bool FileSystem::removeFile(const QString& path) const {
     const QString host = hostPath(path);
-    return !host.isEmpty() && !QFileInfo(host).isDir() && QFile::remove(host);
+    if (host.isEmpty())
+        return false;
+    const QFileInfo info(host);
+    return (info.isSymLink() || !info.isDir()) && QFile::remove(host);
 }
 
 bool FileSystem::makeDirectory(const QString& path) const {

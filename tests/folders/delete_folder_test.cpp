@@ -109,6 +109,21 @@ TEST_F(DeletingFolders, DirectoryOutsideTheClassFolderIsNeverDeleted) {
     EXPECT_EQ(rig.state.PhotoFolder, folderOf(1));
 }
 
+TEST_F(DeletingFolders, LinksToOutsideThePhotoFolderAreNeverFollowed) {
+    const QString outside = QStringLiteral("C:\\A_IMAGE\\outside");
+    rig.makePhotos(outside, 2, {32, 24});
+    makeFolders({1});
+    const QString folder = rig.host(folderOf(1));
+    ASSERT_TRUE(QFile::link(rig.host(outside) + QStringLiteral("/P001.JPG"),
+                            folder + QStringLiteral("/LINK.JPG")));
+    ASSERT_TRUE(QFile::link(rig.host(outside), folder + QStringLiteral("/DIR.JPG")));
+    rig.openClassFolder();
+    deleteAnswering(true);
+
+    EXPECT_EQ(rig.files.listFiles(outside, QStringLiteral("*.*")).size(), 2);
+    EXPECT_EQ(rig.readIndexLines(), QStringList());
+}
+
 TEST_F(DeletingFolders, FolderOpenedByPathIsRefused) {
     makeFolders({1, 2});
     rig.makePhotos(QStringLiteral("D:\\PHOTOS"), 2, {32, 24});

@@ -248,3 +248,15 @@ TEST(Cp932TextTest, RealProseRoundTrips) {
     EXPECT_EQ(decodeCp932(shiftJis), text);
     EXPECT_EQ(encodeCp932(text), shiftJis);
 }
+
+TEST(Cp932TextTest, LinuxFormsAreWrittenInTheirWindowsForm) {
+    const QString linuxForms = QString::fromUtf8("〜−‖¢£¬");
+    const QString windowsForms = QString::fromUtf8("～－∥￠￡￢");
+    EXPECT_EQ(toWindowsForms(linuxForms), windowsForms);
+    EXPECT_EQ(hex(encodeCp932(linuxForms)),
+              hex(QByteArray("\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA")));
+    EXPECT_EQ(decodeCp932(encodeCp932(linuxForms)), windowsForms);
+    EXPECT_TRUE(canEncodeCp932(linuxForms));
+    for (const char* lacking : {"caf\u00e9", "\U0001F600", "\u00a0", "\ufffd"})
+        EXPECT_FALSE(canEncodeCp932(QString::fromUtf8(lacking))) << lacking;
+}

@@ -9,14 +9,18 @@
 #include <memory>
 
 bool checkIndexReader(const QByteArray& bytes) {
-    const QStringList lines = decodeCp932Lines(bytes);
     auto table = std::make_unique<FolderRows>();
-    const int count = parseIndexLines(lines, *table);
-    if (count < 0 || count > MaxFolderRows || count > lines.size())
+    IndexSource source;
+    const int count = parseIndex(bytes, *table, source);
+    if (count < 0 || count > MaxFolderRows)
         return false;
-    // Rows written out read back as they were.
+    // A rewrite from what was read reads back as the same rows, and writing
+    // that again changes nothing: no line is lost on the way.
+    const QByteArray written = formatIndex(*table, count, source);
     auto again = std::make_unique<FolderRows>();
-    if (parseIndexLines(formatIndexLines(*table, count), *again) != count)
+    IndexSource againSource;
+    if (parseIndex(written, *again, againSource) != count ||
+        formatIndex(*again, count, againSource) != written)
         return false;
     for (int i = 1; i <= count; ++i) {
         if ((*again)[i] != (*table)[i])

@@ -252,7 +252,8 @@ FileSystem::FileRead FileSystem::readFile(const QString& path) const {
     // Only a file that is not there is missing; a folder that may not be
     // searched, or a network error, leaves the file unreadable.
     std::error_code error;
-    std::filesystem::status(QFileInfo(host).filesystemFilePath(), error);
+    [[maybe_unused]] const auto status =
+        std::filesystem::status(QFileInfo(host).filesystemFilePath(), error);
     const bool missing =
         error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
     return {missing ? FileRead::Missing : FileRead::Unreadable, {}};

@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev libqt6printsupport6 libexif-dev googletest libgtest-dev
-    fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth xdotool x11-apps libgl-dev)
+    fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth xdotool x11-apps libgl-dev openssh-server sshfs
+    cups printer-driver-cups-pdf poppler-utils xclip)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,8 +3,10 @@
 #include "app/main_window_wiring.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "platform/desktop_thumbnail_cache.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 namespace {
 // Drive letters map to their default folders unless DRIVES.TXT beside the
@@ -17,11 +19,15 @@ FileSystem programFileSystem() {
 } // namespace
 
 Application::Application()
-    : m_files(programFileSystem()), m_services{m_messages, m_screen, m_clock,     m_files,
-                                               m_dialogs,  m_modals, m_thumbnails},
+    : m_files(programFileSystem()),
+      m_thumbnails(ThumbnailLoader::DefaultCacheBytes, DesktopThumbnailCache::standardRoot()),
+      m_printer(m_messages, m_clock, QCoreApplication::applicationDirPath(),
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+      m_services{m_messages, m_screen,     m_clock,   m_files,    m_dialogs,
+                 m_modals,   m_thumbnails, m_printer, m_clipboard},
       m_form(m_state, m_services), m_program{m_state, m_form, m_services} {
     m_messages.setParent(&m_form);
     connectShutDown(m_program);
-    connectMainWindow(m_program);
+    connectMainWindow(m_program, QCoreApplication::applicationDirPath());
     startUp(m_program, QCoreApplication::applicationDirPath());
 }

@@ -2,6 +2,7 @@
 
 #include "main_window/form1.h"
 #include "main_window/program.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
@@ -9,6 +10,7 @@
 #include "platform/modal_runner.h"
 #include "platform/screen_service.h"
 #include "platform/services.h"
+#include "platform/system_printer.h"
 #include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
 
@@ -32,6 +34,8 @@ private:
     QtFileDialogs m_dialogs;
     QtModalRunner m_modals;
     ThumbnailLoader m_thumbnails;
+    SystemPrinter m_printer;
+    QtClipboard m_clipboard;
     Services m_services;
     ProgramState m_state;
     Form1 m_form;

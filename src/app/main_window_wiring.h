@@ -1,7 +1,15 @@
 #pragma once
 
+#include "app/shutdown.h"
+
+#include <QString>
+#include <functional>
+
 struct Program;
 
 // Connects the main window's class buttons, thumbnail panel and scroll bar,
-// and every folder, import and photo command, to their handlers.
-void connectMainWindow(Program& program);
+// and every folder, import, photo, print, viewing, database and settings
+// command, to their handlers. The settings are saved in programFolder (a host folder), and
+// saving them ends the program through endProgram.
+void connectMainWindow(Program& program, const QString& programFolder,
+                       std::function<void()> endProgram = endProgramNow);

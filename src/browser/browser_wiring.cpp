@@ -8,12 +8,14 @@
 
 #include <QScrollBar>
 
-void connectBrowserControls(Program& program) {
+void connectBrowserControls(Program& program, std::function<void(int)> clipPhoto) {
     Form1& form = program.form;
     QObject::connect(form.VScroll1, &QScrollBar::valueChanged, &form,
                      [&program](int position) { onThumbnailScroll(program, position); });
     QObject::connect(form.Picture1, &PictureBox::mouseDown, &form,
-                     [&program](Qt::MouseButton button, QPoint pos) {
-                         onThumbnailMouseDown(program, button, pos);
+                     [&program, clipPhoto](Qt::MouseButton button, QPoint pos) {
+                         const int photo = onThumbnailMouseDown(program, button, pos);
+                         if (photo > 0 && clipPhoto)
+                             clipPhoto(photo);
                      });
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <functional>
+
 struct Program;
 
-// Connects the thumbnail panel's scroll bar and mouse to the page and marks.
-// A right click names the photo to clip; the clip window is not part of this
-// program yet, so only marking acts.
-void connectBrowserControls(Program& program);
+// Connects the thumbnail panel's scroll bar and mouse to the page and marks;
+// a right click on a thumbnail hands its photo number to clipPhoto.
+void connectBrowserControls(Program& program, std::function<void(int)> clipPhoto = {});

@@ -11,11 +11,47 @@
 #include "state/screen_mode.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 const QColor PanelBackground(255, 255, 192);
 const QRect WholePanel(0, 0, 901, 901);
+
+// Photos first + 1 .. first + count of the photo list.
+std::vector<ThumbnailRequest> requestsFor(const Program& program, int first, int count) {
+    std::vector<ThumbnailRequest> requests;
+    requests.reserve(std::max(count, 0));
+    for (int i = 1; i <= count; ++i)
+        requests.push_back(thumbnailRequest(program, program.state.PhotoPaths[first + i]));
+    return requests;
+}
+
+// Pupils mostly turn forward, so the next page goes first, then the one
+// before.
+void prefetchNeighbours(Program& program, const PageRange& page) {
+    const ProgramState& state = program.state;
+    const int perPage = state.ThumbColumns * state.ThumbColumns;
+    std::vector<ThumbnailRequest> requests;
+    if (page.count > 0 && perPage > 0) {
+        const int next = page.first + perPage;
+        requests = requestsFor(program, next, std::min(perPage, state.PhotoCount - next));
+        const int previous = std::max(0, page.first - perPage);
+        for (ThumbnailRequest& request : requestsFor(program, previous, page.first - previous))
+            requests.push_back(std::move(request));
+    }
+    program.services.thumbnails.prefetch(std::move(requests));
+}
 } // namespace
+
+ThumbnailRequest thumbnailRequest(const Program& program, const QString& photoPath) {
+    const bool large = isLargeGrid(program.state.ScreenWidthPx);
+    return {program.services.files.hostPath(photoPath), thumbWidth(large),
+            large ? LargeThumbHeight : 0};
+}
+
+void prepareThumbnail(Program& program, const QString& photoPath) {
+    program.services.thumbnails.prepare({thumbnailRequest(program, photoPath)});
+}
 
 void DrawFolderTitle(Program& program) {
     PictureBox& panel = *program.form.Picture1;
@@ -44,12 +80,7 @@ void DrawThumbnailPage(Program& program) {
     if (page.count > 0) {
         const bool large = isLargeGrid(state.ScreenWidthPx);
         const int columns = state.ThumbColumns;
-        std::vector<ThumbnailRequest> requests;
-        requests.reserve(page.count);
-        for (int i = 1; i <= page.count; ++i) {
-            requests.push_back({program.services.files.hostPath(state.PhotoPaths[page.first + i]),
-                                thumbWidth(large), large ? LargeThumbHeight : 0});
-        }
+        const std::vector<ThumbnailRequest> requests = requestsFor(program, page.first, page.count);
         program.services.thumbnails.loadPage(requests, [&](int index, const Thumbnail& thumb) {
             const int number = page.first + index + 1;
             if (thumb.photoSize.isValid()) {
@@ -65,6 +96,7 @@ void DrawThumbnailPage(Program& program) {
         });
     }
     form.Label1->hide();
+    prefetchNeighbours(program, page);
 }
 
 void onThumbnailScroll(Program& program, int position) {

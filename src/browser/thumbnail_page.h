@@ -1,9 +1,14 @@
 #pragma once
 
+#include "platform/thumbnail_loader.h"
+
+#include <QString>
+
 struct Program;
 
 // Draws the page of thumbnails that starts at ThumbTopRow, behind the waiting
 // label, cell by cell as the photos are ready; returns when the page is drawn.
+// The pages after and before it are then made in the background.
 void DrawThumbnailPage(Program& program);
 
 // Draws the title box with FolderTitle over whatever the panel shows.
@@ -11,3 +16,10 @@ void DrawFolderTitle(Program& program);
 
 // The scroll bar moved to position.
 void onThumbnailScroll(Program& program, int position);
+
+// What the page asks the thumbnail loader for the photo at photoPath, in the
+// current layout.
+ThumbnailRequest thumbnailRequest(const Program& program, const QString& photoPath);
+
+// Starts making the thumbnail of a photo that a page will soon show.
+void prepareThumbnail(Program& program, const QString& photoPath);

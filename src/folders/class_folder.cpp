@@ -6,6 +6,7 @@
 #include "library/load_folder.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
+#include "platform/message_service.h"
 #include "platform/picture_box.h"
 #include "platform/services.h"
 #include "state/program_state.h"
@@ -23,8 +24,11 @@ void showClassFolderPanels(Program& program) {
 
 void openClassFolder(Program& program) {
     ProgramState& state = program.state;
-    state.FolderCount =
-        readIndex(program.services.files, indexPathOf(state.ClassFolder), state.FolderTable);
+    state.FolderCount = readIndex(program.services.files, indexPathOf(state.ClassFolder),
+                                  state.FolderTable, state.FolderTableSource);
+    // Its rows are not known, so it is shown empty and never written over.
+    if (state.FolderTableSource.unreadable)
+        program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));
     state.FolderListTop = 0;
     if (state.FolderCount > 0) {
         state.CurrentFolderIndex = 1;

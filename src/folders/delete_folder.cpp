@@ -2,13 +2,14 @@
 
 #include "browser/folder_list.h"
 #include "browser/thumbnail_page.h"
-#include "library/index_file.h"
 #include "library/library_paths.h"
 #include "library/load_folder.h"
+#include "library/locked_index.h"
 #include "main_window/program.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
+#include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
 
 #include <algorithm>
@@ -22,17 +23,33 @@ void removeFolderWithFiles(const FileSystem& files, const QString& folder) {
     files.removeDirectory(folder);
 }
 
+// The row goes first, so that no machine sharing the index opens a folder
+// that is being emptied; the files follow unless the index kept the row.
 void removeOpenRow(Program& program) {
     ProgramState& state = program.state;
+    const int position = state.CurrentFolderIndex;
     // A row whose directory name leads out of the class folder loses only its row.
-    const QString folder = photoFolderOfRow(state, state.CurrentFolderIndex);
-    if (!folder.isEmpty())
+    const QString folder = photoFolderOfRow(state, position);
+    const QString directory = state.FolderTable[position][ColDirectory];
+    const IndexUpdate update = rewriteOpenIndex(
+        program, [&directory, position](FolderRows& table, int& count, IndexSource& source) {
+            const int row = findRowByDirectory(table, count, directory, position);
+            if (row == 0)
+                return false;
+            for (int i = row; i < count; ++i)
+                table[i] = table[i + 1];
+            table[count] = {};
+            --count;
+            source.removeRow(row);
+            return true;
+        });
+    state.CurrentFolderIndex = position;
+    if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
+        return;
+    if (!folder.isEmpty()) {
+        program.services.thumbnails.forgetFolder(program.services.files.hostPath(folder));
         removeFolderWithFiles(program.services.files, folder);
-    for (int i = state.CurrentFolderIndex; i < state.FolderCount; ++i)
-        state.FolderTable[i] = state.FolderTable[i + 1];
-    state.FolderTable[state.FolderCount] = {};
-    --state.FolderCount;
-    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount);
+    }
     // The marks belonged to the photos that are gone.
     state.clearMarks(state.PhotoCount);
 }

@@ -4,12 +4,13 @@
 #include "browser/thumbnail_page.h"
 #include "import/import_names.h"
 #include "library/folder_names.h"
-#include "library/index_file.h"
 #include "library/library_paths.h"
 #include "library/load_folder.h"
+#include "library/locked_index.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/clock.h"
+#include "platform/cp932_text.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
@@ -17,6 +18,7 @@
 
 #include <QScrollBar>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -26,65 +28,96 @@ struct CopyTally {
 };
 
 // The name becomes an index field and a directory name, so it may hold
-// neither the field separator nor a character that file names cannot.
+// neither the field separator nor a character that file names or the index's
+// code page cannot.
 bool acceptsName(MessageService& messages, const QString& name) {
-    if (name.isEmpty()) {
+    switch (checkFolderTitle(name)) {
+    case TitleCheck::Usable:
+        return true;
+    case TitleCheck::Empty:
         messages.inform(QStringLiteral("フォルダ名をタイプしてください。"));
         return false;
-    }
-    if (!isUsableFolderTitle(name)) {
+    case TitleCheck::ForbiddenName:
         messages.inform(QStringLiteral("フォルダ名につかえないもじがあります。"));
         return false;
+    case TitleCheck::Unencodable:
+        messages.inform(QStringLiteral("つかえないもじがあります。"));
+        return false;
     }
-    return true;
+    return false;
 }
 
 // A folder opened by path has row 0, which is never written: only the title
 // shown changes.
-void renameOpenFolder(Program& program, const QString& name) {
+bool renameOpenFolder(Program& program, const QString& name) {
     ProgramState& state = program.state;
-    FolderRow& row = state.FolderTable[state.CurrentFolderIndex];
-    row[ColTitle] = name;
-    row[ColRemark].clear();
-    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount);
+    FolderRow& open = state.FolderTable[state.CurrentFolderIndex];
+    const auto rename = [&name](FolderRow& row) {
+        row[ColTitle] = name;
+        row[ColRemark].clear();
+    };
+    if (state.CurrentFolderIndex == 0)
+        rename(open);
+    if (rewriteOpenIndex(program, editRow(open[ColDirectory], state.CurrentFolderIndex, rename)) ==
+        IndexUpdate::Busy)
+        return false;
     DrawFolderList(program);
     state.FolderTitle = name;
     DrawFolderTitle(program);
+    return true;
 }
 
 // Every photo file of the photo drive counts as found, copied or not.
-CopyTally copyPhotoDrive(Program& program, const QString& folder, const ImportProgress& progress) {
+int copyPhotoDrive(Program& program, const QStringList& names, const QString& folder,
+                   const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
     const QString& drive = program.state.FloppyDrive;
     const QString stamp = program.services.clock.stampText();
-    const QStringList names = files.listFiles(drive, QStringLiteral("*.JP*"));
-    CopyTally tally{int(names.size()), 0};
+    int copied = 0;
     int done = 0;
     for (const QString& name : names) {
-        if (files.copyFile(joinPath(drive, name), joinPath(folder, importedName(name, stamp))))
-            ++tally.copied;
+        const QString target = joinPath(folder, importedName(name, stamp));
+        if (files.copyFile(joinPath(drive, name), target)) {
+            ++copied;
+            prepareThumbnail(program, target);
+        }
         ++done;
         if (progress)
-            progress(done, tally.found);
+            progress(done, int(names.size()));
     }
-    return tally;
+    return copied;
 }
 
-// From here on a failed step is passed over: a directory that cannot be made
-// still gets its row, and opening the folder corrects its count.
-CopyTally addFolder(Program& program, const QString& name, const ImportProgress& progress) {
+// The number is taken and the row written before the photos are copied, so
+// that a shared index hands every new folder its own number. From here on a
+// failed step is passed over: a directory that cannot be made still gets its
+// row, and opening the folder corrects its count.
+std::optional<CopyTally> addFolder(Program& program, const QString& name,
+                                   const ImportProgress& progress) {
     ProgramState& state = program.state;
-    const QString directory =
-        photoFolderName(nextFolderNumber(state.FolderTable, state.FolderCount), name);
+    const FileSystem& files = program.services.files;
+    const QStringList names = state.Form2Mode == Form2Import
+                                  ? files.listFiles(state.FloppyDrive, QStringLiteral("*.JP*"))
+                                  : QStringList();
+    const QString date = program.services.clock.dateText();
+    QString directory;
+    const IndexUpdate update =
+        rewriteOpenIndex(program, [&](FolderRows& table, int& count, IndexSource&) {
+            if (count >= MaxFolderRows)
+                return false;
+            directory = photoFolderName(nextFolderNumber(table, count), name);
+            files.makeDirectory(joinPath(state.ClassFolder, directory));
+            table[++count] = newFolderRow(date, int(names.size()), name, directory);
+            return true;
+        });
+    if (update == IndexUpdate::Unchanged)
+        program.services.messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
+    if (update == IndexUpdate::Busy || update == IndexUpdate::Unchanged)
+        return std::nullopt;
+    const int row =
+        findRowByDirectory(state.FolderTable, state.FolderCount, directory, state.FolderCount);
     const QString folder = joinPath(state.ClassFolder, directory);
-    program.services.files.makeDirectory(folder);
-
-    const int row = ++state.FolderCount;
-    const CopyTally tally =
-        state.Form2Mode == Form2Import ? copyPhotoDrive(program, folder, progress) : CopyTally{};
-    state.FolderTable[row] =
-        newFolderRow(program.services.clock.dateText(), tally.found, name, directory);
-    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount);
+    const CopyTally tally{int(names.size()), copyPhotoDrive(program, names, folder, progress)};
 
     // Opens the new folder at its first page with no photo marked, whatever
     // the folder left behind had marked or scrolled to.
@@ -104,15 +137,15 @@ CopyTally addFolder(Program& program, const QString& name, const ImportProgress&
 
 } // namespace
 
-bool runForm2Command(Program& program, const QString& name, const ImportProgress& progress) {
+bool runForm2Command(Program& program, const QString& typed, const ImportProgress& progress) {
     ProgramState& state = program.state;
     MessageService& messages = program.services.messages;
-    if (!acceptsName(messages, name))
+    if (!acceptsName(messages, typed))
         return false;
-    if (state.Form2Mode == Form2Rename) {
-        renameOpenFolder(program, name);
-        return true;
-    }
+    // Kept as the index will read it back.
+    const QString name = toWindowsForms(typed);
+    if (state.Form2Mode == Form2Rename)
+        return renameOpenFolder(program, name);
     if (state.FolderCount >= MaxFolderRows) {
         messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
         return false;
@@ -122,8 +155,10 @@ bool runForm2Command(Program& program, const QString& name, const ImportProgress
         messages.beep();
         return false;
     }
-    const CopyTally tally = addFolder(program, name, progress);
-    if (tally.copied < tally.found)
+    const std::optional<CopyTally> tally = addFolder(program, name, progress);
+    if (!tally)
+        return false;
+    if (tally->copied < tally->found)
         messages.inform(QStringLiteral("とりこめなかったしゃしんがあります。"));
     return true;
 }

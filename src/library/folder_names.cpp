@@ -31,19 +31,45 @@ QString photoFolderName(int number, const QString& title) {
     return QStringLiteral("IMG_%1_").arg(number, 4, 10, QLatin1Char('0')) + title;
 }
 
-bool isUsableFolderTitle(const QString& title) {
-    static const QString forbidden = QStringLiteral("\\/:*?\"<>|,");
+namespace {
+
+bool isForbiddenCharacter(QChar c) {
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    return c.unicode() < 0x20 || c.unicode() == 0x7F || forbidden.contains(c);
+}
+
+// What Windows refuses or changes in any file name.
+bool isUnsafeFileName(const QString& name) {
+    return name.isEmpty() || std::any_of(name.begin(), name.end(), isForbiddenCharacter) ||
+           std::all_of(name.begin(), name.end(), [](QChar c) { return c == u'.'; }) ||
+           name.endsWith(u'.') || name.endsWith(u' ') || isReservedDeviceName(name);
+}
+
+} // namespace
+
+bool isReservedDeviceName(const QString& name) {
+    const QString stem = name.section(u'.', 0, 0).toUpper();
+    static const QStringList devices = {QStringLiteral("CON"), QStringLiteral("PRN"),
+                                        QStringLiteral("AUX"), QStringLiteral("NUL")};
+    if (devices.contains(stem))
+        return true;
+    return stem.size() == 4 && (stem.startsWith(u"COM") || stem.startsWith(u"LPT")) &&
+           stem[3] >= u'1' && stem[3] <= u'9';
+}
+
+TitleCheck checkFolderTitle(const QString& typed) {
+    const QString title = toWindowsForms(typed);
     if (title.isEmpty())
-        return false;
-    if (std::any_of(title.begin(), title.end(),
-                    [](QChar c) { return forbidden.contains(c) || c.unicode() < 0x20; }))
-        return false;
-    if (std::all_of(title.begin(), title.end(), [](QChar c) { return c == u'.'; }))
-        return false;
-    return !title.endsWith(u'.') && !title.endsWith(u' ') && canEncodeCp932(title);
+        return TitleCheck::Empty;
+    if (isUnsafeFileName(title) || title.contains(u','))
+        return TitleCheck::ForbiddenName;
+    return canEncodeCp932(title) ? TitleCheck::Usable : TitleCheck::Unencodable;
+}
+
+bool isUsableFolderTitle(const QString& title) {
+    return checkFolderTitle(title) == TitleCheck::Usable;
 }
 
 bool isPlainDirectoryName(const QString& name) {
-    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'\\') &&
-           !name.contains(u'/') && !name.contains(u':');
+    return !isUnsafeFileName(name);
 }

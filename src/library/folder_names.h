@@ -14,10 +14,25 @@ int nextFolderNumber(const FolderRows& table, int count);
 // "IMG_" + number in four digits + "_" + title.
 QString photoFolderName(int number, const QString& title);
 
-// True when title can name a folder and be stored in the index: not empty, no
-// \ / : * ? " < > | or ",", not only dots, no trailing dot or space, and every
-// character has a code in the index's code page.
+enum class TitleCheck {
+    Usable,
+    Empty,
+    // A character no file name may hold, ",", a name of dots, a trailing dot
+    // or space, or a device name of Windows.
+    ForbiddenName,
+    // A character the index's code page lacks, even in its Windows form.
+    Unencodable,
+};
+
+// Checks a typed folder title, taken in its Windows forms (toWindowsForms):
+// it names a folder and is stored in the index.
+TitleCheck checkFolderTitle(const QString& title);
 bool isUsableFolderTitle(const QString& title);
 // True when a directory name read from an index is a plain name inside its
-// class folder: no separator, not "." or "..", not empty.
+// class folder that every file system can hold: not empty, "." or "..", no
+// separator, control character or : * ? " < > |, no trailing dot or space,
+// and no device name of Windows.
 bool isPlainDirectoryName(const QString& name);
+// CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9 in any case, alone or with an
+// extension ("nul.txt"): Windows opens the device instead of a file.
+bool isReservedDeviceName(const QString& name);

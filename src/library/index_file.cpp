@@ -1,48 +1,98 @@
 #include "library/index_file.h"
 
 #include "library/library_paths.h"
+#include "platform/cp932_text.h"
 #include "platform/file_system.h"
 
-int parseIndexLines(const QStringList& lines, FolderRows& table) {
-    int count = 0;
-    for (const QString& line : lines) {
-        const qsizetype p1 = line.indexOf(u',');
-        const qsizetype p2 = p1 < 0 ? -1 : line.indexOf(u',', p1 + 1);
-        if (p2 < 0 || count == MaxFolderRows)
-            break;
-        const qsizetype p3 = line.indexOf(u',', p2 + 1);
-        FolderRow& row = table[++count];
-        row[ColTitle] = line.left(p1);
-        row[ColDirectory] = line.mid(p1 + 1, p2 - p1 - 1);
-        if (p3 < 0) {
-            row[ColDateCount] = line.mid(p2 + 1);
-            row[ColRemark].clear();
-        } else {
-            row[ColDateCount] = line.mid(p2 + 1, p3 - p2 - 1);
-            row[ColRemark] = line.mid(p3 + 1);
-        }
+#include <algorithm>
+
+namespace {
+
+// The columns in the order of their fields in a line.
+constexpr std::array<int, 4> FieldColumns = {ColTitle, ColDirectory, ColDateCount, ColRemark};
+
+// The comma is never the second byte of a code page 932 character, so fields
+// are cut on the bytes.
+bool splitFields(const QByteArray& line, std::array<QByteArray, 4>& bytes) {
+    const qsizetype p1 = line.indexOf(',');
+    const qsizetype p2 = p1 < 0 ? -1 : line.indexOf(',', p1 + 1);
+    if (p2 < 0)
+        return false;
+    const qsizetype p3 = line.indexOf(',', p2 + 1);
+    bytes[ColTitle] = line.left(p1);
+    bytes[ColDirectory] = line.sliced(p1 + 1, p2 - p1 - 1);
+    bytes[ColDateCount] = p3 < 0 ? line.sliced(p2 + 1) : line.sliced(p2 + 1, p3 - p2 - 1);
+    bytes[ColRemark] = p3 < 0 ? QByteArray() : line.sliced(p3 + 1);
+    return true;
+}
+
+QByteArray formatRow(const FolderRow& row, const IndexSource::Row* read) {
+    QByteArray line;
+    for (const int column : FieldColumns) {
+        if (column != ColTitle)
+            line += ',';
+        line += read && read->text[column] == row[column] ? read->bytes[column]
+                                                          : encodeCp932(row[column]);
     }
+    return line + "\r\n";
+}
+
+} // namespace
+
+int parseIndex(const QByteArray& bytes, FolderRows& table, IndexSource& source) {
+    source.rows.clear();
+    QList<QByteArray> notRows;
+    int count = 0;
+    for (const QByteArray& line : splitTextLines(bytes)) {
+        IndexSource::Row read;
+        if (count == MaxFolderRows || !splitFields(line, read.bytes)) {
+            notRows << line;
+            continue;
+        }
+        FolderRow& row = table[++count];
+        for (const int column : FieldColumns) {
+            read.text[column] = decodeCp932(read.bytes[column]);
+            row[column] = read.text[column];
+        }
+        read.linesBefore.swap(notRows);
+        source.rows << std::move(read);
+    }
+    source.linesAfter = std::move(notRows);
     return count;
 }
 
-QStringList formatIndexLines(const FolderRows& table, int count) {
-    QStringList lines;
-    for (int i = 1; i <= count; ++i) {
-        const FolderRow& row = table[i];
-        lines << row[ColTitle] + u',' + row[ColDirectory] + u',' + row[ColDateCount] + u',' +
-                     row[ColRemark];
+QByteArray formatIndex(const FolderRows& table, int count, const IndexSource& source) {
+    QByteArray file;
+    const int rows = std::max<int>(count, int(source.rows.size()));
+    for (int i = 1; i <= rows; ++i) {
+        const IndexSource::Row* read = i <= source.rows.size() ? &source.rows[i - 1] : nullptr;
+        if (read) {
+            for (const QByteArray& line : read->linesBefore)
+                file += line + "\r\n";
+        }
+        if (i <= count)
+            file += formatRow(table[i], read);
     }
-    return lines;
+    for (const QByteArray& line : source.linesAfter)
+        file += line + "\r\n";
+    return file;
 }
 
-int readIndex(const FileSystem& files, const QString& indexPath, FolderRows& table) {
-    const std::optional<QStringList> lines = files.readTextLines(indexPath);
-    return lines ? parseIndexLines(*lines, table) : 0;
+int readIndex(const FileSystem& files, const QString& indexPath, FolderRows& table,
+              IndexSource& source) {
+    source = IndexSource{};
+    const FileSystem::FileRead file = files.readFile(indexPath);
+    source.unreadable = file.status == FileSystem::FileRead::Unreadable;
+    return file.status == FileSystem::FileRead::Read ? parseIndex(file.bytes, table, source) : 0;
 }
 
-bool writeIndex(const FileSystem& files, const QString& classFolder, const FolderRows& table,
-                int count) {
-    return files.writeTextLines(indexPathOf(classFolder), formatIndexLines(table, count));
+IndexWrite writeIndex(const FileSystem& files, const QString& classFolder, const FolderRows& table,
+                      int count, const IndexSource& source) {
+    if (source.unreadable)
+        return IndexWrite::Unreadable;
+    return files.writeFile(indexPathOf(classFolder), formatIndex(table, count, source))
+               ? IndexWrite::Written
+               : IndexWrite::Failed;
 }
 
 int storedPhotoCount(const QString& dateAndCount) {

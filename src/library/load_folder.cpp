@@ -4,6 +4,7 @@
 #include "browser/thumbnail_page.h"
 #include "library/index_file.h"
 #include "library/library_paths.h"
+#include "library/locked_index.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/clock.h"
@@ -40,9 +41,11 @@ void LoadFolder(Program& program) {
     FolderRow& row = state.FolderTable[state.CurrentFolderIndex];
     if (storedPhotoCount(row[ColDateCount]) == state.PhotoCount)
         return;
-    row[ColDateCount] = dateAndCount(program.services.clock.dateText(), state.PhotoCount);
-    if (!writeIndex(program.services.files, state.ClassFolder, state.FolderTable,
-                    state.FolderCount))
-        return;
-    DrawFolderList(program);
+    const QString corrected = dateAndCount(program.services.clock.dateText(), state.PhotoCount);
+    row[ColDateCount] = corrected;
+    const IndexUpdate update = rewriteOpenIndex(
+        program, editRow(row[ColDirectory], state.CurrentFolderIndex,
+                         [&corrected](FolderRow& r) { r[ColDateCount] = corrected; }));
+    if (update == IndexUpdate::Written || update == IndexUpdate::Unchanged)
+        DrawFolderList(program);
 }

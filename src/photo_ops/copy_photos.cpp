@@ -41,12 +41,15 @@ void completeCopy(Program& program, int destinationRow) {
             ? int(sources.size())
             : copyPhotosTo(program.services.files, sources, state.PhotoFolder + u'\\');
 
-    recountFolderIntoRow(program, destinationRow);
+    const FolderRow destination = state.FolderTable[destinationRow];
+    const int row = recountFolderIntoRow(program, destinationRow);
+    if (row == 0)
+        state.FolderTable[0] = destination;
     state.PickMode = 0;
-    state.CurrentFolderIndex = destinationRow;
+    state.CurrentFolderIndex = row;
     DrawFolderList(program);
     LoadFolder(program);
-    state.FolderTitle = state.FolderTable[destinationRow][ColTitle];
+    state.FolderTitle = state.FolderTable[row][ColTitle];
     DrawFolderTitle(program);
     program.form.Picture5->hide();
 

@@ -8,6 +8,7 @@
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
+#include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
 
 void deletePhotos(Program& program) {
@@ -19,8 +20,10 @@ void deletePhotos(Program& program) {
 
     ProgramState& state = program.state;
     // A photo that cannot be deleted stays; the recount shows what is left.
-    for (const QString& path : collectedPaths(state, state.SelectedCount))
+    for (const QString& path : collectedPaths(state, state.SelectedCount)) {
         program.services.files.removeFile(path);
+        program.services.thumbnails.forget(program.services.files.hostPath(path));
+    }
     recountFolderIntoRow(program, state.CurrentFolderIndex);
     DrawFolderList(program);
     LoadFolder(program);

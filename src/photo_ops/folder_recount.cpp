@@ -2,20 +2,25 @@
 
 #include "library/index_file.h"
 #include "library/load_folder.h"
+#include "library/locked_index.h"
 #include "main_window/program.h"
 #include "platform/services.h"
 #include "state/program_state.h"
 
-void recountFolderIntoRow(Program& program, int row) {
+int recountFolderIntoRow(Program& program, int row) {
     ProgramState& state = program.state;
+    const QString directory = state.FolderTable[row][ColDirectory];
     state.clearMarks(state.PhotoCount);
     // Counted by the same listing LoadFolder uses, so the reload that follows
     // finds the count it expects and keeps the date.
     state.PhotoCount =
         int(listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos).size());
-    QString& dateCount = state.FolderTable[row][ColDateCount];
-    dateCount = dateAndCount(dateCount.left(10), state.PhotoCount);
-    writeIndex(program.services.files, state.ClassFolder, state.FolderTable, state.FolderCount);
+    const int photoCount = state.PhotoCount;
+    const FolderRow& counted = state.FolderTable[row];
+    rewriteOpenIndex(program, editRow(counted[ColDirectory], row, [photoCount](FolderRow& r) {
+                         r[ColDateCount] = dateAndCount(r[ColDateCount].left(10), photoCount);
+                     }));
     state.clearMarks(state.PhotoCount);
     state.PhotoCount = 0;
+    return row == 0 ? 0 : findRowByDirectory(state.FolderTable, state.FolderCount, directory, row);
 }

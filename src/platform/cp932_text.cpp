@@ -1,9 +1,12 @@
 #include "platform/cp932_text.h"
 
+#include "platform/file_replacement.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <utility>
 
 namespace {
 
@@ -28,16 +31,25 @@ QString decodeRun(QByteArrayView bytes) {
     return text;
 }
 
-// A character the code page lacks is written as "?".
+// A character the code page lacks is written as "?". Each distinct character
+// is converted once: a converter costs far more than a character, and a long
+// line of text that could not be read holds thousands of U+FFFD.
 QByteArray encodeEachCharacter(QStringView text) {
+    QHash<char32_t, QByteArray> converted;
     QByteArray bytes;
     for (qsizetype i = 0; i < text.size();) {
         const bool pair =
             text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
         const qsizetype length = pair ? 2 : 1;
-        QStringEncoder encoder(CodecName, QStringEncoder::Flag::Stateless);
-        const QByteArray character = encoder.encode(text.sliced(i, length));
-        bytes += encoder.hasError() ? QByteArrayLiteral("?") : character;
+        const char32_t code =
+            pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t(text[i].unicode());
+        auto found = converted.find(code);
+        if (found == converted.end()) {
+            QStringEncoder encoder(CodecName, QStringEncoder::Flag::Stateless);
+            const QByteArray character = encoder.encode(text.sliced(i, length));
+            found = converted.insert(code, encoder.hasError() ? QByteArrayLiteral("?") : character);
+        }
+        bytes += *found;
         i += length;
     }
     return bytes;
@@ -47,23 +59,6 @@ QByteArray encodeRun(QStringView text) {
     QStringEncoder encoder(CodecName, QStringEncoder::Flag::Stateless);
     const QByteArray bytes = encoder.encode(text);
     return encoder.hasError() ? encodeEachCharacter(text) : bytes;
-}
-
-QStringList splitLines(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines << text.mid(start);
-    return lines;
 }
 
 } // namespace
@@ -82,7 +77,19 @@ QString decodeCp932(const QByteArray& bytes) {
     return text;
 }
 
-QByteArray encodeCp932(const QString& text) {
+QString toWindowsForms(const QString& text) {
+    static constexpr std::pair<char16_t, char16_t> forms[] = {
+        {0x301C, 0xFF5E}, {0x2212, 0xFF0D}, {0x2016, 0x2225},
+        {0x00A2, 0xFFE0}, {0x00A3, 0xFFE1}, {0x00AC, 0xFFE2},
+    };
+    QString result = text;
+    for (const auto& [linuxForm, windowsForm] : forms)
+        result.replace(QChar(linuxForm), QChar(windowsForm));
+    return result;
+}
+
+QByteArray encodeCp932(const QString& original) {
+    const QString text = toWindowsForms(original);
     QByteArray bytes;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
@@ -97,30 +104,43 @@ QByteArray encodeCp932(const QString& text) {
 }
 
 bool canEncodeCp932(const QString& text) {
-    QStringEncoder encoder(CodecName, QStringEncoder::Flag::Stateless);
-    [[maybe_unused]] const QByteArray bytes = encoder.encode(text);
-    return !encoder.hasError();
+    // A lacking character is written as "?", and the converter maps some
+    // characters one way only (a "best fit"): only a text that reads back as
+    // itself can be written.
+    return decodeCp932(encodeCp932(text)) == toWindowsForms(text);
+}
+
+QStringList decodeCp932Lines(const QByteArray& bytes) {
+    QStringList lines;
+    for (const QByteArray& line : splitTextLines(bytes))
+        lines << decodeCp932(line);
+    return lines;
+}
+
+QList<QByteArray> splitTextLines(const QByteArray& bytes) {
+    const QByteArray end =
+        bytes.contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        const qsizetype found = bytes.indexOf(end, start);
+        const qsizetype stop = found < 0 ? bytes.size() : found;
+        lines << bytes.sliced(start, stop - start);
+        start = stop + end.size();
+    }
+    return lines;
 }
 
 std::optional<QStringList> readCp932Lines(const QString& hostPath) {
     QFile file(hostPath);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return splitLines(decodeCp932(file.readAll()));
+    return decodeCp932Lines(file.readAll());
 }
 
 bool writeCp932Lines(const QString& hostPath, const QStringList& lines, QString* errorString) {
     QString text;
     for (const QString& line : lines)
         text += line + QStringLiteral("\r\n");
-    const QByteArray bytes = encodeCp932(text);
-    QSaveFile file(hostPath);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (errorString) {
-        const QString reason = file.errorString();
-        *errorString = QStringLiteral("Cannot write %1").arg(hostPath) +
-                       (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
-    }
-    return false;
+    return replaceFileContents(hostPath, encodeCp932(text), errorString);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -9,17 +10,29 @@
 // read and written whole. Invalid byte sequences read as U+FFFD.
 
 QString decodeCp932(const QByteArray& bytes);
-// Characters the code page lacks become "?".
+// Linux input methods type 〜 − ‖ ¢ £ ¬ where Windows types ～ － ∥ ￠ ￡ ￢;
+// only the Windows forms have codes in the code page, so the others become
+// them. Every other character stays.
+QString toWindowsForms(const QString& text);
+// Text in its Windows forms (see toWindowsForms); characters the code page
+// still lacks become "?".
 QByteArray encodeCp932(const QString& text);
-// False when text holds a character the code page lacks, so that it would not
-// read back as written.
+// False when text, in its Windows forms, holds a character the code page
+// lacks, so that it would not read back as written.
 bool canEncodeCp932(const QString& text);
 
-// Lines without their ends; a final line end does not make an empty last line.
-// Lone CR or LF also end a line. nullopt when the file cannot be opened.
+// The lines of a text file's bytes, without their ends. In a file that holds
+// any CR LF only CR LF ends a line, so a lone CR or LF inside a line stays in
+// it; a file without CR LF ends its lines at LF. A final line end does not
+// make an empty last line.
+QList<QByteArray> splitTextLines(const QByteArray& bytes);
+
+// The lines as splitTextLines gives them, decoded.
+QStringList decodeCp932Lines(const QByteArray& bytes);
+// The lines of a file (as decodeCp932Lines); nullopt when it cannot be opened.
 std::optional<QStringList> readCp932Lines(const QString& hostPath);
 
-// Every line followed by CR LF, written through QSaveFile so a failed write
-// leaves the old file whole.
+// Every line followed by CR LF, replacing the file whole (see
+// file_replacement.h) so a failed or interrupted write leaves the old file.
 bool writeCp932Lines(const QString& hostPath, const QStringList& lines,
                      QString* errorString = nullptr);

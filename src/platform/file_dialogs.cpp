@@ -22,3 +22,10 @@ std::optional<QString> QtFileDialogs::chooseImageFile(QWidget* parent) {
         return std::nullopt;
     return dialog->selectedFiles().constFirst();
 }
+
+std::optional<QString> QtFileDialogs::chooseFolder(QWidget* parent) {
+    const QString path = QFileDialog::getExistingDirectory(parent);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}

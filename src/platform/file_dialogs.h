@@ -7,18 +7,22 @@
 class QFileDialog;
 class QWidget;
 
-// The standard file-open dialog.
+// The standard file-open and folder-selection dialogs.
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     // Asks for one existing image file (title "イメージファイル　選択",
     // one type "画像" listing *.JP*). Host path, or nullopt when cancelled.
     virtual std::optional<QString> chooseImageFile(QWidget* parent) = 0;
+    // Asks for one existing folder, with no title and starting nowhere in
+    // particular. Host path, or nullopt when cancelled.
+    virtual std::optional<QString> chooseFolder(QWidget* parent) = 0;
 };
 
 class QtFileDialogs : public FileDialogs {
 public:
     std::optional<QString> chooseImageFile(QWidget* parent) override;
+    std::optional<QString> chooseFolder(QWidget* parent) override;
 };
 
 // The dialog chooseImageFile shows, set up but not shown.

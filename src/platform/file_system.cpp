@@ -2,11 +2,17 @@
 
 #include "platform/cp932_text.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRandomGenerator>
 #include <QSaveFile>
+#include <QThread>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -73,6 +79,16 @@ std::optional<QString> pathBelow(const QString& path, const QString& folder) {
 // stands for that mark, so the rule also holds for root.
 bool isReadOnly(const QFileInfo& file) {
     return !file.isWritable() || !file.permission(QFileDevice::WriteOwner);
+}
+
+// A symbolic link is followed only where it stays inside its own folder, so
+// that nothing outside a photo folder is shown, copied or deleted through it.
+bool isLinkLeavingFolder(const QFileInfo& entry) {
+    if (!entry.isSymLink())
+        return false;
+    const QString target = entry.canonicalFilePath();
+    const QString folder = entry.dir().canonicalPath();
+    return target.isEmpty() || folder.isEmpty() || !pathBelow(target, folder);
 }
 
 // "*" stands for any run of characters and "?" for any one; letters are
@@ -152,7 +168,8 @@ QStringList FileSystem::listFiles(const QString& folder, const QString& pattern)
     QDirIterator entries(host, QDir::Files | QDir::NoDotAndDotDot);
     while (entries.hasNext()) {
         entries.next();
-        if (matchesFilePattern(entries.fileName(), pattern))
+        if (matchesFilePattern(entries.fileName(), pattern) &&
+            !isLinkLeavingFolder(entries.fileInfo()))
             names << entries.fileName();
     }
     return names;
@@ -171,10 +188,14 @@ bool FileSystem::isDirectory(const QString& path) const {
 bool FileSystem::copyFile(const QString& from, const QString& to) const {
     const QString source = hostPath(from);
     const QString target = hostPath(to);
-    if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).isFile())
+    const QFileInfo sourceInfo(source);
+    if (source.isEmpty() || target.isEmpty() || !sourceInfo.isFile() ||
+        isLinkLeavingFolder(sourceInfo))
         return false;
+    // A save through a link would replace the file it points to.
     const QFileInfo targetInfo(target);
-    if (targetInfo.exists() && (!targetInfo.isFile() || isReadOnly(targetInfo)))
+    if (targetInfo.isSymLink() ||
+        (targetInfo.exists() && (!targetInfo.isFile() || isReadOnly(targetInfo))))
         return false;
 
     QFile input(source);
@@ -198,9 +219,13 @@ bool FileSystem::copyFile(const QString& from, const QString& to) const {
     return output.commit();
 }
 
+// A link is removed itself, never what it points to.
 bool FileSystem::removeFile(const QString& path) const {
     const QString host = hostPath(path);
-    return !host.isEmpty() && !QFileInfo(host).isDir() && QFile::remove(host);
+    if (host.isEmpty())
+        return false;
+    const QFileInfo info(host);
+    return (info.isSymLink() || !info.isDir()) && QFile::remove(host);
 }
 
 bool FileSystem::makeDirectory(const QString& path) const {
@@ -211,6 +236,43 @@ bool FileSystem::makeDirectory(const QString& path) const {
 bool FileSystem::removeDirectory(const QString& path) const {
     const auto parts = splitDrivePath(path);
     return parts && !parts->names.isEmpty() && QDir().rmdir(hostPath(path));
+}
+
+FileSystem::FileRead FileSystem::readFile(const QString& path) const {
+    const QString host = hostPath(path);
+    if (host.isEmpty())
+        return {};
+    QFile file(host);
+    if (file.open(QIODevice::ReadOnly)) {
+        QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return {FileRead::Read, std::move(bytes)};
+        return {FileRead::Unreadable, {}};
+    }
+    // Only a file that is not there is missing; a folder that may not be
+    // searched, or a network error, leaves the file unreadable.
+    std::error_code error;
+    [[maybe_unused]] const auto status =
+        std::filesystem::status(QFileInfo(host).filesystemFilePath(), error);
+    const bool missing =
+        error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
+    return {missing ? FileRead::Missing : FileRead::Unreadable, {}};
+}
+
+bool FileSystem::writeFile(const QString& path, const QByteArray& bytes,
+                           QString* errorString) const {
+    const QString host = hostPath(path);
+    if (host.isEmpty()) {
+        if (errorString)
+            *errorString = QStringLiteral("No drive in path \"%1\"").arg(path);
+        return false;
+    }
+    QSaveFile file(host);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (errorString)
+        *errorString = QStringLiteral("Cannot write %1: %2").arg(host, file.errorString());
+    return false;
 }
 
 std::optional<QStringList> FileSystem::readTextLines(const QString& path) const {
@@ -229,6 +291,37 @@ bool FileSystem::writeTextLines(const QString& path, const QStringList& lines,
         return false;
     }
     return writeCp932Lines(host, lines, errorString);
+}
+
+bool FileSystem::writeHostTextLines(const QString& hostPath, const QStringList& lines,
+                                    QString* errorString) const {
+    const QFileInfo file(hostPath);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir() || isReadOnly(folder) || (file.exists() && isReadOnly(file))) {
+        if (errorString)
+            *errorString = QStringLiteral("Cannot write %1: read-only").arg(hostPath);
+        return false;
+    }
+    return writeCp932Lines(hostPath, lines, errorString);
+}
+
+std::optional<FileLock> FileSystem::lockFile(const QString& path,
+                                             std::chrono::milliseconds wait) const {
+    const QString host = hostPath(path);
+    if (host.isEmpty())
+        return std::nullopt;
+    auto lock = std::make_unique<QLockFile>(host);
+    lock->setStaleLockTime(int(FileLockStaleTime.count()));
+    // Short random pauses instead of QLockFile's doubling ones, so that many
+    // machines asking at once take turns fairly within the wait.
+    QDeadlineTimer deadline(wait);
+    while (!lock->tryLock(0)) {
+        if (lock->error() == QLockFile::PermissionError || deadline.hasExpired())
+            return std::nullopt;
+        QThread::msleep(std::min<qint64>(QRandomGenerator::global()->bounded(10, 40),
+                                         std::max<qint64>(deadline.remainingTime(), 0)));
+    }
+    return FileLock(std::move(lock));
 }
 
 bool matchesFilePattern(const QString& name, const QString& pattern) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "platform/drive_map.h"
+#include "platform/file_lock.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <optional>
 
 // The file system as the program sees it: Windows path texts with a drive
@@ -38,12 +41,35 @@ public:
     // Removes an empty directory.
     bool removeDirectory(const QString& path) const;
 
+    // A whole file's bytes. Missing only when the file does not exist; a file
+    // that exists but cannot be opened or read to its end is unreadable.
+    struct FileRead {
+        enum Status { Read, Missing, Unreadable };
+        Status status = Missing;
+        QByteArray bytes;
+    };
+    FileRead readFile(const QString& path) const;
+    // Replaces the file atomically; on failure the old file stays whole and
+    // errorString holds why.
+    bool writeFile(const QString& path, const QByteArray& bytes,
+                   QString* errorString = nullptr) const;
+
     // Whole-file code page 932 text with CR LF (see cp932_text.h).
     std::optional<QStringList> readTextLines(const QString& path) const;
     // Replaces the file atomically; on failure the old file stays whole and
     // errorString holds why.
     bool writeTextLines(const QString& path, const QStringList& lines,
                         QString* errorString = nullptr) const;
+
+    // The same for a host path, such as the settings file in the program
+    // folder. A folder or file whose owner may not write it counts as read-only
+    // and is not written, as on Windows.
+    bool writeHostTextLines(const QString& hostPath, const QStringList& lines,
+                            QString* errorString = nullptr) const;
+
+    // Takes the lock file at path, waiting up to wait while another process
+    // holds it. nullopt when it could not be had in that time.
+    std::optional<FileLock> lockFile(const QString& path, std::chrono::milliseconds wait) const;
 
 private:
     DriveMap m_drives;

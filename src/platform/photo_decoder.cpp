@@ -102,28 +102,49 @@ QImage decodePhoto(const QString& hostPath) {
     return photo.reader.read();
 }
 
-QImage decodePhotoScaled(const QString& hostPath, const QSize& box) {
-    if (box.isEmpty() || qint64(box.width()) * box.height() > MaxPhotoPixels)
+namespace {
+
+bool fitsDecodeLimit(const QSize& box) {
+    return !box.isEmpty() && qint64(box.width()) * box.height() <= MaxPhotoPixels;
+}
+
+} // namespace
+
+QImage decodeExifThumbnailScaled(const QString& hostPath, const QSize& box) {
+    if (!fitsDecodeLimit(box))
         return {};
     PhotoFile photo(hostPath);
     const std::optional<PhotoHeader> header = readHeader(photo.reader);
     if (!header)
         return {};
-
     const QSize uprightPhoto = header->upright();
     const QImage thumbnail =
         uprightExifThumbnail(hostPath, header->transformation, [&](const QSize& size) {
             return size.width() >= box.width() && size.height() >= box.height() &&
                    sameProportions(size, uprightPhoto);
         });
-    if (!thumbnail.isNull())
-        return thumbnail.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (thumbnail.isNull())
+        return {};
+    return thumbnail.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
 
+QImage decodePhotoReduced(const QString& hostPath, const QSize& box) {
+    if (!fitsDecodeLimit(box))
+        return {};
+    PhotoFile photo(hostPath);
+    const std::optional<PhotoHeader> header = readHeader(photo.reader);
+    if (!header)
+        return {};
     // The reader scales the stored picture, exactly to the size asked (after a
     // cheap reduced decode), and turns it upright afterwards.
     photo.reader.setScaledSize(turnsSideways(header->transformation) ? box.transposed() : box);
     photo.reader.setAutoTransform(true);
     return photo.reader.read();
+}
+
+QImage decodePhotoScaled(const QString& hostPath, const QSize& box) {
+    QImage image = decodeExifThumbnailScaled(hostPath, box);
+    return image.isNull() ? decodePhotoReduced(hostPath, box) : image;
 }
 
 QImage decodeExifThumbnail(const QString& hostPath) {

@@ -7,6 +7,8 @@ class FileSystem;
 class FileDialogs;
 class ModalRunner;
 class ThumbnailLoader;
+class PrinterService;
+class Clipboard;
 
 // The machine as the program reaches it. The application owns the real
 // services; tests hand in scripted ones.
@@ -18,4 +20,6 @@ struct Services {
     FileDialogs& dialogs;
     ModalRunner& modals;
     ThumbnailLoader& thumbnails;
+    PrinterService& printer;
+    Clipboard& clipboard;
 };

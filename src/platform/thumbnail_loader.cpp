@@ -1,16 +1,21 @@
 #include "platform/thumbnail_loader.h"
 
-#include "platform/photo_decoder.h"
+#include "platform/desktop_thumbnail_cache.h"
+#include "platform/thumbnail_maker.h"
 #include "state/rounding.h"
 
 #include <QCache>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QFuture>
+#include <QHash>
 #include <QHashFunctions>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QPromise>
+#include <QThread>
 #include <QThreadPool>
-#include <QtConcurrent/QtConcurrentRun>
 #include <atomic>
 #include <optional>
 
@@ -43,16 +48,29 @@ ThumbnailKey keyFor(const ThumbnailRequest& request) {
             request.width, request.fixedHeight};
 }
 
-Thumbnail makeThumbnail(const ThumbnailRequest& request) {
-    const QSize photoSize = readPhotoSize(request.hostPath);
-    if (!photoSize.isValid())
-        return {};
-    QImage image = decodePhotoScaled(request.hostPath,
-                                     thumbnailBox(photoSize, request.width, request.fixedHeight));
-    if (image.isNull())
-        return {};
-    return {photoSize, std::move(image)};
+std::optional<FileStamp> stampOf(const ThumbnailKey& key) {
+    if (key.modified == 0)
+        return std::nullopt;
+    return FileStamp{QDateTime::fromMSecsSinceEpoch(key.modified).toSecsSinceEpoch(), key.fileSize};
 }
+
+using Promise = QPromise<Thumbnail>;
+
+// A thumbnail being made, and by whom.
+struct Work {
+    QFuture<Thumbnail> future;
+    const Promise* promise = nullptr;
+    bool background = false;
+};
+
+// What a page finds for one photo: the thumbnail, the work making it, or
+// the promise it must keep itself.
+struct Found {
+    ThumbnailKey key;
+    std::optional<Thumbnail> ready;
+    QFuture<Thumbnail> pending;
+    std::shared_ptr<Promise> claim;
+};
 
 } // namespace
 
@@ -65,69 +83,193 @@ QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight) {
 }
 
 struct ThumbnailLoader::Private {
-    explicit Private(qint64 cacheBytes) : cache(cacheBytes) { pool.setMaxThreadCount(2); }
-
-    std::optional<Thumbnail> cached(const ThumbnailKey& key) {
-        const QMutexLocker lock(&mutex);
-        const Thumbnail* thumbnail = cache.object(key);
-        return thumbnail ? std::optional<Thumbnail>(*thumbnail) : std::nullopt;
+    Private(qint64 cacheBytes, QString diskRoot) : disk(std::move(diskRoot)), memory(cacheBytes) {
+        pool.setMaxThreadCount(2);
+        background.setMaxThreadCount(1);
+        background.setThreadPriority(QThread::IdlePriority);
     }
 
+    ~Private() {
+        {
+            const QMutexLocker lock(&mutex);
+            ++generation;
+        }
+        background.clear();
+        pool.clear();
+    }
+
+    // Background work of an older generation stops before its next photo.
+    void cancelBackground() {
+        {
+            const QMutexLocker lock(&mutex);
+            ++generation;
+        }
+        background.clear();
+    }
+
+    // The visible page never waits for the idle thread: it makes a photo
+    // itself even while the background makes it too.
+    Found find(const ThumbnailKey& key, bool forBackground) {
+        const QMutexLocker lock(&mutex);
+        if (const Thumbnail* thumbnail = memory.object(key))
+            return {key, *thumbnail, {}, {}};
+        const auto work = inFlight.constFind(key);
+        if (work != inFlight.cend() && (forBackground || !work->background))
+            return {key, std::nullopt, work->future, {}};
+        auto claim = std::make_shared<Promise>();
+        claim->start();
+        inFlight.insert(key, {claim->future(), claim.get(), forBackground});
+        return {key, std::nullopt, {}, std::move(claim)};
+    }
+
+    // Called with the mutex held.
     void remember(const ThumbnailKey& key, const Thumbnail& thumbnail) {
         const qsizetype cost = thumbnail.image.sizeInBytes() +
                                key.hostPath.size() * qsizetype(sizeof(QChar)) + kEntryOverheadBytes;
-        const QMutexLocker lock(&mutex);
-        cache.insert(key, new Thumbnail(thumbnail), cost);
+        memory.insert(key, new Thumbnail(thumbnail), cost);
     }
 
+    void make(const ThumbnailRequest& request, const ThumbnailKey& key, Promise& promise) {
+        bool decoded = false;
+        const Thumbnail thumbnail = makeThumbnail(disk, request, stampOf(key), decoded);
+        if (decoded)
+            ++decodeCount;
+        {
+            const QMutexLocker lock(&mutex);
+            remember(key, thumbnail);
+            if (inFlight.value(key).promise == &promise)
+                inFlight.remove(key);
+        }
+        promise.addResult(thumbnail);
+        promise.finish();
+    }
+
+    // The page's own photos go to the worker threads.
+    Found start(const ThumbnailRequest& request) {
+        const ThumbnailKey key = keyFor(request);
+        Found found = find(key, false);
+        if (found.claim) {
+            pool.start([this, request, key, claim = found.claim] { make(request, key, *claim); });
+            found.pending = found.claim->future();
+        }
+        return found;
+    }
+
+    void runBackground(const std::vector<ThumbnailRequest>& requests, quint64 asked) {
+        for (const ThumbnailRequest& request : requests) {
+            {
+                const QMutexLocker lock(&mutex);
+                if (generation != asked)
+                    return;
+            }
+            const ThumbnailKey key = keyFor(request);
+            const Found found = find(key, true);
+            if (found.claim)
+                make(request, key, *found.claim);
+        }
+    }
+
+    void removeFromMemory(const QString& hostPath) {
+        const QMutexLocker lock(&mutex);
+        for (const ThumbnailKey& key : memory.keys()) {
+            if (key.hostPath == hostPath)
+                memory.remove(key);
+        }
+    }
+
+    // No work still going can write an entry back after it is removed.
+    void forget(const QStringList& hostPaths) {
+        cancelBackground();
+        pool.waitForDone();
+        background.waitForDone();
+        for (const QString& hostPath : hostPaths) {
+            removeFromMemory(hostPath);
+            disk.forget(hostPath);
+        }
+    }
+
+    const DesktopThumbnailCache disk;
     mutable QMutex mutex;
-    QCache<ThumbnailKey, Thumbnail> cache;
+    QCache<ThumbnailKey, Thumbnail> memory;
+    QHash<ThumbnailKey, Work> inFlight;
+    quint64 generation = 0;
     std::atomic<int> decodeCount = 0;
-    // Last, so it is destroyed first and waits for running work.
+    // Last, so they are destroyed first and wait for running work.
     QThreadPool pool;
+    QThreadPool background;
 };
 
-ThumbnailLoader::ThumbnailLoader(qint64 cacheBytes) : d(std::make_unique<Private>(cacheBytes)) {}
+ThumbnailLoader::ThumbnailLoader(qint64 cacheBytes, QString diskCacheRoot)
+    : d(std::make_unique<Private>(cacheBytes, std::move(diskCacheRoot))) {}
 
 ThumbnailLoader::~ThumbnailLoader() = default;
 
 void ThumbnailLoader::loadPage(const std::vector<ThumbnailRequest>& requests,
                                const std::function<void(int, const Thumbnail&)>& onReady) {
-    struct Pending {
-        ThumbnailKey key;
-        std::optional<Thumbnail> cached;
-        QFuture<Thumbnail> made;
-    };
-    std::vector<Pending> page;
+    d->cancelBackground();
+    std::vector<Found> page;
     page.reserve(requests.size());
-    for (const ThumbnailRequest& request : requests) {
-        Pending pending{keyFor(request), {}, {}};
-        pending.cached = d->cached(pending.key);
-        if (!pending.cached) {
-            pending.made = QtConcurrent::run(&d->pool, makeThumbnail, request);
-            ++d->decodeCount;
-        }
-        page.push_back(std::move(pending));
-    }
+    for (const ThumbnailRequest& request : requests)
+        page.push_back(d->start(request));
 
     for (size_t i = 0; i < page.size(); ++i) {
-        Pending& pending = page[i];
-        if (!pending.cached) {
-            pending.cached = pending.made.result();
-            d->remember(pending.key, *pending.cached);
+        Found& found = page[i];
+        if (!found.ready) {
+            found.ready = found.pending.result();
+            // The workers finish in any order; the page's order is the one
+            // the cache should drop by.
+            const QMutexLocker lock(&d->mutex);
+            d->remember(found.key, *found.ready);
         }
-        onReady(int(i), *pending.cached);
+        onReady(int(i), *found.ready);
     }
+}
+
+void ThumbnailLoader::prefetch(std::vector<ThumbnailRequest> requests) {
+    d->cancelBackground();
+    if (requests.empty())
+        return;
+    quint64 asked = 0;
+    {
+        const QMutexLocker lock(&d->mutex);
+        asked = d->generation;
+    }
+    d->background.start([priv = d.get(), requests = std::move(requests), asked] {
+        priv->runBackground(requests, asked);
+    });
+}
+
+void ThumbnailLoader::prepare(const std::vector<ThumbnailRequest>& requests) {
+    for (const ThumbnailRequest& request : requests)
+        d->start(request);
+}
+
+bool ThumbnailLoader::waitForIdle(int msecs) {
+    const QDeadlineTimer deadline(msecs);
+    return d->pool.waitForDone(int(deadline.remainingTime())) &&
+           d->background.waitForDone(int(deadline.remainingTime()));
+}
+
+void ThumbnailLoader::forget(const QString& hostPath) {
+    d->forget({hostPath});
+}
+
+void ThumbnailLoader::forgetFolder(const QString& hostFolder) {
+    const QDir folder(hostFolder);
+    QStringList paths;
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        paths << folder.filePath(name);
+    d->forget(paths);
 }
 
 void ThumbnailLoader::clearCache() {
     const QMutexLocker lock(&d->mutex);
-    d->cache.clear();
+    d->memory.clear();
 }
 
 qint64 ThumbnailLoader::cachedBytes() const {
     const QMutexLocker lock(&d->mutex);
-    return d->cache.totalCost();
+    return d->memory.totalCost();
 }
 
 int ThumbnailLoader::decodeCount() const {

@@ -26,25 +26,47 @@ struct Thumbnail {
 // The box a request's thumbnail fills for a photo of the given upright size.
 QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight);
 
-// Makes the thumbnails of a page on two worker threads, keeping the recently
-// made ones in a cache bounded in bytes and keyed by path, file size,
-// modification time and box, so a page shown again decodes nothing.
+// Makes the thumbnails of a page on two worker threads. The ones made lately
+// stay in memory, bounded in bytes and keyed by path, file size, modification
+// time and box, so a page shown again decodes nothing; with a disk cache root
+// they also persist across starts in the desktop's shared thumbnail cache.
+// Pages that may be wanted next are made in the background on one thread of
+// idle priority, which the visible page's work always goes before.
 class ThumbnailLoader {
 public:
-    explicit ThumbnailLoader(qint64 cacheBytes = 64LL * 1024 * 1024);
+    static constexpr qint64 DefaultCacheBytes = 64LL * 1024 * 1024;
+
+    // An empty diskCacheRoot keeps thumbnails in memory only.
+    explicit ThumbnailLoader(qint64 cacheBytes = DefaultCacheBytes, QString diskCacheRoot = {});
+    // Drops the background work that has not started and waits for the rest.
     ~ThumbnailLoader();
     ThumbnailLoader(const ThumbnailLoader&) = delete;
     ThumbnailLoader& operator=(const ThumbnailLoader&) = delete;
 
     // Loads every request and calls onReady(index, thumbnail) for each, in
     // request order, on the calling thread, as soon as it and all before it
-    // are ready. Returns when all are done.
+    // are ready. Returns when all are done. Background work not yet started
+    // is dropped first.
     void loadPage(const std::vector<ThumbnailRequest>& requests,
                   const std::function<void(int, const Thumbnail&)>& onReady);
+    // Makes the requests in the background, in order, in place of any
+    // background work asked before; nothing is drawn.
+    void prefetch(std::vector<ThumbnailRequest> requests);
+    // Starts making the requests on the worker threads without waiting, so a
+    // page that asks for them soon finds them made or being made.
+    void prepare(const std::vector<ThumbnailRequest>& requests);
+    // Waits up to msecs for all work to end; false when some is still going.
+    bool waitForIdle(int msecs);
+
+    // The photo is gone: its thumbnails go from memory and from the disk
+    // cache, and none still being made is kept.
+    void forget(const QString& hostPath);
+    // forget() for every file in the folder, before the folder is removed.
+    void forgetFolder(const QString& hostFolder);
 
     void clearCache();
     qint64 cachedBytes() const;
-    // How many thumbnails were made from their files rather than the cache.
+    // How many thumbnails were made from their files rather than a cache.
     int decodeCount() const;
 
 private:

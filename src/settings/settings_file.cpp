@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "platform/cp932_text.h"
+#include "platform/file_system.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ SettingsRead readSettingsFile(const QString& hostPath) {
     return lines ? parseSettingsLines(*lines) : SettingsRead{};
 }
 
-bool writeSettingsFile(const QString& hostPath, const SettingsValues& values,
-                       QString* errorString) {
-    return writeCp932Lines(hostPath, formatSettingsLines(values), errorString);
+bool writeSettingsFile(const FileSystem& files, const QString& hostPath,
+                       const SettingsValues& values, QString* errorString) {
+    return files.writeHostTextLines(hostPath, formatSettingsLines(values), errorString);
 }

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+class FileSystem;
+
 // The settings file DRVDATA.TXT in the program folder: the photo drive and the
 // save drive folder as whole lines, then the school year, the use mode, the
 // node number and the database folder as comma-or-line-end fields.
@@ -37,6 +39,7 @@ QStringList formatSettingsLines(const SettingsValues& values);
 
 // Reads the file at hostPath; a missing file gives nothing read.
 SettingsRead readSettingsFile(const QString& hostPath);
-// Replaces the file atomically; the old file stays whole when this fails.
-bool writeSettingsFile(const QString& hostPath, const SettingsValues& values,
-                       QString* errorString = nullptr);
+// Replaces the file atomically through files; the old file stays whole when
+// this fails, and a read-only folder or file is not written.
+bool writeSettingsFile(const FileSystem& files, const QString& hostPath,
+                       const SettingsValues& values, QString* errorString = nullptr);

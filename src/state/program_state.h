@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/index_source.h"
+
 #include <QString>
 #include <array>
 
@@ -42,12 +44,14 @@ struct ProgramState {
     QString ClassFolder;
     FolderRows FolderTable;
     int FolderCount = 0;
+    IndexSource FolderTableSource; // how ClassFolder's index stood when read
     int CurrentFolderIndex = 0;
     int FolderListTop = 0;
     QString FolderTitle;
     QString PhotoFolder;
     FolderRows DbFolderTable;
     int DbFolderCount = 0;
+    IndexSource DbFolderTableSource;
 
     // Photos of the open folder (entries 1..PhotoCount)
     std::array<QString, MaxPhotos + 1> PhotoPaths;

@@ -310,4 +310,57 @@ TEST_F(RealPhotoPage, OrientedAndBrokenFilesDrawAndTheFolderCompletes) {
     EXPECT_TRUE(rig.form->Label1->isHidden());
 }
 
+class BackgroundPages : public ThumbnailPage {
+protected:
+    QString makeFolder(const QString& name, int count, int firstColour) {
+        const QString folder = rig.classFolder + u'\\' + name;
+        rig.makePhotos(folder, count, {1600, 1200}, firstColour);
+        return folder;
+    }
+    void open(const QString& folder) {
+        rig.state.PhotoFolder = folder;
+        rig.state.ThumbTopRow = 0;
+        LoadFolder(rig.program);
+    }
+};
+
+TEST_F(BackgroundPages, NextAndPreviousPagesAreReadyWithoutDecoding) {
+    open(makeFolder(QStringLiteral("IMG_0001_a"), 60, 1));
+    ASSERT_TRUE(rig.thumbnails.waitForIdle(60000));
+    EXPECT_EQ(rig.thumbnails.decodeCount(), 50);
+
+    rig.form->VScroll1->setValue(5);
+    EXPECT_EQ(rig.thumbnails.decodeCount(), 50);
+    EXPECT_EQ(photoShownIn(thumbCell(true, 0, 0, {}), 60), 26);
+    EXPECT_EQ(photoShownIn(thumbCell(true, 4, 4, {}), 60), 50);
+
+    // From the second page both neighbours are made: the third, then the first.
+    ASSERT_TRUE(rig.thumbnails.waitForIdle(60000));
+    EXPECT_EQ(rig.thumbnails.decodeCount(), 60);
+    rig.form->VScroll1->setValue(10);
+    EXPECT_EQ(rig.thumbnails.decodeCount(), 60);
+    EXPECT_EQ(photoShownIn(thumbCell(true, 4, 1, {}), 60), 60);
+}
+
+TEST_F(BackgroundPages, ChangingFolderWhileTheNextPageDecodesShowsOnlyTheNewFolder) {
+    const QString first = makeFolder(QStringLiteral("IMG_0001_a"), 50, 1);
+    const QString second = makeFolder(QStringLiteral("IMG_0002_b"), 4, 200);
+    open(first);
+    open(second);
+    ASSERT_TRUE(rig.thumbnails.waitForIdle(60000));
+
+    // The old folder's next page was dropped, not made behind the new one.
+    EXPECT_LT(rig.thumbnails.decodeCount(), 25 + 25 + 4);
+    for (int index = 0; index < 25; ++index) {
+        const QColor shown =
+            rig.panelColourAt(thumbCell(true, index % 5, index / 5, {}).picture().center());
+        if (index < 4)
+            EXPECT_TRUE(nearColour(
+                shown, LibraryRig::photoColour(200 + rig.photoFileNumber(index + 1) - 1)))
+                << index;
+        else
+            EXPECT_EQ(shown, PanelBackground) << index;
+    }
+}
+
 } // namespace

@@ -1,8 +1,10 @@
 #include "browser/thumbnail_geometry.h"
 #include "folder_fixture.h"
+#include "platform/desktop_thumbnail_cache.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace {
@@ -107,6 +109,21 @@ TEST_F(DeletingFolders, DirectoryOutsideTheClassFolderIsNeverDeleted) {
     EXPECT_EQ(rig.state.PhotoFolder, folderOf(1));
 }
 
+TEST_F(DeletingFolders, LinksToOutsideThePhotoFolderAreNeverFollowed) {
+    const QString outside = QStringLiteral("C:\\A_IMAGE\\outside");
+    rig.makePhotos(outside, 2, {32, 24});
+    makeFolders({1});
+    const QString folder = rig.host(folderOf(1));
+    ASSERT_TRUE(QFile::link(rig.host(outside) + QStringLiteral("/P001.JPG"),
+                            folder + QStringLiteral("/LINK.JPG")));
+    ASSERT_TRUE(QFile::link(rig.host(outside), folder + QStringLiteral("/DIR.JPG")));
+    rig.openClassFolder();
+    deleteAnswering(true);
+
+    EXPECT_EQ(rig.files.listFiles(outside, QStringLiteral("*.*")).size(), 2);
+    EXPECT_EQ(rig.readIndexLines(), QStringList());
+}
+
 TEST_F(DeletingFolders, FolderOpenedByPathIsRefused) {
     makeFolders({1, 2});
     rig.makePhotos(QStringLiteral("D:\\PHOTOS"), 2, {32, 24});
@@ -141,6 +158,30 @@ TEST_F(DeletingFolders, DeletingTheOnlyFolderClearsPageTitleAndList) {
     for (int y = title.top(); y <= title.bottom(); ++y)
         for (int x = title.left(); x <= title.right(); ++x)
             ASSERT_EQ(page.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+}
+
+TEST_F(DeletingFolders, DeletedFolderLeavesNoThumbnailBehind) {
+    makeFolders({2, 2});
+    const DesktopThumbnailCache cache(rig.thumbnailRoot());
+    const auto entryOf = [&](int row, int photo) {
+        const QString file = rig.host(folderOf(row)) +
+                             QStringLiteral("/P%1.JPG").arg(photo, 3, 10, QLatin1Char('0'));
+        const QFileInfo info(file);
+        cache.store(file, {info.lastModified().toSecsSinceEpoch(), info.size()},
+                    QImage(256, 192, QImage::Format_RGB32), {4000, 3000});
+        return cache.largeEntryPath(file);
+    };
+    const QStringList doomed = {entryOf(1, 1), entryOf(1, 2)};
+    const QString kept = entryOf(2, 1);
+    for (const QString& entry : doomed + QStringList{kept})
+        ASSERT_TRUE(QFile::exists(entry));
+
+    deleteAnswering(true);
+
+    ASSERT_FALSE(onDisk(folderOf(1)));
+    for (const QString& entry : doomed)
+        EXPECT_FALSE(QFile::exists(entry));
+    EXPECT_TRUE(QFile::exists(kept));
 }
 
 } // namespace

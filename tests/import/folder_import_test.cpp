@@ -3,13 +3,17 @@
 #include "import/import_rig.h"
 #include "library/index_file.h"
 #include "library/load_folder.h"
+#include "platform/desktop_thumbnail_cache.h"
 #include "platform/picture_box.h"
+#include "platform/thumbnail_loader.h"
+#include "support/test_photos.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -135,10 +139,11 @@ TEST_F(Importing, NamesThatCannotNameAFolderAreRefusedInEveryMode) {
     rig.putPhoto(QStringLiteral("P1.JPG"));
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
     rig.openClassFolder();
-    const QStringList refused = {QStringLiteral("a,b"),    QStringLiteral("a\\b"),
-                                 QStringLiteral("..\\up"), QStringLiteral("a/b"),
-                                 QStringLiteral(".."),     QStringLiteral("a."),
-                                 QStringLiteral("a "),     QStringLiteral("a:b")};
+    const QStringList refused = {
+        QStringLiteral("a,b"),      QStringLiteral("a\\b"), QStringLiteral("..\\up"),
+        QStringLiteral("a/b"),      QStringLiteral(".."),   QStringLiteral("a."),
+        QStringLiteral("a "),       QStringLiteral("a:b"),  QStringLiteral("CON"),
+        QStringLiteral("com1.txt"), QStringLiteral("a\tb")};
     for (const QString& name : refused) {
         EXPECT_TRUE(rig.importAs(name).stayedOpen) << name.toStdString();
         EXPECT_TRUE(rig.makeFolderAs(name).stayedOpen) << name.toStdString();
@@ -149,6 +154,33 @@ TEST_F(Importing, NamesThatCannotNameAFolderAreRefusedInEveryMode) {
     EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
     EXPECT_EQ(rig.namesIn(QStringLiteral("C:\\A_IMAGE")), QStringList{QStringLiteral("CLASS_32")});
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("a"));
+}
+
+TEST_F(Importing, CharactersTheIndexCannotHoldAreRefusedInEveryMode) {
+    rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
+    rig.openClassFolder();
+    const QString name = QString::fromUtf8("caf\u00e9\U0001F600");
+    EXPECT_TRUE(rig.importAs(name).stayedOpen);
+    EXPECT_TRUE(rig.makeFolderAs(name).stayedOpen);
+    EXPECT_TRUE(rig.renameTo(name).stayedOpen);
+    EXPECT_EQ(rig.messages.shown, QStringList(3, QStringLiteral("つかえないもじがあります。")));
+    EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
+    EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
+}
+
+// The wave dash a Linux input method types is kept in the form the index
+// holds, so the title and directory read back as they were made.
+TEST_F(Importing, LinuxFormsOfFullWidthCharactersBecomeTheirWindowsForm) {
+    rig.openClassFolder();
+    rig.makeFolderAs(QString::fromUtf8("1〜3ソフト"));
+    const QString title = QString::fromUtf8("1～3ソフト");
+    EXPECT_EQ(rig.readIndexLines(), QStringList{title + QStringLiteral(",IMG_0001_") + title +
+                                                QStringLiteral(",2002/06/15 0,")});
+    EXPECT_TRUE(indexBytes().contains("1\x81\x60"
+                                      "3\x83\x5C"));
+    EXPECT_EQ(rig.state.FolderTitle, title);
+    EXPECT_EQ(rig.namesIn(rig.classFolder),
+              (QStringList{QStringLiteral("IMGMAIN.TXT"), QStringLiteral("IMG_0001_") + title}));
 }
 
 TEST_F(Importing, BlanksInsideANameAreKept) {
@@ -319,16 +351,18 @@ TEST_F(Importing, PhotosThatVanishBeforeTheirCopyAreReported) {
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
 }
 
-TEST_F(Importing, PhotoThatCannotBeReadIsReported) {
-    if (!QFileInfo(QStringLiteral("/proc/self/mem")).exists())
-        GTEST_SKIP() << "no /proc/self/mem to fail a read";
+// Links are followed only inside their folder, so a link on the photo drive
+// to a file elsewhere is not a photo of the card.
+TEST_F(Importing, LinkOutOfThePhotoDriveIsNeitherCopiedNorCounted) {
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("P2.JPG"));
+    QFile(outside).open(QIODevice::WriteOnly);
     rig.putPhoto(QStringLiteral("P1.JPG"));
-    ASSERT_TRUE(
-        QFile::link(QStringLiteral("/proc/self/mem"), rig.driveHost(QStringLiteral("P2.JPG"))));
+    ASSERT_TRUE(QFile::link(outside, rig.driveHost(QStringLiteral("P2.JPG"))));
     rig.openClassFolder();
     rig.messages.answers = {true};
     rig.importAs(QStringLiteral("a"));
-    EXPECT_EQ(rig.messages.shown, QStringList({Question, SomeNotImported}));
+    EXPECT_EQ(rig.messages.shown, QStringList({Question}));
     EXPECT_EQ(rig.namesIn(rig.folderPath(QStringLiteral("IMG_0001_a"))),
               QStringList{QStringLiteral("20020615093012_P1.JPG")});
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/06/15 1,")});
@@ -352,6 +386,21 @@ TEST_F(Importing, EmptyPhotoDriveGivesAnEmptyFolder) {
     EXPECT_FALSE(rig.importAs(QStringLiteral("a")).stayedOpen);
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/06/15 0,")});
+}
+
+TEST_F(Importing, ImportedPhotosAreDecodedOnceAndKeptForTheNextStart) {
+    for (int i = 1; i <= 3; ++i)
+        ASSERT_TRUE(writeTestJpeg(rig.driveHost(QStringLiteral("P%1.JPG").arg(i)), {640, 480}));
+    rig.messages.answers = {true};
+    rig.importAs(QStringLiteral("new"));
+    ASSERT_EQ(rig.state.PhotoCount, 3);
+    // Made while copying; the page that opened the folder waited for them.
+    EXPECT_EQ(rig.thumbnails.decodeCount(), 3);
+    const DesktopThumbnailCache cache(rig.thumbnailRoot());
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_TRUE(QFile::exists(cache.largeEntryPath(rig.host(rig.state.PhotoPaths[n])))) << n;
+    EXPECT_TRUE(
+        showsTestPicture(rig.form->Picture1->image().copy(thumbCell(true, 2, 0, {}).picture())));
 }
 
 } // namespace

@@ -39,10 +39,35 @@ TEST(FolderTitles, RefusesNamesThatBreakTheIndexOrTheFileSystem) {
         EXPECT_TRUE(isUsableFolderTitle(QString::fromUtf8(good))) << good;
 }
 
+// Names Windows opens as devices, or changes, are never used.
+const char* const UnsafeNames[] = {
+    "",     ".",   "..",      "..\\x",      "a\\b",  "a/b",  "C:x",      "a*b",  "a?b",
+    "a\"b", "a<b", "a>b",     "a|b",        "a\x01", "a\nb", "a\x7f",    "ab.",  "ab ",
+    "CON",  "con", "Prn.txt", "aux.tar.gz", "NUL",   "COM1", "com9.jpg", "LPT1", "lpt9.x"};
+
 TEST(DirectoryNames, OnlyPlainNamesInsideTheClassFolder) {
-    EXPECT_TRUE(isPlainDirectoryName(QStringLiteral("IMG_0001_a")));
-    for (const char* bad : {"", ".", "..", "..\\x", "a\\b", "a/b", "C:x"})
+    for (const char* good : {"IMG_0001_a", "IMG_0001_ソフト", "ー", "COM0", "COM10", "LPT",
+                             "CONSOLE", "NULL.txt", "a.CON", ".a"})
+        EXPECT_TRUE(isPlainDirectoryName(QString::fromUtf8(good))) << good;
+    for (const char* bad : UnsafeNames)
         EXPECT_FALSE(isPlainDirectoryName(QString::fromUtf8(bad))) << bad;
+}
+
+TEST(FolderTitles, EachRefusalHasItsReason) {
+    EXPECT_EQ(checkFolderTitle(QString()), TitleCheck::Empty);
+    for (const char* bad : UnsafeNames) {
+        if (*bad) {
+            EXPECT_EQ(checkFolderTitle(QString::fromUtf8(bad)), TitleCheck::ForbiddenName) << bad;
+        }
+    }
+    EXPECT_EQ(checkFolderTitle(QStringLiteral("a,b")), TitleCheck::ForbiddenName);
+    for (const char* unencodable : {"caf\u00e9", "\U0001F600", "한글", "\u00a0"})
+        EXPECT_EQ(checkFolderTitle(QString::fromUtf8(unencodable)), TitleCheck::Unencodable)
+            << unencodable;
+    // Characters whose code page bytes hold 0x5C or 0x7C, and the forms Linux
+    // input methods type for full-width ones.
+    for (const char* good : {"ソフト", "ー", "表示", "ポ－ル", "1〜3", "−5", "‖", "¢£¬"})
+        EXPECT_EQ(checkFolderTitle(QString::fromUtf8(good)), TitleCheck::Usable) << good;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "support/test_rig.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,11 +16,12 @@ FolderRows& freshTable() {
 }
 
 TEST(IndexLines, ReadsTheFourFieldsInFileOrder) {
+    IndexSource source;
     FolderRows& table = freshTable();
-    const int count =
-        parseIndexLines({QStringLiteral("えんそく,IMG_0001_えんそく,2002/05/20 24,"),
-                         QStringLiteral("うんどうかい,IMG_0002_うんどうかい,2002/06/15 7,")},
-                        table);
+    const int count = parseIndex(
+        encodeCp932(QStringLiteral("えんそく,IMG_0001_えんそく,2002/05/20 24,\r\n"
+                                   "うんどうかい,IMG_0002_うんどうかい,2002/06/15 7,\r\n")),
+        table, source);
     ASSERT_EQ(count, 2);
     EXPECT_EQ(table[1][ColTitle], QStringLiteral("えんそく"));
     EXPECT_EQ(table[1][ColDirectory], QStringLiteral("IMG_0001_えんそく"));
@@ -30,46 +32,186 @@ TEST(IndexLines, ReadsTheFourFieldsInFileOrder) {
 
 TEST(IndexLines, TwoCommaLineReadsWithEmptyRemarkAndWritesBackWithThird) {
     FolderRows& table = freshTable();
-    ASSERT_EQ(parseIndexLines({QStringLiteral("a,b,2002/06/15 3")}, table), 1);
+    IndexSource source;
+    ASSERT_EQ(parseIndex("a,b,2002/06/15 3\r\n", table, source), 1);
     EXPECT_EQ(table[1][ColDateCount], QStringLiteral("2002/06/15 3"));
     EXPECT_EQ(storedPhotoCount(table[1][ColDateCount]), 3);
-    EXPECT_EQ(formatIndexLines(table, 1), QStringList{QStringLiteral("a,b,2002/06/15 3,")});
+    EXPECT_EQ(formatIndex(table, 1, source), QByteArray("a,b,2002/06/15 3,\r\n"));
+    EXPECT_EQ(formatIndex(table, 1, IndexSource{}), QByteArray("a,b,2002/06/15 3,\r\n"));
 }
 
 TEST(IndexLines, RemarkWithCommasIsKeptWhole) {
     FolderRows& table = freshTable();
+    IndexSource source;
     const QString line = QStringLiteral("t,d,2002/06/15 1,３年２組, 999 ,x");
-    ASSERT_EQ(parseIndexLines({line}, table), 1);
+    ASSERT_EQ(parseIndex(encodeCp932(line + QStringLiteral("\r\n")), table, source), 1);
     EXPECT_EQ(table[1][ColRemark], QStringLiteral("３年２組, 999 ,x"));
-    EXPECT_EQ(formatIndexLines(table, 1), QStringList{line});
-}
-
-TEST(IndexLines, LineWithFewerThanTwoCommasEndsTheReading) {
-    FolderRows& table = freshTable();
-    EXPECT_EQ(
-        parseIndexLines(
-            {QStringLiteral("a,b,c"), QStringLiteral("no commas"), QStringLiteral("d,e,f")}, table),
-        1);
-    EXPECT_EQ(parseIndexLines({QStringLiteral("a,b,c"), QString(), QStringLiteral("d,e,f")}, table),
-              1);
-    EXPECT_EQ(parseIndexLines({QStringLiteral("one,comma")}, table), 0);
-}
-
-TEST(IndexLines, TakesAtMostOneThousandRows) {
-    FolderRows& table = freshTable();
-    QStringList lines;
-    for (int i = 1; i <= 1001; ++i)
-        lines << QStringLiteral("t%1,IMG_%1,2002/06/15 %1,").arg(i);
-    EXPECT_EQ(parseIndexLines(lines, table), 1000);
-    EXPECT_EQ(table[1000][ColTitle], QStringLiteral("t1000"));
+    EXPECT_EQ(formatIndex(table, 1, IndexSource{}), encodeCp932(line + QStringLiteral("\r\n")));
 }
 
 TEST(IndexLines, BlanksAreKept) {
     FolderRows& table = freshTable();
-    ASSERT_EQ(parseIndexLines({QStringLiteral(" a , b ,, ")}, table), 1);
+    IndexSource source;
+    ASSERT_EQ(parseIndex(" a , b ,, \r\n", table, source), 1);
     EXPECT_EQ(table[1][ColTitle], QStringLiteral(" a "));
     EXPECT_EQ(table[1][ColDirectory], QStringLiteral(" b "));
     EXPECT_EQ(table[1][ColRemark], QStringLiteral(" "));
+}
+
+QByteArray rowLine(int i) {
+    return QStringLiteral("t%1,IMG_%2_t%1,2002/06/15 %1,")
+        .arg(i)
+        .arg(i, 4, 10, QChar(u'0'))
+        .toLatin1();
+}
+
+QByteArray fileOf(const QList<QByteArray>& lines) {
+    QByteArray bytes;
+    for (const QByteArray& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+// Index files that the reader takes only in part, and what it makes of them.
+struct DamagedIndex {
+    const char* name;
+    QList<QByteArray> lines;
+    int rows;            // rows taken into the table
+    QString titleOfRow3; // the third row taken
+};
+
+class PartlyReadIndex : public ::testing::TestWithParam<DamagedIndex> {};
+
+TEST_P(PartlyReadIndex, UnchangedTableWritesTheFileBackByteForByte) {
+    const DamagedIndex& damaged = GetParam();
+    IndexSource source;
+    FolderRows& table = freshTable();
+    ASSERT_EQ(parseIndex(fileOf(damaged.lines), table, source), damaged.rows);
+    EXPECT_EQ(table[3][ColTitle], damaged.titleOfRow3);
+    EXPECT_EQ(formatIndex(table, damaged.rows, source), fileOf(damaged.lines));
+}
+
+TEST_P(PartlyReadIndex, RemovingARowKeepsEveryOtherLineInItsPlace) {
+    const DamagedIndex& damaged = GetParam();
+    for (int removed = 1; removed <= 4; ++removed) {
+        IndexSource source;
+        FolderRows& table = freshTable();
+        int count = parseIndex(fileOf(damaged.lines), table, source);
+        const QByteArray removedLine = source.rows[removed - 1].bytes[ColTitle];
+        for (int i = removed; i < count; ++i)
+            table[i] = table[i + 1];
+        --count;
+        source.removeRow(removed);
+
+        QList<QByteArray> expected = damaged.lines;
+        expected.removeIf(
+            [&](const QByteArray& line) { return line.startsWith(removedLine + ','); });
+        ASSERT_EQ(expected.size(), damaged.lines.size() - 1) << damaged.name;
+        EXPECT_EQ(formatIndex(table, count, source), fileOf(expected)) << "row " << removed;
+    }
+}
+
+TEST_P(PartlyReadIndex, AnAddedRowFollowsTheLastRowRead) {
+    const DamagedIndex& damaged = GetParam();
+    IndexSource source;
+    FolderRows& table = freshTable();
+    int count = parseIndex(fileOf(damaged.lines), table, source);
+    QList<QByteArray> expected = damaged.lines;
+    // A full table makes room by losing its last row; the lines below stay.
+    if (count == MaxFolderRows) {
+        expected.removeOne(rowLine(MaxFolderRows));
+        table[count] = {};
+        source.removeRow(count--);
+    }
+    const qsizetype after = expected.indexOf(
+        source.rows.last().bytes[ColTitle] + ',' + source.rows.last().bytes[ColDirectory] + ',' +
+        source.rows.last().bytes[ColDateCount] + ',' + source.rows.last().bytes[ColRemark]);
+    ASSERT_GE(after, 0);
+    table[++count] = {
+        QStringLiteral("2002/06/15 0"), QStringLiteral("new"), QStringLiteral("IMG_9999_new"), {}};
+    expected.insert(after + 1, "new,IMG_9999_new,2002/06/15 0,");
+    EXPECT_EQ(formatIndex(table, count, source), fileOf(expected));
+}
+
+TEST_P(PartlyReadIndex, ChangedFieldsAreWrittenAndTheOthersKeepTheirBytes) {
+    const DamagedIndex& damaged = GetParam();
+    IndexSource source;
+    FolderRows& table = freshTable();
+    const int count = parseIndex(fileOf(damaged.lines), table, source);
+    table[2][ColDateCount] = QStringLiteral("2002/07/01 9");
+    table[3][ColTitle] = QStringLiteral("えんそく");
+    const QList<QByteArray> written = splitTextLines(formatIndex(table, count, source));
+    ASSERT_EQ(written.size(), damaged.lines.size());
+    int changed = 0;
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        if (written[i] == damaged.lines[i])
+            continue;
+        ++changed;
+        const QList<QByteArray> was = damaged.lines[i].split(',');
+        const QList<QByteArray> is = written[i].split(',');
+        EXPECT_TRUE((is[0] == was[0] && is[2] == "2002/07/01 9") ||
+                    (is[0] == encodeCp932(QStringLiteral("えんそく")) && is[2] == was[2]))
+            << written[i].constData();
+        EXPECT_EQ(is[1], was[1]);
+    }
+    EXPECT_EQ(changed, 2);
+}
+
+QList<QByteArray> rowLines(int count) {
+    QList<QByteArray> lines;
+    for (int i = 1; i <= count; ++i)
+        lines << rowLine(i);
+    return lines;
+}
+
+DamagedIndex malformedLineThree() {
+    QList<QByteArray> lines = rowLines(10);
+    lines[2] = "t3 lost its commas";
+    return {"MalformedLineThreeOfTen", lines, 9, QStringLiteral("t4")};
+}
+
+DamagedIndex thousandAndThreeRows() {
+    QList<QByteArray> lines = rowLines(1003);
+    lines[1001] = "t1002 without commas";
+    return {"ThousandAndThreeRows", lines, MaxFolderRows, QStringLiteral("t3")};
+}
+
+DamagedIndex undecodableByteInRowTwo() {
+    QList<QByteArray> lines = rowLines(10);
+    lines[1] = "t2\xFF\x82,IMG_0002_t2\xFD,2002/06/15 2,remark\x81";
+    lines.insert(5, QByteArray());
+    return {"UndecodableBytesInRowTwo", lines, 10, QStringLiteral("t3")};
+}
+
+INSTANTIATE_TEST_SUITE_P(IndexLines, PartlyReadIndex,
+                         ::testing::Values(malformedLineThree(), thousandAndThreeRows(),
+                                           undecodableByteInRowTwo()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A lone CR or LF inside a line of a CR LF file is part of the line; a file
+// with LF ends only still reads line by line.
+TEST(IndexLines, LineEnds) {
+    const struct {
+        QByteArray bytes;
+        QList<QByteArray> lines;
+    } cases[] = {
+        {"", {}},
+        {"a,b,c,\r\n", {"a,b,c,"}},
+        {"a,b\rx,c,\r\nd,e\nf,g,\r\n", {"a,b\rx,c,", "d,e\nf,g,"}},
+        {"a,b,c,\nd,e,f,\n", {"a,b,c,", "d,e,f,"}},
+        {"a,b,c,\nd,e,f,", {"a,b,c,", "d,e,f,"}},
+        {"a,b,c,\r\n\r\n", {"a,b,c,", ""}},
+        {"a\rb\nc\r\n", {"a\rb\nc"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(splitTextLines(c.bytes), c.lines) << c.bytes.toPercentEncoding().constData();
+
+    IndexSource source;
+    FolderRows& table = freshTable();
+    ASSERT_EQ(parseIndex("a,b\rx,c,\r\nd,e\nf,g,\r\n", table, source), 2);
+    EXPECT_EQ(table[1][ColDirectory], QStringLiteral("b\rx"));
+    EXPECT_EQ(table[2][ColDirectory], QStringLiteral("e\nf"));
+    EXPECT_EQ(parseIndex("a,b,c,\nd,e,f,\n", table, source), 2);
 }
 
 TEST(StoredPhotoCount, TakesLeadingDigitsFromTheTwelfthCharacter) {
@@ -100,6 +242,15 @@ protected:
         ASSERT_TRUE(rig.files.makeDirectory(classFolder));
     }
     QString indexHostPath() const { return rig.host(indexPathOf(classFolder)); }
+    QByteArray fileBytes() const {
+        QFile file(indexHostPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeFileBytes(const QByteArray& bytes) const {
+        QFile file(indexHostPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
 };
 
 TEST_F(IndexFileOnDisk, WritesCodePage932WithCrLfAndReadsItBack) {
@@ -108,63 +259,76 @@ TEST_F(IndexFileOnDisk, WritesCodePage932WithCrLfAndReadsItBack) {
                 QStringLiteral("IMG_0001_えんそく～"), QString()};
     table[2] = {QStringLiteral("2002/06/16 0"), QStringLiteral("ﾃﾞｰﾀ"),
                 QStringLiteral("IMG_0002_ﾃﾞｰﾀ"), QStringLiteral("r,1")};
-    ASSERT_TRUE(writeIndex(rig.files, classFolder, table, 2));
+    ASSERT_EQ(writeIndex(rig.files, classFolder, table, 2, IndexSource{}), IndexWrite::Written);
 
-    QFile file(indexHostPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = fileBytes();
     EXPECT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), 2);
     EXPECT_TRUE(bytes.contains(encodeCp932(QStringLiteral("えんそく～"))));
 
     FolderRows readBack{};
-    ASSERT_EQ(readIndex(rig.files, indexPathOf(classFolder), readBack), 2);
+    IndexSource source;
+    ASSERT_EQ(readIndex(rig.files, indexPathOf(classFolder), readBack, source), 2);
     EXPECT_EQ(readBack[1], table[1]);
     EXPECT_EQ(readBack[2], table[2]);
+    EXPECT_FALSE(source.unreadable);
 }
 
 TEST_F(IndexFileOnDisk, EmptyTableWritesAnEmptyFile) {
-    ASSERT_TRUE(writeIndex(rig.files, classFolder, freshTable(), 0));
+    ASSERT_EQ(writeIndex(rig.files, classFolder, freshTable(), 0, IndexSource{}),
+              IndexWrite::Written);
     EXPECT_EQ(QFile(indexHostPath()).size(), 0);
 }
 
-TEST_F(IndexFileOnDisk, ExtraEmptyLastLineAndMissingFile) {
-    QFile file(indexHostPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("a,IMG_0001_a,2002/06/15 1,\r\nb,IMG_0002_b,2002/06/15 2,\r\n\r\n");
-    file.close();
+TEST_F(IndexFileOnDisk, ExtraEmptyLastLineIsKeptAndAMissingFileIsEmpty) {
+    const QByteArray bytes("a,IMG_0001_a,2002/06/15 1,\r\nb,IMG_0002_b,2002/06/15 2,\r\n\r\n");
+    writeFileBytes(bytes);
     FolderRows& table = freshTable();
-    EXPECT_EQ(readIndex(rig.files, indexPathOf(classFolder), table), 2);
-    EXPECT_EQ(readIndex(rig.files, QStringLiteral("C:\\nowhere\\IMGMAIN.TXT"), table), 0);
+    IndexSource source;
+    EXPECT_EQ(readIndex(rig.files, indexPathOf(classFolder), table, source), 2);
+    EXPECT_EQ(formatIndex(table, 2, source), bytes);
+
+    EXPECT_EQ(readIndex(rig.files, QStringLiteral("C:\\nowhere\\IMGMAIN.TXT"), table, source), 0);
+    EXPECT_FALSE(source.unreadable);
+    EXPECT_EQ(writeIndex(rig.files, QStringLiteral("C:\\A_IMAGE"), table, 0, source),
+              IndexWrite::Written);
 }
 
-TEST_F(IndexFileOnDisk, InvalidBytesReadWithoutStopping) {
-    QFile file(indexHostPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\x82\xa0\xff\x81,IMG_0001,2002/06/15 1,\r\nb,IMG_0002_b,2002/06/15 2,\r\n");
-    file.close();
-    FolderRows& table = freshTable();
-    ASSERT_EQ(readIndex(rig.files, indexPathOf(classFolder), table), 2);
-    EXPECT_TRUE(table[1][ColTitle].startsWith(QStringLiteral("あ")));
-    EXPECT_TRUE(table[1][ColTitle].contains(QChar(0xFFFD)));
+// An index that is there but cannot be read gives no rows and is never
+// written over. Running as root, a folder in its place stands for a file
+// that may not be read.
+TEST_F(IndexFileOnDisk, AnUnreadableIndexIsNeverWrittenOver) {
+    writeFileBytes("a,IMG_0001_a,2002/06/15 1,\r\n");
+    QFile::setPermissions(indexHostPath(), {});
+    const bool permissionsHold = !QFile(indexHostPath()).open(QIODevice::ReadOnly);
+    const QString folderInPlace = QStringLiteral("C:\\A_IMAGE\\BLOCKED");
+    ASSERT_TRUE(rig.files.makeDirectory(folderInPlace));
+    ASSERT_TRUE(rig.files.makeDirectory(folderInPlace + QStringLiteral("\\IMGMAIN.TXT")));
+
+    for (const QString& folder : {classFolder, folderInPlace}) {
+        if (folder == classFolder && !permissionsHold)
+            continue;
+        FolderRows& table = freshTable();
+        IndexSource source;
+        EXPECT_EQ(readIndex(rig.files, indexPathOf(folder), table, source), 0);
+        EXPECT_TRUE(source.unreadable);
+        EXPECT_EQ(writeIndex(rig.files, folder, table, 0, source), IndexWrite::Unreadable);
+    }
+    QFile::setPermissions(indexHostPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(fileBytes(), QByteArray("a,IMG_0001_a,2002/06/15 1,\r\n"));
+    EXPECT_TRUE(QFileInfo(rig.host(folderInPlace + QStringLiteral("\\IMGMAIN.TXT"))).isDir());
 }
 
 TEST_F(IndexFileOnDisk, FailedWriteLeavesTheOldIndexWhole) {
     FolderRows& table = freshTable();
     table[1] = {
         QStringLiteral("2002/06/15 3"), QStringLiteral("a"), QStringLiteral("IMG_0001_a"), {}};
-    ASSERT_TRUE(writeIndex(rig.files, classFolder, table, 1));
-    const QByteArray before = [&] {
-        QFile f(indexHostPath());
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    ASSERT_EQ(writeIndex(rig.files, classFolder, table, 1, IndexSource{}), IndexWrite::Written);
+    const QByteArray before = fileBytes();
     // A class folder that is a file cannot take the new index.
     const QString blocked = QStringLiteral("C:\\A_IMAGE\\CLASS_32\\IMGMAIN.TXT");
-    EXPECT_FALSE(writeIndex(rig.files, blocked, table, 1));
-    QFile f(indexHostPath());
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), before);
+    EXPECT_EQ(writeIndex(rig.files, blocked, table, 1, IndexSource{}), IndexWrite::Failed);
+    EXPECT_EQ(fileBytes(), before);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "browser/thumbnail_geometry.h"
 #include "library/load_folder.h"
 #include "photo_ops_fixture.h"
+#include "platform/desktop_thumbnail_cache.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -131,6 +133,29 @@ TEST_F(DeletingPhotos, FolderOpenedByPathRewritesTheIndexRowsUnchanged) {
     EXPECT_EQ(rig.state.PhotoCount, 2);
     EXPECT_EQ(filesIn(QStringLiteral("D:\\PHOTOS")), 2);
     EXPECT_EQ(rig.readIndexLines(), index);
+}
+
+TEST_F(DeletingPhotos, DeletedPhotosLeaveNoThumbnailBehind) {
+    makeFolders({{QStringLiteral("a"), 4}});
+    const DesktopThumbnailCache cache(rig.thumbnailRoot());
+    QStringList entries;
+    for (int n = 1; n <= 4; ++n) {
+        const QString photo = rig.host(rig.state.PhotoPaths[n]);
+        const QFileInfo info(photo);
+        cache.store(photo, {info.lastModified().toSecsSinceEpoch(), info.size()},
+                    QImage(256, 192, QImage::Format_RGB32), {4000, 3000});
+        entries << cache.largeEntryPath(photo);
+        ASSERT_TRUE(QFile::exists(entries.last()));
+    }
+    mark(2, 3);
+    rig.messages.answers = {true};
+
+    rig.form->mnudel->trigger();
+
+    EXPECT_TRUE(QFile::exists(entries[0]));
+    EXPECT_FALSE(QFile::exists(entries[1]));
+    EXPECT_FALSE(QFile::exists(entries[2]));
+    EXPECT_TRUE(QFile::exists(entries[3]));
 }
 
 } // namespace

@@ -86,7 +86,7 @@ TEST(Cp932TextTest, CharactersOutsideTheCodePageAreWrittenAsQuestionMarks) {
     EXPECT_TRUE(canEncodeCp932(QStringLiteral("３年２組 ～ ① ﾃﾞｰﾀ")));
 }
 
-TEST(Cp932TextTest, LinesEndAtCrLfLoneCrOrLoneLf) {
+TEST(Cp932TextTest, LinesEndAtCrLfOrInAFileWithoutCrLfAtLf) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("IMGMAIN.TXT"));
     const struct {
@@ -96,9 +96,10 @@ TEST(Cp932TextTest, LinesEndAtCrLfLoneCrOrLoneLf) {
         {"", {}},
         {"a\r\n", {QStringLiteral("a")}},
         {"a\r\nb", {QStringLiteral("a"), QStringLiteral("b")}},
-        {"a\rb\nc\r\n", {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}},
+        {"a\rb\nc\r\n", {QStringLiteral("a\rb\nc")}},
+        {"a\nb\rc\n", {QStringLiteral("a"), QStringLiteral("b\rc")}},
         {"a\r\n\r\n", {QStringLiteral("a"), QString()}},
-        {"\n\r", {QString(), QString()}},
+        {"\n\r", {QString(), QStringLiteral("\r")}},
         {"\x82\xA0,x\r\n", {QStringLiteral("あ,x")}},
     };
     for (const auto& c : cases) {
@@ -246,4 +247,16 @@ TEST(Cp932TextTest, RealProseRoundTrips) {
     ASSERT_FALSE(shiftJis.isEmpty());
     EXPECT_EQ(decodeCp932(shiftJis), text);
     EXPECT_EQ(encodeCp932(text), shiftJis);
+}
+
+TEST(Cp932TextTest, LinuxFormsAreWrittenInTheirWindowsForm) {
+    const QString linuxForms = QString::fromUtf8("〜−‖¢£¬");
+    const QString windowsForms = QString::fromUtf8("～－∥￠￡￢");
+    EXPECT_EQ(toWindowsForms(linuxForms), windowsForms);
+    EXPECT_EQ(hex(encodeCp932(linuxForms)),
+              hex(QByteArray("\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA")));
+    EXPECT_EQ(decodeCp932(encodeCp932(linuxForms)), windowsForms);
+    EXPECT_TRUE(canEncodeCp932(linuxForms));
+    for (const char* lacking : {"caf\u00e9", "\U0001F600", "\u00a0", "\ufffd"})
+        EXPECT_FALSE(canEncodeCp932(QString::fromUtf8(lacking))) << lacking;
 }

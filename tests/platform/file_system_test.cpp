@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -225,4 +226,37 @@ TEST_F(FileSystemTest, TextFilesAreFoundLikeAnyOtherPath) {
     ASSERT_TRUE(lines.has_value());
     EXPECT_EQ(*lines, QStringList{QStringLiteral("えんそく,IMG_0001_えんそく,2002/05/20 24,")});
     EXPECT_FALSE(files.readTextLines(QStringLiteral("C:\\A_IMAGE\\NONE.TXT")).has_value());
+}
+
+// A link that leaves its folder is never listed, copied from or written
+// through; removing a link removes only the link.
+TEST_F(FileSystemTest, LinksLeavingTheirFolderAreNeverFollowed) {
+    makeHostFolder(QStringLiteral("c/IMG"));
+    makeHostFolder(QStringLiteral("c/OUT"));
+    makeHostFolder(QStringLiteral("c/TO"));
+    const QString outside = onDrive(QStringLiteral("c/OUT/SECRET.JPG"));
+    writeBytes(outside, "outside");
+    writeBytes(onDrive(QStringLiteral("c/IMG/OWN.JPG")), "own");
+    ASSERT_TRUE(QFile::link(outside, onDrive(QStringLiteral("c/IMG/OUT.JPG"))));
+    ASSERT_TRUE(
+        QFile::link(onDrive(QStringLiteral("c/OUT")), onDrive(QStringLiteral("c/IMG/DIR.JPG"))));
+    ASSERT_TRUE(QFile::link(onDrive(QStringLiteral("c/IMG/OWN.JPG")),
+                            onDrive(QStringLiteral("c/IMG/SAME.JPG"))));
+    ASSERT_TRUE(QFile::link(outside, onDrive(QStringLiteral("c/TO/P1.JPG"))));
+
+    EXPECT_EQ(sorted(files.listFiles(QStringLiteral("C:\\IMG"), QStringLiteral("*.*"))),
+              (QStringList{QStringLiteral("OWN.JPG"), QStringLiteral("SAME.JPG")}));
+    EXPECT_FALSE(
+        files.copyFile(QStringLiteral("C:\\IMG\\OUT.JPG"), QStringLiteral("C:\\TO\\OUT.JPG")));
+    EXPECT_TRUE(
+        files.copyFile(QStringLiteral("C:\\IMG\\SAME.JPG"), QStringLiteral("C:\\TO\\SAME.JPG")));
+    EXPECT_FALSE(
+        files.copyFile(QStringLiteral("C:\\IMG\\OWN.JPG"), QStringLiteral("C:\\TO\\P1.JPG")));
+    EXPECT_EQ(readBytes(outside), QByteArray("outside"));
+
+    EXPECT_TRUE(files.removeFile(QStringLiteral("C:\\IMG\\OUT.JPG")));
+    EXPECT_TRUE(files.removeFile(QStringLiteral("C:\\IMG\\DIR.JPG")));
+    EXPECT_EQ(readBytes(outside), QByteArray("outside"));
+    EXPECT_TRUE(QFileInfo::exists(onDrive(QStringLiteral("c/OUT"))));
+    EXPECT_FALSE(QFileInfo(onDrive(QStringLiteral("c/IMG/OUT.JPG"))).isSymLink());
 }

@@ -1,6 +1,9 @@
+#include "platform/desktop_thumbnail_cache.h"
+#include "platform/photo_decoder.h"
 #include "platform/thumbnail_loader.h"
 #include "support/test_photos.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -186,6 +189,191 @@ TEST_F(ThumbnailLoaderTest, EmptyPageCallsNothing) {
     ThumbnailLoader loader;
     EXPECT_TRUE(load(loader, {}).empty());
     EXPECT_EQ(loader.decodeCount(), 0);
+}
+
+// The loader with the shared cache in a folder of the test's own.
+class PersistentThumbnails : public ThumbnailLoaderTest {
+protected:
+    QString cacheRoot() const { return dir.filePath(QStringLiteral("cache/thumbnails")); }
+    std::unique_ptr<ThumbnailLoader> startLoader() const {
+        return std::make_unique<ThumbnailLoader>(ThumbnailLoader::DefaultCacheBytes, cacheRoot());
+    }
+    QString entryOf(const QString& file) const {
+        return DesktopThumbnailCache(cacheRoot()).largeEntryPath(file);
+    }
+    static FileStamp stampOf(const QString& file) {
+        const QFileInfo info(file);
+        return {info.lastModified().toSecsSinceEpoch(), info.size()};
+    }
+    static qint64 entryMTime(const QString& entry) {
+        return QImage(entry, "png").text(QStringLiteral("Thumb::MTime")).toLongLong();
+    }
+    std::vector<ThumbnailRequest> photoPage(int count, QSize size = {640, 480}) {
+        std::vector<ThumbnailRequest> page;
+        for (int i = 0; i < count; ++i)
+            page.push_back({photo(QStringLiteral("写真 %1.JPG").arg(i), size), 130, 0});
+        return page;
+    }
+};
+
+TEST_F(PersistentThumbnails, NewLoaderDrawsFromTheDiskCacheWithTheSamePixels) {
+    const std::vector<ThumbnailRequest> page = photoPage(3);
+    std::vector<Delivered> first;
+    {
+        const auto loader = startLoader();
+        first = load(*loader, page);
+        EXPECT_EQ(loader->decodeCount(), 3);
+    }
+    for (const ThumbnailRequest& request : page) {
+        const QImage entry(entryOf(request.hostPath));
+        EXPECT_EQ(entry.size(), QSize(256, 192)) << request.hostPath.toStdString();
+    }
+
+    const auto restarted = startLoader();
+    const std::vector<Delivered> second = load(*restarted, page);
+    EXPECT_EQ(restarted->decodeCount(), 0);
+    ASSERT_EQ(second.size(), 3u);
+    for (size_t i = 0; i < second.size(); ++i) {
+        EXPECT_EQ(second[i].thumbnail.photoSize, QSize(640, 480));
+        EXPECT_EQ(second[i].thumbnail.image.size(), QSize(130, 98));
+        // As the page showed it without a cache, within rounding.
+        const QImage direct = decodePhotoScaled(page[i].hostPath, QSize(130, 98));
+        EXPECT_LT(meanDifference(second[i].thumbnail.image, direct), 3.0);
+        EXPECT_LT(meanDifference(second[i].thumbnail.image, first[i].thumbnail.image), 1.0);
+    }
+}
+
+TEST_F(PersistentThumbnails, ChangedPhotoIsDecodedAgainAndItsEntryReplaced) {
+    const std::vector<ThumbnailRequest> page = photoPage(1);
+    const QString file = page[0].hostPath;
+    startLoader()->loadPage(page, [](int, const Thumbnail&) {});
+    const QDateTime written = QFileInfo(file).lastModified();
+
+    setModified(file, written.addSecs(3600));
+    const auto restarted = startLoader();
+    load(*restarted, page);
+    EXPECT_EQ(restarted->decodeCount(), 1);
+    EXPECT_EQ(entryMTime(entryOf(file)), written.addSecs(3600).toSecsSinceEpoch());
+
+    // Same time, other size: a new photo copied over with its time kept.
+    ASSERT_TRUE(writeTestJpeg(file, QSize(480, 640), {.noise = true}));
+    setModified(file, written.addSecs(3600));
+    const auto again = startLoader();
+    const std::vector<Delivered> delivered = load(*again, page);
+    EXPECT_EQ(again->decodeCount(), 1);
+    EXPECT_EQ(delivered[0].thumbnail.photoSize, QSize(480, 640));
+    EXPECT_EQ(delivered[0].thumbnail.image.size(), QSize(130, 173));
+}
+
+TEST_F(PersistentThumbnails, ForeignEntryIsUsedAndACorruptOneReplaced) {
+    const std::vector<ThumbnailRequest> page = photoPage(2);
+    ASSERT_TRUE(QDir().mkpath(cacheRoot() + QStringLiteral("/large")));
+    // As a file manager writes it: its own picture, no photo dimensions.
+    QImage foreign(256, 192, QImage::Format_RGB32);
+    foreign.fill(QColor(0, 160, 0));
+    foreign.setText(QStringLiteral("Thumb::URI"), DesktopThumbnailCache::fileUri(page[0].hostPath));
+    foreign.setText(QStringLiteral("Thumb::MTime"),
+                    QString::number(stampOf(page[0].hostPath).modifiedSecs));
+    ASSERT_TRUE(foreign.save(entryOf(page[0].hostPath), "PNG"));
+    QFile corrupt(entryOf(page[1].hostPath));
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write("\x89PNG broken");
+    corrupt.close();
+
+    const auto loader = startLoader();
+    const std::vector<Delivered> delivered = load(*loader, page);
+    EXPECT_EQ(loader->decodeCount(), 1);
+    EXPECT_EQ(delivered[0].thumbnail.photoSize, QSize(640, 480)); // from the photo's header
+    EXPECT_EQ(delivered[0].thumbnail.image.pixelColor(60, 40), QColor(0, 160, 0));
+    EXPECT_TRUE(showsTestPicture(delivered[1].thumbnail.image));
+    EXPECT_EQ(
+        DesktopThumbnailCache(cacheRoot()).find(page[1].hostPath, stampOf(page[1].hostPath)).kind,
+        DesktopThumbnailCache::Entry::Found);
+}
+
+TEST_F(PersistentThumbnails, UndecodablePhotoIsTriedOnce) {
+    QFile text(dir.filePath(QStringLiteral("text.JPG")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a photo");
+    text.close();
+    const std::vector<ThumbnailRequest> page = {
+        {text.fileName(), 144, 108}, {dir.filePath(QStringLiteral("gone.JPG")), 144, 108}};
+    const auto loader = startLoader();
+    load(*loader, page);
+    EXPECT_TRUE(QFile::exists(DesktopThumbnailCache(cacheRoot()).failEntryPath(text.fileName())));
+    EXPECT_FALSE(QFile::exists(DesktopThumbnailCache(cacheRoot()).failEntryPath(page[1].hostPath)));
+
+    const auto restarted = startLoader();
+    const std::vector<Delivered> delivered = load(*restarted, page);
+    EXPECT_EQ(restarted->decodeCount(), 1); // only the missing file is looked at again
+    EXPECT_TRUE(delivered[0].thumbnail.image.isNull());
+    EXPECT_FALSE(delivered[0].thumbnail.photoSize.isValid());
+}
+
+TEST_F(PersistentThumbnails, OnlyPhotosLargerThanAnEntryWithoutACameraThumbnailAreKept) {
+    const QString small = photo(QStringLiteral("small.JPG"), QSize(256, 192));
+    const QString withThumbnail =
+        photo(QStringLiteral("camera.JPG"), QSize(1600, 1200), {.exifThumbnail = QSize(160, 120)});
+    const QString plain = photo(QStringLiteral("plain.JPG"), QSize(1600, 1200));
+    const auto loader = startLoader();
+    load(*loader, {{small, 144, 108}, {withThumbnail, 144, 108}, {plain, 144, 108}});
+    EXPECT_FALSE(QFile::exists(entryOf(small)));
+    EXPECT_FALSE(QFile::exists(entryOf(withThumbnail)));
+    EXPECT_TRUE(QFile::exists(entryOf(plain)));
+}
+
+TEST_F(PersistentThumbnails, UnwritableCacheChangesNothingForThePage) {
+    ASSERT_TRUE(QDir().mkpath(cacheRoot()));
+    QFile blocker(cacheRoot() + QStringLiteral("/large"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const std::vector<ThumbnailRequest> page = photoPage(2);
+    const auto loader = startLoader();
+    const std::vector<Delivered> delivered = load(*loader, page);
+    ASSERT_EQ(delivered.size(), 2u);
+    for (const Delivered& cell : delivered)
+        EXPECT_TRUE(showsTestPicture(cell.thumbnail.image));
+    load(*loader, page);
+    EXPECT_EQ(loader->decodeCount(), 2);
+}
+
+TEST_F(PersistentThumbnails, ForgottenPhotosLeaveNoEntry) {
+    const std::vector<ThumbnailRequest> page = photoPage(3);
+    const auto loader = startLoader();
+    load(*loader, page);
+    const qint64 before = loader->cachedBytes();
+
+    loader->forget(page[0].hostPath);
+    EXPECT_FALSE(QFile::exists(entryOf(page[0].hostPath)));
+    EXPECT_TRUE(QFile::exists(entryOf(page[1].hostPath)));
+    EXPECT_LT(loader->cachedBytes(), before);
+
+    loader->forgetFolder(dir.path());
+    for (const ThumbnailRequest& request : page)
+        EXPECT_FALSE(QFile::exists(entryOf(request.hostPath)));
+    EXPECT_EQ(loader->cachedBytes(), 0);
+}
+
+TEST_F(PersistentThumbnails, PrefetchedAndPreparedPhotosAreMadeOnce) {
+    const std::vector<ThumbnailRequest> next = photoPage(4);
+    const auto loader = startLoader();
+    loader->prefetch(next);
+    ASSERT_TRUE(loader->waitForIdle(30000));
+    EXPECT_EQ(loader->decodeCount(), 4);
+    for (const ThumbnailRequest& request : next)
+        EXPECT_TRUE(QFile::exists(entryOf(request.hostPath)));
+    load(*loader, next);
+    EXPECT_EQ(loader->decodeCount(), 4);
+
+    // Photos being made when the page asks for them are waited for, not made twice.
+    std::vector<ThumbnailRequest> imported;
+    for (int i = 0; i < 4; ++i)
+        imported.push_back({photo(QStringLiteral("new%1.JPG").arg(i), {1600, 1200}), 144, 108});
+    loader->prepare(imported);
+    const std::vector<Delivered> delivered = load(*loader, imported);
+    EXPECT_EQ(loader->decodeCount(), 8);
+    for (const Delivered& cell : delivered)
+        EXPECT_TRUE(showsTestPicture(cell.thumbnail.image));
 }
 
 } // namespace

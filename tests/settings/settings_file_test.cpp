@@ -1,4 +1,5 @@
 #include "platform/cp932_text.h"
+#include "platform/file_system.h"
 #include "settings/settings_file.h"
 
 #include <QFile>
@@ -87,7 +88,8 @@ TEST(SettingsWrite, NumberLineHasBlanksAroundAndRoundTrips) {
     QTemporaryDir dir;
     const QString path = dir.filePath(SettingsFileName);
     values.pcNumber = 999;
-    ASSERT_TRUE(writeSettingsFile(path, values));
+    const FileSystem files(DriveMap(dir.filePath(QStringLiteral("drives"))));
+    ASSERT_TRUE(writeSettingsFile(files, path, values));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith("A:\\\r\nC:\\A_image\\\r\n2003\r\n" +

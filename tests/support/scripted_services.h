@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 #include "platform/modal_runner.h"
 #include "platform/screen_service.h"
 
+#include <QImage>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -22,6 +24,26 @@ public:
     std::deque<bool> answers;
     QStringList shown; // every message and question, in order
     int beeps = 0;
+};
+
+// Keeps what was put on it; refuses pictures while refusing is set.
+class RecordingClipboard : public Clipboard {
+public:
+    void clear() override {
+        image = QImage();
+        ++clears;
+    }
+    bool setImage(const QImage& picture) override {
+        if (refusing)
+            return false;
+        image = picture;
+        ++sets;
+        return true;
+    }
+    QImage image; // null when empty
+    int clears = 0;
+    int sets = 0;
+    bool refusing = false;
 };
 
 class FixedScreen : public ScreenService {
@@ -45,8 +67,14 @@ public:
         ++opened;
         return nextChoice;
     }
+    std::optional<QString> chooseFolder(QWidget*) override {
+        ++foldersOpened;
+        return nextFolder;
+    }
     std::optional<QString> nextChoice; // host path, or nullopt for a cancel
     int opened = 0;
+    std::optional<QString> nextFolder; // host path, or nullopt for a cancel
+    int foldersOpened = 0;
 };
 
 // Instead of waiting for the user, runs the script on the dialog; the script

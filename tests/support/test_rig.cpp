@@ -1,8 +1,11 @@
 #include "support/test_rig.h"
 
 TestRig::TestRig(int screenWidth)
-    : files(DriveMap(root.path() + QStringLiteral("/drives"))),
-      screen(screenWidth), services{messages, screen, clock, files, dialogs, modals, thumbnails} {}
+    : files(DriveMap(root.path() + QStringLiteral("/drives"))), screen(screenWidth),
+      thumbnails(ThumbnailLoader::DefaultCacheBytes, thumbnailRoot()),
+      printer({11000, 15000}, root.path()), services{messages,   screen,  clock,
+                                                     files,      dialogs, modals,
+                                                     thumbnails, printer, clipboard} {}
 
 FormRig::FormRig(int screenWidth)
     : TestRig(screenWidth),

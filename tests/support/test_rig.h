@@ -7,18 +7,22 @@
 #include "platform/services.h"
 #include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
+#include "support/recording_printer.h"
 #include "support/scripted_services.h"
 
 #include <QTemporaryDir>
 #include <memory>
 
 // A fresh program state with scripted services and drives in a temporary
-// folder: every drive letter but Z: is a folder under root.
+// folder: every drive letter but Z: is a folder under root. The printer keeps
+// its sheets, and its temporary bitmap goes into root.
 struct TestRig {
     explicit TestRig(int screenWidth = 1024);
 
     // Host path of a drive path, for checking files on disk.
     QString host(const QString& drivePath) const { return files.hostPath(drivePath); }
+    // The shared thumbnail cache of the rig's loader, inside root.
+    QString thumbnailRoot() const { return root.path() + QStringLiteral("/thumbnails"); }
 
     QTemporaryDir root;
     FileSystem files;
@@ -28,6 +32,8 @@ struct TestRig {
     ScriptedFileDialogs dialogs;
     ScriptedModals modals;
     ThumbnailLoader thumbnails;
+    RecordingPrinter printer;
+    RecordingClipboard clipboard;
     Services services;
     ProgramState state;
 };

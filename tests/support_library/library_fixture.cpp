@@ -9,6 +9,7 @@
 #include "state/class_names.h"
 #include "state/screen_mode.h"
 
+#include <QFile>
 #include <QImage>
 #include <cstdlib>
 
@@ -52,6 +53,17 @@ void LibraryRig::writeIndexLines(const QStringList& lines) {
 
 QStringList LibraryRig::readIndexLines() const {
     return readCp932Lines(host(indexPathOf(classFolder))).value_or(QStringList());
+}
+
+void LibraryRig::writeIndexBytes(const QByteArray& bytes) {
+    QFile file(host(indexPathOf(classFolder)));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray LibraryRig::readIndexBytes() const {
+    QFile file(host(indexPathOf(classFolder)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void LibraryRig::openClassFolder() {

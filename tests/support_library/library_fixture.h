@@ -26,6 +26,9 @@ struct LibraryRig : FormRig {
     // Writes the class folder's index from the given lines (CR LF, CP932).
     void writeIndexLines(const QStringList& lines);
     QStringList readIndexLines() const;
+    // The class folder's index as bytes on disk.
+    void writeIndexBytes(const QByteArray& bytes);
+    QByteArray readIndexBytes() const;
 
     // Opens the class folder the way choosing a class does, at row 1.
     void openClassFolder();

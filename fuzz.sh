@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang into build-fuzz/ and runs each for
+# SECONDS (default 60) on its seed corpus in fuzz/corpus/<target>/. New
+# inputs go to build-fuzz/corpus/<target>/; a crash is written as
+# build-fuzz/crash-<target>-* and ends that target's run.
+set -euo pipefail
+cd "$(dirname "$0")"
+seconds=${1:-60}
+
+packages=(clang libclang-rt-14-dev cmake make qt6-base-dev libexif-dev googletest libgtest-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo_cmd[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}"
+fi
+
+targets=(index_reader settings_reader name_check cp932)
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if [ ! -f build-fuzz/CMakeCache.txt ]; then
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DFOTOBAKO_FUZZ=ON "${launcher[@]}"
+fi
+cmake --build build-fuzz -j2 --target "${targets[@]/#/fuzz_}"
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
+status=0
+for target in "${targets[@]}"; do
+    mkdir -p "build-fuzz/corpus/$target"
+    echo "== $target: $seconds s"
+    build-fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
+        -artifact_prefix="build-fuzz/crash-$target-" \
+        "build-fuzz/corpus/$target" "fuzz/corpus/$target" || status=1
+done
+exit $status

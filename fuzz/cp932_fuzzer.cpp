@@ -1,0 +1,10 @@
+#include "entry_points.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (!checkCp932(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size))))
+        __builtin_trap();
+    return 0;
+}

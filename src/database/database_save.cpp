@@ -1,0 +1,126 @@
+#include "database/database_save.h"
+
+#include "browser/folder_list.h"
+#include "library/folder_names.h"
+#include "library/index_file.h"
+#include "library/library_paths.h"
+#include "library/locked_index.h"
+#include "main_window/program.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/message_service.h"
+#include "platform/services.h"
+
+namespace {
+
+// The database folder's name is made from the title, so a title that an
+// index brought in must not be able to name anything outside the database.
+bool canSave(Program& program) {
+    const ProgramState& state = program.state;
+    MessageService& messages = program.services.messages;
+    if (state.DatabaseRoot.isEmpty()) {
+        messages.inform(QStringLiteral("データベースのフォルダがきまっていません。"));
+        return false;
+    }
+    if (state.PhotoFolder.isEmpty()) {
+        messages.inform(QStringLiteral("ほぞんするフォルダがひらかれていません。"));
+        return false;
+    }
+    if (!isUsableFolderTitle(state.FolderTitle)) {
+        messages.inform(QStringLiteral("フォルダ名につかえないもじがあります。"));
+        return false;
+    }
+    return true;
+}
+
+QString messageOf(DatabaseSave result) {
+    switch (result) {
+    case DatabaseSave::Saved:
+        break;
+    case DatabaseSave::SomeNotCopied:
+        return QStringLiteral("保存できなかったしゃしんがあります。");
+    case DatabaseSave::Busy:
+        return DatabaseBusyMessage;
+    case DatabaseSave::Full:
+        return QStringLiteral("これいじょうフォルダをつくれません。");
+    case DatabaseSave::Failed:
+        return QStringLiteral("データベースに保存できませんでした。");
+    }
+    return QStringLiteral("保存しました");
+}
+
+} // namespace
+
+QString machineTag(int pcNumber) {
+    if (pcNumber == 999)
+        return QStringLiteral(" 先生");
+    if (pcNumber > 0)
+        return QStringLiteral(" PC") + (u'0' + QString::number(pcNumber)).right(2);
+    return {};
+}
+
+DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databaseRoot,
+                                  const DatabaseEntry& entry, FolderRows& table, int& count,
+                                  IndexSource& source, std::chrono::milliseconds wait) {
+    const QStringList names = files.listFiles(entry.source, QStringLiteral("*.JP*"));
+    // The number is taken and the row written in one hold of the lock, so
+    // machines saving at the same moment get different folders; the copies,
+    // which take long, come after.
+    QString directory;
+    const IndexUpdate update = updateIndexLocked(
+        files, databaseRoot,
+        [&](FolderRows& rows, int& rowCount, IndexSource&) {
+            if (rowCount >= MaxFolderRows)
+                return false;
+            directory = photoFolderName(nextFolderNumber(rows, rowCount), entry.title);
+            files.makeDirectory(joinPath(databaseRoot, directory));
+            FolderRow& row = rows[++rowCount];
+            row[ColDateCount] = dateAndCount(entry.date, int(names.size()));
+            row[ColTitle] = entry.title;
+            row[ColDirectory] = directory;
+            row[ColRemark] = entry.remark;
+            return true;
+        },
+        table, count, source, wait);
+    switch (update) {
+    case IndexUpdate::Written:
+        break;
+    case IndexUpdate::Busy:
+        return DatabaseSave::Busy;
+    case IndexUpdate::Unchanged:
+        return DatabaseSave::Full;
+    case IndexUpdate::Failed:
+        return DatabaseSave::Failed;
+    }
+
+    const QString destination = joinPath(databaseRoot, directory);
+    bool allCopied = true;
+    for (const QString& name : names)
+        allCopied =
+            files.copyFile(joinPath(entry.source, name), joinPath(destination, name)) && allCopied;
+    return allCopied ? DatabaseSave::Saved : DatabaseSave::SomeNotCopied;
+}
+
+void saveOpenFolderToDatabase(Program& program) {
+    ProgramState& state = program.state;
+    MessageService& messages = program.services.messages;
+    if (!canSave(program))
+        return;
+    if (!messages.askYesNo(QStringLiteral("データベースに保存します。"))) {
+        messages.beep();
+        return;
+    }
+    const DatabaseEntry entry{state.PhotoFolder, state.FolderTitle,
+                              state.ClassName + machineTag(state.PcNumber),
+                              program.services.clock.dateText()};
+    const DatabaseSave result =
+        saveFolderToDatabase(program.services.files, state.DatabaseRoot, entry, state.DbFolderTable,
+                             state.DbFolderCount, state.DbFolderTableSource, IndexLockWait);
+    // While the database tree is open, the list takes the index as written,
+    // so that no later rewrite of the open index can lose the new row.
+    if (isDatabaseOpen(state) && result != DatabaseSave::Busy) {
+        adoptOpenIndex(state, state.DbFolderTable, state.DbFolderCount, state.DbFolderTableSource);
+        DrawFolderList(program);
+    }
+    messages.inform(messageOf(result));
+}

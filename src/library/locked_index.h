@@ -1,0 +1,71 @@
+#pragma once
+
+#include "state/program_state.h"
+
+#include <QString>
+#include <chrono>
+#include <functional>
+
+class FileSystem;
+struct Program;
+
+// The database index is shared by every machine of the school, so it is only
+// ever changed under a lock file beside it, from the index as it is on disk at
+// that moment, never from a table read earlier.
+
+inline const QString IndexLockFileName = QStringLiteral("IMGMAIN.TXT.lock");
+inline constexpr std::chrono::milliseconds IndexLockWait{10'000};
+inline const QString DatabaseBusyMessage =
+    QStringLiteral("データベースがつかわれています。あとでもういちどためしてください。");
+
+// The lock file beside folder's index.
+QString indexLockPathOf(const QString& folder);
+
+// A change to an index: edits rows 1..count of table in place (count may grow
+// or shrink; a row taken out is taken out of source too, see
+// IndexSource::removeRow) and returns true, or returns false to leave the
+// index as it is. It runs while the lock is held, so it does no more than a
+// directory made.
+using IndexChange = std::function<bool(FolderRows& table, int& count, IndexSource& source)>;
+
+enum class IndexUpdate {
+    Written,   // the change was made and the index written
+    Unchanged, // the change declined; nothing was written
+    Busy,      // the lock was not had within the wait; nothing was read or written
+    Failed,    // the index could not be read or written; the file on disk is as it was
+};
+
+// Takes the lock file beside folder's index, waiting up to wait; reads the
+// index afresh; applies change; writes the index whole; lets the lock go.
+// Afterwards table, count and source hold the index as it now is on disk (as
+// read, when the change declined or the write failed); on Busy they are
+// untouched. An index that exists but cannot be read is neither changed nor
+// written (Failed, source marked unreadable).
+IndexUpdate updateIndexLocked(const FileSystem& files, const QString& folder,
+                              const IndexChange& change, FolderRows& table, int& count,
+                              IndexSource& source, std::chrono::milliseconds wait = IndexLockWait);
+
+// The row whose directory name is directory: hint when it is one, else the
+// first such row; 0 when there is none.
+int findRowByDirectory(const FolderRows& table, int count, const QString& directory, int hint);
+
+// A change that finds the row of directory (see findRowByDirectory) and edits
+// it; it declines when hint is 0 (a folder opened by path) or the row is gone.
+IndexChange editRow(const QString& directory, int hint, std::function<void(FolderRow&)> edit);
+
+// The database tree is open exactly when the class folder is the database
+// folder.
+bool isDatabaseOpen(const ProgramState& state);
+
+// Rewrites ClassFolder's index with change. In a class folder the change is
+// made on FolderTable and the index rewritten from it. In the database tree it
+// goes through updateIndexLocked and the result is adopted (adoptOpenIndex); a
+// busy lock is told to the user and changes nothing.
+IndexUpdate rewriteOpenIndex(Program& program, const IndexChange& change);
+
+// Shows rows 1..count of table, read with source, as the open index: they
+// replace FolderTable's, and CurrentFolderIndex follows the open folder's
+// directory name (0, with the folder's old row as row 0, when another machine
+// removed it).
+void adoptOpenIndex(ProgramState& state, const FolderRows& table, int count,
+                    const IndexSource& source);

@@ -1,0 +1,70 @@
+#include "platform/thumbnail_maker.h"
+
+#include "platform/photo_decoder.h"
+
+namespace {
+
+QImage scaledToBox(const QImage& picture, const QSize& box) {
+    return picture.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+std::optional<Thumbnail> fromEntry(const DesktopThumbnailCache::Entry& entry,
+                                   const ThumbnailRequest& request) {
+    const QSize photo =
+        entry.photoSize.isValid() ? entry.photoSize : readPhotoSize(request.hostPath);
+    if (!photo.isValid())
+        return std::nullopt;
+    return Thumbnail{
+        photo, scaledToBox(entry.image, thumbnailBox(photo, request.width, request.fixedHeight))};
+}
+
+bool largerThanEntry(const QSize& photo) {
+    return photo.width() > DesktopThumbnailCache::LargeSide ||
+           photo.height() > DesktopThumbnailCache::LargeSide;
+}
+
+Thumbnail decode(const DesktopThumbnailCache& disk, const ThumbnailRequest& request,
+                 const std::optional<FileStamp>& stamp) {
+    const QSize photo = readPhotoSize(request.hostPath);
+    if (!photo.isValid())
+        return {};
+    const QSize box = thumbnailBox(photo, request.width, request.fixedHeight);
+    // A small photo decodes as fast as its entry would, and a camera's
+    // thumbnail is smaller than an entry should be: neither is kept.
+    if (!stamp || !disk.enabled() || !largerThanEntry(photo))
+        return {photo, decodePhotoScaled(request.hostPath, box)};
+    if (QImage fromCamera = decodeExifThumbnailScaled(request.hostPath, box); !fromCamera.isNull())
+        return {photo, std::move(fromCamera)};
+
+    const QSize entrySize = photo.scaled(DesktopThumbnailCache::LargeSide,
+                                         DesktopThumbnailCache::LargeSide, Qt::KeepAspectRatio);
+    const QImage picture = decodePhotoReduced(request.hostPath, entrySize);
+    if (picture.isNull())
+        return {photo, {}};
+    disk.store(request.hostPath, *stamp, picture, photo);
+    return {photo, scaledToBox(picture, box)};
+}
+
+} // namespace
+
+Thumbnail makeThumbnail(const DesktopThumbnailCache& disk, const ThumbnailRequest& request,
+                        const std::optional<FileStamp>& stamp, bool& decoded) {
+    decoded = false;
+    if (stamp) {
+        const DesktopThumbnailCache::Entry entry = disk.find(request.hostPath, *stamp);
+        if (entry.kind == DesktopThumbnailCache::Entry::Failed)
+            return {};
+        if (entry.kind == DesktopThumbnailCache::Entry::Found) {
+            if (std::optional<Thumbnail> thumbnail = fromEntry(entry, request))
+                return *thumbnail;
+        }
+    }
+    decoded = true;
+    Thumbnail thumbnail = decode(disk, request, stamp);
+    if (thumbnail.image.isNull()) {
+        if (stamp)
+            disk.storeFailure(request.hostPath, *stamp);
+        return {};
+    }
+    return thumbnail;
+}

@@ -1,0 +1,196 @@
+#include "viewing/clip_window.h"
+
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "platform/clipboard.h"
+#include "platform/file_system.h"
+#include "platform/message_service.h"
+#include "platform/modal_runner.h"
+#include "platform/photo_decoder.h"
+#include "platform/picture_box.h"
+#include "platform/services.h"
+#include "state/program_state.h"
+#include "viewing/clip_geometry.h"
+#include "viewing/form4.h"
+
+#include <QAction>
+#include <QPushButton>
+
+namespace {
+const QString WindowName = QStringLiteral("ClipWindow");
+const QColor Unchosen(224, 224, 224);
+const QColor ChosenSize(192, 255, 255);
+const QColor ChosenArea(192, 255, 192);
+} // namespace
+
+ClipWindow::ClipWindow(Program& program)
+    : QObject(&program.form), m_program(program), m_window(new Form4(&program.form)) {
+    setObjectName(WindowName);
+    Form4& window = *m_window;
+    for (int i = 0; i < 2; ++i) {
+        connect(window.Command1[i], &QPushButton::clicked, this, [this, i] { chooseSize(i); });
+        connect(window.Command2[i], &QPushButton::clicked, this, [this, i] { chooseArea(i); });
+    }
+    connect(window.Command3, &QPushButton::clicked, this, &ClipWindow::clip);
+    connect(window.Picture1, &PictureBox::mouseDown, this, &ClipWindow::mouseDown);
+    connect(window.Picture1, &PictureBox::mouseMove, this,
+            [this](Qt::MouseButtons, QPoint pos) { mouseMove(pos); });
+    showFaces();
+}
+
+ClipWindow& ClipWindow::of(Program& program) {
+    if (auto* existing =
+            program.form.findChild<ClipWindow*>(WindowName, Qt::FindDirectChildrenOnly))
+        return *existing;
+    return *new ClipWindow(program);
+}
+
+void ClipWindow::open(int photo) {
+    ProgramState& state = m_program.state;
+    const QString hostPath = m_program.services.files.hostPath(state.PhotoPaths[photo]);
+    QImage picture = decodePhotoScaled(hostPath, clipDrawSize(ClipLarge));
+    const QSize photoSize = readPhotoSize(hostPath);
+    if (picture.isNull() || !photoSize.isValid()) {
+        m_program.services.messages.inform(UnreadablePhotoMessage);
+        return;
+    }
+    state.ImageWidth = photoSize.width();
+    state.ImageHeight = photoSize.height();
+    m_photo = std::move(picture);
+    m_smallPhoto =
+        m_photo.scaled(clipDrawSize(ClipSmall), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    placePicture();
+    m_program.services.modals.runModal(*m_window);
+}
+
+void ClipWindow::chooseSize(int mode) {
+    ProgramState& state = m_program.state;
+    state.ClipSizeMode = mode;
+    showFaces();
+    PictureBox& picture = *m_window->Picture1;
+    picture.clear();
+    picture.hide();
+    placePicture();
+    picture.show();
+}
+
+void ClipWindow::chooseArea(int mode) {
+    ProgramState& state = m_program.state;
+    state.ClipAreaMode = mode;
+    showFaces();
+    state.ClipClickCount = 0;
+    if (mode == ClipRange)
+        m_program.services.messages.inform(RangeHintMessage);
+    PictureBox& picture = *m_window->Picture1;
+    picture.hide();
+    placePicture();
+    picture.show();
+}
+
+void ClipWindow::mouseDown(Qt::MouseButton button, QPoint pos) {
+    ProgramState& state = m_program.state;
+    if (state.ClipAreaMode == ClipWhole)
+        return;
+    drawPhoto();
+    if (button == Qt::RightButton) {
+        state.ClipClickCount = 0;
+        return;
+    }
+    if (state.ClipClickCount == 0) {
+        state.ClipX[1] = pos.x();
+        state.ClipY[1] = pos.y();
+        state.ClipClickCount = 1;
+        return;
+    }
+    state.ClipX[2] = pos.x();
+    state.ClipY[2] = pos.y();
+    state.ClipClickCount = 2;
+    drawChosenFrame();
+}
+
+void ClipWindow::mouseMove(QPoint pos) {
+    ProgramState& state = m_program.state;
+    PictureBox& picture = *m_window->Picture1;
+    // A held button lets the pointer leave the box; the frame stays on it.
+    const QPoint corner = clampedInto(pos, picture.size());
+    if (state.ClipClickCount != 1 || corner == QPoint(state.ClipDragX, state.ClipDragY))
+        return;
+    const QPoint first(state.ClipX[1], state.ClipY[1]);
+    picture.setDrawMode(PictureBox::DrawMode::Xor);
+    if (state.ClipDragX != -1)
+        picture.drawBox(QRect(first, QPoint(state.ClipDragX, state.ClipDragY)), Qt::white);
+    picture.drawBox(QRect(first, corner), Qt::white);
+    state.ClipDragX = corner.x();
+    state.ClipDragY = corner.y();
+    picture.setDrawMode(PictureBox::DrawMode::Copy);
+}
+
+void ClipWindow::clip() {
+    ProgramState& state = m_program.state;
+    Clipboard& clipboard = m_program.services.clipboard;
+    PictureBox& work = *m_window->Picture2;
+    work.clear();
+    clipboard.clear();
+    drawPhoto();
+
+    QImage result;
+    if (state.ClipClickCount == 0) {
+        result = m_window->Picture1->image();
+    } else if (state.ClipClickCount == 2) {
+        const QImage box = m_window->Picture1->image();
+        const QRect area =
+            clipRectangle({state.ClipX[1], state.ClipY[1]}, {state.ClipX[2], state.ClipY[2]}) &
+            box.rect();
+        work.resize(area.size());
+        work.stretchFrom(box, area, QRect(QPoint(0, 0), area.size()));
+        work.refreshNow();
+        result = work.image();
+    }
+    state.ClipClickCount = 0;
+    state.ClipDragX = -1;
+    state.ClipDragY = -1;
+    if (!result.isNull() && !clipboard.setImage(result))
+        m_program.services.messages.inform(ClipboardFailedMessage);
+}
+
+void ClipWindow::showFaces() {
+    const ProgramState& state = m_program.state;
+    for (int i = 0; i < 2; ++i) {
+        setFaceColor(m_window->Command1[i], i == state.ClipSizeMode ? ChosenSize : Unchosen);
+        setFaceColor(m_window->Command2[i], i == state.ClipAreaMode ? ChosenArea : Unchosen);
+    }
+}
+
+void ClipWindow::placePicture() {
+    m_window->Picture1->setGeometry(clipPictureBox(m_program.state.ClipSizeMode));
+    drawPhoto();
+    if (m_program.state.ClipClickCount == 2)
+        drawChosenFrame();
+}
+
+void ClipWindow::drawPhoto() {
+    ProgramState& state = m_program.state;
+    const QImage& photo = state.ClipSizeMode == ClipSmall ? m_smallPhoto : m_photo;
+    PictureBox& picture = *m_window->Picture1;
+    picture.clear();
+    picture.stretchFrom(photo, photo.rect(), QRect(QPoint(0, 0), clipDrawSize(state.ClipSizeMode)));
+    picture.refreshNow();
+    state.ClipDragX = -1;
+    state.ClipDragY = -1;
+}
+
+void ClipWindow::drawChosenFrame() {
+    const ProgramState& state = m_program.state;
+    const QPoint first(state.ClipX[1], state.ClipY[1]);
+    const QPoint second(state.ClipX[2], state.ClipY[2]);
+    PictureBox& picture = *m_window->Picture1;
+    picture.setDrawMode(PictureBox::DrawMode::Copy);
+    picture.drawBox(clipOuterFrame(first, second), Qt::white);
+    picture.drawBox(clipRectangle(first, second), Qt::black);
+    picture.refreshNow();
+}
+
+void connectClipCommands(Program& program) {
+    QObject::connect(program.form.MNUCLIP, &QAction::triggered, &program.form,
+                     [&program] { program.services.messages.inform(ClipHintMessage); });
+}

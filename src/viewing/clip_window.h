@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <Qt>
+
+class Form4;
+struct Program;
+
+inline const QString ClipHintMessage =
+    QStringLiteral("クリップボードへとりこみたいしゃしんを\n右クリックしてください。");
+inline const QString RangeHintMessage = QStringLiteral("マウスでとりこむ場所を教えてください。");
+inline const QString UnreadablePhotoMessage = QStringLiteral("このしゃしんはひらけません。");
+inline const QString ClipboardFailedMessage =
+    QStringLiteral("クリップボードにいれられませんでした。");
+
+// The clip window's commands on the program-wide clip state: the photo shown
+// at one of two sizes, the whole picture or a rectangle chosen with two
+// clicks, and "クリップ" putting the result on the clipboard. The window is
+// made at its first opening and afterwards only hidden and shown, so its
+// modes, corners and button faces stay from one opening to the next.
+class ClipWindow : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ClipWindow(Program& program);
+
+    static ClipWindow& of(Program& program);
+
+    // Right click on the thumbnail of photo number: loads the photo and
+    // shows the window modally; an unreadable photo only gives a message.
+    void open(int photo);
+    // "640×480" (0) or "320×240" (1).
+    void chooseSize(int mode);
+    // "すべて" (0) or "はんい" (1).
+    void chooseArea(int mode);
+    void mouseDown(Qt::MouseButton button, QPoint pos);
+    void mouseMove(QPoint pos);
+    // "クリップ".
+    void clip();
+
+    Form4& window() { return *m_window; }
+
+private:
+    void showFaces();
+    // Sizes Picture1 for the size mode and draws the photo with the chosen
+    // frame, if any.
+    void placePicture();
+    // Draws the photo alone; no rubber band is left on it.
+    void drawPhoto();
+    void drawChosenFrame();
+
+    Program& m_program;
+    Form4* m_window;
+    QImage m_photo;      // at 640 x 480
+    QImage m_smallPhoto; // at 320 x 240
+};
+
+// Connects "クリップボード", which only explains how to clip.
+void connectClipCommands(Program& program);

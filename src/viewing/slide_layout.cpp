@@ -1,0 +1,43 @@
+#include "viewing/slide_layout.h"
+
+#include "state/rounding.h"
+#include "state/screen_mode.h"
+
+#include <algorithm>
+
+SlideLayout slideLayoutFor(int screenWidthPx, int slideCount) {
+    if (!isLargeGrid(screenWidthPx))
+        return {false,
+                QRect(80, 15, 640, 480),
+                QSize(640, 480),
+                QPoint(700, 520),
+                {QPoint(230, 520), QPoint(440, 520)}};
+    if (slideCount <= MaxStripSlides)
+        return {true,
+                QRect(62, 7, 900, 670),
+                QSize(900, 694),
+                QPoint(910, 700),
+                {QPoint(420, 700), QPoint(540, 700)}};
+    return {false,
+            QRect(62, 15, 900, 670),
+            QSize(900, 694),
+            QPoint(910, 720),
+            {QPoint(420, 720), QPoint(540, 720)}};
+}
+
+int slideAtStripY(double y, int slideCount) {
+    const int slide = roundHalfEven(y) / StripSlotPitch + 1;
+    return std::max(1, std::min(slide, slideCount));
+}
+
+QRect stripSlot(int slide) {
+    return QRect(0, StripSlotPitch * (slide - 1), 99, 72);
+}
+
+int stripDividerY(int line) {
+    return roundHalfEven(71.8 * line);
+}
+
+int steppedSlide(int index, int delta, int slideCount) {
+    return std::max(1, std::min(index + delta, slideCount));
+}

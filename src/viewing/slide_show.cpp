@@ -1,0 +1,151 @@
+#include "viewing/slide_show.h"
+
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "platform/file_system.h"
+#include "platform/message_service.h"
+#include "platform/picture_box.h"
+#include "platform/services.h"
+#include "platform/thumbnail_loader.h"
+#include "state/program_state.h"
+#include "viewing/form3.h"
+
+#include <QAction>
+#include <QPushButton>
+
+namespace {
+const QString ShowName = QStringLiteral("SlideShow");
+} // namespace
+
+SlideShow::SlideShow(Program& program)
+    : QObject(&program.form), m_program(program), m_window(new Form3(&program.form)) {
+    setObjectName(ShowName);
+    connect(m_window->Command1, &QPushButton::clicked, m_window, &QWidget::hide);
+    for (int i = 0; i < 2; ++i) {
+        connect(m_window->Command2[i], &QPushButton::clicked, this, [this, i] { step(i); });
+        connect(m_window->Picture3[i], &PictureBox::mouseDown, this,
+                [this, i] { showStrip(i == 1); });
+    }
+    connect(m_window->Picture2, &PictureBox::mouseDown, this,
+            [this](Qt::MouseButton, QPoint pos) { pickFromStrip(pos); });
+}
+
+SlideShow& SlideShow::of(Program& program) {
+    if (auto* existing = program.form.findChild<SlideShow*>(ShowName, Qt::FindDirectChildrenOnly))
+        return *existing;
+    return *new SlideShow(program);
+}
+
+void SlideShow::start() {
+    ProgramState& state = m_program.state;
+    collectSlides();
+    if (state.SelectedCount == 0) {
+        m_program.services.messages.inform(NoSlidesMessage);
+        return;
+    }
+    state.SlideCount = std::min(state.SelectedCount, MaxSlides);
+    m_window->Picture2->hide();
+    layOut();
+
+    QStringList hostPaths;
+    for (int k = 1; k <= state.SlideCount; ++k)
+        hostPaths << m_program.services.files.hostPath(state.SelectedPaths[k]);
+    m_decoder.reset(hostPaths, m_layout.drawSize);
+    state.SlideIndex = 1;
+    // The first slide is made on a worker while the strip is filled.
+    m_decoder.prefetch(1);
+    if (m_layout.offersStrip)
+        fillStrip();
+    showSlide();
+
+    m_window->showFullScreen();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void SlideShow::step(int index) {
+    ProgramState& state = m_program.state;
+    state.SlideIndex = steppedSlide(state.SlideIndex, index == 0 ? -1 : 1, state.SlideCount);
+    showSlide();
+}
+
+void SlideShow::pickFromStrip(QPoint pos) {
+    ProgramState& state = m_program.state;
+    state.SlideIndex = slideAtStripY(pos.y(), state.SlideCount);
+    showSlide();
+}
+
+void SlideShow::showStrip(bool shown) {
+    if (shown) {
+        m_window->Picture1->move(PictureBesideStrip);
+        m_window->Picture2->move(StripPosition);
+        m_window->Picture2->show();
+    } else {
+        m_window->Picture2->hide();
+        m_window->Picture1->move(m_layout.picture.topLeft());
+    }
+}
+
+void SlideShow::collectSlides() {
+    ProgramState& state = m_program.state;
+    state.SelectedCount = 0;
+    for (int i = 1; i <= state.PhotoCount; ++i) {
+        if (state.PhotoMarks[i] != 1)
+            continue;
+        ++state.SelectedCount;
+        if (state.SelectedCount <= MaxSlides)
+            state.SelectedPaths[state.SelectedCount] = state.PhotoPaths[i];
+    }
+}
+
+void SlideShow::layOut() {
+    m_layout = slideLayoutFor(m_program.state.ScreenWidthPx, m_program.state.SlideCount);
+    Form3& window = *m_window;
+    window.Picture1->setGeometry(m_layout.picture);
+    window.Command1->move(m_layout.endButton);
+    for (int i = 0; i < 2; ++i) {
+        window.Command2[i]->move(m_layout.stepButtons[i]);
+        window.Picture3[i]->move(IconPositions[i]);
+        window.Picture3[i]->setVisible(m_layout.offersStrip);
+    }
+}
+
+void SlideShow::fillStrip() {
+    ProgramState& state = m_program.state;
+    PictureBox& strip = *m_window->Picture2;
+    strip.clear();
+    std::vector<ThumbnailRequest> requests;
+    for (int k = 1; k <= state.SlideCount; ++k) {
+        const QRect slot = stripSlot(k);
+        requests.push_back({m_program.services.files.hostPath(state.SelectedPaths[k]), slot.width(),
+                            slot.height()});
+    }
+    m_program.services.thumbnails.loadPage(requests, [&](int index, const Thumbnail& thumb) {
+        if (thumb.image.isNull())
+            return;
+        state.ImageWidth = thumb.photoSize.width();
+        state.ImageHeight = thumb.photoSize.height();
+        strip.stretchFrom(thumb.image, thumb.image.rect(), stripSlot(index + 1));
+    });
+    for (int line = 1; line <= 9; ++line)
+        strip.drawLine(QPoint(0, stripDividerY(line)), QPoint(100, stripDividerY(line)), Qt::black);
+}
+
+void SlideShow::showSlide() {
+    ProgramState& state = m_program.state;
+    const DecodedSlide slide = m_decoder.slide(state.SlideIndex);
+    PictureBox& picture = *m_window->Picture1;
+    picture.clear();
+    if (!slide.image.isNull()) {
+        state.ImageWidth = slide.photoSize.width();
+        state.ImageHeight = slide.photoSize.height();
+        picture.stretchFrom(slide.image, slide.image.rect(),
+                            QRect(QPoint(0, 0), m_layout.drawSize));
+    }
+    picture.refreshNow();
+}
+
+void connectSlideShow(Program& program) {
+    QObject::connect(program.form.mnudisp, &QAction::triggered, &program.form,
+                     [&program] { SlideShow::of(program).start(); });
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "viewing/slide_decoder.h"
+#include "viewing/slide_layout.h"
+
+#include <QObject>
+
+class Form3;
+struct Program;
+
+inline const QString NoSlidesMessage = QStringLiteral("しゃしんをえらんでください。");
+
+// The slide show of the marked photos: it fills SelectedPaths, lays Form3 out
+// for the screen and the number of slides, and steps through the slides. The
+// window is made at the first show and afterwards only hidden and shown.
+class SlideShow : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SlideShow(Program& program);
+
+    // The show of the main window; made at its first use.
+    static SlideShow& of(Program& program);
+
+    // The menu command: collects the marked photos and shows the first one in
+    // the window, which does not block the main window.
+    void start();
+    // "＜" (index 0) or "＞" (index 1).
+    void step(int index);
+    // A mouse button went down on the strip at pos.
+    void pickFromStrip(QPoint pos);
+    // Picture3(1) shows the strip beside the photo, Picture3(0) hides it.
+    void showStrip(bool shown);
+
+    Form3& window() { return *m_window; }
+
+private:
+    void collectSlides();
+    void layOut();
+    void fillStrip();
+    void showSlide();
+
+    Program& m_program;
+    Form3* m_window;
+    SlideLayout m_layout;
+    SlideDecoder m_decoder;
+};
+
+// Connects the menu command "スライドショー".
+void connectSlideShow(Program& program);

@@ -1,0 +1,131 @@
+#include "app/main_window_wiring.h"
+#include "app/startup.h"
+#include "library/library_paths.h"
+#include "platform/cp932_text.h"
+#include "platform/picture_box.h"
+#include "settings/form5.h"
+#include "settings/form6.h"
+#include "support/test_data.h"
+#include "support_library/library_fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The whole program on a fresh machine: settings file, start-up and every
+// command wired, as the application does it.
+struct WholeProgram : ::testing::Test {
+    LibraryRig rig{1024};
+    QTemporaryDir programFolder;
+    int ended = 0;
+
+    void start(const QStringList& settings) {
+        ASSERT_TRUE(
+            writeCp932Lines(programFolder.filePath(QStringLiteral("DRVDATA.TXT")), settings));
+        startUp(rig.program, programFolder.path());
+        connectMainWindow(rig.program, programFolder.path(), [this] { ++ended; });
+    }
+    // ２年３組 is the eighth class button.
+    void chooseClass23() {
+        rig.messages.answers.push_back(true);
+        QTest::mouseClick(rig.form->Command2[7], Qt::LeftButton);
+        ASSERT_EQ(rig.state.ClassName, QStringLiteral("２年３組"));
+    }
+};
+
+const QStringList TeacherSettings = {QStringLiteral("A:\\"),  QStringLiteral("C:\\A_IMAGE\\"),
+                                     QStringLiteral("2001"),  QStringLiteral("学校利用"),
+                                     QStringLiteral(" 999 "), QStringLiteral("C:\\Adb_image\\")};
+
+TEST_F(WholeProgram, RealPhotosSavedFromAClassAppearInTheDatabaseWithClassAndTag) {
+    REQUIRE_SHARED_TESTDATA();
+    const QString classFolder = QStringLiteral("C:\\A_IMAGE\\2001\\CLASS_23");
+    const QString folder = joinPath(classFolder, QStringLiteral("IMG_0001_えんそく"));
+    rig.files.makeDirectory(QStringLiteral("C:\\A_IMAGE"));
+    rig.files.makeDirectory(QStringLiteral("C:\\A_IMAGE\\2001"));
+    rig.files.makeDirectory(classFolder);
+    rig.files.makeDirectory(folder);
+    const QStringList photos = {QStringLiteral("Canon.jpg"), QStringLiteral("Casio.jpg"),
+                                QStringLiteral("FujiFilm.jpg")};
+    for (const QString& photo : photos)
+        ASSERT_TRUE(QFile::copy(sharedTestData(QStringLiteral("jpeg/real/") + photo),
+                                rig.host(joinPath(folder, photo))));
+    writeCp932Lines(rig.host(indexPathOf(classFolder)),
+                    {QStringLiteral("えんそく,IMG_0001_えんそく,2002/06/01 3,")});
+    start(TeacherSettings);
+    chooseClass23();
+    ASSERT_EQ(rig.state.PhotoCount, 3);
+
+    rig.messages.answers = {true};
+    QTest::mouseClick(rig.form->Command1, Qt::LeftButton);
+    EXPECT_EQ(rig.messages.shown.last(), QStringLiteral("保存しました"));
+
+    rig.form->mnudrvchg->trigger();
+    EXPECT_EQ(rig.form->Label3->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
+    ASSERT_EQ(rig.state.FolderCount, 1);
+    EXPECT_EQ(rig.state.FolderTable[1][ColRemark], QStringLiteral("２年３組 先生"));
+    EXPECT_EQ(rig.state.FolderTable[1][ColDirectory], QStringLiteral("IMG_0001_えんそく"));
+    EXPECT_EQ(rig.state.PhotoCount, 3);
+    for (const QString& photo : photos) {
+        QFile original(sharedTestData(QStringLiteral("jpeg/real/") + photo));
+        QFile saved(rig.host(joinPath(rig.state.PhotoFolder, photo)));
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll(), original.readAll()) << photo.toStdString();
+    }
+}
+
+TEST_F(WholeProgram, SettingsSavedInTheWindowTakeEffectAtTheNextStart) {
+    start(TeacherSettings);
+    rig.modals.script = [](QDialog& dialog) {
+        auto& window = static_cast<Form5&>(dialog);
+        window.Combo2->setCurrentText(QStringLiteral("D:\\A_image\\"));
+        window.Combo3->setCurrentText(QStringLiteral("個人利用"));
+        window.Combo4->setEditText(QStringLiteral("4"));
+        window.Combo5->setCurrentText(QStringLiteral("D:\\Adb_image\\"));
+        QTest::mouseClick(window.Command2, Qt::LeftButton);
+    };
+    rig.form->mnu_conv->trigger();
+    ASSERT_EQ(ended, 1);
+
+    QFile written(programFolder.filePath(QStringLiteral("DRVDATA.TXT")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("A:\\\r\nD:\\A_image\\\r\n\r\n") +
+                                     encodeCp932(QStringLiteral("個人利用")) +
+                                     QByteArray("\r\n 4 \r\nD:\\Adb_image\\\r\n"));
+
+    LibraryRig next{1024};
+    startUp(next.program, programFolder.path());
+    EXPECT_EQ(next.state.UsageMode, QStringLiteral("個人利用"));
+    EXPECT_EQ(next.state.ClassFolder, QStringLiteral("D:\\A_image\\"));
+    EXPECT_EQ(next.state.PcNumber, 4);
+    EXPECT_EQ(next.state.DatabaseRoot, QStringLiteral("D:\\Adb_image\\"));
+    EXPECT_TRUE(next.form->Picture3->isHidden());
+}
+
+TEST_F(WholeProgram, LeavingTheDatabaseAddsTheYearToTheChosenDrive) {
+    start(TeacherSettings);
+    rig.modals.script = [](QDialog& dialog) {
+        QTest::mouseClick(static_cast<Form6&>(dialog).Command1[2], Qt::LeftButton);
+    };
+    QTest::mouseClick(rig.form->Command8, Qt::LeftButton);
+    ASSERT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\"));
+    chooseClass23();
+    EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("D:\\A_IMAGE\\CLASS_23"));
+
+    rig.form->mnudrvchg->trigger();
+    rig.form->mnudrvchg->trigger();
+    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\2001\\"));
+    EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("D:\\A_IMAGE\\2001\\CLASS_23\\"));
+    EXPECT_EQ(rig.form->Label3->text(), QStringLiteral("２年３組"));
+}
+
+} // namespace

@@ -1,0 +1,82 @@
+// Saves one folder into a database again and again, as one machine of a
+// school would, for tests that run many of these at the same moment.
+//
+//   fb_concurrent_writer <database folder> <saves> <source folder> [<name> [<go file>]]
+//
+// Folders are host paths. Each save is titled "<name>_<n>" (n from 1); name
+// defaults to the process id. With a go file, the saves start once that file
+// exists, so that several writers started one after another begin together.
+// Prints "saved <done> of <saves>" and exits with 0 only when every save
+// wrote its row and copied every photo.
+
+#include "database/database_save.h"
+#include "library/locked_index.h"
+#include "platform/drive_map.h"
+#include "platform/file_system.h"
+#include "state/program_state.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <memory>
+
+namespace {
+
+bool waitForGoFile(const QString& path) {
+    QDeadlineTimer deadline(std::chrono::seconds(60));
+    while (!QFileInfo::exists(path)) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    QTextStream err(stderr);
+    bool countOk = false;
+    const int saves = args.size() >= 4 ? args[2].toInt(&countOk) : 0;
+    if (args.size() < 4 || !countOk || saves < 0) {
+        err << "usage: fb_concurrent_writer <database folder> <saves> <source folder> "
+               "[<name> [<go file>]]\n";
+        return 2;
+    }
+    const QString name =
+        args.size() >= 5 ? args[4] : QString::number(QCoreApplication::applicationPid());
+    if (args.size() >= 6 && !waitForGoFile(args[5])) {
+        err << "the go file never appeared\n";
+        return 2;
+    }
+
+    // Z: is the host root, so every host folder has a drive path.
+    QTemporaryDir drives;
+    const FileSystem files{DriveMap(drives.path())};
+    const QString database = files.drivePath(QDir(args[1]).absolutePath()) + u'\\';
+    const QString source = files.drivePath(QDir(args[3]).absolutePath());
+    auto table = std::make_unique<FolderRows>();
+    int count = 0;
+    IndexSource indexSource;
+    int done = 0;
+    for (int n = 1; n <= saves; ++n) {
+        const DatabaseEntry entry{source, name + u'_' + QString::number(n),
+                                  QStringLiteral("テスト PC01"),
+                                  QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))};
+        const DatabaseSave result =
+            saveFolderToDatabase(files, database, entry, *table, count, indexSource, IndexLockWait);
+        if (result == DatabaseSave::Saved)
+            ++done;
+        else
+            err << "save " << n << " failed: " << int(result) << "\n";
+    }
+    QTextStream(stdout) << "saved " << done << " of " << saves << "\n";
+    return done == saves ? 0 : 1;
+}

@@ -1,0 +1,94 @@
+#include "library/folder_names.h"
+#include "platform/cp932_text.h"
+#include "support/sshfs_mount.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int PhotosPerFolder = 3;
+
+// Several machines, each a process of its own, saving different folders into
+// one database at the same moment, round after round. Writer w reaches the
+// database through mounts[w % mounts.size()]; database is where the files
+// really land.
+void saveAtOnce(const QStringList& mounts, const QString& database, int writers, int saves,
+                int rounds) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString source = root.filePath(QStringLiteral("source"));
+    ASSERT_TRUE(QDir().mkpath(source));
+    for (int i = 1; i <= PhotosPerFolder; ++i) {
+        QFile photo(QDir(source).filePath(QStringLiteral("P%1.JPG").arg(i)));
+        ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
+        photo.write(QByteArray(4096 * i, char(i)));
+    }
+
+    for (int round = 1; round <= rounds; ++round) {
+        const QString go = root.filePath(QStringLiteral("go%1").arg(round));
+        std::vector<std::unique_ptr<QProcess>> running;
+        for (int w = 0; w < writers; ++w) {
+            auto& writer = running.emplace_back(std::make_unique<QProcess>());
+            writer->setProcessChannelMode(QProcess::MergedChannels);
+            writer->start(QStringLiteral(FOTOBAKO_CONCURRENT_WRITER),
+                          {mounts[w % mounts.size()], QString::number(saves), source,
+                           QStringLiteral("r%1w%2").arg(round).arg(w), go});
+            ASSERT_TRUE(writer->waitForStarted(10000));
+        }
+        QFile goFile(go);
+        ASSERT_TRUE(goFile.open(QIODevice::WriteOnly));
+        goFile.close();
+        for (auto& writer : running) {
+            ASSERT_TRUE(writer->waitForFinished(240000));
+            EXPECT_EQ(writer->exitCode(), 0) << writer->readAll().toStdString();
+        }
+
+        const QStringList lines =
+            readCp932Lines(QDir(database).filePath(QStringLiteral("IMGMAIN.TXT")))
+                .value_or(QStringList());
+        const int expected = round * writers * saves;
+        ASSERT_EQ(lines.size(), expected) << "round " << round;
+        QSet<int> numbers;
+        QSet<QString> titles;
+        for (const QString& line : lines) {
+            const QStringList fields = line.split(u',');
+            ASSERT_EQ(fields.size(), 4) << line.toStdString();
+            numbers.insert(folderNumberOf(fields[1]));
+            titles.insert(fields[0]);
+            EXPECT_EQ(fields[1], photoFolderName(folderNumberOf(fields[1]), fields[0]));
+            EXPECT_TRUE(fields[2].endsWith(QStringLiteral(" %1").arg(PhotosPerFolder)));
+            const QDir saved(QDir(database).filePath(fields[1]));
+            EXPECT_EQ(saved.entryList(QDir::Files).size(), PhotosPerFolder) << line.toStdString();
+            EXPECT_EQ(QFileInfo(saved.filePath(QStringLiteral("P3.JPG"))).size(), 3 * 4096);
+        }
+        EXPECT_EQ(numbers.size(), expected);
+        EXPECT_EQ(titles.size(), expected);
+        EXPECT_EQ(*std::max_element(numbers.begin(), numbers.end()), expected);
+    }
+}
+
+TEST(ConcurrentWriters, EverySaveKeepsItsRowItsOwnNumberAndItsPhotos) {
+    QTemporaryDir root;
+    const QString database = root.filePath(QStringLiteral("Adb_image"));
+    ASSERT_TRUE(QDir().mkpath(database));
+    saveAtOnce({database}, database, 4, 6, 3);
+}
+
+// Two machines' mounts of one network drive, two writers on each.
+TEST(ConcurrentWriters, OverTwoMountsOfANetworkDrive) {
+    SshfsMount mount;
+    if (!mount.start())
+        GTEST_SKIP() << "no sshfs network drive here: " << mount.skipReason().toStdString();
+    const QString other = mount.servedFolder() + QStringLiteral("/../other-mnt");
+    ASSERT_TRUE(mount.mountAgain(other)) << mount.skipReason().toStdString();
+    saveAtOnce({mount.mountPoint(), other}, mount.servedFolder(), 4, 3, 2);
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+#include "database_rig.h"
+#include "import/form2.h"
+#include "library/load_folder.h"
+#include "library/locked_index.h"
+#include "platform/picture_box.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <memory>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The database is open on this machine while another machine's save lands
+// in its index behind its back.
+class SharedIndex : public ::testing::Test {
+protected:
+    SharedIndex() {
+        rig.makePhotos(rig.dbFolder(QStringLiteral("IMG_0001_a")), 2, {32, 24});
+        rig.makePhotos(rig.dbFolder(QStringLiteral("IMG_0002_b")), 3, {32, 24});
+        rig.writeDbLines({lineA, lineB});
+        rig.switchTree();
+        rig.writeDbLines({lineA, lineB, otherMachine});
+    }
+
+    const QString lineA = QStringLiteral("a,IMG_0001_a,2002/06/01 2,");
+    const QString lineB = QStringLiteral("b,IMG_0002_b,2002/06/01 3,");
+    const QString otherMachine = QStringLiteral("x,IMG_0003_x,2002/06/14 0,１年１組 PC02");
+    DatabaseRig rig;
+};
+
+TEST_F(SharedIndex, CountCorrectionKeepsTheOtherMachinesRow) {
+    rig.makePhotos(rig.dbFolder(QStringLiteral("IMG_0001_a")), 4, {32, 24});
+    LoadFolder(rig.program);
+    EXPECT_EQ(rig.dbLines(),
+              QStringList({QStringLiteral("a,IMG_0001_a,2002/06/15 4,"), lineB, otherMachine}));
+    EXPECT_EQ(rig.state.FolderCount, 3);
+}
+
+TEST_F(SharedIndex, DeletingFindsItsRowByNameAndKeepsTheOthers) {
+    // The other machine's row went in front of ours.
+    rig.writeDbLines({otherMachine, lineA, lineB});
+    QTest::mouseClick(rig.form->Picture2, Qt::LeftButton, {}, {60, 88});
+    ASSERT_EQ(rig.state.FolderTitle, QStringLiteral("b"));
+    rig.messages.answers = {true};
+    QTest::mouseClick(rig.form->Command3, Qt::LeftButton);
+    EXPECT_EQ(rig.dbLines(), QStringList({otherMachine, lineA}));
+    EXPECT_FALSE(rig.files.exists(rig.dbFolder(QStringLiteral("IMG_0002_b"))));
+    EXPECT_TRUE(rig.files.exists(rig.dbFolder(QStringLiteral("IMG_0001_a"))));
+}
+
+TEST_F(SharedIndex, ANewFolderTakesANumberNoOtherMachineHas) {
+    rig.state.Form2Mode = Form2MakeFolder;
+    rig.modals.script = [](QDialog& dialog) {
+        auto& window = static_cast<Form2&>(dialog);
+        window.Text1->setText(QStringLiteral("new"));
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+    };
+    rig.form->MNU_MKFOLDER->trigger();
+    const QStringList lines = rig.dbLines();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[2], otherMachine);
+    EXPECT_EQ(lines[3], QStringLiteral("new,IMG_0004_new,2002/06/15 0,"));
+    EXPECT_EQ(rig.state.CurrentFolderIndex, 4);
+}
+
+TEST_F(SharedIndex, ABusyLockChangesNeitherTheFileNorTheTable) {
+    const auto held = rig.files.lockFile(indexLockPathOf(rig.databaseRoot), 0ms);
+    ASSERT_TRUE(held);
+    auto table = std::make_unique<FolderRows>();
+    (*table)[1][ColTitle] = QStringLiteral("kept");
+    int count = 1;
+    IndexSource source;
+    bool called = false;
+    const IndexUpdate update = updateIndexLocked(
+        rig.files, rig.databaseRoot,
+        [&](FolderRows&, int&, IndexSource&) {
+            called = true;
+            return true;
+        },
+        *table, count, source, 50ms);
+    EXPECT_EQ(update, IndexUpdate::Busy);
+    EXPECT_FALSE(called);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ((*table)[1][ColTitle], QStringLiteral("kept"));
+    EXPECT_EQ(rig.dbLines().size(), 3);
+}
+
+TEST_F(SharedIndex, ADeclinedChangeWritesNothingButShowsTheIndexAsItIs) {
+    const QString indexHost = rig.host(indexPathOf(rig.databaseRoot));
+    QFile::remove(indexHost);
+    auto table = std::make_unique<FolderRows>();
+    int count = 7;
+    IndexSource source;
+    EXPECT_EQ(updateIndexLocked(
+                  rig.files, rig.databaseRoot,
+                  [](FolderRows&, int&, IndexSource&) { return false; }, *table, count, source,
+                  50ms),
+              IndexUpdate::Unchanged);
+    EXPECT_EQ(count, 0);
+    EXPECT_FALSE(QFile::exists(indexHost));
+    // The lock is let go afterwards.
+    EXPECT_TRUE(rig.files.lockFile(indexLockPathOf(rig.databaseRoot), 0ms));
+}
+
+// A machine that died holding the lock does not stop the others for good.
+TEST_F(SharedIndex, AnAbandonedLockIsTakenOverOnceItIsStale) {
+    const QString lockHost = rig.host(indexLockPathOf(rig.databaseRoot));
+    QFile lock(lockHost);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("12345\nfotobako\nanother-machine\n");
+    lock.close();
+    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-30),
+                                 QFileDevice::FileModificationTime));
+    lock.close();
+    EXPECT_FALSE(rig.files.lockFile(indexLockPathOf(rig.databaseRoot), 50ms));
+
+    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-61),
+                                 QFileDevice::FileModificationTime));
+    lock.close();
+    EXPECT_TRUE(rig.files.lockFile(indexLockPathOf(rig.databaseRoot), 50ms));
+}
+
+TEST(FindingRows, TheHintWhenItMatchesElseTheFirstByName) {
+    auto table = std::make_unique<FolderRows>();
+    for (int row = 1; row <= 3; ++row)
+        (*table)[row][ColDirectory] = row == 2 ? QStringLiteral("d") : QStringLiteral("same");
+    EXPECT_EQ(findRowByDirectory(*table, 3, QStringLiteral("same"), 3), 3);
+    EXPECT_EQ(findRowByDirectory(*table, 3, QStringLiteral("same"), 2), 1);
+    EXPECT_EQ(findRowByDirectory(*table, 3, QStringLiteral("d"), 0), 2);
+    EXPECT_EQ(findRowByDirectory(*table, 3, QStringLiteral("gone"), 1), 0);
+    EXPECT_EQ(findRowByDirectory(*table, 2, QStringLiteral("same"), 3), 1);
+}
+
+} // namespace

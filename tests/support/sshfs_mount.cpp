@@ -1,0 +1,198 @@
+#include "support/sshfs_mount.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QThread>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr int StepTimeoutMs = 20000;
+
+// A port nobody listens on now; the server binds it a moment later.
+int freeLoopbackPort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (fd < 0)
+        return 0;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    ::close(fd);
+    return port;
+}
+
+bool runQuietly(const QString& program, const QStringList& arguments, QString* output = nullptr) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(StepTimeoutMs);
+    if (output)
+        *output = QString::fromLocal8Bit(process.readAll()).trimmed();
+    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool isMountPoint(const QString& path) {
+    struct stat self {};
+    struct stat parent {};
+    return ::stat(QFile::encodeName(path).constData(), &self) == 0 &&
+           ::stat(QFile::encodeName(path + QStringLiteral("/..")).constData(), &parent) == 0 &&
+           self.st_dev != parent.st_dev;
+}
+
+QString fuseUnmountTool() {
+    const QString fuse3 = QStandardPaths::findExecutable(QStringLiteral("fusermount3"));
+    return fuse3.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("fusermount")) : fuse3;
+}
+} // namespace
+
+SshfsMount::SshfsMount() {
+    if (const passwd* user = ::getpwuid(::geteuid()))
+        m_user = QString::fromLocal8Bit(user->pw_name);
+}
+
+SshfsMount::~SshfsMount() {
+    for (const QString& mountPoint : std::as_const(m_mounted))
+        unmount(mountPoint);
+    if (m_server.state() != QProcess::NotRunning) {
+        m_server.terminate();
+        if (!m_server.waitForFinished(5000)) {
+            m_server.kill();
+            m_server.waitForFinished(5000);
+        }
+    }
+}
+
+bool SshfsMount::fail(const QString& reason) {
+    m_skipReason = reason;
+    return false;
+}
+
+bool SshfsMount::start() {
+    if (!m_dir.isValid())
+        return fail(QStringLiteral("no temporary folder"));
+    if (!QFileInfo::exists(QStringLiteral("/usr/sbin/sshd")))
+        return fail(QStringLiteral("sshd is not installed (Debian package openssh-server)"));
+    if (QStandardPaths::findExecutable(QStringLiteral("sshfs")).isEmpty())
+        return fail(QStringLiteral("sshfs is not installed (Debian package sshfs)"));
+    if (!QFileInfo::exists(QStringLiteral("/dev/fuse")))
+        return fail(QStringLiteral("FUSE is unavailable: /dev/fuse is missing"));
+    if (m_user.isEmpty())
+        return fail(QStringLiteral("the current user has no name"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("served"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("mnt"));
+    return makeKeys() && startServer() && mount(mountPoint());
+}
+
+bool SshfsMount::mountAgain(const QString& mountPoint) {
+    QDir().mkpath(mountPoint);
+    return mount(mountPoint);
+}
+
+bool SshfsMount::makeKeys() {
+    for (const char* name : {"host_key", "client_key"}) {
+        QString output;
+        if (!runQuietly(QStringLiteral("ssh-keygen"),
+                        {QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("ed25519"),
+                         QStringLiteral("-N"), QString(), QStringLiteral("-f"),
+                         m_dir.filePath(QString::fromLatin1(name))},
+                        &output))
+            return fail(QStringLiteral("ssh-keygen failed: ") + output);
+    }
+    QFile::copy(m_dir.filePath(QStringLiteral("client_key.pub")),
+                m_dir.filePath(QStringLiteral("authorized_keys")));
+    return true;
+}
+
+bool SshfsMount::startServer() {
+    m_port = freeLoopbackPort();
+    if (m_port == 0)
+        return fail(QStringLiteral("no free port on the loopback address"));
+    QFile config(m_dir.filePath(QStringLiteral("sshd_config")));
+    if (!config.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("cannot write the server configuration"));
+    config.write(QStringLiteral("ListenAddress 127.0.0.1\n"
+                                "Port %1\n"
+                                "HostKey %2/host_key\n"
+                                "AuthorizedKeysFile %2/authorized_keys\n"
+                                "AllowUsers %3\n"
+                                "PidFile none\n"
+                                "StrictModes no\n"
+                                "UsePAM no\n"
+                                "PasswordAuthentication no\n"
+                                "KbdInteractiveAuthentication no\n"
+                                "PermitRootLogin prohibit-password\n"
+                                "Subsystem sftp internal-sftp\n")
+                     .arg(m_port)
+                     .arg(m_dir.path(), m_user)
+                     .toLocal8Bit());
+    config.close();
+
+    m_server.setProcessChannelMode(QProcess::MergedChannels);
+    const QString sshd = QStringLiteral("/usr/sbin/sshd -D -e -f ") + config.fileName();
+    // Run as root, sshd insists on its privilege separation folder /run/sshd,
+    // which only a running system sshd creates. A private mount namespace gets
+    // its own empty /run for it, so the machine's /run stays as it is.
+    if (::geteuid() == 0 && !QFileInfo::exists(QStringLiteral("/run/sshd")))
+        m_server.start(QStringLiteral("unshare"),
+                       {QStringLiteral("--mount"), QStringLiteral("--propagation"),
+                        QStringLiteral("private"), QStringLiteral("sh"), QStringLiteral("-c"),
+                        QStringLiteral("mount -t tmpfs tmpfs /run && mkdir -m 755 /run/sshd && "
+                                       "exec ") +
+                            sshd});
+    else
+        m_server.start(QStringLiteral("sh"),
+                       {QStringLiteral("-c"), QStringLiteral("exec ") + sshd});
+    if (!m_server.waitForStarted(StepTimeoutMs))
+        return fail(QStringLiteral("sshd could not be started"));
+
+    QByteArray log;
+    const QDeadlineTimer deadline(StepTimeoutMs);
+    while (!log.contains("Server listening")) {
+        if (m_server.state() == QProcess::NotRunning || deadline.hasExpired())
+            return fail(QStringLiteral("sshd did not start listening: ") +
+                        QString::fromLocal8Bit(log + m_server.readAll()).trimmed());
+        m_server.waitForReadyRead(200);
+        log += m_server.readAll();
+    }
+    return true;
+}
+
+bool SshfsMount::mount(const QString& mountPoint) {
+    QString output;
+    const QString options =
+        QStringLiteral("port=%1,IdentityFile=%2,StrictHostKeyChecking=no,"
+                       "UserKnownHostsFile=/dev/null,BatchMode=yes,LogLevel=ERROR")
+            .arg(m_port)
+            .arg(m_dir.filePath(QStringLiteral("client_key")));
+    if (!runQuietly(QStringLiteral("sshfs"),
+                    {QStringLiteral("-o"), options,
+                     QStringLiteral("%1@127.0.0.1:%2").arg(m_user, servedFolder()), mountPoint},
+                    &output))
+        return fail(QStringLiteral("sshfs could not mount: ") + output);
+    const QDeadlineTimer deadline(StepTimeoutMs);
+    while (!isMountPoint(mountPoint)) {
+        if (deadline.hasExpired())
+            return fail(QStringLiteral("the sshfs mount did not appear"));
+        QThread::msleep(20);
+    }
+    m_mounted.append(mountPoint);
+    return true;
+}
+
+void SshfsMount::unmount(const QString& mountPoint) {
+    const QString tool = fuseUnmountTool();
+    if (!tool.isEmpty())
+        runQuietly(tool, {QStringLiteral("-u"), QStringLiteral("-z"), mountPoint});
+}

@@ -22,7 +22,10 @@ void removeStaleTemporaries(const QString& hostPath) {
 bool replaceFileContents(const QString& hostPath, const QByteArray& bytes, QString* errorString) {
     removeStaleTemporaries(hostPath);
     QSaveFile file(hostPath);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // Unbuffered, so a write cut short (a full disk) fails here and is never
+    // committed over the old file.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(bytes) == bytes.size() && file.commit())
         return true;
     if (errorString) {
         const QString reason = file.errorString();

@@ -169,11 +169,13 @@ bool SshfsMount::startServer() {
     return true;
 }
 
+// Without client caching, as the school drives are set up: each machine
+// sees the others' index writes at once.
 bool SshfsMount::mount(const QString& mountPoint) {
     QString output;
     const QString options =
         QStringLiteral("port=%1,IdentityFile=%2,StrictHostKeyChecking=no,"
-                       "UserKnownHostsFile=/dev/null,BatchMode=yes,LogLevel=ERROR")
+                       "UserKnownHostsFile=/dev/null,BatchMode=yes,LogLevel=ERROR,cache=no")
             .arg(m_port)
             .arg(m_dir.filePath(QStringLiteral("client_key")));
     if (!runQuietly(QStringLiteral("sshfs"),

@@ -166,8 +166,8 @@ TEST_F(ThumbnailLoaderTest, ChangedFileOrOtherBoxIsMadeAgain) {
 }
 
 TEST_F(ThumbnailLoaderTest, CacheStaysWithinItsBytesDroppingTheLeastRecent) {
-    GTEST_SKIP() << "known fault: the memory cache keeps two of three thumbnails that fit its "
-                    "bound since it also holds the disk-cache path; to be fixed in the loader";
+    GTEST_SKIP() << "known fault: the memory cache keeps two of the three thumbnails that fit "
+                    "its bound; to be fixed in the loader";
     const qint64 oneThumbnail = 130 * 98 * 4;
     const qint64 bound = 3 * oneThumbnail + 3 * 1024;
     ThumbnailLoader loader(bound);

@@ -8,17 +8,7 @@ cd "$(dirname "$0")"
 seconds=${1:-60}
 
 packages=(clang libclang-rt-14-dev cmake make qt6-base-dev libexif-dev googletest libgtest-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo_cmd[@]}" apt-get update -q
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}"
-fi
+./scripts/install_packages.sh "${packages[@]}"
 
 targets=(index_reader settings_reader name_check cp932)
 launcher=()

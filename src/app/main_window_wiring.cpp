@@ -9,9 +9,9 @@
 #include "main_window/program.h"
 #include "photo_ops/photo_commands.h"
 #include "printing/print_commands.h"
+#include "settings/settings_commands.h"
 #include "viewing/clip_window.h"
 #include "viewing/slide_show.h"
-#include "settings/settings_commands.h"
 
 #include <QPushButton>
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang into build-fuzz/ and runs each for
-# SECONDS (default 60) on its seed corpus in fuzz/corpus/<target>/. New
-# inputs go to build-fuzz/corpus/<target>/; a crash is written as
-# build-fuzz/crash-<target>-* and ends that target's run.
+# Builds the libFuzzer targets with clang into build-fuzz/ and runs them all
+# at once, each for SECONDS (default 60) on its seed corpus in
+# fuzz/corpus/<target>/. New inputs go to build-fuzz/corpus/<target>/; a crash
+# is written as build-fuzz/crash-<target>-* and ends that target's run. Each
+# target's output is in build-fuzz/<target>.log.
 set -euo pipefail
 cd "$(dirname "$0")"
 seconds=${1:-60}
@@ -21,12 +22,22 @@ cmake --build build-fuzz -j2 --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
-status=0
+declare -A runs
 for target in "${targets[@]}"; do
     mkdir -p "build-fuzz/corpus/$target"
-    echo "== $target: $seconds s"
+    echo "== $target: $seconds s, output in build-fuzz/$target.log"
     build-fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
         -artifact_prefix="build-fuzz/crash-$target-" \
-        "build-fuzz/corpus/$target" "fuzz/corpus/$target" || status=1
+        "build-fuzz/corpus/$target" "fuzz/corpus/$target" >"build-fuzz/$target.log" 2>&1 &
+    runs[$target]=$!
+done
+status=0
+for target in "${targets[@]}"; do
+    if wait "${runs[$target]}"; then
+        echo "== $target: $(grep '^Done' "build-fuzz/$target.log" | tail -1)"
+    else
+        echo "== $target: FAILED, see build-fuzz/$target.log"
+        status=1
+    fi
 done
 exit $status

@@ -18,9 +18,9 @@ constexpr int PhotosPerFolder = 3;
 // Several machines, each a process of its own, saving different folders into
 // one database at the same moment, round after round. Writer w reaches the
 // database through mounts[w % mounts.size()]; database is where the files
-// really land.
+// really land; it holds rowsBefore rows already.
 void saveAtOnce(const QStringList& mounts, const QString& database, int writers, int saves,
-                int rounds) {
+                int rounds, int rowsBefore = 0) {
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
     const QString source = root.filePath(QStringLiteral("source"));
@@ -39,7 +39,7 @@ void saveAtOnce(const QStringList& mounts, const QString& database, int writers,
             writer->setProcessChannelMode(QProcess::MergedChannels);
             writer->start(QStringLiteral(FOTOBAKO_CONCURRENT_WRITER),
                           {mounts[w % mounts.size()], QString::number(saves), source,
-                           QStringLiteral("r%1w%2").arg(round).arg(w), go});
+                           QStringLiteral("b%1r%2w%3").arg(rowsBefore).arg(round).arg(w), go});
             ASSERT_TRUE(writer->waitForStarted(10000));
         }
         QFile goFile(go);
@@ -53,7 +53,7 @@ void saveAtOnce(const QStringList& mounts, const QString& database, int writers,
         const QStringList lines =
             readCp932Lines(QDir(database).filePath(QStringLiteral("IMGMAIN.TXT")))
                 .value_or(QStringList());
-        const int expected = round * writers * saves;
+        const int expected = rowsBefore + round * writers * saves;
         ASSERT_EQ(lines.size(), expected) << "round " << round;
         QSet<int> numbers;
         QSet<QString> titles;
@@ -74,21 +74,24 @@ void saveAtOnce(const QStringList& mounts, const QString& database, int writers,
     }
 }
 
+// Eight machines saving 25 folders each at the same moment, and rounds that
+// add to a database already written.
 TEST(ConcurrentWriters, EverySaveKeepsItsRowItsOwnNumberAndItsPhotos) {
     QTemporaryDir root;
     const QString database = root.filePath(QStringLiteral("Adb_image"));
     ASSERT_TRUE(QDir().mkpath(database));
-    saveAtOnce({database}, database, 4, 6, 3);
+    saveAtOnce({database}, database, 8, 25, 1);
+    saveAtOnce({database}, database, 4, 3, 2, 8 * 25);
 }
 
-// Two machines' mounts of one network drive, two writers on each.
+// Two machines' mounts of one network drive, four writers on each.
 TEST(ConcurrentWriters, OverTwoMountsOfANetworkDrive) {
     SshfsMount mount;
     if (!mount.start())
         GTEST_SKIP() << "no sshfs network drive here: " << mount.skipReason().toStdString();
     const QString other = mount.servedFolder() + QStringLiteral("/../other-mnt");
     ASSERT_TRUE(mount.mountAgain(other)) << mount.skipReason().toStdString();
-    saveAtOnce({mount.mountPoint(), other}, mount.servedFolder(), 4, 3, 2);
+    saveAtOnce({mount.mountPoint(), other}, mount.servedFolder(), 8, 25, 1);
 }
 
 } // namespace

@@ -3,10 +3,13 @@
 #include "support/sshfs_mount.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -15,6 +18,18 @@ namespace {
 
 constexpr int PhotosPerFolder = 3;
 
+// A folder of photos for the writers to save, photo i being 4096 × i bytes.
+QString makeSourceFolder(const QTemporaryDir& root) {
+    const QString source = root.filePath(QStringLiteral("source"));
+    QDir().mkpath(source);
+    for (int i = 1; i <= PhotosPerFolder; ++i) {
+        QFile photo(QDir(source).filePath(QStringLiteral("P%1.JPG").arg(i)));
+        if (photo.open(QIODevice::WriteOnly))
+            photo.write(QByteArray(4096 * i, char(i)));
+    }
+    return source;
+}
+
 // Several machines, each a process of its own, saving different folders into
 // one database at the same moment, round after round. Writer w reaches the
 // database through mounts[w % mounts.size()]; database is where the files
@@ -22,14 +37,7 @@ constexpr int PhotosPerFolder = 3;
 void saveAtOnce(const QStringList& mounts, const QString& database, int writers, int saves,
                 int rounds, int rowsBefore = 0) {
     QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const QString source = root.filePath(QStringLiteral("source"));
-    ASSERT_TRUE(QDir().mkpath(source));
-    for (int i = 1; i <= PhotosPerFolder; ++i) {
-        QFile photo(QDir(source).filePath(QStringLiteral("P%1.JPG").arg(i)));
-        ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
-        photo.write(QByteArray(4096 * i, char(i)));
-    }
+    const QString source = makeSourceFolder(root);
 
     for (int round = 1; round <= rounds; ++round) {
         const QString go = root.filePath(QStringLiteral("go%1").arg(round));
@@ -82,6 +90,47 @@ TEST(ConcurrentWriters, EverySaveKeepsItsRowItsOwnNumberAndItsPhotos) {
     ASSERT_TRUE(QDir().mkpath(database));
     saveAtOnce({database}, database, 8, 25, 1);
     saveAtOnce({database}, database, 4, 3, 2, 8 * 25);
+}
+
+// A machine killed while it holds the index lock leaves the lock file behind;
+// the next save on this machine sees its holder is gone and goes on at once
+// instead of waiting out the lock's stale time.
+TEST(ConcurrentWriters, AWriterKilledHoldingTheLockDoesNotStopTheNext) {
+    QTemporaryDir root;
+    const QString source = makeSourceFolder(root);
+    const QString database = root.filePath(QStringLiteral("Adb_image"));
+    ASSERT_TRUE(QDir().mkpath(database));
+    const QString lockFile = QDir(database).filePath(QStringLiteral("IMGMAIN.TXT.lock"));
+
+    bool lockLeft = false;
+    for (int attempt = 1; attempt <= 50 && !lockLeft; ++attempt) {
+        QProcess writer;
+        writer.start(
+            QStringLiteral(FOTOBAKO_CONCURRENT_WRITER),
+            {database, QStringLiteral("25"), source, QStringLiteral("killed%1").arg(attempt)});
+        ASSERT_TRUE(writer.waitForStarted(10000));
+        // Killed before it wrote who holds the lock, a writer leaves an empty
+        // lock file that only its stale time ends; that is not this case.
+        while (QFileInfo(lockFile).size() == 0 && writer.state() == QProcess::Running)
+            ;
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        ASSERT_TRUE(writer.waitForFinished(10000));
+        lockLeft = QFileInfo(lockFile).size() > 0;
+    }
+    ASSERT_TRUE(lockLeft) << "no writer was ever killed while it held the lock";
+
+    QProcess next;
+    QElapsedTimer took;
+    took.start();
+    next.start(QStringLiteral(FOTOBAKO_CONCURRENT_WRITER),
+               {database, QStringLiteral("1"), source, QStringLiteral("next")});
+    ASSERT_TRUE(next.waitForFinished(30000));
+    EXPECT_EQ(next.exitCode(), 0) << next.readAll().toStdString();
+    EXPECT_LT(took.elapsed(), 10000);
+    const QStringList lines = readCp932Lines(QDir(database).filePath(QStringLiteral("IMGMAIN.TXT")))
+                                  .value_or(QStringList());
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("next_1,"))) << lines.last().toStdString();
 }
 
 // Two machines' mounts of one network drive, four writers on each.

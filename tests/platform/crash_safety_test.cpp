@@ -57,6 +57,10 @@ protected:
         if (GetParam() != Temporaries::Unnamed) {
             environment.insert(QStringLiteral("LD_PRELOAD"),
                                QStringLiteral(FOTOBAKO_NO_TMPFILE_SHIM));
+            // Under AddressSanitizer the shim is loaded ahead of its runtime.
+            environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                               environment.value(QStringLiteral("ASAN_OPTIONS")) +
+                                   QStringLiteral(":verify_asan_link_order=0"));
             environment.insert(QStringLiteral("FOTOBAKO_TMPFILE_REFUSED"), refusals());
             environment.insert(QStringLiteral("FOTOBAKO_TMPFILE_ERRNO"),
                                QString::number(GetParam() == Temporaries::RefusedIsDirectory

@@ -19,6 +19,14 @@ const CommandCase Import{.name = "import", .run = [](SweepRig& rig) {
                              rig.runForm2([&rig] { rig.form->MNUFILELOAD->trigger(); },
                                           QStringLiteral("d"));
                          }};
+// The same under the shared database's lock.
+const CommandCase ImportIntoDatabase{.name = "import_into_database",
+                                     .run =
+                                         [](SweepRig& rig) {
+                                             rig.form->mnudrvchg->trigger();
+                                             Import.run(rig);
+                                         },
+                                     .reach = {.database = true}};
 const CommandCase MakeFolder{.name = "make_folder", .run = [](SweepRig& rig) {
                                  rig.runForm2([&rig] { rig.form->MNU_MKFOLDER->trigger(); },
                                               QStringLiteral("d"));
@@ -96,7 +104,7 @@ TEST_P(EveryFault, KeepsTheIndexWholeThePhotosSafeAndTellsTheUser) {
 INSTANTIATE_TEST_SUITE_P(EveryCommand, EveryFault,
                          ::testing::Values(Import, MakeFolder, Rename, DeleteFolder, DeletePhotos,
                                            CopyPhotos, SaveToPhotoDrive, SaveToDatabase,
-                                           SaveSettings),
+                                           SaveSettings, ImportIntoDatabase),
                          nameOf);
 
 class FailedIndexWrite : public ::testing::TestWithParam<CommandCase> {};

@@ -44,6 +44,7 @@ QString messageOf(DatabaseSave result) {
     case DatabaseSave::Full:
         return QStringLiteral("これいじょうフォルダをつくれません。");
     case DatabaseSave::Failed:
+    case DatabaseSave::Unlisted:
         return QStringLiteral("データベースに保存できませんでした。");
     }
     return QStringLiteral("保存しました");
@@ -62,18 +63,27 @@ QString machineTag(int pcNumber) {
 DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databaseRoot,
                                   const DatabaseEntry& entry, FolderRows& table, int& count,
                                   IndexSource& source, std::chrono::milliseconds wait) {
-    const QStringList names = files.listFiles(entry.source, QStringLiteral("*.JP*"));
+    bool listed = false;
+    const QStringList names = files.listFiles(entry.source, QStringLiteral("*.JP*"), &listed);
+    if (!listed)
+        return DatabaseSave::Unlisted;
     // The number is taken and the row written in one hold of the lock, so
     // machines saving at the same moment get different folders; the copies,
-    // which take long, come after.
+    // which take long, come after. A row is written only for a directory that
+    // was made, and a directory whose row could not be written goes again.
     QString directory;
+    bool full = false;
+    bool made = false;
     const IndexUpdate update = updateIndexLocked(
         files, databaseRoot,
         [&](FolderRows& rows, int& rowCount, IndexSource&) {
-            if (rowCount >= MaxFolderRows)
+            full = rowCount >= MaxFolderRows;
+            if (full)
                 return false;
             directory = photoFolderName(nextFolderNumber(rows, rowCount), entry.title);
-            files.makeDirectory(joinPath(databaseRoot, directory));
+            made = files.makeDirectory(joinPath(databaseRoot, directory));
+            if (!made)
+                return false;
             FolderRow& row = rows[++rowCount];
             row[ColDateCount] = dateAndCount(entry.date, int(names.size()));
             row[ColTitle] = entry.title;
@@ -88,8 +98,10 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
     case IndexUpdate::Busy:
         return DatabaseSave::Busy;
     case IndexUpdate::Unchanged:
-        return DatabaseSave::Full;
+        return full ? DatabaseSave::Full : DatabaseSave::Failed;
     case IndexUpdate::Failed:
+        if (made)
+            files.removeDirectory(joinPath(databaseRoot, directory));
         return DatabaseSave::Failed;
     }
 
@@ -118,7 +130,7 @@ void saveOpenFolderToDatabase(Program& program) {
                              state.DbFolderCount, state.DbFolderTableSource, IndexLockWait);
     // While the database tree is open, the list takes the index as written,
     // so that no later rewrite of the open index can lose the new row.
-    if (isDatabaseOpen(state) && result != DatabaseSave::Busy) {
+    if (isDatabaseOpen(state) && result != DatabaseSave::Busy && result != DatabaseSave::Unlisted) {
         adoptOpenIndex(state, state.DbFolderTable, state.DbFolderCount, state.DbFolderTableSource);
         DrawFolderList(program);
     }

@@ -17,7 +17,8 @@ enum class DatabaseSave {
     SomeNotCopied, // the row is written but a photo could not be copied
     Busy,          // another machine held the index too long; nothing changed
     Full,          // the database has 1000 folders; nothing changed
-    Failed,        // the index could not be written; nothing was copied
+    Failed,        // the folder could not be made or the index written; nothing was copied
+    Unlisted,      // the folder to save could not be listed; nothing was read or changed
 };
 
 // What one save stores: the photos (*.JP*) of source, under title, with the
@@ -32,9 +33,10 @@ struct DatabaseEntry {
 // Stores entry in the database at databaseRoot: under the index lock, reads
 // the index afresh into table and count, takes the lowest free folder number,
 // makes "IMG_nnnn_<title>" and writes the new row (its count is the number of
-// photos found); then, with the lock let go, copies the photos. table and
-// count (with source) end as the index was written (see updateIndexLocked). The title must
-// have been checked as a folder title.
+// photos found); then, with the lock let go, copies the photos. A source that
+// cannot be listed is not saved. table and count (with source) end as the
+// index was written (see updateIndexLocked). The title must have been checked
+// as a folder title.
 DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databaseRoot,
                                   const DatabaseEntry& entry, FolderRows& table, int& count,
                                   IndexSource& source, std::chrono::milliseconds wait);

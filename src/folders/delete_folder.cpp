@@ -2,10 +2,12 @@
 
 #include "browser/folder_list.h"
 #include "browser/thumbnail_page.h"
+#include "library/changeable_folder.h"
 #include "library/library_paths.h"
 #include "library/load_folder.h"
 #include "library/locked_index.h"
 #include "main_window/program.h"
+#include "photo_ops/selection.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
@@ -16,42 +18,67 @@
 
 namespace {
 
-// Every file goes; a sub-directory stays, and with it the folder itself.
-void removeFolderWithFiles(const FileSystem& files, const QString& folder) {
-    for (const QString& name : files.listFiles(folder, QStringLiteral("*.*")))
-        files.removeFile(joinPath(folder, name));
-    files.removeDirectory(folder);
+// Every file goes; a sub-directory stays. False when the folder could not be
+// listed or a file stayed.
+bool removeFilesOf(const FileSystem& files, const QString& folder) {
+    bool listed = false;
+    const QStringList names = files.listFiles(folder, QStringLiteral("*.*"), &listed);
+    bool allGone = listed;
+    for (const QString& name : names)
+        allGone = files.removeFile(joinPath(folder, name)) && allGone;
+    return allGone;
 }
 
-// The row goes first, so that no machine sharing the index opens a folder
-// that is being emptied; the files follow unless the index kept the row.
+IndexChange removeRow(const QString& directory, int position) {
+    return [directory, position](FolderRows& table, int& count, IndexSource& source) {
+        const int row = findRowByDirectory(table, count, directory, position);
+        if (row == 0)
+            return false;
+        for (int i = row; i < count; ++i)
+            table[i] = table[i + 1];
+        table[count] = {};
+        --count;
+        source.removeRow(row);
+        return true;
+    };
+}
+
+// The files go first and the row only once none of them stayed, so that the
+// photos left stay reachable; the directory goes last, so that a row the index
+// kept still names it. A row whose directory is no photo folder of its own
+// (outside the class folder, a link, a class folder) loses only its row.
 void removeOpenRow(Program& program) {
     ProgramState& state = program.state;
+    const FileSystem& files = program.services.files;
+    MessageService& messages = program.services.messages;
     const int position = state.CurrentFolderIndex;
-    // A row whose directory name leads out of the class folder loses only its row.
-    const QString folder = photoFolderOfRow(state, position);
+    const QString folder = changeablePhotoFolderOfRow(files, state, position);
     const QString directory = state.FolderTable[position][ColDirectory];
-    const IndexUpdate update = rewriteOpenIndex(
-        program, [&directory, position](FolderRows& table, int& count, IndexSource& source) {
-            const int row = findRowByDirectory(table, count, directory, position);
-            if (row == 0)
-                return false;
-            for (int i = row; i < count; ++i)
-                table[i] = table[i + 1];
-            table[count] = {};
-            --count;
-            source.removeRow(row);
-            return true;
-        });
-    state.CurrentFolderIndex = position;
+    // Nothing is removed while the row could not be.
+    if (state.FolderTableSource.unreadable || !files.isWritable(state.ClassFolder)) {
+        messages.inform(IndexNotWrittenMessage);
+        return;
+    }
+    if (!folder.isEmpty()) {
+        if (!files.isWritable(folder)) {
+            messages.inform(SomePhotosStayedMessage);
+            return;
+        }
+        program.services.thumbnails.forgetFolder(files.hostPath(folder));
+        // The marks belonged to the photos, which the reload lists afresh.
+        state.clearMarks(state.PhotoCount);
+        if (!removeFilesOf(files, folder)) {
+            messages.inform(SomePhotosStayedMessage);
+            return;
+        }
+    }
+    const IndexUpdate update = rewriteOpenIndex(program, removeRow(directory, position));
     if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
         return;
-    if (!folder.isEmpty()) {
-        program.services.thumbnails.forgetFolder(program.services.files.hostPath(folder));
-        removeFolderWithFiles(program.services.files, folder);
-    }
-    // The marks belonged to the photos that are gone.
+    state.CurrentFolderIndex = position;
     state.clearMarks(state.PhotoCount);
+    if (!folder.isEmpty())
+        files.removeDirectory(folder);
 }
 
 } // namespace

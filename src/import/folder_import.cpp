@@ -58,8 +58,9 @@ bool renameOpenFolder(Program& program, const QString& name) {
     };
     if (state.CurrentFolderIndex == 0)
         rename(open);
-    if (rewriteOpenIndex(program, editRow(open[ColDirectory], state.CurrentFolderIndex, rename)) ==
-        IndexUpdate::Busy)
+    const IndexUpdate update =
+        rewriteOpenIndex(program, editRow(open[ColDirectory], state.CurrentFolderIndex, rename));
+    if (update == IndexUpdate::Busy || update == IndexUpdate::Failed)
         return false;
     DrawFolderList(program);
     state.FolderTitle = name;
@@ -88,31 +89,45 @@ int copyPhotoDrive(Program& program, const QStringList& names, const QString& fo
     return copied;
 }
 
-// The number is taken and the row written before the photos are copied, so
-// that a shared index hands every new folder its own number. From here on a
-// failed step is passed over: a directory that cannot be made still gets its
-// row, and opening the folder corrects its count.
+// The number is taken, the directory made and the row written before the
+// photos are copied, so that a shared index hands every new folder its own
+// number. A row is written only for a directory that was made, and a
+// directory whose row could not be written goes again.
 std::optional<CopyTally> addFolder(Program& program, const QString& name,
                                    const ImportProgress& progress) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
-    const QStringList names = state.Form2Mode == Form2Import
-                                  ? files.listFiles(state.FloppyDrive, QStringLiteral("*.JP*"))
-                                  : QStringList();
+    MessageService& messages = program.services.messages;
+    bool listed = true;
+    const QStringList names =
+        state.Form2Mode == Form2Import
+            ? files.listFiles(state.FloppyDrive, QStringLiteral("*.JP*"), &listed)
+            : QStringList();
+    if (!listed) {
+        messages.inform(QStringLiteral("しゃしんのドライブがよめません。"));
+        return std::nullopt;
+    }
     const QString date = program.services.clock.dateText();
     QString directory;
+    bool full = false;
+    bool made = false;
     const IndexUpdate update =
         rewriteOpenIndex(program, [&](FolderRows& table, int& count, IndexSource&) {
-            if (count >= MaxFolderRows)
+            full = count >= MaxFolderRows;
+            if (full)
                 return false;
             directory = photoFolderName(nextFolderNumber(table, count), name);
-            files.makeDirectory(joinPath(state.ClassFolder, directory));
-            table[++count] = newFolderRow(date, int(names.size()), name, directory);
-            return true;
+            made = files.makeDirectory(joinPath(state.ClassFolder, directory));
+            if (made)
+                table[++count] = newFolderRow(date, int(names.size()), name, directory);
+            return made;
         });
+    if (update == IndexUpdate::Failed && made)
+        files.removeDirectory(joinPath(state.ClassFolder, directory));
     if (update == IndexUpdate::Unchanged)
-        program.services.messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
-    if (update == IndexUpdate::Busy || update == IndexUpdate::Unchanged)
+        messages.inform(full ? QStringLiteral("これいじょうフォルダをつくれません。")
+                             : QStringLiteral("フォルダをつくれませんでした。"));
+    if (update != IndexUpdate::Written)
         return std::nullopt;
     const int row =
         findRowByDirectory(state.FolderTable, state.FolderCount, directory, state.FolderCount);

@@ -15,11 +15,16 @@
 
 #include <QScrollBar>
 
-QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int limit) {
+QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int limit, bool* ok) {
+    if (ok)
+        *ok = true;
     QStringList paths;
     if (folder.isEmpty())
         return paths;
-    const QStringList names = files.listFiles(folder, QStringLiteral("*.JP*"));
+    bool listed = false;
+    const QStringList names = files.listFiles(folder, QStringLiteral("*.JP*"), &listed);
+    if (ok)
+        *ok = listed || files.isMissing(folder);
     for (const QString& name : names) {
         if (paths.size() == limit)
             break;
@@ -30,7 +35,9 @@ QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int l
 
 void LoadFolder(Program& program) {
     ProgramState& state = program.state;
-    const QStringList paths = listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos);
+    bool listed = false;
+    const QStringList paths =
+        listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos, &listed);
     state.PhotoCount = int(paths.size());
     for (int i = 0; i < state.PhotoCount; ++i)
         state.PhotoPaths[i + 1] = paths[i];
@@ -38,14 +45,17 @@ void LoadFolder(Program& program) {
     program.form.VScroll1->setMaximum(roundHalfEven(state.PhotoCount / 3.0));
     DrawThumbnailPage(program);
 
+    // A folder that could not be listed may hold photos all the same.
     FolderRow& row = state.FolderTable[state.CurrentFolderIndex];
-    if (storedPhotoCount(row[ColDateCount]) == state.PhotoCount)
+    if (!listed || storedPhotoCount(row[ColDateCount]) == state.PhotoCount)
         return;
     const QString corrected = dateAndCount(program.services.clock.dateText(), state.PhotoCount);
     row[ColDateCount] = corrected;
-    const IndexUpdate update = rewriteOpenIndex(
-        program, editRow(row[ColDirectory], state.CurrentFolderIndex,
-                         [&corrected](FolderRow& r) { r[ColDateCount] = corrected; }));
+    const IndexUpdate update =
+        rewriteOpenIndex(program,
+                         editRow(row[ColDirectory], state.CurrentFolderIndex,
+                                 [&corrected](FolderRow& r) { r[ColDateCount] = corrected; }),
+                         FailedWrite::Silent);
     if (update == IndexUpdate::Written || update == IndexUpdate::Unchanged)
         DrawFolderList(program);
 }

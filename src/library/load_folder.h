@@ -7,9 +7,13 @@ class FileSystem;
 struct Program;
 
 // Lists the photos of PhotoFolder, sets the scroll range, draws the first
-// page and brings the folder's stored photo count up to date.
+// page and brings the folder's stored photo count up to date, unless the
+// folder could not be listed.
 void LoadFolder(Program& program);
 
 // Paths of the photo files (*.JP*) directly in folder, in listing order, at
-// most limit of them. A folder that is no plain path gives none.
-QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int limit);
+// most limit of them. No folder (an empty path) and a folder that does not
+// exist hold none; one that exists but cannot be listed gives none too, and
+// ok, when given, is then false.
+QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int limit,
+                           bool* ok = nullptr);

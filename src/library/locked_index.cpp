@@ -69,28 +69,36 @@ bool isDatabaseOpen(const ProgramState& state) {
     return !state.DatabaseRoot.isEmpty() && state.ClassFolder == state.DatabaseRoot;
 }
 
-IndexUpdate rewriteOpenIndex(Program& program, const IndexChange& change) {
+IndexUpdate rewriteOpenIndex(Program& program, const IndexChange& change, FailedWrite failedWrite) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
-    if (!isDatabaseOpen(state)) {
-        if (!change(state.FolderTable, state.FolderCount, state.FolderTableSource))
-            return IndexUpdate::Unchanged;
-        return writeIndex(files, state.ClassFolder, state.FolderTable, state.FolderCount,
-                          state.FolderTableSource) == IndexWrite::Written
-                   ? IndexUpdate::Written
-                   : IndexUpdate::Failed;
-    }
-
     auto table = std::make_unique<FolderRows>();
     int count = 0;
     IndexSource source;
-    const IndexUpdate result =
-        updateIndexLocked(files, state.ClassFolder, change, *table, count, source);
-    if (result == IndexUpdate::Busy) {
-        program.services.messages.inform(DatabaseBusyMessage);
-        return result;
+    IndexUpdate result;
+    if (!isDatabaseOpen(state)) {
+        *table = state.FolderTable;
+        count = state.FolderCount;
+        source = state.FolderTableSource;
+        if (!change(*table, count, source))
+            return IndexUpdate::Unchanged;
+        result = writeIndex(files, state.ClassFolder, *table, count, source) == IndexWrite::Written
+                     ? IndexUpdate::Written
+                     : IndexUpdate::Failed;
+        if (result == IndexUpdate::Written) {
+            state.FolderTable = *table;
+            state.FolderCount = count;
+            state.FolderTableSource = std::move(source);
+        }
+    } else {
+        result = updateIndexLocked(files, state.ClassFolder, change, *table, count, source);
+        if (result != IndexUpdate::Busy)
+            adoptOpenIndex(state, *table, count, source);
     }
-    adoptOpenIndex(state, *table, count, source);
+    if (result == IndexUpdate::Busy)
+        program.services.messages.inform(DatabaseBusyMessage);
+    if (result == IndexUpdate::Failed && failedWrite == FailedWrite::Tell)
+        program.services.messages.inform(IndexNotWrittenMessage);
     return result;
 }
 

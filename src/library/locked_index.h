@@ -17,6 +17,8 @@ inline const QString IndexLockFileName = QStringLiteral("IMGMAIN.TXT.lock");
 inline constexpr std::chrono::milliseconds IndexLockWait{10'000};
 inline const QString DatabaseBusyMessage =
     QStringLiteral("データベースがつかわれています。あとでもういちどためしてください。");
+inline const QString IndexNotWrittenMessage =
+    QStringLiteral("もくじのファイルにかきこめませんでした。");
 
 // The lock file beside folder's index.
 QString indexLockPathOf(const QString& folder);
@@ -57,11 +59,17 @@ IndexChange editRow(const QString& directory, int hint, std::function<void(Folde
 // folder.
 bool isDatabaseOpen(const ProgramState& state);
 
+// Whether rewriteOpenIndex tells the user of an index it could not write.
+enum class FailedWrite { Tell, Silent };
+
 // Rewrites ClassFolder's index with change. In a class folder the change is
-// made on FolderTable and the index rewritten from it. In the database tree it
-// goes through updateIndexLocked and the result is adopted (adoptOpenIndex); a
-// busy lock is told to the user and changes nothing.
-IndexUpdate rewriteOpenIndex(Program& program, const IndexChange& change);
+// made on a copy of FolderTable, which takes it only once the index is
+// written. In the database tree it goes through updateIndexLocked and the
+// result is adopted (adoptOpenIndex). A busy lock is told to the user and
+// changes nothing; so is, unless failedWrite is Silent, an index that could
+// not be read or written, which stays as it was on disk and in FolderTable.
+IndexUpdate rewriteOpenIndex(Program& program, const IndexChange& change,
+                             FailedWrite failedWrite = FailedWrite::Tell);
 
 // Shows rows 1..count of table, read with source, as the open index: they
 // replace FolderTable's, and CurrentFolderIndex follows the open folder's

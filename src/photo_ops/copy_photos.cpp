@@ -2,6 +2,7 @@
 
 #include "browser/folder_list.h"
 #include "browser/thumbnail_page.h"
+#include "library/changeable_folder.h"
 #include "library/library_paths.h"
 #include "library/load_folder.h"
 #include "main_window/form1.h"
@@ -35,11 +36,13 @@ void completeCopy(Program& program, int destinationRow) {
     state.ThumbTopRow = 0;
     state.PhotoFolder = photoFolderOfRow(state, destinationRow);
     const QStringList sources = collectedPaths(state, state.PickCount);
-    // A row whose directory lies outside the class folder gets no copies.
-    const int notCopied =
-        state.PhotoFolder.isEmpty()
-            ? int(sources.size())
-            : copyPhotosTo(program.services.files, sources, state.PhotoFolder + u'\\');
+    // A row whose directory is a link, a folder of the library itself or lies
+    // outside the class folder gets no copies.
+    const QString target =
+        changeablePhotoFolderOfRow(program.services.files, state, destinationRow);
+    const int notCopied = target.isEmpty()
+                              ? int(sources.size())
+                              : copyPhotosTo(program.services.files, sources, target + u'\\');
 
     const FolderRow destination = state.FolderTable[destinationRow];
     const int row = recountFolderIntoRow(program, destinationRow);

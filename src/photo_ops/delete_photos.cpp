@@ -19,12 +19,18 @@ void deletePhotos(Program& program) {
         return;
 
     ProgramState& state = program.state;
+    const FileSystem& files = program.services.files;
     // A photo that cannot be deleted stays; the recount shows what is left.
+    // One that was gone already is not missed.
+    bool somePhotoStayed = false;
     for (const QString& path : collectedPaths(state, state.SelectedCount)) {
-        program.services.files.removeFile(path);
-        program.services.thumbnails.forget(program.services.files.hostPath(path));
+        if (!files.removeFile(path) && files.exists(path))
+            somePhotoStayed = true;
+        program.services.thumbnails.forget(files.hostPath(path));
     }
     recountFolderIntoRow(program, state.CurrentFolderIndex);
     DrawFolderList(program);
     LoadFolder(program);
+    if (somePhotoStayed)
+        program.services.messages.inform(SomePhotosStayedMessage);
 }

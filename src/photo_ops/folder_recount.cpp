@@ -12,14 +12,16 @@ int recountFolderIntoRow(Program& program, int row) {
     const QString directory = state.FolderTable[row][ColDirectory];
     state.clearMarks(state.PhotoCount);
     // Counted by the same listing LoadFolder uses, so the reload that follows
-    // finds the count it expects and keeps the date.
+    // finds the count it expects and keeps the date. A folder that could not
+    // be listed keeps its count.
+    bool listed = false;
     state.PhotoCount =
-        int(listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos).size());
+        int(listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos, &listed).size());
     const int photoCount = state.PhotoCount;
-    const FolderRow& counted = state.FolderTable[row];
-    rewriteOpenIndex(program, editRow(counted[ColDirectory], row, [photoCount](FolderRow& r) {
-                         r[ColDateCount] = dateAndCount(r[ColDateCount].left(10), photoCount);
-                     }));
+    if (listed)
+        rewriteOpenIndex(program, editRow(directory, row, [photoCount](FolderRow& r) {
+                             r[ColDateCount] = dateAndCount(r[ColDateCount].left(10), photoCount);
+                         }));
     state.clearMarks(state.PhotoCount);
     state.PhotoCount = 0;
     return row == 0 ? 0 : findRowByDirectory(state.FolderTable, state.FolderCount, directory, row);

@@ -10,6 +10,7 @@ struct ProgramState;
 inline constexpr int MaxSelectedPhotos = 100;
 
 inline const QString NothingMarkedMessage = QStringLiteral("しゃしんをえらんでください。");
+inline const QString SomePhotosStayedMessage = QStringLiteral("けせなかったしゃしんがあります。");
 
 // Counts every marked photo of the open folder into SelectedCount and keeps
 // the paths of the first MaxSelectedPhotos, in photo-number order, in

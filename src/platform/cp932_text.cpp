@@ -138,9 +138,13 @@ std::optional<QStringList> readCp932Lines(const QString& hostPath) {
     return decodeCp932Lines(file.readAll());
 }
 
-bool writeCp932Lines(const QString& hostPath, const QStringList& lines, QString* errorString) {
+QByteArray encodeCp932Lines(const QStringList& lines) {
     QString text;
     for (const QString& line : lines)
         text += line + QStringLiteral("\r\n");
-    return replaceFileContents(hostPath, encodeCp932(text), errorString);
+    return encodeCp932(text);
+}
+
+bool writeCp932Lines(const QString& hostPath, const QStringList& lines, QString* errorString) {
+    return replaceFileContents(hostPath, encodeCp932Lines(lines), errorString);
 }

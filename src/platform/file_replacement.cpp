@@ -1,5 +1,7 @@
 #include "platform/file_replacement.h"
 
+#include "platform/fault_plan.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,13 +21,17 @@ void removeStaleTemporaries(const QString& hostPath) {
     }
 }
 
-bool replaceFileContents(const QString& hostPath, const QByteArray& bytes, QString* errorString) {
+bool replaceFileContents(const QString& hostPath, const QByteArray& bytes, QString* errorString,
+                         FaultPlan* faults) {
     removeStaleTemporaries(hostPath);
     QSaveFile file(hostPath);
     // Unbuffered, so a write cut short (a full disk) fails here and is never
-    // committed over the old file.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        file.write(bytes) == bytes.size() && file.commit())
+    // committed over the old file. An uncommitted file is discarded with its
+    // temporary.
+    if (!injectsFault(faults, FileOperation::Open) &&
+        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        !injectsFault(faults, FileOperation::Write) && file.write(bytes) == bytes.size() &&
+        !injectsFault(faults, FileOperation::Commit) && file.commit())
         return true;
     if (errorString) {
         const QString reason = file.errorString();

@@ -1,6 +1,8 @@
 #include "platform/file_system.h"
 
 #include "platform/cp932_text.h"
+#include "platform/fault_plan.h"
+#include "platform/file_replacement.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -91,6 +93,15 @@ bool isLinkLeavingFolder(const QFileInfo& entry) {
     return target.isEmpty() || folder.isEmpty() || !pathBelow(target, folder);
 }
 
+// Only an entry that is not there is missing; a folder that may not be
+// searched, or a network error, leaves it unknown.
+bool isMissingHost(const QString& host) {
+    std::error_code error;
+    [[maybe_unused]] const auto status =
+        std::filesystem::status(QFileInfo(host).filesystemFilePath(), error);
+    return error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
+}
+
 // "*" stands for any run of characters and "?" for any one; letters are
 // compared without regard to case.
 bool matchesWildcard(QStringView text, QStringView pattern) {
@@ -160,9 +171,16 @@ QString FileSystem::drivePath(const QString& hostPath) const {
     return bestLetter + QStringLiteral(":\\") + bestRest.replace(u'/', u'\\');
 }
 
-QStringList FileSystem::listFiles(const QString& folder, const QString& pattern) const {
+QStringList FileSystem::listFiles(const QString& folder, const QString& pattern, bool* ok) const {
+    if (ok)
+        *ok = false;
     const QString host = hostPath(folder);
-    if (host.isEmpty())
+    if (host.isEmpty() || injectsFault(m_faults, FileOperation::List))
+        return {};
+    // QDirIterator shows a folder it cannot open as an empty one.
+    std::error_code error;
+    std::filesystem::directory_iterator opened(QFileInfo(host).filesystemFilePath(), error);
+    if (error)
         return {};
     QStringList names;
     QDirIterator entries(host, QDir::Files | QDir::NoDotAndDotDot);
@@ -172,6 +190,8 @@ QStringList FileSystem::listFiles(const QString& folder, const QString& pattern)
             !isLinkLeavingFolder(entries.fileInfo()))
             names << entries.fileName();
     }
+    if (ok)
+        *ok = true;
     return names;
 }
 
@@ -180,9 +200,42 @@ bool FileSystem::exists(const QString& path) const {
     return !host.isEmpty() && QFileInfo::exists(host);
 }
 
+bool FileSystem::isMissing(const QString& path) const {
+    const QString host = hostPath(path);
+    return !host.isEmpty() && isMissingHost(host);
+}
+
 bool FileSystem::isDirectory(const QString& path) const {
     const QString host = hostPath(path);
     return !host.isEmpty() && QFileInfo(host).isDir();
+}
+
+bool FileSystem::isDirectoryIn(const QString& path, const QString& folder) const {
+    const QString host = hostPath(path);
+    const QString folderHost = hostPath(folder);
+    if (host.isEmpty() || folderHost.isEmpty())
+        return false;
+    const QFileInfo entry(host);
+    if (entry.isSymLink() || !entry.isDir())
+        return false;
+    const QString parent = QFileInfo(entry.absolutePath()).canonicalFilePath();
+    return !parent.isEmpty() && parent == QFileInfo(folderHost).canonicalFilePath();
+}
+
+bool FileSystem::isWithin(const QString& path, const QString& folder) const {
+    const QString host = hostPath(path);
+    const QString folderHost = hostPath(folder);
+    if (host.isEmpty() || folderHost.isEmpty())
+        return false;
+    const QString inner = QFileInfo(host).canonicalFilePath();
+    const QString outer = QFileInfo(folderHost).canonicalFilePath();
+    return !inner.isEmpty() && !outer.isEmpty() && pathBelow(inner, outer).has_value();
+}
+
+bool FileSystem::isWritable(const QString& path) const {
+    const QString host = hostPath(path);
+    const QFileInfo entry(host);
+    return !host.isEmpty() && entry.exists() && !isReadOnly(entry);
 }
 
 bool FileSystem::copyFile(const QString& from, const QString& to) const {
@@ -204,7 +257,7 @@ bool FileSystem::copyFile(const QString& from, const QString& to) const {
     // The copy is written beside the target and renamed over it at the end,
     // so a failed read leaves an older file of that name whole.
     QSaveFile output(target);
-    if (!output.open(QIODevice::WriteOnly))
+    if (!output.open(QIODevice::WriteOnly) || injectsFault(m_faults, FileOperation::Copy))
         return false;
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     for (;;) {
@@ -225,23 +278,28 @@ bool FileSystem::removeFile(const QString& path) const {
     if (host.isEmpty())
         return false;
     const QFileInfo info(host);
-    return (info.isSymLink() || !info.isDir()) && QFile::remove(host);
+    return (info.isSymLink() || !info.isDir()) && !injectsFault(m_faults, FileOperation::Remove) &&
+           QFile::remove(host);
 }
 
 bool FileSystem::makeDirectory(const QString& path) const {
     const auto parts = splitDrivePath(path);
-    return parts && !parts->names.isEmpty() && QDir().mkdir(hostPath(path));
+    return parts && !parts->names.isEmpty() &&
+           !injectsFault(m_faults, FileOperation::MakeDirectory) && QDir().mkdir(hostPath(path));
 }
 
 bool FileSystem::removeDirectory(const QString& path) const {
     const auto parts = splitDrivePath(path);
-    return parts && !parts->names.isEmpty() && QDir().rmdir(hostPath(path));
+    return parts && !parts->names.isEmpty() &&
+           !injectsFault(m_faults, FileOperation::RemoveDirectory) && QDir().rmdir(hostPath(path));
 }
 
 FileSystem::FileRead FileSystem::readFile(const QString& path) const {
     const QString host = hostPath(path);
     if (host.isEmpty())
         return {};
+    if (injectsFault(m_faults, FileOperation::Open))
+        return {FileRead::Unreadable, {}};
     QFile file(host);
     if (file.open(QIODevice::ReadOnly)) {
         QByteArray bytes = file.readAll();
@@ -249,14 +307,7 @@ FileSystem::FileRead FileSystem::readFile(const QString& path) const {
             return {FileRead::Read, std::move(bytes)};
         return {FileRead::Unreadable, {}};
     }
-    // Only a file that is not there is missing; a folder that may not be
-    // searched, or a network error, leaves the file unreadable.
-    std::error_code error;
-    [[maybe_unused]] const auto status =
-        std::filesystem::status(QFileInfo(host).filesystemFilePath(), error);
-    const bool missing =
-        error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
-    return {missing ? FileRead::Missing : FileRead::Unreadable, {}};
+    return {isMissingHost(host) ? FileRead::Missing : FileRead::Unreadable, {}};
 }
 
 bool FileSystem::writeFile(const QString& path, const QByteArray& bytes,
@@ -267,17 +318,12 @@ bool FileSystem::writeFile(const QString& path, const QByteArray& bytes,
             *errorString = QStringLiteral("No drive in path \"%1\"").arg(path);
         return false;
     }
-    QSaveFile file(host);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (errorString)
-        *errorString = QStringLiteral("Cannot write %1: %2").arg(host, file.errorString());
-    return false;
+    return replaceFileContents(host, bytes, errorString, m_faults);
 }
 
 std::optional<QStringList> FileSystem::readTextLines(const QString& path) const {
     const QString host = hostPath(path);
-    if (host.isEmpty())
+    if (host.isEmpty() || injectsFault(m_faults, FileOperation::Open))
         return std::nullopt;
     return readCp932Lines(host);
 }
@@ -290,7 +336,7 @@ bool FileSystem::writeTextLines(const QString& path, const QStringList& lines,
             *errorString = QStringLiteral("No drive in path \"%1\"").arg(path);
         return false;
     }
-    return writeCp932Lines(host, lines, errorString);
+    return replaceFileContents(host, encodeCp932Lines(lines), errorString, m_faults);
 }
 
 bool FileSystem::writeHostTextLines(const QString& hostPath, const QStringList& lines,
@@ -302,13 +348,13 @@ bool FileSystem::writeHostTextLines(const QString& hostPath, const QStringList& 
             *errorString = QStringLiteral("Cannot write %1: read-only").arg(hostPath);
         return false;
     }
-    return writeCp932Lines(hostPath, lines, errorString);
+    return replaceFileContents(hostPath, encodeCp932Lines(lines), errorString, m_faults);
 }
 
 std::optional<FileLock> FileSystem::lockFile(const QString& path,
                                              std::chrono::milliseconds wait) const {
     const QString host = hostPath(path);
-    if (host.isEmpty())
+    if (host.isEmpty() || injectsFault(m_faults, FileOperation::Lock))
         return std::nullopt;
     auto lock = std::make_unique<QLockFile>(host);
     lock->setStaleLockTime(int(FileLockStaleTime.count()));

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <optional>
 
+class FaultPlan;
+
 // The file system as the program sees it: Windows path texts with a drive
 // letter and "\" separators ("C:\A_IMAGE\CLASS_23\IMGMAIN.TXT"), translated
 // to host paths at the last moment through the drive map. Existing path
@@ -20,6 +22,10 @@ public:
 
     const DriveMap& drives() const { return m_drives; }
 
+    // Every operation that reads or changes files first asks plan, which may
+    // make it fail; null (the default) fails none. The plan is not owned.
+    void setFaultPlan(FaultPlan* plan) { m_faults = plan; }
+
     // Host path for a drive path; empty when the text names no mapped drive.
     QString hostPath(const QString& drivePath) const;
     // Drive path for a host path, by the longest matching drive folder.
@@ -28,11 +34,22 @@ public:
     // Names (not paths) of the ordinary files directly in folder whose names
     // match pattern ("*.JP*", "*.*"), letters compared without regard to case,
     // in the order the file system returns them. Hidden files and directories
-    // are left out. A folder that cannot be listed gives an empty list.
-    QStringList listFiles(const QString& folder, const QString& pattern) const;
+    // are left out. A folder that cannot be listed (missing included) gives an
+    // empty list and sets ok, when given, to false.
+    QStringList listFiles(const QString& folder, const QString& pattern, bool* ok = nullptr) const;
 
     bool exists(const QString& path) const;
+    // True only when path is known not to exist: not when a folder on the way
+    // may not be searched or the drive cannot be reached.
+    bool isMissing(const QString& path) const;
     bool isDirectory(const QString& path) const;
+    // True when path is a directory itself, no link, directly in folder.
+    bool isDirectoryIn(const QString& path, const QString& folder) const;
+    // True when path is folder or lies inside it, links resolved; false when
+    // either does not exist.
+    bool isWithin(const QString& path, const QString& folder) const;
+    // True when path exists and is not read-only (see writeHostTextLines).
+    bool isWritable(const QString& path) const;
     // Copies from to to, replacing a file of that name.
     bool copyFile(const QString& from, const QString& to) const;
     bool removeFile(const QString& path) const;
@@ -73,6 +90,7 @@ public:
 
 private:
     DriveMap m_drives;
+    FaultPlan* m_faults = nullptr;
 };
 
 // True when name matches a wildcard pattern the way the program's listings do:

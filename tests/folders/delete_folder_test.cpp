@@ -1,6 +1,7 @@
 #include "browser/thumbnail_geometry.h"
 #include "folder_fixture.h"
 #include "platform/desktop_thumbnail_cache.h"
+#include "platform/fault_plan.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 namespace {
 
 const QString Question = QStringLiteral("フォルダをけしていいですか。");
+const QString PhotosStayed = QStringLiteral("けせなかったしゃしんがあります。");
 
 class DeletingFolders : public FolderCommands {
 protected:
@@ -94,6 +96,60 @@ TEST_F(DeletingFolders, SubDirectoryStaysButTheRowGoes) {
     EXPECT_EQ(rig.readIndexLines(), QStringList{indexLine(2, 2)});
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
     EXPECT_EQ(rig.state.PhotoFolder, folderOf(2));
+}
+
+TEST_F(DeletingFolders, AFolderWhosePhotosCannotAllGoKeepsItsRow) {
+    makeFolders({3, 2});
+    FaultPlan faults;
+    rig.files.setFaultPlan(&faults);
+    faults.failAt(2, FileOperation::Remove);
+    deleteAnswering(true);
+    rig.files.setFaultPlan(nullptr);
+
+    EXPECT_EQ(rig.messages.shown, QStringList({Question, PhotosStayed}));
+    EXPECT_EQ(rig.files.listFiles(folderOf(1), QStringLiteral("*.*")).size(), 1);
+    EXPECT_EQ(rig.readIndexLines(), QStringList({indexLine(1, 1), indexLine(2, 2)}));
+    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.PhotoCount, 1);
+
+    // A folder that may not be changed loses nothing.
+    const QString folder = rig.host(folderOf(2));
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    clickFolderList(88);
+    rig.messages.shown.clear();
+    deleteAnswering(true);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    EXPECT_EQ(rig.messages.shown, QStringList({Question, PhotosStayed}));
+    EXPECT_EQ(rig.files.listFiles(folderOf(2), QStringLiteral("*.*")).size(), 2);
+    EXPECT_EQ(rig.readIndexLines(), QStringList({indexLine(1, 1), indexLine(2, 2)}));
+}
+
+TEST_F(DeletingFolders, NeverEmptiesALinkOrAClassFolder) {
+    const QString outside = QStringLiteral("C:\\A_IMAGE\\outside");
+    rig.makePhotos(outside, 2, {32, 24});
+    ASSERT_TRUE(
+        QFile::link(rig.host(outside), rig.host(rig.classFolder) + QStringLiteral("/LINKED")));
+    // In personal use the class folder is the save root, beside the classes' folders.
+    rig.state.SaveRoot = rig.classFolder;
+    const QString otherClass = rig.classFolder + QStringLiteral("\\CLASS_11");
+    const QString nestedIndex = rig.classFolder + QStringLiteral("\\NESTED");
+    rig.makePhotos(otherClass, 1, {32, 24});
+    rig.makePhotos(nestedIndex, 1, {32, 24});
+    QFile(rig.host(nestedIndex) + QStringLiteral("/IMGMAIN.TXT")).open(QIODevice::WriteOnly);
+    rig.writeIndexLines({QStringLiteral("l,LINKED,2002/06/15 2,"),
+                         QStringLiteral("k,CLASS_11,2002/06/15 1,"),
+                         QStringLiteral("n,NESTED,2002/06/15 1,")});
+    rig.openClassFolder();
+    for (int row = 1; row <= 3; ++row)
+        deleteAnswering(true);
+
+    EXPECT_EQ(rig.readIndexLines(), QStringList());
+    EXPECT_EQ(rig.files.listFiles(outside, QStringLiteral("*.*")).size(), 2);
+    EXPECT_TRUE(QFileInfo(rig.host(rig.classFolder) + QStringLiteral("/LINKED")).isSymLink());
+    EXPECT_EQ(rig.files.listFiles(otherClass, QStringLiteral("*.*")).size(), 1);
+    EXPECT_EQ(rig.files.listFiles(nestedIndex, QStringLiteral("*.*")).size(), 2);
 }
 
 TEST_F(DeletingFolders, DirectoryOutsideTheClassFolderIsNeverDeleted) {

@@ -368,16 +368,28 @@ TEST_F(Importing, LinkOutOfThePhotoDriveIsNeitherCopiedNorCounted) {
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/06/15 1,")});
 }
 
-TEST_F(Importing, FolderThatCannotBeMadeStillGetsItsRow) {
+TEST_F(Importing, NothingIsAddedForAFolderThatCannotBeMadeOrADriveThatCannotBeRead) {
     rig.putPhoto(QStringLiteral("P1.JPG"));
     rig.openClassFolder();
     // A file in the way of the new directory.
     QFile(rig.host(rig.classFolder) + QStringLiteral("/IMG_0001_a")).open(QIODevice::WriteOnly);
     rig.messages.answers = {true};
-    EXPECT_FALSE(rig.importAs(QStringLiteral("a")).stayedOpen);
-    EXPECT_EQ(rig.messages.shown, QStringList({Question, SomeNotImported}));
-    EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/06/15 0,")});
-    EXPECT_EQ(rig.state.PhotoCount, 0);
+    EXPECT_TRUE(rig.importAs(QStringLiteral("a")).stayedOpen);
+    EXPECT_EQ(rig.messages.shown,
+              QStringList({Question, QStringLiteral("フォルダをつくれませんでした。")}));
+    EXPECT_EQ(rig.readIndexLines(), QStringList());
+
+    // The photo drive is a file where its folder should be.
+    const QString drive = rig.host(QStringLiteral("A:\\"));
+    ASSERT_TRUE(QDir(drive).removeRecursively());
+    QFile(drive).open(QIODevice::WriteOnly);
+    rig.messages.shown.clear();
+    rig.messages.answers = {true};
+    EXPECT_TRUE(rig.importAs(QStringLiteral("b")).stayedOpen);
+    EXPECT_EQ(rig.messages.shown,
+              QStringList({Question, QStringLiteral("しゃしんのドライブがよめません。")}));
+    EXPECT_EQ(rig.readIndexLines(), QStringList());
+    EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMG_0001_a")});
 }
 
 TEST_F(Importing, EmptyPhotoDriveGivesAnEmptyFolder) {

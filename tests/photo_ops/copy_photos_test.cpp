@@ -156,4 +156,23 @@ TEST_F(CopyingPhotos, RowOutsideTheClassFolderGetsNoCopies) {
     EXPECT_EQ(rig.state.PhotoCount, 0);
 }
 
+TEST_F(CopyingPhotos, NeverCopiesIntoALinkToAFolderOutsideTheLibrary) {
+    const QString outside = QStringLiteral("D:\\OUTSIDE");
+    addPhotos(outside, 1, QStringLiteral("o"));
+    makeFolders({{QStringLiteral("a"), 3}});
+    ASSERT_TRUE(
+        QFile::link(rig.host(outside), rig.host(rig.classFolder) + QStringLiteral("/LINKED")));
+    rig.writeIndexLines(
+        {QStringLiteral("a,IMG_0001_a,2001/01/01 3,"), QStringLiteral("l,LINKED,2001/01/02 1,")});
+    rig.openClassFolder();
+    mark(1, 2);
+    rig.form->mnucopy->trigger();
+
+    completeCopy(rig.program, 2);
+
+    EXPECT_EQ(filesIn(outside), 1);
+    EXPECT_EQ(filesIn(folderPath(1)), 3);
+    EXPECT_EQ(rig.messages.shown, QStringList{CopyFailed});
+}
+
 } // namespace

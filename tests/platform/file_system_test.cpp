@@ -1,3 +1,4 @@
+#include "platform/fault_plan.h"
 #include "platform/file_system.h"
 
 #include <QDir>
@@ -157,6 +158,46 @@ TEST_F(FileSystemTest, ListingGivesOrdinaryVisibleFilesThatMatch) {
               (QStringList{QStringLiteral("JPG"), QStringLiteral("a.jpg"), QStringLiteral("b.JPEG"),
                            QStringLiteral("c.Jpg"), QStringLiteral("d.png")}));
     EXPECT_TRUE(files.listFiles(QStringLiteral("C:\\NOWHERE"), QStringLiteral("*.*")).isEmpty());
+}
+
+TEST_F(FileSystemTest, AFolderThatCannotBeListedIsToldApartFromAnEmptyOne) {
+    makeHostFolder(QStringLiteral("c/EMPTY"));
+    writeBytes(onDrive(QStringLiteral("c/FILE.JPG")), "x");
+    bool ok = false;
+    EXPECT_TRUE(files.listFiles(QStringLiteral("C:\\EMPTY"), QStringLiteral("*.*"), &ok).isEmpty());
+    EXPECT_TRUE(ok);
+    for (const char* folder : {"C:\\NOWHERE", "C:\\FILE.JPG", "no drive"}) {
+        files.listFiles(QString::fromUtf8(folder), QStringLiteral("*.*"), &ok);
+        EXPECT_FALSE(ok) << folder;
+    }
+    EXPECT_TRUE(files.isMissing(QStringLiteral("C:\\NOWHERE\\DEEPER")));
+    EXPECT_FALSE(files.isMissing(QStringLiteral("C:\\EMPTY")));
+}
+
+TEST_F(FileSystemTest, AFaultPlanFailsOnlyTheChosenOperationAndLeavesTheOldFileWhole) {
+    const QString index = QStringLiteral("C:\\IMGMAIN.TXT");
+    ASSERT_TRUE(files.writeFile(index, "old\r\n"));
+    FaultPlan faults;
+    files.setFaultPlan(&faults);
+    // A save is opened, written and committed; the second commit fails.
+    faults.failAt(2, FileOperation::Commit);
+    EXPECT_TRUE(files.writeFile(index, "first\r\n"));
+    EXPECT_FALSE(faults.failed());
+    EXPECT_FALSE(files.writeTextLines(index, {QStringLiteral("second")}));
+    EXPECT_EQ(faults.failed(), FileOperation::Commit);
+    EXPECT_EQ(faults.operationsAsked(), 6);
+    EXPECT_EQ(readBytes(onDrive(QStringLiteral("c/IMGMAIN.TXT"))), QByteArray("first\r\n"));
+    EXPECT_EQ(QDir(onDrive(QStringLiteral("c"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("IMGMAIN.TXT")});
+
+    faults.failAt(1);
+    EXPECT_EQ(files.readFile(index).status, FileSystem::FileRead::Unreadable);
+    EXPECT_EQ(files.readFile(index).status, FileSystem::FileRead::Read);
+    faults.failFrom(2, FileOperation::MakeDirectory);
+    EXPECT_TRUE(files.makeDirectory(QStringLiteral("C:\\FIRST")));
+    EXPECT_FALSE(files.makeDirectory(QStringLiteral("C:\\SECOND")));
+    EXPECT_FALSE(files.makeDirectory(QStringLiteral("C:\\THIRD")));
+    EXPECT_FALSE(QFileInfo::exists(onDrive(QStringLiteral("c/THIRD"))));
 }
 
 TEST_F(FileSystemTest, CopyReplacesAFileOfTheSameName) {

@@ -1,0 +1,127 @@
+#include "fault_injection/fault_sweep.h"
+#include "library/locked_index.h"
+#include "main_window/form1.h"
+#include "settings/form5.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+void answerYes(SweepRig& rig) {
+    rig.messages.answers = {true};
+}
+
+const CommandCase Import{.name = "import", .run = [](SweepRig& rig) {
+                             answerYes(rig);
+                             rig.runForm2([&rig] { rig.form->MNUFILELOAD->trigger(); },
+                                          QStringLiteral("d"));
+                         }};
+// The same under the shared database's lock.
+const CommandCase ImportIntoDatabase{.name = "import_into_database",
+                                     .run =
+                                         [](SweepRig& rig) {
+                                             rig.form->mnudrvchg->trigger();
+                                             Import.run(rig);
+                                         },
+                                     .reach = {.database = true}};
+const CommandCase MakeFolder{.name = "make_folder", .run = [](SweepRig& rig) {
+                                 rig.runForm2([&rig] { rig.form->MNU_MKFOLDER->trigger(); },
+                                              QStringLiteral("d"));
+                             }};
+const CommandCase Rename{.name = "rename", .run = [](SweepRig& rig) {
+                             rig.runForm2([&rig] { rig.form->Command4->click(); },
+                                          QStringLiteral("z"));
+                         }};
+const CommandCase DeleteFolder{.name = "delete_folder",
+                               .run =
+                                   [](SweepRig& rig) {
+                                       answerYes(rig);
+                                       rig.form->Command3->click();
+                                   },
+                               .removes =
+                                   [](const SweepRig& rig) {
+                                       QStringList photos;
+                                       for (int n = 1; n <= rig.state.PhotoCount; ++n)
+                                           photos << rig.state.PhotoPaths[n];
+                                       return photos;
+                                   }};
+const CommandCase DeletePhotos{
+    "delete_photos",
+    [](SweepRig& rig) {
+        rig.markPhotos(1, 2);
+        answerYes(rig);
+        rig.form->mnudel->trigger();
+    },
+    {},
+    [](const SweepRig& rig) {
+        return QStringList{rig.state.PhotoPaths[1], rig.state.PhotoPaths[2]};
+    }};
+const CommandCase CopyPhotos{.name = "copy_photos", .run = [](SweepRig& rig) {
+                                 rig.markPhotos(1, 2);
+                                 rig.form->mnucopy->trigger();
+                                 rig.clickFolderRow(2);
+                             }};
+const CommandCase SaveToPhotoDrive{.name = "save_to_photo_drive",
+                                   .run =
+                                       [](SweepRig& rig) {
+                                           rig.markPhotos(1, 2);
+                                           answerYes(rig);
+                                           rig.form->MNUSAVE->trigger();
+                                       },
+                                   .reach = {.photoDrive = true}};
+const CommandCase SaveToDatabase{.name = "save_to_database",
+                                 .run =
+                                     [](SweepRig& rig) {
+                                         answerYes(rig);
+                                         QTest::mouseClick(rig.form->Command1, Qt::LeftButton);
+                                     },
+                                 .reach = {.database = true}};
+const CommandCase SaveSettings{.name = "save_settings",
+                               .run =
+                                   [](SweepRig& rig) {
+                                       rig.modals.script = [](QDialog& dialog) {
+                                           static_cast<Form5&>(dialog).Command2->click();
+                                       };
+                                       rig.form->mnu_conv->trigger();
+                                   },
+                               .reach = {.settings = true}};
+
+std::string nameOf(const ::testing::TestParamInfo<CommandCase>& info) {
+    return info.param.name;
+}
+
+class EveryFault : public ::testing::TestWithParam<CommandCase> {};
+
+TEST_P(EveryFault, KeepsTheIndexWholeThePhotosSafeAndTellsTheUser) {
+    const int faultPoints = sweepFaults(GetParam());
+    RecordProperty("fault_points", faultPoints);
+    EXPECT_GT(faultPoints, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, EveryFault,
+                         ::testing::Values(Import, MakeFolder, Rename, DeleteFolder, DeletePhotos,
+                                           CopyPhotos, SaveToPhotoDrive, SaveToDatabase,
+                                           SaveSettings, ImportIntoDatabase),
+                         nameOf);
+
+class FailedIndexWrite : public ::testing::TestWithParam<CommandCase> {};
+
+TEST_P(FailedIndexWrite, IsToldAndLeavesTheOldIndexWhole) {
+    // No index can be written, so the reload's count correction fails too.
+    const RunRecord run = runCommand(GetParam(), 1, FileOperation::Commit, true);
+    ASSERT_EQ(run.fault, FileOperation::Commit);
+    EXPECT_TRUE(run.messages.contains(IndexNotWrittenMessage))
+        << run.messages.join(u'/').toStdString();
+    const QString index = run.indexFolders[0] + QStringLiteral("/IMGMAIN.TXT");
+    EXPECT_EQ(run.after.at(index), run.before.at(index));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, FailedIndexWrite,
+                         ::testing::Values(Import, MakeFolder, Rename, DeleteFolder, DeletePhotos,
+                                           CopyPhotos),
+                         nameOf);
+
+} // namespace

@@ -1,0 +1,106 @@
+#include "fault_injection/sweep_rig.h"
+
+#include "database/database_commands.h"
+#include "folders/folder_commands.h"
+#include "import/form2.h"
+#include "import/import_commands.h"
+#include "library/library_paths.h"
+#include "photo_ops/photo_commands.h"
+#include "platform/cp932_text.h"
+#include "platform/picture_box.h"
+#include "settings/settings_commands.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+struct FolderMade {
+    QString title;
+    QStringList photos;
+};
+
+} // namespace
+
+SweepRig::SweepRig() : programFolder(root.filePath(QStringLiteral("program"))) {
+    int colour = 0;
+    const auto putPhotos = [&](const QString& folder, const QStringList& names) {
+        files.makeDirectory(folder);
+        for (const QString& name : names) {
+            QImage image(16, 12, QImage::Format_RGB32);
+            image.fill(photoColour(++colour));
+            image.save(host(joinPath(folder, name)), "JPG", 90);
+        }
+    };
+    const auto writeIndex = [&](const QString& classFolder, const QList<FolderMade>& folders,
+                                const QString& remark) {
+        QStringList lines;
+        for (int i = 0; i < folders.size(); ++i) {
+            const QString directory =
+                QStringLiteral("IMG_%1_").arg(i + 1, 4, 10, QChar(u'0')) + folders[i].title;
+            putPhotos(joinPath(classFolder, directory), folders[i].photos);
+            lines << QStringLiteral("%1,%2,2002/06/01 %3,%4")
+                         .arg(folders[i].title, directory)
+                         .arg(folders[i].photos.size())
+                         .arg(remark);
+        }
+        writeCp932Lines(host(indexPathOf(classFolder)), lines);
+    };
+
+    writeIndex(classFolder,
+               {{QStringLiteral("a"), {"a001.JPG", "a002.JPG", "a003.JPG"}},
+                {QStringLiteral("b"), {"b001.JPG", "b002.JPG"}},
+                {QStringLiteral("c"), {"c001.JPG"}}},
+               {});
+    const QString otherClass = QStringLiteral("C:\\A_IMAGE\\CLASS_11");
+    files.makeDirectory(otherClass);
+    writeIndex(otherClass, {{QStringLiteral("o"), {"o001.JPG"}}}, {});
+    files.makeDirectory(databaseRoot);
+    writeIndex(databaseRoot, {{QStringLiteral("x"), {"x001.JPG"}}}, QStringLiteral("１年１組"));
+    putPhotos(photoDrive, {"DSC00001.JPG", "DSC00002.JPG", "DSC00003.JPG"});
+    putPhotos(QStringLiteral("D:\\KEEP"), {"k001.JPG"});
+    QDir().mkpath(programFolder);
+    writeCp932Lines(
+        programFolder + u'/' + QStringLiteral("DRVDATA.TXT"),
+        {"A:\\", "C:\\A_image\\", "", QStringLiteral("学校利用"), " 3 ", "C:\\Adb_image\\"});
+
+    state.FloppyDrive = photoDrive;
+    state.DatabaseRoot = databaseRoot;
+    state.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
+    state.SaveRoot = state.SaveBase;
+    state.ClassSubFolder = QStringLiteral("CLASS_32");
+    state.PcNumber = 3;
+    connectFolderCommands(program);
+    connectImportCommands(program);
+    connectPhotoCommands(program);
+    connectDatabaseCommands(program);
+    connectSettingsCommands(program, programFolder, [this] { ++programEnds; });
+    openClassFolder();
+    state.FolderTitle = state.FolderTable[1][ColTitle];
+}
+
+void SweepRig::runForm2(const std::function<void()>& opener, const QString& name) {
+    modals.script = [name](QDialog& dialog) {
+        auto& window = dynamic_cast<Form2&>(dialog);
+        window.Text1->setText(name);
+        window.Command1->click();
+    };
+    opener();
+    modals.script = nullptr;
+}
+
+void SweepRig::markPhotos(int first, int last) {
+    for (int n = first; n <= last; ++n)
+        state.PhotoMarks[n] = 1;
+}
+
+void SweepRig::clickFolderRow(int row) {
+    QTest::mouseClick(form->Picture2, Qt::LeftButton, {}, {60, 20 + 34 * row});
+}
+
+QString SweepRig::rowFolder(int row) const {
+    return joinPath(classFolder, state.FolderTable[row][ColDirectory]);
+}

@@ -14,6 +14,7 @@
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
+#include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
 
 #include <QScrollBar>
@@ -67,7 +68,10 @@ bool renameOpenFolder(Program& program, const QString& name) {
     return true;
 }
 
-// Every photo file of the photo drive counts as found, copied or not.
+// Every photo file of the photo drive counts as found, copied or not. The
+// thumbnails are made on the loader's threads while the copying goes on; a
+// copy faster than they are waits for them before the last step is shown, so
+// the import ends with the new folder's page ready to draw at once.
 int copyPhotoDrive(Program& program, const QStringList& names, const QString& folder,
                    const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
@@ -82,6 +86,8 @@ int copyPhotoDrive(Program& program, const QStringList& names, const QString& fo
             prepareThumbnail(program, target);
         }
         ++done;
+        if (done == names.size())
+            program.services.thumbnails.waitForPrepared();
         if (progress)
             progress(done, int(names.size()));
     }

@@ -68,10 +68,19 @@ bool renameOpenFolder(Program& program, const QString& name) {
     return true;
 }
 
+// The page the new folder opens at, made in memory but not drawn.
+void makeOpeningPage(Program& program, const QString& folder) {
+    const int perPage = program.state.ThumbColumns * program.state.ThumbColumns;
+    std::vector<ThumbnailRequest> requests;
+    for (const QString& path : listPhotoPaths(program.services.files, folder, perPage))
+        requests.push_back(thumbnailRequest(program, path));
+    program.services.thumbnails.loadPage(requests, [](int, const Thumbnail&) {});
+}
+
 // Every photo file of the photo drive counts as found, copied or not. The
 // thumbnails are made on the loader's threads while the copying goes on; a
-// copy faster than they are waits for them before the last step is shown, so
-// the import ends with the new folder's page ready to draw at once.
+// copy faster than they are waits for those of the opening page before the
+// last step is shown, so the import ends with that page ready to draw at once.
 int copyPhotoDrive(Program& program, const QStringList& names, const QString& folder,
                    const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
@@ -87,7 +96,7 @@ int copyPhotoDrive(Program& program, const QStringList& names, const QString& fo
         }
         ++done;
         if (done == names.size())
-            program.services.thumbnails.waitForPrepared();
+            makeOpeningPage(program, folder);
         if (progress)
             progress(done, int(names.size()));
     }

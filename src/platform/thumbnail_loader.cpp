@@ -249,10 +249,6 @@ void ThumbnailLoader::prepare(const std::vector<ThumbnailRequest>& requests) {
         d->start(request);
 }
 
-void ThumbnailLoader::waitForPrepared() {
-    d->pool.waitForDone();
-}
-
 bool ThumbnailLoader::waitForIdle(int msecs) {
     const QDeadlineTimer deadline(msecs);
     return d->pool.waitForDone(int(deadline.remainingTime())) &&

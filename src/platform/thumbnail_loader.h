@@ -55,9 +55,6 @@ public:
     // Starts making the requests on the worker threads without waiting, so a
     // page that asks for them soon finds them made or being made.
     void prepare(const std::vector<ThumbnailRequest>& requests);
-    // Waits until every thumbnail prepare() started is made; the background
-    // is not waited for.
-    void waitForPrepared();
     // Waits up to msecs for all work to end; false when some is still going.
     bool waitForIdle(int msecs);
 

@@ -14,6 +14,7 @@
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
+#include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
 
 #include <QScrollBar>
@@ -68,7 +69,19 @@ bool renameOpenFolder(Program& program, const QString& name) {
     return true;
 }
 
-// Every photo file of the photo drive counts as found, copied or not.
+// The page the new folder opens at, made in memory but not drawn.
+void makeOpeningPage(Program& program, const QString& folder) {
+    const int perPage = program.state.ThumbColumns * program.state.ThumbColumns;
+    std::vector<ThumbnailRequest> requests;
+    for (const QString& path : listPhotoPaths(program.services.files, folder, perPage))
+        requests.push_back(thumbnailRequest(program, path));
+    program.services.thumbnails.loadPage(requests, [](int, const Thumbnail&) {});
+}
+
+// Every photo file of the photo drive counts as found, copied or not. The
+// thumbnails are made on the loader's threads while the copying goes on; a
+// copy faster than they are waits for those of the opening page before the
+// last step is shown, so the import ends with that page ready to draw at once.
 int copyPhotoDrive(Program& program, const QStringList& names, const QString& folder,
                    const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
@@ -83,6 +96,8 @@ int copyPhotoDrive(Program& program, const QStringList& names, const QString& fo
             prepareThumbnail(program, target);
         }
         ++done;
+        if (done == names.size())
+            makeOpeningPage(program, folder);
         if (progress)
             progress(done, int(names.size()));
     }

@@ -122,8 +122,13 @@ struct ThumbnailLoader::Private {
         return {key, std::nullopt, {}, std::move(claim)};
     }
 
-    // Called with the mutex held.
+    // Called with the mutex held. A key already held has the same thumbnail,
+    // so it only moves to the front: QCache::insert() over a held key makes
+    // room for the new cost before it lets the old one go, and would drop
+    // one entry more than it must.
     void remember(const ThumbnailKey& key, const Thumbnail& thumbnail) {
+        if (memory.object(key))
+            return;
         const qsizetype cost = thumbnail.image.sizeInBytes() +
                                key.hostPath.size() * qsizetype(sizeof(QChar)) + kEntryOverheadBytes;
         memory.insert(key, new Thumbnail(thumbnail), cost);

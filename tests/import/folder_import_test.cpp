@@ -400,13 +400,24 @@ TEST_F(Importing, EmptyPhotoDriveGivesAnEmptyFolder) {
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/06/15 0,")});
 }
 
-TEST_F(Importing, ImportedPhotosAreDecodedOnceAndKeptForTheNextStart) {
+TEST_F(Importing, ImportEndsWithItsThumbnailsMadeAndKeptForTheNextStart) {
+    // Large enough that a thumbnail takes longer to make than its photo to copy.
     for (int i = 1; i <= 3; ++i)
-        ASSERT_TRUE(writeTestJpeg(rig.driveHost(QStringLiteral("P%1.JPG").arg(i)), {640, 480}));
+        ASSERT_TRUE(writeTestJpeg(rig.driveHost(QStringLiteral("P%1.JPG").arg(i)), {2400, 1800},
+                                  {.noise = true}));
     rig.messages.answers = {true};
+    int madeWhenFull = -1;
+    rig.whenOpen = [&](Form2& window) {
+        QObject::connect(window.ImportProgress, &QProgressBar::valueChanged, &window,
+                         [&](int value) {
+                             if (value == 3)
+                                 madeWhenFull = rig.thumbnails.decodeCount();
+                         });
+    };
     rig.importAs(QStringLiteral("new"));
     ASSERT_EQ(rig.state.PhotoCount, 3);
-    // Made while copying; the page that opened the folder waited for them.
+    // All made before the bar was full, each once; the page drew them from memory.
+    EXPECT_EQ(madeWhenFull, 3);
     EXPECT_EQ(rig.thumbnails.decodeCount(), 3);
     const DesktopThumbnailCache cache(rig.thumbnailRoot());
     for (int n = 1; n <= 3; ++n)

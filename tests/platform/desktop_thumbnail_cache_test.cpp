@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -154,23 +155,42 @@ TEST_F(DesktopThumbnailCacheTest, UnwritableOrMissingCacheIsSilent) {
     EXPECT_EQ(none.find(photo(), stamp).kind, DesktopThumbnailCache::Entry::Missing);
 }
 
+// A folder this user cannot write into: by its permissions, or for root, who
+// writes past them, by the file system's immutable flag.
+class UnwritableFolder {
+public:
+    explicit UnwritableFolder(const QString& path) : m_path(path) {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+        if (canWrite() && QProcess::execute(QStringLiteral("chattr"), {"+i", path}) == 0)
+            m_immutable = true;
+    }
+    ~UnwritableFolder() {
+        if (m_immutable)
+            QProcess::execute(QStringLiteral("chattr"), {"-i", m_path});
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool canWrite() const {
+        QFile probe(m_path + QStringLiteral("/probe"));
+        return probe.open(QIODevice::WriteOnly) && probe.remove();
+    }
+
+private:
+    QString m_path;
+    bool m_immutable = false;
+};
+
 TEST_F(DesktopThumbnailCacheTest, ReadOnlyCacheIsReadButNotWritten) {
     const DesktopThumbnailCache readOnly(dir.filePath(QStringLiteral("ro/thumbnails")));
     readOnly.store(photo(), stamp, picture(), {4000, 3000});
-    const QString large = QFileInfo(readOnly.largeEntryPath(photo())).path();
-    ASSERT_TRUE(QFile::setPermissions(large, QFile::ReadOwner | QFile::ExeOwner));
-    QFile probe(large + QStringLiteral("/probe"));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.remove();
-        GTEST_SKIP() << "this user writes into read-only folders (root)";
-    }
+    const UnwritableFolder large(QFileInfo(readOnly.largeEntryPath(photo())).path());
+    if (large.canWrite())
+        GTEST_SKIP() << "this user writes into read-only folders, and chattr +i is refused here";
     const QString second = dir.filePath(QStringLiteral("second.JPG"));
     readOnly.store(second, stamp, picture(), {4000, 3000});
     EXPECT_FALSE(QFile::exists(readOnly.largeEntryPath(second)));
     EXPECT_EQ(readOnly.find(photo(), stamp).kind, DesktopThumbnailCache::Entry::Found);
     readOnly.forget(photo());
     EXPECT_EQ(readOnly.find(photo(), stamp).kind, DesktopThumbnailCache::Entry::Found);
-    QFile::setPermissions(large, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 } // namespace

@@ -22,6 +22,10 @@ struct Result {
 Result run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    // The tools' words are read, so they must not be translated.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     const bool finished = process.waitForFinished(30000);
     const QString output = QString::fromLocal8Bit(process.readAll()).trimmed();
@@ -105,7 +109,9 @@ QString PrivateCups::start() {
         if (m_cupsd->state() != QProcess::Running)
             return QStringLiteral("cupsd ended at once: %1")
                 .arg(QString::fromLocal8Bit(m_cupsd->readAll()));
-        if (run(QStringLiteral("lpstat"), {"-r"}).ok)
+        // lpstat -r exits 0 either way; only its words tell.
+        const Result status = run(QStringLiteral("lpstat"), {"-r"});
+        if (status.ok && status.output == QStringLiteral("scheduler is running"))
             return {};
         QThread::msleep(50);
     }

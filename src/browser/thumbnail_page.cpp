@@ -17,6 +17,10 @@ namespace {
 const QColor PanelBackground(255, 255, 192);
 const QRect WholePanel(0, 0, 901, 901);
 
+int photosPerPage(const ProgramState& state) {
+    return state.ThumbColumns * state.ThumbColumns;
+}
+
 // Photos first + 1 .. first + count of the photo list.
 std::vector<ThumbnailRequest> requestsFor(const Program& program, int first, int count) {
     std::vector<ThumbnailRequest> requests;
@@ -30,7 +34,7 @@ std::vector<ThumbnailRequest> requestsFor(const Program& program, int first, int
 // before.
 void prefetchNeighbours(Program& program, const PageRange& page) {
     const ProgramState& state = program.state;
-    const int perPage = state.ThumbColumns * state.ThumbColumns;
+    const int perPage = photosPerPage(state);
     std::vector<ThumbnailRequest> requests;
     if (page.count > 0 && perPage > 0) {
         const int next = page.first + perPage;
@@ -51,6 +55,13 @@ ThumbnailRequest thumbnailRequest(const Program& program, const QString& photoPa
 
 void prepareThumbnail(Program& program, const QString& photoPath) {
     program.services.thumbnails.prepare({thumbnailRequest(program, photoPath)});
+}
+
+void makeOpeningPage(Program& program, const QStringList& photoPaths) {
+    std::vector<ThumbnailRequest> requests;
+    for (const QString& path : photoPaths.mid(0, photosPerPage(program.state)))
+        requests.push_back(thumbnailRequest(program, path));
+    program.services.thumbnails.loadPage(requests, [](int, const Thumbnail&) {});
 }
 
 void DrawFolderTitle(Program& program) {

@@ -3,6 +3,7 @@
 #include "platform/thumbnail_loader.h"
 
 #include <QString>
+#include <QStringList>
 
 struct Program;
 
@@ -23,3 +24,7 @@ ThumbnailRequest thumbnailRequest(const Program& program, const QString& photoPa
 
 // Starts making the thumbnail of a photo that a page will soon show.
 void prepareThumbnail(Program& program, const QString& photoPath);
+
+// Makes the thumbnails of the first page of photoPaths in memory, without
+// drawing them; returns once they are made.
+void makeOpeningPage(Program& program, const QStringList& photoPaths);

@@ -14,7 +14,6 @@
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
-#include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
 
 #include <QScrollBar>
@@ -69,15 +68,6 @@ bool renameOpenFolder(Program& program, const QString& name) {
     return true;
 }
 
-// The page the new folder opens at, made in memory but not drawn.
-void makeOpeningPage(Program& program, const QString& folder) {
-    const int perPage = program.state.ThumbColumns * program.state.ThumbColumns;
-    std::vector<ThumbnailRequest> requests;
-    for (const QString& path : listPhotoPaths(program.services.files, folder, perPage))
-        requests.push_back(thumbnailRequest(program, path));
-    program.services.thumbnails.loadPage(requests, [](int, const Thumbnail&) {});
-}
-
 // Every photo file of the photo drive counts as found, copied or not. The
 // thumbnails are made on the loader's threads while the copying goes on; a
 // copy faster than they are waits for those of the opening page before the
@@ -97,7 +87,7 @@ int copyPhotoDrive(Program& program, const QStringList& names, const QString& fo
         }
         ++done;
         if (done == names.size())
-            makeOpeningPage(program, folder);
+            makeOpeningPage(program, listPhotoPaths(files, folder, MaxPhotos));
         if (progress)
             progress(done, int(names.size()));
     }

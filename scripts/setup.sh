@@ -10,6 +10,8 @@ packages=(cmake g++ make qt6-base-dev libqt6printsupport6 libexif-dev googletest
 ./scripts/install_packages.sh "${packages[@]}"
 
 if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
 fi
 cmake --build build -j2

@@ -2,8 +2,8 @@
 
 #include "library/folder_names.h"
 #include "library/index_file.h"
+#include "library/settings_file.h"
 #include "platform/cp932_text.h"
-#include "settings/settings_file.h"
 #include "state/program_state.h"
 
 #include <memory>

@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "platform/fonts.h"
+#include "platform_gui/fonts.h"
 
 #include <QApplication>
 #include <memory>

@@ -10,8 +10,8 @@
 #include "platform/modal_runner.h"
 #include "platform/screen_service.h"
 #include "platform/services.h"
-#include "platform/system_printer.h"
 #include "platform/thumbnail_loader.h"
+#include "platform_gui/system_printer.h"
 #include "state/program_state.h"
 
 // The running program: the machine's real services, the one program state and

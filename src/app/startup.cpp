@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
 #include "folders/class_folder.h"
+#include "library/settings_file.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
-#include "settings/settings_file.h"
 #include "state/class_names.h"
 #include "state/program_state.h"
 #include "state/screen_mode.h"

@@ -4,7 +4,7 @@
 #include "browser/thumbnail_page.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 
 #include <QScrollBar>
 

@@ -2,7 +2,7 @@
 
 #include "main_window/form1.h"
 #include "main_window/program.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "state/program_state.h"
 #include "state/screen_mode.h"
 

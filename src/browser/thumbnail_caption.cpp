@@ -1,6 +1,6 @@
 #include "browser/thumbnail_caption.h"
 
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "state/program_state.h"
 
 #include <algorithm>

@@ -4,9 +4,9 @@
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/file_system.h"
-#include "platform/picture_box.h"
 #include "platform/services.h"
 #include "platform/thumbnail_loader.h"
+#include "platform_gui/picture_box.h"
 #include "state/program_state.h"
 #include "state/screen_mode.h"
 

@@ -7,8 +7,8 @@
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/message_service.h"
-#include "platform/picture_box.h"
 #include "platform/services.h"
+#include "platform_gui/picture_box.h"
 #include "state/program_state.h"
 
 #include <QLabel>

@@ -7,7 +7,7 @@
 #include "folders/select_all.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -8,8 +8,8 @@
 #include "main_window/program.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
-#include "platform/picture_box.h"
 #include "platform/services.h"
+#include "platform_gui/picture_box.h"
 #include "state/program_state.h"
 
 void openFolderByPath(Program& program) {

@@ -1,7 +1,7 @@
 #include "import/form2.h"
 
 #include "main_window/control_builders.h"
-#include "platform/fonts.h"
+#include "platform_gui/fonts.h"
 
 #include <QLabel>
 #include <QLineEdit>

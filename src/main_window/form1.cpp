@@ -1,10 +1,10 @@
 #include "main_window/form1.h"
 
 #include "main_window/control_builders.h"
-#include "platform/fonts.h"
-#include "platform/picture_box.h"
 #include "platform/screen_service.h"
 #include "platform/services.h"
+#include "platform_gui/fonts.h"
+#include "platform_gui/picture_box.h"
 #include "state/class_names.h"
 #include "state/program_state.h"
 #include "state/rounding.h"

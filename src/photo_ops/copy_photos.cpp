@@ -11,8 +11,8 @@
 #include "photo_ops/folder_recount.h"
 #include "photo_ops/selection.h"
 #include "platform/message_service.h"
-#include "platform/picture_box.h"
 #include "platform/services.h"
+#include "platform_gui/picture_box.h"
 #include "state/program_state.h"
 
 #include <QScrollBar>

@@ -1,7 +1,7 @@
 #include "settings/form5.h"
 
 #include "main_window/control_builders.h"
-#include "platform/fonts.h"
+#include "platform_gui/fonts.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "settings/form6.h"
 
 #include "main_window/control_builders.h"
-#include "platform/fonts.h"
+#include "platform_gui/fonts.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,5 +1,6 @@
 #include "settings/settings_commands.h"
 
+#include "library/settings_file.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/file_dialogs.h"
@@ -9,7 +10,6 @@
 #include "platform/services.h"
 #include "settings/form5.h"
 #include "settings/form6.h"
-#include "settings/settings_file.h"
 #include "settings/settings_form_values.h"
 #include "state/program_state.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/settings_file.h"
+#include "library/settings_file.h"
 
 #include <QString>
 #include <optional>

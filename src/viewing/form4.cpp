@@ -1,8 +1,8 @@
 #include "viewing/form4.h"
 
 #include "main_window/control_builders.h"
-#include "platform/fonts.h"
-#include "platform/picture_box.h"
+#include "platform_gui/fonts.h"
+#include "platform_gui/picture_box.h"
 
 #include <QPushButton>
 

@@ -2,7 +2,7 @@
 #include "app/startup.h"
 #include "library/library_paths.h"
 #include "platform/cp932_text.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "settings/form5.h"
 #include "settings/form6.h"
 #include "support/test_data.h"

@@ -1,6 +1,6 @@
 #include "app/startup.h"
 #include "platform/cp932_text.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "support_library/library_fixture.h"
 
 #include <QDir>

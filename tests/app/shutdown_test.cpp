@@ -1,5 +1,5 @@
 #include "app/shutdown.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "support/test_rig.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 #include "browser/folder_list.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "support_library/library_fixture.h"
 
 #include <gtest/gtest.h>

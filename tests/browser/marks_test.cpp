@@ -1,7 +1,7 @@
 #include "browser/marks.h"
 #include "browser/thumbnail_geometry.h"
 #include "library/load_folder.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "support/window_clicks.h"
 #include "support_library/library_fixture.h"
 

@@ -2,7 +2,7 @@
 #include "browser/thumbnail_geometry.h"
 #include "browser/thumbnail_page.h"
 #include "library/load_folder.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "support/test_data.h"
 #include "support_library/library_fixture.h"
 

@@ -2,7 +2,7 @@
 #include "database_rig.h"
 #include "import/form2.h"
 #include "library/locked_index.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 
 #include <QFile>
 #include <QFileInfo>

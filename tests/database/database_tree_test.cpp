@@ -1,5 +1,5 @@
 #include "database_rig.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 
 #include <QLabel>
 

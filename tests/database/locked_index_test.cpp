@@ -2,7 +2,7 @@
 #include "import/form2.h"
 #include "library/load_folder.h"
 #include "library/locked_index.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 
 #include <QFile>
 #include <QLineEdit>

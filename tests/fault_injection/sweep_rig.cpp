@@ -7,7 +7,7 @@
 #include "library/library_paths.h"
 #include "photo_ops/photo_commands.h"
 #include "platform/cp932_text.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "settings/settings_commands.h"
 
 #include <QDir>

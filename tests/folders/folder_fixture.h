@@ -1,7 +1,7 @@
 #pragma once
 
 #include "folders/folder_commands.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "support_library/library_fixture.h"
 
 #include <QList>

@@ -4,8 +4,8 @@
 #include "library/index_file.h"
 #include "library/load_folder.h"
 #include "platform/desktop_thumbnail_cache.h"
-#include "platform/picture_box.h"
 #include "platform/thumbnail_loader.h"
+#include "platform_gui/picture_box.h"
 #include "support/test_photos.h"
 
 #include <QDir>

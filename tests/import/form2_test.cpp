@@ -1,6 +1,6 @@
 #include "import/form2.h"
 #include "import/import_rig.h"
-#include "platform/fonts.h"
+#include "platform_gui/fonts.h"
 
 #include <QLabel>
 #include <QLineEdit>

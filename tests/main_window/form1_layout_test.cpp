@@ -1,6 +1,6 @@
 #include "main_window/form1.h"
-#include "platform/fonts.h"
-#include "platform/picture_box.h"
+#include "platform_gui/fonts.h"
+#include "platform_gui/picture_box.h"
 #include "support/test_rig.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "library/library_paths.h"
 #include "photo_ops/copy_photos.h"
 #include "photo_ops_fixture.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 
 #include <QFile>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "platform/fonts.h"
-#include "platform/picture_box.h"
+#include "platform_gui/fonts.h"
+#include "platform_gui/picture_box.h"
 #include "support/window_clicks.h"
 
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "platform/system_printer.h"
+#include "platform_gui/system_printer.h"
 #include "printing/pdf_pages.h"
 #include "printing/photo_jobs.h"
 #include "printing/private_cups.h"

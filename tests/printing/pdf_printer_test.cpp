@@ -1,4 +1,4 @@
-#include "platform/pdf_printer.h"
+#include "platform_gui/pdf_printer.h"
 #include "printing/pdf_pages.h"
 #include "printing/photo_jobs.h"
 

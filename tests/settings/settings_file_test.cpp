@@ -1,6 +1,6 @@
+#include "library/settings_file.h"
 #include "platform/cp932_text.h"
 #include "platform/file_system.h"
-#include "settings/settings_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
+#include "library/settings_file.h"
 #include "platform/cp932_text.h"
 #include "settings/form5.h"
 #include "settings/settings_commands.h"
-#include "settings/settings_file.h"
 #include "settings/settings_form_values.h"
 #include "support/test_rig.h"
 

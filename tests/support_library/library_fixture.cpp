@@ -5,7 +5,7 @@
 #include "library/index_file.h"
 #include "library/library_paths.h"
 #include "platform/cp932_text.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "state/class_names.h"
 #include "state/screen_mode.h"
 

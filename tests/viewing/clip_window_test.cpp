@@ -1,6 +1,6 @@
 #include "browser/browser_wiring.h"
 #include "library/load_folder.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "support/test_photos.h"
 #include "support_library/library_fixture.h"
 #include "viewing/clip_window.h"

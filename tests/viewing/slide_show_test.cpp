@@ -1,4 +1,4 @@
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "support/test_photos.h"
 #include "support_library/library_fixture.h"
 #include "viewing/form3.h"

@@ -1,5 +1,5 @@
 #include "platform/clipboard.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "support/test_data.h"
 #include "support/test_photos.h"
 #include "support_library/library_fixture.h"

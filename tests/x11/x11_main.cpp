@@ -1,4 +1,4 @@
-#include "platform/fonts.h"
+#include "platform_gui/fonts.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

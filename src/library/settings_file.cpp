@@ -1,4 +1,4 @@
-#include "settings/settings_file.h"
+#include "library/settings_file.h"
 
 #include "platform/cp932_text.h"
 #include "platform/file_system.h"

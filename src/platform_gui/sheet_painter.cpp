@@ -1,4 +1,4 @@
-#include "platform/sheet_painter.h"
+#include "platform_gui/sheet_painter.h"
 
 #include <QPagedPaintDevice>
 

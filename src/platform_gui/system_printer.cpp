@@ -1,4 +1,4 @@
-#include "platform/system_printer.h"
+#include "platform_gui/system_printer.h"
 
 #include "platform/clock.h"
 #include "platform/message_service.h"

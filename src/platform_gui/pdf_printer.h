@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/printer_service.h"
-#include "platform/sheet_painter.h"
+#include "platform_gui/sheet_painter.h"
 
 #include <QDir>
 #include <memory>

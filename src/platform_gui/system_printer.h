@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/pdf_printer.h"
 #include "platform/printer_service.h"
-#include "platform/sheet_painter.h"
+#include "platform_gui/pdf_printer.h"
+#include "platform_gui/sheet_painter.h"
 
 #include <memory>
 

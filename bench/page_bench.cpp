@@ -6,23 +6,24 @@
 // memory a cold page of 24-megapixel photos needs with and without the cache,
 // each measured in a process of its own started afresh from this one.
 
+#include "browser/main_window_view.h"
 #include "browser/thumbnail_page.h"
 #include "import/folder_import.h"
 #include "library/library_paths.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
-#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/drive_map.h"
-#include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
-#include "platform/modal_runner.h"
 #include "platform/screen_service.h"
 #include "platform/services.h"
 #include "platform/thumbnail_loader.h"
 #include "platform_gui/fonts.h"
 #include "platform_gui/picture_box.h"
+#include "platform_gui/qt_clipboard.h"
+#include "platform_gui/qt_file_dialogs.h"
+#include "platform_gui/qt_modal_runner.h"
 #include "state/program_state.h"
 #include "support/recording_printer.h"
 #include "support/test_photos.h"
@@ -105,7 +106,7 @@ struct Session {
     Session(const QString& driveRoot, const QString& cacheRoot)
         : files(DriveMap(driveRoot)), thumbnails(ThumbnailLoader::DefaultCacheBytes, cacheRoot),
           services{messages, screen, clock, files, dialogs, modals, thumbnails, printer, clipboard},
-          form(state, services), program{state, form, services} {
+          form(state, services), view(program), program{state, form, services, view} {
         form.load();
         state.ThumbColumns = 5;
     }
@@ -138,6 +139,7 @@ struct Session {
     Services services;
     ProgramState state;
     Form1 form;
+    MainWindowView view;
     Program program;
 };
 

@@ -3,6 +3,7 @@
 // beside the same job with every photo decoded at full size. Each job runs in
 // a process of its own, so the peak memory belongs to that job alone.
 
+#include "browser/main_window_view.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/bitmap_file.h"
@@ -62,7 +63,7 @@ struct Job {
         : files(DriveMap(QDir::tempPath())),
           pdf(pdfPath), services{messages, screen,     clock, files,    dialogs,
                                  modals,   thumbnails, pdf,   clipboard},
-          form(state, services), program{state, form, services} {
+          form(state, services), view(program), program{state, form, services, view} {
         form.load();
         state.ThumbColumns = 5;
         const QStringList names = QDir(photoFolder).entryList({"*.JPG"}, QDir::Files, QDir::Name);
@@ -111,6 +112,7 @@ struct Job {
     Services services;
     ProgramState state;
     Form1 form;
+    MainWindowView view;
     Program program;
 };
 

@@ -3,21 +3,22 @@
 // full size, then stretched onto the slide) against the real show, which
 // decodes at the drawn size and makes the next slide while one is shown.
 
+#include "browser/main_window_view.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
-#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/drive_map.h"
-#include "platform/file_dialogs.h"
 #include "platform/file_system.h"
-#include "platform/message_service.h"
-#include "platform/modal_runner.h"
 #include "platform/photo_decoder.h"
 #include "platform/screen_service.h"
 #include "platform/services.h"
 #include "platform/thumbnail_loader.h"
 #include "platform_gui/fonts.h"
 #include "platform_gui/picture_box.h"
+#include "platform_gui/qt_clipboard.h"
+#include "platform_gui/qt_file_dialogs.h"
+#include "platform_gui/qt_message_service.h"
+#include "platform_gui/qt_modal_runner.h"
 #include "state/program_state.h"
 #include "support/recording_printer.h"
 #include "support/test_photos.h"
@@ -63,7 +64,7 @@ struct Bench {
     Bench()
         : files(DriveMap(root.path())), services{messages, screen,     clock,   files,    dialogs,
                                                  modals,   thumbnails, printer, clipboard},
-          form(state, services), program{state, form, services} {
+          form(state, services), view(program), program{state, form, services, view} {
         form.load();
     }
 
@@ -126,6 +127,7 @@ struct Bench {
     Services services;
     ProgramState state;
     Form1 form;
+    MainWindowView view;
     Program program;
 };
 

@@ -25,7 +25,8 @@ Application::Application()
                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
       m_services{m_messages, m_screen,     m_clock,   m_files,    m_dialogs,
                  m_modals,   m_thumbnails, m_printer, m_clipboard},
-      m_form(m_state, m_services), m_program{m_state, m_form, m_services} {
+      m_form(m_state, m_services),
+      m_view(m_program), m_program{m_state, m_form, m_services, m_view} {
     m_messages.setParent(&m_form);
     connectShutDown(m_program);
     connectMainWindow(m_program, QCoreApplication::applicationDirPath());

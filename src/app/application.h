@@ -1,16 +1,17 @@
 #pragma once
 
+#include "browser/main_window_view.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
-#include "platform/clipboard.h"
 #include "platform/clock.h"
-#include "platform/file_dialogs.h"
 #include "platform/file_system.h"
-#include "platform/message_service.h"
-#include "platform/modal_runner.h"
-#include "platform/screen_service.h"
 #include "platform/services.h"
 #include "platform/thumbnail_loader.h"
+#include "platform_gui/qt_clipboard.h"
+#include "platform_gui/qt_file_dialogs.h"
+#include "platform_gui/qt_message_service.h"
+#include "platform_gui/qt_modal_runner.h"
+#include "platform_gui/qt_screen_service.h"
 #include "platform_gui/system_printer.h"
 #include "state/program_state.h"
 
@@ -39,5 +40,6 @@ private:
     Services m_services;
     ProgramState m_state;
     Form1 m_form;
+    MainWindowView m_view;
     Program m_program;
 };

@@ -1,19 +1,14 @@
 #include "library/load_folder.h"
 
-#include "browser/folder_list.h"
-#include "browser/thumbnail_page.h"
 #include "library/index_file.h"
+#include "library/library_context.h"
 #include "library/library_paths.h"
 #include "library/locked_index.h"
-#include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "state/program_state.h"
 #include "state/rounding.h"
-
-#include <QScrollBar>
 
 QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int limit, bool* ok) {
     if (ok)
@@ -33,7 +28,7 @@ QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int l
     return paths;
 }
 
-void LoadFolder(Program& program) {
+void LoadFolder(const LibraryContext& program) {
     ProgramState& state = program.state;
     bool listed = false;
     const QStringList paths =
@@ -42,8 +37,8 @@ void LoadFolder(Program& program) {
     for (int i = 0; i < state.PhotoCount; ++i)
         state.PhotoPaths[i + 1] = paths[i];
 
-    program.form.VScroll1->setMaximum(roundHalfEven(state.PhotoCount / 3.0));
-    DrawThumbnailPage(program);
+    program.view.setThumbnailScrollMaximum(roundHalfEven(state.PhotoCount / 3.0));
+    program.view.drawThumbnailPage();
 
     // A folder that could not be listed may hold photos all the same.
     FolderRow& row = state.FolderTable[state.CurrentFolderIndex];
@@ -57,5 +52,5 @@ void LoadFolder(Program& program) {
                                  [&corrected](FolderRow& r) { r[ColDateCount] = corrected; }),
                          FailedWrite::Silent);
     if (update == IndexUpdate::Written || update == IndexUpdate::Unchanged)
-        DrawFolderList(program);
+        program.view.drawFolderList();
 }

@@ -4,12 +4,12 @@
 #include <QStringList>
 
 class FileSystem;
-struct Program;
+struct LibraryContext;
 
 // Lists the photos of PhotoFolder, sets the scroll range, draws the first
 // page and brings the folder's stored photo count up to date, unless the
 // folder could not be listed.
-void LoadFolder(Program& program);
+void LoadFolder(const LibraryContext& program);
 
 // Paths of the photo files (*.JP*) directly in folder, in listing order, at
 // most limit of them. No folder (an empty path) and a folder that does not

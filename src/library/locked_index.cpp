@@ -1,8 +1,8 @@
 #include "library/locked_index.h"
 
 #include "library/index_file.h"
+#include "library/library_context.h"
 #include "library/library_paths.h"
-#include "main_window/program.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
@@ -69,7 +69,8 @@ bool isDatabaseOpen(const ProgramState& state) {
     return !state.DatabaseRoot.isEmpty() && state.ClassFolder == state.DatabaseRoot;
 }
 
-IndexUpdate rewriteOpenIndex(Program& program, const IndexChange& change, FailedWrite failedWrite) {
+IndexUpdate rewriteOpenIndex(const LibraryContext& program, const IndexChange& change,
+                             FailedWrite failedWrite) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     auto table = std::make_unique<FolderRows>();

@@ -7,7 +7,7 @@
 #include <functional>
 
 class FileSystem;
-struct Program;
+struct LibraryContext;
 
 // The database index is shared by every machine of the school, so it is only
 // ever changed under a lock file beside it, from the index as it is on disk at
@@ -68,7 +68,7 @@ enum class FailedWrite { Tell, Silent };
 // result is adopted (adoptOpenIndex). A busy lock is told to the user and
 // changes nothing; so is, unless failedWrite is Silent, an index that could
 // not be read or written, which stays as it was on disk and in FolderTable.
-IndexUpdate rewriteOpenIndex(Program& program, const IndexChange& change,
+IndexUpdate rewriteOpenIndex(const LibraryContext& program, const IndexChange& change,
                              FailedWrite failedWrite = FailedWrite::Tell);
 
 // Shows rows 1..count of table, read with source, as the open index: they

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/library_context.h"
+
 class Form1;
 struct ProgramState;
 struct Services;
@@ -10,4 +12,8 @@ struct Program {
     ProgramState& state;
     Form1& form;
     Services& services;
+    FolderView& view;
+
+    // The program as the library's routines see it.
+    operator LibraryContext() const { return {state, services, view}; }
 };

@@ -11,9 +11,3 @@ public:
     // clipboard did not take it.
     virtual bool setImage(const QImage& picture) = 0;
 };
-
-class QtClipboard : public Clipboard {
-public:
-    void clear() override;
-    bool setImage(const QImage& picture) override;
-};

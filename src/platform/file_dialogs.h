@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <memory>
 #include <optional>
 
-class QFileDialog;
 class QWidget;
 
 // The standard file-open and folder-selection dialogs.
@@ -18,12 +16,3 @@ public:
     // particular. Host path, or nullopt when cancelled.
     virtual std::optional<QString> chooseFolder(QWidget* parent) = 0;
 };
-
-class QtFileDialogs : public FileDialogs {
-public:
-    std::optional<QString> chooseImageFile(QWidget* parent) override;
-    std::optional<QString> chooseFolder(QWidget* parent) override;
-};
-
-// The dialog chooseImageFile shows, set up but not shown.
-std::unique_ptr<QFileDialog> makeImageFileDialog(QWidget* parent);

@@ -9,8 +9,3 @@ public:
     virtual ~ModalRunner() = default;
     virtual void runModal(QDialog& dialog) = 0;
 };
-
-class QtModalRunner : public ModalRunner {
-public:
-    void runModal(QDialog& dialog) override;
-};

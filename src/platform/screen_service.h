@@ -7,9 +7,3 @@ public:
     virtual int widthPx() const = 0;
     virtual int heightPx() const = 0;
 };
-
-class QtScreenService : public ScreenService {
-public:
-    int widthPx() const override;
-    int heightPx() const override;
-};

@@ -1,4 +1,4 @@
-#include "platform/file_dialogs.h"
+#include "platform_gui/qt_file_dialogs.h"
 
 #include <QFileDialog>
 

@@ -1,4 +1,4 @@
-#include "platform/message_service.h"
+#include "platform_gui/qt_message_service.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "platform/modal_runner.h"
+#include "platform_gui/qt_modal_runner.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "platform/screen_service.h"
+#include "platform_gui/qt_screen_service.h"
 
 #include <QGuiApplication>
 #include <QScreen>

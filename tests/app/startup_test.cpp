@@ -9,7 +9,8 @@ namespace {
 struct StartUpTest : ::testing::Test {
     TestRig rig{1280};
     Form1 form{rig.state, rig.services};
-    Program program{rig.state, form, rig.services};
+    MainWindowView view{program};
+    Program program{rig.state, form, rig.services, view};
 };
 
 TEST_F(StartUpTest, LoadsTheWindowForTheScreen) {

@@ -42,7 +42,7 @@ QString colourText(const QColor& colour) {
 NinePhotoJob::NinePhotoJob(PrinterService& printer)
     : services{rig.messages, rig.screen,     rig.clock, rig.files,    rig.dialogs,
                rig.modals,   rig.thumbnails, printer,   rig.clipboard},
-      program{rig.state, *rig.form, services} {
+      view(program), program{rig.state, *rig.form, services, view} {
     QStringList paths;
     realPhotos = haveSharedTestData();
     if (realPhotos) {

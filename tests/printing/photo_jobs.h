@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/main_window_view.h"
 #include "main_window/program.h"
 #include "platform/services.h"
 #include "support_library/library_fixture.h"
@@ -26,6 +27,7 @@ struct NinePhotoJob {
 
     LibraryRig rig;
     Services services;
+    MainWindowView view;
     Program program;
     bool realPhotos = false;
 };

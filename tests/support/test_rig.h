@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/main_window_view.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/drive_map.h"
@@ -43,5 +44,6 @@ struct FormRig : TestRig {
     explicit FormRig(int screenWidth = 1024);
 
     std::unique_ptr<Form1> form;
+    MainWindowView view;
     Program program;
 };

@@ -1,5 +1,6 @@
-#include "platform/clipboard.h"
+#include "browser/main_window_view.h"
 #include "platform_gui/picture_box.h"
+#include "platform_gui/qt_clipboard.h"
 #include "support/test_data.h"
 #include "support/test_photos.h"
 #include "support_library/library_fixture.h"
@@ -26,13 +27,14 @@ struct X11Rig {
     X11Rig()
         : services{rig.messages, rig.screen,     rig.clock,   rig.files, rig.dialogs,
                    rig.modals,   rig.thumbnails, rig.printer, clipboard},
-          form(rig.state, services), program{rig.state, form, services} {
+          form(rig.state, services), view(program), program{rig.state, form, services, view} {
         form.load();
     }
     LibraryRig rig;
     QtClipboard clipboard;
     Services services;
     Form1 form;
+    MainWindowView view;
     Program program;
 };
 

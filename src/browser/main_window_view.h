@@ -1,0 +1,18 @@
+#pragma once
+
+#include "library/library_context.h"
+
+struct Program;
+
+// The main window's thumbnail page and folder list, drawn for the library.
+class MainWindowView : public FolderView {
+public:
+    explicit MainWindowView(Program& program) : m_program(program) {}
+
+    void setThumbnailScrollMaximum(int maximum) override;
+    void drawThumbnailPage() override;
+    void drawFolderList() override;
+
+private:
+    Program& m_program;
+};

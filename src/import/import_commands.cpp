@@ -2,31 +2,13 @@
 
 #include "import/folder_import.h"
 #include "import/form2.h"
-#include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/modal_runner.h"
 #include "platform/services.h"
 
-#include <QAction>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
-
-// The window is made at its first opening and afterwards only hidden and
-// shown again.
-Form2& form2Of(Program& program) {
-    if (auto* existing =
-            program.form.findChild<Form2*>(QStringLiteral("Form2"), Qt::FindDirectChildrenOnly))
-        return *existing;
-    auto* window = new Form2(&program.form);
-    QObject::connect(window, &Form2::runRequested, window, [&program, window] {
-        if (runForm2Command(program, window->Text1->text(),
-                            [window](int done, int found) { window->showProgress(done, found); }))
-            window->hide();
-    });
-    return *window;
-}
 
 struct ModeLook {
     QString caption;
@@ -47,9 +29,8 @@ ModeLook lookOf(Form2Modes mode) {
 
 } // namespace
 
-void openForm2(Program& program, Form2Modes mode) {
+void openForm2(Program& program, Form2& window, Form2Modes mode) {
     ProgramState& state = program.state;
-    Form2& window = form2Of(program);
     const ModeLook look = lookOf(mode);
     window.Text1->setText(
         mode == Form2Rename ? state.FolderTable[state.CurrentFolderIndex][ColTitle] : QString());
@@ -59,12 +40,9 @@ void openForm2(Program& program, Form2Modes mode) {
     program.services.modals.runModal(window);
 }
 
-void connectImportCommands(Program& program) {
-    Form1& form = program.form;
-    QObject::connect(form.MNUFILELOAD, &QAction::triggered, &form,
-                     [&program] { openForm2(program, Form2Import); });
-    QObject::connect(form.MNU_MKFOLDER, &QAction::triggered, &form,
-                     [&program] { openForm2(program, Form2MakeFolder); });
-    QObject::connect(form.Command4, &QPushButton::clicked, &form,
-                     [&program] { openForm2(program, Form2Rename); });
+void runForm2(Program& program, Form2& window) {
+    if (runForm2Command(program, window.Text1->text(), [&window](int done, int found) {
+            window.showProgress(done, found);
+        }))
+        window.hide();
 }

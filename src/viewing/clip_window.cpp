@@ -17,7 +17,6 @@
 #include <QPushButton>
 
 namespace {
-const QString WindowName = QStringLiteral("ClipWindow");
 const QColor Unchosen(224, 224, 224);
 const QColor ChosenSize(192, 255, 255);
 const QColor ChosenArea(192, 255, 192);
@@ -25,7 +24,6 @@ const QColor ChosenArea(192, 255, 192);
 
 ClipWindow::ClipWindow(Program& program)
     : QObject(&program.form), m_program(program), m_window(new Form4(&program.form)) {
-    setObjectName(WindowName);
     Form4& window = *m_window;
     for (int i = 0; i < 2; ++i) {
         connect(window.Command1[i], &QPushButton::clicked, this, [this, i] { chooseSize(i); });
@@ -36,13 +34,6 @@ ClipWindow::ClipWindow(Program& program)
     connect(window.Picture1, &PictureBox::mouseMove, this,
             [this](Qt::MouseButtons, QPoint pos) { mouseMove(pos); });
     showFaces();
-}
-
-ClipWindow& ClipWindow::of(Program& program) {
-    if (auto* existing =
-            program.form.findChild<ClipWindow*>(WindowName, Qt::FindDirectChildrenOnly))
-        return *existing;
-    return *new ClipWindow(program);
 }
 
 void ClipWindow::open(int photo) {

@@ -26,8 +26,6 @@ class ClipWindow : public QObject {
 public:
     explicit ClipWindow(Program& program);
 
-    static ClipWindow& of(Program& program);
-
     // Right click on the thumbnail of photo number: loads the photo and
     // shows the window modally; an unreadable photo only gives a message.
     void open(int photo);

@@ -10,16 +10,10 @@
 #include "state/program_state.h"
 #include "viewing/form3.h"
 
-#include <QAction>
 #include <QPushButton>
-
-namespace {
-const QString ShowName = QStringLiteral("SlideShow");
-} // namespace
 
 SlideShow::SlideShow(Program& program)
     : QObject(&program.form), m_program(program), m_window(new Form3(&program.form)) {
-    setObjectName(ShowName);
     connect(m_window->Command1, &QPushButton::clicked, m_window, &QWidget::hide);
     for (int i = 0; i < 2; ++i) {
         connect(m_window->Command2[i], &QPushButton::clicked, this, [this, i] { step(i); });
@@ -28,12 +22,6 @@ SlideShow::SlideShow(Program& program)
     }
     connect(m_window->Picture2, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton, QPoint pos) { pickFromStrip(pos); });
-}
-
-SlideShow& SlideShow::of(Program& program) {
-    if (auto* existing = program.form.findChild<SlideShow*>(ShowName, Qt::FindDirectChildrenOnly))
-        return *existing;
-    return *new SlideShow(program);
 }
 
 void SlideShow::start() {
@@ -143,9 +131,4 @@ void SlideShow::showSlide() {
                             QRect(QPoint(0, 0), m_layout.drawSize));
     }
     picture.refreshNow();
-}
-
-void connectSlideShow(Program& program) {
-    QObject::connect(program.form.mnudisp, &QAction::triggered, &program.form,
-                     [&program] { SlideShow::of(program).start(); });
 }

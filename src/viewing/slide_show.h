@@ -19,9 +19,6 @@ class SlideShow : public QObject {
 public:
     explicit SlideShow(Program& program);
 
-    // The show of the main window; made at its first use.
-    static SlideShow& of(Program& program);
-
     // The menu command: collects the marked photos and shows the first one in
     // the window, which does not block the main window.
     void start();
@@ -45,6 +42,3 @@ private:
     SlideLayout m_layout;
     SlideDecoder m_decoder;
 };
-
-// Connects the menu command "スライドショー".
-void connectSlideShow(Program& program);

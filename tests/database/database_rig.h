@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/secondary_windows.h"
 #include "database/database_commands.h"
 #include "folders/folder_commands.h"
-#include "import/import_commands.h"
 #include "library/library_paths.h"
 #include "platform/cp932_text.h"
 #include "support_library/library_fixture.h"
@@ -24,7 +24,7 @@ struct DatabaseRig : LibraryRig {
         state.ClassSubFolder = QStringLiteral("CLASS_32");
         connectDatabaseCommands(program);
         connectFolderCommands(program);
-        connectImportCommands(program);
+        new SecondaryWindows(program, root.path(), [] {});
     }
 
     QString dbFolder(const QString& directory) const { return joinPath(databaseRoot, directory); }

@@ -1,14 +1,13 @@
 #include "fault_injection/sweep_rig.h"
 
+#include "app/secondary_windows.h"
 #include "database/database_commands.h"
 #include "folders/folder_commands.h"
 #include "import/form2.h"
-#include "import/import_commands.h"
 #include "library/library_paths.h"
 #include "photo_ops/photo_commands.h"
 #include "platform/cp932_text.h"
 #include "platform_gui/picture_box.h"
-#include "settings/settings_commands.h"
 
 #include <QDir>
 #include <QImage>
@@ -74,10 +73,9 @@ SweepRig::SweepRig() : programFolder(root.filePath(QStringLiteral("program"))) {
     state.ClassSubFolder = QStringLiteral("CLASS_32");
     state.PcNumber = 3;
     connectFolderCommands(program);
-    connectImportCommands(program);
     connectPhotoCommands(program);
     connectDatabaseCommands(program);
-    connectSettingsCommands(program, programFolder, [this] { ++programEnds; });
+    new SecondaryWindows(program, programFolder, [this] { ++programEnds; });
     openClassFolder();
     state.FolderTitle = state.FolderTable[1][ColTitle];
 }

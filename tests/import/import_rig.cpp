@@ -1,7 +1,7 @@
 #include "import/import_rig.h"
 
+#include "app/secondary_windows.h"
 #include "import/form2.h"
-#include "import/import_commands.h"
 #include "library/library_paths.h"
 #include "main_window/form1.h"
 
@@ -15,7 +15,7 @@
 
 ImportRig::ImportRig() {
     state.FloppyDrive = QStringLiteral("A:\\");
-    connectImportCommands(program);
+    new SecondaryWindows(program, root.path(), [] {});
 }
 
 ImportRig::Outcome ImportRig::typeAndRun(const std::function<void()>& openCommand,

@@ -1,5 +1,5 @@
+#include "app/secondary_windows.h"
 #include "settings/form6.h"
-#include "settings/settings_commands.h"
 #include "support/test_rig.h"
 
 #include <QDir>
@@ -15,7 +15,7 @@ class SaveDriveWindow : public ::testing::Test {
 protected:
     SaveDriveWindow() : programFolder(rig.root.filePath(QStringLiteral("program"))) {
         QDir().mkpath(programFolder);
-        connectSettingsCommands(rig.program, programFolder, [] { FAIL() << "program ended"; });
+        new SecondaryWindows(rig.program, programFolder, [] { FAIL() << "program ended"; });
         rig.state.SaveBase = QStringLiteral("C:\\A_image\\");
         rig.state.SaveSubFolder = QStringLiteral("2001");
         rig.state.SaveRoot = QStringLiteral("C:\\A_image\\2001\\");

@@ -1,7 +1,7 @@
+#include "app/secondary_windows.h"
 #include "library/settings_file.h"
 #include "platform/cp932_text.h"
 #include "settings/form5.h"
-#include "settings/settings_commands.h"
 #include "settings/settings_form_values.h"
 #include "support/test_rig.h"
 
@@ -20,7 +20,7 @@ class SettingsWindow : public ::testing::Test {
 protected:
     SettingsWindow() : programFolder(rig.root.filePath(QStringLiteral("program"))) {
         QDir().mkpath(programFolder);
-        connectSettingsCommands(rig.program, programFolder, [this] { ++ended; });
+        new SecondaryWindows(rig.program, programFolder, [this] { ++ended; });
     }
 
     // Opens the window and works it with script; then clicks "環境を保存する"

@@ -34,7 +34,7 @@ protected:
         rig.state.PhotoCount = 2;
     }
 
-    ClipWindow& clip() { return ClipWindow::of(rig.program); }
+    ClipWindow& clip() { return clipWindow; }
     Form4& window() { return clip().window(); }
 
     // Opens photo n in the clip window and works it with steps while it is
@@ -56,6 +56,7 @@ protected:
         QCoreApplication::sendEvent(form.Picture1, &move);
     }
     LibraryRig rig;
+    ClipWindow clipWindow{rig.program};
 };
 
 TEST_F(ClipTest, OpensTheWindowAtItsDesignPlaces) {
@@ -273,8 +274,8 @@ TEST(ClipCommands, RightClickOnAThumbnailOpensItsPhotoAndMenuExplains) {
     rig.makePhotos(Folder, 4, {640, 480});
     LoadFolder(rig.program);
     // A second connection of the panel: the rig's own one only marks.
-    connectBrowserControls(rig.program,
-                           [&rig](int photo) { ClipWindow::of(rig.program).open(photo); });
+    ClipWindow clipWindow(rig.program);
+    connectBrowserControls(rig.program, [&clipWindow](int photo) { clipWindow.open(photo); });
     connectClipCommands(rig.program);
     QColor shown;
     rig.modals.script = [&](QDialog& dialog) {

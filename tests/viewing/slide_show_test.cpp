@@ -32,11 +32,10 @@ protected:
             rig.state.PhotoPaths[i + 1] = paths[i];
     }
     SlideShow& start() {
-        SlideShow& show = SlideShow::of(rig.program);
         show.start();
         return show;
     }
-    Form3& window() { return SlideShow::of(rig.program).window(); }
+    Form3& window() { return show.window(); }
     QColor slideColour(QPoint pos = {450, 300}) {
         return window().Picture1->image().pixelColor(pos);
     }
@@ -44,6 +43,7 @@ protected:
     static QColor photo(int n) { return LibraryRig::photoColour(n); }
 
     LibraryRig rig;
+    SlideShow show{rig.program};
 };
 
 TEST_F(SlideShowTest, NoMarkedPhotoAsksForSomeAndOpensNothing) {

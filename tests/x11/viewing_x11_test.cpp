@@ -77,7 +77,7 @@ TEST(ViewingOnX11, ClippedRectangleCanBeReadBackFromTheXClipboard) {
         form.Command3->click();
         shown = form.Picture1->image().copy(280, 200, 100, 80);
     };
-    ClipWindow::of(x.program).open(1);
+    ClipWindow(x.program).open(1);
     ASSERT_EQ(x.rig.messages.shown.size(), 1); // the hint of "はんい" only
 
     const QImage read = readXClipboardPng();
@@ -99,7 +99,7 @@ TEST(ViewingOnX11, ShowOfThreeRealPhotosStepsForwardAndBack) {
     }
     x.rig.state.PhotoCount = 3;
 
-    SlideShow& show = SlideShow::of(x.program);
+    SlideShow show(x.program);
     show.start();
     Form3& window = show.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -206,7 +206,7 @@ ImportTimes timeImport(Session& session, const QString& classFolder) {
     QElapsedTimer timer;
     timer.start();
     double ended = 0;
-    runForm2Command(session.program, QStringLiteral("bench"), [&](int done, int found) {
+    importMakeOrRenameFolder(session.program, QStringLiteral("bench"), [&](int done, int found) {
         if (done == found)
             ended = msSince(timer);
     });

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "folders/class_folder.h"
+#include "library/library_paths.h"
 #include "library/settings_file.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
@@ -41,8 +42,7 @@ void loadSettings(Program& program, const QString& settingsHostPath) {
     state.UsageMode = read.usageMode.value_or(state.UsageMode);
     state.PcNumber = read.pcNumber.value_or(state.PcNumber);
     state.DatabaseRoot = read.databaseRoot.value_or(state.DatabaseRoot);
-    state.SaveRoot = state.SaveSubFolder.isEmpty() ? state.SaveBase
-                                                   : state.SaveBase + state.SaveSubFolder + u'\\';
+    state.SaveRoot = saveRootOf(state);
     program.services.files.makeDirectory(state.SaveBase);
     program.services.files.makeDirectory(state.SaveRoot);
 }

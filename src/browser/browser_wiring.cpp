@@ -14,7 +14,7 @@ void connectBrowserControls(Program& program, std::function<void(int)> clipPhoto
                      [&program](int position) { onThumbnailScroll(program, position); });
     QObject::connect(form.Picture1, &PictureBox::mouseDown, &form,
                      [&program, clipPhoto](Qt::MouseButton button, QPoint pos) {
-                         const int photo = onThumbnailMouseDown(program, button, pos);
+                         const int photo = toggleMarkOrPickToClip(program, button, pos);
                          if (photo > 0 && clipPhoto)
                              clipPhoto(photo);
                      });

@@ -22,13 +22,13 @@ void DrawMarkCaptions(Program& program) {
     panel.update();
 }
 
-int onThumbnailMouseDown(Program& program, Qt::MouseButton button, QPoint pos) {
+int toggleMarkOrPickToClip(Program& program, Qt::MouseButton button, QPoint pos) {
     ProgramState& state = program.state;
     if (state.PickMode > 0)
         return 0;
     const int number =
-        photoNumberAt(pos, isLargeGrid(state.ScreenWidthPx), state.ThumbColumns, state.ThumbTopRow,
-                      state.PhotoCount, QSize(state.ImageWidth, state.ImageHeight));
+        photoNumberAt(pos, {isLargeGrid(state.ScreenWidthPx), state.ThumbColumns, state.ThumbTopRow,
+                            state.PhotoCount, QSize(state.ImageWidth, state.ImageHeight)});
     if (number == 0)
         return 0;
     if (button == Qt::RightButton)

@@ -12,4 +12,4 @@ void DrawMarkCaptions(Program& program);
 // A mouse button went down on the thumbnail panel. Left and middle clicks
 // toggle the mark of the photo under the mouse. Returns the photo number a
 // right click asks to clip, else 0.
-int onThumbnailMouseDown(Program& program, Qt::MouseButton button, QPoint pos);
+int toggleMarkOrPickToClip(Program& program, Qt::MouseButton button, QPoint pos);

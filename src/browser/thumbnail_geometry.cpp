@@ -33,23 +33,23 @@ QPoint titleTextPos(bool largeGrid) {
     return {largeGrid ? 398 : 308, 10};
 }
 
-int photoNumberAt(QPoint pos, bool largeGrid, int columns, int topRow, int photoCount,
-                  QSize lastPhoto) {
-    if (columns <= 0)
+int photoNumberAt(QPoint pos, const PageGrid& page) {
+    if (page.columns <= 0)
         return 0;
-    const int width = thumbWidth(largeGrid);
+    const int width = thumbWidth(page.largeGrid);
     int rowPitch = LargeRowPitch;
-    if (!largeGrid) {
-        if (lastPhoto.width() <= 0)
+    if (!page.largeGrid) {
+        if (page.lastPhoto.width() <= 0)
             return 0;
-        rowPitch = roundHalfEven(double(width) * lastPhoto.height() / lastPhoto.width() + 24);
+        rowPitch =
+            roundHalfEven(double(width) * page.lastPhoto.height() / page.lastPhoto.width() + 24);
         if (rowPitch <= 0)
             return 0;
     }
-    const int column = std::clamp((pos.x() - 5) / (width + 10), 0, columns - 1);
-    const int row = std::clamp((pos.y() - PageTop) / rowPitch, 0, columns - 1);
-    const int number = topRow * columns + row * columns + column + 1;
-    return number > photoCount ? 0 : number;
+    const int column = std::clamp((pos.x() - 5) / (width + 10), 0, page.columns - 1);
+    const int row = std::clamp((pos.y() - PageTop) / rowPitch, 0, page.columns - 1);
+    const int number = page.topRow * page.columns + row * page.columns + column + 1;
+    return number > page.photoCount ? 0 : number;
 }
 
 int correctedTopRow(int topRow, int columns, int photoCount) {

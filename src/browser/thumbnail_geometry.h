@@ -43,11 +43,20 @@ ThumbCell thumbCell(bool largeGrid, int column, int row, QSize photo);
 QRect titleBox(bool largeGrid);
 QPoint titleTextPos(bool largeGrid);
 
+// The thumbnail page as a click on it is read.
+struct PageGrid {
+    bool largeGrid = false;
+    int columns = 0;
+    int topRow = 0;
+    int photoCount = 0;
+    // The picture loaded last: the small grid takes its row pitch from it.
+    QSize lastPhoto;
+};
+
 // The photo number under a click at pos, or 0 for none: the column and row
-// are clamped to the page, and the small grid takes its row pitch from
-// lastPhoto, the picture loaded last (no pitch without one).
-int photoNumberAt(QPoint pos, bool largeGrid, int columns, int topRow, int photoCount,
-                  QSize lastPhoto);
+// are clamped to the page, and the small grid has no row pitch without a
+// picture loaded last.
+int photoNumberAt(QPoint pos, const PageGrid& page);
 
 // The first row of the page: topRow moved back until the page holds a photo.
 int correctedTopRow(int topRow, int columns, int photoCount);

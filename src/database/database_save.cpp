@@ -5,6 +5,7 @@
 #include "library/index_file.h"
 #include "library/library_paths.h"
 #include "library/locked_index.h"
+#include "library/numbered_folder.h"
 #include "main_window/program.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
@@ -67,40 +68,26 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
     const QStringList names = files.listFiles(entry.source, QStringLiteral("*.JP*"), &listed);
     if (!listed)
         return DatabaseSave::Unlisted;
-    // The number is taken and the row written in one hold of the lock, so
-    // machines saving at the same moment get different folders; the copies,
-    // which take long, come after. A row is written only for a directory that
-    // was made, and a directory whose row could not be written goes again.
-    QString directory;
-    bool full = false;
-    bool made = false;
+    // The copies, which take long, come after the row is written; a directory
+    // whose row could not be written goes again.
+    FolderRow row;
+    row[ColDateCount] = dateAndCount(entry.date, int(names.size()));
+    row[ColTitle] = entry.title;
+    row[ColRemark] = entry.remark;
+    NumberedFolder added;
     const IndexUpdate update = updateIndexLocked(
-        files, databaseRoot,
-        [&](FolderRows& rows, int& rowCount, IndexSource&) {
-            full = rowCount >= MaxFolderRows;
-            if (full)
-                return false;
-            directory = photoFolderName(nextFolderNumber(rows, rowCount), entry.title);
-            made = files.makeDirectory(joinPath(databaseRoot, directory));
-            if (!made)
-                return false;
-            FolderRow& row = rows[++rowCount];
-            row[ColDateCount] = dateAndCount(entry.date, int(names.size()));
-            row[ColTitle] = entry.title;
-            row[ColDirectory] = directory;
-            row[ColRemark] = entry.remark;
-            return true;
-        },
-        table, count, source, wait);
+        files, databaseRoot, addNumberedFolder(files, databaseRoot, entry.title, row, added), table,
+        count, source, wait);
+    const QString& directory = added.directory;
     switch (update) {
     case IndexUpdate::Written:
         break;
     case IndexUpdate::Busy:
         return DatabaseSave::Busy;
     case IndexUpdate::Unchanged:
-        return full ? DatabaseSave::Full : DatabaseSave::Failed;
+        return added.full ? DatabaseSave::Full : DatabaseSave::Failed;
     case IndexUpdate::Failed:
-        if (made)
+        if (added.made)
             files.removeDirectory(joinPath(databaseRoot, directory));
         return DatabaseSave::Failed;
     }

@@ -58,9 +58,7 @@ void switchDatabaseTree(Program& program) {
         setHeading(form, QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
     } else {
         form.mnudrvchg->setText(ToDatabase);
-        state.SaveRoot = state.SaveSubFolder.isEmpty()
-                             ? state.SaveBase
-                             : state.SaveBase + state.SaveSubFolder + u'\\';
+        state.SaveRoot = saveRootOf(state);
         state.ClassFolder = state.ClassSubFolder.isEmpty()
                                 ? state.SaveRoot
                                 : state.SaveRoot + state.ClassSubFolder + u'\\';

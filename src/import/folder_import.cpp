@@ -7,6 +7,7 @@
 #include "library/library_paths.h"
 #include "library/load_folder.h"
 #include "library/locked_index.h"
+#include "library/numbered_folder.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/clock.h"
@@ -113,25 +114,16 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name,
         return std::nullopt;
     }
     const QString date = program.services.clock.dateText();
-    QString directory;
-    bool full = false;
-    bool made = false;
-    const IndexUpdate update =
-        rewriteOpenIndex(program, [&](FolderRows& table, int& count, IndexSource&) {
-            full = count >= MaxFolderRows;
-            if (full)
-                return false;
-            directory = photoFolderName(nextFolderNumber(table, count), name);
-            made = files.makeDirectory(joinPath(state.ClassFolder, directory));
-            if (made)
-                table[++count] = newFolderRow(date, int(names.size()), name, directory);
-            return made;
-        });
-    if (update == IndexUpdate::Failed && made)
+    NumberedFolder added;
+    const IndexUpdate update = rewriteOpenIndex(
+        program, addNumberedFolder(files, state.ClassFolder, name,
+                                   newFolderRow(date, int(names.size()), name, QString()), added));
+    const QString& directory = added.directory;
+    if (update == IndexUpdate::Failed && added.made)
         files.removeDirectory(joinPath(state.ClassFolder, directory));
     if (update == IndexUpdate::Unchanged)
-        messages.inform(full ? QStringLiteral("これいじょうフォルダをつくれません。")
-                             : QStringLiteral("フォルダをつくれませんでした。"));
+        messages.inform(added.full ? QStringLiteral("これいじょうフォルダをつくれません。")
+                                   : QStringLiteral("フォルダをつくれませんでした。"));
     if (update != IndexUpdate::Written)
         return std::nullopt;
     const int row =
@@ -157,7 +149,8 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name,
 
 } // namespace
 
-bool runForm2Command(Program& program, const QString& typed, const ImportProgress& progress) {
+bool importMakeOrRenameFolder(Program& program, const QString& typed,
+                              const ImportProgress& progress) {
     ProgramState& state = program.state;
     MessageService& messages = program.services.messages;
     if (!acceptsName(messages, typed))

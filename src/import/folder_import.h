@@ -13,4 +13,5 @@ using ImportProgress = std::function<void(int done, int found)>;
 // the photo drive into a new folder, makes an empty folder or renames the open
 // one, and opens or redraws what changed. progress may be empty. Returns false when it stopped
 // without changing anything, so the window stays open for another try.
-bool runForm2Command(Program& program, const QString& name, const ImportProgress& progress);
+bool importMakeOrRenameFolder(Program& program, const QString& name,
+                              const ImportProgress& progress);

@@ -14,15 +14,6 @@ constexpr int ClientWidth = 323;
 constexpr int ClientHeight = 187;
 const QColor WindowColor(255, 255, 192);
 const QColor InstructionColor(192, 255, 255);
-
-// Enter in the text box is handled there; a default button would run the
-// command a second time.
-QPushButton* makeButton(const QString& text, QWidget* parent, const QRect& geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setAutoDefault(false);
-    button->setGeometry(geometry);
-    return button;
-}
 } // namespace
 
 Form2::Form2(QWidget* parent) : QDialog(parent), m_outerHeight(ClientHeight) {

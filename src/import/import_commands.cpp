@@ -41,7 +41,7 @@ void openForm2(Program& program, Form2& window, Form2Modes mode) {
 }
 
 void runForm2(Program& program, Form2& window) {
-    if (runForm2Command(program, window.Text1->text(), [&window](int done, int found) {
+    if (importMakeOrRenameFolder(program, window.Text1->text(), [&window](int done, int found) {
             window.showProgress(done, found);
         }))
         window.hide();

@@ -22,3 +22,8 @@ QString photoFolderOfRow(const ProgramState& state, int row) {
     const QString& directory = state.FolderTable[row][ColDirectory];
     return isPlainDirectoryName(directory) ? joinPath(state.ClassFolder, directory) : QString();
 }
+
+QString saveRootOf(const ProgramState& state) {
+    return state.SaveSubFolder.isEmpty() ? state.SaveBase
+                                         : state.SaveBase + state.SaveSubFolder + u'\\';
+}

@@ -24,3 +24,6 @@ struct ProgramState;
 // inside the class folder, so that nothing outside it is ever listed, copied
 // into or deleted.
 QString photoFolderOfRow(const ProgramState& state, int row);
+
+// The save root: SaveBase, or the folder SaveSubFolder in it when one is set.
+QString saveRootOf(const ProgramState& state);

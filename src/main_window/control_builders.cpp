@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 
 void fillWith(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
@@ -15,4 +16,27 @@ QLabel* makeLabel(const QString& text, QWidget* parent, const QRect& geometry) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(geometry);
     return label;
+}
+
+QPushButton* makeButton(const QString& text, QWidget* parent, const QRect& geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setAutoDefault(false);
+    button->setGeometry(geometry);
+    return button;
+}
+
+void setFaceColor(QPushButton* button, const QColor& color) {
+    const QString rgb =
+        QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+                                         " border: 2px outset %1; }"
+                                         "QPushButton:pressed { border-style: inset; }")
+                              .arg(rgb));
+}
+
+QPushButton* makeFaceButton(const QString& text, QWidget* parent, const QRect& geometry,
+                            const QColor& face) {
+    QPushButton* button = makeButton(text, parent, geometry);
+    setFaceColor(button, face);
+    return button;
 }

@@ -31,23 +31,11 @@ const QColor FolderListColor(255, 192, 192);
 const QColor ThumbnailPanelColor(255, 255, 192);
 const QColor HeadingColor(255, 224, 192);
 
-// Raised buttons with the face colour shown; the native style would ignore it.
-const QString ClassButtonStyle =
-    QStringLiteral("QPushButton { background-color: rgb(255, 224, 192); color: black;"
-                   " border: 2px outset rgb(255, 224, 192); }"
-                   "QPushButton:pressed { border-style: inset; }");
-
 const QString MenuBarStyle =
     QStringLiteral("QMenuBar { spacing: 0px; }"
                    "QMenuBar::item { padding: 2px 3px; background: transparent; }"
                    "QMenuBar::item:selected, QMenuBar::item:pressed {"
                    " background: palette(highlight); color: palette(highlighted-text); }");
-
-QPushButton* makeButton(const QString& text, QWidget* parent, const QRect& geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setGeometry(geometry);
-    return button;
-}
 
 PictureBox* makePictureBox(QWidget* parent, const QRect& geometry, const QColor& backColor) {
     auto* box = new PictureBox(parent);
@@ -83,7 +71,7 @@ void Form1::buildClassPanel(QWidget* client) {
     for (int i = 0; i < ClassCount; ++i) {
         Command2[i] = makeButton(classDisplayName(i), Picture3,
                                  QRect(8 + 100 * (i / 5), 52 + 40 * (i % 5), 97, 37));
-        Command2[i]->setStyleSheet(ClassButtonStyle);
+        setFaceColor(Command2[i], HeadingColor);
     }
 }
 

@@ -61,7 +61,7 @@ public:
     QLabel* Label7 = nullptr;
     QPushButton* Command7 = nullptr;
 
-    // Off-screen holder of the last loaded photo
+    // Hidden and sizing itself to its picture; nothing loads a photo into it.
     PictureBox* Picture4 = nullptr;
 
     // Menu bar

@@ -18,7 +18,7 @@
 #include <QScrollBar>
 
 void startCopy(Program& program) {
-    if (!collectMarkedPhotosOrAsk(program))
+    if (!collectMarkedPhotosOrInform(program))
         return;
     program.form.Picture5->show();
     program.state.PickMode = 1;

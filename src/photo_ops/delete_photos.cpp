@@ -12,7 +12,7 @@
 #include "state/program_state.h"
 
 void deletePhotos(Program& program) {
-    if (!collectMarkedPhotosOrAsk(program))
+    if (!collectMarkedPhotosOrInform(program))
         return;
     if (!program.services.messages.askYesNo(
             QStringLiteral("しゃしんをさくじょ（けす）してよろしいですか？")))

@@ -8,7 +8,7 @@
 #include "state/program_state.h"
 
 void saveToPhotoDrive(Program& program) {
-    if (!collectMarkedPhotosOrAsk(program))
+    if (!collectMarkedPhotosOrInform(program))
         return;
     MessageService& messages = program.services.messages;
     if (!messages.askYesNo(QStringLiteral("フロッピーディスクへ，ほぞんします？")))

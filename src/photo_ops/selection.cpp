@@ -7,18 +7,18 @@
 
 #include <algorithm>
 
-void CollectMarkedPhotos(ProgramState& state) {
+void CollectMarkedPhotos(ProgramState& state, int keep) {
     state.SelectedCount = 0;
     for (int i = 1; i <= state.PhotoCount; ++i) {
         if (state.PhotoMarks[i] != 1)
             continue;
         ++state.SelectedCount;
-        if (state.SelectedCount <= MaxSelectedPhotos)
+        if (state.SelectedCount <= keep)
             state.SelectedPaths[state.SelectedCount] = state.PhotoPaths[i];
     }
 }
 
-bool collectMarkedPhotosOrAsk(Program& program) {
+bool collectMarkedPhotosOrInform(Program& program) {
     CollectMarkedPhotos(program.state);
     if (program.state.SelectedCount > 0)
         return true;

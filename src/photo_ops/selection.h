@@ -13,13 +13,13 @@ inline const QString NothingMarkedMessage = QStringLiteral("しゃしんをえ�
 inline const QString SomePhotosStayedMessage = QStringLiteral("けせなかったしゃしんがあります。");
 
 // Counts every marked photo of the open folder into SelectedCount and keeps
-// the paths of the first MaxSelectedPhotos, in photo-number order, in
+// the paths of the first keep of them, in photo-number order, in
 // SelectedPaths.
-void CollectMarkedPhotos(ProgramState& state);
+void CollectMarkedPhotos(ProgramState& state, int keep = MaxSelectedPhotos);
 
-// Collects the marked photos; when none is marked, asks the pupil to choose
+// Collects the marked photos; when none is marked, tells the pupil to choose
 // some and returns false.
-bool collectMarkedPhotosOrAsk(Program& program);
+bool collectMarkedPhotosOrInform(Program& program);
 
 // The first min(count, MaxSelectedPhotos) collected paths.
 QStringList collectedPaths(const ProgramState& state, int count);

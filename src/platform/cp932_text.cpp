@@ -1,7 +1,5 @@
 #include "platform/cp932_text.h"
 
-#include "platform/file_replacement.h"
-
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
@@ -143,8 +141,4 @@ QByteArray encodeCp932Lines(const QStringList& lines) {
     for (const QString& line : lines)
         text += line + QStringLiteral("\r\n");
     return encodeCp932(text);
-}
-
-bool writeCp932Lines(const QString& hostPath, const QStringList& lines, QString* errorString) {
-    return replaceFileContents(hostPath, encodeCp932Lines(lines), errorString);
 }

@@ -34,7 +34,3 @@ std::optional<QStringList> readCp932Lines(const QString& hostPath);
 
 // The bytes of a file of lines: every line followed by CR LF.
 QByteArray encodeCp932Lines(const QStringList& lines);
-// Every line followed by CR LF, replacing the file whole (see
-// file_replacement.h) so a failed or interrupted write leaves the old file.
-bool writeCp932Lines(const QString& hostPath, const QStringList& lines,
-                     QString* errorString = nullptr);

@@ -1,5 +1,7 @@
 #include "platform/desktop_thumbnail_cache.h"
 
+#include "platform/proportions.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -9,7 +11,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -37,10 +38,6 @@ const QByteArray UnescapedInPath = QByteArrayLiteral("/!$&'()*+,:=@");
 // times faster than the default at little more size.
 constexpr int PngQuality = 80;
 
-// How far a thumbnail's proportions may stray from the photo size it claims:
-// its sides were rounded to whole pixels of at most 256.
-constexpr double ProportionTolerance = 0.02;
-
 bool ensureFolder(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir())
@@ -51,11 +48,6 @@ bool ensureFolder(const QString& path) {
     if (parent == info.absoluteFilePath() || !ensureFolder(parent))
         return false;
     return QDir().mkdir(path, OwnerOnlyFolder) || QFileInfo(path).isDir();
-}
-
-bool sameProportions(const QSize& a, const QSize& b) {
-    const double ratio = (double(a.width()) * b.height()) / (double(a.height()) * b.width());
-    return std::abs(ratio - 1.0) <= ProportionTolerance;
 }
 
 bool keyMatches(const QImage& entry, const QString& key, qint64 expected, bool required) {

@@ -8,8 +8,8 @@ namespace {
 
 // The EXIF block sits in the file's first segments; a loader that has not
 // found it by then is reading a file without one.
-constexpr qint64 kMaxBytesToScan = 1024 * 1024;
-constexpr qint64 kChunkBytes = 16 * 1024;
+constexpr qint64 MaxBytesToScan = 1024 * 1024;
+constexpr qint64 ChunkBytes = 16 * 1024;
 
 } // namespace
 
@@ -22,8 +22,8 @@ QByteArray readExifThumbnailData(const QString& hostPath) {
     if (!loader)
         return {};
     QByteArray chunk;
-    while (file.pos() < kMaxBytesToScan) {
-        chunk = file.read(kChunkBytes);
+    while (file.pos() < MaxBytesToScan) {
+        chunk = file.read(ChunkBytes);
         if (chunk.isEmpty())
             break;
         auto* bytes = reinterpret_cast<unsigned char*>(chunk.data());

@@ -1,24 +1,18 @@
 #include "platform/photo_decoder.h"
 
 #include "platform/exif_thumbnail.h"
+#include "platform/proportions.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <QTransform>
-#include <cmath>
 #include <optional>
 
 namespace {
 
 using Transformations = QImageIOHandler::Transformations;
-
-// How far an embedded thumbnail's proportions may stray from the photo's.
-// Cameras round the thumbnail's sides to whole pixels or to blocks of 8
-// (504 x 376 for 4:3), while a letterboxed 4:3 thumbnail of a 16:9 photo is a
-// third off.
-constexpr double kProportionTolerance = 0.02;
 
 bool turnsSideways(Transformations transformation) {
     return transformation.testFlag(QImageIOHandler::TransformationRotate90);
@@ -36,11 +30,6 @@ QImage applyTransformation(QImage image, Transformations transformation) {
     if (turnsSideways(transformation))
         image = image.transformed(QTransform().rotate(90));
     return image;
-}
-
-bool sameProportions(const QSize& a, const QSize& b) {
-    const double ratio = (double(a.width()) * b.height()) / (double(a.height()) * b.width());
-    return std::abs(ratio - 1.0) <= kProportionTolerance;
 }
 
 struct PhotoHeader {

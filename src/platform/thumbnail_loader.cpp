@@ -23,7 +23,7 @@ namespace {
 
 // What an entry costs beyond its pixels: the key, the node and the image
 // header. It also bounds how many failed files the cache remembers.
-constexpr qsizetype kEntryOverheadBytes = 256;
+constexpr qsizetype EntryOverheadBytes = 256;
 
 // The width and fixed height stand for the box: with the file unchanged they
 // give the same box every time.
@@ -130,7 +130,7 @@ struct ThumbnailLoader::Private {
         if (memory.object(key))
             return;
         const qsizetype cost = thumbnail.image.sizeInBytes() +
-                               key.hostPath.size() * qsizetype(sizeof(QChar)) + kEntryOverheadBytes;
+                               key.hostPath.size() * qsizetype(sizeof(QChar)) + EntryOverheadBytes;
         memory.insert(key, new Thumbnail(thumbnail), cost);
     }
 

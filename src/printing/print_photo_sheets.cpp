@@ -77,8 +77,13 @@ void PrintPhotoSheets(Program& program, const SheetLayout& layout) {
     const bool onePerSheet = layout.PhotosPerSheet == 1;
     const QString bitmap = QDir(services.printer.scratchFolder()).filePath(BitmapName);
     bool firstPhoto = true;
+    // From here on SelectedCount holds the index of the cell on the sheet, and
+    // ImageWidth and ImageHeight the sheet's drawable size in twips.
+    int& cellOnSheet = state.SelectedCount;
+    int& sheetWidth = state.ImageWidth;
+    int& sheetHeight = state.ImageHeight;
     if (!onePerSheet)
-        state.SelectedCount = 0; // from here on the cell index
+        cellOnSheet = 0;
     for (state.PrintPos = 1; state.PrintPos <= state.PhotoCount; ++state.PrintPos) {
         if (state.PhotoMarks[state.PrintPos] == 0)
             continue;
@@ -86,14 +91,14 @@ void PrintPhotoSheets(Program& program, const SheetLayout& layout) {
             if (!firstPhoto)
                 VSPrinter1.NewSheet();
         } else {
-            ++state.SelectedCount;
-            if (!firstPhoto && state.SelectedCount == layout.PhotosPerSheet + 1) {
+            ++cellOnSheet;
+            if (!firstPhoto && cellOnSheet == layout.PhotosPerSheet + 1) {
                 VSPrinter1.NewSheet();
-                state.SelectedCount = 1;
+                cellOnSheet = 1;
             }
         }
         firstPhoto = false;
-        const int cellIndex = onePerSheet ? 1 : state.SelectedCount;
+        const int cellIndex = onePerSheet ? 1 : cellOnSheet;
 
         writePhotoBitmap(program, state.PrintPos, cellPixelsAt300Dpi(layout, cellIndex), bitmap);
         if (layout.Turned)
@@ -107,10 +112,10 @@ void PrintPhotoSheets(Program& program, const SheetLayout& layout) {
         VSPrinter1.DrawRight();
         VSPrinter1.DrawBottom();
 
-        state.ImageWidth = roundHalfEven(VSPrinter1.SheetWidth());
-        state.ImageHeight = roundHalfEven(VSPrinter1.SheetHeight());
+        sheetWidth = roundHalfEven(VSPrinter1.SheetWidth());
+        sheetHeight = roundHalfEven(VSPrinter1.SheetHeight());
 
-        const CellEdges cell = cellEdges(layout, cellIndex, state.ImageWidth, state.ImageHeight);
+        const CellEdges cell = cellEdges(layout, cellIndex, sheetWidth, sheetHeight);
         VSPrinter1.setDrawLeft(cell.Left);
         VSPrinter1.setDrawTop(cell.Top);
         VSPrinter1.setDrawRight(cell.Right);

@@ -12,21 +12,6 @@
 namespace {
 const QColor WindowColor(255, 255, 192);
 
-// Raised buttons with the face colour shown; the native style would ignore it.
-QPushButton* makeFaceButton(const QString& text, QWidget* parent, const QRect& geometry,
-                            const QColor& face) {
-    auto* button = new QPushButton(text, parent);
-    button->setAutoDefault(false);
-    button->setGeometry(geometry);
-    const QString rgb =
-        QStringLiteral("rgb(%1, %2, %3)").arg(face.red()).arg(face.green()).arg(face.blue());
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
-                                         " border: 2px outset %1; }"
-                                         "QPushButton:pressed { border-style: inset; }")
-                              .arg(rgb));
-    return button;
-}
-
 QComboBox* makeCombo(QWidget* parent, const QRect& geometry, const QStringList& entries,
                      bool editable = false) {
     auto* combo = new QComboBox(parent);

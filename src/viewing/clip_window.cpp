@@ -1,5 +1,6 @@
 #include "viewing/clip_window.h"
 
+#include "main_window/control_builders.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/clipboard.h"

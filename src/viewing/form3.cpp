@@ -11,16 +11,6 @@
 namespace {
 const QColor WindowColor(192, 255, 255);
 
-QPushButton* makeButton(const QString& text, QWidget* parent, const QSize& size,
-                        const QFont& font) {
-    auto* button = new QPushButton(text, parent);
-    button->resize(size);
-    button->setFont(font);
-    // Keys belong to the window, which steps the show with them.
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
 // An icon box: a one-pixel border around the icon.
 PictureBox* makeIconBox(QWidget* parent, bool withStrip) {
     auto* box = new PictureBox(parent);
@@ -48,11 +38,15 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     Picture3[0] = makeIconBox(this, false);
     Picture3[1] = makeIconBox(this, true);
 
-    Command1 =
-        makeButton(QStringLiteral("おわり"), this, QSize(87, 41), designFont(PGothic, 14.25, true));
-    const QFont arrowFont = designFont(PGothic, 24, true);
-    Command2[0] = makeButton(QStringLiteral("＜"), this, QSize(89, 41), arrowFont);
-    Command2[1] = makeButton(QStringLiteral("＞"), this, QSize(89, 41), arrowFont);
+    Command1 = makeButton(QStringLiteral("おわり"), this, QRect(0, 0, 87, 41));
+    Command1->setFont(designFont(PGothic, 14.25, true));
+    Command2[0] = makeButton(QStringLiteral("＜"), this, QRect(0, 0, 89, 41));
+    Command2[1] = makeButton(QStringLiteral("＞"), this, QRect(0, 0, 89, 41));
+    for (QPushButton* arrow : Command2)
+        arrow->setFont(designFont(PGothic, 24, true));
+    // Keys belong to the window, which steps the show with them.
+    for (QPushButton* button : {Command1, Command2[0], Command2[1]})
+        button->setFocusPolicy(Qt::NoFocus);
     setFocusPolicy(Qt::StrongFocus);
 }
 

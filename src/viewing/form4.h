@@ -22,6 +22,3 @@ public:
     PictureBox* Picture1 = nullptr;
     PictureBox* Picture2 = nullptr;
 };
-
-// Gives button a raised face of color, which the native style would ignore.
-void setFaceColor(QPushButton* button, const QColor& color);

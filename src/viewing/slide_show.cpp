@@ -2,6 +2,7 @@
 
 #include "main_window/form1.h"
 #include "main_window/program.h"
+#include "photo_ops/selection.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
@@ -26,7 +27,7 @@ SlideShow::SlideShow(Program& program)
 
 void SlideShow::start() {
     ProgramState& state = m_program.state;
-    collectSlides();
+    CollectMarkedPhotos(state, MaxSlides);
     if (state.SelectedCount == 0) {
         m_program.services.messages.inform(NoSlidesMessage);
         return;
@@ -71,18 +72,6 @@ void SlideShow::showStrip(bool shown) {
     } else {
         m_window->Picture2->hide();
         m_window->Picture1->move(m_layout.picture.topLeft());
-    }
-}
-
-void SlideShow::collectSlides() {
-    ProgramState& state = m_program.state;
-    state.SelectedCount = 0;
-    for (int i = 1; i <= state.PhotoCount; ++i) {
-        if (state.PhotoMarks[i] != 1)
-            continue;
-        ++state.SelectedCount;
-        if (state.SelectedCount <= MaxSlides)
-            state.SelectedPaths[state.SelectedCount] = state.PhotoPaths[i];
     }
 }
 

@@ -32,7 +32,6 @@ public:
     Form3& window() { return *m_window; }
 
 private:
-    void collectSlides();
     void layOut();
     void fillStrip();
     void showSlide();

@@ -5,6 +5,7 @@
 #include "platform_gui/picture_box.h"
 #include "settings/form5.h"
 #include "settings/form6.h"
+#include "support/cp932_files.h"
 #include "support/test_data.h"
 #include "support_library/library_fixture.h"
 

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 #include "platform/cp932_text.h"
 #include "platform_gui/picture_box.h"
+#include "support/cp932_files.h"
 #include "support_library/library_fixture.h"
 
 #include <QDir>

@@ -30,10 +30,10 @@ protected:
 };
 
 TEST_F(Marking, LeftClickTogglesAndRedrawsTheBar) {
-    EXPECT_EQ(onThumbnailMouseDown(rig.program, Qt::LeftButton, {160, 180}), 0);
+    EXPECT_EQ(toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {160, 180}), 0);
     EXPECT_EQ(rig.state.PhotoMarks[7], 1);
     EXPECT_EQ(barOf(6), Blue);
-    onThumbnailMouseDown(rig.program, Qt::LeftButton, {160, 180});
+    toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {160, 180});
     EXPECT_EQ(rig.state.PhotoMarks[7], 0);
     EXPECT_EQ(barOf(6), Yellow);
 }
@@ -47,24 +47,24 @@ TEST_F(Marking, ADoubleClickMarksOnce) {
 }
 
 TEST_F(Marking, MiddleButtonTogglesRightButtonAsksForTheClipWindow) {
-    onThumbnailMouseDown(rig.program, Qt::MiddleButton, {10, 50});
+    toggleMarkOrPickToClip(rig.program, Qt::MiddleButton, {10, 50});
     EXPECT_EQ(rig.state.PhotoMarks[1], 1);
-    EXPECT_EQ(onThumbnailMouseDown(rig.program, Qt::RightButton, {330, 50}), 3);
+    EXPECT_EQ(toggleMarkOrPickToClip(rig.program, Qt::RightButton, {330, 50}), 3);
     EXPECT_EQ(rig.state.PhotoMarks[3], 0);
 }
 
 TEST_F(Marking, ClampsToThePageAndIgnoresEmptyCells) {
-    onThumbnailMouseDown(rig.program, Qt::LeftButton, {780, 50}); // column clamped to 4
+    toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {780, 50}); // column clamped to 4
     EXPECT_EQ(rig.state.PhotoMarks[5], 1);
-    onThumbnailMouseDown(rig.program, Qt::LeftButton, {10, 700}); // row 4: photo 21, none
+    toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {10, 700}); // row 4: photo 21, none
     for (int n = 1; n <= 7; ++n)
         EXPECT_EQ(rig.state.PhotoMarks[n], n == 5 ? 1 : 0);
 }
 
 TEST_F(Marking, WaitingCopyIgnoresClicks) {
     rig.state.PickMode = 1;
-    EXPECT_EQ(onThumbnailMouseDown(rig.program, Qt::RightButton, {10, 50}), 0);
-    onThumbnailMouseDown(rig.program, Qt::LeftButton, {10, 50});
+    EXPECT_EQ(toggleMarkOrPickToClip(rig.program, Qt::RightButton, {10, 50}), 0);
+    toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {10, 50});
     EXPECT_EQ(rig.state.PhotoMarks[1], 0);
     EXPECT_EQ(barOf(0), Yellow);
 }
@@ -76,10 +76,10 @@ protected:
 
 TEST_F(SmallMarking, EighthCellOfSevenPhotosDoesNothing) {
     // Row pitch 122 from the 640 x 480 photos: (460, 180) is column 3, row 1.
-    onThumbnailMouseDown(rig.program, Qt::LeftButton, {460, 180});
+    toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {460, 180});
     for (int n = 1; n <= 7; ++n)
         EXPECT_EQ(rig.state.PhotoMarks[n], 0);
-    onThumbnailMouseDown(rig.program, Qt::LeftButton, {320, 180});
+    toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {320, 180});
     EXPECT_EQ(rig.state.PhotoMarks[7], 1);
     EXPECT_EQ(barOf(6), Blue);
 }

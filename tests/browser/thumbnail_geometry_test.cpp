@@ -46,9 +46,8 @@ class PhotoHitTest : public ::testing::TestWithParam<Click> {};
 TEST_P(PhotoHitTest, FindsTheClampedCell) {
     const Click& click = GetParam();
     const int columns = click.large ? 5 : 4;
-    EXPECT_EQ(photoNumberAt(click.pos, click.large, columns, click.topRow, click.photoCount,
-                            click.lastPhoto),
-              click.expected);
+    const PageGrid page{click.large, columns, click.topRow, click.photoCount, click.lastPhoto};
+    EXPECT_EQ(photoNumberAt(click.pos, page), click.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -140,7 +140,7 @@ TEST_F(ThumbnailPage, UndecodableFilesKeepTheirCaptionAndLeaveTheSizeAlone) {
 
 TEST_F(ThumbnailPage, MarksSurviveScrolling) {
     openPhotos(30);
-    onThumbnailMouseDown(rig.program, Qt::LeftButton, {160, 180}); // photo 7
+    toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {160, 180}); // photo 7
     ASSERT_EQ(rig.state.PhotoMarks[7], 1);
     rig.form->VScroll1->setValue(1);
     // Photo 7 is now in the first row, third column.
@@ -270,7 +270,7 @@ TEST_P(CellFrame, FrameAndBarSurroundThePictureWhichMarkingLeavesAlone) {
     };
     check("drawn ");
     const QImage page = rig.form->Picture1->image();
-    onThumbnailMouseDown(rig.program, Qt::LeftButton, {10, 50});
+    toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {10, 50});
     ASSERT_EQ(rig.state.PhotoMarks[1], 1);
     check("marked ");
     // No picture of the page changed.

@@ -5,6 +5,7 @@
 #include "folders/folder_commands.h"
 #include "library/library_paths.h"
 #include "platform/cp932_text.h"
+#include "support/cp932_files.h"
 #include "support_library/library_fixture.h"
 
 #include <QAction>

@@ -1,5 +1,6 @@
 #include "database_rig.h"
 #include "platform_gui/picture_box.h"
+#include "support/cp932_files.h"
 
 #include <QLabel>
 

@@ -8,6 +8,7 @@
 #include "photo_ops/photo_commands.h"
 #include "platform/cp932_text.h"
 #include "platform_gui/picture_box.h"
+#include "support/cp932_files.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,4 +1,5 @@
 #include "platform/cp932_text.h"
+#include "support/cp932_files.h"
 #include "support/test_data.h"
 
 #include <QFile>

@@ -8,6 +8,7 @@
 #include "platform_gui/picture_box.h"
 #include "state/class_names.h"
 #include "state/screen_mode.h"
+#include "support/cp932_files.h"
 
 #include <QFile>
 #include <QImage>

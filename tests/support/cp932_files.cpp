@@ -1,0 +1,8 @@
+#include "support/cp932_files.h"
+
+#include "platform/cp932_text.h"
+#include "platform/file_replacement.h"
+
+bool writeCp932Lines(const QString& hostPath, const QStringList& lines, QString* errorString) {
+    return replaceFileContents(hostPath, encodeCp932Lines(lines), errorString);
+}

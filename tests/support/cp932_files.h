@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Writes lines as the program's own text files are written: code page 932,
+// every line followed by CR LF, the file replaced whole.
+bool writeCp932Lines(const QString& hostPath, const QStringList& lines,
+                     QString* errorString = nullptr);

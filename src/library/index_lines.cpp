@@ -23,10 +23,14 @@ bool beginsRow(const QString& line, qsizetype at) {
 }
 
 void appendCut(const QByteArray& line, QList<QByteArray>& lines) {
-    const QString text = QString::fromLatin1(line);
+    QString text; // made only for a line that holds a lone line end
     qsizetype start = 0;
     for (qsizetype i = 0; i < line.size(); ++i) {
-        if (!isLineEnd(line[i]) || !beginsRow(text, i + 1))
+        if (!isLineEnd(line[i]))
+            continue;
+        if (text.isEmpty())
+            text = QString::fromLatin1(line);
+        if (!beginsRow(text, i + 1))
             continue;
         qsizetype end = i;
         while (end > start && isLineEnd(line[end - 1]))

@@ -168,6 +168,9 @@ QString FileSystem::drivePath(const QString& hostPath) const {
             }
         }
     }
+    // A name holding "\" would read back as two names of another path.
+    if (bestRest.contains(u'\\'))
+        return {};
     return bestLetter + QStringLiteral(":\\") + bestRest.replace(u'/', u'\\');
 }
 

@@ -28,7 +28,8 @@ public:
 
     // Host path for a drive path; empty when the text names no mapped drive.
     QString hostPath(const QString& drivePath) const;
-    // Drive path for a host path, by the longest matching drive folder.
+    // Drive path for a host path, by the longest matching drive folder; empty
+    // when a name on the way holds "\", which no drive path can name.
     QString drivePath(const QString& hostPath) const;
 
     // Names (not paths) of the ordinary files directly in folder whose names

@@ -6,6 +6,7 @@
 #include "library/library_paths.h"
 #include "library/locked_index.h"
 #include "library/numbered_folder.h"
+#include "library/storable_name.h"
 #include "main_window/program.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
@@ -96,7 +97,8 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
     bool allCopied = true;
     for (const QString& name : names)
         allCopied =
-            files.copyFile(joinPath(entry.source, name), joinPath(destination, name)) && allCopied;
+            files.copyFileIn(entry.source, name, joinPath(destination, storablePhotoName(name))) &&
+            allCopied;
     return allCopied ? DatabaseSave::Saved : DatabaseSave::SomeNotCopied;
 }
 

@@ -8,6 +8,7 @@
 #include "library/load_folder.h"
 #include "library/locked_index.h"
 #include "library/numbered_folder.h"
+#include "library/storable_name.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/clock.h"
@@ -81,8 +82,8 @@ int copyPhotoDrive(Program& program, const QStringList& names, const QString& fo
     int copied = 0;
     int done = 0;
     for (const QString& name : names) {
-        const QString target = joinPath(folder, importedName(name, stamp));
-        if (files.copyFile(joinPath(drive, name), target)) {
+        const QString target = joinPath(folder, storablePhotoName(importedName(name, stamp)));
+        if (files.copyFileIn(drive, name, target)) {
             ++copied;
             prepareThumbnail(program, target);
         }

@@ -10,7 +10,8 @@ IndexChange addNumberedFolder(const FileSystem& files, const QString& folder, co
         outcome.full = count >= MaxFolderRows;
         if (outcome.full)
             return false;
-        outcome.directory = photoFolderName(nextFolderNumber(table, count), title);
+        outcome.directory =
+            photoFolderName(nextFolderNumber(table, count, files.listDirectories(folder)), title);
         outcome.made = files.makeDirectory(joinPath(folder, outcome.directory));
         if (!outcome.made)
             return false;

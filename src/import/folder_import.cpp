@@ -2,6 +2,7 @@
 
 #include "browser/folder_list.h"
 #include "browser/thumbnail_page.h"
+#include "import/card_photos.h"
 #include "import/import_names.h"
 #include "library/folder_names.h"
 #include "library/library_paths.h"
@@ -13,6 +14,7 @@
 #include "platform/cp932_text.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
+#include "platform/photo_drive.h"
 #include "platform/services.h"
 #include "state/program_state.h"
 
@@ -72,24 +74,24 @@ bool renameOpenFolder(Program& program, const QString& name) {
 // thumbnails are made on the loader's threads while the copying goes on; a
 // copy faster than they are waits for those of the opening page before the
 // last step is shown, so the import ends with that page ready to draw at once.
-int copyPhotoDrive(Program& program, const QStringList& names, const QString& folder,
+int copyPhotoDrive(Program& program, const QList<CardPhoto>& photos, const QString& folder,
                    const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
-    const QString& drive = program.state.FloppyDrive;
     const QString stamp = program.services.clock.stampText();
+    ImportedNames names;
     int copied = 0;
     int done = 0;
-    for (const QString& name : names) {
-        const QString target = joinPath(folder, importedName(name, stamp));
-        if (files.copyFile(joinPath(drive, name), target)) {
+    for (const CardPhoto& photo : photos) {
+        const QString target = joinPath(folder, names.distinct(importedName(photo.name, stamp)));
+        if (files.copyFile(joinPath(photo.folder, photo.name), target)) {
             ++copied;
             prepareThumbnail(program, target);
         }
         ++done;
-        if (done == names.size())
+        if (done == photos.size())
             makeOpeningPage(program, listPhotoPaths(files, folder, MaxPhotos));
         if (progress)
-            progress(done, int(names.size()));
+            progress(done, int(photos.size()));
     }
     return copied;
 }
@@ -98,16 +100,15 @@ int copyPhotoDrive(Program& program, const QStringList& names, const QString& fo
 // photos are copied, so that a shared index hands every new folder its own
 // number. A row is written only for a directory that was made, and a
 // directory whose row could not be written goes again.
-std::optional<CopyTally> addFolder(Program& program, const QString& name,
+std::optional<CopyTally> addFolder(Program& program, const QString& name, const QString& photoDrive,
                                    const ImportProgress& progress) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     MessageService& messages = program.services.messages;
     bool listed = true;
-    const QStringList names =
-        state.Form2Mode == Form2Import
-            ? files.listFiles(state.FloppyDrive, QStringLiteral("*.JP*"), &listed)
-            : QStringList();
+    const QList<CardPhoto> photos = state.Form2Mode == Form2Import
+                                        ? listCardPhotos(files, photoDrive, &listed)
+                                        : QList<CardPhoto>();
     if (!listed) {
         messages.inform(QStringLiteral("しゃしんのドライブがよめません。"));
         return std::nullopt;
@@ -124,7 +125,7 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name,
             directory = photoFolderName(nextFolderNumber(table, count), name);
             made = files.makeDirectory(joinPath(state.ClassFolder, directory));
             if (made)
-                table[++count] = newFolderRow(date, int(names.size()), name, directory);
+                table[++count] = newFolderRow(date, int(photos.size()), name, directory);
             return made;
         });
     if (update == IndexUpdate::Failed && made)
@@ -137,7 +138,7 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name,
     const int row =
         findRowByDirectory(state.FolderTable, state.FolderCount, directory, state.FolderCount);
     const QString folder = joinPath(state.ClassFolder, directory);
-    const CopyTally tally{int(names.size()), copyPhotoDrive(program, names, folder, progress)};
+    const CopyTally tally{int(photos.size()), copyPhotoDrive(program, photos, folder, progress)};
 
     // Opens the new folder at its first page with no photo marked, whatever
     // the folder left behind had marked or scrolled to.
@@ -170,12 +171,19 @@ bool runForm2Command(Program& program, const QString& typed, const ImportProgres
         messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
         return false;
     }
-    if (state.Form2Mode != Form2MakeFolder &&
-        !messages.askYesNo(QStringLiteral("しゃしんをとりこみます。"))) {
-        messages.beep();
-        return false;
+    PhotoDrive photoDrive;
+    if (state.Form2Mode == Form2Import) {
+        photoDrive = findPhotoDrive(program.services.files, state.FloppyDrive);
+        if (!photoDrive.found) {
+            messages.inform(NoCardMessage);
+            return false;
+        }
+        if (!messages.askYesNo(QStringLiteral("しゃしんをとりこみます。"))) {
+            messages.beep();
+            return false;
+        }
     }
-    const std::optional<CopyTally> tally = addFolder(program, name, progress);
+    const std::optional<CopyTally> tally = addFolder(program, name, photoDrive.path, progress);
     if (!tally)
         return false;
     if (tally->copied < tally->found)

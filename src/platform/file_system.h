@@ -33,10 +33,13 @@ public:
 
     // Names (not paths) of the ordinary files directly in folder whose names
     // match pattern ("*.JP*", "*.*"), letters compared without regard to case,
-    // in the order the file system returns them. Hidden files and directories
-    // are left out. A folder that cannot be listed (missing included) gives an
-    // empty list and sets ok, when given, to false.
+    // in name order (sortByName). Hidden files and directories are left out. A
+    // folder that cannot be listed (missing included) gives an empty list and
+    // sets ok, when given, to false.
     QStringList listFiles(const QString& folder, const QString& pattern, bool* ok = nullptr) const;
+    // Names of the directories directly in folder, in name order; hidden ones
+    // and links are left out. ok as for listFiles.
+    QStringList listFolders(const QString& folder, bool* ok = nullptr) const;
 
     bool exists(const QString& path) const;
     // True only when path is known not to exist: not when a folder on the way
@@ -99,3 +102,11 @@ private:
 // the part before against the rest. "*.JP*" thus matches "a.jpg" and "b.JPEG"
 // but neither "c.png" nor "JPG".
 bool matchesFilePattern(const QString& name, const QString& pattern);
+
+// True when name a comes before name b in the order the school's Windows
+// machines list a folder: letters compared as capitals, everything else by
+// character code ("IMG_0002" before "img_0010"). Names equal but for case
+// keep a fixed order between them.
+bool isBeforeByName(const QString& a, const QString& b);
+// Puts names in that order.
+void sortByName(QStringList& names);

@@ -70,28 +70,41 @@ bool renameOpenFolder(Program& program, const QString& name) {
     return true;
 }
 
+// The names the photos get in the new folder, in card order.
+QStringList targetNames(const QList<CardPhoto>& photos, const QString& stamp) {
+    ImportedNames names;
+    QStringList targets;
+    for (const CardPhoto& photo : photos)
+        targets << names.distinct(importedName(photo.name, stamp));
+    return targets;
+}
+
 // Every photo file of the photo drive counts as found, copied or not. The
-// thumbnails are made on the loader's threads while the copying goes on; a
-// copy faster than they are waits for those of the opening page before the
-// last step is shown, so the import ends with that page ready to draw at once.
+// thumbnails of the opening page (the first photos by name) are made on the
+// loader's threads while the copying goes on; a copy faster than they are
+// waits for them before the last step is shown, so the import ends with that
+// page ready to draw at once.
 int copyPhotoDrive(Program& program, const QList<CardPhoto>& photos, const QString& folder,
                    const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
-    const QString stamp = program.services.clock.stampText();
-    ImportedNames names;
+    const QStringList targets = targetNames(photos, program.services.clock.stampText());
+    QStringList byName = targets;
+    sortByName(byName);
+    // A page shows as many rows as columns.
+    const QStringList openingPage =
+        byName.mid(0, program.state.ThumbColumns * program.state.ThumbColumns);
     int copied = 0;
-    int done = 0;
-    for (const CardPhoto& photo : photos) {
-        const QString target = joinPath(folder, names.distinct(importedName(photo.name, stamp)));
-        if (files.copyFile(joinPath(photo.folder, photo.name), target)) {
+    for (int i = 0; i < photos.size(); ++i) {
+        const QString target = joinPath(folder, targets[i]);
+        if (files.copyFile(joinPath(photos[i].folder, photos[i].name), target)) {
             ++copied;
-            prepareThumbnail(program, target);
+            if (openingPage.contains(targets[i]))
+                prepareThumbnail(program, target);
         }
-        ++done;
-        if (done == photos.size())
+        if (i + 1 == photos.size())
             makeOpeningPage(program, listPhotoPaths(files, folder, MaxPhotos));
         if (progress)
-            progress(done, int(photos.size()));
+            progress(i + 1, int(photos.size()));
     }
     return copied;
 }

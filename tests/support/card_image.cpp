@@ -5,11 +5,13 @@
 #include <QProcess>
 
 namespace {
-// Output to a file, as a FUSE daemon goes on writing where its command wrote.
+// Output to a file or nowhere, as a FUSE daemon goes on writing where its
+// command wrote.
 bool run(const QString& program, const QStringList& arguments, const QString& output) {
     QProcess process;
-    process.setStandardOutputFile(output);
-    process.setStandardErrorFile(output, QIODevice::Append);
+    process.setStandardOutputFile(output.isEmpty() ? QProcess::nullDevice() : output);
+    process.setStandardErrorFile(output.isEmpty() ? QProcess::nullDevice() : output,
+                                 QIODevice::Append);
     process.start(program, arguments);
     return process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit &&
            process.exitCode() == 0;
@@ -17,11 +19,10 @@ bool run(const QString& program, const QStringList& arguments, const QString& ou
 } // namespace
 
 CardImage::~CardImage() {
-    const QString log = QProcess::nullDevice();
-    if (m_mounted && !run(QStringLiteral("fusermount"), {QStringLiteral("-u"), m_mountPoint}, log))
-        run(QStringLiteral("fusermount"), {QStringLiteral("-uz"), m_mountPoint}, log);
+    if (m_mounted)
+        run(QStringLiteral("fusermount"), {QStringLiteral("-uz"), m_mountPoint}, QString());
     if (!m_loopDevice.isEmpty())
-        run(QStringLiteral("losetup"), {QStringLiteral("-d"), m_loopDevice}, log);
+        run(QStringLiteral("losetup"), {QStringLiteral("-d"), m_loopDevice}, QString());
 }
 
 QString CardImage::start() {
@@ -43,10 +44,8 @@ QString CardImage::start() {
     if (!run(QStringLiteral("losetup"), {QStringLiteral("-f"), QStringLiteral("--show"), image},
              log))
         return QStringLiteral("no loop device on this machine");
-    QFile shown(log);
-    m_loopDevice = shown.open(QIODevice::ReadOnly)
-                       ? QString::fromLocal8Bit(shown.readAll()).trimmed()
-                       : QString();
+    if (QFile shown(log); shown.open(QIODevice::ReadOnly))
+        m_loopDevice = QString::fromLocal8Bit(shown.readAll()).trimmed();
     QDir().mkpath(m_mountPoint);
     m_mounted =
         run(exFat ? QStringLiteral("mount.exfat-fuse") : QStringLiteral("fusefat"),

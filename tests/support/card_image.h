@@ -3,18 +3,16 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A camera card for tests: an exFAT or FAT32 image on a loop device, mounted
-// through FUSE at a folder the test chooses; unmounted and detached when it
-// goes, also after a failed test.
+// A camera card: an exFAT or FAT32 image labelled CARD on a loop device,
+// mounted through FUSE at mountPoint; unmounted and detached when it goes.
 class CardImage {
 public:
     enum class Format { ExFat, Fat32 };
     CardImage(Format format, QString mountPoint) : m_format(format), m_mountPoint(mountPoint) {}
     ~CardImage();
 
-    // Makes the card, labelled CARD, and mounts it. Empty when it did;
-    // otherwise why, and skippable() says whether only FUSE or a loop device
-    // is missing on this machine, not a tool of scripts/setup.sh.
+    // Empty once mounted, else why not; skippable() when only FUSE or a loop
+    // device is missing, not a tool of scripts/setup.sh.
     QString start();
     bool skippable() const { return m_skippable; }
     QString mountPoint() const { return m_mountPoint; }

@@ -8,6 +8,7 @@
 #include "library/library_paths.h"
 #include "library/load_folder.h"
 #include "library/locked_index.h"
+#include "library/storable_name.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/clock.h"
@@ -75,7 +76,7 @@ QStringList targetNames(const QList<CardPhoto>& photos, const QString& stamp) {
     ImportedNames names;
     QStringList targets;
     for (const CardPhoto& photo : photos)
-        targets << names.distinct(importedName(photo.name, stamp));
+        targets << names.distinct(storablePhotoName(importedName(photo.name, stamp)));
     return targets;
 }
 
@@ -96,7 +97,7 @@ int copyPhotoDrive(Program& program, const QList<CardPhoto>& photos, const QStri
     int copied = 0;
     for (int i = 0; i < photos.size(); ++i) {
         const QString target = joinPath(folder, targets[i]);
-        if (files.copyFile(joinPath(photos[i].folder, photos[i].name), target)) {
+        if (files.copyFileIn(photos[i].folder, photos[i].name, target)) {
             ++copied;
             if (openingPage.contains(targets[i]))
                 prepareThumbnail(program, target);
@@ -135,7 +136,8 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name, const 
             full = count >= MaxFolderRows;
             if (full)
                 return false;
-            directory = photoFolderName(nextFolderNumber(table, count), name);
+            directory = photoFolderName(
+                nextFolderNumber(table, count, files.listDirectories(state.ClassFolder)), name);
             made = files.makeDirectory(joinPath(state.ClassFolder, directory));
             if (made)
                 table[++count] = newFolderRow(date, int(photos.size()), name, directory);

@@ -63,8 +63,8 @@ protected:
     }
     QString bitmapPath() const { return QDir(rig.root.path()).filePath("PRIMG.BMP"); }
 
-    // Where a photo of the given proportions lies in a cell given by the
-    // fractions of the sheet that the layouts give: as large as fits, centred.
+    // A 4:3 photo (or one of size photo) as large as fits, centred, in a cell
+    // given by the fractions of the sheet that the layouts give.
     static QRectF cell(double left, double top, double right, double bottom,
                        QSizeF photo = {4, 3}) {
         const QRectF box(QPointF(left * 10000, top * 14000),
@@ -116,8 +116,6 @@ TEST_F(PrintSheets, NineteenAtEighteenPutTheLastAloneInTheFirstCell) {
     ASSERT_EQ(rig.printer.sheets.size(), 2u);
     EXPECT_EQ(rig.printer.sheets[0].size(), 18u);
     EXPECT_EQ(rig.printer.sheets[0][6].target, cell(0.37, 0.04, 0.66, 0.18));
-    // The cell runs from 6800 to 9700 and from 11060 to 13020; the 4:3 photo
-    // takes its whole height and the middle of its width.
     EXPECT_DOUBLE_EQ(rig.printer.sheets[0][17].target.left(), 6800 + (2900 - 1960 * 4.0 / 3) / 2);
     EXPECT_DOUBLE_EQ(rig.printer.sheets[0][17].target.top(), 11060);
     EXPECT_EQ(photosOn(1), (std::vector<int>{19}));
@@ -136,33 +134,24 @@ TEST_F(PrintSheets, OnlyMarkedPhotosArePrintedInAscendingOrder) {
     EXPECT_EQ(rig.printer.sheets[1][0].target, cell(0.09, 0.04, 0.95, 0.49));
 }
 
-// At one photo per sheet a landscape photo is turned to the left to fill the
-// portrait sheet; a portrait or square one stays upright.
-TEST_F(PrintSheets, OnePerSheetTurnsOnlyLandscapePhotos) {
-    const struct {
-        QSize size;
-        bool turned;
-    } photos[] = {{{64, 48}, true}, {{48, 64}, false}, {{50, 50}, false}};
-    QStringList paths;
+TEST_F(PrintSheets, OnePerSheetTurnsLandscapePhotosToTheLeft) {
+    const QString landscape = folder + QStringLiteral("\\L.JPG");
+    const QString portrait = folder + QStringLiteral("\\P.JPG");
     rig.files.makeDirectory(folder);
-    for (const auto& photo : photos) {
-        paths << folder + QStringLiteral("\\%1.JPG").arg(paths.size());
-        ASSERT_TRUE(writeTestJpeg(rig.host(paths.last()), photo.size));
-    }
-    usePhotos(paths);
+    ASSERT_TRUE(writeTestJpeg(rig.host(landscape), {64, 48}));
+    ASSERT_TRUE(writeTestJpeg(rig.host(portrait), {48, 64}));
+    usePhotos({landscape, portrait});
     markAll();
     print(rig.form->MNUPRINT1);
 
-    ASSERT_EQ(rig.printer.sheets.size(), 3u);
-    for (int s = 0; s < 3; ++s) {
+    ASSERT_EQ(rig.printer.sheets.size(), 2u);
+    const std::array<QSize, 2> turnedSizes{QSize(48, 64), QSize(48, 64)};
+    for (int s = 0; s < 2; ++s) {
         ASSERT_EQ(rig.printer.sheets[s].size(), 1u);
         const Placed& placed = rig.printer.sheets[s][0];
-        const QSize printed = photos[s].turned ? photos[s].size.transposed() : photos[s].size;
-        EXPECT_EQ(placed.picture.size(), printed) << s;
-        const QImage upright =
-            photos[s].turned ? placed.picture.transformed(QTransform().rotate(90)) : placed.picture;
-        EXPECT_TRUE(showsTestPicture(upright)) << s;
-        EXPECT_EQ(placed.target, cell(0.09, 0.05, 0.93, 0.95, printed)) << s;
+        EXPECT_EQ(placed.picture.size(), turnedSizes[s]);
+        EXPECT_TRUE(showsTestPicture(placed.picture.transformed(QTransform().rotate(90 - 90 * s))));
+        EXPECT_EQ(placed.target, cell(0.09, 0.05, 0.93, 0.95, {3, 4}));
     }
 }
 
@@ -213,50 +202,39 @@ TEST_F(PrintSheets, AfterPrintingTheBitmapIsGoneAndThePageShowsTheMarksAgain) {
     EXPECT_EQ(rig.state.ImageHeight, 24);
 }
 
-// A photo that cannot be decoded takes no cell and no sheet; the rest are
-// printed and the pupil is told afterwards.
 TEST_F(PrintSheets, APhotoThatCannotBeDecodedIsSkippedAndTold) {
-    const QString unprinted = QStringLiteral("いんさつできなかったしゃしんがあります。");
-    for (QAction* item : {rig.form->MNUPRINT8, rig.form->MNUPRINT1}) {
-        rig.messages.shown.clear();
-        makePhotos(3);
-        QFile broken(rig.host(rig.state.PhotoPaths[2]));
-        ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        broken.write("not a photo");
-        broken.close();
-        markAll();
-        print(item);
+    makePhotos(3);
+    QFile broken(rig.host(rig.state.PhotoPaths[2]));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("not a photo");
+    broken.close();
+    markAll();
+    print(rig.form->MNUPRINT8);
 
-        const bool eight = item == rig.form->MNUPRINT8;
-        ASSERT_EQ(rig.printer.sheets.size(), eight ? 1u : 2u);
-        if (eight)
-            EXPECT_EQ(photosOn(0), (std::vector<int>{1, 3}));
-        else
-            EXPECT_EQ(photosOn(1), (std::vector<int>{3}));
-        EXPECT_EQ(rig.messages.shown.last(), unprinted);
-    }
+    ASSERT_EQ(rig.printer.sheets.size(), 1u);
+    EXPECT_EQ(photosOn(0), (std::vector<int>{1, 3}));
+    EXPECT_EQ(rig.printer.sheets[0][1].target, cell(0.07, 0.27, 0.50, 0.48));
+    EXPECT_EQ(rig.messages.shown.last(),
+              QStringLiteral("いんさつできなかったしゃしんがあります。"));
+    print(rig.form->MNUPRINT1); // and no blank sheet for it
+    EXPECT_EQ(rig.printer.sheets.size(), 2u);
 }
 
-// A photo of 108 megapixels, more than a full decode may take, still draws
-// its thumbnail and prints, decoded only at the size it is printed at.
+// 108 megapixels: more than a whole decode may take, yet it draws and prints.
 TEST_F(PrintSheets, LargePhotosAreDecodedAtTheirCellSizeOnly) {
-    rig.files.makeDirectory(folder);
     QImage huge(12000, 9000, QImage::Format_Grayscale8);
     huge.fill(100);
+    rig.files.makeDirectory(folder);
     ASSERT_TRUE(huge.save(rig.host(folder + QStringLiteral("\\HUGE.JPG")), "JPEG", 50));
-    huge = QImage();
     rig.state.PhotoFolder = folder;
     LoadFolder(rig.program);
-    const QRect box = thumbCell(true, 0, 0, {}).picture();
-    EXPECT_TRUE(nearColour(rig.panelColourAt(box.center()), QColor(100, 100, 100)));
-
+    EXPECT_TRUE(nearColour(rig.panelColourAt(thumbCell(true, 0, 0, {}).picture().center()),
+                           QColor(100, 100, 100)));
     markAll();
     print(rig.form->MNUPRINT18);
     ASSERT_EQ(rig.printer.sheets.at(0).size(), 1u);
     // Inside 0.29 x 0.14 of an A4 sheet at 300 dpi (720 x 492), in 4:3.
-    const QImage& printed = rig.printer.sheets[0][0].picture;
-    EXPECT_EQ(printed.size(), QSize(656, 492));
-    EXPECT_TRUE(nearColour(printed.pixelColor(328, 246), QColor(100, 100, 100)));
+    EXPECT_EQ(rig.printer.sheets[0][0].picture.size(), QSize(656, 492));
 }
 
 } // namespace

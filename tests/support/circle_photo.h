@@ -5,15 +5,9 @@
 #include <QSize>
 #include <QString>
 
-// A photo of a red disc on white, its diameter four fifths of the photo's
-// shorter side, for checking that a photo keeps its proportions wherever it
-// is drawn or printed.
+// A photo of a red disc on white, its diameter 4/5 of the shorter side.
 bool writeCirclePhoto(const QString& hostPath, const QSize& size);
-
-// The bounding box of the disc's red pixels inside area of image (the whole
-// image when area is empty); empty when none is red.
+// The box around the red pixels of area of image (all of it when empty).
 QRect redDiscBounds(const QImage& image, QRect area = {});
-
-// True when the disc inside area is round: its width and height within 3 %
-// of each other.
+// The disc's width and height are within 3 % of each other.
 bool discIsRound(const QImage& image, QRect area = {});

@@ -89,9 +89,9 @@ TEST_F(ThumbnailLoaderTest, DeliversEveryCellInOrderOnTheCallingThread) {
     EXPECT_TRUE(showsTestPicture(delivered[2].thumbnail.image));
     EXPECT_FALSE(delivered[3].thumbnail.photoSize.isValid());
     EXPECT_TRUE(delivered[3].thumbnail.image.isNull());
-    // A fixed height stretches the photo into the box.
+    // A fixed box takes the photo whole, in its proportions.
     EXPECT_EQ(delivered[4].thumbnail.photoSize, QSize(300, 400));
-    EXPECT_EQ(delivered[4].thumbnail.image.size(), QSize(144, 108));
+    EXPECT_EQ(delivered[4].thumbnail.image.size(), QSize(81, 108));
     EXPECT_TRUE(showsTestPicture(delivered[4].thumbnail.image));
 }
 

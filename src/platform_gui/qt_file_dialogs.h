@@ -11,7 +11,7 @@ class QWidget;
 class QtFileDialogs : public FileDialogs {
 public:
     std::optional<QString> chooseImageFile(QWidget* parent) override;
-    std::optional<QString> chooseFolder(QWidget* parent) override;
+    std::optional<QString> chooseFolder(QWidget* parent, const QString& start) override;
 };
 
 // The dialog chooseImageFile shows, set up but not shown.

@@ -6,8 +6,10 @@
 #include "folders/folder_commands.h"
 #include "import/import_commands.h"
 #include "main_window/form1.h"
+#include "main_window/lock_wait_indicator.h"
 #include "main_window/program.h"
 #include "photo_ops/photo_commands.h"
+#include "platform/services.h"
 #include "printing/print_commands.h"
 #include "settings/settings_commands.h"
 #include "viewing/clip_window.h"
@@ -31,4 +33,5 @@ void connectMainWindow(Program& program, const QString& programFolder,
     connectClipCommands(program);
     connectDatabaseCommands(program);
     connectSettingsCommands(program, programFolder, std::move(endProgram));
+    new LockWaitIndicator(form, program.services.files);
 }

@@ -69,6 +69,10 @@ bool DriveMap::isDefault(QChar letter) const {
     return drive && !m_overrides.contains(*drive);
 }
 
+bool DriveMap::isPrivate(QChar letter) const {
+    return isDefault(letter) && letter.toUpper() != u'Z';
+}
+
 QMap<QChar, QString> DriveMap::knownFolders() const {
     QMap<QChar, QString> folders = m_overrides;
     for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {

@@ -2,6 +2,7 @@
 
 #include "main_window/form1.h"
 #include "main_window/program.h"
+#include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
@@ -9,6 +10,7 @@
 #include "platform/services.h"
 #include "settings/form5.h"
 #include "settings/form6.h"
+#include "settings/settings_check.h"
 #include "settings/settings_file.h"
 #include "settings/settings_form_values.h"
 #include "state/program_state.h"
@@ -20,20 +22,24 @@
 
 namespace {
 
-// Nothing is written when a value is refused, and the program goes on when
-// the file could not be written, so the old settings stay in force.
+// Nothing is written when a value is refused or a new private drive is not
+// wanted, and the program goes on when the file could not be written, so the
+// old settings stay in force.
 void saveSettings(Program& program, Form5& window, const QString& programFolder,
                   const std::function<void()>& endProgram) {
     MessageService& messages = program.services.messages;
-    const std::optional<SettingsValues> values = settingsFromTexts(
-        {window.Text1->text(), window.Combo2->currentText(), window.Combo1->currentText(),
-         window.Combo3->currentText(), window.Combo4->currentText(), window.Combo5->currentText()});
-    if (!values) {
-        messages.inform(QStringLiteral("ノード番号がただしくありません。"));
+    const FileSystem& files = program.services.files;
+    const SettingsTexts texts = window.texts();
+    if (const std::optional<QString> refusal = settingsRefusal(texts)) {
+        messages.inform(*refusal);
         return;
     }
-    if (!writeSettingsFile(program.services.files, programFolder + u'/' + SettingsFileName,
-                           *values)) {
+    const SettingsValues values = *settingsFromTexts(texts);
+    const QStringList privateFields =
+        privateDriveFields(files, values, settingsInForce(program.state));
+    if (!privateFields.isEmpty() && !messages.askYesNo(privateDriveQuestion(privateFields)))
+        return;
+    if (!writeSettingsFile(files, programFolder + u'/' + SettingsFileName, values)) {
         messages.inform(QStringLiteral("環境を保存できませんでした。"));
         return;
     }
@@ -42,10 +48,17 @@ void saveSettings(Program& program, Form5& window, const QString& programFolder,
     endProgram();
 }
 
-// The folder is shown as a drive path; a cancel leaves the box empty.
+// The folder is shown as a drive path; a cancel leaves the box empty, and a
+// folder that lies on no drive leaves it as it was.
 void chooseFolderInto(Program& program, Form5& window) {
     const std::optional<QString> chosen = program.services.dialogs.chooseFolder(&window);
-    window.Text1->setText(chosen ? program.services.files.drivePath(*chosen) : QString());
+    const QString path = chosen ? program.services.files.drivePath(*chosen) : QString();
+    if (chosen && path.isEmpty()) {
+        program.services.messages.inform(QStringLiteral(
+            "「写真ドライブ」に えらんだ フォルダは どの ドライブにも ありません。"));
+        return;
+    }
+    window.Text1->setText(path);
 }
 
 // Each window is made at its first opening and afterwards only hidden and
@@ -58,7 +71,9 @@ Form5& form5Of(Program& program, const QString& programFolder,
                const std::function<void()>& endProgram) {
     if (auto* existing = existingWindow<Form5>(program, QStringLiteral("Form5")))
         return *existing;
-    auto* window = new Form5(&program.form);
+    // Next year is offered too, for setting up before the school year starts.
+    auto* window = new Form5(settingsInForce(program.state),
+                             program.services.clock.now().date().year() + 1, &program.form);
     QObject::connect(window->Command1, &QPushButton::clicked, window,
                      [&program, window] { chooseFolderInto(program, *window); });
     QObject::connect(window->Command2, &QPushButton::clicked, window,

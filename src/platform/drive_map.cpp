@@ -104,8 +104,7 @@ bool DriveMap::isCardDrive(const QString& photoDrive) const {
     static const QRegularExpression wholeDrive(QStringLiteral("^[A-Za-z]:\\\\?$"));
     if (m_cardRoots.isEmpty() || !wholeDrive.match(photoDrive).hasMatch())
         return false;
-    const QChar letter = photoDrive.at(0).toUpper();
-    return letter != u'Z' && isDefault(letter);
+    return isPrivate(photoDrive.at(0));
 }
 
 std::optional<QString> DriveMap::cardFolder() const {

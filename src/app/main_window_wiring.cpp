@@ -6,8 +6,10 @@
 #include "folders/class_selection.h"
 #include "folders/folder_commands.h"
 #include "main_window/form1.h"
+#include "main_window/lock_wait_indicator.h"
 #include "main_window/program.h"
 #include "photo_ops/photo_commands.h"
+#include "platform/services.h"
 #include "printing/print_commands.h"
 #include "viewing/clip_window.h"
 
@@ -27,4 +29,5 @@ void connectMainWindow(Program& program, const QString& programFolder,
     connectPrintCommands(program);
     connectClipCommands(program);
     connectDatabaseCommands(program);
+    new LockWaitIndicator(form, program.services.files);
 }

@@ -9,7 +9,8 @@ struct Program;
 
 // Connects the main window's class buttons, thumbnail panel and scroll bar,
 // and every folder, import, photo, print, viewing, database and settings
-// command, to their handlers. The settings are saved in programFolder (a host folder), and
-// saving them ends the program through endProgram.
+// command, to their handlers, and shows on the window every wait for a lock.
+// The settings are saved in programFolder (a host folder), and saving them
+// ends the program through endProgram.
 void connectMainWindow(Program& program, const QString& programFolder,
                        std::function<void()> endProgram = endProgramNow);

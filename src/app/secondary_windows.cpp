@@ -4,11 +4,13 @@
 #include "import/import_commands.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
+#include "platform/clock.h"
 #include "platform/modal_runner.h"
 #include "platform/services.h"
 #include "settings/form5.h"
 #include "settings/form6.h"
 #include "settings/settings_commands.h"
+#include "settings/settings_form_values.h"
 #include "viewing/clip_window.h"
 #include "viewing/slide_show.h"
 
@@ -42,7 +44,9 @@ Form2& SecondaryWindows::form2() {
 
 Form5& SecondaryWindows::form5() {
     if (!m_form5) {
-        m_form5 = new Form5(&m_program.form);
+        // Next year is offered too, for setting up before the school year starts.
+        m_form5 = new Form5(settingsInForce(m_program.state),
+                            m_program.services.clock.now().date().year() + 1, &m_program.form);
         connect(m_form5->Command1, &QPushButton::clicked, this,
                 [this] { chooseFolderInto(m_program, *m_form5); });
         connect(m_form5->Command2, &QPushButton::clicked, this,

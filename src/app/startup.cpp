@@ -69,6 +69,9 @@ void startUp(Program& program, const QString& programFolder) {
     setDefaults(state);
     loadMainWindow(program.form);
     loadSettings(program, programFolder + u'/' + SettingsFileName);
+    // What the settings window shows and saves as line 2, whatever drive the
+    // save-drive window chooses later in the run.
+    state.SaveRootSetting = state.SaveBase;
     if (!state.DatabaseRoot.isEmpty())
         program.services.files.makeDirectory(state.DatabaseRoot);
     fillClassNames(state);

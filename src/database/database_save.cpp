@@ -1,6 +1,7 @@
 #include "database/database_save.h"
 
 #include "browser/folder_list.h"
+#include "database/database_folder_check.h"
 #include "library/folder_names.h"
 #include "library/index_file.h"
 #include "library/library_paths.h"
@@ -24,6 +25,8 @@ bool canSave(Program& program) {
         messages.inform(QStringLiteral("データベースのフォルダがきまっていません。"));
         return false;
     }
+    if (!checkDatabaseFolder(program))
+        return false;
     if (state.PhotoFolder.isEmpty()) {
         messages.inform(QStringLiteral("ほぞんするフォルダがひらかれていません。"));
         return false;
@@ -43,6 +46,8 @@ QString messageOf(DatabaseSave result) {
         return QStringLiteral("保存できなかったしゃしんがあります。");
     case DatabaseSave::Busy:
         return DatabaseBusyMessage;
+    case DatabaseSave::Missing:
+        return DatabaseMissingMessage;
     case DatabaseSave::Full:
         return QStringLiteral("これいじょうフォルダをつくれません。");
     case DatabaseSave::Failed:
@@ -85,6 +90,8 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
         break;
     case IndexUpdate::Busy:
         return DatabaseSave::Busy;
+    case IndexUpdate::Missing:
+        return DatabaseSave::Missing;
     case IndexUpdate::Unchanged:
         return added.full ? DatabaseSave::Full : DatabaseSave::Failed;
     case IndexUpdate::Failed:
@@ -119,7 +126,8 @@ void saveOpenFolderToDatabase(Program& program) {
                              state.DbFolderCount, state.DbFolderTableSource, IndexLockWait);
     // While the database tree is open, the list takes the index as written,
     // so that no later rewrite of the open index can lose the new row.
-    if (isDatabaseOpen(state) && result != DatabaseSave::Busy && result != DatabaseSave::Unlisted) {
+    if (isDatabaseOpen(state) && result != DatabaseSave::Busy && result != DatabaseSave::Unlisted &&
+        result != DatabaseSave::Missing) {
         adoptOpenIndex(state, state.DbFolderTable, state.DbFolderCount, state.DbFolderTableSource);
         DrawFolderList(program);
     }

@@ -19,6 +19,7 @@ enum class DatabaseSave {
     Full,          // the database has 1000 folders; nothing changed
     Failed,        // the folder could not be made or the index written; nothing was copied
     Unlisted,      // the folder to save could not be listed; nothing was read or changed
+    Missing,       // the database folder is not there or cannot be reached; nothing changed
 };
 
 // What one save stores: the photos (*.JP*) of source, under title, with the

@@ -1,6 +1,7 @@
 #include "database/database_tree.h"
 
 #include "browser/folder_list.h"
+#include "database/database_folder_check.h"
 #include "folders/open_folder.h"
 #include "library/index_file.h"
 #include "library/library_paths.h"
@@ -53,6 +54,8 @@ void switchDatabaseTree(Program& program) {
         return;
     }
     if (!isDatabaseOpen(state)) {
+        if (!checkDatabaseFolder(program))
+            return;
         form.mnudrvchg->setText(FromDatabase);
         state.ClassFolder = state.DatabaseRoot;
         setHeading(form, QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));

@@ -64,7 +64,7 @@ bool renameOpenFolder(Program& program, const QString& name) {
         rename(open);
     const IndexUpdate update =
         rewriteOpenIndex(program, editRow(open[ColDirectory], state.CurrentFolderIndex, rename));
-    if (update == IndexUpdate::Busy || update == IndexUpdate::Failed)
+    if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
         return false;
     DrawFolderList(program);
     state.FolderTitle = name;

@@ -18,6 +18,8 @@ QString indexLockPathOf(const QString& folder) {
 IndexUpdate updateIndexLocked(const FileSystem& files, const QString& folder,
                               const IndexChange& change, FolderRows& table, int& count,
                               IndexSource& source, std::chrono::milliseconds wait) {
+    if (!files.isDirectory(folder))
+        return IndexUpdate::Missing;
     const std::optional<FileLock> lock = files.lockFile(indexLockPathOf(folder), wait);
     if (!lock)
         return IndexUpdate::Busy;
@@ -93,11 +95,13 @@ IndexUpdate rewriteOpenIndex(const LibraryContext& program, const IndexChange& c
         }
     } else {
         result = updateIndexLocked(files, state.ClassFolder, change, *table, count, source);
-        if (result != IndexUpdate::Busy)
+        if (result != IndexUpdate::Busy && result != IndexUpdate::Missing)
             adoptOpenIndex(state, *table, count, source);
     }
     if (result == IndexUpdate::Busy)
         program.services.messages.inform(DatabaseBusyMessage);
+    if (result == IndexUpdate::Missing)
+        program.services.messages.inform(DatabaseMissingMessage);
     if (result == IndexUpdate::Failed && failedWrite == FailedWrite::Tell)
         program.services.messages.inform(IndexNotWrittenMessage);
     return result;

@@ -17,6 +17,8 @@ inline const QString IndexLockFileName = QStringLiteral("IMGMAIN.TXT.lock");
 inline constexpr std::chrono::milliseconds IndexLockWait{10'000};
 inline const QString DatabaseBusyMessage =
     QStringLiteral("データベースがつかわれています。あとでもういちどためしてください。");
+inline const QString DatabaseMissingMessage =
+    QStringLiteral("データベースのフォルダがみつかりません。");
 inline const QString IndexNotWrittenMessage =
     QStringLiteral("もくじのファイルにかきこめませんでした。");
 
@@ -35,6 +37,7 @@ enum class IndexUpdate {
     Unchanged, // the change declined; nothing was written
     Busy,      // the lock was not had within the wait; nothing was read or written
     Failed,    // the index could not be read or written; the file on disk is as it was
+    Missing,   // the folder is not there or cannot be reached; nothing was read or written
 };
 
 // Takes the lock file beside folder's index, waiting up to wait; reads the
@@ -42,7 +45,8 @@ enum class IndexUpdate {
 // Afterwards table, count and source hold the index as it now is on disk (as
 // read, when the change declined or the write failed); on Busy they are
 // untouched. An index that exists but cannot be read is neither changed nor
-// written (Failed, source marked unreadable).
+// written (Failed, source marked unreadable). A folder that is not there is
+// found before the lock is waited for.
 IndexUpdate updateIndexLocked(const FileSystem& files, const QString& folder,
                               const IndexChange& change, FolderRows& table, int& count,
                               IndexSource& source, std::chrono::milliseconds wait = IndexLockWait);
@@ -67,7 +71,8 @@ enum class FailedWrite { Tell, Silent };
 // written. In the database tree it goes through updateIndexLocked and the
 // result is adopted (adoptOpenIndex). A busy lock is told to the user and
 // changes nothing; so is, unless failedWrite is Silent, an index that could
-// not be read or written, which stays as it was on disk and in FolderTable.
+// not be read or written, which stays as it was on disk and in FolderTable,
+// and a database folder that is not there.
 IndexUpdate rewriteOpenIndex(const LibraryContext& program, const IndexChange& change,
                              FailedWrite failedWrite = FailedWrite::Tell);
 

@@ -73,6 +73,10 @@ bool DriveMap::isDefault(QChar letter) const {
     return drive && !m_overrides.contains(*drive);
 }
 
+bool DriveMap::isPrivate(QChar letter) const {
+    return isDefault(letter) && letter.toUpper() != u'Z';
+}
+
 QMap<QChar, QString> DriveMap::knownFolders() const {
     QMap<QChar, QString> folders = m_overrides;
     for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
@@ -100,8 +104,7 @@ bool DriveMap::isCardDrive(const QString& photoDrive) const {
     static const QRegularExpression wholeDrive(QStringLiteral("^[A-Za-z]:\\\\?$"));
     if (m_cardRoots.isEmpty() || !wholeDrive.match(photoDrive).hasMatch())
         return false;
-    const QChar letter = photoDrive.at(0).toUpper();
-    return letter != u'Z' && isDefault(letter);
+    return isPrivate(photoDrive.at(0));
 }
 
 std::optional<QString> DriveMap::cardFolder() const {

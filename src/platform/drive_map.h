@@ -29,6 +29,9 @@ public:
     QString hostFolder(QChar letter) const;
     // True when the letter has no override and its default folder is used.
     bool isDefault(QChar letter) const;
+    // True when the letter is a folder of this program's own on this computer,
+    // which no other machine sees: every letter without an override but Z:.
+    bool isPrivate(QChar letter) const;
     // Letters with their host folders: every override, and the defaults whose
     // folders exist (Z: always; the others once they have been made).
     QMap<QChar, QString> knownFolders() const;

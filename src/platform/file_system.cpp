@@ -103,6 +103,28 @@ bool isMissingHost(const QString& host) {
     return error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
 }
 
+// Tells the observer of every pause in a wait for a lock, and of the wait's
+// end however it ends.
+class WaitNotice {
+public:
+    explicit WaitNotice(LockWaitObserver* observer) : m_observer(observer) {}
+    WaitNotice(const WaitNotice&) = delete;
+    WaitNotice& operator=(const WaitNotice&) = delete;
+    ~WaitNotice() {
+        if (m_observer && m_waited)
+            m_observer->waitEnded();
+    }
+    void stillWaiting() const {
+        m_waited = true;
+        if (m_observer)
+            m_observer->stillWaiting();
+    }
+
+private:
+    LockWaitObserver* m_observer;
+    mutable bool m_waited = false;
+};
+
 // "*" stands for any run of characters and "?" for any one; letters are
 // compared without regard to case.
 bool matchesWildcard(QStringView text, QStringView pattern) {
@@ -170,9 +192,14 @@ QString FileSystem::drivePath(const QString& hostPath) const {
         }
     }
     // A name holding "\" would read back as two names of another path.
-    if (bestRest.contains(u'\\'))
+    if (bestLength < 0 || bestRest.contains(u'\\'))
         return {};
     return bestLetter + QStringLiteral(":\\") + bestRest.replace(u'/', u'\\');
+}
+
+bool FileSystem::isOnPrivateDrive(const QString& drivePath) const {
+    const auto parts = splitDrivePath(drivePath);
+    return parts && m_drives.isPrivate(parts->letter);
 }
 
 QStringList FileSystem::listFiles(const QString& folder, const QString& pattern, bool* ok) const {
@@ -419,10 +446,12 @@ std::optional<FileLock> FileSystem::lockFile(const QString& path,
     lock->setStaleLockTime(int(FileLockStaleTime.count()));
     // Short random pauses instead of QLockFile's doubling ones, so that many
     // machines asking at once take turns fairly within the wait.
-    QDeadlineTimer deadline(wait);
+    QDeadlineTimer deadline(std::min(wait, m_lockWaitLimit));
+    const WaitNotice notice(m_lockWait);
     while (!lock->tryLock(0)) {
         if (lock->error() == QLockFile::PermissionError || deadline.hasExpired())
             return std::nullopt;
+        notice.stillWaiting();
         QThread::msleep(std::min<qint64>(QRandomGenerator::global()->bounded(10, 40),
                                          std::max<qint64>(deadline.remainingTime(), 0)));
     }

@@ -2,6 +2,7 @@
 
 #include "platform/drive_map.h"
 #include "platform/file_lock.h"
+#include "platform/lock_wait_observer.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,12 +26,20 @@ public:
     // Every operation that reads or changes files first asks plan, which may
     // make it fail; null (the default) fails none. The plan is not owned.
     void setFaultPlan(FaultPlan* plan) { m_faults = plan; }
+    // Told while lockFile waits for a lock that someone else holds; null (the
+    // default) tells no one. The observer is not owned.
+    void setLockWaitObserver(LockWaitObserver* observer) { m_lockWait = observer; }
+    // No lockFile waits longer than limit, whatever its caller asks.
+    void setLockWaitLimit(std::chrono::milliseconds limit) { m_lockWaitLimit = limit; }
 
     // Host path for a drive path; empty when the text names no mapped drive.
     QString hostPath(const QString& drivePath) const;
     // Drive path for a host path, by the longest matching drive folder; empty
-    // when a name on the way holds "\", which no drive path can name.
+    // when the path lies on no drive or a name on the way holds "\", which no
+    // drive path can name.
     QString drivePath(const QString& hostPath) const;
+    // True when drivePath lies on a private drive (see DriveMap::isPrivate).
+    bool isOnPrivateDrive(const QString& drivePath) const;
 
     // Names (not paths) of the ordinary files directly in folder whose names
     // match pattern ("*.JP*", "*.*"), letters compared without regard to case,
@@ -109,6 +118,8 @@ private:
 
     DriveMap m_drives;
     FaultPlan* m_faults = nullptr;
+    LockWaitObserver* m_lockWait = nullptr;
+    std::chrono::milliseconds m_lockWaitLimit = std::chrono::milliseconds::max();
 };
 
 // True when name matches a wildcard pattern the way the program's listings do:

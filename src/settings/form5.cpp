@@ -30,9 +30,9 @@ QStringList driveFolders(const QString& folder) {
     return entries;
 }
 
-QStringList schoolYears() {
+QStringList schoolYears(int lastYear) {
     QStringList entries{QString()};
-    for (int year = 2001; year <= 2010; ++year)
+    for (int year = 2001; year <= lastYear; ++year)
         entries << QString::number(year);
     return entries;
 }
@@ -44,6 +44,23 @@ QStringList nodeNumbers() {
     return entries;
 }
 
+// A value that is no entry of the list, such as a folder written by hand
+// into the settings file, is added so that it is shown and saved unchanged.
+void choose(QComboBox* combo, const QString& value) {
+    int index = combo->findText(value);
+    if (index < 0 && !value.isEmpty()) {
+        combo->addItem(value);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
+}
+
+QString nodeText(int number) {
+    if (number == 999)
+        return QStringLiteral("先生機");
+    return number == 0 ? QStringLiteral("利用しない") : QString::number(number);
+}
+
 QLabel* makeWindowLabel(const QString& text, QWidget* parent, const QRect& geometry) {
     QLabel* label = makeLabel(text, parent, geometry);
     fillWith(label, WindowColor);
@@ -51,7 +68,7 @@ QLabel* makeWindowLabel(const QString& text, QWidget* parent, const QRect& geome
 }
 } // namespace
 
-Form5::Form5(QWidget* parent) : QDialog(parent) {
+Form5::Form5(const SettingsValues& inForce, int lastYear, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("環境設定"));
     setFont(designFont(Gothic, 15.75));
@@ -70,7 +87,7 @@ Form5::Form5(QWidget* parent) : QDialog(parent) {
     Label3 = makeWindowLabel(QStringLiteral("保存ドライブ"), this, QRect(4, 72, 141, 25));
     Combo2 = makeCombo(this, QRect(144, 68, 181, 29), driveFolders(QStringLiteral("A_image")));
     Label1 = makeWindowLabel(QStringLiteral("利用年度･････"), this, QRect(4, 104, 139, 21));
-    Combo1 = makeCombo(this, QRect(144, 100, 109, 29), schoolYears());
+    Combo1 = makeCombo(this, QRect(144, 100, 109, 29), schoolYears(lastYear));
     Label4 = makeWindowLabel(QStringLiteral("利用形態"), this, QRect(260, 104, 84, 21));
     Combo3 = makeCombo(this, QRect(348, 100, 113, 29),
                        {QStringLiteral("学校利用"), QStringLiteral("個人利用")});
@@ -85,10 +102,21 @@ Form5::Form5(QWidget* parent) : QDialog(parent) {
         makeWindowLabel(QStringLiteral("ネットワーク保存ドライブ"), this, QRect(4, 172, 252, 21));
     Combo5 = makeCombo(this, QRect(280, 168, 181, 29), driveFolders(QStringLiteral("Adb_image")));
 
-    // The starting texts of the first opening in a run.
-    Combo3->setCurrentIndex(0);
-    Combo4->setCurrentText(QStringLiteral("利用しない"));
-    Text1->setText(QStringLiteral("A:"));
-
+    showSettings(inForce);
     connect(Command3, &QPushButton::clicked, this, &Form5::reject);
+}
+
+// Every use mode but "個人利用" is school use, the empty one included.
+void Form5::showSettings(const SettingsValues& values) {
+    Text1->setText(values.floppyDrive);
+    choose(Combo2, values.saveBase);
+    choose(Combo1, values.saveSubFolder);
+    choose(Combo3, values.usageMode.isEmpty() ? QStringLiteral("学校利用") : values.usageMode);
+    Combo4->setEditText(nodeText(values.pcNumber));
+    choose(Combo5, values.databaseRoot);
+}
+
+SettingsTexts Form5::texts() const {
+    return {Text1->text(),         Combo2->currentText(), Combo1->currentText(),
+            Combo3->currentText(), Combo4->currentText(), Combo5->currentText()};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settings_form_values.h"
+
 #include <QDialog>
 #include <array>
 
@@ -11,14 +13,18 @@ class QPushButton;
 
 // The settings window "環境設定": the photo drive, the save drive folder, the
 // school year, the use mode, the node number and the database folder. It
-// starts with fixed texts when it is made; afterwards it is only hidden and
-// shown, so it keeps what the user left in it. Saving and choosing a folder
-// are handled by whoever connects to its buttons.
+// starts with the settings in force when it is made; afterwards it is only
+// hidden and shown, so it keeps what the user left in it. Saving and choosing
+// a folder are handled by whoever connects to its buttons.
 class Form5 : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Form5(QWidget* parent = nullptr);
+    // The school years offered run from 2001 to lastYear.
+    Form5(const SettingsValues& inForce, int lastYear, QWidget* parent = nullptr);
+
+    // What the controls show, as the settings they would save.
+    SettingsTexts texts() const;
 
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
@@ -35,4 +41,7 @@ public:
     std::array<QLabel*, 2> Label5{};
     QComboBox* Combo4 = nullptr;
     QComboBox* Combo5 = nullptr;
+
+private:
+    void showSettings(const SettingsValues& values);
 };

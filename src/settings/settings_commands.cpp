@@ -3,6 +3,7 @@
 #include "library/settings_file.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
+#include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
@@ -10,6 +11,7 @@
 #include "platform/services.h"
 #include "settings/form5.h"
 #include "settings/form6.h"
+#include "settings/settings_check.h"
 #include "settings/settings_form_values.h"
 #include "state/program_state.h"
 
@@ -20,15 +22,18 @@
 void saveSettings(Program& program, Form5& window, const QString& programFolder,
                   const std::function<void()>& endProgram) {
     MessageService& messages = program.services.messages;
-    const std::optional<SettingsValues> values = settingsFromTexts(
-        {window.Text1->text(), window.Combo2->currentText(), window.Combo1->currentText(),
-         window.Combo3->currentText(), window.Combo4->currentText(), window.Combo5->currentText()});
-    if (!values) {
-        messages.inform(QStringLiteral("ノード番号がただしくありません。"));
+    const FileSystem& files = program.services.files;
+    const SettingsTexts texts = window.texts();
+    if (const std::optional<QString> refusal = settingsRefusal(texts)) {
+        messages.inform(*refusal);
         return;
     }
-    if (!writeSettingsFile(program.services.files, programFolder + u'/' + SettingsFileName,
-                           *values)) {
+    const SettingsValues values = *settingsFromTexts(texts);
+    const QStringList privateFields =
+        privateDriveFields(files, values, settingsInForce(program.state));
+    if (!privateFields.isEmpty() && !messages.askYesNo(privateDriveQuestion(privateFields)))
+        return;
+    if (!writeSettingsFile(files, programFolder + u'/' + SettingsFileName, values)) {
         messages.inform(QStringLiteral("環境を保存できませんでした。"));
         return;
     }
@@ -38,12 +43,19 @@ void saveSettings(Program& program, Form5& window, const QString& programFolder,
 }
 
 // The picker starts in the folder the box names; the folder is shown as a
-// drive path; a cancel leaves the box empty.
+// drive path; a cancel leaves the box empty, and a folder that lies on no
+// drive leaves it as it was.
 void chooseFolderInto(Program& program, Form5& window) {
     const QString current = window.Text1->text().trimmed();
     const std::optional<QString> chosen = program.services.dialogs.chooseFolder(
         &window, current.isEmpty() ? QString() : program.services.files.hostPath(current));
-    window.Text1->setText(chosen ? program.services.files.drivePath(*chosen) : QString());
+    const QString path = chosen ? program.services.files.drivePath(*chosen) : QString();
+    if (chosen && path.isEmpty()) {
+        program.services.messages.inform(QStringLiteral(
+            "「写真ドライブ」に えらんだ フォルダは どの ドライブにも ありません。"));
+        return;
+    }
+    window.Text1->setText(path);
 }
 
 void chooseSaveDrive(Program& program, Form6& window, int index) {

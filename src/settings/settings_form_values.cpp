@@ -1,5 +1,6 @@
 #include "settings/settings_form_values.h"
 
+#include "state/program_state.h"
 #include "state/rounding.h"
 
 #include <cmath>
@@ -35,7 +36,7 @@ double leadingNumber(const QString& text) {
 std::optional<int> nodeNumberOf(const QString& text) {
     if (text == QStringLiteral("先生機"))
         return 999;
-    const double number = leadingNumber(text);
+    const double number = leadingNumber(text.normalized(QString::NormalizationForm_KC));
     if (!(std::abs(number) < 40000.0))
         return std::nullopt;
     const int rounded = roundHalfEven(number);
@@ -57,4 +58,9 @@ std::optional<SettingsValues> settingsFromTexts(const SettingsTexts& texts) {
     values.pcNumber = *node;
     values.databaseRoot = texts.databaseRoot;
     return values;
+}
+
+SettingsValues settingsInForce(const ProgramState& state) {
+    return {state.FloppyDrive, state.SaveRootSetting, state.SaveSubFolder,
+            state.UsageMode,   state.PcNumber,        state.DatabaseRoot};
 }

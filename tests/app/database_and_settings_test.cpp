@@ -11,8 +11,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +41,18 @@ struct WholeProgram : ::testing::Test {
         rig.messages.answers.push_back(true);
         QTest::mouseClick(rig.form->Command2[7], Qt::LeftButton);
         ASSERT_EQ(rig.state.ClassName, QStringLiteral("２年３組"));
+    }
+    // Opens the settings window, lets change work it and saves.
+    void saveSettings(const std::function<void(Form5&)>& change) {
+        rig.modals.script = [change](QDialog& dialog) {
+            change(static_cast<Form5&>(dialog));
+            QTest::mouseClick(static_cast<Form5&>(dialog).Command2, Qt::LeftButton);
+        };
+        rig.form->mnu_conv->trigger();
+    }
+    QByteArray settingsBytes() const {
+        QFile file(programFolder.filePath(QStringLiteral("DRVDATA.TXT")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };
 
@@ -86,12 +100,14 @@ TEST_F(WholeProgram, RealPhotosSavedFromAClassAppearInTheDatabaseWithClassAndTag
 
 TEST_F(WholeProgram, SettingsSavedInTheWindowTakeEffectAtTheNextStart) {
     start(TeacherSettings);
+    rig.messages.answers = {true}; // D: is this computer's own
     rig.modals.script = [](QDialog& dialog) {
         auto& window = static_cast<Form5&>(dialog);
         window.Combo2->setCurrentText(QStringLiteral("D:\\A_image\\"));
         window.Combo3->setCurrentText(QStringLiteral("個人利用"));
         window.Combo4->setEditText(QStringLiteral("4"));
         window.Combo5->setCurrentText(QStringLiteral("D:\\Adb_image\\"));
+        window.Combo1->setCurrentIndex(0); // no school year
         QTest::mouseClick(window.Command2, Qt::LeftButton);
     };
     rig.form->mnu_conv->trigger();
@@ -127,6 +143,74 @@ TEST_F(WholeProgram, LeavingTheDatabaseAddsTheYearToTheChosenDrive) {
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\2001\\"));
     EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("D:\\A_IMAGE\\2001\\CLASS_23\\"));
     EXPECT_EQ(rig.form->Label3->text(), QStringLiteral("２年３組"));
+}
+
+TEST_F(WholeProgram, ChangingTheNodeNumberAloneKeepsTheOtherLinesAsReadAtStartUp) {
+    start(TeacherSettings);
+    rig.modals.script = [](QDialog& dialog) {
+        QTest::mouseClick(static_cast<Form6&>(dialog).Command1[2], Qt::LeftButton);
+    };
+    QTest::mouseClick(rig.form->Command8, Qt::LeftButton);
+    saveSettings([](Form5& window) { window.Combo4->setEditText(QStringLiteral("5")); });
+    QStringList expected = TeacherSettings;
+    expected[4] = QStringLiteral(" 5 ");
+    EXPECT_EQ(settingsBytes(), encodeCp932Lines(expected));
+}
+
+// The node number is typed "３" each time.
+struct RefusalCase {
+    const char* name;
+    const char16_t* pickedFolder; // a drive path, "" for a folder on no drive
+    const char16_t* message;
+    bool saved;
+};
+
+class SettingsWindowValues : public WholeProgram,
+                             public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(SettingsWindowValues, ThatCannotWorkAreRefusedWithAMessageAndNothingWritten) {
+    const RefusalCase& c = GetParam();
+    start(TeacherSettings);
+    rig.dialogs.nextFolder = rig.host(QString::fromUtf16(c.pickedFolder));
+    QDir().mkpath(*rig.dialogs.nextFolder);
+    if (!*c.pickedFolder) {
+        DriveMap drives = rig.files.drives();
+        drives.setDrive(u'Z', rig.root.filePath(QStringLiteral("z")));
+        rig.files = FileSystem(drives);
+        rig.dialogs.nextFolder = QStringLiteral("/");
+    }
+    saveSettings([](Form5& window) {
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        window.Combo4->setEditText(QStringLiteral("３"));
+    });
+    EXPECT_EQ(rig.messages.shown.value(0), QString::fromUtf16(c.message));
+    QStringList expected = TeacherSettings;
+    expected[4] = c.saved ? QStringLiteral(" 3 ") : expected[4];
+    EXPECT_EQ(settingsBytes(), encodeCp932Lines(expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, SettingsWindowValues,
+    ::testing::Values(
+        RefusalCase{"FolderOnNoDrive", u"",
+                    u"「写真ドライブ」に えらんだ フォルダは どの ドライブにも ありません。", true},
+        RefusalCase{"Emoji", u"E:\\写真📷", u"「写真ドライブ」に つかえない もじが あります。",
+                    false},
+        RefusalCase{"WaveDash", u"E:\\a〜b", u"「写真ドライブ」に つかえない もじが あります。",
+                    false},
+        RefusalCase{"FullWidthNode", u"A:\\", u"「しゃしんばこ」を終了します。", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WholeProgram, ADatabaseFolderRemovedAfterStartUpIsToldAtOnce) {
+    start(TeacherSettings);
+    ASSERT_TRUE(QDir(rig.host(QStringLiteral("C:\\Adb_image"))).removeRecursively());
+    const QDeadlineTimer oneSecond(1000);
+    rig.form->Command1->click();
+    EXPECT_FALSE(oneSecond.hasExpired());
+    rig.form->mnudrvchg->trigger();
+    EXPECT_EQ(rig.messages.shown,
+              QStringList(2, QStringLiteral("データベースのフォルダがみつかりません。")));
+    EXPECT_FALSE(QFileInfo::exists(rig.host(QStringLiteral("C:\\Adb_image"))));
 }
 
 } // namespace

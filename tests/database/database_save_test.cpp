@@ -2,11 +2,15 @@
 #include "database_rig.h"
 #include "import/form2.h"
 #include "library/locked_index.h"
+#include "main_window/lock_wait_indicator.h"
 #include "platform_gui/picture_box.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
@@ -119,7 +123,16 @@ TEST_F(SavingToTheDatabase, ABusyDatabaseChangesNothing) {
     const auto held =
         rig.files.lockFile(indexLockPathOf(rig.databaseRoot), std::chrono::milliseconds(0));
     ASSERT_TRUE(held);
+    rig.files.setLockWaitLimit(std::chrono::milliseconds(300));
+    LockWaitIndicator indicator(*rig.form, rig.files);
+    bool waitShown = false; // the window goes on handling its events meanwhile
+    QTimer::singleShot(100, [&] {
+        const QCursor* cursor = QApplication::overrideCursor();
+        waitShown = !rig.form->Label1->isHidden() && cursor && cursor->shape() == Qt::WaitCursor;
+    });
     saveYes();
+    EXPECT_TRUE(waitShown);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(rig.messages.shown, QStringList({SaveQuestion, Busy}));
     EXPECT_FALSE(rig.files.exists(indexPathOf(rig.databaseRoot)));
     EXPECT_FALSE(rig.files.exists(rig.dbFolder(QStringLiteral("IMG_0001_a"))));

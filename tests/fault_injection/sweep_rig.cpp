@@ -71,6 +71,7 @@ SweepRig::SweepRig() : programFolder(root.filePath(QStringLiteral("program"))) {
     state.DatabaseRoot = databaseRoot;
     state.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
     state.SaveRoot = state.SaveBase;
+    state.SaveRootSetting = QStringLiteral("C:\\A_image\\");
     state.ClassSubFolder = QStringLiteral("CLASS_32");
     state.PcNumber = 3;
     connectFolderCommands(program);

@@ -20,6 +20,8 @@ class SettingsWindow : public ::testing::Test {
 protected:
     SettingsWindow() : programFolder(rig.root.filePath(QStringLiteral("program"))) {
         QDir().mkpath(programFolder);
+        rig.state.FloppyDrive = QStringLiteral("A:\\");
+        rig.state.SaveRootSetting = QStringLiteral("C:\\A_IMAGE\\");
         new SecondaryWindows(rig.program, programFolder, [this] { ++ended; });
     }
 
@@ -45,24 +47,25 @@ protected:
     int ended = 0;
 };
 
-TEST_F(SettingsWindow, OffersEveryChoiceAndStartsFromTheFixedTexts) {
+TEST_F(SettingsWindow, OffersEveryChoiceAndStartsFromTheSettingsInForce) {
     open(
         [](Form5& window) {
             EXPECT_EQ(window.windowTitle(), QStringLiteral("環境設定"));
             EXPECT_EQ(window.size(), QSize(465, 199));
-            EXPECT_EQ(window.Text1->text(), QStringLiteral("A:"));
+            EXPECT_EQ(window.Text1->text(), QStringLiteral("A:\\"));
             EXPECT_EQ(window.Combo3->currentText(), QStringLiteral("学校利用"));
             EXPECT_EQ(window.Combo4->currentText(), QStringLiteral("利用しない"));
-            for (QComboBox* empty : {window.Combo1, window.Combo2, window.Combo5})
+            EXPECT_EQ(window.Combo2->currentText(), QStringLiteral("C:\\A_IMAGE\\"));
+            for (QComboBox* empty : {window.Combo1, window.Combo5})
                 EXPECT_TRUE(empty->currentText().isEmpty());
-            EXPECT_EQ(window.Combo2->count(), 24);
+            EXPECT_EQ(window.Combo2->count(), 25);
             EXPECT_EQ(window.Combo2->itemText(0), QStringLiteral("C:\\A_image\\"));
             EXPECT_EQ(window.Combo2->itemText(23), QStringLiteral("Z:\\A_image\\"));
             EXPECT_EQ(window.Combo5->count(), 24);
             EXPECT_EQ(window.Combo5->itemText(1), QStringLiteral("D:\\Adb_image\\"));
-            EXPECT_EQ(window.Combo1->count(), 11);
+            EXPECT_EQ(window.Combo1->count(), 4); // up to the year after 2002
             EXPECT_EQ(window.Combo1->itemText(0), QString());
-            EXPECT_EQ(window.Combo1->itemText(10), QStringLiteral("2010"));
+            EXPECT_EQ(window.Combo1->itemText(3), QStringLiteral("2003"));
             EXPECT_EQ(window.Combo3->count(), 2);
             EXPECT_EQ(window.Combo4->count(), 12);
             EXPECT_EQ(window.Combo4->itemText(1), QStringLiteral("先生機"));
@@ -77,7 +80,7 @@ TEST_F(SettingsWindow, OffersEveryChoiceAndStartsFromTheFixedTexts) {
 
 TEST_F(SettingsWindow, SavingAtOnceWritesTheStartingValuesAndEnds) {
     open([](Form5&) {});
-    EXPECT_EQ(settingsBytes(), QByteArray("A:\\\r\n\r\n\r\n") +
+    EXPECT_EQ(settingsBytes(), QByteArray("A:\\\r\nC:\\A_IMAGE\\\r\n\r\n") +
                                    encodeCp932(QStringLiteral("学校利用")) +
                                    QByteArray("\r\n 0 \r\n\r\n"));
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("「しゃしんばこ」を終了します。")});
@@ -85,6 +88,7 @@ TEST_F(SettingsWindow, SavingAtOnceWritesTheStartingValuesAndEnds) {
 }
 
 TEST_F(SettingsWindow, ChoicesReadBackThroughTheSettingsReader) {
+    rig.messages.answers = {true}; // D: is this computer's own
     open([](Form5& window) {
         window.Text1->setText(QStringLiteral("D:"));
         window.Combo2->setCurrentIndex(1);
@@ -123,7 +127,9 @@ TEST_F(SettingsWindow, TheFolderButtonStoresADrivePathAndACancelEmptiesTheBox) {
     rig.dialogs.nextFolder.reset();
     open([](Form5& window) { QTest::mouseClick(window.Command1, Qt::LeftButton); });
     EXPECT_EQ(rig.dialogs.foldersOpened, 3);
-    EXPECT_EQ(readSettingsFile(settingsPath()).floppyDrive, QStringLiteral("\\"));
+    EXPECT_EQ(rig.messages.shown.last(),
+              QStringLiteral("「写真ドライブ」は「D:\\」のように ドライブから かいてください。"));
+    EXPECT_FALSE(QFile::exists(settingsPath()));
 }
 
 TEST_F(SettingsWindow, CancelKeepsWhatWasLeftForTheNextOpening) {
@@ -182,7 +188,7 @@ TEST_P(NodeNumbers, AreWorkedOutFromTheText) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, NodeNumbers,
     ::testing::Values(NodeCase{u"先生機", 999}, NodeCase{u"利用しない", 0}, NodeCase{u"abc", 0},
-                      NodeCase{u"", 0}, NodeCase{u"7", 7}, NodeCase{u"3", 3},
+                      NodeCase{u"", 0}, NodeCase{u"7", 7}, NodeCase{u"３", 3},
                       NodeCase{u" 12番", 12}, NodeCase{u"2.5", 2}, NodeCase{u"3.5", 4},
                       NodeCase{u"-1", -1}, NodeCase{u"32767", 32767}, NodeCase{u"-32768", -32768},
                       NodeCase{u"32768", std::nullopt}, NodeCase{u"-32769", std::nullopt},

@@ -1,7 +1,18 @@
 #include "support/test_rig.h"
 
+#include <QDir>
+
+// C: is mapped, as a school's shared drive is; the other letters are this
+// computer's own.
+static DriveMap testDrives(const QString& root) {
+    DriveMap drives(root + QStringLiteral("/drives"));
+    drives.setDrive(u'C', root + QStringLiteral("/drives/c"));
+    QDir().mkpath(drives.hostFolder(u'C'));
+    return drives;
+}
+
 TestRig::TestRig(int screenWidth)
-    : files(DriveMap(root.path() + QStringLiteral("/drives"))), screen(screenWidth),
+    : files(testDrives(root.path())), screen(screenWidth),
       thumbnails(ThumbnailLoader::DefaultCacheBytes, thumbnailRoot()),
       printer({11000, 15000}, root.path()), services{messages,   screen,  clock,
                                                      files,      dialogs, modals,

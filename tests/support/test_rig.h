@@ -15,8 +15,9 @@
 #include <memory>
 
 // A fresh program state with scripted services and drives in a temporary
-// folder: every drive letter but Z: is a folder under root. The printer keeps
-// its sheets, and its temporary bitmap goes into root.
+// folder: every drive letter but Z: is a folder under root, C: mapped as
+// DRIVES.TXT maps a shared drive. The printer keeps its sheets, and its
+// temporary bitmap goes into root.
 struct TestRig {
     explicit TestRig(int screenWidth = 1024);
 

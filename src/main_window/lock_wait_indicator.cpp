@@ -1,0 +1,36 @@
+#include "main_window/lock_wait_indicator.h"
+
+#include "main_window/form1.h"
+#include "platform/file_system.h"
+
+#include <QApplication>
+#include <QLabel>
+
+LockWaitIndicator::LockWaitIndicator(Form1& form, FileSystem& files)
+    : QObject(&form), m_form(form), m_files(files) {
+    m_files.setLockWaitObserver(this);
+}
+
+LockWaitIndicator::~LockWaitIndicator() {
+    waitEnded();
+    m_files.setLockWaitObserver(nullptr);
+}
+
+void LockWaitIndicator::stillWaiting() {
+    if (!m_shown) {
+        m_shown = true;
+        m_form.Label1->move(313, 237);
+        m_form.Label1->show();
+        m_form.Label1->raise();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void LockWaitIndicator::waitEnded() {
+    if (!m_shown)
+        return;
+    m_shown = false;
+    m_form.Label1->hide();
+    QApplication::restoreOverrideCursor();
+}

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "platform/fonts.h"
+#include "platform/program_files.h"
 
 #include <QApplication>
 #include <memory>
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("fotobako"));
+    QGuiApplication::setDesktopFileName(DesktopId);
     installFontSubstitutions();
 
     const auto application = std::make_unique<Application>();

@@ -8,6 +8,7 @@
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/modal_runner.h"
+#include "platform/program_files.h"
 #include "platform/screen_service.h"
 #include "platform/services.h"
 #include "platform/system_printer.h"
@@ -27,6 +28,7 @@ public:
     Program& program() { return m_program; }
 
 private:
+    ProgramFiles m_places;
     QtMessageService m_messages;
     QtScreenService m_screen;
     SystemClock m_clock;

@@ -15,7 +15,7 @@
 
 #include <QPushButton>
 
-void connectMainWindow(Program& program, const QString& programFolder,
+void connectMainWindow(Program& program, const QString& settingsFolder,
                        std::function<void()> endProgram) {
     Form1& form = program.form;
     for (int i = 0; i < int(form.Command2.size()); ++i) {
@@ -30,5 +30,5 @@ void connectMainWindow(Program& program, const QString& programFolder,
     connectSlideShow(program);
     connectClipCommands(program);
     connectDatabaseCommands(program);
-    connectSettingsCommands(program, programFolder, std::move(endProgram));
+    connectSettingsCommands(program, settingsFolder, std::move(endProgram));
 }

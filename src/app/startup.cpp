@@ -64,11 +64,11 @@ void fillClassNames(ProgramState& state) {
 }
 } // namespace
 
-void startUp(Program& program, const QString& programFolder) {
+void startUp(Program& program, const QString& settingsFolder) {
     ProgramState& state = program.state;
     setDefaults(state);
     loadMainWindow(program.form);
-    loadSettings(program, programFolder + u'/' + SettingsFileName);
+    loadSettings(program, settingsFolder + u'/' + SettingsFileName);
     if (!state.DatabaseRoot.isEmpty())
         program.services.files.makeDirectory(state.DatabaseRoot);
     fillClassNames(state);

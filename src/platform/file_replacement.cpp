@@ -23,6 +23,13 @@ void removeStaleTemporaries(const QString& hostPath) {
 
 bool replaceFileContents(const QString& hostPath, const QByteArray& bytes, QString* errorString,
                          FaultPlan* faults) {
+    // A link in the file's place would have the file it points to replaced,
+    // wherever that lies.
+    if (QFileInfo(hostPath).isSymLink()) {
+        if (errorString)
+            *errorString = QStringLiteral("Cannot write %1: it is a link").arg(hostPath);
+        return false;
+    }
     removeStaleTemporaries(hostPath);
     QSaveFile file(hostPath);
     // Unbuffered, so a write cut short (a full disk) fails here and is never

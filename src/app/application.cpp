@@ -11,9 +11,11 @@
 namespace {
 const QString DrivesFileName = QStringLiteral("DRIVES.TXT");
 
-// Drive letters map to their default folders unless a DRIVES.TXT names others.
+// Drive letters map to their default folders unless a DRIVES.TXT names others;
+// a photo drive it leaves unnamed is the card the desktop mounted.
 FileSystem programFileSystem(const ProgramFiles& places) {
     DriveMap drives(DriveMap::standardDefaultRoot());
+    drives.setCardRoots(DriveMap::standardCardRoots());
     drives.loadOverrides(places.folderToRead(DrivesFileName) + u'/' + DrivesFileName);
     return FileSystem(std::move(drives));
 }

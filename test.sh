@@ -4,7 +4,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer (benchmarks left out).
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/setup.sh
+./scripts/setup.sh --tests
 export QT_QPA_PLATFORM=offscreen
 (cd build && ctest --output-on-failure -j2 --timeout 300)
 

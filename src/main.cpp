@@ -1,6 +1,7 @@
 #include "app/application.h"
-#include "platform_gui/fonts.h"
+#include "platform/program_files.h"
 #include "platform/qt_translations.h"
+#include "platform_gui/fonts.h"
 
 #include <QApplication>
 #include <memory>
@@ -8,6 +9,7 @@
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("fotobako"));
+    QGuiApplication::setDesktopFileName(DesktopId);
     installFontSubstitutions();
     installJapaneseQtTexts(qtApp);
 

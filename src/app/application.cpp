@@ -4,26 +4,27 @@
 #include "app/shutdown.h"
 #include "app/startup.h"
 #include "platform/desktop_thumbnail_cache.h"
+#include "settings/settings_file.h"
 
-#include <QCoreApplication>
 #include <QStandardPaths>
 
 namespace {
-// Drive letters map to their default folders unless DRIVES.TXT beside the
-// program names others; a photo drive it leaves unnamed is the card the
-// desktop mounted.
-FileSystem programFileSystem() {
+const QString DrivesFileName = QStringLiteral("DRIVES.TXT");
+
+// Drive letters map to their default folders unless a DRIVES.TXT names others;
+// a photo drive it leaves unnamed is the card the desktop mounted.
+FileSystem programFileSystem(const ProgramFiles& places) {
     DriveMap drives(DriveMap::standardDefaultRoot());
     drives.setCardRoots(DriveMap::standardCardRoots());
-    drives.loadOverrides(QCoreApplication::applicationDirPath() + QStringLiteral("/DRIVES.TXT"));
+    drives.loadOverrides(places.folderToRead(DrivesFileName) + u'/' + DrivesFileName);
     return FileSystem(std::move(drives));
 }
 } // namespace
 
 Application::Application()
-    : m_files(programFileSystem()),
+    : m_places(ProgramFiles::ofThisProgram()), m_files(programFileSystem(m_places)),
       m_thumbnails(ThumbnailLoader::DefaultCacheBytes, DesktopThumbnailCache::standardRoot()),
-      m_printer(m_messages, m_clock, QCoreApplication::applicationDirPath(),
+      m_printer(m_messages, m_clock, m_places.writableFolder(),
                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
       m_services{m_messages, m_screen,     m_clock,   m_files,    m_dialogs,
                  m_modals,   m_thumbnails, m_printer, m_clipboard},
@@ -31,6 +32,6 @@ Application::Application()
       m_view(m_program), m_program{m_state, m_form, m_services, m_view} {
     m_messages.setParent(&m_form);
     connectShutDown(m_program);
-    connectMainWindow(m_program, QCoreApplication::applicationDirPath());
-    startUp(m_program, QCoreApplication::applicationDirPath());
+    connectMainWindow(m_program, m_places.writableFolder());
+    startUp(m_program, m_places.folderToRead(SettingsFileName));
 }

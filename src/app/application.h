@@ -5,6 +5,7 @@
 #include "main_window/program.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/program_files.h"
 #include "platform/services.h"
 #include "platform/thumbnail_loader.h"
 #include "platform_gui/qt_clipboard.h"
@@ -28,6 +29,7 @@ public:
     Program& program() { return m_program; }
 
 private:
+    ProgramFiles m_places;
     QtMessageService m_messages;
     QtScreenService m_screen;
     SystemClock m_clock;

@@ -15,14 +15,14 @@
 
 #include <QPushButton>
 
-void connectMainWindow(Program& program, const QString& programFolder,
+void connectMainWindow(Program& program, const QString& settingsFolder,
                        std::function<void()> endProgram) {
     Form1& form = program.form;
     for (int i = 0; i < int(form.Command2.size()); ++i) {
         QObject::connect(form.Command2[i], &QPushButton::clicked, &form,
                          [&program, i] { chooseClass(program, i); });
     }
-    auto* windows = new SecondaryWindows(program, programFolder, std::move(endProgram));
+    auto* windows = new SecondaryWindows(program, settingsFolder, std::move(endProgram));
     connectBrowserControls(program, [windows](int photo) { windows->clipWindow().open(photo); });
     connectFolderCommands(program);
     connectPhotoCommands(program);

@@ -10,7 +10,7 @@ struct Program;
 // Connects the main window's class buttons, thumbnail panel and scroll bar,
 // and every folder, import, photo, print, viewing, database and settings
 // command, to their handlers, and shows on the window every wait for a lock.
-// The settings are saved in programFolder (a host folder), and saving them
+// The settings are saved in settingsFolder (a host folder), and saving them
 // ends the program through endProgram.
-void connectMainWindow(Program& program, const QString& programFolder,
+void connectMainWindow(Program& program, const QString& settingsFolder,
                        std::function<void()> endProgram = endProgramNow);

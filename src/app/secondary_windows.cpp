@@ -17,9 +17,9 @@
 #include <QAction>
 #include <QPushButton>
 
-SecondaryWindows::SecondaryWindows(Program& program, const QString& programFolder,
+SecondaryWindows::SecondaryWindows(Program& program, const QString& settingsFolder,
                                    std::function<void()> endProgram)
-    : QObject(&program.form), m_program(program), m_programFolder(programFolder),
+    : QObject(&program.form), m_program(program), m_settingsFolder(settingsFolder),
       m_endProgram(std::move(endProgram)) {
     Form1& form = program.form;
     connect(form.MNUFILELOAD, &QAction::triggered, this,
@@ -50,7 +50,7 @@ Form5& SecondaryWindows::form5() {
         connect(m_form5->Command1, &QPushButton::clicked, this,
                 [this] { chooseFolderInto(m_program, *m_form5); });
         connect(m_form5->Command2, &QPushButton::clicked, this,
-                [this] { saveSettings(m_program, *m_form5, m_programFolder, m_endProgram); });
+                [this] { saveSettings(m_program, *m_form5, m_settingsFolder, m_endProgram); });
     }
     return *m_form5;
 }

@@ -21,9 +21,9 @@ class SecondaryWindows : public QObject {
 
 public:
     // Connects the main window's commands that open the windows. Saving the
-    // settings writes DRVDATA.TXT in programFolder (a host folder) and then
+    // settings writes DRVDATA.TXT in settingsFolder (a host folder) and then
     // ends the program through endProgram.
-    SecondaryWindows(Program& program, const QString& programFolder,
+    SecondaryWindows(Program& program, const QString& settingsFolder,
                      std::function<void()> endProgram);
 
     Form2& form2();
@@ -34,7 +34,7 @@ public:
 
 private:
     Program& m_program;
-    QString m_programFolder;
+    QString m_settingsFolder;
     std::function<void()> m_endProgram;
     Form2* m_form2 = nullptr;
     Form5* m_form5 = nullptr;

@@ -64,11 +64,11 @@ void fillClassNames(ProgramState& state) {
 }
 } // namespace
 
-void startUp(Program& program, const QString& programFolder) {
+void startUp(Program& program, const QString& settingsFolder) {
     ProgramState& state = program.state;
     setDefaults(state);
     loadMainWindow(program.form);
-    loadSettings(program, programFolder + u'/' + SettingsFileName);
+    loadSettings(program, settingsFolder + u'/' + SettingsFileName);
     // What the settings window shows and saves as line 2, whatever drive the
     // save-drive window chooses later in the run.
     state.SaveRootSetting = state.SaveBase;

@@ -24,7 +24,8 @@ public:
     // number.
     virtual int endDocument() = 0;
 
-    // The folder for the print commands' temporary bitmap: the program folder
-    // when it can be written, else the system's temporary folder.
+    // The folder for the print commands' temporary bitmap: the folder where the
+    // program keeps its own files when it can be written, else the system's
+    // temporary folder.
     virtual QString scratchFolder() const = 0;
 };

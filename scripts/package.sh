@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the program and makes its Debian package, build/fotobako_<version>_<arch>.deb,
+# which `apt-get install ./build/fotobako_*.deb` installs with what it needs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+# dpkg-shlibdeps works out the libraries' packages; file finds the binaries.
+./scripts/install_packages.sh dpkg-dev file
+(cd build && cpack -G DEB)
+ls -l build/fotobako_*.deb

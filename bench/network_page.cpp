@@ -28,8 +28,8 @@ constexpr int PagePhotos = 25;
 constexpr double BytesPerSecond = 100e6 / 8;
 const QSize PhotoSize(4000, 3000);
 
-// The shaper: every packet from or to the server's port goes through a token
-// bucket of 100 Mbit/s; all other loopback traffic passes as before.
+// The shaper: every packet from or to the server's port goes through a class
+// of 100 Mbit/s; all other loopback traffic through one without a real limit.
 class PortShaper {
 public:
     explicit PortShaper(int port) {
@@ -44,15 +44,15 @@ public:
         }
         const QString sport = QString::number(port);
         const QList<QStringList> steps = {
-            {"qdisc", "add",     "dev", "lo", "root", "handle", "1:", "prio", "bands",
-             "4",     "priomap", "0",   "0",  "0",    "0",      "0",  "0",    "0",
-             "0",     "0",       "0",   "0",  "0",    "0",      "0",  "0",    "0"},
-            {"qdisc", "add", "dev", "lo", "parent", "1:4", "handle", "40:", "tbf", "rate",
-             "100mbit", "burst", "256kb", "latency", "100ms"},
+            {"qdisc", "add", "dev", "lo", "root", "handle", "1:", "htb", "default", "20"},
+            {"class", "add", "dev", "lo", "parent", "1:", "classid", "1:10", "htb", "rate",
+             "100mbit", "ceil", "100mbit", "burst", "256kb"},
+            {"class", "add", "dev", "lo", "parent", "1:", "classid", "1:20", "htb", "rate",
+             "100gbit"},
             {"filter", "add", "dev", "lo", "parent", "1:", "protocol", "ip", "prio", "1", "u32",
-             "match", "ip", "sport", sport, "0xffff", "flowid", "1:4"},
+             "match", "ip", "sport", sport, "0xffff", "flowid", "1:10"},
             {"filter", "add", "dev", "lo", "parent", "1:", "protocol", "ip", "prio", "1", "u32",
-             "match", "ip", "dport", sport, "0xffff", "flowid", "1:4"}};
+             "match", "ip", "dport", sport, "0xffff", "flowid", "1:10"}};
         for (const QStringList& step : steps) {
             QString output;
             if (!runQuietly(QStringLiteral("tc"), step, &output)) {
@@ -74,9 +74,9 @@ public:
     // The bytes that have passed the shaper so far.
     qint64 bytesSent() const {
         QString stats;
-        runQuietly(QStringLiteral("tc"), {"-s", "qdisc", "show", "dev", "lo"}, &stats);
+        runQuietly(QStringLiteral("tc"), {"-s", "class", "show", "dev", "lo"}, &stats);
         const QRegularExpressionMatch match =
-            QRegularExpression(QStringLiteral("qdisc tbf 40:[^\\n]*\\n\\s*Sent (\\d+) bytes"))
+            QRegularExpression(QStringLiteral("class htb 1:10 [^\\n]*\\n\\s*Sent (\\d+) bytes"))
                 .match(stats);
         return match.hasMatch() ? match.captured(1).toLongLong() : 0;
     }

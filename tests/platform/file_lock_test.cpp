@@ -38,7 +38,8 @@ class LeftLocks : public testing::TestWithParam<LeftLock> {};
 TEST_P(LeftLocks, AreTakenOverWhenTheirHolderIsKnownGoneOrOnceStale) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("IMGMAIN.TXT.lock"));
-    QFile left(path);
+    ASSERT_TRUE(QDir().mkdir(path));
+    QFile left(path + QStringLiteral("/owner"));
     ASSERT_TRUE(left.open(QIODevice::WriteOnly));
     left.write(GetParam().record());
     left.close();
@@ -53,7 +54,8 @@ TEST_P(LeftLocks, AreTakenOverWhenTheirHolderIsKnownGoneOrOnceStale) {
         EXPECT_TRUE(FileLock::take(path, 2000ms, policy).has_value());
         EXPECT_GE(took.elapsed() + 100, 400);
     }
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
 }
 
 QByteArray ofEndedProcess() {

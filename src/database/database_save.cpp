@@ -5,6 +5,7 @@
 #include "library/index_file.h"
 #include "library/library_paths.h"
 #include "library/locked_index.h"
+#include "library/storable_name.h"
 #include "main_window/program.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
@@ -80,7 +81,8 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
             full = rowCount >= MaxFolderRows;
             if (full)
                 return false;
-            directory = photoFolderName(nextFolderNumber(rows, rowCount), entry.title);
+            directory = photoFolderName(
+                nextFolderNumber(rows, rowCount, files.listDirectories(databaseRoot)), entry.title);
             made = files.makeDirectory(joinPath(databaseRoot, directory));
             if (!made)
                 return false;
@@ -109,7 +111,8 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
     bool allCopied = true;
     for (const QString& name : names)
         allCopied =
-            files.copyFile(joinPath(entry.source, name), joinPath(destination, name)) && allCopied;
+            files.copyFileIn(entry.source, name, joinPath(destination, storablePhotoName(name))) &&
+            allCopied;
     return allCopied ? DatabaseSave::Saved : DatabaseSave::SomeNotCopied;
 }
 

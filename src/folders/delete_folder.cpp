@@ -25,7 +25,7 @@ bool removeFilesOf(const FileSystem& files, const QString& folder) {
     const QStringList names = files.listFiles(folder, QStringLiteral("*.*"), &listed);
     bool allGone = listed;
     for (const QString& name : names)
-        allGone = files.removeFile(joinPath(folder, name)) && allGone;
+        allGone = files.removeFileIn(folder, name) && allGone;
     return allGone;
 }
 

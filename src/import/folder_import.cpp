@@ -7,6 +7,7 @@
 #include "library/library_paths.h"
 #include "library/load_folder.h"
 #include "library/locked_index.h"
+#include "library/storable_name.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/clock.h"
@@ -80,8 +81,8 @@ int copyPhotoDrive(Program& program, const QStringList& names, const QString& fo
     int copied = 0;
     int done = 0;
     for (const QString& name : names) {
-        const QString target = joinPath(folder, importedName(name, stamp));
-        if (files.copyFile(joinPath(drive, name), target)) {
+        const QString target = joinPath(folder, storablePhotoName(importedName(name, stamp)));
+        if (files.copyFileIn(drive, name, target)) {
             ++copied;
             prepareThumbnail(program, target);
         }
@@ -121,7 +122,8 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name,
             full = count >= MaxFolderRows;
             if (full)
                 return false;
-            directory = photoFolderName(nextFolderNumber(table, count), name);
+            directory = photoFolderName(
+                nextFolderNumber(table, count, files.listDirectories(state.ClassFolder)), name);
             made = files.makeDirectory(joinPath(state.ClassFolder, directory));
             if (made)
                 table[++count] = newFolderRow(date, int(names.size()), name, directory);

@@ -3,7 +3,7 @@
 #include "platform/cp932_text.h"
 
 #include <algorithm>
-#include <vector>
+#include <set>
 
 int folderNumberOf(const QString& directoryName) {
     const QString tail = directoryName.mid(4);
@@ -13,34 +13,32 @@ int folderNumberOf(const QString& directoryName) {
     return digits == 0 ? 0 : tail.left(digits).toInt();
 }
 
-int nextFolderNumber(const FolderRows& table, int count) {
-    std::vector<bool> used(count + 2, false);
-    for (int i = 1; i <= count; ++i) {
-        const int number = folderNumberOf(table[i][ColDirectory]);
-        if (number >= 1 && number <= count)
-            used[number] = true;
-    }
-    for (int n = 1; n <= count; ++n) {
-        if (!used[n])
-            return n;
-    }
-    return count + 1;
+int nextFolderNumber(const FolderRows& table, int count, const QStringList& directories) {
+    std::set<int> used;
+    for (int i = 1; i <= count; ++i)
+        used.insert(folderNumberOf(table[i][ColDirectory]));
+    for (const QString& directory : directories)
+        used.insert(folderNumberOf(directory));
+    int number = 1;
+    while (used.count(number) > 0)
+        ++number;
+    return number;
 }
 
 QString photoFolderName(int number, const QString& title) {
     return QStringLiteral("IMG_%1_").arg(number, 4, 10, QLatin1Char('0')) + title;
 }
 
-namespace {
-
-bool isForbiddenCharacter(QChar c) {
+bool isForbiddenNameCharacter(QChar c) {
     static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
     return c.unicode() < 0x20 || c.unicode() == 0x7F || forbidden.contains(c);
 }
 
+namespace {
+
 // What Windows refuses or changes in any file name.
 bool isUnsafeFileName(const QString& name) {
-    return name.isEmpty() || std::any_of(name.begin(), name.end(), isForbiddenCharacter) ||
+    return name.isEmpty() || std::any_of(name.begin(), name.end(), isForbiddenNameCharacter) ||
            std::all_of(name.begin(), name.end(), [](QChar c) { return c == u'.'; }) ||
            name.endsWith(u'.') || name.endsWith(u' ') || isReservedDeviceName(name);
 }

@@ -3,14 +3,17 @@
 #include "state/program_state.h"
 
 #include <QString>
+#include <QStringList>
 
 // Names the program gives photo folders: "IMG_0007_えんそく".
 
 // The folder number a directory name uses: the decimal digits at its start
 // from the fifth character on ("IMG_0007_x" uses 7), 0 when there are none.
 int folderNumberOf(const QString& directoryName);
-// The lowest of 1..count that no row uses, else count + 1.
-int nextFolderNumber(const FolderRows& table, int count);
+// The lowest number from 1 on that neither a row of 1..count nor one of
+// directories (the names of the directories in the class folder) uses, so
+// that a directory left without its row never blocks a new folder.
+int nextFolderNumber(const FolderRows& table, int count, const QStringList& directories = {});
 // "IMG_" + number in four digits + "_" + title.
 QString photoFolderName(int number, const QString& title);
 
@@ -33,6 +36,9 @@ bool isUsableFolderTitle(const QString& title);
 // separator, control character or : * ? " < > |, no trailing dot or space,
 // and no device name of Windows.
 bool isPlainDirectoryName(const QString& name);
+// True for a character no file name may hold on every file system: a control
+// character or one of \ / : * ? " < > |.
+bool isForbiddenNameCharacter(QChar c);
 // CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9 in any case, alone or with an
 // extension ("nul.txt"): Windows opens the device instead of a file.
 bool isReservedDeviceName(const QString& name);

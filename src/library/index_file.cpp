@@ -1,5 +1,6 @@
 #include "library/index_file.h"
 
+#include "library/index_lines.h"
 #include "library/library_paths.h"
 #include "platform/cp932_text.h"
 #include "platform/file_system.h"
@@ -43,7 +44,7 @@ int parseIndex(const QByteArray& bytes, FolderRows& table, IndexSource& source) 
     source.rows.clear();
     QList<QByteArray> notRows;
     int count = 0;
-    for (const QByteArray& line : splitTextLines(bytes)) {
+    for (const QByteArray& line : splitIndexLines(bytes)) {
         IndexSource::Row read;
         if (count == MaxFolderRows || !splitFields(line, read.bytes)) {
             notRows << line;
@@ -81,6 +82,11 @@ QByteArray formatIndex(const FolderRows& table, int count, const IndexSource& so
 int readIndex(const FileSystem& files, const QString& indexPath, FolderRows& table,
               IndexSource& source) {
     source = IndexSource{};
+    // An index that is a link is neither read through nor written over.
+    if (files.isLink(indexPath)) {
+        source.unreadable = true;
+        return 0;
+    }
     const FileSystem::FileRead file = files.readFile(indexPath);
     source.unreadable = file.status == FileSystem::FileRead::Unreadable;
     return file.status == FileSystem::FileRead::Read ? parseIndex(file.bytes, table, source) : 0;

@@ -18,8 +18,8 @@ class FileSystem;
 inline const QString IndexFileName = QStringLiteral("IMGMAIN.TXT");
 
 // Parses an index file's bytes into rows 1.. of table and returns the row
-// count. A line with fewer than two commas is not a row and is skipped; rows
-// past the 1000th are not taken. source gets what the table does not hold.
+// count. Lines are cut as splitIndexLines cuts them. A line with fewer than two commas is not a row
+// and is skipped; rows past the 1000th are not taken. source gets what the table does not hold.
 int parseIndex(const QByteArray& bytes, FolderRows& table, IndexSource& source);
 // The file for rows 1..count: every row with all four fields, a field whose
 // text is as read in its bytes as read, and the lines of source that are not

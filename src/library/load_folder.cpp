@@ -28,7 +28,9 @@ QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int l
     for (const QString& name : names) {
         if (paths.size() == limit)
             break;
-        paths << joinPath(folder, name);
+        // A name holding "\" would be read as a path to another folder's file.
+        if (isWholeName(name))
+            paths << joinPath(folder, name);
     }
     return paths;
 }

@@ -12,8 +12,8 @@ struct Program;
 void LoadFolder(Program& program);
 
 // Paths of the photo files (*.JP*) directly in folder, in listing order, at
-// most limit of them. No folder (an empty path) and a folder that does not
-// exist hold none; one that exists but cannot be listed gives none too, and
+// most limit of them; a file whose name holds "\" is left out. No folder (an empty path) and a
+// folder that does not exist hold none; one that exists but cannot be listed gives none too, and
 // ok, when given, is then false.
 QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int limit,
                            bool* ok = nullptr);

@@ -1,6 +1,7 @@
 #include "photo_ops/delete_photos.h"
 
 #include "browser/folder_list.h"
+#include "library/changeable_folder.h"
 #include "library/load_folder.h"
 #include "main_window/program.h"
 #include "photo_ops/folder_recount.h"
@@ -11,9 +12,28 @@
 #include "platform/thumbnail_loader.h"
 #include "state/program_state.h"
 
+namespace {
+
+// The photos go only from a folder that is what it seems: a row's own photo
+// folder (as delete-folder and copy ask), or a folder opened by path that is
+// no link. Through a link they would go from wherever it points.
+bool isChangeableOpenFolder(const Program& program) {
+    const ProgramState& state = program.state;
+    const FileSystem& files = program.services.files;
+    if (state.CurrentFolderIndex == 0)
+        return !files.isLink(state.PhotoFolder);
+    return !changeablePhotoFolderOfRow(files, state, state.CurrentFolderIndex).isEmpty();
+}
+
+} // namespace
+
 void deletePhotos(Program& program) {
     if (!collectMarkedPhotosOrAsk(program))
         return;
+    if (!isChangeableOpenFolder(program)) {
+        program.services.messages.inform(QStringLiteral("このフォルダのしゃしんはけせません。"));
+        return;
+    }
     if (!program.services.messages.askYesNo(
             QStringLiteral("しゃしんをさくじょ（けす）してよろしいですか？")))
         return;

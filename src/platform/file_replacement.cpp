@@ -50,6 +50,13 @@ Attempt replaceOnce(QSaveFile& file, const QByteArray& bytes, FaultPlan* faults)
 
 bool replaceFileContents(const QString& hostPath, const QByteArray& bytes, QString* errorString,
                          FaultPlan* faults) {
+    // A link in the file's place would have the file it points to replaced,
+    // wherever that lies.
+    if (QFileInfo(hostPath).isSymLink()) {
+        if (errorString)
+            *errorString = QStringLiteral("Cannot write %1: it is a link").arg(hostPath);
+        return false;
+    }
     removeStaleTemporaries(hostPath);
     const QDeadlineTimer deadline(BusyPatience);
     QString reason;

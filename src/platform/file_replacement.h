@@ -10,6 +10,7 @@ class FaultPlan;
 // folder's file system refuses an unnamed temporary file, QSaveFile writes a
 // named one beside the file and renames it; it never writes in place. The
 // opening, the writing and the commit each ask faults, when given, first.
+// A symbolic link at hostPath is refused, never written through.
 bool replaceFileContents(const QString& hostPath, const QByteArray& bytes,
                          QString* errorString = nullptr, FaultPlan* faults = nullptr);
 

@@ -164,6 +164,9 @@ QString FileSystem::drivePath(const QString& hostPath) const {
             }
         }
     }
+    // A name holding "\" would read back as two names of another path.
+    if (bestRest.contains(u'\\'))
+        return {};
     return bestLetter + QStringLiteral(":\\") + bestRest.replace(u'/', u'\\');
 }
 
@@ -191,6 +194,13 @@ QStringList FileSystem::listFiles(const QString& folder, const QString& pattern,
     return names;
 }
 
+QStringList FileSystem::listDirectories(const QString& folder) const {
+    const QString host = hostPath(folder);
+    if (host.isEmpty() || injectsFault(m_faults, FileOperation::List))
+        return {};
+    return QDir(host).entryList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
 bool FileSystem::exists(const QString& path) const {
     const QString host = hostPath(path);
     return !host.isEmpty() && QFileInfo::exists(host);
@@ -204,6 +214,11 @@ bool FileSystem::isMissing(const QString& path) const {
 bool FileSystem::isDirectory(const QString& path) const {
     const QString host = hostPath(path);
     return !host.isEmpty() && QFileInfo(host).isDir();
+}
+
+bool FileSystem::isLink(const QString& path) const {
+    const QString host = hostPath(path);
+    return !host.isEmpty() && QFileInfo(host).isSymLink();
 }
 
 bool FileSystem::isDirectoryIn(const QString& path, const QString& folder) const {
@@ -235,8 +250,29 @@ bool FileSystem::isWritable(const QString& path) const {
 }
 
 bool FileSystem::copyFile(const QString& from, const QString& to) const {
-    const QString source = hostPath(from);
-    const QString target = hostPath(to);
+    return copyHostFile(hostPath(from), hostPath(to));
+}
+
+bool FileSystem::removeFile(const QString& path) const {
+    return removeHostFile(hostPath(path));
+}
+
+bool FileSystem::copyFileIn(const QString& folder, const QString& name, const QString& to) const {
+    return copyHostFile(hostPathIn(folder, name), hostPath(to));
+}
+
+bool FileSystem::removeFileIn(const QString& folder, const QString& name) const {
+    return removeHostFile(hostPathIn(folder, name));
+}
+
+QString FileSystem::hostPathIn(const QString& folder, const QString& name) const {
+    const QString host = hostPath(folder);
+    if (host.isEmpty() || name.isEmpty() || name == u"." || name == u".." || name.contains(u'/'))
+        return {};
+    return joined(host, name);
+}
+
+bool FileSystem::copyHostFile(const QString& source, const QString& target) const {
     const QFileInfo sourceInfo(source);
     if (source.isEmpty() || target.isEmpty() || !sourceInfo.isFile() ||
         isLinkLeavingFolder(sourceInfo))
@@ -269,8 +305,7 @@ bool FileSystem::copyFile(const QString& from, const QString& to) const {
 }
 
 // A link is removed itself, never what it points to.
-bool FileSystem::removeFile(const QString& path) const {
-    const QString host = hostPath(path);
+bool FileSystem::removeHostFile(const QString& host) const {
     if (host.isEmpty())
         return false;
     const QFileInfo info(host);
@@ -374,4 +409,9 @@ bool matchesFilePattern(const QString& name, const QString& pattern) {
                            QStringView(pattern).left(patternDot)) &&
            matchesWildcard(QStringView(name).mid(nameDot + 1),
                            QStringView(pattern).mid(patternDot + 1));
+}
+
+bool isWholeName(const QString& name) {
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'\\') &&
+           !name.contains(u'/');
 }

@@ -28,7 +28,8 @@ public:
 
     // Host path for a drive path; empty when the text names no mapped drive.
     QString hostPath(const QString& drivePath) const;
-    // Drive path for a host path, by the longest matching drive folder.
+    // Drive path for a host path, by the longest matching drive folder; empty
+    // when a name on the way holds "\", which no drive path can name.
     QString drivePath(const QString& hostPath) const;
 
     // Names (not paths) of the ordinary files directly in folder whose names
@@ -37,12 +38,17 @@ public:
     // are left out. A folder that cannot be listed (missing included) gives an
     // empty list and sets ok, when given, to false.
     QStringList listFiles(const QString& folder, const QString& pattern, bool* ok = nullptr) const;
+    // Names of the directories directly in folder, links to directories and
+    // hidden ones included; empty when it cannot be listed.
+    QStringList listDirectories(const QString& folder) const;
 
     bool exists(const QString& path) const;
     // True only when path is known not to exist: not when a folder on the way
     // may not be searched or the drive cannot be reached.
     bool isMissing(const QString& path) const;
     bool isDirectory(const QString& path) const;
+    // True when path itself is a symbolic link, whatever it points to.
+    bool isLink(const QString& path) const;
     // True when path is a directory itself, no link, directly in folder.
     bool isDirectoryIn(const QString& path, const QString& folder) const;
     // True when path is folder or lies inside it, links resolved; false when
@@ -53,6 +59,11 @@ public:
     // Copies from to to, replacing a file of that name.
     bool copyFile(const QString& from, const QString& to) const;
     bool removeFile(const QString& path) const;
+    // The same for the file called name directly in folder. The name is taken
+    // whole, as a listing gave it: one holding "\" or ".." is never split or
+    // resolved as a path.
+    bool copyFileIn(const QString& folder, const QString& name, const QString& to) const;
+    bool removeFileIn(const QString& folder, const QString& name) const;
     // Makes one directory; false when it exists already or cannot be made.
     bool makeDirectory(const QString& path) const;
     // Removes an empty directory.
@@ -95,6 +106,10 @@ public:
     void setLockPolicy(LockPolicy policy) { m_lockPolicy = std::move(policy); }
 
 private:
+    QString hostPathIn(const QString& folder, const QString& name) const;
+    bool copyHostFile(const QString& source, const QString& target) const;
+    bool removeHostFile(const QString& host) const;
+
     DriveMap m_drives;
     FaultPlan* m_faults = nullptr;
     LockPolicy m_lockPolicy;
@@ -106,3 +121,7 @@ private:
 // the part before against the rest. "*.JP*" thus matches "a.jpg" and "b.JPEG"
 // but neither "c.png" nor "JPG".
 bool matchesFilePattern(const QString& name, const QString& pattern);
+
+// True when name, joined to a folder with "\", names that folder's entry and
+// nothing else: not empty, "." or "..", and no "\" or "/" in it.
+bool isWholeName(const QString& name);

@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(IndexLines, PartlyReadIndex,
                                            undecodableByteInRowTwo()),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A lone CR or LF inside a line of a CR LF file is part of the line; a file
+// A lone CR or LF inside a CR LF file's line stays in it unless a row follows; a file
 // with LF ends only still reads line by line.
 TEST(IndexLines, LineEnds) {
     const struct {
@@ -212,6 +212,13 @@ TEST(IndexLines, LineEnds) {
     EXPECT_EQ(table[1][ColDirectory], QStringLiteral("b\rx"));
     EXPECT_EQ(table[2][ColDirectory], QStringLiteral("e\nf"));
     EXPECT_EQ(parseIndex("a,b,c,\nd,e,f,\n", table, source), 2);
+    const QByteArray b = "b,IMG_0002_b,2002/06/15 2,\r\n";
+    ASSERT_EQ(parseIndex("a,IMG_0001_a,2002/06/15 1,x\ny\r" + b, table, source), 2);
+    table[1][ColTitle] = QStringLiteral("z");
+    EXPECT_EQ(formatIndex(table, 2, source), "z,IMG_0001_a,2002/06/15 1,x\ny\r\n" + b);
+    table[1] = table[2];
+    source.removeRow(1);
+    EXPECT_EQ(formatIndex(table, 1, source), b);
 }
 
 TEST(StoredPhotoCount, TakesLeadingDigitsFromTheTwelfthCharacter) {

@@ -95,6 +95,7 @@ TEST_F(FileSystemTest, HostPathsComeBackByTheLongestMatchingDrive) {
     EXPECT_EQ(mapped.drivePath(root.filePath(QStringLiteral("card"))), QStringLiteral("A:\\"));
     EXPECT_EQ(mapped.drivePath(QStringLiteral("/usr/share/")), QStringLiteral("Z:\\usr\\share"));
     EXPECT_EQ(mapped.drivePath(QStringLiteral("/")), QStringLiteral("Z:\\"));
+    EXPECT_EQ(mapped.drivePath(onDrive(QStringLiteral("c/x\\..\\A_IMAGE"))), QString());
 
     const QString photo = root.filePath(QStringLiteral("card/DCIM/P001.JPG"));
     EXPECT_EQ(mapped.hostPath(mapped.drivePath(photo)), photo);

@@ -3,6 +3,7 @@
 #include "platform/lock_owner.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
@@ -73,11 +74,12 @@ Made makeExclusively(const QString& path, const QByteArray& record) {
 // left by a holder stopped at that moment); nullopt when the lock is gone or
 // its record cannot be read now.
 std::optional<QByteArray> readRecord(const QString& path) {
-    QFile owner(ownerPathOf(path));
+    // A lock file an earlier version left holds its record itself.
+    const QString recordPath = QFileInfo(path).isFile() ? path : ownerPathOf(path);
+    QFile owner(recordPath);
     if (owner.open(QIODevice::ReadOnly))
         return owner.readAll();
-    if (owner.error() == QFileDevice::OpenError && !QFile::exists(ownerPathOf(path)) &&
-        QFileInfo(path).isDir())
+    if (!QFile::exists(recordPath) && QFileInfo(path).isDir())
         return QByteArray();
     return std::nullopt;
 }
@@ -88,18 +90,23 @@ bool retryWhileBusy(const std::function<int()>& step) {
     while (step() != 0) {
         if (errno == ENOENT)
             return true;
-        if (errno == ENOTEMPTY || errno == EEXIST || deadline.hasExpired())
+        if (deadline.hasExpired())
             return false;
         pause(2, 15);
     }
     return true;
 }
 
-// A lock that was just given a record again keeps it: the directory is only
-// removed empty.
+// The record goes first and the directory only once it is empty. A record
+// that a reader on the same mount still has open lingers under a hidden name
+// until the reader closes it, so an emptied directory may refuse a moment. A
+// lock that was just given a new record keeps it: that record is never
+// removed here.
 bool removeLock(const QString& path) {
-    const QByteArray owner = QFile::encodeName(ownerPathOf(path));
     const QByteArray folder = QFile::encodeName(path);
+    if (QFileInfo(path).isFile())
+        return retryWhileBusy([&folder] { return ::unlink(folder.constData()); });
+    const QByteArray owner = QFile::encodeName(ownerPathOf(path));
     return retryWhileBusy([&owner] { return ::unlink(owner.constData()); }) &&
            retryWhileBusy([&folder] { return ::rmdir(folder.constData()); });
 }
@@ -130,7 +137,12 @@ bool isAbandoned(const QString& path, const QByteArray& record, const LockPolicy
         seen = firstSeen.insert(key, QElapsedTimer());
         seen->start();
     }
-    return seen->elapsed() >= policy.staleTime.count();
+    // The lock's own time, when the server's clock and ours agree, tells
+    // a lock abandoned long before this process first looked.
+    const QDateTime changed = QFileInfo(path).lastModified();
+    return seen->elapsed() >= policy.staleTime.count() ||
+           (changed.isValid() &&
+            changed.msecsTo(QDateTime::currentDateTime()) >= policy.staleTime.count());
 }
 
 // Removes the lock file at path if it still holds record. Takers of one

@@ -10,9 +10,11 @@
 
 namespace {
 // Drive letters map to their default folders unless DRIVES.TXT beside the
-// program names others.
+// program names others; a photo drive it leaves unnamed is the card the
+// desktop mounted.
 FileSystem programFileSystem() {
     DriveMap drives(DriveMap::standardDefaultRoot());
+    drives.setCardRoots(DriveMap::standardCardRoots());
     drives.loadOverrides(QCoreApplication::applicationDirPath() + QStringLiteral("/DRIVES.TXT"));
     return FileSystem(std::move(drives));
 }

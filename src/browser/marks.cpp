@@ -11,12 +11,11 @@ void DrawMarkCaptions(Program& program) {
     ProgramState& state = program.state;
     const PageRange page = currentPage(state);
     const bool large = isLargeGrid(state.ScreenWidthPx);
-    const QSize lastPicture = cellLayoutSize({}, state);
     PictureBox& panel = *program.form.Picture1;
     for (int index = 0; index < page.count; ++index) {
         const int number = page.first + index + 1;
         const ThumbCell cell =
-            thumbCell(large, index % state.ThumbColumns, index / state.ThumbColumns, lastPicture);
+            thumbCell(large, index % state.ThumbColumns, index / state.ThumbColumns, {});
         drawCaption(panel, cell, number, state.PhotoMarks[number] != 0);
     }
     panel.update();
@@ -26,9 +25,8 @@ int onThumbnailMouseDown(Program& program, Qt::MouseButton button, QPoint pos) {
     ProgramState& state = program.state;
     if (state.PickMode > 0)
         return 0;
-    const int number =
-        photoNumberAt(pos, isLargeGrid(state.ScreenWidthPx), state.ThumbColumns, state.ThumbTopRow,
-                      state.PhotoCount, QSize(state.ImageWidth, state.ImageHeight));
+    const int number = photoNumberAt(pos, isLargeGrid(state.ScreenWidthPx), state.ThumbColumns,
+                                     state.ThumbTopRow, state.PhotoCount);
     if (number == 0)
         return 0;
     if (button == Qt::RightButton)

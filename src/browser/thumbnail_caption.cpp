@@ -29,11 +29,3 @@ PageRange currentPage(ProgramState& state) {
     const int first = columns * state.ThumbTopRow;
     return {first, std::min(state.PhotoCount - first, columns * columns)};
 }
-
-QSize cellLayoutSize(const QSize& photoSize, const ProgramState& state) {
-    if (photoSize.isValid() && !photoSize.isEmpty())
-        return photoSize;
-    if (state.ImageWidth > 0 && state.ImageHeight > 0)
-        return {state.ImageWidth, state.ImageHeight};
-    return {4, 3};
-}

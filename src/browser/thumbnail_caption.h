@@ -28,7 +28,3 @@ struct PageRange {
     int count = 0;
 };
 PageRange currentPage(ProgramState& state);
-
-// The size a cell is laid out for: the photo's own, or, for a photo that could
-// not be read, the picture loaded last (4:3 before any).
-QSize cellLayoutSize(const QSize& photoSize, const ProgramState& state);

@@ -1,8 +1,19 @@
 #include "browser/thumbnail_geometry.h"
 
+#include "state/fit_inside.h"
 #include "state/rounding.h"
 
 #include <algorithm>
+
+namespace {
+// The small grid's rows are those of 4:3 photos: a 97.5 pixel picture and 24
+// pixels of caption and gap, each row's top rounded once.
+constexpr double SmallRowPitch = SmallThumbWidth * 3.0 / 4.0 + 24;
+} // namespace
+
+QRect ThumbCell::drawnPicture() const {
+    return photo.isValid() ? fitInside(photo, picture()) : picture();
+}
 
 int thumbWidth(bool largeGrid) {
     return largeGrid ? LargeThumbWidth : SmallThumbWidth;
@@ -12,14 +23,14 @@ ThumbCell thumbCell(bool largeGrid, int column, int row, QSize photo) {
     ThumbCell cell;
     cell.width = thumbWidth(largeGrid);
     cell.x = (cell.width + 10) * column;
+    cell.photo = photo;
     if (largeGrid) {
         cell.height = LargeThumbHeight;
         cell.y = LargeRowPitch * row + PageTop;
         cell.frameHeight = 127;
     } else {
-        const double exactHeight = double(cell.width) * photo.height() / photo.width();
-        cell.height = roundHalfEven(exactHeight);
-        cell.y = roundHalfEven((exactHeight + 24) * row + PageTop);
+        cell.height = SmallThumbHeight;
+        cell.y = roundHalfEven(SmallRowPitch * row + PageTop);
         cell.frameHeight = cell.height + 19;
     }
     return cell;
@@ -33,19 +44,11 @@ QPoint titleTextPos(bool largeGrid) {
     return {largeGrid ? 398 : 308, 10};
 }
 
-int photoNumberAt(QPoint pos, bool largeGrid, int columns, int topRow, int photoCount,
-                  QSize lastPhoto) {
+int photoNumberAt(QPoint pos, bool largeGrid, int columns, int topRow, int photoCount) {
     if (columns <= 0)
         return 0;
     const int width = thumbWidth(largeGrid);
-    int rowPitch = LargeRowPitch;
-    if (!largeGrid) {
-        if (lastPhoto.width() <= 0)
-            return 0;
-        rowPitch = roundHalfEven(double(width) * lastPhoto.height() / lastPhoto.width() + 24);
-        if (rowPitch <= 0)
-            return 0;
-    }
+    const int rowPitch = largeGrid ? LargeRowPitch : roundHalfEven(SmallRowPitch);
     const int column = std::clamp((pos.x() - 5) / (width + 10), 0, columns - 1);
     const int row = std::clamp((pos.y() - PageTop) / rowPitch, 0, columns - 1);
     const int number = topRow * columns + row * columns + column + 1;

@@ -6,13 +6,15 @@
 #include <QRect>
 #include <QSize>
 
-// Where the cells of a thumbnail page lie on the thumbnail panel. The large
-// grid has 144 x 108 thumbnails for every photo; the small grid is 130 wide
-// with each photo's height from its own proportions.
+// Where the cells of a thumbnail page lie on the thumbnail panel. Every cell
+// of a grid has the same box, 144 x 108 on the large grid and 130 x 98 (the
+// box of a 4:3 photo) on the small one, so the rows line up and no thumbnail
+// covers another; each photo is drawn inside its box in its own proportions.
 
 inline constexpr int LargeThumbWidth = 144;
 inline constexpr int LargeThumbHeight = 108;
 inline constexpr int SmallThumbWidth = 130;
+inline constexpr int SmallThumbHeight = 98;
 inline constexpr int CaptionBarHeight = 18;
 inline constexpr int PageTop = 40;
 inline constexpr int LargeRowPitch = 132;
@@ -25,18 +27,20 @@ struct ThumbCell {
     int width = 0;
     int height = 0;
     int frameHeight = 0;
+    QSize photo; // the upright size of the photo shown; invalid for none
 
     // The bar reaches down to the picture and the frame lies just outside it,
     // so neither covers a pixel of the picture.
     QRect captionBar() const { return drawnBox(x + 4, y - 1, width, CaptionBarHeight); }
     QRect frame() const { return drawnBox(x + 4, y - 1, width + 1, frameHeight); }
     QPoint captionPos() const { return {x + 5, y}; }
-    // The stretch copy's target: exactly width x height pixels.
+    // The picture's box: exactly width x height pixels.
     QRect picture() const { return {x + 5, y + CaptionBarHeight, width, height}; }
+    // Where the photo is drawn: inside the box in its own proportions.
+    QRect drawnPicture() const;
 };
 
-// The cell in column c and row r of the page for a photo of size photo (only
-// the small grid uses it; it must be valid there).
+// The cell in column c and row r of the page for a photo of size photo.
 ThumbCell thumbCell(bool largeGrid, int column, int row, QSize photo);
 
 // The title box that shows the open folder's title.
@@ -44,10 +48,8 @@ QRect titleBox(bool largeGrid);
 QPoint titleTextPos(bool largeGrid);
 
 // The photo number under a click at pos, or 0 for none: the column and row
-// are clamped to the page, and the small grid takes its row pitch from
-// lastPhoto, the picture loaded last (no pitch without one).
-int photoNumberAt(QPoint pos, bool largeGrid, int columns, int topRow, int photoCount,
-                  QSize lastPhoto);
+// are clamped to the page.
+int photoNumberAt(QPoint pos, bool largeGrid, int columns, int topRow, int photoCount);
 
 // The first row of the page: topRow moved back until the page holds a photo.
 int correctedTopRow(int topRow, int columns, int photoCount);

@@ -50,7 +50,7 @@ void prefetchNeighbours(Program& program, const PageRange& page) {
 ThumbnailRequest thumbnailRequest(const Program& program, const QString& photoPath) {
     const bool large = isLargeGrid(program.state.ScreenWidthPx);
     return {program.services.files.hostPath(photoPath), thumbWidth(large),
-            large ? LargeThumbHeight : 0};
+            large ? LargeThumbHeight : SmallThumbHeight};
 }
 
 void prepareThumbnail(Program& program, const QString& photoPath) {
@@ -98,11 +98,11 @@ void DrawThumbnailPage(Program& program) {
                 state.ImageWidth = thumb.photoSize.width();
                 state.ImageHeight = thumb.photoSize.height();
             }
-            const ThumbCell cell = thumbCell(large, index % columns, index / columns,
-                                             cellLayoutSize(thumb.photoSize, state));
+            const ThumbCell cell =
+                thumbCell(large, index % columns, index / columns, thumb.photoSize);
             drawCaption(panel, cell, number, state.PhotoMarks[number] != 0);
             if (!thumb.image.isNull())
-                panel.stretchFrom(thumb.image, thumb.image.rect(), cell.picture());
+                panel.stretchFrom(thumb.image, thumb.image.rect(), cell.drawnPicture());
             panel.refreshNow();
         });
     }

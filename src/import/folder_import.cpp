@@ -2,6 +2,7 @@
 
 #include "browser/folder_list.h"
 #include "browser/thumbnail_page.h"
+#include "import/card_photos.h"
 #include "import/import_names.h"
 #include "library/folder_names.h"
 #include "library/library_paths.h"
@@ -14,6 +15,7 @@
 #include "platform/cp932_text.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
+#include "platform/photo_drive.h"
 #include "platform/services.h"
 #include "state/program_state.h"
 
@@ -69,28 +71,41 @@ bool renameOpenFolder(Program& program, const QString& name) {
     return true;
 }
 
+// The names the photos get in the new folder, in card order.
+QStringList targetNames(const QList<CardPhoto>& photos, const QString& stamp) {
+    ImportedNames names;
+    QStringList targets;
+    for (const CardPhoto& photo : photos)
+        targets << names.distinct(storablePhotoName(importedName(photo.name, stamp)));
+    return targets;
+}
+
 // Every photo file of the photo drive counts as found, copied or not. The
-// thumbnails are made on the loader's threads while the copying goes on; a
-// copy faster than they are waits for those of the opening page before the
-// last step is shown, so the import ends with that page ready to draw at once.
-int copyPhotoDrive(Program& program, const QStringList& names, const QString& folder,
+// thumbnails of the opening page (the first photos by name) are made on the
+// loader's threads while the copying goes on; a copy faster than they are
+// waits for them before the last step is shown, so the import ends with that
+// page ready to draw at once.
+int copyPhotoDrive(Program& program, const QList<CardPhoto>& photos, const QString& folder,
                    const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
-    const QString& drive = program.state.FloppyDrive;
-    const QString stamp = program.services.clock.stampText();
+    const QStringList targets = targetNames(photos, program.services.clock.stampText());
+    QStringList byName = targets;
+    sortByName(byName);
+    // A page shows as many rows as columns.
+    const QStringList openingPage =
+        byName.mid(0, program.state.ThumbColumns * program.state.ThumbColumns);
     int copied = 0;
-    int done = 0;
-    for (const QString& name : names) {
-        const QString target = joinPath(folder, storablePhotoName(importedName(name, stamp)));
-        if (files.copyFileIn(drive, name, target)) {
+    for (int i = 0; i < photos.size(); ++i) {
+        const QString target = joinPath(folder, targets[i]);
+        if (files.copyFileIn(photos[i].folder, photos[i].name, target)) {
             ++copied;
-            prepareThumbnail(program, target);
+            if (openingPage.contains(targets[i]))
+                prepareThumbnail(program, target);
         }
-        ++done;
-        if (done == names.size())
+        if (i + 1 == photos.size())
             makeOpeningPage(program, listPhotoPaths(files, folder, MaxPhotos));
         if (progress)
-            progress(done, int(names.size()));
+            progress(i + 1, int(photos.size()));
     }
     return copied;
 }
@@ -99,16 +114,15 @@ int copyPhotoDrive(Program& program, const QStringList& names, const QString& fo
 // photos are copied, so that a shared index hands every new folder its own
 // number. A row is written only for a directory that was made, and a
 // directory whose row could not be written goes again.
-std::optional<CopyTally> addFolder(Program& program, const QString& name,
+std::optional<CopyTally> addFolder(Program& program, const QString& name, const QString& photoDrive,
                                    const ImportProgress& progress) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     MessageService& messages = program.services.messages;
     bool listed = true;
-    const QStringList names =
-        state.Form2Mode == Form2Import
-            ? files.listFiles(state.FloppyDrive, QStringLiteral("*.JP*"), &listed)
-            : QStringList();
+    const QList<CardPhoto> photos = state.Form2Mode == Form2Import
+                                        ? listCardPhotos(files, photoDrive, &listed)
+                                        : QList<CardPhoto>();
     if (!listed) {
         messages.inform(QStringLiteral("しゃしんのドライブがよめません。"));
         return std::nullopt;
@@ -126,7 +140,7 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name,
                 nextFolderNumber(table, count, files.listDirectories(state.ClassFolder)), name);
             made = files.makeDirectory(joinPath(state.ClassFolder, directory));
             if (made)
-                table[++count] = newFolderRow(date, int(names.size()), name, directory);
+                table[++count] = newFolderRow(date, int(photos.size()), name, directory);
             return made;
         });
     if (update == IndexUpdate::Failed && made)
@@ -139,7 +153,7 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name,
     const int row =
         findRowByDirectory(state.FolderTable, state.FolderCount, directory, state.FolderCount);
     const QString folder = joinPath(state.ClassFolder, directory);
-    const CopyTally tally{int(names.size()), copyPhotoDrive(program, names, folder, progress)};
+    const CopyTally tally{int(photos.size()), copyPhotoDrive(program, photos, folder, progress)};
 
     // Opens the new folder at its first page with no photo marked, whatever
     // the folder left behind had marked or scrolled to.
@@ -172,12 +186,19 @@ bool runForm2Command(Program& program, const QString& typed, const ImportProgres
         messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
         return false;
     }
-    if (state.Form2Mode != Form2MakeFolder &&
-        !messages.askYesNo(QStringLiteral("しゃしんをとりこみます。"))) {
-        messages.beep();
-        return false;
+    PhotoDrive photoDrive;
+    if (state.Form2Mode == Form2Import) {
+        photoDrive = findPhotoDrive(program.services.files, state.FloppyDrive);
+        if (!photoDrive.found) {
+            messages.inform(NoCardMessage);
+            return false;
+        }
+        if (!messages.askYesNo(QStringLiteral("しゃしんをとりこみます。"))) {
+            messages.beep();
+            return false;
+        }
     }
-    const std::optional<CopyTally> tally = addFolder(program, name, progress);
+    const std::optional<CopyTally> tally = addFolder(program, name, photoDrive.path, progress);
     if (!tally)
         return false;
     if (tally->copied < tally->found)

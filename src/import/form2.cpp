@@ -49,6 +49,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent), m_outerHeight(ClientHeight) {
     Label4 = makeLabel(QStringLiteral("フォルダ名をタイプし、「じっこう」"), this,
                        QRect(32, 132, 278, 21));
     Label5 = makeLabel(QStringLiteral("ボタンをおしてください。"), this, QRect(12, 156, 207, 21));
+    Label6 = makeLabel(QString(), this, QRect(12, 186, 305, 21));
 
     // Covers the instructions while an import copies, when they no longer apply.
     ImportProgress = new QProgressBar(this);

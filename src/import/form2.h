@@ -35,6 +35,9 @@ public:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
+    // Below the instruction box: the card the import will read and how many
+    // photos it holds, so a pupil sees before "じっこう" that it is the right one.
+    QLabel* Label6 = nullptr;
     QProgressBar* ImportProgress = nullptr;
 
 signals:

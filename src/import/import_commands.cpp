@@ -1,13 +1,16 @@
 #include "import/import_commands.h"
 
+#include "import/card_photos.h"
 #include "import/folder_import.h"
 #include "import/form2.h"
 #include "main_window/form1.h"
 #include "main_window/program.h"
 #include "platform/modal_runner.h"
+#include "platform/photo_drive.h"
 #include "platform/services.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -42,7 +45,19 @@ ModeLook lookOf(Form2Modes mode) {
     case Form2Import:
         break;
     }
-    return {QStringLiteral("デジカメから，ファイルをとりこむ"), 206};
+    // Taller than the instruction box needs by the line that names the card.
+    return {QStringLiteral("デジカメから，ファイルをとりこむ"), 232};
+}
+
+// "CARD に 36まい", or that no card is in.
+QString photoDriveLine(const Program& program) {
+    const FileSystem& files = program.services.files;
+    const PhotoDrive drive = findPhotoDrive(files, program.state.FloppyDrive);
+    if (!drive.found)
+        return QStringLiteral("カードがみつかりません。");
+    return QStringLiteral("%1 に %2まい")
+        .arg(drive.name)
+        .arg(listCardPhotos(files, drive.path).size());
 }
 
 } // namespace
@@ -53,6 +68,7 @@ void openForm2(Program& program, Form2Modes mode) {
     const ModeLook look = lookOf(mode);
     window.Text1->setText(
         mode == Form2Rename ? state.FolderTable[state.CurrentFolderIndex][ColTitle] : QString());
+    window.Label6->setText(mode == Form2Import ? photoDriveLine(program) : QString());
     window.setOuterHeight(look.outerHeight);
     window.setWindowTitle(look.caption);
     state.Form2Mode = mode;

@@ -19,3 +19,14 @@ FolderRow newFolderRow(const QString& date, int photoCount, const QString& title
     row[ColDirectory] = directory;
     return row;
 }
+
+QString ImportedNames::distinct(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString stem = dot < 0 ? name : name.left(dot);
+    const QString extension = dot < 0 ? QString() : name.mid(dot);
+    QString candidate = name;
+    for (int n = 2; m_taken.contains(candidate.toCaseFolded()); ++n)
+        candidate = stem + u'_' + QString::number(n) + extension;
+    m_taken.insert(candidate.toCaseFolded());
+    return candidate;
+}

@@ -2,6 +2,7 @@
 
 #include "state/program_state.h"
 
+#include <QSet>
 #include <QString>
 
 // Names and rows that an import gives what it brings in.
@@ -17,3 +18,15 @@ QString importedName(const QString& photoName, const QString& stamp);
 // empty remark.
 FolderRow newFolderRow(const QString& date, int photoCount, const QString& title,
                        const QString& directory);
+
+// The names given to the photos of one import, so that no photo replaces
+// another that the same import brought.
+class ImportedNames {
+public:
+    // name when no earlier photo of this import has it in any letter case;
+    // else name with "_2", "_3" … before its extension ("IMG_0001_2.JPG").
+    QString distinct(const QString& name);
+
+private:
+    QSet<QString> m_taken;
+};

@@ -202,8 +202,13 @@ void Form1::load() {
     Picture3->move(roundHalfEven(m_layout.picture3Left), m_layout.picture3Top);
     Command3->move(Command3->x(), m_layout.folderButtonsTop);
     Command4->move(Command4->x(), m_layout.folderButtonsTop);
-    if (m_layout.command6Left)
-        Command6->move(*m_layout.command6Left, Command6->y());
+    Command1->setGeometry(m_layout.command1);
+    Command6->setGeometry(m_layout.command6);
+    if (m_layout.smallTopButtons) {
+        const QFont smaller = designFont(PGothic, 12);
+        Command1->setFont(smaller);
+        Command6->setFont(smaller);
+    }
 
     fitOuterSize();
     move(centredWindowLeft(m_state.ScreenWidthPx, m_layout.windowSize.width()), 0);

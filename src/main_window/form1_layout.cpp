@@ -16,6 +16,8 @@ Form1Layout form1LayoutFor(int screenWidthPx) {
         layout.picture2 = QRect(2, 2, 200, 665);
         layout.picture3Top = 200;
         layout.folderButtonsTop = 668;
+        layout.command1 = QRect(8, 4, 201, 33);
+        layout.command6 = QRect(628, 4, 149, 29);
     } else {
         layout.windowSize = QSize(800, 580);
         layout.vScroll1 = QRect(558, 0, VScroll1Width, 525);
@@ -23,7 +25,9 @@ Form1Layout form1LayoutFor(int screenWidthPx) {
         layout.picture2 = QRect(2, 2, 200, 500);
         layout.picture3Top = 130;
         layout.folderButtonsTop = 506;
-        layout.command6Left = 10;
+        layout.command1 = QRect(8, 4, 150, 33);
+        layout.command6 = QRect(162, 4, 120, 29);
+        layout.smallTopButtons = true;
     }
     layout.picture3Left = (layout.windowSize.width() - ClassPanelWidth) / 2.0;
     return layout;

@@ -2,7 +2,6 @@
 
 #include <QRect>
 #include <QSize>
-#include <optional>
 
 // Width of the class panel, which is centred on the window's design width.
 inline constexpr int ClassPanelWidth = 617;
@@ -22,8 +21,13 @@ struct Form1Layout {
     int picture3Top = 0;
     // Top of Command3 and Command4.
     int folderButtonsTop = 0;
-    // Left of Command6 inside Picture1; empty keeps the design position.
-    std::optional<int> command6Left;
+    // Command1 and Command6 inside Picture1, clear of each other, of the title
+    // box and of the thumbnails.
+    QRect command1;
+    QRect command6;
+    // The small panel has room for both beside the title box only in the
+    // captions' smaller font.
+    bool smallTopButtons = false;
 };
 
 Form1Layout form1LayoutFor(int screenWidthPx);

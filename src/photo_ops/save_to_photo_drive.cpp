@@ -4,6 +4,7 @@
 #include "photo_ops/copy_files.h"
 #include "photo_ops/selection.h"
 #include "platform/message_service.h"
+#include "platform/photo_drive.h"
 #include "platform/services.h"
 #include "state/program_state.h"
 
@@ -11,11 +12,16 @@ void saveToPhotoDrive(Program& program) {
     if (!collectMarkedPhotosOrAsk(program))
         return;
     MessageService& messages = program.services.messages;
+    const ProgramState& state = program.state;
+    const PhotoDrive drive = findPhotoDrive(program.services.files, state.FloppyDrive);
+    if (!drive.found) {
+        messages.inform(NoCardMessage);
+        return;
+    }
     if (!messages.askYesNo(QStringLiteral("フロッピーディスクへ，ほぞんします？")))
         return;
 
-    const ProgramState& state = program.state;
     if (copyPhotosTo(program.services.files, collectedPaths(state, state.SelectedCount),
-                     state.FloppyDrive) > 0)
+                     drive.path) > 0)
         messages.inform(QStringLiteral("ほぞんできなかったしゃしんがあります。"));
 }

@@ -2,6 +2,7 @@
 
 struct Program;
 
-// Copies the first 100 marked photos to the photo drive after the pupil
-// confirms. The marks stay and nothing is redrawn.
+// Copies the first 100 marked photos to the photo drive (the card, where the
+// drive stands for one) after the pupil confirms. The marks stay and nothing
+// is redrawn.
 void saveToPhotoDrive(Program& program);

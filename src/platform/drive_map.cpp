@@ -1,11 +1,15 @@
 #include "platform/drive_map.h"
 
+#include "platform/removable_cards.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <optional>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -79,4 +83,27 @@ QMap<QChar, QString> DriveMap::knownFolders() const {
             folders.insert(letter, folder);
     }
     return folders;
+}
+
+QStringList DriveMap::standardCardRoots() {
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty()) {
+        if (const passwd* entry = getpwuid(getuid()))
+            user = QString::fromLocal8Bit(entry->pw_name);
+    }
+    if (user.isEmpty())
+        return {};
+    return {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user};
+}
+
+bool DriveMap::isCardDrive(const QString& photoDrive) const {
+    static const QRegularExpression wholeDrive(QStringLiteral("^[A-Za-z]:\\\\?$"));
+    if (m_cardRoots.isEmpty() || !wholeDrive.match(photoDrive).hasMatch())
+        return false;
+    const QChar letter = photoDrive.at(0).toUpper();
+    return letter != u'Z' && isDefault(letter);
+}
+
+std::optional<QString> DriveMap::cardFolder() const {
+    return chooseCard(mountedCardsIn(m_cardRoots));
 }

@@ -3,6 +3,8 @@
 #include <QChar>
 #include <QMap>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 // Which host folder stands for each drive letter. By default Z: is the host
 // root "/" and every other letter is <defaultRoot>/<lower-case letter>, made
@@ -31,7 +33,21 @@ public:
     // folders exist (Z: always; the others once they have been made).
     QMap<QChar, QString> knownFolders() const;
 
+    // The folders under which the desktop mounts removable cards; none (the
+    // default) means cards are never looked for.
+    void setCardRoots(const QStringList& roots) { m_cardRoots = roots; }
+    // /media/<user> and /run/media/<user>, where desktops mount cards.
+    static QStringList standardCardRoots();
+    // True when the photo drive photoDrive ("A:\") stands for a mounted
+    // card: it names a whole drive whose letter has no override, other than
+    // the host root Z:, and card roots are set.
+    bool isCardDrive(const QString& photoDrive) const;
+    // The host folder of the card to use: of the volumes mounted directly in
+    // a card root, the one with a DCIM folder, else the one mounted last.
+    std::optional<QString> cardFolder() const;
+
 private:
     QString m_defaultRoot;
     QMap<QChar, QString> m_overrides;
+    QStringList m_cardRoots;
 };

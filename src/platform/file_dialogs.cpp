@@ -1,5 +1,6 @@
 #include "platform/file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 std::unique_ptr<QFileDialog> makeImageFileDialog(QWidget* parent) {
@@ -23,8 +24,11 @@ std::optional<QString> QtFileDialogs::chooseImageFile(QWidget* parent) {
     return dialog->selectedFiles().constFirst();
 }
 
-std::optional<QString> QtFileDialogs::chooseFolder(QWidget* parent) {
-    const QString path = QFileDialog::getExistingDirectory(parent);
+std::optional<QString> QtFileDialogs::chooseFolder(QWidget* parent, const QString& start) {
+    QDir folder(start.isEmpty() ? QDir::homePath() : start);
+    while (!folder.exists() && folder.cdUp()) {
+    }
+    const QString path = QFileDialog::getExistingDirectory(parent, QString(), folder.path());
     if (path.isEmpty())
         return std::nullopt;
     return path;

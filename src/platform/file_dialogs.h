@@ -14,15 +14,16 @@ public:
     // Asks for one existing image file (title "イメージファイル　選択",
     // one type "画像" listing *.JP*). Host path, or nullopt when cancelled.
     virtual std::optional<QString> chooseImageFile(QWidget* parent) = 0;
-    // Asks for one existing folder, with no title and starting nowhere in
-    // particular. Host path, or nullopt when cancelled.
-    virtual std::optional<QString> chooseFolder(QWidget* parent) = 0;
+    // Asks for one existing folder, with no title, starting in the host folder
+    // start or the nearest folder above it that exists. Host path, or nullopt
+    // when cancelled.
+    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& start) = 0;
 };
 
 class QtFileDialogs : public FileDialogs {
 public:
     std::optional<QString> chooseImageFile(QWidget* parent) override;
-    std::optional<QString> chooseFolder(QWidget* parent) override;
+    std::optional<QString> chooseFolder(QWidget* parent, const QString& start) override;
 };
 
 // The dialog chooseImageFile shows, set up but not shown.

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -189,6 +191,29 @@ QStringList FileSystem::listFiles(const QString& folder, const QString& pattern,
             !isLinkLeavingFolder(entries.fileInfo()))
             names << entries.fileName();
     }
+    sortByName(names);
+    if (ok)
+        *ok = true;
+    return names;
+}
+
+QStringList FileSystem::listFolders(const QString& folder, bool* ok) const {
+    if (ok)
+        *ok = false;
+    const QString host = hostPath(folder);
+    if (host.isEmpty() || injectsFault(m_faults, FileOperation::List))
+        return {};
+    std::error_code error;
+    std::filesystem::directory_iterator opened(QFileInfo(host).filesystemFilePath(), error);
+    if (error)
+        return {};
+    QStringList names;
+    QDirIterator entries(host, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    while (entries.hasNext()) {
+        entries.next();
+        names << entries.fileName();
+    }
+    sortByName(names);
     if (ok)
         *ok = true;
     return names;
@@ -409,6 +434,15 @@ bool matchesFilePattern(const QString& name, const QString& pattern) {
                            QStringView(pattern).left(patternDot)) &&
            matchesWildcard(QStringView(name).mid(nameDot + 1),
                            QStringView(pattern).mid(patternDot + 1));
+}
+
+bool isBeforeByName(const QString& a, const QString& b) {
+    const int byCapitals = a.toUpper().compare(b.toUpper(), Qt::CaseSensitive);
+    return byCapitals != 0 ? byCapitals < 0 : a < b;
+}
+
+void sortByName(QStringList& names) {
+    std::sort(names.begin(), names.end(), isBeforeByName);
 }
 
 bool isWholeName(const QString& name) {

@@ -34,10 +34,13 @@ public:
 
     // Names (not paths) of the ordinary files directly in folder whose names
     // match pattern ("*.JP*", "*.*"), letters compared without regard to case,
-    // in the order the file system returns them. Hidden files and directories
-    // are left out. A folder that cannot be listed (missing included) gives an
-    // empty list and sets ok, when given, to false.
+    // in name order (sortByName). Hidden files and directories are left out. A
+    // folder that cannot be listed (missing included) gives an empty list and
+    // sets ok, when given, to false.
     QStringList listFiles(const QString& folder, const QString& pattern, bool* ok = nullptr) const;
+    // Names of the directories directly in folder, in name order; hidden ones
+    // and links are left out. ok as for listFiles.
+    QStringList listFolders(const QString& folder, bool* ok = nullptr) const;
     // Names of the directories directly in folder, links to directories and
     // hidden ones included; empty when it cannot be listed.
     QStringList listDirectories(const QString& folder) const;
@@ -122,6 +125,13 @@ private:
 // but neither "c.png" nor "JPG".
 bool matchesFilePattern(const QString& name, const QString& pattern);
 
+// True when name a comes before name b in the order the school's Windows
+// machines list a folder: letters compared as capitals, everything else by
+// character code ("IMG_0002" before "img_0010"). Names equal but for case
+// keep a fixed order between them.
+bool isBeforeByName(const QString& a, const QString& b);
+// Puts names in that order.
+void sortByName(QStringList& names);
 // True when name, joined to a folder with "\", names that folder's entry and
 // nothing else: not empty, "." or "..", and no "\" or "/" in it.
 bool isWholeName(const QString& name);

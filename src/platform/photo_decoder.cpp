@@ -55,7 +55,7 @@ struct PhotoHeader {
 std::optional<PhotoHeader> readHeader(QImageReader& reader) {
     reader.setAutoDetectImageFormat(false);
     const QSize stored = reader.size();
-    if (stored.isEmpty() || qint64(stored.width()) * stored.height() > MaxPhotoPixels)
+    if (stored.isEmpty())
         return std::nullopt;
     return PhotoHeader{stored, reader.transformation()};
 }
@@ -96,7 +96,9 @@ QSize readPhotoSize(const QString& hostPath) {
 
 QImage decodePhoto(const QString& hostPath) {
     PhotoFile photo(hostPath);
-    if (!readHeader(photo.reader))
+    const std::optional<PhotoHeader> header = readHeader(photo.reader);
+    if (!header ||
+        qint64(header->storedSize.width()) * header->storedSize.height() > MaxPhotoPixels)
         return {};
     photo.reader.setAutoTransform(true);
     return photo.reader.read();

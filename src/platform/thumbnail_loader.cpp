@@ -3,6 +3,7 @@
 #include "platform/desktop_thumbnail_cache.h"
 #include "platform/shared_thumbnail_folder.h"
 #include "platform/thumbnail_maker.h"
+#include "state/fit_inside.h"
 #include "state/rounding.h"
 
 #include <QCache>
@@ -76,10 +77,10 @@ struct Found {
 } // namespace
 
 QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight) {
-    if (fixedHeight > 0)
-        return {width, fixedHeight};
     if (photoSize.width() <= 0)
         return {};
+    if (fixedHeight > 0)
+        return fittedSize(photoSize, {width, fixedHeight});
     return {width, roundHalfEven(double(width) * photoSize.height() / photoSize.width())};
 }
 

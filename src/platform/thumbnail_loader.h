@@ -12,18 +12,19 @@ struct ThumbnailRequest {
     QString hostPath;
     int width = 0;
     // 0: the height follows the photo's proportions, width x h / w rounded
-    // half to even; else every photo gets this height.
+    // half to even; else every photo fits inside width x fixedHeight.
     int fixedHeight = 0;
 };
 
 struct Thumbnail {
     // Upright size of the photo; invalid when the file cannot be decoded.
     QSize photoSize;
-    // The photo scaled to its box; null when it cannot be decoded.
+    // The photo scaled to its box in its own proportions; null when it cannot
+    // be decoded.
     QImage image;
 };
 
-// The box a request's thumbnail fills for a photo of the given upright size.
+// The size of a request's thumbnail for a photo of the given upright size.
 QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight);
 
 // Makes the thumbnails of a page on two worker threads. The ones made lately

@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "printing/sheet_layout.h"
 #include "printing/vs_printer.h"
+#include "state/fit_inside.h"
 #include "state/program_state.h"
 #include "state/rounding.h"
 
@@ -18,28 +19,35 @@
 
 namespace {
 const QString NothingMarkedText = QStringLiteral("マークされたしゃしんがありません。");
+const QString UnprintedText = QStringLiteral("いんさつできなかったしゃしんがあります。");
 const QString BitmapName = QStringLiteral("PRIMG.BMP");
 
-// The photo upright, at most bound in each direction: a cell needs no more
-// pixels than that, and a camera photo at full size would make the bitmap and
-// the sheet many times larger for nothing. A null image when it cannot be
-// decoded.
-QImage decodeForCell(const QString& hostPath, const QSize& bound) {
-    const QSize size = readPhotoSize(hostPath);
-    if (!size.isValid())
-        return {};
-    const QSize target(std::min(size.width(), bound.width()),
-                       std::min(size.height(), bound.height()));
-    return target == size ? decodePhoto(hostPath) : decodePhotoScaled(hostPath, target);
+// The photo upright, fitted inside bound in its own proportions and never
+// enlarged: a cell needs no more pixels than that, and a camera photo at full
+// size would make the bitmap and the sheet many times larger for nothing. A
+// null image when it cannot be decoded.
+QImage decodeForCell(const QString& hostPath, const QSize& size, const QSize& bound) {
+    const QSize target = fittedSize(size, bound);
+    if (target.width() >= size.width())
+        return decodePhoto(hostPath);
+    return decodePhotoScaled(hostPath, target);
 }
 
-// Writes the photo to the temporary bitmap. A photo that cannot be decoded
-// leaves no bitmap, so its cell stays empty instead of repeating the last one.
-void writePhotoBitmap(Program& program, int photo, const QSize& bound, const QString& bitmap) {
-    const QString host = program.services.files.hostPath(program.state.PhotoPaths[photo]);
-    const QImage picture = decodeForCell(host, bound);
-    if (picture.isNull() || !saveBitmap(picture, bitmap))
+// Writes the photo to the temporary bitmap, turned to the left when turn is
+// set; false, with no bitmap left, when the photo cannot be decoded or the
+// bitmap cannot be written.
+bool writePhotoBitmap(const QString& hostPath, const QSize& size, QSize bound, bool turn,
+                      const QString& bitmap) {
+    if (turn)
+        bound.transpose();
+    const QImage picture = decodeForCell(hostPath, size, bound);
+    if (picture.isNull() || !saveBitmap(picture, bitmap)) {
         removeBitmap(bitmap);
+        return false;
+    }
+    if (turn)
+        RotateL(bitmap, bitmap);
+    return true;
 }
 
 int countMarkedPhotos(const ProgramState& state) {
@@ -48,6 +56,12 @@ int countMarkedPhotos(const ProgramState& state) {
         if (state.PhotoMarks[p] == 1)
             ++count;
     return count;
+}
+
+// A landscape photo is turned when the layout turns photos, so that it fills
+// the sheet's portrait cell; a portrait or square one stays upright.
+bool turnsPhoto(const SheetLayout& layout, const QSize& size) {
+    return layout.Turned && size.width() > size.height();
 }
 } // namespace
 
@@ -66,22 +80,40 @@ void PrintPhotoSheets(Program& program, const SheetLayout& layout) {
     }
 
     VSPrinter VSPrinter1(services.printer);
-    VSPrinter1.setSetting(VSPrinter::Setting9, 0);
-    VSPrinter1.setSetting(VSPrinter::Setting55, 0);
-    VSPrinter1.setSetting(VSPrinter::Setting126, 0);
-    VSPrinter1.setSetting(VSPrinter::Setting91, 0);
-    VSPrinter1.BeginJob();
-    VSPrinter1.setSetting(VSPrinter::Setting9, 0);
-    VSPrinter1.setSetting(VSPrinter::Setting36, 0);
+    // The job starts with the first photo that can be printed, so photos that
+    // cannot be decoded never make a blank sheet.
+    bool jobStarted = false;
+    const auto beginJob = [&] {
+        VSPrinter1.setSetting(VSPrinter::Setting9, 0);
+        VSPrinter1.setSetting(VSPrinter::Setting55, 0);
+        VSPrinter1.setSetting(VSPrinter::Setting126, 0);
+        VSPrinter1.setSetting(VSPrinter::Setting91, 0);
+        VSPrinter1.BeginJob();
+        VSPrinter1.setSetting(VSPrinter::Setting9, 0);
+        VSPrinter1.setSetting(VSPrinter::Setting36, 0);
+        jobStarted = true;
+    };
 
     const bool onePerSheet = layout.PhotosPerSheet == 1;
     const QString bitmap = QDir(services.printer.scratchFolder()).filePath(BitmapName);
     bool firstPhoto = true;
+    bool somePhotoFailed = false;
     if (!onePerSheet)
         state.SelectedCount = 0; // from here on the cell index
     for (state.PrintPos = 1; state.PrintPos <= state.PhotoCount; ++state.PrintPos) {
         if (state.PhotoMarks[state.PrintPos] == 0)
             continue;
+        const QString host = services.files.hostPath(state.PhotoPaths[state.PrintPos]);
+        const QSize size = readPhotoSize(host);
+        const int nextCell = onePerSheet ? 1 : state.SelectedCount % layout.PhotosPerSheet + 1;
+        if (!size.isValid() || !writePhotoBitmap(host, size, cellPixelsAt300Dpi(layout, nextCell),
+                                                 turnsPhoto(layout, size), bitmap)) {
+            somePhotoFailed = true;
+            continue;
+        }
+        if (!jobStarted)
+            beginJob();
+
         if (onePerSheet) {
             if (!firstPhoto)
                 VSPrinter1.NewSheet();
@@ -95,15 +127,12 @@ void PrintPhotoSheets(Program& program, const SheetLayout& layout) {
         firstPhoto = false;
         const int cellIndex = onePerSheet ? 1 : state.SelectedCount;
 
-        writePhotoBitmap(program, state.PrintPos, cellPixelsAt300Dpi(layout, cellIndex), bitmap);
-        if (layout.Turned)
-            RotateL(bitmap, bitmap);
-
         VSPrinter1.setDrawLeft(0);
         VSPrinter1.setDrawTop(0);
         VSPrinter1.setDrawRight(0);
         VSPrinter1.setDrawBottom(0);
-        VSPrinter1.setPicture(loadBitmap(bitmap));
+        const QImage picture = loadBitmap(bitmap);
+        VSPrinter1.setPicture(picture);
         VSPrinter1.DrawRight();
         VSPrinter1.DrawBottom();
 
@@ -111,17 +140,24 @@ void PrintPhotoSheets(Program& program, const SheetLayout& layout) {
         state.ImageHeight = roundHalfEven(VSPrinter1.SheetHeight());
 
         const CellEdges cell = cellEdges(layout, cellIndex, state.ImageWidth, state.ImageHeight);
-        VSPrinter1.setDrawLeft(cell.Left);
-        VSPrinter1.setDrawTop(cell.Top);
-        VSPrinter1.setDrawRight(cell.Right);
-        VSPrinter1.setDrawBottom(cell.Bottom);
-        VSPrinter1.setPicture(loadBitmap(bitmap));
+        const QRectF drawn =
+            fitInside(QSizeF(picture.size()),
+                      QRectF(QPointF(cell.Left, cell.Top), QPointF(cell.Right, cell.Bottom)));
+        VSPrinter1.setDrawLeft(drawn.left());
+        VSPrinter1.setDrawTop(drawn.top());
+        VSPrinter1.setDrawRight(drawn.right());
+        VSPrinter1.setDrawBottom(drawn.bottom());
+        VSPrinter1.setPicture(picture);
     }
     removeBitmap(bitmap);
 
-    VSPrinter1.setSetting(VSPrinter::Setting9, 0);
-    VSPrinter1.EndJob();
-    VSPrinter1.Status();
+    if (jobStarted) {
+        VSPrinter1.setSetting(VSPrinter::Setting9, 0);
+        VSPrinter1.EndJob();
+        VSPrinter1.Status();
+    }
+    if (somePhotoFailed)
+        services.messages.inform(UnprintedText);
 
     DrawThumbnailPage(program);
 }

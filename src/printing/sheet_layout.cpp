@@ -81,7 +81,5 @@ QSize cellPixelsAt300Dpi(const SheetLayout& layout, int cellIndex) {
     constexpr double A4WidthDots = 210.0 / 25.4 * 300.0;
     constexpr double A4HeightDots = 297.0 / 25.4 * 300.0;
     const CellEdges cell = cellEdges(layout, cellIndex, A4WidthDots, A4HeightDots);
-    const QSize size(int(std::ceil(cell.Right - cell.Left)),
-                     int(std::ceil(cell.Bottom - cell.Top)));
-    return layout.Turned ? size.transposed() : size;
+    return {int(std::ceil(cell.Right - cell.Left)), int(std::ceil(cell.Bottom - cell.Top))};
 }

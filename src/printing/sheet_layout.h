@@ -4,8 +4,9 @@
 #include <QString>
 
 // The four ways of putting marked photos on sheets: how many photos a sheet
-// holds, whether each photo is turned first, the question asked before
-// printing, and the cell of each photo on its sheet.
+// holds, whether a landscape photo is turned first to fill the sheet's one
+// portrait cell, the question asked before printing, and the cell of each
+// photo on its sheet.
 struct SheetLayout {
     int PhotosPerSheet;
     bool Turned;
@@ -31,6 +32,5 @@ struct CellEdges {
 CellEdges cellEdges(const SheetLayout& layout, int cellIndex, double w, double h);
 
 // The most pixels a photo needs to fill its cell at 300 dots per inch on a
-// whole A4 sheet (no drawable area is larger), in the photo's orientation
-// before any turn.
+// whole A4 sheet (no drawable area is larger).
 QSize cellPixelsAt300Dpi(const SheetLayout& layout, int cellIndex);

@@ -42,9 +42,12 @@ void saveSettings(Program& program, Form5& window, const QString& programFolder,
     endProgram();
 }
 
-// The folder is shown as a drive path; a cancel leaves the box empty.
+// The picker starts in the folder the box names; the folder is shown as a
+// drive path; a cancel leaves the box empty.
 void chooseFolderInto(Program& program, Form5& window) {
-    const std::optional<QString> chosen = program.services.dialogs.chooseFolder(&window);
+    const QString current = window.Text1->text().trimmed();
+    const std::optional<QString> chosen = program.services.dialogs.chooseFolder(
+        &window, current.isEmpty() ? QString() : program.services.files.hostPath(current));
     window.Text1->setText(chosen ? program.services.files.drivePath(*chosen) : QString());
 }
 

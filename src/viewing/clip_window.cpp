@@ -9,6 +9,7 @@
 #include "platform/photo_decoder.h"
 #include "platform/picture_box.h"
 #include "platform/services.h"
+#include "state/fit_inside.h"
 #include "state/program_state.h"
 #include "viewing/clip_geometry.h"
 #include "viewing/form4.h"
@@ -48,17 +49,18 @@ ClipWindow& ClipWindow::of(Program& program) {
 void ClipWindow::open(int photo) {
     ProgramState& state = m_program.state;
     const QString hostPath = m_program.services.files.hostPath(state.PhotoPaths[photo]);
-    QImage picture = decodePhotoScaled(hostPath, clipDrawSize(ClipLarge));
     const QSize photoSize = readPhotoSize(hostPath);
-    if (picture.isNull() || !photoSize.isValid()) {
+    QImage picture = decodePhotoScaled(hostPath, fittedSize(photoSize, clipDrawSize(ClipLarge)));
+    if (picture.isNull()) {
         m_program.services.messages.inform(UnreadablePhotoMessage);
         return;
     }
     state.ImageWidth = photoSize.width();
     state.ImageHeight = photoSize.height();
+    m_photoSize = photoSize;
     m_photo = std::move(picture);
-    m_smallPhoto =
-        m_photo.scaled(clipDrawSize(ClipSmall), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_smallPhoto = m_photo.scaled(fittedSize(photoSize, clipDrawSize(ClipSmall)),
+                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     placePicture();
     m_program.services.modals.runModal(*m_window);
 }
@@ -133,14 +135,17 @@ void ClipWindow::clip() {
     clipboard.clear();
     drawPhoto();
 
+    // Only the photo as drawn is clipped, never the box around it.
+    const QRect photo =
+        fitInside(m_photoSize, QRect(QPoint(0, 0), clipDrawSize(state.ClipSizeMode)));
     QImage result;
     if (state.ClipClickCount == 0) {
-        result = m_window->Picture1->image();
+        result = m_window->Picture1->image().copy(photo);
     } else if (state.ClipClickCount == 2) {
         const QImage box = m_window->Picture1->image();
         const QRect area =
             clipRectangle({state.ClipX[1], state.ClipY[1]}, {state.ClipX[2], state.ClipY[2]}) &
-            box.rect();
+            photo;
         work.resize(area.size());
         work.stretchFrom(box, area, QRect(QPoint(0, 0), area.size()));
         work.refreshNow();
@@ -149,7 +154,7 @@ void ClipWindow::clip() {
     state.ClipClickCount = 0;
     state.ClipDragX = -1;
     state.ClipDragY = -1;
-    if (!result.isNull() && !clipboard.setImage(result))
+    if (!result.isNull() && !result.size().isEmpty() && !clipboard.setImage(result))
         m_program.services.messages.inform(ClipboardFailedMessage);
 }
 
@@ -173,7 +178,9 @@ void ClipWindow::drawPhoto() {
     const QImage& photo = state.ClipSizeMode == ClipSmall ? m_smallPhoto : m_photo;
     PictureBox& picture = *m_window->Picture1;
     picture.clear();
-    picture.stretchFrom(photo, photo.rect(), QRect(QPoint(0, 0), clipDrawSize(state.ClipSizeMode)));
+    picture.stretchFrom(
+        photo, photo.rect(),
+        fitInside(m_photoSize, QRect(QPoint(0, 0), clipDrawSize(state.ClipSizeMode))));
     picture.refreshNow();
     state.ClipDragX = -1;
     state.ClipDragY = -1;

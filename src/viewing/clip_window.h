@@ -37,7 +37,8 @@ public:
     void chooseArea(int mode);
     void mouseDown(Qt::MouseButton button, QPoint pos);
     void mouseMove(QPoint pos);
-    // "クリップ".
+    // "クリップ": the photo as drawn, or the part of it inside the chosen
+    // rectangle.
     void clip();
 
     Form4& window() { return *m_window; }
@@ -47,14 +48,16 @@ private:
     // Sizes Picture1 for the size mode and draws the photo with the chosen
     // frame, if any.
     void placePicture();
-    // Draws the photo alone; no rubber band is left on it.
+    // Draws the photo alone, inside the drawing size in its own proportions;
+    // no rubber band is left on it. The clips are cut from this drawing.
     void drawPhoto();
     void drawChosenFrame();
 
     Program& m_program;
     Form4* m_window;
-    QImage m_photo;      // at 640 x 480
-    QImage m_smallPhoto; // at 320 x 240
+    QSize m_photoSize;   // the photo's own upright size
+    QImage m_photo;      // fitted into 640 x 480
+    QImage m_smallPhoto; // fitted into 320 x 240
 };
 
 // Connects "クリップボード", which only explains how to clip.

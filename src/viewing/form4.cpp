@@ -22,10 +22,14 @@ QPushButton* makeButton(const QString& text, QWidget* parent, const QRect& geome
 void setFaceColor(QPushButton* button, const QColor& color) {
     const QString rgb =
         QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
+    // A new style sheet drops the font the button had from its window, so the
+    // button keeps that font itself.
+    const QFont font = button->font();
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
                                          " border: 2px outset %1; }"
                                          "QPushButton:pressed { border-style: inset; }")
                               .arg(rgb));
+    button->setFont(font);
 }
 
 Form4::Form4(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {

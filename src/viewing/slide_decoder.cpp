@@ -1,6 +1,7 @@
 #include "viewing/slide_decoder.h"
 
 #include "platform/photo_decoder.h"
+#include "state/fit_inside.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 #include <cstdlib>
@@ -22,11 +23,12 @@ DecodedSlide SlideDecoder::slide(int k) {
     return wanted;
 }
 
-DecodedSlide SlideDecoder::decode(const QString& hostPath, const QSize& size) {
-    QImage image = decodePhotoScaled(hostPath, size);
+DecodedSlide SlideDecoder::decode(const QString& hostPath, const QSize& box) {
+    const QSize photoSize = readPhotoSize(hostPath);
+    QImage image = decodePhotoScaled(hostPath, fittedSize(photoSize, box));
     if (image.isNull())
         return {};
-    return {std::move(image), readPhotoSize(hostPath)};
+    return {std::move(image), photoSize};
 }
 
 void SlideDecoder::prefetch(int k) {

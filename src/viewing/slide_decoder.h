@@ -6,7 +6,8 @@
 #include <QStringList>
 #include <map>
 
-// A slide made from its photo file at the size it is drawn at.
+// A slide made from its photo file at the size it is drawn at: inside the
+// slide's box in the photo's own proportions.
 struct DecodedSlide {
     QImage image;    // null when the photo cannot be decoded
     QSize photoSize; // the photo's own upright size; invalid with no image
@@ -28,8 +29,8 @@ public:
     // Starts making slide k unless it is made or being made.
     void prefetch(int k);
 
-    // Decodes a photo as a slide of size, on the calling thread.
-    static DecodedSlide decode(const QString& hostPath, const QSize& size);
+    // Decodes a photo as a slide fitting into box, on the calling thread.
+    static DecodedSlide decode(const QString& hostPath, const QSize& box);
 
 private:
     QStringList m_paths;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+// The photo fits into the whole of Picture1, so every part of it is seen.
 SlideLayout slideLayoutFor(int screenWidthPx, int slideCount) {
     if (!isLargeGrid(screenWidthPx))
         return {false,
@@ -15,12 +16,12 @@ SlideLayout slideLayoutFor(int screenWidthPx, int slideCount) {
     if (slideCount <= MaxStripSlides)
         return {true,
                 QRect(62, 7, 900, 670),
-                QSize(900, 694),
+                QSize(900, 670),
                 QPoint(910, 700),
                 {QPoint(420, 700), QPoint(540, 700)}};
     return {false,
             QRect(62, 15, 900, 670),
-            QSize(900, 694),
+            QSize(900, 670),
             QPoint(910, 720),
             {QPoint(420, 720), QPoint(540, 720)}};
 }

@@ -16,7 +16,7 @@ struct SlideLayout {
     // With the thumbnail strip and its two icons.
     bool offersStrip = false;
     QRect picture;                     // Picture1
-    QSize drawSize;                    // the photo drawn into Picture1 at (0, 0)
+    QSize drawSize;                    // the box at (0, 0) of Picture1 the photo fits into
     QPoint endButton;                  // Command1
     std::array<QPoint, 2> stepButtons; // Command2(0), Command2(1)
 };

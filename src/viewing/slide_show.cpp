@@ -5,8 +5,10 @@
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/picture_box.h"
+#include "platform/screen_service.h"
 #include "platform/services.h"
 #include "platform/thumbnail_loader.h"
+#include "state/fit_inside.h"
 #include "state/program_state.h"
 #include "viewing/form3.h"
 
@@ -58,6 +60,10 @@ void SlideShow::start() {
         fillStrip();
     showSlide();
 
+    // Full-screen is asked of the window manager; without one the window is
+    // only as large as its geometry, so that covers the screen too.
+    m_window->setGeometry(0, 0, m_program.services.screen.widthPx(),
+                          m_program.services.screen.heightPx());
     m_window->showFullScreen();
     m_window->raise();
     m_window->activateWindow();
@@ -125,7 +131,8 @@ void SlideShow::fillStrip() {
             return;
         state.ImageWidth = thumb.photoSize.width();
         state.ImageHeight = thumb.photoSize.height();
-        strip.stretchFrom(thumb.image, thumb.image.rect(), stripSlot(index + 1));
+        strip.stretchFrom(thumb.image, thumb.image.rect(),
+                          fitInside(thumb.photoSize, stripSlot(index + 1)));
     });
     for (int line = 1; line <= 9; ++line)
         strip.drawLine(QPoint(0, stripDividerY(line)), QPoint(100, stripDividerY(line)), Qt::black);
@@ -140,7 +147,7 @@ void SlideShow::showSlide() {
         state.ImageWidth = slide.photoSize.width();
         state.ImageHeight = slide.photoSize.height();
         picture.stretchFrom(slide.image, slide.image.rect(),
-                            QRect(QPoint(0, 0), m_layout.drawSize));
+                            fitInside(slide.photoSize, QRect(QPoint(0, 0), m_layout.drawSize)));
     }
     picture.refreshNow();
 }

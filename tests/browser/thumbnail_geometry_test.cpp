@@ -13,7 +13,7 @@ TEST(ThumbCells, LargeGridCellOneOne) {
     EXPECT_EQ(cell.captionPos(), QPoint(159, 172));
 }
 
-TEST(ThumbCells, SmallGridRowsFollowThePhotoProportions) {
+TEST(ThumbCells, SmallGridRowsAreThoseOfFourByThreePhotos) {
     const int rowTops[] = {40, 162, 283, 404};
     for (int row = 0; row < 4; ++row) {
         const ThumbCell cell = thumbCell(false, 2, row, QSize(640, 480));
@@ -22,7 +22,26 @@ TEST(ThumbCells, SmallGridRowsFollowThePhotoProportions) {
         EXPECT_EQ(cell.x, 280);
         EXPECT_EQ(cell.frame().bottom(), rowTops[row] - 1 + 98 + 19);
     }
-    EXPECT_EQ(thumbCell(false, 0, 0, QSize(480, 640)).height, 173);
+    EXPECT_EQ(thumbCell(false, 0, 0, QSize(480, 640)).height, 98); // the box of a 4:3 photo
+}
+
+// A photo is drawn inside its box in its own proportions, centred.
+TEST(ThumbCells, PhotosAreDrawnCentredInTheirBox) {
+    const struct {
+        bool large;
+        QSize photo;
+        QRect drawn;
+    } cases[] = {
+        {true, {640, 480}, {5, 58, 144, 108}},  // 4:3 fills the large box
+        {false, {640, 480}, {5, 58, 130, 98}},  // and the small one (97.5 to 98)
+        {true, {480, 640}, {36, 58, 81, 108}},  // 81 wide, 63 left over
+        {false, {480, 640}, {33, 58, 74, 98}},  // 73.5 to the even 74
+        {true, {1800, 1200}, {5, 64, 144, 96}}, // 3:2, six rows above and below
+        {false, {100, 100}, {21, 58, 98, 98}},  // square
+        {true, {}, {5, 58, 144, 108}},          // no photo: the whole box
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(thumbCell(c.large, 0, 0, c.photo).drawnPicture(), c.drawn) << c.photo.width();
 }
 
 TEST(ThumbCells, TitleBoxByGrid) {
@@ -37,7 +56,6 @@ struct Click {
     bool large;
     int topRow;
     int photoCount;
-    QSize lastPhoto;
     int expected;
 };
 
@@ -46,22 +64,21 @@ class PhotoHitTest : public ::testing::TestWithParam<Click> {};
 TEST_P(PhotoHitTest, FindsTheClampedCell) {
     const Click& click = GetParam();
     const int columns = click.large ? 5 : 4;
-    EXPECT_EQ(photoNumberAt(click.pos, click.large, columns, click.topRow, click.photoCount,
-                            click.lastPhoto),
+    EXPECT_EQ(photoNumberAt(click.pos, click.large, columns, click.topRow, click.photoCount),
               click.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Clicks, PhotoHitTest,
-    ::testing::Values(Click{{160, 180}, true, 0, 30, {}, 7},  // c = 1, r = 1
-                      Click{{780, 50}, true, 0, 30, {}, 5},   // right of the last column
-                      Click{{10, 700}, true, 0, 30, {}, 21},  // below the last row
-                      Click{{0, 0}, true, 0, 30, {}, 1},      // above and left
-                      Click{{160, 180}, true, 2, 60, {}, 17}, // scrolled two rows
-                      Click{{10, 180}, false, 0, 7, {640, 480}, 5},
-                      Click{{460, 180}, false, 0, 7, {640, 480}, 0}, // the empty eighth cell
-                      Click{{10, 50}, false, 0, 7, {}, 0},           // no picture loaded yet
-                      Click{{10, 50}, true, 0, 0, {}, 0}));          // empty folder
+    ::testing::Values(Click{{160, 180}, true, 0, 30, 7},  // c = 1, r = 1
+                      Click{{780, 50}, true, 0, 30, 5},   // right of the last column
+                      Click{{10, 700}, true, 0, 30, 21},  // below the last row
+                      Click{{0, 0}, true, 0, 30, 1},      // above and left
+                      Click{{160, 180}, true, 2, 60, 17}, // scrolled two rows
+                      Click{{10, 180}, false, 0, 7, 5},
+                      Click{{460, 180}, false, 0, 7, 0}, // the empty eighth cell
+                      Click{{10, 50}, false, 0, 7, 1},   // before any picture is loaded
+                      Click{{10, 50}, true, 0, 0, 0}));  // empty folder
 
 TEST(PageCorrection, MovesBackToTheLastRowThatHoldsAPhoto) {
     EXPECT_EQ(correctedTopRow(10, 5, 30), 5);

@@ -3,6 +3,7 @@
 #include "browser/thumbnail_page.h"
 #include "library/load_folder.h"
 #include "platform/picture_box.h"
+#include "support/circle_photo.h"
 #include "support/test_data.h"
 #include "support_library/library_fixture.h"
 
@@ -216,11 +217,21 @@ TEST_F(SmallThumbnailPage, FourByFourWithRowsFromTheProportions) {
     EXPECT_EQ(rig.form->VScroll1->maximum(), 7);
 }
 
-TEST_F(SmallThumbnailPage, PortraitPhotosAreTaller) {
-    openPhotos(1, {480, 640});
-    const ThumbCell cell = thumbCell(false, 0, 0, {480, 640});
-    EXPECT_EQ(cell.height, 173);
-    EXPECT_NE(rig.panelColourAt(cell.picture().bottomLeft() + QPoint(2, -2)), PanelBackground);
+// A portrait photo keeps its proportions inside the box of a landscape one, on
+// either grid, with the panel's colour beside it.
+TEST(PortraitThumbnail, StaysRoundInsideItsBox) {
+    for (const int screenWidth : {1024, 800}) {
+        LibraryRig rig(screenWidth);
+        rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+        rig.files.makeDirectory(rig.state.PhotoFolder);
+        ASSERT_TRUE(writeCirclePhoto(rig.host(rig.state.PhotoFolder + QStringLiteral("\\P.JPG")),
+                                     {600, 800}));
+        LoadFolder(rig.program);
+        const QRect box = thumbCell(screenWidth > 999, 0, 0, {}).picture();
+        const QImage page = rig.form->Picture1->image();
+        EXPECT_TRUE(discIsRound(page, box)) << screenWidth;
+        EXPECT_EQ(page.pixelColor(box.topLeft()), PanelBackground) << screenWidth;
+    }
 }
 
 // Cell (1, 1) of a page of 640 x 480 photos, from the numbers of the page

@@ -86,7 +86,7 @@ protected:
 TEST_F(OpeningForm2, EachCommandSetsCaptionHeightAndText) {
     const auto import = openAndCancel([this] { rig.form->MNUFILELOAD->trigger(); });
     EXPECT_EQ(import.caption, QStringLiteral("デジカメから，ファイルをとりこむ"));
-    EXPECT_EQ(import.height, 206);
+    EXPECT_EQ(import.height, 232);
     EXPECT_TRUE(import.initialText.isEmpty());
     EXPECT_EQ(rig.state.Form2Mode, Form2Import);
 

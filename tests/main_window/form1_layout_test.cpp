@@ -49,9 +49,32 @@ TEST_P(Form1LayoutTest, PanelsTakeTheModeGeometry) {
     EXPECT_EQ(form.Picture1->geometry(), large ? QRect(204, 2, 818, 710) : QRect(204, 2, 590, 530));
     EXPECT_EQ(form.Picture2->geometry(), large ? QRect(2, 2, 200, 665) : QRect(2, 2, 200, 500));
     EXPECT_EQ(form.VScroll1->geometry(), large ? QRect(785, 0, 29, 680) : QRect(558, 0, 29, 525));
-    EXPECT_EQ(form.Command6->geometry(), large ? QRect(628, 4, 149, 29) : QRect(10, 4, 149, 29));
+    EXPECT_EQ(form.Command6->geometry(), large ? QRect(628, 4, 149, 29) : QRect(162, 4, 120, 29));
     EXPECT_EQ(form.Command3->geometry(), large ? QRect(4, 668, 69, 29) : QRect(4, 506, 69, 29));
     EXPECT_EQ(form.Command4->geometry(), large ? QRect(76, 668, 125, 29) : QRect(76, 506, 125, 29));
+}
+
+// Nothing on the thumbnail panel covers anything else: its buttons, the
+// scroll bar, the title box and the page of thumbnail frames (five rows of
+// 154 x 132 cells from (4, 39) on the large grid, four of 140 x 121.5 on the
+// small one).
+TEST_P(Form1LayoutTest, NoControlCoversAnother) {
+    const bool large = GetParam().large;
+    if (GetParam().screenWidth > 999 && !large)
+        GTEST_SKIP() << "the large grid on the small window";
+    Form1& form = *rig.form;
+    const QRect titleBox(large ? 390 : 300, 4, 221, 29);
+    const QRect page = large ? QRect(QPoint(4, 39), QPoint(4 + 154 * 4 + 145, 39 + 132 * 4 + 127))
+                             : QRect(QPoint(4, 39), QPoint(4 + 140 * 3 + 131, 403 + 117));
+    const std::vector<std::pair<const char*, QRect>> parts{{"Command1", form.Command1->geometry()},
+                                                           {"Command6", form.Command6->geometry()},
+                                                           {"VScroll1", form.VScroll1->geometry()},
+                                                           {"title", titleBox},
+                                                           {"page", page}};
+    for (size_t a = 0; a < parts.size(); ++a)
+        for (size_t b = a + 1; b < parts.size(); ++b)
+            EXPECT_FALSE(parts[a].second.intersects(parts[b].second))
+                << parts[a].first << " and " << parts[b].first;
 }
 
 TEST_P(Form1LayoutTest, ClassPanelIsCentredOnTheDesignWidth) {

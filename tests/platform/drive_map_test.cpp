@@ -1,10 +1,13 @@
 #include "platform/drive_map.h"
+#include "platform/removable_cards.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -71,4 +74,13 @@ TEST(DriveMapTest, KnownFoldersAreOverridesAndDefaultsThatExist) {
     EXPECT_EQ(known.keys(), (QList<QChar>{u'A', u'C', u'Z'}));
     EXPECT_EQ(known.value(u'A'), QStringLiteral("/media/card"));
     EXPECT_EQ(known.value(u'C'), dir.filePath(QStringLiteral("drives/c")));
+}
+
+TEST(DriveMapTest, TheCardWithDcimIsPreferredThenTheOneMountedLast) {
+    const MountedCard a{QStringLiteral("/media/u/A"), false},
+        b{QStringLiteral("/media/u/B"), false}, dcim{QStringLiteral("/media/u/DCIM"), true};
+    const std::pair<QList<MountedCard>, std::optional<QString>> cases[] = {
+        {{}, std::nullopt}, {{a, b}, b.hostFolder}, {{a, dcim, b}, dcim.hostFolder}};
+    for (const auto& [cards, chosen] : cases)
+        EXPECT_EQ(chooseCard(cards), chosen) << cards.size();
 }

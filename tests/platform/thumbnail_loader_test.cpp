@@ -19,13 +19,14 @@ TEST(ThumbnailBox, FollowsThePhotoOrTheFixedHeight) {
         int fixedHeight;
         QSize box;
     } cases[] = {
-        {{640, 480}, 130, 0, {130, 98}},      // 97.5 goes to the even 98
-        {{480, 640}, 130, 0, {130, 173}},     // 173.33
-        {{4, 1}, 130, 0, {130, 32}},          // 32.5 goes to the even 32
-        {{1800, 1200}, 130, 0, {130, 87}},    // 86.67
-        {{1800, 1200}, 144, 108, {144, 108}}, // the large grid ignores proportions
-        {{1200, 1800}, 144, 108, {144, 108}}, // whatever the photo's shape
-        {{}, 130, 0, {}},                     // an unreadable photo has no box
+        {{640, 480}, 130, 0, {130, 98}},     // 97.5 goes to the even 98
+        {{480, 640}, 130, 0, {130, 173}},    // 173.33
+        {{4, 1}, 130, 0, {130, 32}},         // 32.5 goes to the even 32
+        {{1800, 1200}, 130, 0, {130, 87}},   // 86.67
+        {{1800, 1200}, 144, 108, {144, 96}}, // inside the box in its proportions
+        {{1200, 1800}, 144, 108, {72, 108}}, // whatever the photo's shape
+        {{480, 640}, 130, 98, {74, 98}},     // 73.5 goes to the even 74
+        {{}, 130, 0, {}},                    // an unreadable photo has no box
     };
     for (const auto& c : cases)
         EXPECT_EQ(thumbnailBox(c.photo, c.width, c.fixedHeight), c.box) << c.photo.width();
@@ -88,9 +89,9 @@ TEST_F(ThumbnailLoaderTest, DeliversEveryCellInOrderOnTheCallingThread) {
     EXPECT_TRUE(showsTestPicture(delivered[2].thumbnail.image));
     EXPECT_FALSE(delivered[3].thumbnail.photoSize.isValid());
     EXPECT_TRUE(delivered[3].thumbnail.image.isNull());
-    // A fixed height stretches the photo into the box.
+    // A fixed box takes the photo whole, in its proportions.
     EXPECT_EQ(delivered[4].thumbnail.photoSize, QSize(300, 400));
-    EXPECT_EQ(delivered[4].thumbnail.image.size(), QSize(144, 108));
+    EXPECT_EQ(delivered[4].thumbnail.image.size(), QSize(81, 108));
     EXPECT_TRUE(showsTestPicture(delivered[4].thumbnail.image));
 }
 

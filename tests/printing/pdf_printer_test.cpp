@@ -1,6 +1,9 @@
 #include "platform/pdf_printer.h"
 #include "printing/pdf_pages.h"
 #include "printing/photo_jobs.h"
+#include "printing/print_photo_sheets.h"
+#include "printing/sheet_layout.h"
+#include "support/circle_photo.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -27,6 +30,29 @@ TEST(PdfSheets, EightToASheetGivesTwoPagesWithThePhotosInTheirCells) {
     EXPECT_EQ(job.cellShowsPhoto(second, 1, 9), QString());
     EXPECT_TRUE(isPaperWhite(meanColourOfMiddle(second, pageRect(second, 0.07, 0.27, 0.50, 0.48))));
     EXPECT_FALSE(QFileInfo::exists(out.filePath(QStringLiteral("PRIMG.BMP"))));
+}
+
+// One to a sheet, a portrait photo stays upright and a landscape one is turned
+// to fill the sheet: both are then 0.84 of the sheet wide, the disc 4/5 of it.
+TEST(PdfSheets, PhotosKeepTheirProportionsOnPaper) {
+    if (!popplerMissingReason().isEmpty())
+        GTEST_SKIP() << popplerMissingReason().toStdString();
+    QTemporaryDir out;
+    PdfPrinter pdf(out.filePath(QStringLiteral("round.pdf")), out.path());
+    NinePhotoJob job(pdf);
+    for (int n = 1; n <= 2; ++n) {
+        job.rig.state.PhotoPaths[n] = job.rig.classFolder + QStringLiteral("\\C%1.JPG").arg(n);
+        ASSERT_TRUE(writeCirclePhoto(job.rig.host(job.rig.state.PhotoPaths[n]),
+                                     n == 1 ? QSize(600, 800) : QSize(800, 600)));
+    }
+    job.rig.state.PhotoCount = 2;
+    job.rig.messages.answers = {true};
+    PrintPhotoSheets(job.program, oneToASheet());
+    for (int page = 1; page <= 2; ++page) {
+        const QImage sheet = renderPdfPage(pdf.outputPath(), page, 50);
+        EXPECT_TRUE(discIsRound(sheet)) << page;
+        EXPECT_NEAR(redDiscBounds(sheet).width(), 0.8 * 0.84 * sheet.width(), 4) << page;
+    }
 }
 
 TEST(PdfSheets, TheSheetIsA4InTwips) {

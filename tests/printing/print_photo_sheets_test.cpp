@@ -1,3 +1,5 @@
+#include "browser/thumbnail_geometry.h"
+#include "library/load_folder.h"
 #include "printing/print_commands.h"
 #include "support/test_photos.h"
 #include "support_library/library_fixture.h"
@@ -61,9 +63,14 @@ protected:
     }
     QString bitmapPath() const { return QDir(rig.root.path()).filePath("PRIMG.BMP"); }
 
-    // A cell from the fractions of the sheet that the layouts give.
-    static QRectF cell(double left, double top, double right, double bottom) {
-        return QRectF(QPointF(left * 10000, top * 14000), QPointF(right * 10000, bottom * 14000));
+    // A 4:3 photo (or one of size photo) as large as fits, centred, in a cell
+    // given by the fractions of the sheet that the layouts give.
+    static QRectF cell(double left, double top, double right, double bottom,
+                       QSizeF photo = {4, 3}) {
+        const QRectF box(QPointF(left * 10000, top * 14000),
+                         QPointF(right * 10000, bottom * 14000));
+        const QSizeF size = photo.scaled(box.size(), Qt::KeepAspectRatio);
+        return {box.center() - QPointF(size.width() / 2, size.height() / 2), size};
     }
 
     LibraryRig rig;
@@ -109,7 +116,7 @@ TEST_F(PrintSheets, NineteenAtEighteenPutTheLastAloneInTheFirstCell) {
     ASSERT_EQ(rig.printer.sheets.size(), 2u);
     EXPECT_EQ(rig.printer.sheets[0].size(), 18u);
     EXPECT_EQ(rig.printer.sheets[0][6].target, cell(0.37, 0.04, 0.66, 0.18));
-    EXPECT_DOUBLE_EQ(rig.printer.sheets[0][17].target.left(), 6800);
+    EXPECT_DOUBLE_EQ(rig.printer.sheets[0][17].target.left(), 6800 + (2900 - 1960 * 4.0 / 3) / 2);
     EXPECT_DOUBLE_EQ(rig.printer.sheets[0][17].target.top(), 11060);
     EXPECT_EQ(photosOn(1), (std::vector<int>{19}));
     EXPECT_EQ(rig.printer.sheets[1][0].target, cell(0.06, 0.04, 0.35, 0.18));
@@ -127,7 +134,7 @@ TEST_F(PrintSheets, OnlyMarkedPhotosArePrintedInAscendingOrder) {
     EXPECT_EQ(rig.printer.sheets[1][0].target, cell(0.09, 0.04, 0.95, 0.49));
 }
 
-TEST_F(PrintSheets, OnePerSheetTurnsEveryPhotoToTheLeft) {
+TEST_F(PrintSheets, OnePerSheetTurnsLandscapePhotosToTheLeft) {
     const QString landscape = folder + QStringLiteral("\\L.JPG");
     const QString portrait = folder + QStringLiteral("\\P.JPG");
     rig.files.makeDirectory(folder);
@@ -138,13 +145,13 @@ TEST_F(PrintSheets, OnePerSheetTurnsEveryPhotoToTheLeft) {
     print(rig.form->MNUPRINT1);
 
     ASSERT_EQ(rig.printer.sheets.size(), 2u);
-    const std::array<QSize, 2> turnedSizes{QSize(48, 64), QSize(64, 48)};
+    const std::array<QSize, 2> turnedSizes{QSize(48, 64), QSize(48, 64)};
     for (int s = 0; s < 2; ++s) {
         ASSERT_EQ(rig.printer.sheets[s].size(), 1u);
         const Placed& placed = rig.printer.sheets[s][0];
         EXPECT_EQ(placed.picture.size(), turnedSizes[s]);
-        EXPECT_TRUE(showsTestPicture(placed.picture.transformed(QTransform().rotate(90))));
-        EXPECT_EQ(placed.target, cell(0.09, 0.05, 0.93, 0.95));
+        EXPECT_TRUE(showsTestPicture(placed.picture.transformed(QTransform().rotate(90 - 90 * s))));
+        EXPECT_EQ(placed.target, cell(0.09, 0.05, 0.93, 0.95, {3, 4}));
     }
 }
 
@@ -195,7 +202,7 @@ TEST_F(PrintSheets, AfterPrintingTheBitmapIsGoneAndThePageShowsTheMarksAgain) {
     EXPECT_EQ(rig.state.ImageHeight, 24);
 }
 
-TEST_F(PrintSheets, APhotoThatCannotBeDecodedLeavesItsCellEmpty) {
+TEST_F(PrintSheets, APhotoThatCannotBeDecodedIsSkippedAndTold) {
     makePhotos(3);
     QFile broken(rig.host(rig.state.PhotoPaths[2]));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -206,17 +213,28 @@ TEST_F(PrintSheets, APhotoThatCannotBeDecodedLeavesItsCellEmpty) {
 
     ASSERT_EQ(rig.printer.sheets.size(), 1u);
     EXPECT_EQ(photosOn(0), (std::vector<int>{1, 3}));
-    EXPECT_EQ(rig.printer.sheets[0][1].target, cell(0.07, 0.50, 0.50, 0.72));
+    EXPECT_EQ(rig.printer.sheets[0][1].target, cell(0.07, 0.27, 0.50, 0.48));
+    EXPECT_EQ(rig.messages.shown.last(),
+              QStringLiteral("いんさつできなかったしゃしんがあります。"));
+    print(rig.form->MNUPRINT1); // and no blank sheet for it
+    EXPECT_EQ(rig.printer.sheets.size(), 2u);
 }
 
+// 108 megapixels: more than a whole decode may take, yet it draws and prints.
 TEST_F(PrintSheets, LargePhotosAreDecodedAtTheirCellSizeOnly) {
-    makePhotos(1, {4000, 3000});
+    QImage huge(12000, 9000, QImage::Format_Grayscale8);
+    huge.fill(100);
+    rig.files.makeDirectory(folder);
+    ASSERT_TRUE(huge.save(rig.host(folder + QStringLiteral("\\HUGE.JPG")), "JPEG", 50));
+    rig.state.PhotoFolder = folder;
+    LoadFolder(rig.program);
+    EXPECT_TRUE(nearColour(rig.panelColourAt(thumbCell(true, 0, 0, {}).picture().center()),
+                           QColor(100, 100, 100)));
     markAll();
     print(rig.form->MNUPRINT18);
     ASSERT_EQ(rig.printer.sheets.at(0).size(), 1u);
-    // 0.29 x 0.14 of an A4 sheet at 300 dpi, not 4000 x 3000.
-    EXPECT_EQ(rig.printer.sheets[0][0].picture.size(), QSize(720, 492));
-    EXPECT_EQ(photosOn(0), (std::vector<int>{1}));
+    // Inside 0.29 x 0.14 of an A4 sheet at 300 dpi (720 x 492), in 4:3.
+    EXPECT_EQ(rig.printer.sheets[0][0].picture.size(), QSize(656, 492));
 }
 
 } // namespace

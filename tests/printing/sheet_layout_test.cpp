@@ -61,9 +61,8 @@ TEST(SheetLayouts, CountsTurnsAndQuestions) {
 TEST(SheetLayouts, DecodeBoundIsTheCellAt300DpiOnA4) {
     // A4 at 300 dpi is 2480.3 x 3507.9 dots; an 18-per-sheet cell is 0.29 x 0.14 of it.
     EXPECT_EQ(cellPixelsAt300Dpi(eighteenToASheet(), 18), QSize(720, 492));
-    // The single cell is 0.84 x 0.90 of the sheet, and its photo is turned
-    // afterwards, so the bound is taken the other way round.
-    EXPECT_EQ(cellPixelsAt300Dpi(oneToASheet(), 1), QSize(3158, 2084));
+    // The single cell is 0.84 x 0.90 of the sheet.
+    EXPECT_EQ(cellPixelsAt300Dpi(oneToASheet(), 1), QSize(2084, 3158));
 }
 
 } // namespace

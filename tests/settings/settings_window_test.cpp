@@ -119,6 +119,7 @@ TEST_F(SettingsWindow, TheFolderButtonStoresADrivePathAndACancelEmptiesTheBox) {
             EXPECT_EQ(window.Text1->text(), QStringLiteral("E:\\"));
         },
         false);
+    EXPECT_EQ(rig.dialogs.folderStart, photos); // the picker starts at the current value
     rig.dialogs.nextFolder.reset();
     open([](Form5& window) { QTest::mouseClick(window.Command1, Qt::LeftButton); });
     EXPECT_EQ(rig.dialogs.foldersOpened, 3);

@@ -67,14 +67,16 @@ public:
         ++opened;
         return nextChoice;
     }
-    std::optional<QString> chooseFolder(QWidget*) override {
+    std::optional<QString> chooseFolder(QWidget*, const QString& start) override {
         ++foldersOpened;
+        folderStart = start;
         return nextFolder;
     }
     std::optional<QString> nextChoice; // host path, or nullopt for a cancel
     int opened = 0;
     std::optional<QString> nextFolder; // host path, or nullopt for a cancel
     int foldersOpened = 0;
+    QString folderStart; // where the last folder picker started
 };
 
 // Instead of waiting for the user, runs the script on the dialog; the script

@@ -81,20 +81,23 @@ TEST_F(ClipTest, OpensTheWindowAtItsDesignPlaces) {
     EXPECT_EQ(rig.state.ImageHeight, 600);
 }
 
-TEST_F(ClipTest, WholePictureIsTheWholeBoxAtEitherSize) {
+// A 300 x 500 photo is drawn 288 x 480 (or 144 x 240) in the middle of the
+// box, and that is what "すべて" clips.
+TEST_F(ClipTest, WholePictureIsThePhotoAsDrawnAtEitherSize) {
     open(2, [&](Form4& form) {
         form.Command3->click();
-        EXPECT_EQ(rig.clipboard.image.size(), QSize(641, 481));
-        EXPECT_TRUE(showsTestPicture(rig.clipboard.image.copy(0, 0, 640, 480)));
-        EXPECT_EQ(rig.clipboard.image, form.Picture1->image());
+        EXPECT_EQ(rig.clipboard.image.size(), QSize(288, 480));
+        EXPECT_TRUE(showsTestPicture(rig.clipboard.image));
+        EXPECT_EQ(rig.clipboard.image, form.Picture1->image().copy(176, 0, 288, 480));
+        EXPECT_EQ(form.Picture1->image().pixelColor(170, 240), form.Picture1->backColor());
 
         form.Command1[1]->click();
         EXPECT_EQ(form.Picture1->geometry(), QRect(164, 100, 321, 241));
         EXPECT_EQ(faceOf(form.Command1[1]), QColor(192, 255, 255));
         EXPECT_EQ(faceOf(form.Command1[0]), Unchosen);
         form.Command3->click();
-        EXPECT_EQ(rig.clipboard.image.size(), QSize(321, 241));
-        EXPECT_TRUE(showsTestPicture(rig.clipboard.image.copy(0, 0, 320, 240)));
+        EXPECT_EQ(rig.clipboard.image, form.Picture1->image().copy(88, 0, 144, 240));
+        EXPECT_TRUE(showsTestPicture(rig.clipboard.image));
     });
     EXPECT_EQ(rig.state.ImageWidth, 300);
 }
@@ -168,7 +171,7 @@ TEST_F(ClipTest, OneCornerClipsNothingThenTheWholePicture) {
         EXPECT_TRUE(rig.clipboard.image.isNull());
         EXPECT_EQ(rig.clipboard.sets, 0);
         form.Command3->click();
-        EXPECT_EQ(rig.clipboard.image.size(), QSize(641, 481));
+        EXPECT_EQ(rig.clipboard.image.size(), QSize(640, 480));
     });
 }
 
@@ -249,10 +252,13 @@ TEST_F(ClipTest, WindowKeepsItsModesBetweenOpenings) {
         EXPECT_EQ(faceOf(form.Command2[1]), QColor(192, 255, 192));
         EXPECT_EQ(form.Picture1->image().pixelColor(10, 40), QColor(Qt::black));
         form.Command3->click();
-        EXPECT_EQ(rig.clipboard.image.size(), QSize(100, 50));
+        // The part of the rectangle on this photo, drawn 144 wide from x = 88.
+        EXPECT_EQ(rig.clipboard.image.size(), QSize(22, 50));
     });
     EXPECT_EQ(rig.state.ClipSizeMode, 1);
     EXPECT_EQ(rig.state.ClipAreaMode, 1);
+    for (QPushButton* button : window().findChildren<QPushButton*>()) // after the clicks
+        EXPECT_EQ(button->font(), window().font()) << button->text().toStdString();
 }
 
 TEST_F(ClipTest, FailuresAreToldInKana) {

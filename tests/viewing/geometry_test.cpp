@@ -30,10 +30,10 @@ TEST_P(SlideLayouts, FollowTheLayoutTable) {
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, SlideLayouts,
-    ::testing::Values(LayoutCase{1024, 1, true, {62, 7, 900, 670}, 694, 700, 910, 420, 540},
-                      LayoutCase{1024, 10, true, {62, 7, 900, 670}, 694, 700, 910, 420, 540},
-                      LayoutCase{1024, 11, false, {62, 15, 900, 670}, 694, 720, 910, 420, 540},
-                      LayoutCase{1000, 3, true, {62, 7, 900, 670}, 694, 700, 910, 420, 540},
+    ::testing::Values(LayoutCase{1024, 1, true, {62, 7, 900, 670}, 670, 700, 910, 420, 540},
+                      LayoutCase{1024, 10, true, {62, 7, 900, 670}, 670, 700, 910, 420, 540},
+                      LayoutCase{1024, 11, false, {62, 15, 900, 670}, 670, 720, 910, 420, 540},
+                      LayoutCase{1000, 3, true, {62, 7, 900, 670}, 670, 700, 910, 420, 540},
                       LayoutCase{999, 3, false, {80, 15, 640, 480}, 480, 520, 700, 230, 440},
                       LayoutCase{800, 999, false, {80, 15, 640, 480}, 480, 520, 700, 230, 440}));
 

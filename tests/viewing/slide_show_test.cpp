@@ -1,4 +1,5 @@
 #include "platform/picture_box.h"
+#include "support/circle_photo.h"
 #include "support/test_photos.h"
 #include "support_library/library_fixture.h"
 #include "viewing/form3.h"
@@ -166,7 +167,7 @@ TEST_F(SlideShowTest, ShorterShowClearsTheStripAndPicksItsLastSlide) {
     EXPECT_TRUE(nearColour(slideColour(), photo(3)));
 }
 
-TEST_F(SlideShowTest, EachPhotoIsStretchedFromItsOwnFullSize) {
+TEST_F(SlideShowTest, EachPhotoFitsTheBoxInItsOwnProportions) {
     const QList<QSize> sizes = {{400, 300}, {300, 500}, {1600, 400}};
     QStringList paths;
     for (int i = 0; i < sizes.size(); ++i) {
@@ -184,16 +185,20 @@ TEST_F(SlideShowTest, EachPhotoIsStretchedFromItsOwnFullSize) {
             window().Command2[1]->click();
         EXPECT_EQ(rig.state.ImageWidth, sizes[i].width());
         EXPECT_EQ(rig.state.ImageHeight, sizes[i].height());
-        // Stretched to 900 x 694: the quadrants meet at (450, 347).
+        // Whole and centred in 900 x 670: the quadrants meet at (450, 335).
         const QImage slide = window().Picture1->image();
         EXPECT_EQ(slide.size(), QSize(900, 670));
-        EXPECT_TRUE(nearColour(slide.pixelColor(440, 337), colours[0], 24)) << i;
-        EXPECT_TRUE(nearColour(slide.pixelColor(460, 337), colours[1], 24)) << i;
-        EXPECT_TRUE(nearColour(slide.pixelColor(440, 357), colours[2], 24)) << i;
-        EXPECT_TRUE(nearColour(slide.pixelColor(460, 357), colours[3], 24)) << i;
-        EXPECT_TRUE(nearColour(slide.pixelColor(2, 2), colours[0], 24)) << i;
-        EXPECT_TRUE(nearColour(slide.pixelColor(897, 667), colours[3], 24)) << i;
+        EXPECT_TRUE(nearColour(slide.pixelColor(440, 325), colours[0], 24)) << i;
+        EXPECT_TRUE(nearColour(slide.pixelColor(460, 325), colours[1], 24)) << i;
+        EXPECT_TRUE(nearColour(slide.pixelColor(440, 345), colours[2], 24)) << i;
+        EXPECT_TRUE(nearColour(slide.pixelColor(460, 345), colours[3], 24)) << i;
+        const QPoint beside = i == 1 ? QPoint(100, 335) : QPoint(450, 100); // black if not 4:3
+        EXPECT_EQ(slide.pixelColor(beside) == Qt::black, i > 0) << i;
     }
+    ASSERT_TRUE(writeCirclePhoto(rig.host(paths[1]), {600, 800}));
+    start();
+    window().Command2[1]->click();
+    EXPECT_TRUE(discIsRound(window().Picture1->image()));
 }
 
 TEST_F(SlideShowTest, UnreadablePhotoIsABlackSlideAndTheShowGoesOn) {

@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -118,6 +119,21 @@ TEST(ViewingOnX11, ShowOfThreeRealPhotosStepsForwardAndBack) {
     EXPECT_EQ(window.Picture1->image(), slides[0]);
     window.Command1->click();
     EXPECT_FALSE(window.isVisible());
+}
+
+// The X server here runs no window manager, so only the window itself can
+// make the show fill the screen.
+TEST(ViewingOnX11, SlideShowFillsTheScreenWithoutAWindowManager) {
+    X11Rig x;
+    x.rig.state.PhotoPaths[1] = x.rig.makePhotos(Folder, 1, {640, 480}).constFirst();
+    x.rig.state.PhotoMarks[1] = 1;
+    x.rig.state.PhotoCount = 1;
+    SlideShow& show = SlideShow::of(x.program);
+    show.start();
+    Form3& window = show.window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.frameGeometry(), window.screen()->geometry());
+    window.Command1->click();
 }
 
 } // namespace

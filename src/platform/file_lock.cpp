@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -107,8 +108,23 @@ bool removeLock(const QString& path) {
     if (QFileInfo(path).isFile())
         return retryWhileBusy([&folder] { return ::unlink(folder.constData()); });
     const QByteArray owner = QFile::encodeName(ownerPathOf(path));
+    // A FUSE mount keeps a record removed while still open under a hidden
+    // name, and may keep it after the close: that is no one's record.
+    const auto removeHidden = [&path] {
+        QDir lock(path);
+        for (const QString& name :
+             lock.entryList({QStringLiteral(".fuse_hidden*")}, QDir::Files | QDir::Hidden))
+            lock.remove(name);
+    };
     return retryWhileBusy([&owner] { return ::unlink(owner.constData()); }) &&
-           retryWhileBusy([&folder] { return ::rmdir(folder.constData()); });
+           retryWhileBusy([&folder, &removeHidden] {
+               const int removed = ::rmdir(folder.constData());
+               if (removed != 0 && errno == ENOTEMPTY) {
+                   removeHidden();
+                   errno = ENOTEMPTY;
+               }
+               return removed;
+           });
 }
 
 // The name that only one taker of the abandoned record can make.

@@ -26,7 +26,7 @@ int toggleMarkOrPickToClip(Program& program, Qt::MouseButton button, QPoint pos)
     if (state.PickMode > 0)
         return 0;
     const int number = photoNumberAt(pos, {isLargeGrid(state.ScreenWidthPx), state.ThumbColumns,
-                                            state.ThumbTopRow, state.PhotoCount});
+                                           state.ThumbTopRow, state.PhotoCount});
     if (number == 0)
         return 0;
     if (button == Qt::RightButton)

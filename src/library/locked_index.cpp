@@ -20,8 +20,9 @@ IndexUpdate updateIndexLocked(const FileSystem& files, const QString& folder,
                               IndexSource& source, std::chrono::milliseconds wait) {
     if (!files.isDirectory(folder))
         return IndexUpdate::Missing;
-    const std::optional<FileLock> lock = files.lockFile(indexLockPathOf(folder), wait);
-    if (!lock)
+    bool unwritable = false;
+    const std::optional<FileLock> lock = files.lockFile(indexLockPathOf(folder), wait, &unwritable);
+    if (!lock && !unwritable)
         return IndexUpdate::Busy;
     auto fresh = std::make_unique<FolderRows>();
     IndexSource freshSource;
@@ -30,8 +31,10 @@ IndexUpdate updateIndexLocked(const FileSystem& files, const QString& folder,
     IndexSource changedSource = freshSource;
     int changedCount = freshCount;
 
+    // A folder that cannot hold the lock file cannot take the index either;
+    // it is still read, to show it as it is.
     IndexUpdate result = IndexUpdate::Unchanged;
-    if (freshSource.unreadable)
+    if (freshSource.unreadable || !lock)
         result = IndexUpdate::Failed;
     else if (change(*changed, changedCount, changedSource))
         result =
@@ -74,35 +77,22 @@ bool isDatabaseOpen(const ProgramState& state) {
 IndexUpdate rewriteOpenIndex(const LibraryContext& program, const IndexChange& change,
                              FailedWrite failedWrite) {
     ProgramState& state = program.state;
-    const FileSystem& files = program.services.files;
     auto table = std::make_unique<FolderRows>();
     int count = 0;
     IndexSource source;
-    IndexUpdate result;
-    if (!isDatabaseOpen(state)) {
-        *table = state.FolderTable;
-        count = state.FolderCount;
-        source = state.FolderTableSource;
-        if (!change(*table, count, source))
-            return IndexUpdate::Unchanged;
-        result = writeIndex(files, state.ClassFolder, *table, count, source) == IndexWrite::Written
-                     ? IndexUpdate::Written
-                     : IndexUpdate::Failed;
-        if (result == IndexUpdate::Written) {
-            state.FolderTable = *table;
-            state.FolderCount = count;
-            state.FolderTableSource = std::move(source);
-        }
-    } else {
-        result = updateIndexLocked(files, state.ClassFolder, change, *table, count, source);
-        if (result != IndexUpdate::Busy && result != IndexUpdate::Missing)
-            adoptOpenIndex(state, *table, count, source);
-    }
+    const IndexUpdate result =
+        updateIndexLocked(program.services.files, state.ClassFolder, change, *table, count, source);
+    if (result != IndexUpdate::Busy && result != IndexUpdate::Missing)
+        adoptOpenIndex(state, *table, count, source);
+    // A class folder that is gone is a folder the index cannot be written in.
+    const bool missingDatabase = result == IndexUpdate::Missing && isDatabaseOpen(state);
+    const bool failed =
+        result == IndexUpdate::Failed || (result == IndexUpdate::Missing && !missingDatabase);
     if (result == IndexUpdate::Busy)
         program.services.messages.inform(DatabaseBusyMessage);
-    if (result == IndexUpdate::Missing)
+    if (missingDatabase)
         program.services.messages.inform(DatabaseMissingMessage);
-    if (result == IndexUpdate::Failed && failedWrite == FailedWrite::Tell)
+    if (failed && failedWrite == FailedWrite::Tell)
         program.services.messages.inform(IndexNotWrittenMessage);
     return result;
 }

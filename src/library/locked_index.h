@@ -9,9 +9,10 @@
 class FileSystem;
 struct LibraryContext;
 
-// The database index is shared by every machine of the school, so it is only
-// ever changed under a lock file beside it, from the index as it is on disk at
-// that moment, never from a table read earlier.
+// The database index is shared by every machine of the school, and a class
+// folder's by the machines of its class, so an index is only ever changed
+// under a lock file beside it, from the index as it is on disk at that
+// moment, never from a table read earlier.
 
 inline const QString IndexLockFileName = QStringLiteral("IMGMAIN.TXT.lock");
 inline constexpr std::chrono::milliseconds IndexLockWait{10'000};
@@ -66,13 +67,12 @@ bool isDatabaseOpen(const ProgramState& state);
 // Whether rewriteOpenIndex tells the user of an index it could not write.
 enum class FailedWrite { Tell, Silent };
 
-// Rewrites ClassFolder's index with change. In a class folder the change is
-// made on a copy of FolderTable, which takes it only once the index is
-// written. In the database tree it goes through updateIndexLocked and the
-// result is adopted (adoptOpenIndex). A busy lock is told to the user and
-// changes nothing; so is, unless failedWrite is Silent, an index that could
-// not be read or written, which stays as it was on disk and in FolderTable,
-// and a database folder that is not there.
+// Rewrites ClassFolder's index with change through updateIndexLocked and
+// shows the result (adoptOpenIndex). A class folder may lie on a network drive
+// shared by the machines of one class, so its index takes the same lock as
+// the database's. A busy lock is told to the user and changes nothing; so is,
+// unless failedWrite is Silent, an index that could not be read or written,
+// which stays as it was on disk, and a database folder that is not there.
 IndexUpdate rewriteOpenIndex(const LibraryContext& program, const IndexChange& change,
                              FailedWrite failedWrite = FailedWrite::Tell);
 

@@ -4,13 +4,10 @@
 #include "platform/fault_plan.h"
 #include "platform/file_replacement.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QThread>
 #include <algorithm>
@@ -437,25 +434,21 @@ bool FileSystem::writeHostTextLines(const QString& hostPath, const QStringList& 
     return replaceFileContents(hostPath, encodeCp932Lines(lines), errorString, m_faults);
 }
 
-std::optional<FileLock> FileSystem::lockFile(const QString& path,
-                                             std::chrono::milliseconds wait) const {
+std::optional<FileLock> FileSystem::lockFile(const QString& path, std::chrono::milliseconds wait,
+                                             bool* unwritable) const {
+    if (unwritable)
+        *unwritable = false;
     const QString host = hostPath(path);
     if (host.isEmpty() || injectsFault(m_faults, FileOperation::Lock))
         return std::nullopt;
-    auto lock = std::make_unique<QLockFile>(host);
-    lock->setStaleLockTime(int(FileLockStaleTime.count()));
-    // Short random pauses instead of QLockFile's doubling ones, so that many
-    // machines asking at once take turns fairly within the wait.
-    QDeadlineTimer deadline(std::min(wait, m_lockWaitLimit));
+    FileLock::Refusal refusal = FileLock::Refusal::Busy;
     const WaitNotice notice(m_lockWait);
-    while (!lock->tryLock(0)) {
-        if (lock->error() == QLockFile::PermissionError || deadline.hasExpired())
-            return std::nullopt;
-        notice.stillWaiting();
-        QThread::msleep(std::min<qint64>(QRandomGenerator::global()->bounded(10, 40),
-                                         std::max<qint64>(deadline.remainingTime(), 0)));
-    }
-    return FileLock(std::move(lock));
+    std::optional<FileLock> lock =
+        FileLock::take(host, std::min(wait, m_lockWaitLimit), m_lockPolicy, &refusal,
+                       [&notice] { notice.stillWaiting(); });
+    if (!lock && unwritable)
+        *unwritable = refusal == FileLock::Refusal::Unwritable;
+    return lock;
 }
 
 bool matchesFilePattern(const QString& name, const QString& pattern) {

@@ -107,9 +107,15 @@ public:
     bool writeHostTextLines(const QString& hostPath, const QStringList& lines,
                             QString* errorString = nullptr) const;
 
-    // Takes the lock file at path, waiting up to wait while another process
-    // holds it. nullopt when it could not be had in that time.
-    std::optional<FileLock> lockFile(const QString& path, std::chrono::milliseconds wait) const;
+    // Takes the lock file at path (see FileLock), waiting up to wait while
+    // another process holds it. nullopt when it could not be had in that time,
+    // or at all where the folder cannot hold it; unwritable, when given, then
+    // tells which.
+    std::optional<FileLock> lockFile(const QString& path, std::chrono::milliseconds wait,
+                                     bool* unwritable = nullptr) const;
+    // How locks are taken; the default names this machine and waits out
+    // FileLockStaleTime.
+    void setLockPolicy(LockPolicy policy) { m_lockPolicy = std::move(policy); }
 
 private:
     QString hostPathIn(const QString& folder, const QString& name) const;
@@ -120,6 +126,7 @@ private:
     FaultPlan* m_faults = nullptr;
     LockWaitObserver* m_lockWait = nullptr;
     std::chrono::milliseconds m_lockWaitLimit = std::chrono::milliseconds::max();
+    LockPolicy m_lockPolicy;
 };
 
 // True when name matches a wildcard pattern the way the program's listings do:

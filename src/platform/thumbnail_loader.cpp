@@ -1,6 +1,7 @@
 #include "platform/thumbnail_loader.h"
 
 #include "platform/desktop_thumbnail_cache.h"
+#include "platform/shared_thumbnail_folder.h"
 #include "platform/thumbnail_maker.h"
 #include "state/fit_inside.h"
 #include "state/rounding.h"
@@ -191,6 +192,7 @@ struct ThumbnailLoader::Private {
         for (const QString& hostPath : hostPaths) {
             removeFromMemory(hostPath);
             disk.forget(hostPath);
+            SharedThumbnailFolder::forget(hostPath);
         }
     }
 
@@ -266,6 +268,7 @@ void ThumbnailLoader::forgetFolder(const QString& hostFolder) {
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
         paths << folder.filePath(name);
     d->forget(paths);
+    SharedThumbnailFolder::forgetFolder(hostFolder);
 }
 
 void ThumbnailLoader::clearCache() {

@@ -1,6 +1,7 @@
 #include "platform/thumbnail_maker.h"
 
 #include "platform/photo_decoder.h"
+#include "platform/shared_thumbnail_folder.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ Thumbnail decode(const DesktopThumbnailCache& disk, const ThumbnailRequest& requ
     if (picture.isNull())
         return {photo, {}};
     disk.store(request.hostPath, *stamp, picture, photo);
+    SharedThumbnailFolder::share(request.hostPath, *stamp, picture, photo);
     return {photo, scaledToBox(picture, box)};
 }
 
@@ -56,6 +58,14 @@ Thumbnail makeThumbnail(const DesktopThumbnailCache& disk, const ThumbnailReques
             return {};
         if (entry.kind == DesktopThumbnailCache::Entry::Found) {
             if (std::optional<Thumbnail> thumbnail = fromEntry(entry, request))
+                return *thumbnail;
+        }
+        // Another machine may have shown the photo already.
+        if (std::optional<SharedThumbnailFolder::Entry> shared =
+                SharedThumbnailFolder::find(request.hostPath, *stamp, request.width)) {
+            const DesktopThumbnailCache::Entry found{DesktopThumbnailCache::Entry::Found,
+                                                     std::move(shared->image), shared->photoSize};
+            if (std::optional<Thumbnail> thumbnail = fromEntry(found, request))
                 return *thumbnail;
         }
     }

@@ -7,7 +7,9 @@
 // defaults to the process id. With a go file, the saves start once that file
 // exists, so that several writers started one after another begin together.
 // Prints "saved <done> of <saves>" and exits with 0 only when every save
-// wrote its row and copied every photo.
+// wrote its row and copied every photo. FOTOBAKO_LOCK_HOST names the machine
+// in its locks (another machine on the same one); FOTOBAKO_LOCK_STALE_MS
+// shortens the time another machine's lock takes to count as abandoned.
 
 #include "database/database_save.h"
 #include "library/locked_index.h"
@@ -59,7 +61,11 @@ int main(int argc, char** argv) {
 
     // Z: is the host root, so every host folder has a drive path.
     QTemporaryDir drives;
-    const FileSystem files{DriveMap(drives.path())};
+    FileSystem files{DriveMap(drives.path())};
+    LockPolicy policy{qEnvironmentVariable("FOTOBAKO_LOCK_HOST")};
+    if (const int stale = qEnvironmentVariableIntValue("FOTOBAKO_LOCK_STALE_MS"); stale > 0)
+        policy.staleTime = std::chrono::milliseconds(stale);
+    files.setLockPolicy(policy);
     const QString database = files.drivePath(QDir(args[1]).absolutePath()) + u'\\';
     const QString source = files.drivePath(QDir(args[3]).absolutePath());
     auto table = std::make_unique<FolderRows>();

@@ -1,5 +1,6 @@
 #include "library/folder_names.h"
 #include "platform/cp932_text.h"
+#include "support/smb_share.h"
 #include "support/sshfs_mount.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -30,10 +32,27 @@ QString makeSourceFolder(const QTemporaryDir& root) {
     return source;
 }
 
+// The lock files and their break files in folder.
+QStringList lockFilesIn(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.lock*")},
+                                  QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System);
+}
+
+// A writer as a machine of its own, named in its locks.
+void startWriter(QProcess& writer, const QString& machine, const QStringList& arguments,
+                 int staleMs = 0) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("FOTOBAKO_LOCK_HOST"), machine);
+    if (staleMs > 0)
+        environment.insert(QStringLiteral("FOTOBAKO_LOCK_STALE_MS"), QString::number(staleMs));
+    writer.setProcessEnvironment(environment);
+    writer.start(QStringLiteral(FOTOBAKO_CONCURRENT_WRITER), arguments);
+}
+
 // Several machines, each a process of its own, saving different folders into
-// one database at the same moment, round after round. Writer w reaches the
-// database through mounts[w % mounts.size()]; database is where the files
-// really land; it holds rowsBefore rows already.
+// one database at the same moment, round after round. Writer w is machine
+// w % mounts.size() and reaches the database through that mount; database is
+// where the files really land; it holds rowsBefore rows already.
 void saveAtOnce(const QStringList& mounts, const QString& database, int writers, int saves,
                 int rounds, int rowsBefore = 0) {
     QTemporaryDir root;
@@ -45,11 +64,13 @@ void saveAtOnce(const QStringList& mounts, const QString& database, int writers,
         for (int w = 0; w < writers; ++w) {
             auto& writer = running.emplace_back(std::make_unique<QProcess>());
             writer->setProcessChannelMode(QProcess::MergedChannels);
-            writer->start(QStringLiteral(FOTOBAKO_CONCURRENT_WRITER),
-                          {mounts[w % mounts.size()], QString::number(saves), source,
-                           QStringLiteral("b%1r%2w%3").arg(rowsBefore).arg(round).arg(w), go});
+            startWriter(*writer, QStringLiteral("machine-%1").arg(w % mounts.size()),
+                        {mounts[w % mounts.size()], QString::number(saves), source,
+                         QStringLiteral("b%1r%2w%3").arg(rowsBefore).arg(round).arg(w), go});
             ASSERT_TRUE(writer->waitForStarted(10000));
         }
+        QElapsedTimer took;
+        took.start();
         QFile goFile(go);
         ASSERT_TRUE(goFile.open(QIODevice::WriteOnly));
         goFile.close();
@@ -79,7 +100,57 @@ void saveAtOnce(const QStringList& mounts, const QString& database, int writers,
         EXPECT_EQ(numbers.size(), expected);
         EXPECT_EQ(titles.size(), expected);
         EXPECT_EQ(*std::max_element(numbers.begin(), numbers.end()), expected);
+        EXPECT_EQ(lockFilesIn(database), QStringList());
+        std::printf("[ figures ] %d writers x %d saves over %lld mount(s): %lld rows, %lld "
+                    "distinct numbers, %.1f s, %lld lock files left\n",
+                    writers, saves, qlonglong(mounts.size()), qlonglong(lines.size()),
+                    qlonglong(numbers.size()), took.elapsed() / 1000.0,
+                    qlonglong(lockFilesIn(database).size()));
     }
+}
+
+// Kills a writer on one machine while it holds the index lock, which leaves
+// the lock file behind, and times the next save on another: a machine that
+// can ask whether the holder still runs goes on at once, any other waits for
+// the lock to stand unchanged for staleMs.
+qint64 msForTheSaveAfterAKilledHolder(const QString& killedOn, const QString& killedMachine,
+                                      const QString& nextOn, const QString& nextMachine,
+                                      const QString& database, int staleMs) {
+    QTemporaryDir root;
+    const QString source = makeSourceFolder(root);
+    const QString lockFile = QDir(database).filePath(QStringLiteral("IMGMAIN.TXT.lock"));
+    bool lockLeft = false;
+    for (int attempt = 1; attempt <= 50 && !lockLeft; ++attempt) {
+        QProcess writer;
+        startWriter(
+            writer, killedMachine,
+            {killedOn, QStringLiteral("25"), source, QStringLiteral("killed%1").arg(attempt)},
+            staleMs);
+        EXPECT_TRUE(writer.waitForStarted(10000));
+        // Killed before it wrote who holds the lock, a writer leaves an empty
+        // lock file that only its stale time ends; that is not this case.
+        while (QFileInfo(lockFile).size() == 0 && writer.state() == QProcess::Running)
+            ;
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        EXPECT_TRUE(writer.waitForFinished(10000));
+        lockLeft = QFileInfo(lockFile).size() > 0;
+    }
+    EXPECT_TRUE(lockLeft) << "no writer was ever killed while it held the lock";
+
+    QProcess next;
+    QElapsedTimer took;
+    took.start();
+    startWriter(next, nextMachine, {nextOn, QStringLiteral("1"), source, QStringLiteral("next")},
+                staleMs);
+    EXPECT_TRUE(next.waitForFinished(30000));
+    const qint64 elapsed = took.elapsed();
+    EXPECT_EQ(next.exitCode(), 0) << next.readAll().toStdString();
+    const QStringList lines = readCp932Lines(QDir(database).filePath(QStringLiteral("IMGMAIN.TXT")))
+                                  .value_or(QStringList());
+    EXPECT_TRUE(!lines.isEmpty() && lines.last().startsWith(QStringLiteral("next_1,")))
+        << lines.value(lines.size() - 1).toStdString();
+    EXPECT_EQ(lockFilesIn(database), QStringList());
+    return elapsed;
 }
 
 // Eight machines saving 25 folders each at the same moment, and rounds that
@@ -97,40 +168,11 @@ TEST(ConcurrentWriters, EverySaveKeepsItsRowItsOwnNumberAndItsPhotos) {
 // instead of waiting out the lock's stale time.
 TEST(ConcurrentWriters, AWriterKilledHoldingTheLockDoesNotStopTheNext) {
     QTemporaryDir root;
-    const QString source = makeSourceFolder(root);
     const QString database = root.filePath(QStringLiteral("Adb_image"));
     ASSERT_TRUE(QDir().mkpath(database));
-    const QString lockFile = QDir(database).filePath(QStringLiteral("IMGMAIN.TXT.lock"));
-
-    bool lockLeft = false;
-    for (int attempt = 1; attempt <= 50 && !lockLeft; ++attempt) {
-        QProcess writer;
-        writer.start(
-            QStringLiteral(FOTOBAKO_CONCURRENT_WRITER),
-            {database, QStringLiteral("25"), source, QStringLiteral("killed%1").arg(attempt)});
-        ASSERT_TRUE(writer.waitForStarted(10000));
-        // Killed before it wrote who holds the lock, a writer leaves an empty
-        // lock file that only its stale time ends; that is not this case.
-        while (QFileInfo(lockFile).size() == 0 && writer.state() == QProcess::Running)
-            ;
-        ::kill(pid_t(writer.processId()), SIGKILL);
-        ASSERT_TRUE(writer.waitForFinished(10000));
-        lockLeft = QFileInfo(lockFile).size() > 0;
-    }
-    ASSERT_TRUE(lockLeft) << "no writer was ever killed while it held the lock";
-
-    QProcess next;
-    QElapsedTimer took;
-    took.start();
-    next.start(QStringLiteral(FOTOBAKO_CONCURRENT_WRITER),
-               {database, QStringLiteral("1"), source, QStringLiteral("next")});
-    ASSERT_TRUE(next.waitForFinished(30000));
-    EXPECT_EQ(next.exitCode(), 0) << next.readAll().toStdString();
-    EXPECT_LT(took.elapsed(), 10000);
-    const QStringList lines = readCp932Lines(QDir(database).filePath(QStringLiteral("IMGMAIN.TXT")))
-                                  .value_or(QStringList());
-    ASSERT_FALSE(lines.isEmpty());
-    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("next_1,"))) << lines.last().toStdString();
+    const QString machine = QStringLiteral("machine-0");
+    EXPECT_LT(msForTheSaveAfterAKilledHolder(database, machine, database, machine, database, 0),
+              10000);
 }
 
 // Two machines' mounts of one network drive, four writers on each.
@@ -141,6 +183,33 @@ TEST(ConcurrentWriters, OverTwoMountsOfANetworkDrive) {
     const QString other = mount.servedFolder() + QStringLiteral("/../other-mnt");
     ASSERT_TRUE(mount.mountAgain(other)) << mount.skipReason().toStdString();
     saveAtOnce({mount.mountPoint(), other}, mount.servedFolder(), 8, 25, 1);
+}
+
+// The same on a Windows share, which refuses to remove a file any client
+// still has open.
+class WindowsShareWriters : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!share.start() || !share.mountAgain(QStringLiteral("second")))
+            GTEST_SKIP() << "no Windows share here: " << share.skipReason().toStdString();
+    }
+    SmbShare share;
+};
+
+TEST_F(WindowsShareWriters, EightWritersOnTwoMachinesKeepEveryRow) {
+    saveAtOnce({share.shareFolder(), share.shareFolder(QStringLiteral("second"))},
+               share.servedFolder(), 8, 25, 1);
+}
+
+// The other machine cannot ask whether the killed holder still runs, so it
+// waits exactly until the lock has stood unchanged for the stale time.
+TEST_F(WindowsShareWriters, AHolderKilledOnAnotherMachineStopsTheNextOnlyForTheStaleTime) {
+    constexpr int StaleMs = 1500;
+    const qint64 took = msForTheSaveAfterAKilledHolder(
+        share.shareFolder(QStringLiteral("second")), QStringLiteral("machine-1"),
+        share.shareFolder(), QStringLiteral("machine-0"), share.servedFolder(), StaleMs);
+    EXPECT_GE(took, StaleMs);
+    EXPECT_LT(took, StaleMs + 8000);
 }
 
 } // namespace

@@ -1,61 +1,15 @@
 #include "support/sshfs_mount.h"
 
+#include "support/mount_tools.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <pwd.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-constexpr int StepTimeoutMs = 20000;
-
-// A port nobody listens on now; the server binds it a moment later.
-int freeLoopbackPort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (fd < 0)
-        return 0;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    int port = 0;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-        port = ntohs(address.sin_port);
-    ::close(fd);
-    return port;
-}
-
-bool runQuietly(const QString& program, const QStringList& arguments, QString* output = nullptr) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    const bool finished = process.waitForFinished(StepTimeoutMs);
-    if (output)
-        *output = QString::fromLocal8Bit(process.readAll()).trimmed();
-    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
-bool isMountPoint(const QString& path) {
-    struct stat self {};
-    struct stat parent {};
-    return ::stat(QFile::encodeName(path).constData(), &self) == 0 &&
-           ::stat(QFile::encodeName(path + QStringLiteral("/..")).constData(), &parent) == 0 &&
-           self.st_dev != parent.st_dev;
-}
-
-QString fuseUnmountTool() {
-    const QString fuse3 = QStandardPaths::findExecutable(QStringLiteral("fusermount3"));
-    return fuse3.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("fusermount")) : fuse3;
-}
-} // namespace
 
 SshfsMount::SshfsMount() {
     if (const passwd* user = ::getpwuid(::geteuid()))
@@ -154,11 +108,11 @@ bool SshfsMount::startServer() {
     else
         m_server.start(QStringLiteral("sh"),
                        {QStringLiteral("-c"), QStringLiteral("exec ") + sshd});
-    if (!m_server.waitForStarted(StepTimeoutMs))
+    if (!m_server.waitForStarted(MountStepTimeoutMs))
         return fail(QStringLiteral("sshd could not be started"));
 
     QByteArray log;
-    const QDeadlineTimer deadline(StepTimeoutMs);
+    const QDeadlineTimer deadline(MountStepTimeoutMs);
     while (!log.contains("Server listening")) {
         if (m_server.state() == QProcess::NotRunning || deadline.hasExpired())
             return fail(QStringLiteral("sshd did not start listening: ") +
@@ -183,7 +137,7 @@ bool SshfsMount::mount(const QString& mountPoint) {
                      QStringLiteral("%1@127.0.0.1:%2").arg(m_user, servedFolder()), mountPoint},
                     &output))
         return fail(QStringLiteral("sshfs could not mount: ") + output);
-    const QDeadlineTimer deadline(StepTimeoutMs);
+    const QDeadlineTimer deadline(MountStepTimeoutMs);
     while (!isMountPoint(mountPoint)) {
         if (deadline.hasExpired())
             return fail(QStringLiteral("the sshfs mount did not appear"));
@@ -194,7 +148,5 @@ bool SshfsMount::mount(const QString& mountPoint) {
 }
 
 void SshfsMount::unmount(const QString& mountPoint) {
-    const QString tool = fuseUnmountTool();
-    if (!tool.isEmpty())
-        runQuietly(tool, {QStringLiteral("-u"), QStringLiteral("-z"), mountPoint});
+    unmountFuse(mountPoint);
 }

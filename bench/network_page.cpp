@@ -1,0 +1,179 @@
+// Times a thumbnail page of 25 photos of 12 megapixels served by a private
+// Samba server whose port is held to 100 Mbit/s, as a school network moves
+// them: the first page cold with EXIF thumbnails, cold without them (against
+// the transfer floor: the bytes that crossed the network divided by the
+// rate), and the same page on a second machine once the first has shown it.
+// The limit is a tc shaper on the loopback device that matches only the
+// server's port; it is removed at the end. Where tc is not allowed the bench
+// says so and stops.
+
+#include "browser/thumbnail_geometry.h"
+#include "platform/thumbnail_loader.h"
+#include "support/mount_tools.h"
+#include "support/smb_share.h"
+#include "support/test_photos.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int PagePhotos = 25;
+constexpr double BytesPerSecond = 100e6 / 8;
+const QSize PhotoSize(4000, 3000);
+
+// The shaper: every packet from or to the server's port goes through a class
+// of 100 Mbit/s; all other loopback traffic through one without a real limit.
+class PortShaper {
+public:
+    explicit PortShaper(int port) {
+        QString shown;
+        if (!runQuietly(QStringLiteral("tc"), {"qdisc", "show", "dev", "lo"}, &shown)) {
+            m_skipReason = QStringLiteral("tc cannot be run: ") + shown;
+            return;
+        }
+        if (!shown.startsWith(QStringLiteral("qdisc noqueue"))) {
+            m_skipReason = QStringLiteral("the loopback device has a queue of its own already");
+            return;
+        }
+        const QString sport = QString::number(port);
+        const QList<QStringList> steps = {
+            {"qdisc", "add", "dev", "lo", "root", "handle", "1:", "htb", "default", "20"},
+            {"class", "add", "dev", "lo", "parent", "1:", "classid", "1:10", "htb", "rate",
+             "100mbit", "ceil", "100mbit", "burst", "256kb"},
+            {"class", "add", "dev", "lo", "parent", "1:", "classid", "1:20", "htb", "rate",
+             "100gbit"},
+            {"filter", "add", "dev", "lo", "parent", "1:", "protocol", "ip", "prio", "1", "u32",
+             "match", "ip", "sport", sport, "0xffff", "flowid", "1:10"},
+            {"filter", "add", "dev", "lo", "parent", "1:", "protocol", "ip", "prio", "1", "u32",
+             "match", "ip", "dport", sport, "0xffff", "flowid", "1:10"}};
+        for (const QStringList& step : steps) {
+            QString output;
+            if (!runQuietly(QStringLiteral("tc"), step, &output)) {
+                m_skipReason = QStringLiteral("tc is not allowed here: ") + output;
+                return;
+            }
+            m_installed = true;
+        }
+    }
+    ~PortShaper() {
+        if (m_installed)
+            runQuietly(QStringLiteral("tc"), {"qdisc", "del", "dev", "lo", "root"});
+    }
+    PortShaper(const PortShaper&) = delete;
+    PortShaper& operator=(const PortShaper&) = delete;
+
+    QString skipReason() const { return m_skipReason; }
+
+    // The bytes that have passed the shaper so far.
+    qint64 bytesSent() const {
+        QString stats;
+        runQuietly(QStringLiteral("tc"), {"-s", "class", "show", "dev", "lo"}, &stats);
+        const QRegularExpressionMatch match =
+            QRegularExpression(QStringLiteral("class htb 1:10 [^\\n]*\\n\\s*Sent (\\d+) bytes"))
+                .match(stats);
+        return match.hasMatch() ? match.captured(1).toLongLong() : 0;
+    }
+
+private:
+    QString m_skipReason;
+    bool m_installed = false;
+};
+
+// Writes one photo into the served folder and copies it under every name.
+QStringList makePage(const QString& served, const QString& folder, const TestJpegOptions& options) {
+    QDir(served).mkpath(folder);
+    const QString first = QStringLiteral("%1/%2/P001.JPG").arg(served, folder);
+    writeTestJpeg(first, PhotoSize, options);
+    QStringList names{QStringLiteral("P001.JPG")};
+    for (int i = 2; i <= PagePhotos; ++i) {
+        names << QStringLiteral("P%1.JPG").arg(i, 3, 10, QChar(u'0'));
+        QFile::copy(first, QStringLiteral("%1/%2/%3").arg(served, folder, names.last()));
+    }
+    return names;
+}
+
+struct PageTime {
+    double ms = 0;
+    qint64 bytes = 0;
+};
+
+// One machine's first look at the page: a loader with empty memory and its
+// own empty desktop cache.
+PageTime showPage(const PortShaper& shaper, const QString& folder, const QStringList& names) {
+    QTemporaryDir cache;
+    ThumbnailLoader loader(ThumbnailLoader::DefaultCacheBytes, cache.path());
+    std::vector<ThumbnailRequest> requests;
+    for (const QString& name : names)
+        requests.push_back({folder + u'/' + name, LargeThumbWidth, 0});
+    const qint64 before = shaper.bytesSent();
+    QElapsedTimer timer;
+    timer.start();
+    int shown = 0;
+    loader.loadPage(requests, [&shown](int, const Thumbnail& thumbnail) {
+        shown += thumbnail.image.isNull() ? 0 : 1;
+    });
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    // The first machine's shared entries are written after the page is
+    // drawn; the bytes count once they are.
+    loader.waitForIdle(60000);
+    if (shown != PagePhotos)
+        std::printf("only %d of %d thumbnails were made\n", shown, PagePhotos);
+    return {ms, shaper.bytesSent() - before};
+}
+
+double megabytes(qint64 bytes) {
+    return double(bytes) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    SmbShare share;
+    if (!share.start() || !share.mountAgain(QStringLiteral("second"))) {
+        std::printf("skipped: no Samba share here: %s\n", qPrintable(share.skipReason()));
+        return 0;
+    }
+    std::printf("making %d photos of %dx%d...\n", 2 * PagePhotos, PhotoSize.width(),
+                PhotoSize.height());
+    std::fflush(stdout);
+    TestJpegOptions withExif;
+    withExif.noise = true;
+    withExif.exifThumbnail = QSize(160, 120);
+    TestJpegOptions withoutExif;
+    withoutExif.noise = true;
+    const QStringList exifNames = makePage(share.servedFolder(), QStringLiteral("exif"), withExif);
+    const QStringList plainNames =
+        makePage(share.servedFolder(), QStringLiteral("plain"), withoutExif);
+    std::printf("photo file: %.1f MB with an EXIF thumbnail, %.1f MB without\n",
+                megabytes(QFile(share.servedFolder() + QStringLiteral("/exif/P001.JPG")).size()),
+                megabytes(QFile(share.servedFolder() + QStringLiteral("/plain/P001.JPG")).size()));
+
+    const PortShaper shaper(share.port());
+    if (!shaper.skipReason().isEmpty()) {
+        std::printf("skipped: %s\n", qPrintable(shaper.skipReason()));
+        return 0;
+    }
+    const QString first = share.shareFolder();
+    const QString second = share.shareFolder(QStringLiteral("second"));
+    const PageTime exif = showPage(shaper, first + QStringLiteral("/exif"), exifNames);
+    std::printf("[ figures ] cold page with EXIF thumbnails: %.0f ms (%.1f MB over the network; "
+                "goal under 300 ms)\n",
+                exif.ms, megabytes(exif.bytes));
+    const PageTime plain = showPage(shaper, first + QStringLiteral("/plain"), plainNames);
+    std::printf("[ figures ] cold page without EXIF thumbnails: %.0f ms against a transfer floor "
+                "of %.0f ms (%.1f MB at 100 Mbit/s)\n",
+                plain.ms, 1000.0 * double(plain.bytes) / BytesPerSecond, megabytes(plain.bytes));
+    const PageTime other = showPage(shaper, second + QStringLiteral("/plain"), plainNames);
+    std::printf("[ figures ] the same page on a second machine: %.0f ms (%.2f MB over the "
+                "network; goal under 100 ms)\n",
+                other.ms, megabytes(other.bytes));
+    return 0;
+}

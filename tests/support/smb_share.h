@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A folder served by a private Samba server on the loopback address and
+// mounted through smbnetfs, standing for a school's Windows share. Each mount
+// is a machine of its own. Everything lives in one temporary folder: the
+// server's configuration and state, the served folder and the mount points.
+// The machine's own Samba setup is never read or changed.
+class SmbShare {
+public:
+    SmbShare();
+    ~SmbShare();
+    SmbShare(const SmbShare&) = delete;
+    SmbShare& operator=(const SmbShare&) = delete;
+
+    // Starts the server and mounts the share once. False, with skipReason()
+    // saying why, where a component is missing or cannot start here.
+    bool start();
+    // Another machine's mount of the same share, named name; its folder is
+    // shareFolder(name). Only after start().
+    bool mountAgain(const QString& name);
+    QString skipReason() const { return m_skipReason; }
+
+    // The share as the first machine sees it.
+    QString shareFolder() const { return shareFolder(QStringLiteral("first")); }
+    QString shareFolder(const QString& mountName) const;
+    // The same folder on the server's side, for checking what really landed.
+    QString servedFolder() const { return m_dir.path() + QStringLiteral("/served"); }
+    int port() const { return m_port; }
+
+private:
+    bool fail(const QString& reason);
+    bool startServer();
+    bool writeClientConfig();
+    bool mount(const QString& name);
+
+    QTemporaryDir m_dir;
+    QProcess m_server;
+    QStringList m_mounted;
+    int m_port = 0;
+    QString m_skipReason;
+};

@@ -75,7 +75,7 @@ int measure(const QString& card) {
     rig.messages.answers = {true};
     double copied = 0;
     timer.restart();
-    runForm2Command(rig.program, QStringLiteral("bench"), [&](int done, int found) {
+    importMakeOrRenameFolder(rig.program, QStringLiteral("bench"), [&](int done, int found) {
         if (done == found)
             copied = msSince(timer);
     });

@@ -1,7 +1,7 @@
 #include "folders/folder_commands.h"
 #include "import/import_rig.h"
 #include "main_window/form1.h"
-#include "platform/picture_box.h"
+#include "platform_gui/picture_box.h"
 #include "support/smb_share.h"
 
 #include <QPushButton>

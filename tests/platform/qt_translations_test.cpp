@@ -1,5 +1,6 @@
 #include "platform/message_service.h"
 #include "platform/qt_translations.h"
+#include "platform_gui/qt_message_service.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -130,7 +130,7 @@ TEST(ViewingOnX11, SlideShowFillsTheScreenWithoutAWindowManager) {
     x.rig.state.PhotoPaths[1] = x.rig.makePhotos(Folder, 1, {640, 480}).constFirst();
     x.rig.state.PhotoMarks[1] = 1;
     x.rig.state.PhotoCount = 1;
-    SlideShow& show = SlideShow::of(x.program);
+    SlideShow show(x.program);
     show.start();
     Form3& window = show.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

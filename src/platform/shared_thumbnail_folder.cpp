@@ -54,8 +54,10 @@ std::optional<Entry> read(const QString& path, const QString& hostPath, const Fi
     return Entry{std::move(image), stated.isEmpty() ? QSize() : stated};
 }
 
+// Two photos of a page may be shared at once, so the folder one of them made a
+// moment ago counts as made.
 bool makeFolder(const QString& path) {
-    return QFileInfo(path).isDir() || QDir().mkdir(path);
+    return QDir().mkdir(path) || QFileInfo(path).isDir();
 }
 
 } // namespace

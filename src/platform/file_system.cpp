@@ -16,6 +16,9 @@
 
 namespace {
 
+constexpr int CopyAttempts = 3;
+constexpr std::chrono::milliseconds CopyRetryPause{30};
+
 struct DrivePathParts {
     QChar letter;
     QStringList names;
@@ -98,6 +101,25 @@ bool isMissingHost(const QString& host) {
     [[maybe_unused]] const auto status =
         std::filesystem::status(QFileInfo(host).filesystemFilePath(), error);
     return error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
+}
+
+// The copy is written beside the target and renamed over it at the end, so
+// a failed read leaves an older file of that name whole.
+bool writeCopy(QFile& input, const QString& target) {
+    QSaveFile output(target);
+    if (!output.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = input.read(buffer.data(), buffer.size());
+        if (read < 0)
+            return false;
+        if (read == 0)
+            break;
+        if (output.write(buffer.constData(), read) != read)
+            return false;
+    }
+    return output.commit();
 }
 
 // Tells the observer of every pause in a wait for a lock, and of the wait's
@@ -336,24 +358,20 @@ bool FileSystem::copyHostFile(const QString& source, const QString& target) cons
         return false;
 
     QFile input(source);
-    if (!input.open(QIODevice::ReadOnly))
+    if (!input.open(QIODevice::ReadOnly) || injectsFault(m_faults, FileOperation::Copy))
         return false;
-    // The copy is written beside the target and renamed over it at the end,
-    // so a failed read leaves an older file of that name whole.
-    QSaveFile output(target);
-    if (!output.open(QIODevice::WriteOnly) || injectsFault(m_faults, FileOperation::Copy))
-        return false;
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const qint64 read = input.read(buffer.data(), buffer.size());
-        if (read < 0)
-            return false;
-        if (read == 0)
-            break;
-        if (output.write(buffer.constData(), read) != read)
+    // A network share may refuse the rename of a copy whose close has not yet
+    // reached the server, and the removal of its temporary file with it; the
+    // temporary is removed once the server has caught up, and the copy made
+    // again.
+    for (int attempt = 1;; ++attempt) {
+        if (writeCopy(input, target))
+            return true;
+        QThread::msleep(CopyRetryPause.count() * attempt);
+        removeStaleTemporaries(target);
+        if (attempt == CopyAttempts || !input.seek(0))
             return false;
     }
-    return output.commit();
 }
 
 // A link is removed itself, never what it points to.

@@ -118,7 +118,7 @@ qint64 msForTheSaveAfterAKilledHolder(const QString& killedOn, const QString& ki
                                       const QString& database, int staleMs) {
     QTemporaryDir root;
     const QString source = makeSourceFolder(root);
-    const QString lockFile = QDir(database).filePath(QStringLiteral("IMGMAIN.TXT.lock"));
+    const QString lockFile = QDir(database).filePath(QStringLiteral("IMGMAIN.TXT.lock/owner"));
     bool lockLeft = false;
     for (int attempt = 1; attempt <= 50 && !lockLeft; ++attempt) {
         QProcess writer;
@@ -127,8 +127,8 @@ qint64 msForTheSaveAfterAKilledHolder(const QString& killedOn, const QString& ki
             {killedOn, QStringLiteral("25"), source, QStringLiteral("killed%1").arg(attempt)},
             staleMs);
         EXPECT_TRUE(writer.waitForStarted(10000));
-        // Killed before it wrote who holds the lock, a writer leaves an empty
-        // lock file that only its stale time ends; that is not this case.
+        // Killed before it wrote who holds the lock, a writer leaves a lock
+        // without an owner that only its stale time ends; that is not this case.
         while (QFileInfo(lockFile).size() == 0 && writer.state() == QProcess::Running)
             ;
         ::kill(pid_t(writer.processId()), SIGKILL);

@@ -222,6 +222,18 @@ bool FileSystem::isOnPrivateDrive(const QString& drivePath) const {
 }
 
 QStringList FileSystem::listFiles(const QString& folder, const QString& pattern, bool* ok) const {
+    return listNames(folder, QDir::Files, ok, [&pattern](const QFileInfo& entry) {
+        return matchesFilePattern(entry.fileName(), pattern) && !isLinkLeavingFolder(entry);
+    });
+}
+
+QStringList FileSystem::listFolders(const QString& folder, bool* ok) const {
+    return listNames(folder, QDir::Dirs | QDir::NoSymLinks, ok,
+                     [](const QFileInfo&) { return true; });
+}
+
+QStringList FileSystem::listNames(const QString& folder, QDir::Filters filters, bool* ok,
+                                  const std::function<bool(const QFileInfo&)>& keep) const {
     if (ok)
         *ok = false;
     const QString host = hostPath(folder);
@@ -233,34 +245,11 @@ QStringList FileSystem::listFiles(const QString& folder, const QString& pattern,
     if (error)
         return {};
     QStringList names;
-    QDirIterator entries(host, QDir::Files | QDir::NoDotAndDotDot);
+    QDirIterator entries(host, filters | QDir::NoDotAndDotDot);
     while (entries.hasNext()) {
         entries.next();
-        if (matchesFilePattern(entries.fileName(), pattern) &&
-            !isLinkLeavingFolder(entries.fileInfo()))
+        if (keep(entries.fileInfo()))
             names << entries.fileName();
-    }
-    sortByName(names);
-    if (ok)
-        *ok = true;
-    return names;
-}
-
-QStringList FileSystem::listFolders(const QString& folder, bool* ok) const {
-    if (ok)
-        *ok = false;
-    const QString host = hostPath(folder);
-    if (host.isEmpty() || injectsFault(m_faults, FileOperation::List))
-        return {};
-    std::error_code error;
-    std::filesystem::directory_iterator opened(QFileInfo(host).filesystemFilePath(), error);
-    if (error)
-        return {};
-    QStringList names;
-    QDirIterator entries(host, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
-    while (entries.hasNext()) {
-        entries.next();
-        names << entries.fileName();
     }
     sortByName(names);
     if (ok)

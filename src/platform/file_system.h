@@ -5,9 +5,11 @@
 #include "platform/lock_wait_observer.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <chrono>
+#include <functional>
 #include <optional>
 
 class FaultPlan;
@@ -119,6 +121,10 @@ public:
 
 private:
     QString hostPathIn(const QString& folder, const QString& name) const;
+    // The names in folder that filters lets through and keep accepts, in name
+    // order; ok as for listFiles.
+    QStringList listNames(const QString& folder, QDir::Filters filters, bool* ok,
+                          const std::function<bool(const QFileInfo&)>& keep) const;
     bool copyHostFile(const QString& source, const QString& target) const;
     bool removeHostFile(const QString& host) const;
 

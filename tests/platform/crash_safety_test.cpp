@@ -2,6 +2,7 @@
 #include "platform/cp932_text.h"
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
+#include "support/cp932_files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,15 +17,6 @@
 #include <thread>
 
 namespace {
-
-QByteArray bytesOf(const QStringList& lines) {
-    return encodeCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 ino_t inodeOf(const QString& path) {
     struct stat info {};
@@ -49,7 +41,7 @@ protected:
         DriveMap drives(folder.filePath(QStringLiteral("drives")));
         drives.setDrive(u'C', folder.path());
         ASSERT_TRUE(FileSystem(drives).writeTextLines(QStringLiteral("C:\\IMGMAIN.TXT"), oldLines));
-        ASSERT_EQ(readBytes(index()), oldBytes);
+        ASSERT_EQ(fileBytes(index()), oldBytes);
     }
 
     void startWriter(QProcess& child, const QStringList& arguments) const {
@@ -97,8 +89,8 @@ protected:
     QTemporaryDir folder;
     QTemporaryDir marks;
     const QStringList oldLines = crashIndexLines(u'A');
-    const QByteArray oldBytes = bytesOf(oldLines);
-    const QByteArray newBytes = bytesOf(crashIndexLines(u'B'));
+    const QByteArray oldBytes = encodeCp932Lines(oldLines);
+    const QByteArray newBytes = encodeCp932Lines(crashIndexLines(u'B'));
 };
 
 TEST_P(CrashSafety, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewIndex) {
@@ -120,7 +112,7 @@ TEST_P(CrashSafety, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewIndex) {
         child.kill();
         ASSERT_TRUE(child.waitForFinished(30000));
 
-        const QByteArray bytes = readBytes(index());
+        const QByteArray bytes = fileBytes(index());
         ASSERT_TRUE(bytes == oldBytes || bytes == newBytes)
             << "kill " << kill << ": " << bytes.size() << " bytes";
         newFound += bytes == newBytes;
@@ -136,7 +128,7 @@ TEST_P(CrashSafety, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewIndex) {
         temporariesLeft += stray.size();
     }
     EXPECT_EQ(runWriter({QStringLiteral("once"), QStringLiteral("A")}), 0);
-    EXPECT_EQ(readBytes(index()), oldBytes);
+    EXPECT_EQ(fileBytes(index()), oldBytes);
     EXPECT_EQ(strayFiles(), QStringList());
     expectRefusalsOnlyWhenSimulated();
     std::printf("[ figures ] 200 kills: %d left the new index, %d left a named temporary\n",
@@ -146,14 +138,14 @@ TEST_P(CrashSafety, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewIndex) {
 TEST_P(CrashSafety, AFullDiskReportsFailureAndLeavesTheOldIndexByteForByte) {
     EXPECT_EQ(runWriter({QStringLiteral("limited"), QStringLiteral("65536"), QStringLiteral("B")}),
               1);
-    EXPECT_EQ(readBytes(index()), oldBytes);
+    EXPECT_EQ(fileBytes(index()), oldBytes);
     EXPECT_EQ(strayFiles(), QStringList());
 }
 
 TEST_P(CrashSafety, SavingReplacesTheFileAndNeverWritesInPlace) {
     const ino_t before = inodeOf(index());
     EXPECT_EQ(runWriter({QStringLiteral("once"), QStringLiteral("B")}), 0);
-    EXPECT_EQ(readBytes(index()), newBytes);
+    EXPECT_EQ(fileBytes(index()), newBytes);
     EXPECT_NE(inodeOf(index()), before);
     EXPECT_EQ(strayFiles(), QStringList());
     expectRefusalsOnlyWhenSimulated();

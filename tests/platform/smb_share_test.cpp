@@ -1,5 +1,6 @@
 #include "crash_index_lines.h"
 #include "platform/cp932_text.h"
+#include "support/cp932_files.h"
 #include "support/smb_share.h"
 
 #include <QDir>
@@ -13,15 +14,6 @@
 #include <thread>
 
 namespace {
-
-QByteArray bytesOf(const QStringList& lines) {
-    return encodeCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 int runWriter(const QString& folder, const QStringList& arguments) {
     QProcess child;
@@ -40,13 +32,13 @@ TEST(WindowsShare, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewIndex) {
     if (!share.start())
         GTEST_SKIP() << "no Windows share here: " << share.skipReason().toStdString();
     const QString index = QDir(share.servedFolder()).filePath(QStringLiteral("IMGMAIN.TXT"));
-    const QByteArray oldBytes = bytesOf(crashIndexLines(u'A'));
-    const QByteArray newBytes = bytesOf(crashIndexLines(u'B'));
+    const QByteArray oldBytes = encodeCp932Lines(crashIndexLines(u'A'));
+    const QByteArray newBytes = encodeCp932Lines(crashIndexLines(u'B'));
     QElapsedTimer timer;
     timer.start();
     ASSERT_EQ(runWriter(share.shareFolder(), {QStringLiteral("once"), QStringLiteral("A")}), 0);
     const qint64 writeMicroseconds = timer.nsecsElapsed() / 1000;
-    ASSERT_EQ(readBytes(index), oldBytes);
+    ASSERT_EQ(fileBytes(index), oldBytes);
 
     std::mt19937 random(20021215);
     std::uniform_int_distribution<qint64> moment(0, 3 * writeMicroseconds);
@@ -59,7 +51,7 @@ TEST(WindowsShare, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewIndex) {
         std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
         child.kill();
         ASSERT_TRUE(child.waitForFinished(30000));
-        const QByteArray bytes = readBytes(index);
+        const QByteArray bytes = fileBytes(index);
         ASSERT_TRUE(bytes == oldBytes || bytes == newBytes)
             << "kill " << kill << ": " << bytes.size() << " bytes";
         QStringList stray = QDir(share.servedFolder()).entryList(QDir::Files | QDir::Hidden);
@@ -69,7 +61,7 @@ TEST(WindowsShare, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewIndex) {
             ASSERT_TRUE(temporary.match(name).hasMatch()) << name.toStdString();
     }
     EXPECT_EQ(runWriter(share.shareFolder(), {QStringLiteral("once"), QStringLiteral("A")}), 0);
-    EXPECT_EQ(readBytes(index), oldBytes);
+    EXPECT_EQ(fileBytes(index), oldBytes);
     EXPECT_EQ(QDir(share.servedFolder()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("IMGMAIN.TXT")});
 }

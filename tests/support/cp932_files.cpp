@@ -3,6 +3,13 @@
 #include "platform/cp932_text.h"
 #include "platform/file_replacement.h"
 
+#include <QFile>
+
 bool writeCp932Lines(const QString& hostPath, const QStringList& lines, QString* errorString) {
     return replaceFileContents(hostPath, encodeCp932Lines(lines), errorString);
+}
+
+QByteArray fileBytes(const QString& hostPath) {
+    QFile file(hostPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

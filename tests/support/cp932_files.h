@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -7,3 +8,6 @@
 // every line followed by CR LF, the file replaced whole.
 bool writeCp932Lines(const QString& hostPath, const QStringList& lines,
                      QString* errorString = nullptr);
+
+// The whole file at hostPath; empty when it cannot be read.
+QByteArray fileBytes(const QString& hostPath);

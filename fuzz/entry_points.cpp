@@ -4,32 +4,27 @@
 #include "library/index_file.h"
 #include "library/settings_file.h"
 #include "platform/cp932_text.h"
-#include "state/program_state.h"
-
-#include <memory>
+#include "state/folder_index.h"
 
 bool checkIndexReader(const QByteArray& bytes) {
-    auto table = std::make_unique<FolderRows>();
-    IndexSource source;
-    const int count = parseIndex(bytes, *table, source);
+    const FolderIndex table = parseIndex(bytes);
+    const int count = table.count();
     if (count < 0 || count > MaxFolderRows)
         return false;
     // A rewrite from what was read reads back as the same rows, and writing
     // that again changes nothing: no line is lost on the way.
-    const QByteArray written = formatIndex(*table, count, source);
-    auto again = std::make_unique<FolderRows>();
-    IndexSource againSource;
-    if (parseIndex(written, *again, againSource) != count ||
-        formatIndex(*again, count, againSource) != written)
+    const QByteArray written = formatIndex(table);
+    const FolderIndex again = parseIndex(written);
+    if (again.count() != count || formatIndex(again) != written)
         return false;
     for (int i = 1; i <= count; ++i) {
-        if ((*again)[i] != (*table)[i])
+        if (again[i] != table[i])
             return false;
-        const QString& directory = (*table)[i][ColDirectory];
+        const QString& directory = table[i][ColDirectory];
         if (isPlainDirectoryName(directory) &&
             (directory.contains(u'\\') || directory.contains(u'/') || directory == u".."))
             return false;
-        storedPhotoCount((*table)[i][ColDateCount]);
+        storedPhotoCount(table[i][ColDateCount]);
     }
     return true;
 }

@@ -29,7 +29,7 @@ void DrawFolderList(Program& program) {
     panel.setForeColor(Qt::black);
     for (int i = 1; i <= rows; ++i) {
         const int k = state.FolderListTop + i;
-        if (k > state.FolderCount)
+        if (k > state.FolderTable.count())
             continue;
         const FolderRow& row = state.FolderTable[k];
         const bool open = k == state.CurrentFolderIndex;

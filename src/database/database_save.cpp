@@ -68,8 +68,8 @@ QString machineTag(int pcNumber) {
 }
 
 DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databaseRoot,
-                                  const DatabaseEntry& entry, FolderRows& table, int& count,
-                                  IndexSource& source, std::chrono::milliseconds wait) {
+                                  const DatabaseEntry& entry, FolderIndex& index,
+                                  std::chrono::milliseconds wait) {
     bool listed = false;
     const QStringList names = files.listFiles(entry.source, QStringLiteral("*.JP*"), &listed);
     if (!listed)
@@ -82,8 +82,8 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
     row[ColRemark] = entry.remark;
     NumberedFolder added;
     const IndexUpdate update = updateIndexLocked(
-        files, databaseRoot, addNumberedFolder(files, databaseRoot, entry.title, row, added), table,
-        count, source, wait);
+        files, databaseRoot, addNumberedFolder(files, databaseRoot, entry.title, row, added), index,
+        wait);
     const QString& directory = added.directory;
     switch (update) {
     case IndexUpdate::Written:
@@ -121,14 +121,13 @@ void saveOpenFolderToDatabase(Program& program) {
     const DatabaseEntry entry{state.PhotoFolder, state.FolderTitle,
                               state.ClassName + machineTag(state.PcNumber),
                               program.services.clock.dateText()};
-    const DatabaseSave result =
-        saveFolderToDatabase(program.services.files, state.DatabaseRoot, entry, state.DbFolderTable,
-                             state.DbFolderCount, state.DbFolderTableSource, IndexLockWait);
+    const DatabaseSave result = saveFolderToDatabase(program.services.files, state.DatabaseRoot,
+                                                     entry, state.DbFolderTable, IndexLockWait);
     // While the database tree is open, the list takes the index as written,
     // so that no later rewrite of the open index can lose the new row.
     if (isDatabaseOpen(state) && result != DatabaseSave::Busy && result != DatabaseSave::Unlisted &&
         result != DatabaseSave::Missing) {
-        adoptOpenIndex(state, state.DbFolderTable, state.DbFolderCount, state.DbFolderTableSource);
+        adoptOpenIndex(state, state.DbFolderTable);
         DrawFolderList(program);
     }
     messages.inform(messageOf(result));

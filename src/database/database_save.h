@@ -32,15 +32,14 @@ struct DatabaseEntry {
 };
 
 // Stores entry in the database at databaseRoot: under the index lock, reads
-// the index afresh into table and count, takes the lowest free folder number,
-// makes "IMG_nnnn_<title>" and writes the new row (its count is the number of
+// the index afresh into index, takes the lowest free folder number, makes
+// "IMG_nnnn_<title>" and writes the new row (its count is the number of
 // photos found); then, with the lock let go, copies the photos. A source that
-// cannot be listed is not saved. table and count (with source) end as the
-// index was written (see updateIndexLocked). The title must have been checked
-// as a folder title.
+// cannot be listed is not saved. index ends as the file was written (see
+// updateIndexLocked). The title must have been checked as a folder title.
 DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databaseRoot,
-                                  const DatabaseEntry& entry, FolderRows& table, int& count,
-                                  IndexSource& source, std::chrono::milliseconds wait);
+                                  const DatabaseEntry& entry, FolderIndex& index,
+                                  std::chrono::milliseconds wait);
 
 // "ﾃﾞｰﾀﾍﾞｰｽに保存する": copies every photo of the open folder into a new
 // numbered folder of the database and adds its row, tagged with the class and

@@ -67,13 +67,13 @@ void switchDatabaseTree(Program& program) {
                                 : state.SaveRoot + state.ClassSubFolder + u'\\';
         setHeading(form, state.ClassName);
     }
-    state.FolderCount = readIndex(program.services.files, indexPathOf(state.ClassFolder),
-                                  state.FolderTable, state.FolderTableSource);
+    state.FolderTable.replaceRows(
+        readIndex(program.services.files, indexPathOf(state.ClassFolder)));
     // Its rows are not known, so it is shown empty and never written over.
-    if (state.FolderTableSource.unreadable)
+    if (state.FolderTable.unreadable())
         program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));
     state.FolderListTop = 0;
-    if (state.FolderCount == 0)
+    if (state.FolderTable.count() == 0)
         showEmptyTree(program);
     else
         openFolderRow(program, 1);

@@ -24,13 +24,13 @@ void showClassFolderPanels(Program& program) {
 
 void openClassFolder(Program& program) {
     ProgramState& state = program.state;
-    state.FolderCount = readIndex(program.services.files, indexPathOf(state.ClassFolder),
-                                  state.FolderTable, state.FolderTableSource);
+    state.FolderTable.replaceRows(
+        readIndex(program.services.files, indexPathOf(state.ClassFolder)));
     // Its rows are not known, so it is shown empty and never written over.
-    if (state.FolderTableSource.unreadable)
+    if (state.FolderTable.unreadable())
         program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));
     state.FolderListTop = 0;
-    if (state.FolderCount > 0) {
+    if (state.FolderTable.count() > 0) {
         state.CurrentFolderIndex = 1;
         state.PhotoFolder = photoFolderOfRow(state, 1);
     }

@@ -30,15 +30,11 @@ bool removeFilesOf(const FileSystem& files, const QString& folder) {
 }
 
 IndexChange removeRow(const QString& directory, int position) {
-    return [directory, position](FolderRows& table, int& count, IndexSource& source) {
-        const int row = findRowByDirectory(table, count, directory, position);
+    return [directory, position](FolderIndex& index) {
+        const int row = index.findRow(directory, position);
         if (row == 0)
             return false;
-        for (int i = row; i < count; ++i)
-            table[i] = table[i + 1];
-        table[count] = {};
-        --count;
-        source.removeRow(row);
+        index.removeRow(row);
         return true;
     };
 }
@@ -55,7 +51,7 @@ void removeOpenRow(Program& program) {
     const QString folder = changeablePhotoFolderOfRow(files, state, position);
     const QString directory = state.FolderTable[position][ColDirectory];
     // Nothing is removed while the row could not be.
-    if (state.FolderTableSource.unreadable || !files.isWritable(state.ClassFolder)) {
+    if (state.FolderTable.unreadable() || !files.isWritable(state.ClassFolder)) {
         messages.inform(IndexNotWrittenMessage);
         return;
     }
@@ -85,17 +81,17 @@ void removeOpenRow(Program& program) {
 
 void deleteOpenFolder(Program& program) {
     ProgramState& state = program.state;
-    if (state.FolderCount == 0)
+    if (state.FolderTable.count() == 0)
         return;
-    if (state.CurrentFolderIndex < 1 || state.CurrentFolderIndex > state.FolderCount) {
+    if (state.CurrentFolderIndex < 1 || state.CurrentFolderIndex > state.FolderTable.count()) {
         program.services.messages.inform(QStringLiteral("このフォルダはけせません。"));
         return;
     }
     if (program.services.messages.askYesNo(QStringLiteral("フォルダをけしていいですか。")))
         removeOpenRow(program);
 
-    if (state.FolderCount > 0) {
-        state.CurrentFolderIndex = std::min(state.CurrentFolderIndex, state.FolderCount);
+    if (state.FolderTable.count() > 0) {
+        state.CurrentFolderIndex = std::min(state.CurrentFolderIndex, state.FolderTable.count());
         state.PhotoFolder = photoFolderOfRow(state, state.CurrentFolderIndex);
     } else {
         // The last folder went: nothing is open, so the page and title are wiped.

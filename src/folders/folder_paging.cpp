@@ -11,7 +11,7 @@ void pageFolderList(Program& program, int index) {
     ProgramState& state = program.state;
     const int pageSize = folderListRowsFor(state.ScreenWidthPx);
     if (index == 1) {
-        if (state.FolderListTop + pageSize < state.FolderCount)
+        if (state.FolderListTop + pageSize < state.FolderTable.count())
             state.FolderListTop += pageSize;
     } else {
         if (state.FolderListTop >= 1)

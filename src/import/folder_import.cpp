@@ -55,15 +55,15 @@ bool acceptsName(MessageService& messages, const QString& name) {
 // shown changes.
 bool renameOpenFolder(Program& program, const QString& name) {
     ProgramState& state = program.state;
-    FolderRow& open = state.FolderTable[state.CurrentFolderIndex];
+    const int open = state.CurrentFolderIndex;
     const auto rename = [&name](FolderRow& row) {
         row[ColTitle] = name;
         row[ColRemark].clear();
     };
-    if (state.CurrentFolderIndex == 0)
-        rename(open);
+    if (open == 0)
+        state.FolderTable.editRowAt(0, rename);
     const IndexUpdate update =
-        rewriteOpenIndex(program, editRow(open[ColDirectory], state.CurrentFolderIndex, rename));
+        rewriteOpenIndex(program, editRow(state.FolderTable[open][ColDirectory], open, rename));
     if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
         return false;
     DrawFolderList(program);
@@ -141,8 +141,7 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name, const 
                                    : QStringLiteral("フォルダをつくれませんでした。"));
     if (update != IndexUpdate::Written)
         return std::nullopt;
-    const int row =
-        findRowByDirectory(state.FolderTable, state.FolderCount, directory, state.FolderCount);
+    const int row = state.FolderTable.findRow(directory, state.FolderTable.count());
     const QString folder = joinPath(state.ClassFolder, directory);
     const CopyTally tally{int(photos.size()), copyPhotoDrive(program, photos, folder, progress)};
 
@@ -174,7 +173,7 @@ bool importMakeOrRenameFolder(Program& program, const QString& typed,
     const QString name = toWindowsForms(typed);
     if (state.Form2Mode == Form2Rename)
         return renameOpenFolder(program, name);
-    if (state.FolderCount >= MaxFolderRows) {
+    if (state.FolderTable.isFull()) {
         messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
         return false;
     }

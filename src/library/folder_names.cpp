@@ -13,10 +13,10 @@ int folderNumberOf(const QString& directoryName) {
     return digits == 0 ? 0 : tail.left(digits).toInt();
 }
 
-int nextFolderNumber(const FolderRows& table, int count, const QStringList& directories) {
+int nextFolderNumber(const FolderIndex& index, const QStringList& directories) {
     std::set<int> used;
-    for (int i = 1; i <= count; ++i)
-        used.insert(folderNumberOf(table[i][ColDirectory]));
+    for (int i = 1; i <= index.count(); ++i)
+        used.insert(folderNumberOf(index[i][ColDirectory]));
     for (const QString& directory : directories)
         used.insert(folderNumberOf(directory));
     int number = 1;

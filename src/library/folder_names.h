@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/program_state.h"
+#include "state/folder_index.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,10 +10,10 @@
 // The folder number a directory name uses: the decimal digits at its start
 // from the fifth character on ("IMG_0007_x" uses 7), 0 when there are none.
 int folderNumberOf(const QString& directoryName);
-// The lowest number from 1 on that neither a row of 1..count nor one of
+// The lowest number from 1 on that neither a row of index nor one of
 // directories (the names of the directories in the class folder) uses, so
 // that a directory left without its row never blocks a new folder.
-int nextFolderNumber(const FolderRows& table, int count, const QStringList& directories = {});
+int nextFolderNumber(const FolderIndex& index, const QStringList& directories = {});
 // "IMG_" + number in four digits + "_" + title.
 QString photoFolderName(int number, const QString& title);
 

@@ -40,17 +40,17 @@ QByteArray formatRow(const FolderRow& row, const IndexSource::Row* read) {
 
 } // namespace
 
-int parseIndex(const QByteArray& bytes, FolderRows& table, IndexSource& source) {
-    source.rows.clear();
+FolderIndex parseIndex(const QByteArray& bytes) {
+    QList<FolderRow> rows;
+    IndexSource source;
     QList<QByteArray> notRows;
-    int count = 0;
     for (const QByteArray& line : splitIndexLines(bytes)) {
         IndexSource::Row read;
-        if (count == MaxFolderRows || !splitFields(line, read.bytes)) {
+        if (rows.size() == MaxFolderRows || !splitFields(line, read.bytes)) {
             notRows << line;
             continue;
         }
-        FolderRow& row = table[++count];
+        FolderRow& row = rows.emplace_back();
         for (const int column : FieldColumns) {
             read.text[column] = decodeCp932(read.bytes[column]);
             row[column] = read.text[column];
@@ -59,46 +59,47 @@ int parseIndex(const QByteArray& bytes, FolderRows& table, IndexSource& source) 
         source.rows << std::move(read);
     }
     source.linesAfter = std::move(notRows);
-    return count;
+    return FolderIndex(std::move(rows), std::move(source));
 }
 
-QByteArray formatIndex(const FolderRows& table, int count, const IndexSource& source) {
+QByteArray formatIndex(const FolderIndex& index) {
+    const IndexSource& source = index.source();
     QByteArray file;
-    const int rows = std::max<int>(count, int(source.rows.size()));
+    const int rows = std::max<int>(index.count(), int(source.rows.size()));
     for (int i = 1; i <= rows; ++i) {
         const IndexSource::Row* read = i <= source.rows.size() ? &source.rows[i - 1] : nullptr;
         if (read) {
             for (const QByteArray& line : read->linesBefore)
                 file += line + "\r\n";
         }
-        if (i <= count)
-            file += formatRow(table[i], read);
+        if (i <= index.count())
+            file += formatRow(index[i], read);
     }
     for (const QByteArray& line : source.linesAfter)
         file += line + "\r\n";
     return file;
 }
 
-int readIndex(const FileSystem& files, const QString& indexPath, FolderRows& table,
-              IndexSource& source) {
-    source = IndexSource{};
+FolderIndex readIndex(const FileSystem& files, const QString& indexPath) {
+    IndexSource unreadable;
+    unreadable.unreadable = true;
     // An index that is a link is neither read through nor written over.
-    if (files.isLink(indexPath)) {
-        source.unreadable = true;
-        return 0;
-    }
+    if (files.isLink(indexPath))
+        return FolderIndex({}, std::move(unreadable));
     const FileSystem::FileRead file = files.readFile(indexPath);
-    source.unreadable = file.status == FileSystem::FileRead::Unreadable;
-    return file.status == FileSystem::FileRead::Read ? parseIndex(file.bytes, table, source) : 0;
+    if (file.status == FileSystem::FileRead::Read)
+        return parseIndex(file.bytes);
+    if (file.status == FileSystem::FileRead::Unreadable)
+        return FolderIndex({}, std::move(unreadable));
+    return {};
 }
 
-IndexWrite writeIndex(const FileSystem& files, const QString& classFolder, const FolderRows& table,
-                      int count, const IndexSource& source) {
-    if (source.unreadable)
+IndexWrite writeIndex(const FileSystem& files, const QString& classFolder,
+                      const FolderIndex& index) {
+    if (index.unreadable())
         return IndexWrite::Unreadable;
-    return files.writeFile(indexPathOf(classFolder), formatIndex(table, count, source))
-               ? IndexWrite::Written
-               : IndexWrite::Failed;
+    return files.writeFile(indexPathOf(classFolder), formatIndex(index)) ? IndexWrite::Written
+                                                                         : IndexWrite::Failed;
 }
 
 int storedPhotoCount(const QString& dateAndCount) {

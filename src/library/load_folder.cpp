@@ -43,16 +43,16 @@ void LoadFolder(const LibraryContext& program) {
     program.view.drawThumbnailPage();
 
     // A folder that could not be listed may hold photos all the same.
-    FolderRow& row = state.FolderTable[state.CurrentFolderIndex];
+    const int open = state.CurrentFolderIndex;
+    const FolderRow& row = state.FolderTable[open];
     if (!listed || storedPhotoCount(row[ColDateCount]) == state.PhotoCount)
         return;
     const QString corrected = dateAndCount(program.services.clock.dateText(), state.PhotoCount);
-    row[ColDateCount] = corrected;
+    const auto correct = [&corrected](FolderRow& r) { r[ColDateCount] = corrected; };
+    const QString directory = row[ColDirectory];
+    state.FolderTable.editRowAt(open, correct);
     const IndexUpdate update =
-        rewriteOpenIndex(program,
-                         editRow(row[ColDirectory], state.CurrentFolderIndex,
-                                 [&corrected](FolderRow& r) { r[ColDateCount] = corrected; }),
-                         FailedWrite::Silent);
+        rewriteOpenIndex(program, editRow(directory, open, correct), FailedWrite::Silent);
     if (update == IndexUpdate::Written || update == IndexUpdate::Unchanged)
         program.view.drawFolderList();
 }

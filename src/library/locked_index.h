@@ -26,12 +26,10 @@ inline const QString IndexNotWrittenMessage =
 // The lock file beside folder's index.
 QString indexLockPathOf(const QString& folder);
 
-// A change to an index: edits rows 1..count of table in place (count may grow
-// or shrink; a row taken out is taken out of source too, see
-// IndexSource::removeRow) and returns true, or returns false to leave the
-// index as it is. It runs while the lock is held, so it does no more than a
-// directory made.
-using IndexChange = std::function<bool(FolderRows& table, int& count, IndexSource& source)>;
+// A change to an index: edits the index in place through its operations and
+// returns true, or returns false to leave the index as it is. It runs while
+// the lock is held, so it does no more than a directory made.
+using IndexChange = std::function<bool(FolderIndex& index)>;
 
 enum class IndexUpdate {
     Written,   // the change was made and the index written
@@ -43,21 +41,18 @@ enum class IndexUpdate {
 
 // Takes the lock file beside folder's index, waiting up to wait; reads the
 // index afresh; applies change; writes the index whole; lets the lock go.
-// Afterwards table, count and source hold the index as it now is on disk (as
-// read, when the change declined or the write failed); on Busy they are
+// Afterwards index holds the index as it now is on disk (as read, when the
+// change declined or the write failed); its row 0 stays. On Busy it is
 // untouched. An index that exists but cannot be read is neither changed nor
-// written (Failed, source marked unreadable). A folder that is not there is
-// found before the lock is waited for.
+// written (Failed, index unreadable). A folder that is not there is found
+// before the lock is waited for.
 IndexUpdate updateIndexLocked(const FileSystem& files, const QString& folder,
-                              const IndexChange& change, FolderRows& table, int& count,
-                              IndexSource& source, std::chrono::milliseconds wait = IndexLockWait);
+                              const IndexChange& change, FolderIndex& index,
+                              std::chrono::milliseconds wait = IndexLockWait);
 
-// The row whose directory name is directory: hint when it is one, else the
-// first such row; 0 when there is none.
-int findRowByDirectory(const FolderRows& table, int count, const QString& directory, int hint);
-
-// A change that finds the row of directory (see findRowByDirectory) and edits
-// it; it declines when hint is 0 (a folder opened by path) or the row is gone.
+// A change that finds the row of directory (see FolderIndex::findRow) and
+// edits it; it declines when hint is 0 (a folder opened by path) or the row is
+// gone.
 IndexChange editRow(const QString& directory, int hint, std::function<void(FolderRow&)> edit);
 
 // The database tree is open exactly when the class folder is the database
@@ -76,9 +71,8 @@ enum class FailedWrite { Tell, Silent };
 IndexUpdate rewriteOpenIndex(const LibraryContext& program, const IndexChange& change,
                              FailedWrite failedWrite = FailedWrite::Tell);
 
-// Shows rows 1..count of table, read with source, as the open index: they
-// replace FolderTable's, and CurrentFolderIndex follows the open folder's
-// directory name (0, with the folder's old row as row 0, when another machine
-// removed it).
-void adoptOpenIndex(ProgramState& state, const FolderRows& table, int count,
-                    const IndexSource& source);
+// Shows index, read afresh, as the open index: its rows replace
+// FolderTable's, and CurrentFolderIndex follows the open folder's directory
+// name (0, with the folder's old row as row 0, when another machine removed
+// it).
+void adoptOpenIndex(ProgramState& state, FolderIndex index);

@@ -4,19 +4,21 @@
 #include "library/library_paths.h"
 #include "platform/file_system.h"
 
+#include <utility>
+
 IndexChange addNumberedFolder(const FileSystem& files, const QString& folder, const QString& title,
                               const FolderRow& row, NumberedFolder& outcome) {
-    return [&files, folder, title, row, &outcome](FolderRows& table, int& count, IndexSource&) {
-        outcome.full = count >= MaxFolderRows;
+    return [&files, folder, title, row, &outcome](FolderIndex& index) {
+        outcome.full = index.isFull();
         if (outcome.full)
             return false;
         outcome.directory =
-            photoFolderName(nextFolderNumber(table, count, files.listDirectories(folder)), title);
+            photoFolderName(nextFolderNumber(index, files.listDirectories(folder)), title);
         outcome.made = files.makeDirectory(joinPath(folder, outcome.directory));
         if (!outcome.made)
             return false;
-        table[++count] = row;
-        table[count][ColDirectory] = outcome.directory;
-        return true;
+        FolderRow added = row;
+        added[ColDirectory] = outcome.directory;
+        return index.addRow(std::move(added));
     };
 }

@@ -27,7 +27,7 @@ void startCopy(Program& program) {
 
 void completeCopy(Program& program, int destinationRow) {
     ProgramState& state = program.state;
-    if (destinationRow < 1 || destinationRow > state.FolderCount)
+    if (destinationRow < 1 || destinationRow > state.FolderTable.count())
         return;
 
     program.form.VScroll1->setValue(0);
@@ -47,7 +47,7 @@ void completeCopy(Program& program, int destinationRow) {
     const FolderRow destination = state.FolderTable[destinationRow];
     const int row = recountFolderIntoRow(program, destinationRow);
     if (row == 0)
-        state.FolderTable[0] = destination;
+        state.FolderTable.setPathRow(destination);
     state.PickMode = 0;
     state.CurrentFolderIndex = row;
     DrawFolderList(program);

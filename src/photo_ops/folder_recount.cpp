@@ -24,5 +24,5 @@ int recountFolderIntoRow(Program& program, int row) {
                          }));
     state.clearMarks(state.PhotoCount);
     state.PhotoCount = 0;
-    return row == 0 ? 0 : findRowByDirectory(state.FolderTable, state.FolderCount, directory, row);
+    return row == 0 ? 0 : state.FolderTable.findRow(directory, row);
 }

@@ -5,9 +5,9 @@
 #include <QString>
 #include <array>
 
-// What the index reader saw of a file beyond the rows it put into a folder
-// table, so that the writer can put back byte for byte whatever the table does
-// not hold: the lines that are not rows (fewer than two commas, rows past the
+// What the index reader saw of a file beyond the rows it put into a
+// FolderIndex, so that the writer can put back byte for byte whatever the rows
+// do not hold: the lines that are not rows (fewer than two commas, rows past the
 // 1000th) where they stood, and each row's fields as read, so that a field
 // whose bytes do not decode goes back unchanged while its text is unchanged.
 struct IndexSource {

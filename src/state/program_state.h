@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/index_source.h"
+#include "state/folder_index.h"
 
 #include <QString>
 #include <array>
@@ -9,16 +9,8 @@
 // program, owned by the application and passed by reference to every window
 // and routine.
 
-inline constexpr int MaxFolderRows = 1000;
 inline constexpr int MaxPhotos = 1000;
 inline constexpr int ClassCount = 30;
-
-// Columns of a folder-table row: 0 date and count, 1 title, 2 directory name,
-// 3 remark.
-enum FolderColumn { ColDateCount = 0, ColTitle = 1, ColDirectory = 2, ColRemark = 3 };
-using FolderRow = std::array<QString, 4>;
-// Rows 1..count are used; row 0 stands for a folder opened by path.
-using FolderRows = std::array<FolderRow, MaxFolderRows + 1>;
 
 enum Form2Modes { Form2Import = 0, Form2Rename = 1, Form2MakeFolder = 999 };
 
@@ -42,16 +34,12 @@ struct ProgramState {
     QString ClassName;
     QString ClassSubFolder;
     QString ClassFolder;
-    FolderRows FolderTable;
-    int FolderCount = 0;
-    IndexSource FolderTableSource; // how ClassFolder's index stood when read
+    FolderIndex FolderTable; // ClassFolder's index; its count() is the folder count
     int CurrentFolderIndex = 0;
     int FolderListTop = 0;
     QString FolderTitle;
     QString PhotoFolder;
-    FolderRows DbFolderTable;
-    int DbFolderCount = 0;
-    IndexSource DbFolderTableSource;
+    FolderIndex DbFolderTable; // the database index as last read while saving into it
 
     // Photos of the open folder (entries 1..PhotoCount)
     std::array<QString, MaxPhotos + 1> PhotoPaths;

@@ -85,7 +85,7 @@ TEST_F(WholeProgram, RealPhotosSavedFromAClassAppearInTheDatabaseWithClassAndTag
 
     rig.form->mnudrvchg->trigger();
     EXPECT_EQ(rig.form->Label3->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
-    ASSERT_EQ(rig.state.FolderCount, 1);
+    ASSERT_EQ(rig.state.FolderTable.count(), 1);
     EXPECT_EQ(rig.state.FolderTable[1][ColRemark], QStringLiteral("２年３組 先生"));
     EXPECT_EQ(rig.state.FolderTable[1][ColDirectory], QStringLiteral("IMG_0001_えんそく"));
     EXPECT_EQ(rig.state.PhotoCount, 3);

@@ -31,7 +31,7 @@ TEST_F(SettingsStartUp, NoSettingsFileStartsInSchoolUseOnTheClassPanel) {
     EXPECT_TRUE(rig.state.UsageMode.isEmpty());
     EXPECT_FALSE(rig.form->Picture3->isHidden());
     EXPECT_TRUE(rig.form->Picture1->isHidden());
-    EXPECT_EQ(rig.state.FolderCount, 0);
+    EXPECT_EQ(rig.state.FolderTable.count(), 0);
 }
 
 TEST_F(SettingsStartUp, SchoolYearMakesBothFolders) {
@@ -79,7 +79,7 @@ TEST_F(SettingsStartUp, PersonalUseWithAnEmptyIndexOpensNoFolder) {
     writeSettings({QStringLiteral("A:\\"), QStringLiteral("C:\\A_IMAGE\\"), QString(),
                    QStringLiteral("個人利用")});
     start();
-    EXPECT_EQ(rig.state.FolderCount, 0);
+    EXPECT_EQ(rig.state.FolderTable.count(), 0);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 0);
     EXPECT_EQ(rig.state.PhotoCount, 0);
     EXPECT_TRUE(rig.form->Picture3->isHidden());

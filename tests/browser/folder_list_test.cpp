@@ -16,12 +16,12 @@ protected:
     explicit FolderList(int screenWidth = 1024) : rig(screenWidth) {}
 
     void fillTable(int count) {
+        rig.state.FolderTable = FolderIndex();
         for (int i = 1; i <= count; ++i) {
-            rig.state.FolderTable[i] = {
-                QStringLiteral("2002/06/15 %1").arg(i), QStringLiteral("title%1").arg(i),
-                QStringLiteral("IMG_%1_t").arg(i, 4, 10, QLatin1Char('0')), QString()};
+            rig.state.FolderTable.addRow(
+                {QStringLiteral("2002/06/15 %1").arg(i), QStringLiteral("title%1").arg(i),
+                 QStringLiteral("IMG_%1_t").arg(i, 4, 10, QLatin1Char('0')), QString()});
         }
-        rig.state.FolderCount = count;
     }
     QColor at(int x, int y) const { return rig.form->Picture2->image().pixelColor(x, y); }
     // The colour inside screen row i, clear of its text.
@@ -80,7 +80,8 @@ TEST_F(FolderList, NoFoldersLeavesOnlyTheBackground) {
 
 TEST_F(FolderList, CountAndDateTextsAreDrawn) {
     fillTable(1);
-    rig.state.FolderTable[1][ColRemark] = QStringLiteral("remark");
+    rig.state.FolderTable.editRowAt(
+        1, [](FolderRow& row) { row[ColRemark] = QStringLiteral("remark"); });
     DrawFolderList(rig.program);
     auto inkIn = [&](QRect area) {
         int ink = 0;
@@ -117,9 +118,9 @@ TEST_F(FolderList, EveryCountUpToFiveDigitsIsWholeInsideTheRow) {
         {QStringLiteral("1000"), QStringLiteral(" 1000")},
         {QStringLiteral("99999"), QStringLiteral(" 99999")}};
     for (const auto& [count, shown] : counts) {
-        rig.state.FolderTable[1] = {QStringLiteral("2002/06/15 ") + count, QString(), QString(),
-                                    QString()};
-        rig.state.FolderCount = 1;
+        rig.state.FolderTable = FolderIndex();
+        rig.state.FolderTable.addRow(
+            {QStringLiteral("2002/06/15 ") + count, QString(), QString(), QString()});
         DrawFolderList(rig.program);
         const QRect line(3, 49, 192, 15); // inside the border, the first text line
         const std::pair<int, int> drawn = inkColumns(rig.form->Picture2->image(), line, OtherRow);

@@ -25,7 +25,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
-#include <memory>
 
 namespace {
 
@@ -68,16 +67,14 @@ int main(int argc, char** argv) {
     files.setLockPolicy(policy);
     const QString database = files.drivePath(QDir(args[1]).absolutePath()) + u'\\';
     const QString source = files.drivePath(QDir(args[3]).absolutePath());
-    auto table = std::make_unique<FolderRows>();
-    int count = 0;
-    IndexSource indexSource;
+    FolderIndex index;
     int done = 0;
     for (int n = 1; n <= saves; ++n) {
         const DatabaseEntry entry{source, name + u'_' + QString::number(n),
                                   QStringLiteral("テスト PC01"),
                                   QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))};
         const DatabaseSave result =
-            saveFolderToDatabase(files, database, entry, *table, count, indexSource, IndexLockWait);
+            saveFolderToDatabase(files, database, entry, index, IndexLockWait);
         if (result == DatabaseSave::Saved)
             ++done;
         else

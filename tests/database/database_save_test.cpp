@@ -102,7 +102,7 @@ TEST_F(SavingToTheDatabase, SavedRowSurvivesARenameInTheOpenDatabase) {
     rig.writeDbLines({QStringLiteral("a,IMG_0001_a,2002/06/01 2,１年１組")});
     rig.switchTree();
     saveYes();
-    EXPECT_EQ(rig.state.FolderCount, 2);
+    EXPECT_EQ(rig.state.FolderTable.count(), 2);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
 
     rig.state.Form2Mode = Form2Rename;

@@ -15,7 +15,7 @@ protected:
                               .arg(photos)});
     }
     void expectEmptyPanel() {
-        EXPECT_EQ(rig.state.FolderCount, 0);
+        EXPECT_EQ(rig.state.FolderTable.count(), 0);
         EXPECT_EQ(rig.state.PhotoCount, 0);
         EXPECT_TRUE(rig.state.PhotoFolder.isEmpty());
         const QImage panel = rig.form->Picture1->image();
@@ -46,7 +46,7 @@ TEST_F(SwitchingTrees, ToAFilledDatabaseAndBackToTheClassAtItsFirstFolder) {
     EXPECT_EQ(rig.form->Label3->text(), QStringLiteral("３年２組"));
     EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("C:\\A_IMAGE\\CLASS_32\\"));
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
-    EXPECT_EQ(rig.state.FolderCount, 2);
+    EXPECT_EQ(rig.state.FolderTable.count(), 2);
     EXPECT_EQ(rig.state.PhotoCount, 2);
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("えんそく"));
 }

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QLineEdit>
-#include <memory>
 
 namespace {
 
@@ -35,7 +34,7 @@ TEST_F(SharedIndex, CountCorrectionKeepsTheOtherMachinesRow) {
     LoadFolder(rig.program);
     EXPECT_EQ(rig.dbLines(),
               QStringList({QStringLiteral("a,IMG_0001_a,2002/06/15 4,"), lineB, otherMachine}));
-    EXPECT_EQ(rig.state.FolderCount, 3);
+    EXPECT_EQ(rig.state.FolderTable.count(), 3);
 }
 
 TEST_F(SharedIndex, DeletingFindsItsRowByNameAndKeepsTheOthers) {
@@ -68,37 +67,32 @@ TEST_F(SharedIndex, ANewFolderTakesANumberNoOtherMachineHas) {
 TEST_F(SharedIndex, ABusyLockChangesNeitherTheFileNorTheTable) {
     const auto held = rig.files.lockFile(indexLockPathOf(rig.databaseRoot), 0ms);
     ASSERT_TRUE(held);
-    auto table = std::make_unique<FolderRows>();
-    (*table)[1][ColTitle] = QStringLiteral("kept");
-    int count = 1;
-    IndexSource source;
+    FolderIndex index;
+    index.addRow({QString(), QStringLiteral("kept"), QString(), QString()});
     bool called = false;
     const IndexUpdate update = updateIndexLocked(
         rig.files, rig.databaseRoot,
-        [&](FolderRows&, int&, IndexSource&) {
+        [&](FolderIndex&) {
             called = true;
             return true;
         },
-        *table, count, source, 50ms);
+        index, 50ms);
     EXPECT_EQ(update, IndexUpdate::Busy);
     EXPECT_FALSE(called);
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ((*table)[1][ColTitle], QStringLiteral("kept"));
+    EXPECT_EQ(index.count(), 1);
+    EXPECT_EQ(index[1][ColTitle], QStringLiteral("kept"));
     EXPECT_EQ(rig.dbLines().size(), 3);
 }
 
 TEST_F(SharedIndex, ADeclinedChangeWritesNothingButShowsTheIndexAsItIs) {
     const QString indexHost = rig.host(indexPathOf(rig.databaseRoot));
     QFile::remove(indexHost);
-    auto table = std::make_unique<FolderRows>();
-    int count = 7;
-    IndexSource source;
+    FolderIndex index;
+    index.addRow({});
     EXPECT_EQ(updateIndexLocked(
-                  rig.files, rig.databaseRoot,
-                  [](FolderRows&, int&, IndexSource&) { return false; }, *table, count, source,
-                  50ms),
+                  rig.files, rig.databaseRoot, [](FolderIndex&) { return false; }, index, 50ms),
               IndexUpdate::Unchanged);
-    EXPECT_EQ(count, 0);
+    EXPECT_EQ(index.count(), 0);
     EXPECT_FALSE(QFile::exists(indexHost));
     // The lock is let go afterwards.
     EXPECT_TRUE(rig.files.lockFile(indexLockPathOf(rig.databaseRoot), 0ms));
@@ -125,14 +119,15 @@ TEST_F(SharedIndex, AnAbandonedLockIsTakenOverOnceItIsStale) {
 }
 
 TEST(FindingRows, TheHintWhenItMatchesElseTheFirstByName) {
-    auto table = std::make_unique<FolderRows>();
+    FolderIndex index;
     for (int row = 1; row <= 3; ++row)
-        (*table)[row][ColDirectory] = row == 2 ? QStringLiteral("d") : QStringLiteral("same");
-    EXPECT_EQ(findRowByDirectory(*table, 3, QStringLiteral("same"), 3), 3);
-    EXPECT_EQ(findRowByDirectory(*table, 3, QStringLiteral("same"), 2), 1);
-    EXPECT_EQ(findRowByDirectory(*table, 3, QStringLiteral("d"), 0), 2);
-    EXPECT_EQ(findRowByDirectory(*table, 3, QStringLiteral("gone"), 1), 0);
-    EXPECT_EQ(findRowByDirectory(*table, 2, QStringLiteral("same"), 3), 1);
+        index.addRow({QString(), QString(), row == 2 ? QStringLiteral("d") : QStringLiteral("same"),
+                      QString()});
+    EXPECT_EQ(index.findRow(QStringLiteral("same"), 3), 3);
+    EXPECT_EQ(index.findRow(QStringLiteral("same"), 2), 1);
+    EXPECT_EQ(index.findRow(QStringLiteral("d"), 0), 2);
+    EXPECT_EQ(index.findRow(QStringLiteral("gone"), 1), 0);
+    EXPECT_EQ(index.findRow(QStringLiteral("same"), 4), 1);
 }
 
 } // namespace

@@ -61,24 +61,22 @@ TreeSnapshot snapshotOf(const SweepRig& rig) {
 
 struct IndexRows {
     bool whole = false;
-    FolderRows table;
-    int count = 0;
+    FolderIndex table;
 };
 
 // Rows of the index in folder; whole when every line of the file is a row
 // and its last line is ended.
-std::unique_ptr<IndexRows> indexIn(const TreeSnapshot& tree, const QString& folder) {
-    auto rows = std::make_unique<IndexRows>();
+IndexRows indexIn(const TreeSnapshot& tree, const QString& folder) {
+    IndexRows rows;
     const auto file = tree.find(folder + u'/' + IndexFileName);
     if (file == tree.end())
         return rows;
     const QByteArray& bytes = file->second.indexBytes;
-    IndexSource source;
-    rows->count = parseIndex(bytes, rows->table, source);
-    rows->whole =
-        (bytes.isEmpty() || bytes.endsWith("\r\n")) && source.linesAfter.isEmpty() &&
-        std::all_of(source.rows.begin(), source.rows.end(),
-                    [](const IndexSource::Row& row) { return row.linesBefore.isEmpty(); });
+    rows.table = parseIndex(bytes);
+    const IndexSource& source = rows.table.source();
+    rows.whole = (bytes.isEmpty() || bytes.endsWith("\r\n")) && source.linesAfter.isEmpty() &&
+                 std::all_of(source.rows.begin(), source.rows.end(),
+                             [](const IndexSource::Row& row) { return row.linesBefore.isEmpty(); });
     return rows;
 }
 
@@ -98,9 +96,9 @@ QStringList outcomeOf(const RunRecord& run) {
             continue;
         if (QFileInfo(path).fileName() == IndexFileName) {
             const auto rows = indexIn(run.after, QFileInfo(path).path());
-            for (int i = 1; i <= rows->count; ++i)
-                outcome << path + u':' + rows->table[i][ColTitle] + u'|' +
-                               rows->table[i][ColDirectory] + u'|' + rows->table[i][ColRemark];
+            for (int i = 1; i <= rows.table.count(); ++i)
+                outcome << path + u':' + rows.table[i][ColTitle] + u'|' +
+                               rows.table[i][ColDirectory] + u'|' + rows.table[i][ColRemark];
         } else {
             outcome << path + u' ' + entry.kind + u' ' + entry.hash.toHex();
         }
@@ -111,9 +109,9 @@ QStringList outcomeOf(const RunRecord& run) {
 void checkIndexes(const RunRecord& run) {
     for (const QString& folder : run.indexFolders) {
         const auto rows = indexIn(run.after, folder);
-        EXPECT_TRUE(rows->whole) << "index of " << folder.toStdString() << " not whole";
-        for (int i = 1; i <= rows->count; ++i) {
-            const QString directory = folder + u'/' + rows->table[i][ColDirectory];
+        EXPECT_TRUE(rows.whole) << "index of " << folder.toStdString() << " not whole";
+        for (int i = 1; i <= rows.table.count(); ++i) {
+            const QString directory = folder + u'/' + rows.table[i][ColDirectory];
             const auto entry = run.after.find(directory);
             EXPECT_TRUE(entry != run.after.end() && entry->second.kind == u"dir")
                 << "row " << i << " names a missing folder " << directory.toStdString();
@@ -155,8 +153,8 @@ void checkPhotos(const RunRecord& run) {
     for (const QString& folder : run.indexFolders) {
         const auto rows = indexIn(run.after, folder);
         QSet<QString> named;
-        for (int i = 1; i <= rows->count; ++i)
-            named << folder + u'/' + rows->table[i][ColDirectory];
+        for (int i = 1; i <= rows.table.count(); ++i)
+            named << folder + u'/' + rows.table[i][ColDirectory];
         for (const auto& [path, entry] : run.after) {
             const QString parent = QFileInfo(path).path();
             EXPECT_TRUE(!isPhoto(path, entry) || QFileInfo(parent).path() != folder ||
@@ -170,10 +168,10 @@ void checkCounts(const RunRecord& run, bool told) {
     for (const QString& folder : run.indexFolders) {
         const auto before = indexIn(run.before, folder);
         const auto after = indexIn(run.after, folder);
-        for (int i = 1; i <= after->count; ++i) {
-            const FolderRow& row = after->table[i];
-            const int old = findRowByDirectory(before->table, before->count, row[ColDirectory], 0);
-            if (old > 0 && before->table[old][ColDateCount] == row[ColDateCount])
+        for (int i = 1; i <= after.table.count(); ++i) {
+            const FolderRow& row = after.table[i];
+            const int old = before.table.findRow(row[ColDirectory], 0);
+            if (old > 0 && before.table[old][ColDateCount] == row[ColDateCount])
                 continue;
             const QString directory = folder + u'/' + row[ColDirectory];
             EXPECT_TRUE(told ||

@@ -33,7 +33,7 @@ TEST_F(DeletingFolders, DeletingAMiddleFolderOpensTheOneThatFollowed) {
     EXPECT_FALSE(onDisk(folderOf(3)));
     EXPECT_EQ(rig.readIndexLines(),
               QStringList({indexLine(1, 1), indexLine(2, 2), indexLine(4, 4), indexLine(5, 5)}));
-    EXPECT_EQ(rig.state.FolderCount, 4);
+    EXPECT_EQ(rig.state.FolderTable.count(), 4);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 3);
     EXPECT_EQ(rig.state.PhotoFolder, folderOf(4));
     EXPECT_EQ(rig.state.PhotoCount, 4);
@@ -66,7 +66,7 @@ TEST_F(DeletingFolders, NoChangesNothingButReadsTheFolderAgain) {
 
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     EXPECT_TRUE(onDisk(folderOf(2)));
-    EXPECT_EQ(rig.state.FolderCount, 3);
+    EXPECT_EQ(rig.state.FolderTable.count(), 3);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
     EXPECT_EQ(rig.state.PhotoCount, 3);
     EXPECT_EQ(rig.state.PhotoMarks[1], 1);
@@ -81,7 +81,7 @@ TEST_F(DeletingFolders, WithoutFoldersNothingIsAsked) {
     rig.openClassFolder();
     rig.form->Command3->click();
     EXPECT_TRUE(rig.messages.shown.isEmpty());
-    EXPECT_EQ(rig.state.FolderCount, 0);
+    EXPECT_EQ(rig.state.FolderTable.count(), 0);
 }
 
 TEST_F(DeletingFolders, SubDirectoryStaysButTheRowGoes) {
@@ -192,7 +192,7 @@ TEST_F(DeletingFolders, FolderOpenedByPathIsRefused) {
     EXPECT_EQ(rig.files.listFiles(QStringLiteral("D:\\PHOTOS"), QStringLiteral("*.*")).size(), 2);
     EXPECT_TRUE(onDisk(folderOf(1)));
     EXPECT_EQ(rig.readIndexLines(), before);
-    EXPECT_EQ(rig.state.FolderCount, 2);
+    EXPECT_EQ(rig.state.FolderTable.count(), 2);
     EXPECT_EQ(rig.state.PhotoFolder, QStringLiteral("D:\\PHOTOS"));
 }
 
@@ -200,7 +200,7 @@ TEST_F(DeletingFolders, DeletingTheOnlyFolderClearsPageTitleAndList) {
     makeFolders({3});
     deleteAnswering(true);
 
-    EXPECT_EQ(rig.state.FolderCount, 0);
+    EXPECT_EQ(rig.state.FolderTable.count(), 0);
     EXPECT_EQ(rig.readIndexLines(), QStringList());
     EXPECT_FALSE(onDisk(folderOf(1)));
     EXPECT_EQ(rig.state.PhotoCount, 0);

@@ -32,7 +32,7 @@ TEST_F(OpeningByPath, ShowsEveryPhotoOfTheChosenFilesFolder) {
     EXPECT_EQ(rig.state.PhotoMarks[2], 0);
     EXPECT_EQ(listRowFill(1), OtherRow);
     EXPECT_EQ(listRowFill(2), OtherRow);
-    EXPECT_EQ(rig.state.FolderCount, 2);
+    EXPECT_EQ(rig.state.FolderTable.count(), 2);
     EXPECT_TRUE(rig.messages.shown.isEmpty());
 }
 

@@ -54,7 +54,7 @@ TEST_F(Importing, FirstImportMakesFolderOneAndCreatesTheIndex) {
     // "えんそく,IMG_0001_えんそく,2002/06/15 1," in code page 932, CR LF.
     const QByteArray title("\x82\xa6\x82\xf1\x82\xbb\x82\xad");
     EXPECT_EQ(indexBytes(), title + ",IMG_0001_" + title + ",2002/06/15 1,\r\n");
-    EXPECT_EQ(rig.state.FolderCount, 1);
+    EXPECT_EQ(rig.state.FolderTable.count(), 1);
     EXPECT_EQ(rig.state.Form2Mode, Form2Import);
 }
 
@@ -117,7 +117,7 @@ TEST_F(Importing, NoAtTheQuestionBeepsAndKeepsTheWindowOpen) {
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
     EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
-    EXPECT_EQ(rig.state.FolderCount, 1);
+    EXPECT_EQ(rig.state.FolderTable.count(), 1);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
 }
 
@@ -199,13 +199,13 @@ TEST_F(Importing, ThousandFoldersAreTheLimit) {
             << QStringLiteral("t%1,IMG_%2_t,2002/01/01 0,").arg(i).arg(i, 4, 10, QLatin1Char('0'));
     rig.writeIndexLines(lines);
     rig.openClassFolder();
-    ASSERT_EQ(rig.state.FolderCount, MaxFolderRows);
+    ASSERT_EQ(rig.state.FolderTable.count(), MaxFolderRows);
     EXPECT_TRUE(rig.importAs(QStringLiteral("x")).stayedOpen);
     EXPECT_TRUE(rig.makeFolderAs(QStringLiteral("y")).stayedOpen);
     EXPECT_EQ(rig.messages.shown, QStringList(2, TooManyFolders));
     EXPECT_EQ(rig.readIndexLines(), lines);
     EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
-    EXPECT_EQ(rig.state.FolderCount, MaxFolderRows);
+    EXPECT_EQ(rig.state.FolderTable.count(), MaxFolderRows);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
 
     // Renaming adds nothing and stays possible.
@@ -266,7 +266,7 @@ TEST_F(Importing, RenamingAFolderOpenedByPathLeavesTheIndexAlone) {
     EXPECT_FALSE(rig.renameTo(QStringLiteral("べつ")).stayedOpen);
     EXPECT_EQ(rig.readIndexLines(), lines);
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("べつ"));
-    EXPECT_EQ(rig.state.FolderCount, 2);
+    EXPECT_EQ(rig.state.FolderTable.count(), 2);
     EXPECT_EQ(listRowFill(1), OtherRow);
     EXPECT_EQ(listRowFill(2), OtherRow);
 }

@@ -124,7 +124,7 @@ TEST_F(OpeningForm2, CancelChangesNothing) {
     EXPECT_EQ(rig.readIndexLines(), before);
     EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
     EXPECT_TRUE(rig.messages.shown.isEmpty());
-    EXPECT_EQ(rig.state.FolderCount, 2);
+    EXPECT_EQ(rig.state.FolderTable.count(), 2);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
 }
 

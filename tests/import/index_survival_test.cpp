@@ -76,7 +76,7 @@ TEST_P(DamagedIndexSurvives, Import) {
     rig.importAs(QStringLiteral("new"));
 
     const QList<QByteArray> lines = linesOnDisk();
-    if (rig.state.FolderCount == MaxFolderRows) {
+    if (rig.state.FolderTable.count() == MaxFolderRows) {
         EXPECT_EQ(rig.messages.shown,
                   QStringList{QStringLiteral("これいじょうフォルダをつくれません。")});
         EXPECT_EQ(lines, GetParam().lines);

@@ -82,7 +82,7 @@ TEST_F(SharedClassFolder, AnImportLosesNothingToADeleteAndARenameOnTheOtherMachi
                   .filter(QStringLiteral(".JPG"))
                   .size(),
               2);
-    EXPECT_EQ(first.state.FolderCount, 3);
+    EXPECT_EQ(first.state.FolderTable.count(), 3);
 }
 
 } // namespace

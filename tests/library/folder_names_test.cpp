@@ -4,22 +4,21 @@
 
 namespace {
 
-FolderRows tableOf(std::initializer_list<const char*> directories) {
-    FolderRows table{};
-    int i = 0;
+FolderIndex tableOf(std::initializer_list<const char*> directories) {
+    FolderIndex table;
     for (const char* directory : directories)
-        table[++i][ColDirectory] = QString::fromUtf8(directory);
+        table.addRow({QString(), QString(), QString::fromUtf8(directory), QString()});
     return table;
 }
 
 TEST(FolderNumbers, LowestFreeNumberIsReused) {
-    EXPECT_EQ(nextFolderNumber(FolderRows{}, 0), 1);
-    EXPECT_EQ(nextFolderNumber(tableOf({"IMG_0001_a", "IMG_0002_b", "IMG_0004_c"}), 3), 3);
-    EXPECT_EQ(nextFolderNumber(tableOf({"IMG_0001_a", "IMG_0002_b", "IMG_0003_c"}), 3), 4);
-    EXPECT_EQ(nextFolderNumber(tableOf({"IMG_0002_a", "IMG_0003_b"}), 2), 1);
+    EXPECT_EQ(nextFolderNumber(FolderIndex{}), 1);
+    EXPECT_EQ(nextFolderNumber(tableOf({"IMG_0001_a", "IMG_0002_b", "IMG_0004_c"})), 3);
+    EXPECT_EQ(nextFolderNumber(tableOf({"IMG_0001_a", "IMG_0002_b", "IMG_0003_c"})), 4);
+    EXPECT_EQ(nextFolderNumber(tableOf({"IMG_0002_a", "IMG_0003_b"})), 1);
     // A row whose directory has no digits uses 0, which frees nothing.
-    EXPECT_EQ(nextFolderNumber(tableOf({"IMG_0001_a", "photos"}), 2), 2);
-    EXPECT_EQ(nextFolderNumber(tableOf({"IMG_0001_a", "IMG_0009_z"}), 2), 2);
+    EXPECT_EQ(nextFolderNumber(tableOf({"IMG_0001_a", "photos"})), 2);
+    EXPECT_EQ(nextFolderNumber(tableOf({"IMG_0001_a", "IMG_0009_z"})), 2);
 }
 
 TEST(FolderNumbers, DigitsFromTheFifthCharacter) {

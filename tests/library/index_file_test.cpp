@@ -9,20 +9,19 @@
 
 namespace {
 
-FolderRows& freshTable() {
-    static FolderRows table;
-    table = FolderRows{};
-    return table;
+// The same rows as the program makes them, with no record of a file.
+FolderIndex withoutRecord(const FolderIndex& read) {
+    FolderIndex made;
+    for (int i = 1; i <= read.count(); ++i)
+        made.addRow(read[i]);
+    return made;
 }
 
 TEST(IndexLines, ReadsTheFourFieldsInFileOrder) {
-    IndexSource source;
-    FolderRows& table = freshTable();
-    const int count = parseIndex(
+    const FolderIndex table = parseIndex(
         encodeCp932(QStringLiteral("えんそく,IMG_0001_えんそく,2002/05/20 24,\r\n"
-                                   "うんどうかい,IMG_0002_うんどうかい,2002/06/15 7,\r\n")),
-        table, source);
-    ASSERT_EQ(count, 2);
+                                   "うんどうかい,IMG_0002_うんどうかい,2002/06/15 7,\r\n")));
+    ASSERT_EQ(table.count(), 2);
     EXPECT_EQ(table[1][ColTitle], QStringLiteral("えんそく"));
     EXPECT_EQ(table[1][ColDirectory], QStringLiteral("IMG_0001_えんそく"));
     EXPECT_EQ(table[1][ColDateCount], QStringLiteral("2002/05/20 24"));
@@ -31,28 +30,25 @@ TEST(IndexLines, ReadsTheFourFieldsInFileOrder) {
 }
 
 TEST(IndexLines, TwoCommaLineReadsWithEmptyRemarkAndWritesBackWithThird) {
-    FolderRows& table = freshTable();
-    IndexSource source;
-    ASSERT_EQ(parseIndex("a,b,2002/06/15 3\r\n", table, source), 1);
+    const FolderIndex table = parseIndex("a,b,2002/06/15 3\r\n");
+    ASSERT_EQ(table.count(), 1);
     EXPECT_EQ(table[1][ColDateCount], QStringLiteral("2002/06/15 3"));
     EXPECT_EQ(storedPhotoCount(table[1][ColDateCount]), 3);
-    EXPECT_EQ(formatIndex(table, 1, source), QByteArray("a,b,2002/06/15 3,\r\n"));
-    EXPECT_EQ(formatIndex(table, 1, IndexSource{}), QByteArray("a,b,2002/06/15 3,\r\n"));
+    EXPECT_EQ(formatIndex(table), QByteArray("a,b,2002/06/15 3,\r\n"));
+    EXPECT_EQ(formatIndex(withoutRecord(table)), QByteArray("a,b,2002/06/15 3,\r\n"));
 }
 
 TEST(IndexLines, RemarkWithCommasIsKeptWhole) {
-    FolderRows& table = freshTable();
-    IndexSource source;
     const QString line = QStringLiteral("t,d,2002/06/15 1,３年２組, 999 ,x");
-    ASSERT_EQ(parseIndex(encodeCp932(line + QStringLiteral("\r\n")), table, source), 1);
+    const FolderIndex table = parseIndex(encodeCp932(line + QStringLiteral("\r\n")));
+    ASSERT_EQ(table.count(), 1);
     EXPECT_EQ(table[1][ColRemark], QStringLiteral("３年２組, 999 ,x"));
-    EXPECT_EQ(formatIndex(table, 1, IndexSource{}), encodeCp932(line + QStringLiteral("\r\n")));
+    EXPECT_EQ(formatIndex(withoutRecord(table)), encodeCp932(line + QStringLiteral("\r\n")));
 }
 
 TEST(IndexLines, BlanksAreKept) {
-    FolderRows& table = freshTable();
-    IndexSource source;
-    ASSERT_EQ(parseIndex(" a , b ,, \r\n", table, source), 1);
+    const FolderIndex table = parseIndex(" a , b ,, \r\n");
+    ASSERT_EQ(table.count(), 1);
     EXPECT_EQ(table[1][ColTitle], QStringLiteral(" a "));
     EXPECT_EQ(table[1][ColDirectory], QStringLiteral(" b "));
     EXPECT_EQ(table[1][ColRemark], QStringLiteral(" "));
@@ -84,63 +80,55 @@ class PartlyReadIndex : public ::testing::TestWithParam<DamagedIndex> {};
 
 TEST_P(PartlyReadIndex, UnchangedTableWritesTheFileBackByteForByte) {
     const DamagedIndex& damaged = GetParam();
-    IndexSource source;
-    FolderRows& table = freshTable();
-    ASSERT_EQ(parseIndex(fileOf(damaged.lines), table, source), damaged.rows);
+    const FolderIndex table = parseIndex(fileOf(damaged.lines));
+    ASSERT_EQ(table.count(), damaged.rows);
     EXPECT_EQ(table[3][ColTitle], damaged.titleOfRow3);
-    EXPECT_EQ(formatIndex(table, damaged.rows, source), fileOf(damaged.lines));
+    EXPECT_EQ(formatIndex(table), fileOf(damaged.lines));
 }
 
 TEST_P(PartlyReadIndex, RemovingARowKeepsEveryOtherLineInItsPlace) {
     const DamagedIndex& damaged = GetParam();
     for (int removed = 1; removed <= 4; ++removed) {
-        IndexSource source;
-        FolderRows& table = freshTable();
-        int count = parseIndex(fileOf(damaged.lines), table, source);
-        const QByteArray removedLine = source.rows[removed - 1].bytes[ColTitle];
-        for (int i = removed; i < count; ++i)
-            table[i] = table[i + 1];
-        --count;
-        source.removeRow(removed);
+        FolderIndex table = parseIndex(fileOf(damaged.lines));
+        const QByteArray removedLine = table.source().rows[removed - 1].bytes[ColTitle];
+        table.removeRow(removed);
 
         QList<QByteArray> expected = damaged.lines;
         expected.removeIf(
             [&](const QByteArray& line) { return line.startsWith(removedLine + ','); });
         ASSERT_EQ(expected.size(), damaged.lines.size() - 1) << damaged.name;
-        EXPECT_EQ(formatIndex(table, count, source), fileOf(expected)) << "row " << removed;
+        EXPECT_EQ(formatIndex(table), fileOf(expected)) << "row " << removed;
     }
 }
 
 TEST_P(PartlyReadIndex, AnAddedRowFollowsTheLastRowRead) {
     const DamagedIndex& damaged = GetParam();
-    IndexSource source;
-    FolderRows& table = freshTable();
-    int count = parseIndex(fileOf(damaged.lines), table, source);
+    FolderIndex table = parseIndex(fileOf(damaged.lines));
     QList<QByteArray> expected = damaged.lines;
     // A full table makes room by losing its last row; the lines below stay.
-    if (count == MaxFolderRows) {
+    if (table.count() == MaxFolderRows) {
         expected.removeOne(rowLine(MaxFolderRows));
-        table[count] = {};
-        source.removeRow(count--);
+        table.removeRow(table.count());
     }
+    const IndexSource& source = table.source();
     const qsizetype after = expected.indexOf(
         source.rows.last().bytes[ColTitle] + ',' + source.rows.last().bytes[ColDirectory] + ',' +
         source.rows.last().bytes[ColDateCount] + ',' + source.rows.last().bytes[ColRemark]);
     ASSERT_GE(after, 0);
-    table[++count] = {
-        QStringLiteral("2002/06/15 0"), QStringLiteral("new"), QStringLiteral("IMG_9999_new"), {}};
+    ASSERT_TRUE(table.addRow({QStringLiteral("2002/06/15 0"),
+                              QStringLiteral("new"),
+                              QStringLiteral("IMG_9999_new"),
+                              {}}));
     expected.insert(after + 1, "new,IMG_9999_new,2002/06/15 0,");
-    EXPECT_EQ(formatIndex(table, count, source), fileOf(expected));
+    EXPECT_EQ(formatIndex(table), fileOf(expected));
 }
 
 TEST_P(PartlyReadIndex, ChangedFieldsAreWrittenAndTheOthersKeepTheirBytes) {
     const DamagedIndex& damaged = GetParam();
-    IndexSource source;
-    FolderRows& table = freshTable();
-    const int count = parseIndex(fileOf(damaged.lines), table, source);
-    table[2][ColDateCount] = QStringLiteral("2002/07/01 9");
-    table[3][ColTitle] = QStringLiteral("えんそく");
-    const QList<QByteArray> written = splitTextLines(formatIndex(table, count, source));
+    FolderIndex table = parseIndex(fileOf(damaged.lines));
+    table.editRowAt(2, [](FolderRow& row) { row[ColDateCount] = QStringLiteral("2002/07/01 9"); });
+    table.editRowAt(3, [](FolderRow& row) { row[ColTitle] = QStringLiteral("えんそく"); });
+    const QList<QByteArray> written = splitTextLines(formatIndex(table));
     ASSERT_EQ(written.size(), damaged.lines.size());
     int changed = 0;
     for (qsizetype i = 0; i < written.size(); ++i) {
@@ -206,19 +194,18 @@ TEST(IndexLines, LineEnds) {
     for (const auto& c : cases)
         EXPECT_EQ(splitTextLines(c.bytes), c.lines) << c.bytes.toPercentEncoding().constData();
 
-    IndexSource source;
-    FolderRows& table = freshTable();
-    ASSERT_EQ(parseIndex("a,b\rx,c,\r\nd,e\nf,g,\r\n", table, source), 2);
-    EXPECT_EQ(table[1][ColDirectory], QStringLiteral("b\rx"));
-    EXPECT_EQ(table[2][ColDirectory], QStringLiteral("e\nf"));
-    EXPECT_EQ(parseIndex("a,b,c,\nd,e,f,\n", table, source), 2);
+    const FolderIndex split = parseIndex("a,b\rx,c,\r\nd,e\nf,g,\r\n");
+    ASSERT_EQ(split.count(), 2);
+    EXPECT_EQ(split[1][ColDirectory], QStringLiteral("b\rx"));
+    EXPECT_EQ(split[2][ColDirectory], QStringLiteral("e\nf"));
+    EXPECT_EQ(parseIndex("a,b,c,\nd,e,f,\n").count(), 2);
     const QByteArray b = "b,IMG_0002_b,2002/06/15 2,\r\n";
-    ASSERT_EQ(parseIndex("a,IMG_0001_a,2002/06/15 1,x\ny\r" + b, table, source), 2);
-    table[1][ColTitle] = QStringLiteral("z");
-    EXPECT_EQ(formatIndex(table, 2, source), "z,IMG_0001_a,2002/06/15 1,x\ny\r\n" + b);
-    table[1] = table[2];
-    source.removeRow(1);
-    EXPECT_EQ(formatIndex(table, 1, source), b);
+    FolderIndex table = parseIndex("a,IMG_0001_a,2002/06/15 1,x\ny\r" + b);
+    ASSERT_EQ(table.count(), 2);
+    table.editRowAt(1, [](FolderRow& row) { row[ColTitle] = QStringLiteral("z"); });
+    EXPECT_EQ(formatIndex(table), "z,IMG_0001_a,2002/06/15 1,x\ny\r\n" + b);
+    table.removeRow(1);
+    EXPECT_EQ(formatIndex(table), b);
 }
 
 TEST(StoredPhotoCount, TakesLeadingDigitsFromTheTwelfthCharacter) {
@@ -261,44 +248,41 @@ protected:
 };
 
 TEST_F(IndexFileOnDisk, WritesCodePage932WithCrLfAndReadsItBack) {
-    FolderRows& table = freshTable();
-    table[1] = {QStringLiteral("2002/06/15 3"), QStringLiteral("えんそく～"),
-                QStringLiteral("IMG_0001_えんそく～"), QString()};
-    table[2] = {QStringLiteral("2002/06/16 0"), QStringLiteral("ﾃﾞｰﾀ"),
-                QStringLiteral("IMG_0002_ﾃﾞｰﾀ"), QStringLiteral("r,1")};
-    ASSERT_EQ(writeIndex(rig.files, classFolder, table, 2, IndexSource{}), IndexWrite::Written);
+    FolderIndex table;
+    table.addRow({QStringLiteral("2002/06/15 3"), QStringLiteral("えんそく～"),
+                  QStringLiteral("IMG_0001_えんそく～"), QString()});
+    table.addRow({QStringLiteral("2002/06/16 0"), QStringLiteral("ﾃﾞｰﾀ"),
+                  QStringLiteral("IMG_0002_ﾃﾞｰﾀ"), QStringLiteral("r,1")});
+    ASSERT_EQ(writeIndex(rig.files, classFolder, table), IndexWrite::Written);
 
     const QByteArray bytes = fileBytes();
     EXPECT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), 2);
     EXPECT_TRUE(bytes.contains(encodeCp932(QStringLiteral("えんそく～"))));
 
-    FolderRows readBack{};
-    IndexSource source;
-    ASSERT_EQ(readIndex(rig.files, indexPathOf(classFolder), readBack, source), 2);
+    const FolderIndex readBack = readIndex(rig.files, indexPathOf(classFolder));
+    ASSERT_EQ(readBack.count(), 2);
     EXPECT_EQ(readBack[1], table[1]);
     EXPECT_EQ(readBack[2], table[2]);
-    EXPECT_FALSE(source.unreadable);
+    EXPECT_FALSE(readBack.unreadable());
 }
 
 TEST_F(IndexFileOnDisk, EmptyTableWritesAnEmptyFile) {
-    ASSERT_EQ(writeIndex(rig.files, classFolder, freshTable(), 0, IndexSource{}),
-              IndexWrite::Written);
+    ASSERT_EQ(writeIndex(rig.files, classFolder, FolderIndex()), IndexWrite::Written);
     EXPECT_EQ(QFile(indexHostPath()).size(), 0);
 }
 
 TEST_F(IndexFileOnDisk, ExtraEmptyLastLineIsKeptAndAMissingFileIsEmpty) {
     const QByteArray bytes("a,IMG_0001_a,2002/06/15 1,\r\nb,IMG_0002_b,2002/06/15 2,\r\n\r\n");
     writeFileBytes(bytes);
-    FolderRows& table = freshTable();
-    IndexSource source;
-    EXPECT_EQ(readIndex(rig.files, indexPathOf(classFolder), table, source), 2);
-    EXPECT_EQ(formatIndex(table, 2, source), bytes);
+    const FolderIndex table = readIndex(rig.files, indexPathOf(classFolder));
+    EXPECT_EQ(table.count(), 2);
+    EXPECT_EQ(formatIndex(table), bytes);
 
-    EXPECT_EQ(readIndex(rig.files, QStringLiteral("C:\\nowhere\\IMGMAIN.TXT"), table, source), 0);
-    EXPECT_FALSE(source.unreadable);
-    EXPECT_EQ(writeIndex(rig.files, QStringLiteral("C:\\A_IMAGE"), table, 0, source),
-              IndexWrite::Written);
+    const FolderIndex missing = readIndex(rig.files, QStringLiteral("C:\\nowhere\\IMGMAIN.TXT"));
+    EXPECT_EQ(missing.count(), 0);
+    EXPECT_FALSE(missing.unreadable());
+    EXPECT_EQ(writeIndex(rig.files, QStringLiteral("C:\\A_IMAGE"), missing), IndexWrite::Written);
 }
 
 // An index that is there but cannot be read gives no rows and is never
@@ -315,11 +299,10 @@ TEST_F(IndexFileOnDisk, AnUnreadableIndexIsNeverWrittenOver) {
     for (const QString& folder : {classFolder, folderInPlace}) {
         if (folder == classFolder && !permissionsHold)
             continue;
-        FolderRows& table = freshTable();
-        IndexSource source;
-        EXPECT_EQ(readIndex(rig.files, indexPathOf(folder), table, source), 0);
-        EXPECT_TRUE(source.unreadable);
-        EXPECT_EQ(writeIndex(rig.files, folder, table, 0, source), IndexWrite::Unreadable);
+        const FolderIndex table = readIndex(rig.files, indexPathOf(folder));
+        EXPECT_EQ(table.count(), 0);
+        EXPECT_TRUE(table.unreadable());
+        EXPECT_EQ(writeIndex(rig.files, folder, table), IndexWrite::Unreadable);
     }
     QFile::setPermissions(indexHostPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(fileBytes(), QByteArray("a,IMG_0001_a,2002/06/15 1,\r\n"));
@@ -327,14 +310,14 @@ TEST_F(IndexFileOnDisk, AnUnreadableIndexIsNeverWrittenOver) {
 }
 
 TEST_F(IndexFileOnDisk, FailedWriteLeavesTheOldIndexWhole) {
-    FolderRows& table = freshTable();
-    table[1] = {
-        QStringLiteral("2002/06/15 3"), QStringLiteral("a"), QStringLiteral("IMG_0001_a"), {}};
-    ASSERT_EQ(writeIndex(rig.files, classFolder, table, 1, IndexSource{}), IndexWrite::Written);
+    FolderIndex table;
+    table.addRow(
+        {QStringLiteral("2002/06/15 3"), QStringLiteral("a"), QStringLiteral("IMG_0001_a"), {}});
+    ASSERT_EQ(writeIndex(rig.files, classFolder, table), IndexWrite::Written);
     const QByteArray before = fileBytes();
     // A class folder that is a file cannot take the new index.
     const QString blocked = QStringLiteral("C:\\A_IMAGE\\CLASS_32\\IMGMAIN.TXT");
-    EXPECT_EQ(writeIndex(rig.files, blocked, table, 1, IndexSource{}), IndexWrite::Failed);
+    EXPECT_EQ(writeIndex(rig.files, blocked, table), IndexWrite::Failed);
     EXPECT_EQ(fileBytes(), before);
 }
 

@@ -9,7 +9,7 @@
 bool checkIndexReader(const QByteArray& bytes) {
     const FolderIndex table = parseIndex(bytes);
     const int count = table.count();
-    if (count < 0 || count > MaxFolderRows)
+    if (count > MaxFolderRows)
         return false;
     // A rewrite from what was read reads back as the same rows, and writing
     // that again changes nothing: no line is lost on the way.

@@ -3,20 +3,20 @@
 #include <utility>
 
 FolderIndex::FolderIndex(QList<FolderRow> rows, IndexSource source)
-    : rows_(std::move(rows)), source_(std::move(source)) {}
+    : m_rows(std::move(rows)), m_source(std::move(source)) {}
 
 const FolderRow& FolderIndex::operator[](int k) const {
     static const FolderRow empty;
     if (k == 0)
-        return pathRow_;
-    return k >= 1 && k <= count() ? rows_[k - 1] : empty;
+        return m_pathRow;
+    return k >= 1 && k <= count() ? m_rows[k - 1] : empty;
 }
 
 int FolderIndex::findRow(const QString& directory, int hint) const {
-    if (hint >= 1 && hint <= count() && rows_[hint - 1][ColDirectory] == directory)
+    if (hint >= 1 && hint <= count() && m_rows[hint - 1][ColDirectory] == directory)
         return hint;
     for (int row = 1; row <= count(); ++row) {
-        if (rows_[row - 1][ColDirectory] == directory)
+        if (m_rows[row - 1][ColDirectory] == directory)
             return row;
     }
     return 0;
@@ -25,22 +25,22 @@ int FolderIndex::findRow(const QString& directory, int hint) const {
 bool FolderIndex::addRow(FolderRow row) {
     if (isFull())
         return false;
-    rows_.append(std::move(row));
+    m_rows.append(std::move(row));
     return true;
 }
 
 void FolderIndex::removeRow(int k) {
     if (k < 1 || k > count())
         return;
-    rows_.removeAt(k - 1);
-    source_.removeRow(k);
+    m_rows.removeAt(k - 1);
+    m_source.removeRow(k);
 }
 
 void FolderIndex::editRowAt(int k, const std::function<void(FolderRow&)>& edit) {
     if (k == 0)
-        edit(pathRow_);
+        edit(m_pathRow);
     else if (k >= 1 && k <= count())
-        edit(rows_[k - 1]);
+        edit(m_rows[k - 1]);
 }
 
 bool FolderIndex::editRow(const QString& directory, int hint,
@@ -53,6 +53,6 @@ bool FolderIndex::editRow(const QString& directory, int hint,
 }
 
 void FolderIndex::replaceRows(FolderIndex&& read) {
-    rows_ = std::move(read.rows_);
-    source_ = std::move(read.source_);
+    m_rows = std::move(read.m_rows);
+    m_source = std::move(read.m_source);
 }

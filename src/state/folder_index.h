@@ -26,12 +26,12 @@ public:
     // that reading.
     FolderIndex(QList<FolderRow> rows, IndexSource source);
 
-    int count() const { return int(rows_.size()); }
+    int count() const { return int(m_rows.size()); }
     bool isFull() const { return count() >= MaxFolderRows; }
     // The file exists but could not be read: there are no rows, and the index
     // must never be written over it.
-    bool unreadable() const { return source_.unreadable; }
-    const IndexSource& source() const { return source_; }
+    bool unreadable() const { return m_source.unreadable; }
+    const IndexSource& source() const { return m_source; }
 
     // Row k of 1..count(), or row 0; an empty row for any other k.
     const FolderRow& operator[](int k) const;
@@ -51,14 +51,14 @@ public:
     // Edits the row of directory found as findRow finds it; false when there
     // is none.
     bool editRow(const QString& directory, int hint, const std::function<void(FolderRow&)>& edit);
-    void setPathRow(const FolderRow& row) { pathRow_ = row; }
+    void setPathRow(const FolderRow& row) { m_pathRow = row; }
 
     // Takes the rows and the record of read, which was read afresh; row 0
     // stays.
     void replaceRows(FolderIndex&& read);
 
 private:
-    FolderRow pathRow_;
-    QList<FolderRow> rows_; // rows 1..count()
-    IndexSource source_;
+    FolderRow m_pathRow;
+    QList<FolderRow> m_rows; // rows 1..count()
+    IndexSource m_source;
 };

@@ -1,4 +1,6 @@
+#include "import/form2.h"
 #include "platform/cp932_text.h"
+#include "support/card_image.h"
 #include "support/cp932_files.h"
 #include "xvfb_session.h"
 
@@ -6,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -24,7 +28,8 @@ const QColor ThumbnailPanel(255, 255, 192);
 const QColor OpenRow(100, 255, 20);
 const QColor Yellow(255, 255, 0);
 const QColor Blue(0, 0, 255);
-const QColor PhotoColours[] = {QColor(200, 40, 40), QColor(40, 160, 60), QColor(60, 60, 200)};
+const QColor PhotoColours[] = {QColor(200, 40, 40), QColor(40, 160, 60), QColor(60, 60, 200),
+                               QColor(220, 160, 40), QColor(150, 60, 180)};
 
 // Polls until done() or the deadline; true when done.
 bool waitUntil(const std::function<bool()>& done, int deadlineMs = DeadlineMs) {
@@ -47,6 +52,33 @@ std::optional<QPoint> firstPixelOf(const QImage& screen, const QColor& colour) {
                 return QPoint(x, y);
     }
     return std::nullopt;
+}
+
+// The middle of word n of the menu bar at the top of the screen; words are
+// runs of dark pixels more than five pixels apart.
+std::optional<QPoint> menuWord(const QImage& screen, int n) {
+    int start = -1;
+    int gap = 0;
+    for (int x = 0; x < screen.width(); ++x) {
+        bool ink = false;
+        for (int y = 2; y < 15; ++y)
+            ink = ink || qGray(screen.pixel(x, y)) < 128;
+        if (ink && start < 0)
+            start = x;
+        gap = ink ? 0 : gap + 1;
+        if (start >= 0 && gap > 5) {
+            if (n-- == 0)
+                return QPoint((start + x - gap) / 2, 8);
+            start = -1;
+        }
+    }
+    return std::nullopt;
+}
+
+bool writePhoto(const QString& path, const QColor& colour) {
+    QImage photo(640, 480, QImage::Format_RGB32);
+    photo.fill(colour);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && photo.save(path, "JPG", 95);
 }
 
 bool near(const QColor& a, const QColor& b, int tolerance = 24) {
@@ -73,6 +105,16 @@ Cell cell(int column) {
 
 class EndToEnd : public ::testing::Test {
 protected:
+    void SetUp() override {
+        if (!x.start(QSize(1024, 768)))
+            GTEST_SKIP() << x.error().toStdString();
+        for (const char* tool : {"xdotool", "xwd"})
+            ASSERT_FALSE(QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                << tool << " is missing; scripts/setup.sh installs it";
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(makeProgramFolder());
+    }
+
     void TearDown() override {
         if (program.state() != QProcess::NotRunning) {
             program.terminate();
@@ -104,20 +146,16 @@ protected:
     bool makeLibrary() {
         const QString classFolder = dir.filePath(QStringLiteral("c/A_IMAGE/CLASS_32"));
         const QString photos = classFolder + QStringLiteral("/IMG_0001_えんそく");
-        if (!QDir().mkpath(photos))
-            return false;
-        for (int i = 0; i < 3; ++i) {
-            QImage photo(640, 480, QImage::Format_RGB32);
-            photo.fill(PhotoColours[i]);
-            if (!photo.save(photos + QStringLiteral("/P%1.JPG").arg(i + 1), "JPG", 95))
+        for (int i = 0; i < 3; ++i)
+            if (!writePhoto(photos + QStringLiteral("/P%1.JPG").arg(i + 1), PhotoColours[i]))
                 return false;
-        }
         indexPath = classFolder + QStringLiteral("/IMGMAIN.TXT");
         return writeCp932Lines(indexPath,
                                {QStringLiteral("えんそく,IMG_0001_えんそく,2002/06/15 9,")});
     }
 
-    QProcessEnvironment privateEnvironment() const {
+    // The program looks for the user's cards under /media/<user>.
+    QProcessEnvironment privateEnvironment(const QString& user) const {
         QProcessEnvironment env = x.environment(QProcessEnvironment::systemEnvironment());
         const QString home = dir.filePath(QStringLiteral("home"));
         const QString runtime = dir.filePath(QStringLiteral("runtime"));
@@ -132,7 +170,50 @@ protected:
         env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        env.insert(QStringLiteral("USER"), user);
         return env;
+    }
+
+    // True once the main window is shown.
+    bool startProgram(const QString& user = QStringLiteral("fotobako-e2e")) {
+        program.setProcessEnvironment(privateEnvironment(user));
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(programPath, {});
+        return program.waitForStarted(DeadlineMs) && waitUntil([&] {
+                   mainWindow = x.visibleWindowsOf(program.processId()).value(0);
+                   return !mainWindow.isEmpty();
+               });
+    }
+
+    // A window of the program other than those known; empty when none comes.
+    QString newWindow(const QStringList& known) {
+        QString found;
+        waitUntil([&] {
+            for (const QString& window : x.visibleWindowsOf(program.processId()))
+                if (!known.contains(window))
+                    found = window;
+            return !found.isEmpty();
+        });
+        return found;
+    }
+
+    // A question is a modal window of its own; Return answers its default, Yes.
+    bool answerYes(const QStringList& known) {
+        const QString question = newWindow(known);
+        return !question.isEmpty() &&
+               xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question,
+                        QStringLiteral("key"), QStringLiteral("Return")});
+    }
+
+    // The class panel: ３年２組 is button index 11, grade 3 and class 2, at
+    // (8 + 100 x 2, 52 + 40 x 1), 97 x 37.
+    bool chooseClass32() {
+        std::optional<QPoint> classPanel;
+        screenWhen([&](const QImage& screen) {
+            return (classPanel = firstPixelOf(screen, ClassPanel)).has_value();
+        });
+        return classPanel && clickAt(*classPanel + QPoint(208 + 48, 92 + 18)) &&
+               answerYes({mainWindow});
     }
 
     // Waits for a screen that satisfies done; the last screen taken.
@@ -159,50 +240,14 @@ protected:
     QTemporaryDir dir;
     QProcess program;
     QString programPath;
+    QString mainWindow;
     QString indexPath;
 };
 
 TEST_F(EndToEnd, ChoosingAClassAndMarkingPhotosShowsOnScreenAndOnDisk) {
-    if (!x.start(QSize(1024, 768)))
-        GTEST_SKIP() << x.error().toStdString();
-    for (const char* tool : {"xdotool", "xwd"})
-        ASSERT_FALSE(QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            << tool << " is missing; scripts/setup.sh installs it";
-    ASSERT_TRUE(dir.isValid());
-    ASSERT_TRUE(makeProgramFolder());
     ASSERT_TRUE(makeLibrary());
-
-    program.setProcessEnvironment(privateEnvironment());
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(programPath, {});
-    ASSERT_TRUE(program.waitForStarted(DeadlineMs));
-    QString mainWindow;
-    ASSERT_TRUE(waitUntil([&] {
-        mainWindow = x.visibleWindowsOf(program.processId()).value(0);
-        return !mainWindow.isEmpty();
-    })) << "the main window did not appear";
-
-    // The class panel: ３年２組 is button index 11, grade 3 and class 2, at
-    // (8 + 100 x 2, 52 + 40 x 1), 97 x 37.
-    std::optional<QPoint> classPanel;
-    screenWhen([&](const QImage& screen) {
-        return (classPanel = firstPixelOf(screen, ClassPanel)).has_value();
-    });
-    ASSERT_TRUE(classPanel) << "the class panel was not drawn";
-    ASSERT_TRUE(clickAt(*classPanel + QPoint(208 + 48, 92 + 18)));
-
-    // The question is a modal window of its own; Return answers its default,
-    // Yes.
-    QString question;
-    ASSERT_TRUE(waitUntil([&] {
-        const QStringList windows = x.visibleWindowsOf(program.processId());
-        for (const QString& window : windows)
-            if (window != mainWindow)
-                question = window;
-        return !question.isEmpty();
-    })) << "no question after the class button";
-    ASSERT_TRUE(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question,
-                         QStringLiteral("key"), QStringLiteral("Return")}));
+    ASSERT_TRUE(startProgram()) << "the main window did not appear";
+    ASSERT_TRUE(chooseClass32()) << "no class panel or no question after the class button";
 
     // The class folder opens at its first folder, its three photos drawn.
     std::optional<QPoint> panel;
@@ -257,6 +302,90 @@ TEST_F(EndToEnd, ChoosingAClassAndMarkingPhotosShowsOnScreenAndOnDisk) {
         << index[0].toStdString();
     EXPECT_TRUE(index[0].endsWith(QStringLiteral(" 3,"))) << index[0].toStdString();
     EXPECT_EQ(program.state(), QProcess::Running);
+}
+
+// A camera card in the reader: an exFAT image mounted under /media/<user>,
+// where the program looks for the cards of the user it runs as.
+TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
+    QTemporaryDir media(QStringLiteral("/media/fotobako-e2e-XXXXXX"));
+    if (!media.isValid())
+        GTEST_SKIP() << "cannot make a folder under /media";
+    CardImage card(CardImage::Format::ExFat, media.filePath(QStringLiteral("CARD")));
+    if (const QString failure = card.start(); !failure.isEmpty()) {
+        if (card.skippable())
+            GTEST_SKIP() << failure.toStdString();
+        FAIL() << failure.toStdString();
+    }
+    // The camera numbers its photos from 1 again in 101CANON.
+    const char* const onCard[] = {"100CANON/IMG_0001.JPG", "100CANON/IMG_0002.JPG",
+                                  "100CANON/IMG_0003.JPG", "101CANON/IMG_0001.JPG",
+                                  "101CANON/IMG_0002.JPG"};
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(
+            writePhoto(card.mountPoint() + QStringLiteral("/DCIM/") + QLatin1String(onCard[i]),
+                       PhotoColours[i]));
+    const QString classFolder = dir.filePath(QStringLiteral("c/A_IMAGE/CLASS_32"));
+    ASSERT_TRUE(QDir().mkpath(classFolder));
+    ASSERT_TRUE(startProgram(QFileInfo(media.path()).fileName())) << "no main window";
+    ASSERT_TRUE(chooseClass32()) << "no class panel or no question after the class button";
+
+    // Once the class is open the menu bar has more than two words; the
+    // import is the second.
+    const QImage opened =
+        screenWhen([](const QImage& screen) { return menuWord(screen, 2).has_value(); });
+    const std::optional<QPoint> importItem = menuWord(opened, 1);
+    ASSERT_TRUE(menuWord(opened, 2)) << "the class did not open";
+    ASSERT_TRUE(clickAt(*importItem));
+    const QString form2 = newWindow({mainWindow});
+    ASSERT_FALSE(form2.isEmpty()) << "no import window";
+
+    // Before anything is copied the window names the card and counts its photos.
+    Form2 expected;
+    expected.Label6->setText(QStringLiteral("CARD に 5まい"));
+    const QRect line = expected.Label6->geometry();
+    const QImage wanted = expected.grab(line).toImage().convertToFormat(QImage::Format_RGB32);
+    QImage shown;
+    waitUntil([&] {
+        shown = x.windowShot(form2);
+        return shown.copy(line) == wanted;
+    });
+    EXPECT_EQ(shown.copy(line), wanted) << "the import window does not say CARD に 5まい";
+    // With no window manager the program gives its window the keyboard itself.
+    EXPECT_EQ(x.run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")})
+                  .value_or(QByteArray())
+                  .trimmed(),
+              form2.toLatin1());
+
+    const QPoint run = expected.Command1->geometry().center();
+    ASSERT_TRUE(xdotool({QStringLiteral("type"), QStringLiteral("ensoku")}));
+    ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), form2,
+                         QStringLiteral("--sync"), QString::number(run.x()),
+                         QString::number(run.y()), QStringLiteral("click"), QStringLiteral("1")}));
+    ASSERT_TRUE(answerYes({mainWindow, form2})) << "no question after じっこう";
+    EXPECT_TRUE(waitUntil([&] { return x.visibleWindowsOf(program.processId()).size() == 1; }))
+        << "the import window stayed open";
+
+    // Stamped with the time of the import; 101CANON's photos come after
+    // 100CANON's, those whose names are taken under names of their own.
+    const QDir photos(classFolder + QStringLiteral("/IMG_0001_ensoku"));
+    const QStringList files = photos.entryList(QDir::Files);
+    QStringList arrived;
+    for (const QString& name : files)
+        arrived << name.section(u'_', 1);
+    const char* const names[] = {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.JPG", "IMG_0001_2.JPG",
+                                 "IMG_0002_2.JPG"};
+    ASSERT_EQ(arrived.size(), 5) << arrived.join(u' ').toStdString();
+    for (int i = 0; i < 5; ++i) {
+        const QImage photo(photos.filePath(files.value(arrived.indexOf(QLatin1String(names[i])))));
+        EXPECT_TRUE(!photo.isNull() && near(photo.pixelColor(320, 240), PhotoColours[i]))
+            << names[i];
+    }
+    const QStringList index =
+        readCp932Lines(classFolder + QStringLiteral("/IMGMAIN.TXT")).value_or(QStringList());
+    ASSERT_EQ(index.size(), 1);
+    EXPECT_TRUE(index[0].startsWith(QStringLiteral("ensoku,IMG_0001_ensoku,")) &&
+                index[0].endsWith(QStringLiteral(" 5,")))
+        << index[0].toStdString();
 }
 
 } // namespace

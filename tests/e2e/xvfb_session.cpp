@@ -83,6 +83,12 @@ QImage XvfbSession::screenshot() const {
     return dump ? imageFromXwd(*dump) : QImage();
 }
 
+QImage XvfbSession::windowShot(const QString& window) const {
+    const std::optional<QByteArray> dump =
+        run(QStringLiteral("xwd"), {QStringLiteral("-id"), window, QStringLiteral("-silent")});
+    return dump ? imageFromXwd(*dump) : QImage();
+}
+
 QStringList XvfbSession::visibleWindowsOf(qint64 pid) const {
     // Every window matches the empty name; --all keeps those of the process.
     const std::optional<QByteArray> ids =

@@ -30,8 +30,12 @@ public:
     // Runs an X tool on this display to its end; its standard output, or
     // nullopt when it is missing, fails or hangs.
     std::optional<QByteArray> run(const QString& tool, const QStringList& arguments) const;
-    // The whole screen, or a null image when it cannot be read.
+    // The whole screen, or a null image when it cannot be read. xwd pieces
+    // the root together window by window and leaves a dialog of the program
+    // black, so dialogs are read with windowShot().
     QImage screenshot() const;
+    // The inside of one window.
+    QImage windowShot(const QString& window) const;
     // The mapped top-level windows that the process pid made.
     QStringList visibleWindowsOf(qint64 pid) const;
 

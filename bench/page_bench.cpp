@@ -10,8 +10,8 @@
 #include "browser/thumbnail_page.h"
 #include "import/folder_import.h"
 #include "library/library_paths.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/clock.h"
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
@@ -140,7 +140,7 @@ struct Session {
     ProgramState state;
     Form1 form;
     MainWindowView view;
-    Program program;
+    AppContext program;
 };
 
 // Every photo decoded whole on this thread and stretched into its cell.

@@ -4,8 +4,8 @@
 // a process of its own, so the peak memory belongs to that job alone.
 
 #include "browser/main_window_view.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/bitmap_file.h"
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
@@ -113,7 +113,7 @@ struct Job {
     ProgramState state;
     Form1 form;
     MainWindowView view;
-    Program program;
+    AppContext program;
 };
 
 int runJob(const QString& mode, const QString& photoFolder) {

@@ -4,8 +4,8 @@
 // decodes at the drawn size and makes the next slide while one is shown.
 
 #include "browser/main_window_view.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/clock.h"
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
@@ -127,7 +127,7 @@ struct Bench {
     ProgramState state;
     Form1 form;
     MainWindowView view;
-    Program program;
+    AppContext program;
     SlideShow show{program};
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "browser/main_window_view.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/program_files.h"
@@ -26,7 +26,7 @@ public:
     Application& operator=(const Application&) = delete;
 
     Form1& mainWindow() { return m_form; }
-    Program& program() { return m_program; }
+    AppContext& program() { return m_program; }
 
 private:
     ProgramFiles m_places;
@@ -43,5 +43,5 @@ private:
     ProgramState m_state;
     Form1 m_form;
     MainWindowView m_view;
-    Program m_program;
+    AppContext m_program;
 };

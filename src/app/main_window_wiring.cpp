@@ -5,9 +5,9 @@
 #include "database/database_commands.h"
 #include "folders/class_selection.h"
 #include "folders/folder_commands.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
 #include "main_window/lock_wait_indicator.h"
-#include "main_window/program.h"
 #include "photo_ops/photo_commands.h"
 #include "platform/services.h"
 #include "printing/print_commands.h"
@@ -15,7 +15,7 @@
 
 #include <QPushButton>
 
-void connectMainWindow(Program& program, const QString& settingsFolder,
+void connectMainWindow(AppContext& program, const QString& settingsFolder,
                        std::function<void()> endProgram) {
     Form1& form = program.form;
     for (int i = 0; i < int(form.Command2.size()); ++i) {

@@ -5,12 +5,12 @@
 #include <QString>
 #include <functional>
 
-struct Program;
+struct AppContext;
 
 // Connects the main window's class buttons, thumbnail panel and scroll bar,
 // and every folder, import, photo, print, viewing, database and settings
 // command, to their handlers, and shows on the window every wait for a lock.
 // The settings are saved in settingsFolder (a host folder), and saving them
 // ends the program through endProgram.
-void connectMainWindow(Program& program, const QString& settingsFolder,
+void connectMainWindow(AppContext& program, const QString& settingsFolder,
                        std::function<void()> endProgram = endProgramNow);

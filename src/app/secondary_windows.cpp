@@ -2,8 +2,8 @@
 
 #include "import/form2.h"
 #include "import/import_commands.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/clock.h"
 #include "platform/modal_runner.h"
 #include "platform/services.h"
@@ -17,7 +17,7 @@
 #include <QAction>
 #include <QPushButton>
 
-SecondaryWindows::SecondaryWindows(Program& program, const QString& settingsFolder,
+SecondaryWindows::SecondaryWindows(AppContext& program, const QString& settingsFolder,
                                    std::function<void()> endProgram)
     : QObject(&program.form), m_program(program), m_settingsFolder(settingsFolder),
       m_endProgram(std::move(endProgram)) {

@@ -9,7 +9,7 @@ class Form2;
 class Form5;
 class Form6;
 class SlideShow;
-struct Program;
+struct AppContext;
 
 // The windows the main window opens: the import window, the settings and
 // save-drive windows, the clip window and the slide show. Each is made at its
@@ -23,7 +23,7 @@ public:
     // Connects the main window's commands that open the windows. Saving the
     // settings writes DRVDATA.TXT in settingsFolder (a host folder) and then
     // ends the program through endProgram.
-    SecondaryWindows(Program& program, const QString& settingsFolder,
+    SecondaryWindows(AppContext& program, const QString& settingsFolder,
                      std::function<void()> endProgram);
 
     Form2& form2();
@@ -33,7 +33,7 @@ public:
     SlideShow& slideShow();
 
 private:
-    Program& m_program;
+    AppContext& m_program;
     QString m_settingsFolder;
     std::function<void()> m_endProgram;
     Form2* m_form2 = nullptr;

@@ -1,7 +1,7 @@
 #include "app/shutdown.h"
 
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
 
@@ -12,7 +12,7 @@ void endProgramNow() {
     QCoreApplication::exit(0);
 }
 
-void connectShutDown(Program& program, std::function<void()> endProgram) {
+void connectShutDown(AppContext& program, std::function<void()> endProgram) {
     Form1& form = program.form;
     MessageService& messages = program.services.messages;
     QObject::connect(form.mnuend, &QAction::triggered, &form, [&messages, endProgram] {

@@ -2,11 +2,11 @@
 
 #include <functional>
 
-struct Program;
+struct AppContext;
 
 // Leaves the event loop at once; no window is asked first.
 void endProgramNow();
 
 // Ends the program through endProgram when the user confirms the menu item
 // "おわり", and without a question when the main window is closed.
-void connectShutDown(Program& program, std::function<void()> endProgram = endProgramNow);
+void connectShutDown(AppContext& program, std::function<void()> endProgram = endProgramNow);

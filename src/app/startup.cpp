@@ -3,8 +3,8 @@
 #include "folders/class_folder.h"
 #include "library/library_paths.h"
 #include "library/settings_file.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "state/class_names.h"
@@ -30,7 +30,7 @@ void loadMainWindow(Form1& form) {
 
 // A file without its two whole lines changes only the photo drive and makes
 // no folder; otherwise the save root follows the settings and is made.
-void loadSettings(Program& program, const QString& settingsHostPath) {
+void loadSettings(AppContext& program, const QString& settingsHostPath) {
     ProgramState& state = program.state;
     const SettingsRead read = readSettingsFile(settingsHostPath);
     if (read.floppyDrive)
@@ -48,7 +48,7 @@ void loadSettings(Program& program, const QString& settingsHostPath) {
 }
 
 // Personal use opens the save root itself as the class folder.
-void openPersonalLibrary(Program& program) {
+void openPersonalLibrary(AppContext& program) {
     ProgramState& state = program.state;
     state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
     state.ClassName = QStringLiteral("個人利用");
@@ -64,7 +64,7 @@ void fillClassNames(ProgramState& state) {
 }
 } // namespace
 
-void startUp(Program& program, const QString& settingsFolder) {
+void startUp(AppContext& program, const QString& settingsFolder) {
     ProgramState& state = program.state;
     setDefaults(state);
     loadMainWindow(program.form);

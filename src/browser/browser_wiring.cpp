@@ -2,13 +2,13 @@
 
 #include "browser/marks.h"
 #include "browser/thumbnail_page.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform_gui/picture_box.h"
 
 #include <QScrollBar>
 
-void connectBrowserControls(Program& program, std::function<void(int)> clipPhoto) {
+void connectBrowserControls(AppContext& program, std::function<void(int)> clipPhoto) {
     Form1& form = program.form;
     QObject::connect(form.VScroll1, &QScrollBar::valueChanged, &form,
                      [&program](int position) { onThumbnailScroll(program, position); });

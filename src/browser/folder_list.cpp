@@ -1,7 +1,7 @@
 #include "browser/folder_list.h"
 
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform_gui/picture_box.h"
 #include "state/program_state.h"
 #include "state/screen_mode.h"
@@ -21,7 +21,7 @@ QString countText(const QString& dateAndCount) {
 }
 } // namespace
 
-void DrawFolderList(Program& program) {
+void DrawFolderList(AppContext& program) {
     ProgramState& state = program.state;
     PictureBox& panel = *program.form.Picture2;
     panel.fillRect(QRect(0, 0, 301, 1001), ListBackground);

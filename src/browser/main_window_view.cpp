@@ -2,8 +2,8 @@
 
 #include "browser/folder_list.h"
 #include "browser/thumbnail_page.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 
 #include <QScrollBar>
 

@@ -2,17 +2,17 @@
 
 #include "library/library_context.h"
 
-struct Program;
+struct AppContext;
 
 // The main window's thumbnail page and folder list, drawn for the library.
 class MainWindowView : public FolderView {
 public:
-    explicit MainWindowView(Program& program) : m_program(program) {}
+    explicit MainWindowView(AppContext& program) : m_program(program) {}
 
     void setThumbnailScrollMaximum(int maximum) override;
     void drawThumbnailPage() override;
     void drawFolderList() override;
 
 private:
-    Program& m_program;
+    AppContext& m_program;
 };

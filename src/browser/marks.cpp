@@ -1,13 +1,13 @@
 #include "browser/marks.h"
 
 #include "browser/thumbnail_caption.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform_gui/picture_box.h"
 #include "state/program_state.h"
 #include "state/screen_mode.h"
 
-void DrawMarkCaptions(Program& program) {
+void DrawMarkCaptions(AppContext& program) {
     ProgramState& state = program.state;
     const PageRange page = currentPage(state);
     const bool large = isLargeGrid(state.ScreenWidthPx);
@@ -21,7 +21,7 @@ void DrawMarkCaptions(Program& program) {
     panel.update();
 }
 
-int toggleMarkOrPickToClip(Program& program, Qt::MouseButton button, QPoint pos) {
+int toggleMarkOrPickToClip(AppContext& program, Qt::MouseButton button, QPoint pos) {
     ProgramState& state = program.state;
     if (state.PickMode > 0)
         return 0;

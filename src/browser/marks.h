@@ -3,13 +3,13 @@
 #include <QPoint>
 #include <Qt>
 
-struct Program;
+struct AppContext;
 
 // Redraws the caption bars and frames of the page from the marks, without
 // touching the pictures.
-void DrawMarkCaptions(Program& program);
+void DrawMarkCaptions(AppContext& program);
 
 // A mouse button went down on the thumbnail panel. Left and middle clicks
 // toggle the mark of the photo under the mouse. Returns the photo number a
 // right click asks to clip, else 0.
-int toggleMarkOrPickToClip(Program& program, Qt::MouseButton button, QPoint pos);
+int toggleMarkOrPickToClip(AppContext& program, Qt::MouseButton button, QPoint pos);

@@ -1,8 +1,8 @@
 #include "browser/thumbnail_page.h"
 
 #include "browser/thumbnail_caption.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/thumbnail_loader.h"
@@ -22,7 +22,7 @@ int photosPerPage(const ProgramState& state) {
 }
 
 // Photos first + 1 .. first + count of the photo list.
-std::vector<ThumbnailRequest> requestsFor(const Program& program, int first, int count) {
+std::vector<ThumbnailRequest> requestsFor(const AppContext& program, int first, int count) {
     std::vector<ThumbnailRequest> requests;
     requests.reserve(std::max(count, 0));
     for (int i = 1; i <= count; ++i)
@@ -32,7 +32,7 @@ std::vector<ThumbnailRequest> requestsFor(const Program& program, int first, int
 
 // Pupils mostly turn forward, so the next page goes first, then the one
 // before.
-void prefetchNeighbours(Program& program, const PageRange& page) {
+void prefetchNeighbours(AppContext& program, const PageRange& page) {
     const ProgramState& state = program.state;
     const int perPage = photosPerPage(state);
     std::vector<ThumbnailRequest> requests;
@@ -47,24 +47,24 @@ void prefetchNeighbours(Program& program, const PageRange& page) {
 }
 } // namespace
 
-ThumbnailRequest thumbnailRequest(const Program& program, const QString& photoPath) {
+ThumbnailRequest thumbnailRequest(const AppContext& program, const QString& photoPath) {
     const bool large = isLargeGrid(program.state.ScreenWidthPx);
     return {program.services.files.hostPath(photoPath), thumbWidth(large),
             large ? LargeThumbHeight : SmallThumbHeight};
 }
 
-void prepareThumbnail(Program& program, const QString& photoPath) {
+void prepareThumbnail(AppContext& program, const QString& photoPath) {
     program.services.thumbnails.prepare({thumbnailRequest(program, photoPath)});
 }
 
-void makeOpeningPage(Program& program, const QStringList& photoPaths) {
+void makeOpeningPage(AppContext& program, const QStringList& photoPaths) {
     std::vector<ThumbnailRequest> requests;
     for (const QString& path : photoPaths.mid(0, photosPerPage(program.state)))
         requests.push_back(thumbnailRequest(program, path));
     program.services.thumbnails.loadPage(requests, [](int, const Thumbnail&) {});
 }
 
-void DrawFolderTitle(Program& program) {
+void DrawFolderTitle(AppContext& program) {
     PictureBox& panel = *program.form.Picture1;
     const bool large = isLargeGrid(program.state.ScreenWidthPx);
     panel.fillRect(titleBox(large), Qt::white);
@@ -74,7 +74,7 @@ void DrawFolderTitle(Program& program) {
     panel.print(program.state.FolderTitle);
 }
 
-void DrawThumbnailPage(Program& program) {
+void DrawThumbnailPage(AppContext& program) {
     ProgramState& state = program.state;
     Form1& form = program.form;
     PictureBox& panel = *form.Picture1;
@@ -110,7 +110,7 @@ void DrawThumbnailPage(Program& program) {
     prefetchNeighbours(program, page);
 }
 
-void onThumbnailScroll(Program& program, int position) {
+void onThumbnailScroll(AppContext& program, int position) {
     program.state.ThumbTopRow = position;
     DrawThumbnailPage(program);
 }

@@ -5,26 +5,26 @@
 #include <QString>
 #include <QStringList>
 
-struct Program;
+struct AppContext;
 
 // Draws the page of thumbnails that starts at ThumbTopRow, behind the waiting
 // label, cell by cell as the photos are ready; returns when the page is drawn.
 // The pages after and before it are then made in the background.
-void DrawThumbnailPage(Program& program);
+void DrawThumbnailPage(AppContext& program);
 
 // Draws the title box with FolderTitle over whatever the panel shows.
-void DrawFolderTitle(Program& program);
+void DrawFolderTitle(AppContext& program);
 
 // The scroll bar moved to position.
-void onThumbnailScroll(Program& program, int position);
+void onThumbnailScroll(AppContext& program, int position);
 
 // What the page asks the thumbnail loader for the photo at photoPath, in the
 // current layout.
-ThumbnailRequest thumbnailRequest(const Program& program, const QString& photoPath);
+ThumbnailRequest thumbnailRequest(const AppContext& program, const QString& photoPath);
 
 // Starts making the thumbnail of a photo that a page will soon show.
-void prepareThumbnail(Program& program, const QString& photoPath);
+void prepareThumbnail(AppContext& program, const QString& photoPath);
 
 // Makes the thumbnails of the first page of photoPaths in memory, without
 // drawing them; returns once they are made.
-void makeOpeningPage(Program& program, const QStringList& photoPaths);
+void makeOpeningPage(AppContext& program, const QStringList& photoPaths);

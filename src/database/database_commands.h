@@ -1,6 +1,6 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // Connects "データベースに切りかえ" and "ﾃﾞｰﾀﾍﾞｰｽに保存する" to their handlers.
-void connectDatabaseCommands(Program& program);
+void connectDatabaseCommands(AppContext& program);

@@ -1,7 +1,7 @@
 #include "database/database_folder_check.h"
 
 #include "library/locked_index.h"
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
@@ -13,7 +13,7 @@ const QString PrivateDatabaseMessage =
                    "ほかの コンピュータからは みえません。");
 } // namespace
 
-bool checkDatabaseFolder(Program& program) {
+bool checkDatabaseFolder(AppContext& program) {
     const QString& folder = program.state.DatabaseRoot;
     const FileSystem& files = program.services.files;
     if (!files.isDirectory(folder)) {

@@ -8,7 +8,7 @@
 #include "library/locked_index.h"
 #include "library/numbered_folder.h"
 #include "library/storable_name.h"
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
@@ -18,7 +18,7 @@ namespace {
 
 // The database folder's name is made from the title, so a title that an
 // index brought in must not be able to name anything outside the database.
-bool canSave(Program& program) {
+bool canSave(AppContext& program) {
     const ProgramState& state = program.state;
     MessageService& messages = program.services.messages;
     if (state.DatabaseRoot.isEmpty()) {
@@ -109,7 +109,7 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
     return allCopied ? DatabaseSave::Saved : DatabaseSave::SomeNotCopied;
 }
 
-void saveOpenFolderToDatabase(Program& program) {
+void saveOpenFolderToDatabase(AppContext& program) {
     ProgramState& state = program.state;
     MessageService& messages = program.services.messages;
     if (!canSave(program))

@@ -6,7 +6,7 @@
 #include <chrono>
 
 class FileSystem;
-struct Program;
+struct AppContext;
 
 // " 先生" for the teacher's machine (999), " PC" and the last two digits of
 // "0" and the number for any other number above 0, nothing for 0 or less.
@@ -45,4 +45,4 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
 // numbered folder of the database and adds its row, tagged with the class and
 // the machine, to the database index. The main window goes on showing the
 // folder that was saved.
-void saveOpenFolderToDatabase(Program& program);
+void saveOpenFolderToDatabase(AppContext& program);

@@ -6,8 +6,8 @@
 #include "library/index_file.h"
 #include "library/library_paths.h"
 #include "library/locked_index.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
 #include "platform_gui/picture_box.h"
@@ -29,7 +29,7 @@ void setHeading(Form1& form, const QString& text) {
 
 // An empty tree shows nothing, so nothing of the folder left behind may be
 // acted on either.
-void showEmptyTree(Program& program) {
+void showEmptyTree(AppContext& program) {
     ProgramState& state = program.state;
     state.clearMarks(state.PhotoCount);
     state.PhotoCount = 0;
@@ -45,7 +45,7 @@ void showEmptyTree(Program& program) {
 
 } // namespace
 
-void switchDatabaseTree(Program& program) {
+void switchDatabaseTree(AppContext& program) {
     ProgramState& state = program.state;
     Form1& form = program.form;
     if (state.DatabaseRoot.isEmpty()) {

@@ -1,8 +1,8 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // "データベースに切りかえ" / "データベースからもどる": opens the database tree in
 // place of the class folder, or the class folder (at its first folder) in
 // place of the database tree.
-void switchDatabaseTree(Program& program);
+void switchDatabaseTree(AppContext& program);

@@ -4,8 +4,8 @@
 #include "library/index_file.h"
 #include "library/library_paths.h"
 #include "library/load_folder.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
 #include "platform_gui/picture_box.h"
@@ -13,7 +13,7 @@
 
 #include <QLabel>
 
-void showClassFolderPanels(Program& program) {
+void showClassFolderPanels(AppContext& program) {
     Form1& form = program.form;
     form.Picture3->hide();
     form.Picture1->show();
@@ -22,7 +22,7 @@ void showClassFolderPanels(Program& program) {
     form.Label3->adjustSize();
 }
 
-void openClassFolder(Program& program) {
+void openClassFolder(AppContext& program) {
     ProgramState& state = program.state;
     state.FolderTable.replaceRows(
         readIndex(program.services.files, indexPathOf(state.ClassFolder)));

@@ -1,11 +1,11 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // Shows the folder list and the thumbnail panel in place of the class panel,
 // headed by ClassName.
-void showClassFolderPanels(Program& program);
+void showClassFolderPanels(AppContext& program);
 
 // Reads ClassFolder's index, opens its first folder and shows the commands
 // that work on folders and photos.
-void openClassFolder(Program& program);
+void openClassFolder(AppContext& program);

@@ -1,7 +1,7 @@
 #include "folders/class_selection.h"
 
 #include "folders/class_folder.h"
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
@@ -9,7 +9,7 @@
 #include "state/program_state.h"
 #include "state/screen_mode.h"
 
-void chooseClass(Program& program, int buttonIndex) {
+void chooseClass(AppContext& program, int buttonIndex) {
     ProgramState& state = program.state;
     state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
     state.ClassName = state.ClassNames[buttonIndex + 1];

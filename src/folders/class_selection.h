@@ -1,7 +1,7 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // A class button was clicked: after the pupil confirms, the class folder is
 // made when missing and opened.
-void chooseClass(Program& program, int buttonIndex);
+void chooseClass(AppContext& program, int buttonIndex);

@@ -6,7 +6,7 @@
 #include "library/library_paths.h"
 #include "library/load_folder.h"
 #include "library/locked_index.h"
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "photo_ops/selection.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
@@ -43,7 +43,7 @@ IndexChange removeRow(const QString& directory, int position) {
 // photos left stay reachable; the directory goes last, so that a row the index
 // kept still names it. A row whose directory is no photo folder of its own
 // (outside the class folder, a link, a class folder) loses only its row.
-void removeOpenRow(Program& program) {
+void removeOpenRow(AppContext& program) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     MessageService& messages = program.services.messages;
@@ -79,7 +79,7 @@ void removeOpenRow(Program& program) {
 
 } // namespace
 
-void deleteOpenFolder(Program& program) {
+void deleteOpenFolder(AppContext& program) {
     ProgramState& state = program.state;
     if (state.FolderTable.count() == 0)
         return;

@@ -5,14 +5,14 @@
 #include "folders/open_folder.h"
 #include "folders/other_folder.h"
 #include "folders/select_all.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform_gui/picture_box.h"
 
 #include <QAction>
 #include <QPushButton>
 
-void connectFolderCommands(Program& program) {
+void connectFolderCommands(AppContext& program) {
     Form1& form = program.form;
     QObject::connect(form.Picture2, &PictureBox::mouseDown, &form,
                      [&program](Qt::MouseButton button, QPoint pos) {

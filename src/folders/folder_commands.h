@@ -1,7 +1,7 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // Connects the folder list's clicks and paging buttons, the delete button,
 // "他のフォルダを見る" and the select-all button to their handlers.
-void connectFolderCommands(Program& program);
+void connectFolderCommands(AppContext& program);

@@ -1,13 +1,13 @@
 #include "folders/folder_paging.h"
 
 #include "browser/folder_list.h"
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "state/program_state.h"
 #include "state/screen_mode.h"
 
 #include <algorithm>
 
-void pageFolderList(Program& program, int index) {
+void pageFolderList(AppContext& program, int index) {
     ProgramState& state = program.state;
     const int pageSize = folderListRowsFor(state.ScreenWidthPx);
     if (index == 1) {

@@ -4,14 +4,14 @@
 #include "folders/folder_hit_test.h"
 #include "library/library_paths.h"
 #include "library/load_folder.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "photo_ops/copy_photos.h"
 #include "state/program_state.h"
 
 #include <QScrollBar>
 
-void openFolderRow(Program& program, int k) {
+void openFolderRow(AppContext& program, int k) {
     ProgramState& state = program.state;
     state.CurrentFolderIndex = k;
     state.PhotoFolder = photoFolderOfRow(state, k);
@@ -25,7 +25,7 @@ void openFolderRow(Program& program, int k) {
     LoadFolder(program);
 }
 
-void onFolderListMouseDown(Program& program, Qt::MouseButton, QPoint pos) {
+void onFolderListMouseDown(AppContext& program, Qt::MouseButton, QPoint pos) {
     const int k = folderRowAt(program.state, pos.y());
     if (k == 0)
         return;

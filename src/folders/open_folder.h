@@ -3,12 +3,12 @@
 #include <QPoint>
 #include <Qt>
 
-struct Program;
+struct AppContext;
 
 // Opens index row k in the thumbnail panel: the marks of the folder being
 // left are cleared and the first page is shown.
-void openFolderRow(Program& program, int k);
+void openFolderRow(AppContext& program, int k);
 
 // A mouse button went down on the folder list: the row under it is opened,
 // or, while a copy waits for its destination, receives the copy.
-void onFolderListMouseDown(Program& program, Qt::MouseButton button, QPoint pos);
+void onFolderListMouseDown(AppContext& program, Qt::MouseButton button, QPoint pos);

@@ -4,15 +4,15 @@
 #include "browser/thumbnail_page.h"
 #include "library/library_paths.h"
 #include "library/load_folder.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform_gui/picture_box.h"
 #include "state/program_state.h"
 
-void openFolderByPath(Program& program) {
+void openFolderByPath(AppContext& program) {
     const std::optional<QString> chosen = program.services.dialogs.chooseImageFile(&program.form);
     if (!chosen)
         return;

@@ -1,8 +1,8 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // Shows every photo of the folder that holds a file the user picks in the
 // file-open dialog, under the title "他のフォルダ". The folder is no row of
 // the index. A waiting copy is dropped; a cancel changes nothing.
-void openFolderByPath(Program& program);
+void openFolderByPath(AppContext& program);

@@ -1,10 +1,10 @@
 #include "folders/select_all.h"
 
 #include "browser/marks.h"
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "state/program_state.h"
 
-void selectAllPhotos(Program& program) {
+void selectAllPhotos(AppContext& program) {
     ProgramState& state = program.state;
     bool anyUnmarked = false;
     for (int i = 1; i <= state.PhotoCount; ++i) {

@@ -1,7 +1,7 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // Marks every photo of the open folder; when all were marked already, takes
 // every mark off instead.
-void selectAllPhotos(Program& program);
+void selectAllPhotos(AppContext& program);

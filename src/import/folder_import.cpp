@@ -10,8 +10,8 @@
 #include "library/locked_index.h"
 #include "library/numbered_folder.h"
 #include "library/storable_name.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/clock.h"
 #include "platform/cp932_text.h"
 #include "platform/file_system.h"
@@ -53,7 +53,7 @@ bool acceptsName(MessageService& messages, const QString& name) {
 
 // A folder opened by path has row 0, which is never written: only the title
 // shown changes.
-bool renameOpenFolder(Program& program, const QString& name) {
+bool renameOpenFolder(AppContext& program, const QString& name) {
     ProgramState& state = program.state;
     const int open = state.CurrentFolderIndex;
     const auto rename = [&name](FolderRow& row) {
@@ -86,7 +86,7 @@ QStringList targetNames(const QList<CardPhoto>& photos, const QString& stamp) {
 // loader's threads while the copying goes on; a copy faster than they are
 // waits for them before the last step is shown, so the import ends with that
 // page ready to draw at once.
-int copyPhotoDrive(Program& program, const QList<CardPhoto>& photos, const QString& folder,
+int copyPhotoDrive(AppContext& program, const QList<CardPhoto>& photos, const QString& folder,
                    const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
     const QStringList targets = targetNames(photos, program.services.clock.stampText());
@@ -115,8 +115,8 @@ int copyPhotoDrive(Program& program, const QList<CardPhoto>& photos, const QStri
 // photos are copied, so that a shared index hands every new folder its own
 // number. A row is written only for a directory that was made, and a
 // directory whose row could not be written goes again.
-std::optional<CopyTally> addFolder(Program& program, const QString& name, const QString& photoDrive,
-                                   const ImportProgress& progress) {
+std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
+                                   const QString& photoDrive, const ImportProgress& progress) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     MessageService& messages = program.services.messages;
@@ -163,7 +163,7 @@ std::optional<CopyTally> addFolder(Program& program, const QString& name, const 
 
 } // namespace
 
-bool importMakeOrRenameFolder(Program& program, const QString& typed,
+bool importMakeOrRenameFolder(AppContext& program, const QString& typed,
                               const ImportProgress& progress) {
     ProgramState& state = program.state;
     MessageService& messages = program.services.messages;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-struct Program;
+struct AppContext;
 
 // Told after each photo an import has tried to copy: how many it has done of
 // all it found.
@@ -13,5 +13,5 @@ using ImportProgress = std::function<void(int done, int found)>;
 // the photo drive into a new folder, makes an empty folder or renames the open
 // one, and opens or redraws what changed. progress may be empty. Returns false when it stopped
 // without changing anything, so the window stays open for another try.
-bool importMakeOrRenameFolder(Program& program, const QString& name,
+bool importMakeOrRenameFolder(AppContext& program, const QString& name,
                               const ImportProgress& progress);

@@ -3,7 +3,7 @@
 #include "import/card_photos.h"
 #include "import/folder_import.h"
 #include "import/form2.h"
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "platform/modal_runner.h"
 #include "platform/photo_drive.h"
 #include "platform/services.h"
@@ -33,7 +33,7 @@ ModeLook lookOf(Form2Modes mode) {
 }
 
 // "CARD に 36まい", or that no card is in.
-QString photoDriveLine(const Program& program) {
+QString photoDriveLine(const AppContext& program) {
     const FileSystem& files = program.services.files;
     const PhotoDrive drive = findPhotoDrive(files, program.state.FloppyDrive);
     if (!drive.found)
@@ -45,7 +45,7 @@ QString photoDriveLine(const Program& program) {
 
 } // namespace
 
-void openForm2(Program& program, Form2& window, Form2Modes mode) {
+void openForm2(AppContext& program, Form2& window, Form2Modes mode) {
     ProgramState& state = program.state;
     const ModeLook look = lookOf(mode);
     window.Text1->setText(
@@ -57,7 +57,7 @@ void openForm2(Program& program, Form2& window, Form2Modes mode) {
     program.services.modals.runModal(window);
 }
 
-void runForm2(Program& program, Form2& window) {
+void runForm2(AppContext& program, Form2& window) {
     if (importMakeOrRenameFolder(program, window.Text1->text(), [&window](int done, int found) {
             window.showProgress(done, found);
         }))

@@ -5,8 +5,8 @@
 #include "library/changeable_folder.h"
 #include "library/library_paths.h"
 #include "library/load_folder.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "photo_ops/copy_files.h"
 #include "photo_ops/folder_recount.h"
 #include "photo_ops/selection.h"
@@ -17,7 +17,7 @@
 
 #include <QScrollBar>
 
-void startCopy(Program& program) {
+void startCopy(AppContext& program) {
     if (!collectMarkedPhotosOrInform(program))
         return;
     program.form.Picture5->show();
@@ -25,7 +25,7 @@ void startCopy(Program& program) {
     program.state.PickCount = program.state.SelectedCount;
 }
 
-void completeCopy(Program& program, int destinationRow) {
+void completeCopy(AppContext& program, int destinationRow) {
     ProgramState& state = program.state;
     if (destinationRow < 1 || destinationRow > state.FolderTable.count())
         return;
@@ -60,7 +60,7 @@ void completeCopy(Program& program, int destinationRow) {
         program.services.messages.inform(QStringLiteral("コピーできなかったしゃしんがあります。"));
 }
 
-void cancelCopy(Program& program) {
+void cancelCopy(AppContext& program) {
     program.state.PickMode = 0;
     DrawFolderList(program);
     LoadFolder(program);

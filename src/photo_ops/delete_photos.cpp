@@ -3,7 +3,7 @@
 #include "browser/folder_list.h"
 #include "library/changeable_folder.h"
 #include "library/load_folder.h"
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "photo_ops/folder_recount.h"
 #include "photo_ops/selection.h"
 #include "platform/file_system.h"
@@ -17,7 +17,7 @@ namespace {
 // The photos go only from a folder that is what it seems: a row's own photo
 // folder (as delete-folder and copy ask), or a folder opened by path that is
 // no link. Through a link they would go from wherever it points.
-bool isChangeableOpenFolder(const Program& program) {
+bool isChangeableOpenFolder(const AppContext& program) {
     const ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     if (state.CurrentFolderIndex == 0)
@@ -27,7 +27,7 @@ bool isChangeableOpenFolder(const Program& program) {
 
 } // namespace
 
-void deletePhotos(Program& program) {
+void deletePhotos(AppContext& program) {
     if (!collectMarkedPhotosOrInform(program))
         return;
     if (!isChangeableOpenFolder(program)) {

@@ -1,8 +1,8 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // Deletes the first 100 marked photos of the open folder after the pupil
 // confirms, brings the folder's count in the index up to date and shows the
 // folder again.
-void deletePhotos(Program& program);
+void deletePhotos(AppContext& program);

@@ -3,11 +3,11 @@
 #include "library/index_file.h"
 #include "library/load_folder.h"
 #include "library/locked_index.h"
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "platform/services.h"
 #include "state/program_state.h"
 
-int recountFolderIntoRow(Program& program, int row) {
+int recountFolderIntoRow(AppContext& program, int row) {
     ProgramState& state = program.state;
     const QString directory = state.FolderTable[row][ColDirectory];
     state.clearMarks(state.PhotoCount);

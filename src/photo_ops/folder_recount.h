@@ -1,6 +1,6 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // After photos of PhotoFolder were added or removed: clears the marks,
 // recounts the folder's photos into index row `row` (its date stays), rewrites
@@ -8,4 +8,4 @@ struct Program;
 // the reload that follows. A folder that cannot be listed keeps its count. Returns
 // the folder's row afterwards, which in the shared database may have moved
 // (0 when another machine removed it).
-int recountFolderIntoRow(Program& program, int row);
+int recountFolderIntoRow(AppContext& program, int row);

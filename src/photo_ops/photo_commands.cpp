@@ -1,7 +1,7 @@
 #include "photo_ops/photo_commands.h"
 
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "photo_ops/copy_photos.h"
 #include "photo_ops/delete_photos.h"
 #include "photo_ops/save_to_photo_drive.h"
@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QPushButton>
 
-void connectPhotoCommands(Program& program) {
+void connectPhotoCommands(AppContext& program) {
     Form1& form = program.form;
     QObject::connect(form.mnudel, &QAction::triggered, &form,
                      [&program] { deletePhotos(program); });

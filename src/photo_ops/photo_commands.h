@@ -1,7 +1,7 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // Connects the delete, copy, cancel-copy and save-to-photo-drive commands of
 // the main window.
-void connectPhotoCommands(Program& program);
+void connectPhotoCommands(AppContext& program);

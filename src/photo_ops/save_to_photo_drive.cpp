@@ -1,6 +1,6 @@
 #include "photo_ops/save_to_photo_drive.h"
 
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "photo_ops/copy_files.h"
 #include "photo_ops/selection.h"
 #include "platform/message_service.h"
@@ -8,7 +8,7 @@
 #include "platform/services.h"
 #include "state/program_state.h"
 
-void saveToPhotoDrive(Program& program) {
+void saveToPhotoDrive(AppContext& program) {
     if (!collectMarkedPhotosOrInform(program))
         return;
     MessageService& messages = program.services.messages;

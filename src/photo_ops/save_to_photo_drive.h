@@ -1,8 +1,8 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // Copies the first 100 marked photos to the photo drive (the card, where the
 // drive stands for one) after the pupil confirms. The marks stay and nothing
 // is redrawn.
-void saveToPhotoDrive(Program& program);
+void saveToPhotoDrive(AppContext& program);

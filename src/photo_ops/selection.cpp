@@ -1,6 +1,6 @@
 #include "photo_ops/selection.h"
 
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
 #include "state/program_state.h"
@@ -18,7 +18,7 @@ void CollectMarkedPhotos(ProgramState& state, int keep) {
     }
 }
 
-bool collectMarkedPhotosOrInform(Program& program) {
+bool collectMarkedPhotosOrInform(AppContext& program) {
     CollectMarkedPhotos(program.state);
     if (program.state.SelectedCount > 0)
         return true;

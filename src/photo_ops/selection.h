@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-struct Program;
+struct AppContext;
 struct ProgramState;
 
 // The commands on marked photos work on at most this many of them.
@@ -19,7 +19,7 @@ void CollectMarkedPhotos(ProgramState& state, int keep = MaxSelectedPhotos);
 
 // Collects the marked photos; when none is marked, tells the pupil to choose
 // some and returns false.
-bool collectMarkedPhotosOrInform(Program& program);
+bool collectMarkedPhotosOrInform(AppContext& program);
 
 // The first min(count, MaxSelectedPhotos) collected paths.
 QStringList collectedPaths(const ProgramState& state, int count);

@@ -1,13 +1,13 @@
 #include "printing/print_commands.h"
 
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "printing/print_photo_sheets.h"
 #include "printing/sheet_layout.h"
 
 #include <QAction>
 
-void connectPrintCommands(Program& program) {
+void connectPrintCommands(AppContext& program) {
     Form1& form = program.form;
     const auto connectItem = [&program, &form](QAction* item, const SheetLayout& layout) {
         QObject::connect(item, &QAction::triggered, &form,

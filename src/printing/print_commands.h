@@ -1,6 +1,6 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 
 // Connects the four items of the print menu to printing with their layouts.
-void connectPrintCommands(Program& program);
+void connectPrintCommands(AppContext& program);

@@ -1,7 +1,7 @@
 #include "printing/print_photo_sheets.h"
 
 #include "browser/thumbnail_page.h"
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "platform/bitmap_file.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
@@ -65,7 +65,7 @@ bool turnsPhoto(const SheetLayout& layout, const QSize& size) {
 }
 } // namespace
 
-void PrintPhotoSheets(Program& program, const SheetLayout& layout) {
+void PrintPhotoSheets(AppContext& program, const SheetLayout& layout) {
     ProgramState& state = program.state;
     Services& services = program.services;
 

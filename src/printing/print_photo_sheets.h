@@ -1,9 +1,9 @@
 #pragma once
 
-struct Program;
+struct AppContext;
 struct SheetLayout;
 
 // Prints every marked photo of the open folder, in ascending photo number,
 // on sheets of the given layout after the pupil confirms, then redraws the
 // thumbnail page. The marks stay.
-void PrintPhotoSheets(Program& program, const SheetLayout& layout);
+void PrintPhotoSheets(AppContext& program, const SheetLayout& layout);

@@ -1,8 +1,8 @@
 #include "settings/settings_commands.h"
 
 #include "library/settings_file.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
@@ -19,7 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-void saveSettings(Program& program, Form5& window, const QString& programFolder,
+void saveSettings(AppContext& program, Form5& window, const QString& programFolder,
                   const std::function<void()>& endProgram) {
     MessageService& messages = program.services.messages;
     const FileSystem& files = program.services.files;
@@ -45,7 +45,7 @@ void saveSettings(Program& program, Form5& window, const QString& programFolder,
 // The picker starts in the folder the box names; the folder is shown as a
 // drive path; a cancel leaves the box empty, and a folder that lies on no
 // drive leaves it as it was.
-void chooseFolderInto(Program& program, Form5& window) {
+void chooseFolderInto(AppContext& program, Form5& window) {
     const QString current = window.Text1->text().trimmed();
     const std::optional<QString> chosen = program.services.dialogs.chooseFolder(
         &window, current.isEmpty() ? QString() : program.services.files.hostPath(current));
@@ -58,7 +58,7 @@ void chooseFolderInto(Program& program, Form5& window) {
     window.Text1->setText(path);
 }
 
-void chooseSaveDrive(Program& program, Form6& window, int index) {
+void chooseSaveDrive(AppContext& program, Form6& window, int index) {
     ProgramState& state = program.state;
     state.SaveRoot = saveRootOfDriveButton(index);
     state.SaveBase = state.SaveRoot;
@@ -67,7 +67,7 @@ void chooseSaveDrive(Program& program, Form6& window, int index) {
     state.ClassFolder = state.SaveRoot;
 }
 
-void openForm6(Program& program, Form6& window) {
+void openForm6(AppContext& program, Form6& window) {
     window.Text1->setText(program.state.SaveRoot.left(2));
     program.services.modals.runModal(window);
 }

@@ -5,22 +5,22 @@
 
 class Form5;
 class Form6;
-struct Program;
+struct AppContext;
 
 // "保存" of the settings window: writes DRVDATA.TXT in programFolder (a host
 // folder) and then ends the program through endProgram. Nothing is written
 // when a value is refused, and the program goes on when the file could not be
 // written, so the old settings stay in force.
-void saveSettings(Program& program, Form5& window, const QString& programFolder,
+void saveSettings(AppContext& program, Form5& window, const QString& programFolder,
                   const std::function<void()>& endProgram);
 
 // "参照" of the settings window: the chosen folder is shown as a drive path; a
 // cancel leaves the box empty.
-void chooseFolderInto(Program& program, Form5& window);
+void chooseFolderInto(AppContext& program, Form5& window);
 
 // A drive button of the save-drive window. The choice lasts for this run
 // only: nothing is made, reloaded or written.
-void chooseSaveDrive(Program& program, Form6& window, int index);
+void chooseSaveDrive(AppContext& program, Form6& window, int index);
 
 // Shows the save-drive window modally with the current save drive.
-void openForm6(Program& program, Form6& window);
+void openForm6(AppContext& program, Form6& window);

@@ -1,8 +1,8 @@
 #include "viewing/clip_window.h"
 
+#include "main_window/app_context.h"
 #include "main_window/control_builders.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/clipboard.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
@@ -24,7 +24,7 @@ const QColor ChosenSize(192, 255, 255);
 const QColor ChosenArea(192, 255, 192);
 } // namespace
 
-ClipWindow::ClipWindow(Program& program)
+ClipWindow::ClipWindow(AppContext& program)
     : QObject(&program.form), m_program(program), m_window(new Form4(&program.form)) {
     Form4& window = *m_window;
     for (int i = 0; i < 2; ++i) {
@@ -189,7 +189,7 @@ void ClipWindow::drawChosenFrame() {
     picture.refreshNow();
 }
 
-void connectClipCommands(Program& program) {
+void connectClipCommands(AppContext& program) {
     QObject::connect(program.form.MNUCLIP, &QAction::triggered, &program.form,
                      [&program] { program.services.messages.inform(ClipHintMessage); });
 }

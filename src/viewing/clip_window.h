@@ -6,7 +6,7 @@
 #include <Qt>
 
 class Form4;
-struct Program;
+struct AppContext;
 
 inline const QString ClipHintMessage =
     QStringLiteral("クリップボードへとりこみたいしゃしんを\n右クリックしてください。");
@@ -24,7 +24,7 @@ class ClipWindow : public QObject {
     Q_OBJECT
 
 public:
-    explicit ClipWindow(Program& program);
+    explicit ClipWindow(AppContext& program);
 
     // Right click on the thumbnail of photo number: loads the photo and
     // shows the window modally; an unreadable photo only gives a message.
@@ -51,7 +51,7 @@ private:
     void drawPhoto();
     void drawChosenFrame();
 
-    Program& m_program;
+    AppContext& m_program;
     Form4* m_window;
     QSize m_photoSize;   // the photo's own upright size
     QImage m_photo;      // fitted into 640 x 480
@@ -59,4 +59,4 @@ private:
 };
 
 // Connects "クリップボード", which only explains how to clip.
-void connectClipCommands(Program& program);
+void connectClipCommands(AppContext& program);

@@ -1,7 +1,7 @@
 #include "viewing/slide_show.h"
 
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "photo_ops/selection.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
@@ -15,7 +15,7 @@
 
 #include <QPushButton>
 
-SlideShow::SlideShow(Program& program)
+SlideShow::SlideShow(AppContext& program)
     : QObject(&program.form), m_program(program), m_window(new Form3(&program.form)) {
     connect(m_window->Command1, &QPushButton::clicked, m_window, &QWidget::hide);
     for (int i = 0; i < 2; ++i) {

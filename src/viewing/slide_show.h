@@ -6,7 +6,7 @@
 #include <QObject>
 
 class Form3;
-struct Program;
+struct AppContext;
 
 inline const QString NoSlidesMessage = QStringLiteral("しゃしんをえらんでください。");
 
@@ -17,7 +17,7 @@ class SlideShow : public QObject {
     Q_OBJECT
 
 public:
-    explicit SlideShow(Program& program);
+    explicit SlideShow(AppContext& program);
 
     // The menu command: collects the marked photos and shows the first one in
     // the window, which does not block the main window.
@@ -36,7 +36,7 @@ private:
     void fillStrip();
     void showSlide();
 
-    Program& m_program;
+    AppContext& m_program;
     Form3* m_window;
     SlideLayout m_layout;
     SlideDecoder m_decoder;

@@ -10,7 +10,7 @@ struct StartUpTest : ::testing::Test {
     TestRig rig{1280};
     Form1 form{rig.state, rig.services};
     MainWindowView view{program};
-    Program program{rig.state, form, rig.services, view};
+    AppContext program{rig.state, form, rig.services, view};
 };
 
 TEST_F(StartUpTest, LoadsTheWindowForTheScreen) {

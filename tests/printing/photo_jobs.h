@@ -1,7 +1,7 @@
 #pragma once
 
 #include "browser/main_window_view.h"
-#include "main_window/program.h"
+#include "main_window/app_context.h"
 #include "platform/services.h"
 #include "support_library/library_fixture.h"
 
@@ -28,6 +28,6 @@ struct NinePhotoJob {
     LibraryRig rig;
     Services services;
     MainWindowView view;
-    Program program;
+    AppContext program;
     bool realPhotos = false;
 };

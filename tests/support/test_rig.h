@@ -1,8 +1,8 @@
 #pragma once
 
 #include "browser/main_window_view.h"
+#include "main_window/app_context.h"
 #include "main_window/form1.h"
-#include "main_window/program.h"
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
@@ -46,5 +46,5 @@ struct FormRig : TestRig {
 
     std::unique_ptr<Form1> form;
     MainWindowView view;
-    Program program;
+    AppContext program;
 };

@@ -36,7 +36,7 @@ struct X11Rig {
     Services services;
     Form1 form;
     MainWindowView view;
-    Program program;
+    AppContext program;
 };
 
 // What xclip reads from the X clipboard as a PNG, while this program keeps

@@ -8,7 +8,7 @@ struct Services;
 
 // What every routine and handler works on: the one state, the main window and
 // the machine's services.
-struct Program {
+struct AppContext {
     ProgramState& state;
     Form1& form;
     Services& services;

@@ -78,11 +78,12 @@ QSize PhotoReader::uprightSize() const {
 template <typename Prepare> QImage PhotoReader::decodeFile(Prepare prepare) {
     if (!m_header || !m_file.seek(0))
         return {};
+    // The front was read without read-ahead; the picture wants it back.
+    ::posix_fadvise(m_file.handle(), 0, 0, POSIX_FADV_NORMAL);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QIODevice* source = &m_file;
     if (m_file.size() <= MaxWholeReadBytes) {
-        ::posix_fadvise(m_file.handle(), 0, 0, POSIX_FADV_NORMAL);
         bytes = m_file.readAll();
         buffer.open(QIODevice::ReadOnly);
         source = &buffer;

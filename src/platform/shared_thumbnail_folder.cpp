@@ -18,7 +18,7 @@ const QString Repository = QStringLiteral(".sh_thumbnails");
 const QString Normal = QStringLiteral("normal");
 const QString Large = QStringLiteral("large");
 constexpr int NormalSide = 128;
-constexpr int PngQuality = 0; // zlib level 9
+constexpr int PngQuality = 80; // zlib level 1, as in the desktop cache
 
 QString repositoryOf(const QString& hostPath) {
     return QFileInfo(hostPath).absolutePath() + u'/' + Repository;

@@ -28,8 +28,7 @@ QString entryPath(const QString& hostPath, const QString& sizeFolder);
 // A valid entry at least as large as a box whose longer side is boxSide.
 std::optional<Entry> find(const QString& hostPath, const FileStamp& stamp, int boxSide);
 // Writes a large entry (image at most 256 pixels), when the folder can be
-// written. It is written once and read by every machine, so it is
-// compressed as far as PNG goes.
+// written.
 void share(const QString& hostPath, const FileStamp& stamp, const QImage& image,
            const QSize& photoSize);
 // Removes the photo's entries.

@@ -28,8 +28,10 @@ constexpr int PagePhotos = 25;
 constexpr double BytesPerSecond = 100e6 / 8;
 const QSize PhotoSize(4000, 3000);
 
-// The shaper: every packet from or to the server's port goes through a class
-// of 100 Mbit/s; all other loopback traffic through one without a real limit.
+// The shaper: the packets from the server's port go through a class of
+// 100 Mbit/s and those to it through another, as a full-duplex link carries
+// each direction at its rate, so a request never queues behind the data of
+// another; all other loopback traffic goes through one without a real limit.
 class PortShaper {
 public:
     explicit PortShaper(int port) {
@@ -47,12 +49,14 @@ public:
             {"qdisc", "add", "dev", "lo", "root", "handle", "1:", "htb", "default", "20"},
             {"class", "add", "dev", "lo", "parent", "1:", "classid", "1:10", "htb", "rate",
              "100mbit", "ceil", "100mbit", "burst", "256kb"},
+            {"class", "add", "dev", "lo", "parent", "1:", "classid", "1:11", "htb", "rate",
+             "100mbit", "ceil", "100mbit", "burst", "256kb"},
             {"class", "add", "dev", "lo", "parent", "1:", "classid", "1:20", "htb", "rate",
              "100gbit"},
             {"filter", "add", "dev", "lo", "parent", "1:", "protocol", "ip", "prio", "1", "u32",
              "match", "ip", "sport", sport, "0xffff", "flowid", "1:10"},
             {"filter", "add", "dev", "lo", "parent", "1:", "protocol", "ip", "prio", "1", "u32",
-             "match", "ip", "dport", sport, "0xffff", "flowid", "1:10"}};
+             "match", "ip", "dport", sport, "0xffff", "flowid", "1:11"}};
         for (const QStringList& step : steps) {
             QString output;
             if (!runQuietly(QStringLiteral("tc"), step, &output)) {
@@ -71,7 +75,7 @@ public:
 
     QString skipReason() const { return m_skipReason; }
 
-    // The bytes that have passed the shaper so far.
+    // The bytes the server has sent through the shaper so far.
     qint64 bytesSent() const {
         QString stats;
         runQuietly(QStringLiteral("tc"), {"-s", "class", "show", "dev", "lo"}, &stats);

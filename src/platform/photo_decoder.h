@@ -27,12 +27,6 @@ QImage decodePhoto(const QString& hostPath);
 // proportions, else by a reduced-size decode. A null image on failure.
 QImage decodePhotoScaled(const QString& hostPath, const QSize& box);
 
-// The two ways decodePhotoScaled has, apart: from the EXIF thumbnail only (a
-// null image when there is none at least box or of the photo's proportions),
-// and by the reduced-size decode only.
-QImage decodeExifThumbnailScaled(const QString& hostPath, const QSize& box);
-QImage decodePhotoReduced(const QString& hostPath, const QSize& box);
-
 // The thumbnail embedded in the photo's EXIF block, upright, at its own size;
 // a null image when there is none, it is no readable JPEG or the photo itself
 // is unreadable.

@@ -1,5 +1,6 @@
 #include "platform/shared_thumbnail_folder.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -42,8 +43,17 @@ bool keyIs(const QImage& entry, const QString& key, qint64 expected, bool requir
     return text.toLongLong(&ok) == expected && ok;
 }
 
+// The entry is read in one go: one transfer instead of a round trip for each
+// piece the PNG decoder asks for. A missing entry is one failed open: an image
+// reader given the path would also look for the path with ".png" added.
 std::optional<Entry> read(const QString& path, const QString& hostPath, const FileStamp& stamp) {
-    QImageReader reader(path, "png");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
     QImage image = reader.read();
     if (image.isNull() || !namesThePhoto(image.text(QStringLiteral("Thumb::URI")), hostPath) ||
         !keyIs(image, QStringLiteral("Thumb::MTime"), stamp.modifiedSecs, true) ||

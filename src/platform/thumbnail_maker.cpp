@@ -1,6 +1,7 @@
 #include "platform/thumbnail_maker.h"
 
 #include "platform/photo_decoder.h"
+#include "platform/photo_reader.h"
 #include "platform/shared_thumbnail_folder.h"
 
 namespace {
@@ -19,6 +20,16 @@ std::optional<Thumbnail> fromEntry(const DesktopThumbnailCache::Entry& entry,
         photo, scaledToBox(entry.image, thumbnailBox(photo, request.width, request.fixedHeight))};
 }
 
+std::optional<Thumbnail> fromSharedEntry(const ThumbnailRequest& request, const FileStamp& stamp) {
+    std::optional<SharedThumbnailFolder::Entry> shared =
+        SharedThumbnailFolder::find(request.hostPath, stamp, request.width);
+    if (!shared)
+        return std::nullopt;
+    return fromEntry(
+        {DesktopThumbnailCache::Entry::Found, std::move(shared->image), shared->photoSize},
+        request);
+}
+
 bool largerThanEntry(const QSize& photo) {
     return photo.width() > DesktopThumbnailCache::LargeSide ||
            photo.height() > DesktopThumbnailCache::LargeSide;
@@ -26,20 +37,21 @@ bool largerThanEntry(const QSize& photo) {
 
 Thumbnail decode(const DesktopThumbnailCache& disk, const ThumbnailRequest& request,
                  const std::optional<FileStamp>& stamp) {
-    const QSize photo = readPhotoSize(request.hostPath);
+    PhotoReader reader(request.hostPath);
+    const QSize photo = reader.uprightSize();
     if (!photo.isValid())
         return {};
     const QSize box = thumbnailBox(photo, request.width, request.fixedHeight);
     // A small photo decodes as fast as its entry would, and a camera's
     // thumbnail is smaller than an entry should be: neither is kept.
     if (!stamp || !disk.enabled() || !largerThanEntry(photo))
-        return {photo, decodePhotoScaled(request.hostPath, box)};
-    if (QImage fromCamera = decodeExifThumbnailScaled(request.hostPath, box); !fromCamera.isNull())
+        return {photo, reader.scaled(box)};
+    if (QImage fromCamera = reader.exifThumbnailScaled(box); !fromCamera.isNull())
         return {photo, std::move(fromCamera)};
 
     const QSize entrySize = photo.scaled(DesktopThumbnailCache::LargeSide,
                                          DesktopThumbnailCache::LargeSide, Qt::KeepAspectRatio);
-    const QImage picture = decodePhotoReduced(request.hostPath, entrySize);
+    const QImage picture = reader.reduced(entrySize);
     if (picture.isNull())
         return {photo, {}};
     disk.store(request.hostPath, *stamp, picture, photo);
@@ -61,13 +73,8 @@ Thumbnail makeThumbnail(const DesktopThumbnailCache& disk, const ThumbnailReques
                 return *thumbnail;
         }
         // Another machine may have shown the photo already.
-        if (std::optional<SharedThumbnailFolder::Entry> shared =
-                SharedThumbnailFolder::find(request.hostPath, *stamp, request.width)) {
-            const DesktopThumbnailCache::Entry found{DesktopThumbnailCache::Entry::Found,
-                                                     std::move(shared->image), shared->photoSize};
-            if (std::optional<Thumbnail> thumbnail = fromEntry(found, request))
-                return *thumbnail;
-        }
+        if (std::optional<Thumbnail> thumbnail = fromSharedEntry(request, *stamp))
+            return *thumbnail;
     }
     decoded = true;
     Thumbnail thumbnail = decode(disk, request, stamp);

@@ -13,7 +13,3 @@ QImage decodePhoto(const QString& hostPath) {
 QImage decodePhotoScaled(const QString& hostPath, const QSize& box) {
     return PhotoReader(hostPath).scaled(box);
 }
-
-QImage decodeExifThumbnail(const QString& hostPath) {
-    return PhotoReader(hostPath).exifThumbnail();
-}

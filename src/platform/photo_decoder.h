@@ -26,8 +26,3 @@ QImage decodePhoto(const QString& hostPath);
 // from the EXIF thumbnail when that is at least box and of the photo's
 // proportions, else by a reduced-size decode. A null image on failure.
 QImage decodePhotoScaled(const QString& hostPath, const QSize& box);
-
-// The thumbnail embedded in the photo's EXIF block, upright, at its own size;
-// a null image when there is none, it is no readable JPEG or the photo itself
-// is unreadable.
-QImage decodeExifThumbnail(const QString& hostPath);

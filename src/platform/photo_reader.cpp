@@ -149,7 +149,3 @@ QImage PhotoReader::scaled(const QSize& box) {
     QImage image = exifThumbnailScaled(box);
     return image.isNull() ? reduced(box) : image;
 }
-
-QImage PhotoReader::exifThumbnail() {
-    return uprightExifThumbnail([](const QSize&) { return true; });
-}

@@ -25,7 +25,6 @@ public:
     // and by the reduced-size decode only.
     QImage exifThumbnailScaled(const QSize& box);
     QImage reduced(const QSize& box);
-    QImage exifThumbnail(); // decodeExifThumbnail
 
 private:
     struct Header {

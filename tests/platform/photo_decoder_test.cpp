@@ -1,4 +1,5 @@
 #include "platform/photo_decoder.h"
+#include "platform/photo_reader.h"
 #include "support/test_data.h"
 #include "support/test_photos.h"
 
@@ -61,7 +62,7 @@ TEST_F(PhotoDecoderTest, PhotoWithoutExifIsReadAsStored) {
     EXPECT_EQ(readPhotoSize(file), QSize(40, 60));
     EXPECT_TRUE(showsTestPicture(decodePhoto(file)));
     EXPECT_TRUE(showsTestPicture(decodePhotoScaled(file, QSize(130, 195))));
-    EXPECT_TRUE(decodeExifThumbnail(file).isNull());
+    EXPECT_TRUE(PhotoReader(file).exifThumbnailScaled(QSize(2, 3)).isNull());
 }
 
 TEST(PhotoDecoderRealFiles, OrientedCameraFilesAreUpright) {
@@ -146,9 +147,6 @@ TEST_F(PhotoDecoderTest, EmbeddedThumbnailServesBoxesItCovers) {
         EXPECT_EQ(scaled.size(), box);
         EXPECT_TRUE(showsTestPicture(scaled, TestPalette::Thumbnail)) << box.width();
     }
-    const QImage thumbnail = decodeExifThumbnail(file);
-    EXPECT_EQ(thumbnail.size(), QSize(160, 120));
-    EXPECT_TRUE(showsTestPicture(thumbnail, TestPalette::Thumbnail));
 }
 
 TEST_F(PhotoDecoderTest, MainPictureServesBoxesTheThumbnailDoesNotCover) {
@@ -188,7 +186,8 @@ TEST_P(ThumbnailOrientation, EmbeddedThumbnailIsTurnedLikeThePhoto) {
     const QString file =
         writePhoto(QStringLiteral("turned.jpg"), QSize(1200, 1600),
                    {.orientation = quint16(orientation), .exifThumbnail = QSize(120, 160)});
-    const QImage thumbnail = decodeExifThumbnail(file);
+    // Taken at its own size only when turned upright.
+    const QImage thumbnail = PhotoReader(file).exifThumbnailScaled(QSize(120, 160));
     EXPECT_EQ(thumbnail.size(), QSize(120, 160));
     EXPECT_TRUE(showsTestPicture(thumbnail, TestPalette::Thumbnail));
     const QImage scaled = decodePhotoScaled(file, QSize(90, 120));
@@ -202,7 +201,7 @@ TEST_F(PhotoDecoderTest, ThumbnailThatIsNoJpegFallsBackToThePhoto) {
     const QString file =
         writePhoto(QStringLiteral("odd.jpg"), QSize(320, 240),
                    {.orientation = 1, .exifThumbnailData = QByteArray(28, '\x11')});
-    EXPECT_TRUE(decodeExifThumbnail(file).isNull());
+    EXPECT_TRUE(PhotoReader(file).exifThumbnailScaled(QSize(16, 12)).isNull());
     EXPECT_TRUE(showsTestPicture(decodePhotoScaled(file, QSize(16, 12)), TestPalette::Photo));
 }
 
@@ -210,8 +209,9 @@ TEST(PhotoDecoderRealFiles, CameraThumbnailIsUsedAndTurnedUpright) {
     REQUIRE_SHARED_TESTDATA();
     // 4032 x 3024 stored, orientation 6, a 504 x 376 thumbnail.
     const QString file = sharedTestData(QStringLiteral("jpeg/real/exiv2-bug2565.jpg"));
-    const QImage thumbnail = decodeExifThumbnail(file);
-    ASSERT_EQ(thumbnail.size(), QSize(376, 504));
+    // Taken at its own size only when turned upright.
+    const QImage thumbnail = PhotoReader(file).exifThumbnailScaled(QSize(376, 504));
+    ASSERT_FALSE(thumbnail.isNull());
 
     const QSize box(130, 173);
     const QImage scaled = decodePhotoScaled(file, box);
@@ -230,7 +230,7 @@ TEST(PhotoDecoderRealFiles, StubThumbnailsFallBackToThePhoto) {
     for (const char* name : {"Apple.jpg", "Google.jpg", "Nikon.jpg", "Canon.jpg"}) {
         SCOPED_TRACE(name);
         const QString file = sharedTestData(QStringLiteral("jpeg/real/") + QLatin1String(name));
-        EXPECT_TRUE(decodeExifThumbnail(file).isNull());
+        EXPECT_TRUE(PhotoReader(file).exifThumbnailScaled(QSize(4, 4)).isNull());
         EXPECT_EQ(decodePhotoScaled(file, QSize(4, 4)).size(), QSize(4, 4));
     }
 }
@@ -241,7 +241,7 @@ void expectUnreadable(const QString& file) {
     EXPECT_FALSE(readPhotoSize(file).isValid());
     EXPECT_TRUE(decodePhoto(file).isNull());
     EXPECT_TRUE(decodePhotoScaled(file, QSize(144, 108)).isNull());
-    EXPECT_TRUE(decodeExifThumbnail(file).isNull());
+    EXPECT_TRUE(PhotoReader(file).exifThumbnailScaled(QSize(144, 108)).isNull());
 }
 
 TEST_F(PhotoDecoderTest, FilesThatAreNoJpegAreUnreadable) {
@@ -365,7 +365,6 @@ TEST(PhotoDecoderRealFiles, BrokenFilesFailCleanly) {
         const QSize size = readPhotoSize(file);
         const QImage whole = decodePhoto(file);
         const QImage scaled = decodePhotoScaled(file, QSize(144, 108));
-        decodeExifThumbnail(file);
         if (!whole.isNull()) {
             EXPECT_EQ(whole.size(), size);
         }

@@ -27,12 +27,14 @@ bool XvfbSession::start(QSize screen) {
         return false;
     }
     // With -displayfd the server takes the first free display and writes its
-    // number once it accepts connections.
+    // number once it accepts connections. Without -noreset it starts afresh
+    // whenever its last client leaves, and refuses the program if it connects
+    // just then, after one of the tools that look for its window ended.
     m_server.setProgram(server);
-    m_server.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"),
-                           QStringLiteral("-screen"), QStringLiteral("0"),
-                           QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                           QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    m_server.setArguments(
+        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+         QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+         QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     m_server.start();
     const QDeadlineTimer deadline(StartSeconds * 1000);
     QByteArray number;

@@ -10,27 +10,6 @@
 
 namespace {
 
-// A camera thumbnail of a given size in bytes: noise does not compress.
-QByteArray noisyThumbnail(int targetBytes) {
-    QImage picture(160, 120, QImage::Format_RGB32);
-    quint32 seed = 1;
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            picture.setPixel(x, y, seed >> 8);
-        }
-    }
-    for (int quality = 100; quality > 0; quality -= 5) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, "JPEG", quality);
-        if (bytes.size() <= targetBytes)
-            return bytes;
-    }
-    return {};
-}
-
 QSize sizeReadFrom(QByteArray bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -43,10 +22,10 @@ QSize sizeReadFrom(QByteArray bytes) {
 TEST(JpegHead, HoldsTheHeaderAndTheCameraThumbnailAndLittleOfThePicture) {
     QTemporaryDir dir;
     const QSize photoSize(2000, 1500);
-    for (const int thumbnailBytes : {0, 8'000, 60'000}) {
+    // The thumbnail's bytes are taken as they are stored, JPEG or not.
+    for (const int thumbnailBytes : {0, 8'000, 50'000}) {
         SCOPED_TRACE(thumbnailBytes);
-        const QByteArray thumbnail = thumbnailBytes ? noisyThumbnail(thumbnailBytes) : QByteArray();
-        ASSERT_EQ(thumbnail.isEmpty(), thumbnailBytes == 0);
+        const QByteArray thumbnail(thumbnailBytes, 'T');
         const QString path = dir.filePath(QStringLiteral("p%1.jpg").arg(thumbnailBytes));
         ASSERT_TRUE(
             writeTestJpeg(path, photoSize, {.exifThumbnailData = thumbnail, .noise = true}));

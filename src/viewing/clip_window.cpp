@@ -7,7 +7,7 @@
 #include "platform/file_system.h"
 #include "platform/message_service.h"
 #include "platform/modal_runner.h"
-#include "platform/photo_decoder.h"
+#include "platform/photo_reader.h"
 #include "platform/services.h"
 #include "platform_gui/picture_box.h"
 #include "state/fit_inside.h"
@@ -41,8 +41,9 @@ ClipWindow::ClipWindow(AppContext& program)
 void ClipWindow::open(int photo) {
     ProgramState& state = m_program.state;
     const QString hostPath = m_program.services.files.hostPath(state.PhotoPaths[photo]);
-    const QSize photoSize = readPhotoSize(hostPath);
-    QImage picture = decodePhotoScaled(hostPath, fittedSize(photoSize, clipDrawSize(ClipLarge)));
+    PhotoReader reader(hostPath);
+    const QSize photoSize = reader.uprightSize();
+    QImage picture = reader.scaled(fittedSize(photoSize, clipDrawSize(ClipLarge)));
     if (picture.isNull()) {
         m_program.services.messages.inform(UnreadablePhotoMessage);
         return;

@@ -1,6 +1,6 @@
 #include "viewing/slide_decoder.h"
 
-#include "platform/photo_decoder.h"
+#include "platform/photo_reader.h"
 #include "state/fit_inside.h"
 
 #include <QtConcurrent/QtConcurrentRun>
@@ -24,8 +24,9 @@ DecodedSlide SlideDecoder::slide(int k) {
 }
 
 DecodedSlide SlideDecoder::decode(const QString& hostPath, const QSize& box) {
-    const QSize photoSize = readPhotoSize(hostPath);
-    QImage image = decodePhotoScaled(hostPath, fittedSize(photoSize, box));
+    PhotoReader photo(hostPath);
+    const QSize photoSize = photo.uprightSize();
+    QImage image = photo.scaled(fittedSize(photoSize, box));
     if (image.isNull())
         return {};
     return {std::move(image), photoSize};

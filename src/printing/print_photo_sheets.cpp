@@ -5,7 +5,7 @@
 #include "platform/bitmap_file.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
-#include "platform/photo_decoder.h"
+#include "platform/photo_reader.h"
 #include "platform/printer_service.h"
 #include "platform/services.h"
 #include "printing/sheet_layout.h"
@@ -26,21 +26,21 @@ const QString BitmapName = QStringLiteral("PRIMG.BMP");
 // enlarged: a cell needs no more pixels than that, and a camera photo at full
 // size would make the bitmap and the sheet many times larger for nothing. A
 // null image when it cannot be decoded.
-QImage decodeForCell(const QString& hostPath, const QSize& size, const QSize& bound) {
+QImage decodeForCell(PhotoReader& photo, const QSize& bound) {
+    const QSize size = photo.uprightSize();
     const QSize target = fittedSize(size, bound);
     if (target.width() >= size.width())
-        return decodePhoto(hostPath);
-    return decodePhotoScaled(hostPath, target);
+        return photo.whole();
+    return photo.scaled(target);
 }
 
 // Writes the photo to the temporary bitmap, turned to the left when turn is
 // set; false, with no bitmap left, when the photo cannot be decoded or the
 // bitmap cannot be written.
-bool writePhotoBitmap(const QString& hostPath, const QSize& size, QSize bound, bool turn,
-                      const QString& bitmap) {
+bool writePhotoBitmap(PhotoReader& photo, QSize bound, bool turn, const QString& bitmap) {
     if (turn)
         bound.transpose();
-    const QImage picture = decodeForCell(hostPath, size, bound);
+    const QImage picture = decodeForCell(photo, bound);
     if (picture.isNull() || !saveBitmap(picture, bitmap)) {
         removeBitmap(bitmap);
         return false;
@@ -108,10 +108,10 @@ void PrintPhotoSheets(AppContext& program, const SheetLayout& layout) {
     for (state.PrintPos = 1; state.PrintPos <= state.PhotoCount; ++state.PrintPos) {
         if (state.PhotoMarks[state.PrintPos] == 0)
             continue;
-        const QString host = services.files.hostPath(state.PhotoPaths[state.PrintPos]);
-        const QSize size = readPhotoSize(host);
+        PhotoReader photo(services.files.hostPath(state.PhotoPaths[state.PrintPos]));
+        const QSize size = photo.uprightSize();
         const int nextCell = onePerSheet ? 1 : state.SelectedCount % layout.PhotosPerSheet + 1;
-        if (!size.isValid() || !writePhotoBitmap(host, size, cellPixelsAt300Dpi(layout, nextCell),
+        if (!size.isValid() || !writePhotoBitmap(photo, cellPixelsAt300Dpi(layout, nextCell),
                                                  turnsPhoto(layout, size), bitmap)) {
             somePhotoFailed = true;
             continue;

@@ -7,13 +7,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # What building and running the program need.
-packages=(cmake g++ make qt6-base-dev libqt6printsupport6 libexif-dev googletest libgtest-dev
-    libgl-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n qt6-qpa-plugins)
+packages=(cmake g++ make pkgconf qt6-base-dev libqt6printsupport6 libexif-dev libheif-dev
+    libgphoto2-dev googletest libgtest-dev libgl-dev fonts-ipafont-gothic fonts-ipafont-mincho
+    qt6-translations-l10n qt6-qpa-plugins)
 # What the tests start: an X server, a printer, SSH and SMB network drives and
-# camera cards; and what checks the Debian package.
+# camera cards, a camera on a cable (libgphoto2's directory camera) and HEIC
+# photos; and what checks the Debian package.
 test_packages=(xvfb xauth xdotool x11-apps xclip cups printer-driver-cups-pdf poppler-utils
     openssh-server sshfs samba smbclient smbnetfs exfatprogs exfat-fuse dosfstools fusefat iproute2
-    desktop-file-utils appstream dpkg-dev file)
+    libgphoto2-6 libheif-examples desktop-file-utils appstream dpkg-dev file)
 
 tests=false
 [ "${1:-}" = "--tests" ] && tests=true

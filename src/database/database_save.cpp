@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/message_service.h"
+#include "platform/photo_files.h"
 #include "platform/services.h"
 
 namespace {
@@ -71,7 +72,7 @@ DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databa
                                   const DatabaseEntry& entry, FolderIndex& index,
                                   std::chrono::milliseconds wait) {
     bool listed = false;
-    const QStringList names = files.listFiles(entry.source, QStringLiteral("*.JP*"), &listed);
+    const QStringList names = listPhotoFiles(files, entry.source, &listed);
     if (!listed)
         return DatabaseSave::Unlisted;
     // The copies, which take long, come after the row is written; a directory

@@ -22,7 +22,7 @@ enum class DatabaseSave {
     Missing,       // the database folder is not there or cannot be reached; nothing changed
 };
 
-// What one save stores: the photos (*.JP*) of source, under title, with the
+// What one save stores: the photos (see isPhotoFileName) of source, under title, with the
 // remark column and the date of its row.
 struct DatabaseEntry {
     QString source;

@@ -2,13 +2,12 @@
 
 #include "library/library_paths.h"
 #include "platform/file_system.h"
+#include "platform/photo_files.h"
 
 namespace {
 
-const QString PhotoPattern = QStringLiteral("*.JP*");
-
 void appendPhotosOf(const FileSystem& files, const QString& folder, QList<CardPhoto>& photos) {
-    for (const QString& name : files.listFiles(folder, PhotoPattern))
+    for (const QString& name : listPhotoFiles(files, folder))
         photos.append({folder, name});
 }
 
@@ -17,7 +16,7 @@ void appendPhotosOf(const FileSystem& files, const QString& folder, QList<CardPh
 QList<CardPhoto> listCardPhotos(const FileSystem& files, const QString& drive, bool* ok) {
     QList<CardPhoto> photos;
     bool listed = false;
-    for (const QString& name : files.listFiles(drive, PhotoPattern, &listed))
+    for (const QString& name : listPhotoFiles(files, drive, &listed))
         photos.append({drive, name});
     if (ok)
         *ok = listed;

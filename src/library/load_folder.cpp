@@ -6,6 +6,7 @@
 #include "library/locked_index.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/photo_files.h"
 #include "platform/services.h"
 #include "state/program_state.h"
 #include "state/rounding.h"
@@ -17,7 +18,7 @@ QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int l
     if (folder.isEmpty())
         return paths;
     bool listed = false;
-    const QStringList names = files.listFiles(folder, QStringLiteral("*.JP*"), &listed);
+    const QStringList names = listPhotoFiles(files, folder, &listed);
     if (ok)
         *ok = listed || files.isMissing(folder);
     for (const QString& name : names) {

@@ -6,9 +6,9 @@
 std::unique_ptr<QFileDialog> makeImageFileDialog(QWidget* parent) {
     // Every spelling of the extension's first two letters, since the name
     // filters of the dialog follow the case rules of the host.
-    auto dialog =
-        std::make_unique<QFileDialog>(parent, QStringLiteral("イメージファイル　選択"), QString(),
-                                      QStringLiteral("画像 (*.JP* *.jp* *.Jp* *.jP*)"));
+    auto dialog = std::make_unique<QFileDialog>(
+        parent, QStringLiteral("イメージファイル　選択"), QString(),
+        QStringLiteral("画像 (*.JP* *.jp* *.Jp* *.jP* *.HEIC *.heic *.HEIF *.heif)"));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     // The type list names the type alone; only Qt's own dialog honours that

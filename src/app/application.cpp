@@ -12,10 +12,12 @@ namespace {
 const QString DrivesFileName = QStringLiteral("DRIVES.TXT");
 
 // Drive letters map to their default folders unless a DRIVES.TXT names others;
-// a photo drive it leaves unnamed is the card the desktop mounted.
+// a photo drive it leaves unnamed is the card the desktop mounted, else a
+// camera or tablet on a cable.
 FileSystem programFileSystem(const ProgramFiles& places) {
     DriveMap drives(DriveMap::standardDefaultRoot());
     drives.setCardRoots(DriveMap::standardCardRoots());
+    drives.setCameraLookup(CameraLookup::standard());
     drives.loadOverrides(places.folderToRead(DrivesFileName) + u'/' + DrivesFileName);
     return FileSystem(std::move(drives));
 }

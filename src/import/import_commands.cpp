@@ -1,11 +1,10 @@
 #include "import/import_commands.h"
 
-#include "import/card_photos.h"
 #include "import/folder_import.h"
 #include "import/form2.h"
+#include "import/photo_source.h"
 #include "main_window/app_context.h"
 #include "platform/modal_runner.h"
-#include "platform/photo_drive.h"
 #include "platform/services.h"
 
 #include <QAction>
@@ -32,15 +31,15 @@ ModeLook lookOf(Form2Modes mode) {
     return {QStringLiteral("デジカメから，ファイルをとりこむ"), 232};
 }
 
-// "CARD に 36まい", or that no card is in.
+// "CARD に 36まい" or "iPad に 36まい", or that no card is in.
 QString photoDriveLine(const AppContext& program) {
-    const FileSystem& files = program.services.files;
-    const PhotoDrive drive = findPhotoDrive(files, program.state.FloppyDrive);
-    if (!drive.found)
+    const std::unique_ptr<PhotoSource> source =
+        findPhotoSource(program.services.files, program.state.FloppyDrive);
+    if (!source)
         return QStringLiteral("カードがみつかりません。");
     return QStringLiteral("%1 に %2まい")
-        .arg(drive.name)
-        .arg(listCardPhotos(files, drive.path).size());
+        .arg(source->name())
+        .arg(source->photos().value_or(QList<CardPhoto>()).size());
 }
 
 } // namespace

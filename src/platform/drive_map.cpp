@@ -1,5 +1,6 @@
 #include "platform/drive_map.h"
 
+#include "platform/desktop_device_mounts.h"
 #include "platform/removable_cards.h"
 
 #include <QDir>
@@ -108,5 +109,9 @@ bool DriveMap::isCardDrive(const QString& photoDrive) const {
 }
 
 std::optional<QString> DriveMap::cardFolder() const {
-    return chooseCard(mountedCardsIn(m_cardRoots));
+    if (std::optional<QString> card = chooseCard(mountedCardsIn(m_cardRoots)))
+        return card;
+    if (!m_cameraLookup.enabled)
+        return std::nullopt;
+    return desktopDeviceFolder(m_cameraLookup.desktopMountRoots);
 }

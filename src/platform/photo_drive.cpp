@@ -1,5 +1,6 @@
 #include "platform/photo_drive.h"
 
+#include "platform/desktop_device_mounts.h"
 #include "platform/file_system.h"
 #include "platform/removable_cards.h"
 
@@ -22,5 +23,7 @@ PhotoDrive findPhotoDrive(const FileSystem& files, const QString& floppyDrive) {
     const auto card = drives.cardFolder();
     if (!card)
         return {};
-    return {true, withSeparator(files.drivePath(*card)), cardName(*card)};
+    const QString device = desktopDeviceName(*card, drives.cameraLookup().desktopMountRoots);
+    return {true, withSeparator(files.drivePath(*card)),
+            device.isEmpty() ? cardName(*card) : device};
 }

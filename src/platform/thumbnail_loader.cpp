@@ -7,10 +7,13 @@
 #include "state/rounding.h"
 
 #include <QCache>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QHash>
 #include <QHashFunctions>
 #include <QMutex>
@@ -73,6 +76,20 @@ struct Found {
     QFuture<Thumbnail> pending;
     std::shared_ptr<Promise> claim;
 };
+
+// A photo that has no cheap small decode (HEIC without a thumbnail) takes
+// seconds: meanwhile the window goes on painting and answering the desktop,
+// though the pupil's clicks and keys wait until the page is drawn.
+void waitAnsweringTheWindow(const QFuture<Thumbnail>& pending) {
+    if (pending.isFinished() || !QCoreApplication::instance())
+        return;
+    QEventLoop loop;
+    QFutureWatcher<Thumbnail> watcher;
+    QObject::connect(&watcher, &QFutureWatcher<Thumbnail>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(pending);
+    if (!pending.isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
 
 } // namespace
 
@@ -223,6 +240,7 @@ void ThumbnailLoader::loadPage(const std::vector<ThumbnailRequest>& requests,
     for (size_t i = 0; i < page.size(); ++i) {
         Found& found = page[i];
         if (!found.ready) {
+            waitAnsweringTheWindow(found.pending);
             found.ready = found.pending.result();
             // The workers finish in any order; the page's order is the one
             // the cache should drop by.

@@ -46,8 +46,9 @@ public:
 
     // Loads every request and calls onReady(index, thumbnail) for each, in
     // request order, on the calling thread, as soon as it and all before it
-    // are ready. Returns when all are done. Background work not yet started
-    // is dropped first.
+    // are ready. Returns when all are done; while it waits, the calling
+    // thread's events but user input are handled. Background work not yet
+    // started is dropped first.
     void loadPage(const std::vector<ThumbnailRequest>& requests,
                   const std::function<void(int, const Thumbnail&)>& onReady);
     // Makes the requests in the background, in order, in place of any

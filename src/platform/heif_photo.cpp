@@ -13,6 +13,10 @@ namespace {
 // this in any camera's file.
 constexpr qint64 MaxMetaBoxBytes = 4 * 1024 * 1024;
 
+// An EXIF block is at most 64 KB in a JPEG; a HEIF may hold more, but not
+// for its orientation.
+constexpr size_t MaxExifBytes = 1024 * 1024;
+
 const QByteArrayList HeifBrands = {"heic", "heix", "heim", "heis", "hevc", "hevx", "mif1", "msf1"};
 
 // libheif reads through the open file, so only the boxes it asks for are read.
@@ -68,20 +72,22 @@ void forEachBox(const QByteArray& bytes, qsizetype from, qsizetype to, Visit vis
     }
 }
 
-// The whole 'meta' box of the file, read box by box from its start.
+// The whole 'meta' box of the file, found box by box from its start.
 QByteArray metaBoxOf(QFile& file) {
     qint64 position = 0;
     while (file.seek(position)) {
-        QByteArray header = file.read(16);
-        const std::optional<Box> box = boxAt(header, 0, header.size());
-        const qint64 size = box ? box->end : qint64(qFromBigEndian<quint32>(header.constData()));
-        if (header.size() < 8 || size < 8)
+        const QByteArray header = file.read(16);
+        if (header.size() < 8)
+            return {};
+        quint64 size = qFromBigEndian<quint32>(header.constData());
+        if (size == 1 && header.size() == 16)
+            size = qFromBigEndian<quint64>(header.constData() + 8);
+        if (size < 8 || size > quint64(file.size() - position))
             return {};
         if (header.mid(4, 4) == "meta")
-            return size <= MaxMetaBoxBytes && file.seek(position) ? file.read(size) : QByteArray();
-        position += header.startsWith(QByteArray("\0\0\0\1", 4))
-                        ? qint64(qFromBigEndian<quint64>(header.constData() + 8))
-                        : size;
+            return qint64(size) <= MaxMetaBoxBytes && file.seek(position) ? file.read(qint64(size))
+                                                                          : QByteArray();
+        position += qint64(size);
     }
     return {};
 }
@@ -137,7 +143,10 @@ int exifOrientationOf(const heif_image_handle* handle) {
     heif_item_id id = 0;
     if (heif_image_handle_get_list_of_metadata_block_IDs(handle, "Exif", &id, 1) < 1)
         return 0;
-    QByteArray block(qsizetype(heif_image_handle_get_metadata_size(handle, id)), Qt::Uninitialized);
+    const size_t size = heif_image_handle_get_metadata_size(handle, id);
+    if (size > MaxExifBytes)
+        return 0;
+    QByteArray block(qsizetype(size), Qt::Uninitialized);
     if (heif_image_handle_get_metadata(handle, id, block.data()).code != heif_error_Ok)
         return 0;
     return exifOrientationOf(block);
@@ -165,8 +174,10 @@ HeifPhoto::HeifPhoto(QFile& file)
     : m_context(heif_context_alloc(), heif_context_free),
       m_primary(nullptr, heif_image_handle_release),
       m_thumbnail(nullptr, heif_image_handle_release) {
+    // Once, before any thread decodes: libheif registers its decoders then.
+    static const bool initialised = heif_init(nullptr).code == heif_error_Ok;
     const bool ownTurns = turnsItself(metaBoxOf(file));
-    if (!m_context || !file.seek(0) ||
+    if (!initialised || !m_context || !file.seek(0) ||
         heif_context_read_from_reader(m_context.get(), &FileReader, &file, nullptr).code !=
             heif_error_Ok)
         return;

@@ -129,7 +129,7 @@ for n in $(seq 70 199); do
 done
 display=:$n
 export DISPLAY=$display XAUTHORITY=$work/Xauthority
-xauth -q -f "$XAUTHORITY" add "$display" . "$(mcookie)"
+touch "$XAUTHORITY" && xauth -q -f "$XAUTHORITY" add "$display" . "$(mcookie)"
 Xvfb "$display" -screen 0 1280x1024x24 -auth "$XAUTHORITY" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xserver=$!
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break || sleep 0.2; done

@@ -7,6 +7,7 @@
 #include "main_window/form1.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
+#include "settings/settings_check.h"
 #include "state/class_names.h"
 #include "state/program_state.h"
 #include "state/screen_mode.h"
@@ -28,6 +29,16 @@ void loadMainWindow(Form1& form) {
     form.load();
 }
 
+// A drive that DRIVES.TXT leaves to this computer is told of once, before
+// start-up makes a folder there that the school would look for on its share.
+void tellOfPrivateDrives(AppContext& program) {
+    const ProgramState& state = program.state;
+    const QStringList fields =
+        unmadePrivateDriveFields(program.services.files, state.SaveBase, state.DatabaseRoot);
+    if (!fields.isEmpty())
+        program.services.messages.inform(privateDriveNotice(fields));
+}
+
 // A file without its two whole lines changes only the photo drive and makes
 // no folder; otherwise the save root follows the settings and is made.
 void loadSettings(AppContext& program, const QString& settingsHostPath) {
@@ -43,6 +54,7 @@ void loadSettings(AppContext& program, const QString& settingsHostPath) {
     state.PcNumber = read.pcNumber.value_or(state.PcNumber);
     state.DatabaseRoot = read.databaseRoot.value_or(state.DatabaseRoot);
     state.SaveRoot = saveRootOf(state);
+    tellOfPrivateDrives(program);
     program.services.files.makeDirectory(state.SaveBase);
     program.services.files.makeDirectory(state.SaveRoot);
 }

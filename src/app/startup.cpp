@@ -6,6 +6,7 @@
 #include "main_window/app_context.h"
 #include "main_window/form1.h"
 #include "platform/file_system.h"
+#include "platform/message_service.h"
 #include "platform/services.h"
 #include "settings/settings_check.h"
 #include "state/class_names.h"

@@ -94,16 +94,17 @@ TEST_F(SettingsStartUp, FolderOnAnUnmappedDriveIsToldOnce) {
     const struct {
         QString saveBase, databaseRoot, told;
     } cases[] = {
-        {QStringLiteral("R:\A_image\"), QString(), QStringLiteral("「保存ドライブ」") + onThisComputer},
-        {QStringLiteral("C:\A_image\"), QStringLiteral("S:\Adb\"),
+        {QStringLiteral("R:\\A_image\\"), QString(),
+         QStringLiteral("「保存ドライブ」") + onThisComputer},
+        {QStringLiteral("C:\\A_image\\"), QStringLiteral("S:\\Adb\\"),
          QStringLiteral("「ネットワーク保存ドライブ」") + onThisComputer},
-        {QStringLiteral("R:\A_image\"), QStringLiteral("S:\Adb\"),
+        {QStringLiteral("R:\\A_image\\"), QStringLiteral("S:\\Adb\\"),
          QStringLiteral("「保存ドライブ」と「ネットワーク保存ドライブ」") + onThisComputer},
-        {QStringLiteral("C:\A_image\"), QStringLiteral("C:\Adb\"), QString()},
+        {QStringLiteral("C:\\A_image\\"), QStringLiteral("C:\\Adb\\"), QString()},
     };
     for (const auto& c : cases) {
         LibraryRig fresh{1024};
-        writeSettings({QStringLiteral("A:\"), c.saveBase, QString(), QStringLiteral("学校利用"),
+        writeSettings({QStringLiteral("A:\\"), c.saveBase, QString(), QStringLiteral("学校利用"),
                        QStringLiteral(" 0 "), c.databaseRoot});
         for (int run = 0; run < 2; ++run)
             startUp(fresh.program, programFolder.path());

@@ -103,8 +103,9 @@ start_in_root() {
 wait_for_window() {
     local pid=${programs[-1]} limit=$((SECONDS + $1))
     while [ $SECONDS -lt $limit ]; do
-        window=$(xdotool search --onlyvisible --name '^しゃしんばこ$' 2>/dev/null | head -n 1) || true
-        [ -z "$window" ] || return 0
+        for window in $(xdotool search --onlyvisible --class '^fotobako$' 2>/dev/null); do
+            [ "$(xdotool getwindowname "$window")" != しゃしんばこ ] || return 0
+        done
         kill -0 "$pid" 2>/dev/null || fail "the program ended before its window showed" "$work/$2"
         sleep 5
     done
@@ -114,8 +115,7 @@ wait_for_window() {
 # The window's title and that the program gave it an icon of its own.
 check_window() {
     echo "window: $(xdotool getwindowname "$1")"
-    xprop -id "$1" _NET_WM_ICON | grep -q '_NET_WM_ICON(CARDINAL) = [0-9]' ||
-        fail "the window has no icon of its own"
+    ! xprop -id "$1" _NET_WM_ICON | grep -q 'not found' || fail "the window has no icon of its own"
 }
 
 stop_program() {
@@ -128,7 +128,8 @@ for n in $(seq 70 199); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
 done
 display=:$n
-export DISPLAY=$display XAUTHORITY=$work/Xauthority
+# C.UTF-8 for xdotool to read the window's Japanese title.
+export DISPLAY=$display XAUTHORITY=$work/Xauthority LC_ALL=C.UTF-8
 touch "$XAUTHORITY" && xauth -q -f "$XAUTHORITY" add "$display" . "$(mcookie)"
 Xvfb "$display" -screen 0 1280x1024x24 -auth "$XAUTHORITY" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xserver=$!

@@ -6,12 +6,12 @@
 // from a folder against imported through libgphoto2 from its directory
 // camera serving that folder, as from a camera on a cable.
 
-#include "import/folder_import.h"
-#include "platform/file_system.h"
-#include "platform_gui/fonts.h"
-#include "state/program_state.h"
+#include "core/commands/folder_import.h"
+#include "core/files/file_system.h"
+#include "core/state/program_state.h"
 #include "support/test_photos.h"
 #include "support/test_rig.h"
+#include "ui/widgets/fonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,8 +71,8 @@ int measure(const QString& card) {
 
     ProgramState& state = rig.state;
     state.ClassFolder = QStringLiteral("C:\\CLASS_11");
-    state.FloppyDrive = QStringLiteral("A:\\");
-    state.Form2Mode = Form2Import;
+    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.FolderNameWindowMode = FolderNameMode::Import;
     rig.files.makeDirectory(state.ClassFolder);
     rig.messages.answers = {true};
     double copied = 0;
@@ -108,8 +108,8 @@ double timeImport(const QString& card, bool throughDevice) {
     rig.files = FileSystem(drives);
     ProgramState& state = rig.state;
     state.ClassFolder = QStringLiteral("C:\\CLASS_11");
-    state.FloppyDrive = QStringLiteral("A:\\");
-    state.Form2Mode = Form2Import;
+    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.FolderNameWindowMode = FolderNameMode::Import;
     rig.files.makeDirectory(state.ClassFolder);
     rig.messages.answers = {true};
     QElapsedTimer timer;

@@ -1,8 +1,8 @@
 #include "app/startup.h"
-#include "platform/cp932_text.h"
-#include "platform_gui/picture_box.h"
+#include "core/files/cp932_text.h"
 #include "support/cp932_files.h"
 #include "support_library/library_fixture.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,10 +27,10 @@ struct SettingsStartUp : ::testing::Test {
 TEST_F(SettingsStartUp, NoSettingsFileStartsInSchoolUseOnTheClassPanel) {
     start();
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
-    EXPECT_EQ(rig.state.FloppyDrive, QStringLiteral("A:\\"));
+    EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("A:\\"));
     EXPECT_TRUE(rig.state.UsageMode.isEmpty());
-    EXPECT_FALSE(rig.form->Picture3->isHidden());
-    EXPECT_TRUE(rig.form->Picture1->isHidden());
+    EXPECT_FALSE(rig.form->classPanel->isHidden());
+    EXPECT_TRUE(rig.form->thumbnailPanel->isHidden());
     EXPECT_EQ(rig.state.FolderTable.count(), 0);
 }
 
@@ -39,20 +39,20 @@ TEST_F(SettingsStartUp, SchoolYearMakesBothFolders) {
                    QStringLiteral("学校利用"), QStringLiteral(" 3 "),
                    QStringLiteral("D:\\Adb_image\\")});
     start();
-    EXPECT_EQ(rig.state.FloppyDrive, QStringLiteral("E:\\"));
+    EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("E:\\"));
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_image\\2002\\"));
     EXPECT_EQ(rig.state.ClassFolder, rig.state.SaveRoot);
     EXPECT_EQ(rig.state.PcNumber, 3);
     EXPECT_TRUE(QFileInfo(rig.host(QStringLiteral("D:\\A_image\\2002"))).isDir());
     EXPECT_TRUE(QFileInfo(rig.host(QStringLiteral("D:\\Adb_image"))).isDir());
-    EXPECT_EQ(rig.form->Command8->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
-    EXPECT_FALSE(rig.form->Picture3->isHidden());
+    EXPECT_EQ(rig.form->saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
+    EXPECT_FALSE(rig.form->classPanel->isHidden());
 }
 
 TEST_F(SettingsStartUp, OneLineFileChangesOnlyThePhotoDrive) {
     writeSettings({QStringLiteral("F:\\")});
     start();
-    EXPECT_EQ(rig.state.FloppyDrive, QStringLiteral("F:\\"));
+    EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("F:\\"));
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
 }
 
@@ -68,11 +68,11 @@ TEST_F(SettingsStartUp, PersonalUseOpensTheSaveRootWithItsFirstFolder) {
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
     EXPECT_EQ(rig.state.PhotoCount, 3);
     EXPECT_EQ(rig.state.ThumbColumns, 5);
-    EXPECT_TRUE(rig.form->Picture3->isHidden());
-    EXPECT_FALSE(rig.form->Picture1->isHidden());
-    EXPECT_EQ(rig.form->Label3->text(), QStringLiteral("個人利用"));
-    EXPECT_TRUE(rig.form->mnuedit->menuAction()->isVisible());
-    EXPECT_FALSE(rig.form->Command3->isHidden());
+    EXPECT_TRUE(rig.form->classPanel->isHidden());
+    EXPECT_FALSE(rig.form->thumbnailPanel->isHidden());
+    EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("個人利用"));
+    EXPECT_TRUE(rig.form->editMenu->menuAction()->isVisible());
+    EXPECT_FALSE(rig.form->deleteFolderButton->isHidden());
 }
 
 TEST_F(SettingsStartUp, PersonalUseWithAnEmptyIndexOpensNoFolder) {
@@ -82,7 +82,36 @@ TEST_F(SettingsStartUp, PersonalUseWithAnEmptyIndexOpensNoFolder) {
     EXPECT_EQ(rig.state.FolderTable.count(), 0);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 0);
     EXPECT_EQ(rig.state.PhotoCount, 0);
-    EXPECT_TRUE(rig.form->Picture3->isHidden());
+    EXPECT_TRUE(rig.form->classPanel->isHidden());
+}
+
+// A save drive folder or database folder on a letter DRIVES.TXT leaves to
+// this computer is told of once, when start-up first makes it; drive C: is
+// the rig's own folder.
+TEST_F(SettingsStartUp, FolderOnAnUnmappedDriveIsToldOnce) {
+    const QString onThisComputer =
+        QStringLiteral("の ドライブは このコンピュータの なかに つくられます。");
+    const struct {
+        QString saveBase, databaseRoot, told;
+    } cases[] = {
+        {QStringLiteral("R:\\A_image\\"), QString(),
+         QStringLiteral("「保存ドライブ」") + onThisComputer},
+        {QStringLiteral("C:\\A_image\\"), QStringLiteral("S:\\Adb\\"),
+         QStringLiteral("「ネットワーク保存ドライブ」") + onThisComputer},
+        {QStringLiteral("R:\\A_image\\"), QStringLiteral("S:\\Adb\\"),
+         QStringLiteral("「保存ドライブ」と「ネットワーク保存ドライブ」") + onThisComputer},
+        {QStringLiteral("C:\\A_image\\"), QStringLiteral("C:\\Adb\\"), QString()},
+    };
+    for (const auto& c : cases) {
+        LibraryRig fresh{1024};
+        writeSettings({QStringLiteral("A:\\"), c.saveBase, QString(), QStringLiteral("学校利用"),
+                       QStringLiteral(" 0 "), c.databaseRoot});
+        for (int run = 0; run < 2; ++run)
+            startUp(fresh.program, programFolder.path());
+        EXPECT_EQ(fresh.messages.shown, c.told.isEmpty() ? QStringList() : QStringList{c.told})
+            << c.saveBase.toStdString() << " " << c.databaseRoot.toStdString();
+        EXPECT_TRUE(fresh.files.isDirectory(c.saveBase));
+    }
 }
 
 } // namespace

@@ -1,0 +1,33 @@
+#include "core/commands/card_photos.h"
+
+#include "core/files/file_system.h"
+#include "core/files/photo_files.h"
+#include "core/library/library_paths.h"
+
+namespace {
+
+void appendPhotosOf(const FileSystem& files, const QString& folder, QList<CardPhoto>& photos) {
+    for (const QString& name : listPhotoFiles(files, folder))
+        photos.append({folder, name});
+}
+
+} // namespace
+
+QList<CardPhoto> listCardPhotos(const FileSystem& files, const QString& drive, bool* ok) {
+    QList<CardPhoto> photos;
+    bool listed = false;
+    for (const QString& name : listPhotoFiles(files, drive, &listed))
+        photos.append({drive, name});
+    if (ok)
+        *ok = listed;
+    if (!listed)
+        return photos;
+    for (const QString& top : files.listFolders(drive)) {
+        if (top.compare(QStringLiteral("DCIM"), Qt::CaseInsensitive) != 0)
+            continue;
+        const QString dcim = joinPath(drive, top);
+        for (const QString& camera : files.listFolders(dcim))
+            appendPhotosOf(files, joinPath(dcim, camera), photos);
+    }
+    return photos;
+}

@@ -6,6 +6,7 @@
 // memory a cold page of 24-megapixel photos needs with and without the cache,
 // each measured in a process of its own started afresh from this one.
 
+#include "core/commands/app_context.h"
 #include "core/commands/folder_import.h"
 #include "core/files/drive_map.h"
 #include "core/files/file_system.h"
@@ -18,7 +19,6 @@
 #include "core/state/program_state.h"
 #include "support/recording_printer.h"
 #include "support/test_photos.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_view.h"
 #include "ui/main_window/thumbnail_page.h"
@@ -106,7 +106,7 @@ struct Session {
     Session(const QString& driveRoot, const QString& cacheRoot)
         : files(DriveMap(driveRoot)), thumbnails(ThumbnailLoader::DefaultCacheBytes, cacheRoot),
           services{messages, screen, clock, files, dialogs, modals, thumbnails, printer, clipboard},
-          form(state, services), view(program), program{state, form, services, view} {
+          form(state, services), view(state, services, form), program{state, services, view} {
         form.load();
         state.ThumbColumns = 5;
     }
@@ -121,7 +121,7 @@ struct Session {
     double timePage() {
         QElapsedTimer timer;
         timer.start();
-        drawThumbnailPage(program);
+        view.drawThumbnailPage();
         return msSince(timer);
     }
 

@@ -21,7 +21,7 @@ struct SettingsStartUp : ::testing::Test {
     void writeSettings(const QStringList& lines) {
         ASSERT_TRUE(writeCp932Lines(programFolder.filePath(QStringLiteral("DRVDATA.TXT")), lines));
     }
-    void start() { startUp(rig.program, programFolder.path()); }
+    void start() { startUp(rig.program, *rig.form, programFolder.path()); }
 };
 
 TEST_F(SettingsStartUp, NoSettingsFileStartsInSchoolUseOnTheClassPanel) {

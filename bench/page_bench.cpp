@@ -8,6 +8,7 @@
 // the same for tablets' HEIC photos: with their embedded thumbnails, and
 // without them beside libheif's own decoding of the files on two threads.
 
+#include "core/commands/app_context.h"
 #include "core/commands/folder_import.h"
 #include "core/files/drive_map.h"
 #include "core/files/file_system.h"
@@ -20,7 +21,6 @@
 #include "core/state/program_state.h"
 #include "support/recording_printer.h"
 #include "support/test_photos.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_view.h"
 #include "ui/main_window/thumbnail_page.h"
@@ -152,7 +152,7 @@ struct Session {
     Session(const QString& driveRoot, const QString& cacheRoot)
         : files(DriveMap(driveRoot)), thumbnails(ThumbnailLoader::DefaultCacheBytes, cacheRoot),
           services{messages, screen, clock, files, dialogs, modals, thumbnails, printer, clipboard},
-          form(state, services), view(program), program{state, form, services, view} {
+          form(state, services), view(state, services, form), program{state, services, view} {
         form.load();
         state.ThumbColumns = 5;
     }
@@ -167,7 +167,7 @@ struct Session {
     double timePage() {
         QElapsedTimer timer;
         timer.start();
-        drawThumbnailPage(program);
+        view.drawThumbnailPage();
         return msSince(timer);
     }
 

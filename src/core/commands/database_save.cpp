@@ -1,5 +1,6 @@
 #include "core/commands/database_save.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/database_folder_check.h"
 #include "core/files/file_system.h"
 #include "core/files/photo_files.h"
@@ -12,8 +13,6 @@
 #include "core/services/clock.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
 
 namespace {
 
@@ -129,7 +128,7 @@ void saveOpenFolderToDatabase(AppContext& program) {
     if (isDatabaseOpen(state) && result != DatabaseSave::Busy && result != DatabaseSave::Unlisted &&
         result != DatabaseSave::Missing) {
         adoptOpenIndex(state, state.DbFolderTable);
-        drawFolderList(program);
+        program.view.drawFolderList();
     }
     messages.inform(messageOf(result));
 }

@@ -1,11 +1,13 @@
 #include "core/commands/folder_import.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/card_photos.h"
 #include "core/commands/import_names.h"
 #include "core/commands/photo_source.h"
 #include "core/files/cp932_text.h"
 #include "core/files/file_system.h"
 #include "core/files/photo_drive.h"
+#include "core/imaging/thumbnail_pages.h"
 #include "core/library/folder_names.h"
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
@@ -16,12 +18,7 @@
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
-#include "ui/main_window/main_window.h"
-#include "ui/main_window/thumbnail_page.h"
 
-#include <QScrollBar>
 #include <algorithm>
 #include <optional>
 
@@ -69,9 +66,9 @@ bool renameOpenFolder(AppContext& program, const QString& name) {
         rewriteOpenIndex(program, editRow(state.FolderTable[open][ColDirectory], open, rename));
     if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
         return false;
-    drawFolderList(program);
+    program.view.drawFolderList();
     state.FolderTitle = name;
-    drawFolderTitle(program);
+    program.view.drawFolderTitle();
     return true;
 }
 
@@ -105,13 +102,14 @@ CopyTally copyPhotoDrive(AppContext& program, const PhotoSource& source,
         if (source.copy(photos[i], target)) {
             ++tally.copied;
             if (openingPage.contains(targets[i]))
-                prepareThumbnail(program, target);
+                prepareThumbnail(program.state, program.services, target);
         } else if (source.goneWhenACopyFails()) {
             tally.sourceGone = true;
             break;
         }
         if (i + 1 == photos.size())
-            makeOpeningPage(program, listPhotoPaths(files, folder, MaxPhotos));
+            makeOpeningPage(program.state, program.services,
+                            listPhotoPaths(files, folder, MaxPhotos));
         if (progress)
             progress(i + 1, int(photos.size()));
     }
@@ -159,10 +157,10 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
     state.PhotoFolder = folder;
     state.clearMarks(std::max(state.PhotoCount, tally.found));
     state.PhotoCount = 0;
-    drawFolderList(program);
+    program.view.drawFolderList();
     state.FolderTitle = name;
     if (state.ThumbTopRow > 0) {
-        program.form.thumbnailScroll->setValue(0);
+        program.view.resetThumbnailScroll();
         state.ThumbTopRow = 0;
     }
     loadFolder(program);

@@ -94,7 +94,7 @@ QStringList formatSettingsLines(const SettingsValues& values) {
 }
 
 SettingsRead readSettingsFile(const QString& hostPath) {
-    const std::optional<QStringList> lines = readCp932Lines(hostPath);
+    const std::optional<QStringList> lines = readCp932Lines(hostPath, UntrustedKind::SettingsFile);
     return lines ? parseSettingsLines(*lines) : SettingsRead{};
 }
 

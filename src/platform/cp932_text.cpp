@@ -129,11 +129,11 @@ QList<QByteArray> splitTextLines(const QByteArray& bytes) {
     return lines;
 }
 
-std::optional<QStringList> readCp932Lines(const QString& hostPath) {
-    QFile file(hostPath);
-    if (!file.open(QIODevice::ReadOnly))
+std::optional<QStringList> readCp932Lines(const QString& hostPath, UntrustedKind kind) {
+    const UntrustedBytes file = readUntrusted(hostPath, kind);
+    if (!file.ok())
         return std::nullopt;
-    return decodeCp932Lines(file.readAll());
+    return decodeCp932Lines(file.bytes);
 }
 
 QByteArray encodeCp932Lines(const QStringList& lines) {

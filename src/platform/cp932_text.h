@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/untrusted_file.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -29,8 +31,10 @@ QList<QByteArray> splitTextLines(const QByteArray& bytes);
 
 // The lines as splitTextLines gives them, decoded.
 QStringList decodeCp932Lines(const QByteArray& bytes);
-// The lines of a file (as decodeCp932Lines); nullopt when it cannot be opened.
-std::optional<QStringList> readCp932Lines(const QString& hostPath);
+// The lines of a file (as decodeCp932Lines), read as a file a pupil may have
+// planted; nullopt when it cannot be read.
+std::optional<QStringList> readCp932Lines(const QString& hostPath,
+                                          UntrustedKind kind = UntrustedKind::Index);
 
 // The bytes of a file of lines: every line followed by CR LF.
 QByteArray encodeCp932Lines(const QStringList& lines);

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <optional>
@@ -27,7 +29,15 @@ QString withoutTrailingSlash(const QString& folder) {
 
 } // namespace
 
-DriveMap::DriveMap(QString defaultRoot) : m_defaultRoot(withoutTrailingSlash(defaultRoot)) {}
+// The card in use, set from the window thread while workers resolve paths.
+struct DriveMap::CardSlot {
+    mutable QMutex mutex;
+    QChar letter;
+    QString folder;
+};
+
+DriveMap::DriveMap(QString defaultRoot)
+    : m_defaultRoot(withoutTrailingSlash(defaultRoot)), m_card(std::make_shared<CardSlot>()) {}
 
 QString DriveMap::standardDefaultRoot() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
@@ -63,6 +73,11 @@ QString DriveMap::hostFolder(QChar letter) const {
         return {};
     if (const auto found = m_overrides.constFind(*drive); found != m_overrides.cend())
         return *found;
+    {
+        const QMutexLocker lock(&m_card->mutex);
+        if (m_card->letter == *drive && !m_card->folder.isEmpty())
+            return m_card->folder;
+    }
     if (*drive == u'Z')
         return QStringLiteral("/");
     return m_defaultRoot + u'/' + drive->toLower();
@@ -109,4 +124,16 @@ bool DriveMap::isCardDrive(const QString& photoDrive) const {
 
 std::optional<QString> DriveMap::cardFolder() const {
     return chooseCard(mountedCardsIn(m_cardRoots));
+}
+
+void DriveMap::useCard(QChar letter, const QString& hostFolder) const {
+    const QMutexLocker lock(&m_card->mutex);
+    m_card->letter = letter.toUpper();
+    m_card->folder = hostFolder.isEmpty() ? QString() : withoutTrailingSlash(hostFolder);
+}
+
+bool DriveMap::isCard(QChar letter) const {
+    const QMutexLocker lock(&m_card->mutex);
+    return m_card->letter == letter.toUpper() && !m_card->folder.isEmpty() &&
+           !m_overrides.contains(letter.toUpper());
 }

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 // Which host folder stands for each drive letter. By default Z: is the host
@@ -48,9 +49,18 @@ public:
     // The host folder of the card to use: of the volumes mounted directly in
     // a card root, the one with a DCIM folder, else the one mounted last.
     std::optional<QString> cardFolder() const;
+    // From now on letter (the photo drive's) stands for the card's own
+    // folder, which is never reached through another letter's mapping, so
+    // that every name on the card resolves inside it; an empty folder gives
+    // the letter back its default. Shared by the copies of this map.
+    void useCard(QChar letter, const QString& hostFolder) const;
+    bool isCard(QChar letter) const;
 
 private:
+    struct CardSlot;
+
     QString m_defaultRoot;
     QMap<QChar, QString> m_overrides;
     QStringList m_cardRoots;
+    std::shared_ptr<CardSlot> m_card;
 };

@@ -181,7 +181,7 @@ QString FileSystem::hostPath(const QString& drivePath) const {
     if (!parts)
         return {};
     QString path = m_drives.hostFolder(parts->letter);
-    if (m_drives.isDefault(parts->letter))
+    if (m_drives.isDefault(parts->letter) && !m_drives.isCard(parts->letter))
         QDir().mkpath(path);
     bool existing = true;
     for (const QString& name : parts->names) {
@@ -223,7 +223,17 @@ bool FileSystem::isOnPrivateDrive(const QString& drivePath) const {
 }
 
 QStringList FileSystem::listFiles(const QString& folder, const QString& pattern, bool* ok) const {
-    return listNames(folder, QDir::Files, ok, [&pattern](const QFileInfo& entry) {
+    return listMatching(folder, pattern, QDir::Files, ok);
+}
+
+QStringList FileSystem::listFilesWithHidden(const QString& folder, const QString& pattern,
+                                            bool* ok) const {
+    return listMatching(folder, pattern, QDir::Files | QDir::Hidden, ok);
+}
+
+QStringList FileSystem::listMatching(const QString& folder, const QString& pattern,
+                                     QDir::Filters filters, bool* ok) const {
+    return listNames(folder, filters, ok, [&pattern](const QFileInfo& entry) {
         return matchesFilePattern(entry.fileName(), pattern) && !isLinkLeavingFolder(entry);
     });
 }

@@ -6,6 +6,7 @@
 #include "main_window/app_context.h"
 #include "main_window/form1.h"
 #include "platform/file_system.h"
+#include "platform/message_service.h"
 #include "platform/services.h"
 #include "state/class_names.h"
 #include "state/program_state.h"
@@ -33,6 +34,8 @@ void loadMainWindow(Form1& form) {
 void loadSettings(AppContext& program, const QString& settingsHostPath) {
     ProgramState& state = program.state;
     const SettingsRead read = readSettingsFile(settingsHostPath);
+    if (read.savedInUtf8)
+        program.services.messages.inform(SettingsEncodingMessage);
     if (read.floppyDrive)
         state.FloppyDrive = *read.floppyDrive;
     if (!read.hasBothLines())
@@ -68,6 +71,8 @@ void startUp(AppContext& program, const QString& settingsFolder) {
     ProgramState& state = program.state;
     setDefaults(state);
     loadMainWindow(program.form);
+    for (const QString& note : program.services.files.drives().loadNotes())
+        program.services.messages.inform(note);
     loadSettings(program, settingsFolder + u'/' + SettingsFileName);
     // What the settings window shows and saves as line 2, whatever drive the
     // save-drive window chooses later in the run.

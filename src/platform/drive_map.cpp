@@ -1,9 +1,10 @@
 #include "platform/drive_map.h"
 
+#include "platform/cp932_text.h"
 #include "platform/removable_cards.h"
+#include "platform/untrusted_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
@@ -50,19 +51,27 @@ void DriveMap::setDrive(QChar letter, const QString& hostFolder) {
 }
 
 bool DriveMap::loadOverrides(const QString& drivesTxtHostPath) {
-    QFile file(drivesTxtHostPath);
-    if (!file.open(QIODevice::ReadOnly))
+    const UntrustedBytes file = readUntrusted(drivesTxtHostPath, UntrustedKind::SettingsFile);
+    if (!file.ok())
         return false;
     const QDir base = QFileInfo(drivesTxtHostPath).absoluteDir();
     static const QRegularExpression line(QStringLiteral("^\\s*([A-Za-z]):\\s*(\\S.*?)\\s*$"));
-    const QStringList lines =
-        QString::fromUtf8(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    for (QString text : lines) {
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
+    bool otherEncoding = false;
+    const QStringList lines = decodeLinesExpecting(file.bytes, TextEncoding::Utf8, &otherEncoding);
+    if (otherEncoding)
+        m_loadNotes << QStringLiteral(
+            "DRIVES.TXT のもじが UTF-8 ではありませんでした。UTF-8 で ほぞんしなおしてください。");
+    QMap<QChar, int> given;
+    for (const QString& text : lines) {
         const QRegularExpressionMatch match = line.match(text);
-        if (match.hasMatch())
-            setDrive(match.captured(1).at(0), base.absoluteFilePath(match.captured(2)));
+        if (!match.hasMatch())
+            continue;
+        const QChar letter = match.captured(1).at(0).toUpper();
+        if (++given[letter] == 2)
+            m_loadNotes << QStringLiteral(
+                               "DRIVES.TXT に %1: が ２どあります。あとの ぎょうを つかいます。")
+                               .arg(letter);
+        setDrive(letter, base.absoluteFilePath(match.captured(2)));
     }
     return true;
 }

@@ -22,8 +22,11 @@ public:
     void setDrive(QChar letter, const QString& hostFolder);
     // Reads "X: /host/folder" lines (UTF-8); returns false when the file
     // cannot be read. Lines that do not parse are skipped. A relative folder
-    // is taken from the folder that holds the file.
+    // is taken from the folder that holds the file. A file saved in code page
+    // 932 is read as that, and a letter given twice takes its last line;
+    // both are noted for the teacher in loadNotes().
     bool loadOverrides(const QString& drivesTxtHostPath);
+    QStringList loadNotes() const { return m_loadNotes; }
 
     // The host folder of letter, without a trailing "/" except for the root;
     // empty for anything but A to Z.
@@ -62,5 +65,6 @@ private:
     QString m_defaultRoot;
     QMap<QChar, QString> m_overrides;
     QStringList m_cardRoots;
+    QStringList m_loadNotes;
     std::shared_ptr<CardSlot> m_card;
 };

@@ -2,7 +2,7 @@
 // pupil replaced with FIFOs or links to /dev/zero, against the same folder
 // with no entries at all: what a planted entry costs the page.
 
-#include "platform/thumbnail_loader.h"
+#include "core/imaging/thumbnail_loader.h"
 #include "support/test_photos.h"
 
 #include <QCoreApplication>

@@ -11,11 +11,11 @@
 // in its locks (another machine on the same one); FOTOBAKO_LOCK_STALE_MS
 // shortens the time another machine's lock takes to count as abandoned.
 
-#include "database/database_save.h"
-#include "library/locked_index.h"
-#include "platform/drive_map.h"
-#include "platform/file_system.h"
-#include "state/program_state.h"
+#include "core/commands/database_save.h"
+#include "core/files/drive_map.h"
+#include "core/files/file_system.h"
+#include "core/library/locked_index.h"
+#include "core/state/program_state.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

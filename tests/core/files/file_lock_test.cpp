@@ -1,0 +1,127 @@
+#include "core/files/file_lock.h"
+#include "core/files/lock_owner.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const QString Host = QStringLiteral("pc-01");
+
+// A lock record of a process that has ended on this machine.
+LockOwner endedProcess() {
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    ended.waitForFinished();
+    LockOwner owner = currentLockOwner(Host);
+    owner.pid = ended.processId();
+    return owner;
+}
+
+struct LeftLock {
+    const char* name;
+    QByteArray (*record)();
+    bool takenAtOnce;
+};
+
+class LeftLocks : public testing::TestWithParam<LeftLock> {};
+
+// A lock whose holder this machine knows is gone is taken at once; one it
+// cannot ask about (another machine's, or a record cut short) only once it
+// has stood unchanged for the stale time.
+TEST_P(LeftLocks, AreTakenOverWhenTheirHolderIsKnownGoneOrOnceStale) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("IMGMAIN.TXT.lock"));
+    ASSERT_TRUE(QDir().mkdir(path));
+    QFile left(path + QStringLiteral("/owner"));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.write(GetParam().record());
+    left.close();
+
+    const LockPolicy policy{Host, 400ms};
+    FileLock::Refusal refusal{};
+    EXPECT_EQ(FileLock::take(path, 100ms, policy, &refusal).has_value(), GetParam().takenAtOnce);
+    if (!GetParam().takenAtOnce) {
+        EXPECT_EQ(refusal, FileLock::Refusal::Busy);
+        QElapsedTimer took;
+        took.start();
+        EXPECT_TRUE(FileLock::take(path, 2000ms, policy).has_value());
+        EXPECT_GE(took.elapsed() + 100, 400);
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
+}
+
+QByteArray ofEndedProcess() {
+    return endedProcess().toBytes();
+}
+
+QByteArray ofEarlierBoot() {
+    LockOwner owner = currentLockOwner(Host);
+    owner.bootId = QStringLiteral("00000000-0000-0000-0000-000000000000");
+    return owner.toBytes();
+}
+
+QByteArray ofThisProcessNoLongerHolding() {
+    return currentLockOwner(Host).toBytes();
+}
+
+QByteArray ofOtherMachine() {
+    LockOwner owner = currentLockOwner(QStringLiteral("pc-02"));
+    owner.pid = 1;
+    return owner.toBytes();
+}
+
+QByteArray cutShort() {
+    return currentLockOwner(Host).toBytes().left(20);
+}
+
+QByteArray empty() {
+    return {};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FileLock, LeftLocks,
+    testing::Values(LeftLock{"EndedProcess", ofEndedProcess, true},
+                    LeftLock{"EarlierBoot", ofEarlierBoot, true},
+                    LeftLock{"ThisProcessNoLongerHolding", ofThisProcessNoLongerHolding, true},
+                    LeftLock{"OtherMachine", ofOtherMachine, false},
+                    LeftLock{"CutShort", cutShort, false}, LeftLock{"Empty", empty, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FileLock, IsHeldUntilLetGoAndLeavesNothing) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("IMGMAIN.TXT.lock"));
+    const LockPolicy policy{Host, 400ms};
+    {
+        std::optional<FileLock> held = FileLock::take(path, 0ms, policy);
+        ASSERT_TRUE(held);
+        FileLock::Refusal refusal{};
+        QElapsedTimer took;
+        took.start();
+        EXPECT_FALSE(FileLock::take(path, 600ms, policy, &refusal));
+        EXPECT_GE(took.elapsed(), 600);
+        EXPECT_EQ(refusal, FileLock::Refusal::Busy);
+    }
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(FileLock::take(path, 0ms, policy));
+}
+
+TEST(FileLock, AFolderThatCannotHoldItRefusesAtOnce) {
+    QTemporaryDir folder;
+    FileLock::Refusal refusal{};
+    QElapsedTimer took;
+    took.start();
+    EXPECT_FALSE(FileLock::take(folder.filePath(QStringLiteral("gone/IMGMAIN.TXT.lock")), 5000ms,
+                                {Host, 400ms}, &refusal));
+    EXPECT_EQ(refusal, FileLock::Refusal::Unwritable);
+    EXPECT_LT(took.elapsed(), 1000);
+}
+
+} // namespace

@@ -219,14 +219,12 @@ protected:
     }
 
     // Waits for a screen that satisfies done; the last screen taken.
-    QImage screenWhen(const std::function<bool(const QImage&)>& done, int deadlineMs = DeadlineMs) {
+    QImage screenWhen(const std::function<bool(const QImage&)>& done) {
         QImage screen;
-        waitUntil(
-            [&] {
-                screen = x.screenshot();
-                return !screen.isNull() && done(screen);
-            },
-            deadlineMs);
+        waitUntil([&] {
+            screen = x.screenshot();
+            return !screen.isNull() && done(screen);
+        });
         return screen;
     }
 
@@ -329,8 +327,9 @@ TEST_F(EndToEnd, APlantedFifoEntryNeitherHoldsThePageNorTheEnd) {
                near(screen.pixelColor(*panel + cell(0).picture().center()), PhotoColours[0]) &&
                near(screen.pixelColor(*panel + cell(1).picture().center()), PhotoColours[1]);
     };
-    const QImage drawn = screenWhen(pageDrawn, 10000);
-    ASSERT_TRUE(pageDrawn(drawn)) << "the page was not drawn within 10 s";
+    QImage drawn;
+    ASSERT_TRUE(waitUntil([&] { return pageDrawn(drawn = x.screenshot()); }, 10000))
+        << "the page was not drawn within 10 s";
 
     ASSERT_TRUE(clickAt(*menuWord(drawn, 0)));
     ASSERT_TRUE(answerYes({mainWindow})) << "no question after おわり";

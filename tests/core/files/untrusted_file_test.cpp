@@ -39,7 +39,7 @@ QString plant(const QTemporaryDir& root, Planted planted, UntrustedKind kind) {
     const QString path = root.filePath(QStringLiteral("inside/entry"));
     const QString file = root.filePath(
         planted == Planted::LinkOutside ? QStringLiteral("secret") : QStringLiteral("inside/real"));
-    QFile content(planted == Planted::RegularFile ? path : file);
+    QFile content(planted == Planted::RegularFile || planted == Planted::Oversized ? path : file);
     content.open(QIODevice::WriteOnly);
     content.write(Content);
     content.close();

@@ -45,6 +45,8 @@ void tellOfPrivateDrives(AppContext& program) {
 void loadSettings(AppContext& program, const QString& settingsHostPath) {
     ProgramState& state = program.state;
     const SettingsRead read = readSettingsFile(settingsHostPath);
+    if (read.savedInUtf8)
+        program.services.messages.inform(SettingsEncodingMessage);
     if (read.photoDrive)
         state.PhotoDrivePath = *read.photoDrive;
     if (!read.hasBothLines())
@@ -81,6 +83,8 @@ void startUp(AppContext& program, MainWindow& form, const QString& settingsFolde
     ProgramState& state = program.state;
     setDefaults(state);
     loadMainWindow(form);
+    for (const QString& note : program.services.files.drives().loadNotes())
+        program.services.messages.inform(note);
     loadSettings(program, settingsFolder + u'/' + SettingsFileName);
     // What the settings window shows and saves as line 2, whatever drive the
     // save-drive window chooses later in the run.

@@ -7,7 +7,7 @@
 namespace {
 
 void appendPhotosOf(const FileSystem& files, const QString& folder, QList<CardPhoto>& photos) {
-    for (const QString& name : listPhotoFiles(files, folder))
+    for (const QString& name : listPhotoFiles(files, folder, nullptr, HiddenFiles::Included))
         photos.append({folder, name});
 }
 
@@ -16,7 +16,7 @@ void appendPhotosOf(const FileSystem& files, const QString& folder, QList<CardPh
 QList<CardPhoto> listCardPhotos(const FileSystem& files, const QString& drive, bool* ok) {
     QList<CardPhoto> photos;
     bool listed = false;
-    for (const QString& name : listPhotoFiles(files, drive, &listed))
+    for (const QString& name : listPhotoFiles(files, drive, &listed, HiddenFiles::Included))
         photos.append({drive, name});
     if (ok)
         *ok = listed;

@@ -12,8 +12,11 @@ bool isPhotoFileName(const QString& name) {
     });
 }
 
-QStringList listPhotoFiles(const FileSystem& files, const QString& folder, bool* ok) {
-    QStringList names = files.listFiles(folder, QStringLiteral("*.*"), ok);
+QStringList listPhotoFiles(const FileSystem& files, const QString& folder, bool* ok,
+                           HiddenFiles hidden) {
+    const QString all = QStringLiteral("*.*");
+    QStringList names = hidden == HiddenFiles::Included ? files.listFilesWithHidden(folder, all, ok)
+                                                        : files.listFiles(folder, all, ok);
     names.removeIf([](const QString& name) { return !isPhotoFileName(name); });
     return names;
 }

@@ -10,5 +10,9 @@ class FileSystem;
 // regard to case.
 bool isPhotoFileName(const QString& name);
 
+// A card's hidden photos are photos too; a library folder lists as Windows shows it.
+enum class HiddenFiles { Left, Included };
+
 // FileSystem::listFiles for the photo files of folder, in name order.
-QStringList listPhotoFiles(const FileSystem& files, const QString& folder, bool* ok = nullptr);
+QStringList listPhotoFiles(const FileSystem& files, const QString& folder, bool* ok = nullptr,
+                           HiddenFiles hidden = HiddenFiles::Left);

@@ -1,6 +1,8 @@
 #include "ui/main_window/thumbnail_page.h"
 
+#include "core/imaging/thumbnail_loader.h"
 #include "core/imaging/thumbnail_pages.h"
+#include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
@@ -12,6 +14,9 @@
 #include <QLabel>
 
 namespace {
+// A drive that stopped answering: the page shows what came in time.
+const QString NoAnswerMessage =
+    QStringLiteral("へんじがないので，よみこめなかったしゃしんがあります。");
 const QColor PanelBackground(255, 255, 192);
 const QRect WholePanel(0, 0, 901, 901);
 } // namespace
@@ -45,7 +50,9 @@ void drawThumbnailPage(MainWindowContext& main) {
         const int columns = state.ThumbColumns;
         const std::vector<ThumbnailRequest> requests =
             pageRequests(state, main.services.files, page.first, page.count);
+        bool timedOut = false;
         main.services.thumbnails.loadPage(requests, [&](int index, const Thumbnail& thumb) {
+            timedOut = timedOut || thumb.timedOut;
             const int number = page.first + index + 1;
             if (thumb.photoSize.isValid()) {
                 state.ImageWidth = thumb.photoSize.width();
@@ -58,6 +65,9 @@ void drawThumbnailPage(MainWindowContext& main) {
                 panel.stretchFrom(thumb.image, thumb.image.rect(), cell.drawnPicture());
             panel.refreshNow();
         });
+        window.waitNotice->hide();
+        if (timedOut)
+            main.services.messages.inform(NoAnswerMessage);
     }
     window.waitNotice->hide();
     prefetchNeighbours(state, main.services, page);

@@ -3,7 +3,6 @@
 #include "browser/folder_list.h"
 #include "database/database_folder_check.h"
 #include "folders/open_folder.h"
-#include "library/index_file.h"
 #include "library/library_paths.h"
 #include "library/locked_index.h"
 #include "main_window/app_context.h"
@@ -67,8 +66,7 @@ void switchDatabaseTree(AppContext& program) {
                                 : state.SaveRoot + state.ClassSubFolder + u'\\';
         setHeading(form, state.ClassName);
     }
-    state.FolderTable.replaceRows(
-        readIndex(program.services.files, indexPathOf(state.ClassFolder)));
+    readOpenIndex(program);
     // Its rows are not known, so it is shown empty and never written over.
     if (state.FolderTable.unreadable())
         program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));

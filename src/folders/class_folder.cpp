@@ -1,7 +1,7 @@
 #include "folders/class_folder.h"
 
 #include "browser/folder_list.h"
-#include "library/index_file.h"
+#include "library/locked_index.h"
 #include "library/library_paths.h"
 #include "library/load_folder.h"
 #include "main_window/app_context.h"
@@ -24,8 +24,7 @@ void showClassFolderPanels(AppContext& program) {
 
 void openClassFolder(AppContext& program) {
     ProgramState& state = program.state;
-    state.FolderTable.replaceRows(
-        readIndex(program.services.files, indexPathOf(state.ClassFolder)));
+    readOpenIndex(program);
     // Its rows are not known, so it is shown empty and never written over.
     if (state.FolderTable.unreadable())
         program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));

@@ -134,7 +134,7 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
         program, addNumberedFolder(files, state.ClassFolder, name,
                                    newFolderRow(date, int(photos.size()), name, QString()), added));
     const QString& directory = added.directory;
-    if (update == IndexUpdate::Failed && added.made)
+    if ((update == IndexUpdate::Failed || update == IndexUpdate::Busy) && added.made)
         files.removeDirectory(joinPath(state.ClassFolder, directory));
     if (update == IndexUpdate::Unchanged)
         messages.inform(added.full ? QStringLiteral("これいじょうフォルダをつくれません。")

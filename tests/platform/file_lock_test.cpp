@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -94,6 +95,85 @@ INSTANTIATE_TEST_SUITE_P(
                     LeftLock{"OtherMachine", ofOtherMachine, false},
                     LeftLock{"CutShort", cutShort, false}, LeftLock{"Empty", empty, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What a file browser, a server that died or a stranger leaves in a lock
+// folder never makes it permanent: it is set aside once it has stood
+// unrenewed for the stale time, or for the short grace when it has no owner
+// record.
+struct OddLock {
+    const char* name;
+    void (*make)(const QString& lock);
+    bool ownerless;
+};
+
+class OddLocks : public testing::TestWithParam<OddLock> {};
+
+TEST_P(OddLocks, AreTakenOverWithinTheirTime) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("IMGMAIN.TXT.lock"));
+    ASSERT_TRUE(QDir().mkdir(path));
+    GetParam().make(path);
+    const LockPolicy policy{Host, 600ms, 200ms};
+    const qint64 limit = GetParam().ownerless ? 200 : 600;
+    QElapsedTimer took;
+    took.start();
+    std::optional<FileLock> lock = FileLock::take(path, 3000ms, policy);
+    ASSERT_TRUE(lock);
+    EXPECT_GE(took.elapsed(), limit);
+    EXPECT_LT(took.elapsed(), limit + 700);
+    EXPECT_TRUE(lock->isStillHeld());
+    lock.reset();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FileLock, OddLocks,
+    testing::Values(
+        OddLock{"ExtraFile",
+                [](const QString& lock) {
+                    writeFile(lock + "/owner", ofOtherMachine());
+                    writeFile(lock + "/Thumbs.db", "x");
+                },
+                false},
+        OddLock{"FolderAsOwner",
+                [](const QString& lock) {
+                    QDir().mkpath(lock + "/owner/.DS_Store");
+                },
+                false},
+        OddLock{"PipeAsOwner",
+                [](const QString& lock) {
+                    ::mkfifo(QFile::encodeName(lock + "/owner").constData(), 0644);
+                },
+                false},
+        OddLock{"NoOwner", [](const QString&) {}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A holder stopped longer than the stale time finds its lock another's and
+// puts nothing in place; a holder that renews keeps it.
+TEST(FileLock, IsKeptByRenewingAndLostWhenNotRenewed) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("IMGMAIN.TXT.lock"));
+    const LockPolicy stopped{QStringLiteral("pc-02"), 400ms};
+    const LockPolicy taker{Host, 400ms};
+    std::optional<FileLock> held = FileLock::take(path, 0ms, stopped);
+    ASSERT_TRUE(held);
+    QElapsedTimer renewing;
+    renewing.start();
+    while (!renewing.hasExpired(800)) {
+        EXPECT_FALSE(FileLock::take(path, 50ms, taker));
+        EXPECT_TRUE(held->renew());
+    }
+    EXPECT_TRUE(FileLock::take(path, 2000ms, taker).has_value());
+    EXPECT_FALSE(held->isStillHeld());
+    EXPECT_FALSE(held->renew());
+}
 
 TEST(FileLock, IsHeldUntilLetGoAndLeavesNothing) {
     QTemporaryDir folder;

@@ -33,15 +33,15 @@ void countArrivedPhotos(const FileSystem& files, const QString& databaseRoot,
 // Finishes the saves whose copies were left under way by a machine that
 // stopped: each one's mark is taken over, its folder cleaned and counted.
 // The marks stay held until the index holding the counts is written.
-void finishAbandonedSaves(const FileSystem& files, const QString& databaseRoot,
-                          FolderIndex& index, std::vector<FileLock>& finished) {
+void finishAbandonedSaves(const FileSystem& files, const QString& databaseRoot, FolderIndex& index,
+                          std::vector<FileLock>& finished) {
     for (const QString& name : files.listDirectories(databaseRoot)) {
         const QString directory = name.mid(CopyingPrefix.size());
         if (!name.startsWith(CopyingPrefix, Qt::CaseInsensitive) ||
             !isPlainDirectoryName(directory))
             continue;
-        std::optional<FileLock> mark =
-            files.lockFile(copyingLockPathOf(databaseRoot, directory), std::chrono::milliseconds(0));
+        std::optional<FileLock> mark = files.lockFile(copyingLockPathOf(databaseRoot, directory),
+                                                      std::chrono::milliseconds(0));
         if (!mark)
             continue;
         countArrivedPhotos(files, databaseRoot, directory, index);
@@ -82,8 +82,7 @@ DatabaseSaveResult saveFolderToDatabase(const FileSystem& files, const QString& 
     row[ColTitle] = entry.title;
     row[ColRemark] = entry.remark;
     NumberedFolder added;
-    const IndexChange addFolder =
-        addNumberedFolder(files, databaseRoot, entry.title, row, added);
+    const IndexChange addFolder = addNumberedFolder(files, databaseRoot, entry.title, row, added);
     std::vector<FileLock> finished;
     std::optional<FileLock> copying;
     const IndexChange addRow = [&](FolderIndex& fresh) {

@@ -20,8 +20,8 @@ enum class DatabaseSave {
 // What a save came to.
 struct DatabaseSaveResult {
     DatabaseSave outcome = DatabaseSave::Failed;
-    int notCopied = 0;          // photos that did not arrive
-    bool indexRebuilt = false;  // the index was missing and made anew from the folders
+    int notCopied = 0;         // photos that did not arrive
+    bool indexRebuilt = false; // the index was missing and made anew from the folders
 };
 
 // What one save stores: the photos (*.JP*) of source, under title, with the

@@ -1,9 +1,9 @@
 #include "folders/class_folder.h"
 
 #include "browser/folder_list.h"
-#include "library/locked_index.h"
 #include "library/library_paths.h"
 #include "library/load_folder.h"
+#include "library/locked_index.h"
 #include "main_window/app_context.h"
 #include "main_window/form1.h"
 #include "platform/message_service.h"

@@ -103,8 +103,7 @@ FolderIndex readIndexFile(const FileSystem& files, const QString& path, bool& mi
 FolderIndex readIndex(const FileSystem& files, const QString& indexPath, IndexOrigin* origin) {
     // A replacement by another machine may move the file and its copies
     // while they are looked for; the look is made again once.
-    const QStringList candidates = {indexPath, newCopyPathOf(indexPath),
-                                    oldCopyPathOf(indexPath)};
+    const QStringList candidates = {indexPath, newCopyPathOf(indexPath), oldCopyPathOf(indexPath)};
     for (int round = 0; round < 2; ++round) {
         for (const QString& path : candidates) {
             bool missing = false;
@@ -125,8 +124,8 @@ IndexWrite writeIndex(const FileSystem& files, const QString& classFolder, const
                       const std::function<bool()>& mayPutInPlace) {
     if (index.unreadable())
         return IndexWrite::Unreadable;
-    switch (files.writeFileKeepingCopy(indexPathOf(classFolder), formatIndex(index),
-                                       mayPutInPlace)) {
+    switch (
+        files.writeFileKeepingCopy(indexPathOf(classFolder), formatIndex(index), mayPutInPlace)) {
     case KeptReplacement::Replaced:
         return IndexWrite::Written;
     case KeptReplacement::Refused:

@@ -29,9 +29,9 @@ QByteArray formatIndex(const FolderIndex& index);
 
 // Where an index was read from.
 enum class IndexOrigin {
-    File,     // the index file itself
-    Copy,     // a whole copy that a replacement stopped half way left
-    Nowhere,  // neither the file nor a copy is there
+    File,    // the index file itself
+    Copy,    // a whole copy that a replacement stopped half way left
+    Nowhere, // neither the file nor a copy is there
 };
 
 // Reads the index file at indexPath. Where it is missing, the newest whole
@@ -51,8 +51,9 @@ enum class IndexWrite {
 // old or the new file at every moment (see replaceKeepingCopy). mayPutInPlace
 // is asked right before; when it says no, nothing changes and the write is
 // Refused.
-IndexWrite writeIndex(const FileSystem& files, const QString& classFolder, const FolderIndex& index,
-                      const std::function<bool()>& mayPutInPlace = [] { return true; });
+IndexWrite writeIndex(
+    const FileSystem& files, const QString& classFolder, const FolderIndex& index,
+    const std::function<bool()>& mayPutInPlace = [] { return true; });
 
 // The photo count stored in a row's date-and-count column: the leading digits
 // from its twelfth character on, 0 when there are none.

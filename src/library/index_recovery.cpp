@@ -48,8 +48,9 @@ int addRowsOfNumberedFolders(const FileSystem& files, const QString& folder, Fol
         FolderRow row;
         row[ColTitle] = *titleOfNumberedFolder(name);
         row[ColDirectory] = name;
-        row[ColDateCount] = dateAndCount(changed.toString(QStringLiteral("yyyy/MM/dd")),
-                                         int(files.listFiles(path, QStringLiteral("*.JP*")).size()));
+        row[ColDateCount] =
+            dateAndCount(changed.toString(QStringLiteral("yyyy/MM/dd")),
+                         int(files.listFiles(path, QStringLiteral("*.JP*")).size()));
         if (!index.addRow(std::move(row)))
             break;
         ++added;

@@ -99,7 +99,8 @@ void readOpenIndex(const LibraryContext& program) {
     IndexOrigin origin = IndexOrigin::File;
     state.FolderTable.replaceRows(readIndex(files, indexPathOf(state.ClassFolder), &origin));
     if (origin != IndexOrigin::File && hasNumberedFolders(files, state.ClassFolder))
-        rewriteOpenIndex(program, [](FolderIndex&) { return false; }, FailedWrite::Silent);
+        rewriteOpenIndex(
+            program, [](FolderIndex&) { return false; }, FailedWrite::Silent);
 }
 
 void adoptOpenIndex(ProgramState& state, FolderIndex index) {

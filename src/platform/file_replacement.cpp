@@ -23,8 +23,7 @@ bool isTemporaryOf(const QString& name, const std::function<bool(const QString&)
     return ending.match(name).hasMatch() && target(name.chopped(7));
 }
 
-int removeTemporaries(const QString& hostFolder,
-                      const std::function<bool(const QString&)>& target,
+int removeTemporaries(const QString& hostFolder, const std::function<bool(const QString&)>& target,
                       std::chrono::milliseconds patience) {
     QDir folder(hostFolder);
     const QDeadlineTimer deadline(patience);
@@ -153,8 +152,7 @@ bool finishInterruptedReplacement(const QString& hostPath) {
 } // namespace
 
 KeptReplacement replaceKeepingCopy(const QString& hostPath, const QByteArray& bytes,
-                                   const std::function<bool()>& mayPutInPlace,
-                                   FaultPlan* faults) {
+                                   const std::function<bool()>& mayPutInPlace, FaultPlan* faults) {
     if (QFileInfo(hostPath).isSymLink() || !finishInterruptedReplacement(hostPath))
         return KeptReplacement::Failed;
     if (!mayPutInPlace())

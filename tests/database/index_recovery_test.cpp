@@ -47,10 +47,10 @@ TEST_P(MissingIndex, IsRecoveredWithEveryRowNeverWrittenOver) {
     const bool fromCopy = left == LeftBehind::NewCopy || left == LeftBehind::OldCopy;
     const QString today = QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"));
     // A copy keeps its rows as they were; rows made anew tell the folders.
-    QStringList expected =
-        fromCopy ? rows
-                 : QStringList{QStringLiteral("seed_1,%1,%2 2,").arg(seed, today),
-                               QStringLiteral("B_1,%1,%2 1,").arg(b, today)};
+    QStringList expected = fromCopy
+                               ? rows
+                               : QStringList{QStringLiteral("seed_1,%1,%2 2,").arg(seed, today),
+                                             QStringLiteral("B_1,%1,%2 1,").arg(b, today)};
     if (GetParam().throughSave)
         expected << QStringLiteral("C_1,IMG_0002_C_1,2002/06/15 1,２年３組");
     EXPECT_EQ(lines, expected);

@@ -135,24 +135,21 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     FileLock, OddLocks,
-    testing::Values(
-        OddLock{"ExtraFile",
-                [](const QString& lock) {
-                    writeFile(lock + "/owner", ofOtherMachine());
-                    writeFile(lock + "/Thumbs.db", "x");
-                },
-                false},
-        OddLock{"FolderAsOwner",
-                [](const QString& lock) {
-                    QDir().mkpath(lock + "/owner/.DS_Store");
-                },
-                false},
-        OddLock{"PipeAsOwner",
-                [](const QString& lock) {
-                    ::mkfifo(QFile::encodeName(lock + "/owner").constData(), 0644);
-                },
-                false},
-        OddLock{"NoOwner", [](const QString&) {}, true}),
+    testing::Values(OddLock{"ExtraFile",
+                            [](const QString& lock) {
+                                writeFile(lock + "/owner", ofOtherMachine());
+                                writeFile(lock + "/Thumbs.db", "x");
+                            },
+                            false},
+                    OddLock{"FolderAsOwner",
+                            [](const QString& lock) { QDir().mkpath(lock + "/owner/.DS_Store"); },
+                            false},
+                    OddLock{"PipeAsOwner",
+                            [](const QString& lock) {
+                                ::mkfifo(QFile::encodeName(lock + "/owner").constData(), 0644);
+                            },
+                            false},
+                    OddLock{"NoOwner", [](const QString&) {}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A holder stopped longer than the stale time finds its lock another's and

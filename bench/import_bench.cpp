@@ -4,12 +4,12 @@
 // photos copied alone at the same speed. Making the opening page's thumbnails
 // should hide behind the copying.
 
-#include "import/folder_import.h"
-#include "platform/file_system.h"
-#include "platform_gui/fonts.h"
-#include "state/program_state.h"
+#include "core/commands/folder_import.h"
+#include "core/files/file_system.h"
+#include "core/state/program_state.h"
 #include "support/test_photos.h"
 #include "support/test_rig.h"
+#include "ui/widgets/fonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,8 +69,8 @@ int measure(const QString& card) {
 
     ProgramState& state = rig.state;
     state.ClassFolder = QStringLiteral("C:\\CLASS_11");
-    state.FloppyDrive = QStringLiteral("A:\\");
-    state.Form2Mode = Form2Import;
+    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.FolderNameWindowMode = FolderNameMode::Import;
     rig.files.makeDirectory(state.ClassFolder);
     rig.messages.answers = {true};
     double copied = 0;

@@ -7,8 +7,8 @@
 // server's port; it is removed at the end. Where tc is not allowed the bench
 // says so and stops.
 
-#include "browser/thumbnail_geometry.h"
-#include "platform/thumbnail_loader.h"
+#include "core/geometry/thumbnail_geometry.h"
+#include "core/imaging/thumbnail_loader.h"
 #include "support/mount_tools.h"
 #include "support/smb_share.h"
 #include "support/test_photos.h"

@@ -1,32 +1,32 @@
 // Times the thumbnail page, the program's hot path, on photo-like JPEGs it
 // makes itself: the floor (the photos decoded at cell size on the loader's
-// threads, nothing drawn) against the real DrawThumbnailPage cold, after a
+// threads, nothing drawn) against the real drawThumbnailPage cold, after a
 // restart with the shared thumbnail cache filled, on the next page once the
 // background has made it, and on the first page after an import; and the
 // memory a cold page of 24-megapixel photos needs with and without the cache,
 // each measured in a process of its own started afresh from this one.
 
-#include "browser/main_window_view.h"
-#include "browser/thumbnail_page.h"
-#include "import/folder_import.h"
-#include "library/library_paths.h"
-#include "main_window/app_context.h"
-#include "main_window/form1.h"
-#include "platform/clock.h"
-#include "platform/drive_map.h"
-#include "platform/file_system.h"
-#include "platform/message_service.h"
-#include "platform/screen_service.h"
-#include "platform/services.h"
-#include "platform/thumbnail_loader.h"
-#include "platform_gui/fonts.h"
-#include "platform_gui/picture_box.h"
-#include "platform_gui/qt_clipboard.h"
-#include "platform_gui/qt_file_dialogs.h"
-#include "platform_gui/qt_modal_runner.h"
-#include "state/program_state.h"
+#include "core/commands/folder_import.h"
+#include "core/files/drive_map.h"
+#include "core/files/file_system.h"
+#include "core/imaging/thumbnail_loader.h"
+#include "core/library/library_paths.h"
+#include "core/services/clock.h"
+#include "core/services/message_service.h"
+#include "core/services/screen_service.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
 #include "support/recording_printer.h"
 #include "support/test_photos.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_view.h"
+#include "ui/main_window/thumbnail_page.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/picture_box.h"
+#include "ui/widgets/qt_clipboard.h"
+#include "ui/widgets/qt_file_dialogs.h"
+#include "ui/widgets/qt_modal_runner.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -121,7 +121,7 @@ struct Session {
     double timePage() {
         QElapsedTimer timer;
         timer.start();
-        DrawThumbnailPage(program);
+        drawThumbnailPage(program);
         return msSince(timer);
     }
 
@@ -138,7 +138,7 @@ struct Session {
     QtClipboard clipboard;
     Services services;
     ProgramState state;
-    Form1 form;
+    MainWindow form;
     MainWindowView view;
     AppContext program;
 };
@@ -152,7 +152,7 @@ double timeNaivePage(Session& session, const QStringList& paths) {
         reader.setAutoTransform(true);
         const QImage photo = reader.read();
         const QRect cell((i % 5) * 154 + 5, (i / 5) * 132 + 58, 144, 108);
-        session.form.Picture1->stretchFrom(photo, photo.rect(), cell);
+        session.form.thumbnailPanel->stretchFrom(photo, photo.rect(), cell);
     }
     return msSince(timer);
 }
@@ -199,8 +199,8 @@ struct ImportTimes {
 ImportTimes timeImport(Session& session, const QString& classFolder) {
     ProgramState& state = session.state;
     state.ClassFolder = classFolder;
-    state.FloppyDrive = QStringLiteral("A:\\");
-    state.Form2Mode = Form2Import;
+    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.FolderNameWindowMode = FolderNameMode::Import;
     session.files.makeDirectory(classFolder);
     ::sync();
     QElapsedTimer timer;

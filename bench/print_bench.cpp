@@ -3,22 +3,22 @@
 // beside the same job with every photo decoded at full size. Each job runs in
 // a process of its own, so the peak memory belongs to that job alone.
 
-#include "browser/main_window_view.h"
-#include "main_window/app_context.h"
-#include "main_window/form1.h"
-#include "platform/bitmap_file.h"
-#include "platform/drive_map.h"
-#include "platform/file_system.h"
-#include "platform/photo_decoder.h"
-#include "platform/services.h"
-#include "platform/thumbnail_loader.h"
-#include "platform_gui/pdf_printer.h"
-#include "printing/print_photo_sheets.h"
-#include "printing/sheet_layout.h"
-#include "printing/vs_printer.h"
-#include "state/program_state.h"
+#include "core/commands/print_photo_sheets.h"
+#include "core/commands/sheet_printer.h"
+#include "core/files/drive_map.h"
+#include "core/files/file_system.h"
+#include "core/geometry/sheet_layout.h"
+#include "core/imaging/bitmap_file.h"
+#include "core/imaging/pdf_printer.h"
+#include "core/imaging/photo_decoder.h"
+#include "core/imaging/thumbnail_loader.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
 #include "support/scripted_services.h"
 #include "support/test_photos.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_view.h"
 
 #include <QApplication>
 #include <QDir>
@@ -76,7 +76,7 @@ struct Job {
 
     void printAtCellSize() {
         messages.answers = {true};
-        PrintPhotoSheets(program, eighteenToASheet());
+        printPhotoSheets(program, eighteenToASheet());
     }
 
     // The same sheet with every photo decoded whole and passed on as a
@@ -84,12 +84,12 @@ struct Job {
     void printAtFullSize() {
         const SheetLayout& layout = eighteenToASheet();
         const QString bitmap = QDir(pdf.scratchFolder()).filePath(QStringLiteral("PRIMG.BMP"));
-        VSPrinter control(pdf);
-        control.BeginJob();
+        SheetPrinter control(pdf);
+        control.beginJob();
         for (int p = 1; p <= state.PhotoCount; ++p) {
             saveBitmap(decodePhoto(files.hostPath(state.PhotoPaths[p])), bitmap);
             const CellEdges cell =
-                cellEdges(layout, p, control.SheetWidth(), control.SheetHeight());
+                cellEdges(layout, p, control.sheetWidth(), control.sheetHeight());
             control.setDrawLeft(cell.Left);
             control.setDrawTop(cell.Top);
             control.setDrawRight(cell.Right);
@@ -97,7 +97,7 @@ struct Job {
             control.setPicture(loadBitmap(bitmap));
         }
         removeBitmap(bitmap);
-        control.EndJob();
+        control.endJob();
     }
 
     FileSystem files;
@@ -111,7 +111,7 @@ struct Job {
     RecordingClipboard clipboard;
     Services services;
     ProgramState state;
-    Form1 form;
+    MainWindow form;
     MainWindowView view;
     AppContext program;
 };

@@ -3,27 +3,27 @@
 // full size, then stretched onto the slide) against the real show, which
 // decodes at the drawn size and makes the next slide while one is shown.
 
-#include "browser/main_window_view.h"
-#include "main_window/app_context.h"
-#include "main_window/form1.h"
-#include "platform/clock.h"
-#include "platform/drive_map.h"
-#include "platform/file_system.h"
-#include "platform/photo_decoder.h"
-#include "platform/screen_service.h"
-#include "platform/services.h"
-#include "platform/thumbnail_loader.h"
-#include "platform_gui/fonts.h"
-#include "platform_gui/picture_box.h"
-#include "platform_gui/qt_clipboard.h"
-#include "platform_gui/qt_file_dialogs.h"
-#include "platform_gui/qt_message_service.h"
-#include "platform_gui/qt_modal_runner.h"
-#include "state/program_state.h"
+#include "core/files/drive_map.h"
+#include "core/files/file_system.h"
+#include "core/imaging/photo_decoder.h"
+#include "core/imaging/thumbnail_loader.h"
+#include "core/services/clock.h"
+#include "core/services/screen_service.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
 #include "support/recording_printer.h"
 #include "support/test_photos.h"
-#include "viewing/form3.h"
-#include "viewing/slide_show.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_view.h"
+#include "ui/slide_show_window/slide_show.h"
+#include "ui/slide_show_window/slide_show_window.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/picture_box.h"
+#include "ui/widgets/qt_clipboard.h"
+#include "ui/widgets/qt_file_dialogs.h"
+#include "ui/widgets/qt_message_service.h"
+#include "ui/widgets/qt_modal_runner.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -106,7 +106,7 @@ struct Bench {
             QThread::msleep(viewingMs);
             QElapsedTimer timer;
             timer.start();
-            show.window().Command2[1]->click();
+            show.window().stepButtons[1]->click();
             times.push_back(timer.nsecsElapsed() / 1e6);
         }
         show.window().hide();
@@ -125,7 +125,7 @@ struct Bench {
     QtClipboard clipboard;
     Services services;
     ProgramState state;
-    Form1 form;
+    MainWindow form;
     MainWindowView view;
     AppContext program;
     SlideShow show{program};

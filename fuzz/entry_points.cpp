@@ -1,10 +1,10 @@
 #include "entry_points.h"
 
-#include "library/folder_names.h"
-#include "library/index_file.h"
-#include "library/settings_file.h"
-#include "platform/cp932_text.h"
-#include "state/folder_index.h"
+#include "core/files/cp932_text.h"
+#include "core/library/folder_names.h"
+#include "core/library/index_file.h"
+#include "core/library/settings_file.h"
+#include "core/state/folder_index.h"
 
 bool checkIndexReader(const QByteArray& bytes) {
     const FolderIndex table = parseIndex(bytes);
@@ -32,7 +32,7 @@ bool checkIndexReader(const QByteArray& bytes) {
 bool checkSettingsReader(const QByteArray& bytes) {
     const SettingsRead read = parseSettingsLines(decodeCp932Lines(bytes));
     // A file that reached no line leaves everything unread.
-    return read.floppyDrive || !read.saveBase;
+    return read.photoDrive || !read.saveBase;
 }
 
 bool checkNameCheck(const QByteArray& bytes) {

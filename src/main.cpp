@@ -1,7 +1,7 @@
 #include "app/application.h"
-#include "platform/program_files.h"
-#include "platform/qt_translations.h"
-#include "platform_gui/fonts.h"
+#include "app/qt_translations.h"
+#include "core/files/program_files.h"
+#include "ui/widgets/fonts.h"
 
 #include <QApplication>
 #include <memory>

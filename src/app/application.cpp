@@ -3,8 +3,8 @@
 #include "app/main_window_wiring.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
-#include "library/settings_file.h"
-#include "platform/desktop_thumbnail_cache.h"
+#include "core/imaging/desktop_thumbnail_cache.h"
+#include "core/library/settings_file.h"
 
 #include <QStandardPaths>
 

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "browser/main_window_view.h"
-#include "main_window/app_context.h"
-#include "main_window/form1.h"
-#include "platform/clock.h"
-#include "platform/file_system.h"
-#include "platform/program_files.h"
-#include "platform/services.h"
-#include "platform/thumbnail_loader.h"
-#include "platform_gui/qt_clipboard.h"
-#include "platform_gui/qt_file_dialogs.h"
-#include "platform_gui/qt_message_service.h"
-#include "platform_gui/qt_modal_runner.h"
-#include "platform_gui/qt_screen_service.h"
-#include "platform_gui/system_printer.h"
-#include "state/program_state.h"
+#include "core/files/file_system.h"
+#include "core/files/program_files.h"
+#include "core/imaging/thumbnail_loader.h"
+#include "core/services/clock.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_view.h"
+#include "ui/widgets/qt_clipboard.h"
+#include "ui/widgets/qt_file_dialogs.h"
+#include "ui/widgets/qt_message_service.h"
+#include "ui/widgets/qt_modal_runner.h"
+#include "ui/widgets/qt_screen_service.h"
+#include "ui/widgets/system_printer.h"
 
 // The running program: the machine's real services, the one program state and
 // the main window. Constructing it starts the program up; the window is shown
@@ -25,7 +25,7 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    Form1& mainWindow() { return m_form; }
+    MainWindow& mainWindow() { return m_form; }
     AppContext& program() { return m_program; }
 
 private:
@@ -41,7 +41,7 @@ private:
     QtClipboard m_clipboard;
     Services m_services;
     ProgramState m_state;
-    Form1 m_form;
+    MainWindow m_form;
     MainWindowView m_view;
     AppContext m_program;
 };

@@ -4,10 +4,10 @@
 #include <QString>
 #include <functional>
 
-class ClipWindow;
-class Form2;
-class Form5;
-class Form6;
+class Clipping;
+class FolderNameWindow;
+class SettingsWindow;
+class SaveDriveWindow;
 class SlideShow;
 struct AppContext;
 
@@ -26,19 +26,19 @@ public:
     SecondaryWindows(AppContext& program, const QString& settingsFolder,
                      std::function<void()> endProgram);
 
-    Form2& form2();
-    Form5& form5();
-    Form6& form6();
-    ClipWindow& clipWindow();
+    FolderNameWindow& folderNameWindow();
+    SettingsWindow& settingsWindow();
+    SaveDriveWindow& saveDriveWindow();
+    Clipping& clipping();
     SlideShow& slideShow();
 
 private:
     AppContext& m_program;
     QString m_settingsFolder;
     std::function<void()> m_endProgram;
-    Form2* m_form2 = nullptr;
-    Form5* m_form5 = nullptr;
-    Form6* m_form6 = nullptr;
-    ClipWindow* m_clipWindow = nullptr;
+    FolderNameWindow* m_folderNameWindow = nullptr;
+    SettingsWindow* m_settingsWindow = nullptr;
+    SaveDriveWindow* m_saveDriveWindow = nullptr;
+    Clipping* m_clipping = nullptr;
     SlideShow* m_slideShow = nullptr;
 };

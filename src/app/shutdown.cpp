@@ -1,9 +1,9 @@
 #include "app/shutdown.h"
 
-#include "main_window/app_context.h"
-#include "main_window/form1.h"
-#include "platform/message_service.h"
-#include "platform/services.h"
+#include "core/services/message_service.h"
+#include "core/services/services.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/main_window.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -13,11 +13,11 @@ void endProgramNow() {
 }
 
 void connectShutDown(AppContext& program, std::function<void()> endProgram) {
-    Form1& form = program.form;
+    MainWindow& form = program.form;
     MessageService& messages = program.services.messages;
-    QObject::connect(form.mnuend, &QAction::triggered, &form, [&messages, endProgram] {
+    QObject::connect(form.quitAction, &QAction::triggered, &form, [&messages, endProgram] {
         if (messages.askYesNo(QStringLiteral("おわります")))
             endProgram();
     });
-    QObject::connect(&form, &Form1::closeRequested, &form, endProgram);
+    QObject::connect(&form, &MainWindow::closeRequested, &form, endProgram);
 }

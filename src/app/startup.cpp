@@ -1,21 +1,21 @@
 #include "app/startup.h"
 
-#include "folders/class_folder.h"
-#include "library/library_paths.h"
-#include "library/settings_file.h"
-#include "main_window/app_context.h"
-#include "main_window/form1.h"
-#include "platform/file_system.h"
-#include "platform/services.h"
-#include "state/class_names.h"
-#include "state/program_state.h"
-#include "state/screen_mode.h"
+#include "core/commands/class_folder.h"
+#include "core/files/file_system.h"
+#include "core/library/library_paths.h"
+#include "core/library/settings_file.h"
+#include "core/services/services.h"
+#include "core/state/class_names.h"
+#include "core/state/program_state.h"
+#include "core/state/screen_mode.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/main_window.h"
 
 #include <QPushButton>
 
 namespace {
 void setDefaults(ProgramState& state) {
-    state.FloppyDrive = QStringLiteral("A:\\");
+    state.PhotoDrivePath = QStringLiteral("A:\\");
     state.SaveRoot = QStringLiteral("C:\\A_IMAGE\\");
     state.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
     state.SaveSubFolder.clear();
@@ -23,8 +23,8 @@ void setDefaults(ProgramState& state) {
 
 // The button names drive C: whatever the settings say; setting it is the
 // window's first use and lays it out for the screen.
-void loadMainWindow(Form1& form) {
-    form.Command8->setText(QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
+void loadMainWindow(MainWindow& form) {
+    form.saveDriveButton->setText(QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
     form.load();
 }
 
@@ -33,8 +33,8 @@ void loadMainWindow(Form1& form) {
 void loadSettings(AppContext& program, const QString& settingsHostPath) {
     ProgramState& state = program.state;
     const SettingsRead read = readSettingsFile(settingsHostPath);
-    if (read.floppyDrive)
-        state.FloppyDrive = *read.floppyDrive;
+    if (read.photoDrive)
+        state.PhotoDrivePath = *read.photoDrive;
     if (!read.hasBothLines())
         return;
     state.SaveBase = *read.saveBase;

@@ -1,13 +1,13 @@
 #include "app/main_window_wiring.h"
 #include "app/startup.h"
-#include "library/library_paths.h"
-#include "platform/cp932_text.h"
-#include "platform_gui/picture_box.h"
-#include "settings/form5.h"
-#include "settings/form6.h"
+#include "core/files/cp932_text.h"
+#include "core/library/library_paths.h"
 #include "support/cp932_files.h"
 #include "support/test_data.h"
 #include "support_library/library_fixture.h"
+#include "ui/save_drive_window/save_drive_window.h"
+#include "ui/settings_window/settings_window.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -39,16 +39,16 @@ struct WholeProgram : ::testing::Test {
     // ２年３組 is the eighth class button.
     void chooseClass23() {
         rig.messages.answers.push_back(true);
-        QTest::mouseClick(rig.form->Command2[7], Qt::LeftButton);
+        QTest::mouseClick(rig.form->classButtons[7], Qt::LeftButton);
         ASSERT_EQ(rig.state.ClassName, QStringLiteral("２年３組"));
     }
     // Opens the settings window, lets change work it and saves.
-    void saveSettings(const std::function<void(Form5&)>& change) {
+    void saveSettings(const std::function<void(SettingsWindow&)>& change) {
         rig.modals.script = [change](QDialog& dialog) {
-            change(static_cast<Form5&>(dialog));
-            QTest::mouseClick(static_cast<Form5&>(dialog).Command2, Qt::LeftButton);
+            change(static_cast<SettingsWindow&>(dialog));
+            QTest::mouseClick(static_cast<SettingsWindow&>(dialog).saveButton, Qt::LeftButton);
         };
-        rig.form->mnu_conv->trigger();
+        rig.form->settingsAction->trigger();
     }
     QByteArray settingsBytes() const {
         QFile file(programFolder.filePath(QStringLiteral("DRVDATA.TXT")));
@@ -80,11 +80,11 @@ TEST_F(WholeProgram, RealPhotosSavedFromAClassAppearInTheDatabaseWithClassAndTag
     ASSERT_EQ(rig.state.PhotoCount, 3);
 
     rig.messages.answers = {true};
-    QTest::mouseClick(rig.form->Command1, Qt::LeftButton);
+    QTest::mouseClick(rig.form->saveToDatabaseButton, Qt::LeftButton);
     EXPECT_EQ(rig.messages.shown.last(), QStringLiteral("保存しました"));
 
-    rig.form->mnudrvchg->trigger();
-    EXPECT_EQ(rig.form->Label3->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
+    rig.form->switchToDatabaseAction->trigger();
+    EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
     ASSERT_EQ(rig.state.FolderTable.count(), 1);
     EXPECT_EQ(rig.state.FolderTable[1][ColRemark], QStringLiteral("２年３組 先生"));
     EXPECT_EQ(rig.state.FolderTable[1][ColDirectory], QStringLiteral("IMG_0001_えんそく"));
@@ -102,15 +102,15 @@ TEST_F(WholeProgram, SettingsSavedInTheWindowTakeEffectAtTheNextStart) {
     start(TeacherSettings);
     rig.messages.answers = {true}; // D: is this computer's own
     rig.modals.script = [](QDialog& dialog) {
-        auto& window = static_cast<Form5&>(dialog);
-        window.Combo2->setCurrentText(QStringLiteral("D:\\A_image\\"));
-        window.Combo3->setCurrentText(QStringLiteral("個人利用"));
-        window.Combo4->setEditText(QStringLiteral("4"));
-        window.Combo5->setCurrentText(QStringLiteral("D:\\Adb_image\\"));
-        window.Combo1->setCurrentIndex(0); // no school year
-        QTest::mouseClick(window.Command2, Qt::LeftButton);
+        auto& window = static_cast<SettingsWindow&>(dialog);
+        window.saveDriveCombo->setCurrentText(QStringLiteral("D:\\A_image\\"));
+        window.usageModeCombo->setCurrentText(QStringLiteral("個人利用"));
+        window.nodeNumberCombo->setEditText(QStringLiteral("4"));
+        window.databaseFolderCombo->setCurrentText(QStringLiteral("D:\\Adb_image\\"));
+        window.schoolYearCombo->setCurrentIndex(0); // no school year
+        QTest::mouseClick(window.saveButton, Qt::LeftButton);
     };
-    rig.form->mnu_conv->trigger();
+    rig.form->settingsAction->trigger();
     ASSERT_EQ(ended, 1);
 
     QFile written(programFolder.filePath(QStringLiteral("DRVDATA.TXT")));
@@ -125,33 +125,34 @@ TEST_F(WholeProgram, SettingsSavedInTheWindowTakeEffectAtTheNextStart) {
     EXPECT_EQ(next.state.ClassFolder, QStringLiteral("D:\\A_image\\"));
     EXPECT_EQ(next.state.PcNumber, 4);
     EXPECT_EQ(next.state.DatabaseRoot, QStringLiteral("D:\\Adb_image\\"));
-    EXPECT_TRUE(next.form->Picture3->isHidden());
+    EXPECT_TRUE(next.form->classPanel->isHidden());
 }
 
 TEST_F(WholeProgram, LeavingTheDatabaseAddsTheYearToTheChosenDrive) {
     start(TeacherSettings);
     rig.modals.script = [](QDialog& dialog) {
-        QTest::mouseClick(static_cast<Form6&>(dialog).Command1[2], Qt::LeftButton);
+        QTest::mouseClick(static_cast<SaveDriveWindow&>(dialog).driveButtons[2], Qt::LeftButton);
     };
-    QTest::mouseClick(rig.form->Command8, Qt::LeftButton);
+    QTest::mouseClick(rig.form->saveDriveButton, Qt::LeftButton);
     ASSERT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\"));
     chooseClass23();
     EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("D:\\A_IMAGE\\CLASS_23"));
 
-    rig.form->mnudrvchg->trigger();
-    rig.form->mnudrvchg->trigger();
+    rig.form->switchToDatabaseAction->trigger();
+    rig.form->switchToDatabaseAction->trigger();
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\2001\\"));
     EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("D:\\A_IMAGE\\2001\\CLASS_23\\"));
-    EXPECT_EQ(rig.form->Label3->text(), QStringLiteral("２年３組"));
+    EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("２年３組"));
 }
 
 TEST_F(WholeProgram, ChangingTheNodeNumberAloneKeepsTheOtherLinesAsReadAtStartUp) {
     start(TeacherSettings);
     rig.modals.script = [](QDialog& dialog) {
-        QTest::mouseClick(static_cast<Form6&>(dialog).Command1[2], Qt::LeftButton);
+        QTest::mouseClick(static_cast<SaveDriveWindow&>(dialog).driveButtons[2], Qt::LeftButton);
     };
-    QTest::mouseClick(rig.form->Command8, Qt::LeftButton);
-    saveSettings([](Form5& window) { window.Combo4->setEditText(QStringLiteral("5")); });
+    QTest::mouseClick(rig.form->saveDriveButton, Qt::LeftButton);
+    saveSettings(
+        [](SettingsWindow& window) { window.nodeNumberCombo->setEditText(QStringLiteral("5")); });
     QStringList expected = TeacherSettings;
     expected[4] = QStringLiteral(" 5 ");
     EXPECT_EQ(settingsBytes(), encodeCp932Lines(expected));
@@ -179,9 +180,9 @@ TEST_P(SettingsWindowValues, ThatCannotWorkAreRefusedWithAMessageAndNothingWritt
         rig.files = FileSystem(drives);
         rig.dialogs.nextFolder = QStringLiteral("/");
     }
-    saveSettings([](Form5& window) {
-        QTest::mouseClick(window.Command1, Qt::LeftButton);
-        window.Combo4->setEditText(QStringLiteral("３"));
+    saveSettings([](SettingsWindow& window) {
+        QTest::mouseClick(window.browseButton, Qt::LeftButton);
+        window.nodeNumberCombo->setEditText(QStringLiteral("３"));
     });
     EXPECT_EQ(rig.messages.shown.value(0), QString::fromUtf16(c.message));
     QStringList expected = TeacherSettings;
@@ -205,9 +206,9 @@ TEST_F(WholeProgram, ADatabaseFolderRemovedAfterStartUpIsToldAtOnce) {
     start(TeacherSettings);
     ASSERT_TRUE(QDir(rig.host(QStringLiteral("C:\\Adb_image"))).removeRecursively());
     const QDeadlineTimer oneSecond(1000);
-    rig.form->Command1->click();
+    rig.form->saveToDatabaseButton->click();
     EXPECT_FALSE(oneSecond.hasExpired());
-    rig.form->mnudrvchg->trigger();
+    rig.form->switchToDatabaseAction->trigger();
     EXPECT_EQ(rig.messages.shown,
               QStringList(2, QStringLiteral("データベースのフォルダがみつかりません。")));
     EXPECT_FALSE(QFileInfo::exists(rig.host(QStringLiteral("C:\\Adb_image"))));

@@ -1,8 +1,8 @@
 #include "app/startup.h"
-#include "platform/cp932_text.h"
-#include "platform_gui/picture_box.h"
+#include "core/files/cp932_text.h"
 #include "support/cp932_files.h"
 #include "support_library/library_fixture.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,10 +27,10 @@ struct SettingsStartUp : ::testing::Test {
 TEST_F(SettingsStartUp, NoSettingsFileStartsInSchoolUseOnTheClassPanel) {
     start();
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
-    EXPECT_EQ(rig.state.FloppyDrive, QStringLiteral("A:\\"));
+    EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("A:\\"));
     EXPECT_TRUE(rig.state.UsageMode.isEmpty());
-    EXPECT_FALSE(rig.form->Picture3->isHidden());
-    EXPECT_TRUE(rig.form->Picture1->isHidden());
+    EXPECT_FALSE(rig.form->classPanel->isHidden());
+    EXPECT_TRUE(rig.form->thumbnailPanel->isHidden());
     EXPECT_EQ(rig.state.FolderTable.count(), 0);
 }
 
@@ -39,20 +39,20 @@ TEST_F(SettingsStartUp, SchoolYearMakesBothFolders) {
                    QStringLiteral("学校利用"), QStringLiteral(" 3 "),
                    QStringLiteral("D:\\Adb_image\\")});
     start();
-    EXPECT_EQ(rig.state.FloppyDrive, QStringLiteral("E:\\"));
+    EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("E:\\"));
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_image\\2002\\"));
     EXPECT_EQ(rig.state.ClassFolder, rig.state.SaveRoot);
     EXPECT_EQ(rig.state.PcNumber, 3);
     EXPECT_TRUE(QFileInfo(rig.host(QStringLiteral("D:\\A_image\\2002"))).isDir());
     EXPECT_TRUE(QFileInfo(rig.host(QStringLiteral("D:\\Adb_image"))).isDir());
-    EXPECT_EQ(rig.form->Command8->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
-    EXPECT_FALSE(rig.form->Picture3->isHidden());
+    EXPECT_EQ(rig.form->saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
+    EXPECT_FALSE(rig.form->classPanel->isHidden());
 }
 
 TEST_F(SettingsStartUp, OneLineFileChangesOnlyThePhotoDrive) {
     writeSettings({QStringLiteral("F:\\")});
     start();
-    EXPECT_EQ(rig.state.FloppyDrive, QStringLiteral("F:\\"));
+    EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("F:\\"));
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
 }
 
@@ -68,11 +68,11 @@ TEST_F(SettingsStartUp, PersonalUseOpensTheSaveRootWithItsFirstFolder) {
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
     EXPECT_EQ(rig.state.PhotoCount, 3);
     EXPECT_EQ(rig.state.ThumbColumns, 5);
-    EXPECT_TRUE(rig.form->Picture3->isHidden());
-    EXPECT_FALSE(rig.form->Picture1->isHidden());
-    EXPECT_EQ(rig.form->Label3->text(), QStringLiteral("個人利用"));
-    EXPECT_TRUE(rig.form->mnuedit->menuAction()->isVisible());
-    EXPECT_FALSE(rig.form->Command3->isHidden());
+    EXPECT_TRUE(rig.form->classPanel->isHidden());
+    EXPECT_FALSE(rig.form->thumbnailPanel->isHidden());
+    EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("個人利用"));
+    EXPECT_TRUE(rig.form->editMenu->menuAction()->isVisible());
+    EXPECT_FALSE(rig.form->deleteFolderButton->isHidden());
 }
 
 TEST_F(SettingsStartUp, PersonalUseWithAnEmptyIndexOpensNoFolder) {
@@ -82,7 +82,7 @@ TEST_F(SettingsStartUp, PersonalUseWithAnEmptyIndexOpensNoFolder) {
     EXPECT_EQ(rig.state.FolderTable.count(), 0);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 0);
     EXPECT_EQ(rig.state.PhotoCount, 0);
-    EXPECT_TRUE(rig.form->Picture3->isHidden());
+    EXPECT_TRUE(rig.form->classPanel->isHidden());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "app/shutdown.h"
-#include "platform_gui/picture_box.h"
 #include "support/test_rig.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QAction>
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ protected:
 
 TEST_F(ShutDownTest, EndMenuAsksAndYesEndsTheProgram) {
     rig.messages.answers = {true};
-    rig.form->mnuend->trigger();
+    rig.form->quitAction->trigger();
     EXPECT_EQ(rig.messages.shown, QStringList{"おわります"});
     EXPECT_EQ(ends, 1);
 }
@@ -28,7 +28,7 @@ TEST_F(ShutDownTest, EndMenuAnsweredNoLeavesEverythingAsItWas) {
     rig.state.PhotoCount = 3;
     rig.state.PhotoMarks[2] = 1;
     rig.messages.answers = {false};
-    rig.form->mnuend->trigger();
+    rig.form->quitAction->trigger();
     EXPECT_EQ(rig.messages.shown, QStringList{"おわります"});
     EXPECT_EQ(ends, 0);
     EXPECT_EQ(rig.state.PhotoMarks[2], 1);
@@ -45,7 +45,7 @@ TEST_F(ShutDownTest, ClosingTheWindowEndsWithoutAQuestion) {
 }
 
 TEST_F(ShutDownTest, ClosingWhileTheClassPanelShowsEndsTheSameWay) {
-    ASSERT_TRUE(rig.form->Picture3->isVisible());
+    ASSERT_TRUE(rig.form->classPanel->isVisible());
     rig.form->close();
     EXPECT_EQ(ends, 1);
     EXPECT_TRUE(rig.messages.shown.isEmpty());

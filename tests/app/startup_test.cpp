@@ -8,7 +8,7 @@ namespace {
 
 struct StartUpTest : ::testing::Test {
     TestRig rig{1280};
-    Form1 form{rig.state, rig.services};
+    MainWindow form{rig.state, rig.services};
     MainWindowView view{program};
     AppContext program{rig.state, form, rig.services, view};
 };
@@ -24,13 +24,13 @@ TEST_F(StartUpTest, LoadsTheWindowForTheScreen) {
 
 TEST_F(StartUpTest, SaveDriveButtonNamesDriveC) {
     startUp(program, rig.root.path());
-    EXPECT_EQ(form.Command8->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
+    EXPECT_EQ(form.saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
 }
 
 TEST_F(StartUpTest, DefaultsAndClassNames) {
     rig.state.SaveSubFolder = QStringLiteral("2001");
     startUp(program, rig.root.path());
-    EXPECT_EQ(rig.state.FloppyDrive, QStringLiteral("A:\\"));
+    EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("A:\\"));
     EXPECT_EQ(rig.state.SaveBase, QStringLiteral("C:\\A_IMAGE\\"));
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
     EXPECT_TRUE(rig.state.SaveSubFolder.isEmpty());

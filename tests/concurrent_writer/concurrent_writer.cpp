@@ -13,11 +13,11 @@
 // another machine's lock takes to count as abandoned, and
 // FOTOBAKO_LOCK_GRACE_MS the grace of a lock without its owner record.
 
-#include "database/database_save.h"
-#include "library/locked_index.h"
-#include "platform/drive_map.h"
-#include "platform/file_system.h"
-#include "state/program_state.h"
+#include "core/commands/database_save.h"
+#include "core/files/drive_map.h"
+#include "core/files/file_system.h"
+#include "core/library/locked_index.h"
+#include "core/state/program_state.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

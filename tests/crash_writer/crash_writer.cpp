@@ -9,9 +9,9 @@
 //                                          the same with files limited to BYTES
 //
 // Exits 0 when every write succeeded, 1 when one reported failure.
+#include "core/files/drive_map.h"
+#include "core/files/file_system.h"
 #include "crash_index_lines.h"
-#include "platform/drive_map.h"
-#include "platform/file_system.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "import/form2.h"
-#include "platform/cp932_text.h"
+#include "core/files/cp932_text.h"
 #include "support/card_image.h"
 #include "support/cp932_files.h"
 #include "support/smb_share.h"
+#include "ui/folder_name_window/folder_name_window.h"
 #include "xvfb_session.h"
 
 #include <QDeadlineTimer>
@@ -88,7 +88,7 @@ bool near(const QColor& a, const QColor& b, int tolerance = 24) {
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
-// Cell c of the first row of a large page on Picture1: caption top y = 40,
+// Cell c of the first row of a large page on thumbnailPanel: caption top y = 40,
 // cell left 154 c; bar from (x + 4, y - 1) 144 wide, 18 high; picture at
 // (x + 5, y + 18), 144 x 108; frame 145 wide and 127 high.
 struct Cell {
@@ -268,7 +268,7 @@ TEST_F(EndToEnd, ChoosingAClassAndMarkingPhotosShowsOnScreenAndOnDisk) {
     };
     const QImage drawn = screenWhen(pageDrawn);
     ASSERT_TRUE(pageDrawn(drawn)) << "the first folder's page was not drawn";
-    // Picture2 lies 202 pixels left of Picture1; its first row is open.
+    // folderList lies 202 pixels left of thumbnailPanel; its first row is open.
     EXPECT_EQ(drawn.pixelColor(*panel + QPoint(-202 + 190, 34 + 44)), OpenRow);
 
     // A quick double click marks photo 2 once; a click marks photo 3.
@@ -337,17 +337,17 @@ TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
     const std::optional<QPoint> importItem = menuWord(opened, 1);
     ASSERT_TRUE(menuWord(opened, 2)) << "the class did not open";
     ASSERT_TRUE(clickAt(*importItem));
-    const QString form2 = newWindow({mainWindow});
-    ASSERT_FALSE(form2.isEmpty()) << "no import window";
+    const QString folderNameWindow = newWindow({mainWindow});
+    ASSERT_FALSE(folderNameWindow.isEmpty()) << "no import window";
 
     // Before anything is copied the window names the card and counts its photos.
-    Form2 expected;
-    expected.Label6->setText(QStringLiteral("CARD に 5まい"));
-    const QRect line = expected.Label6->geometry();
+    FolderNameWindow expected;
+    expected.photoDriveLine->setText(QStringLiteral("CARD に 5まい"));
+    const QRect line = expected.photoDriveLine->geometry();
     const QImage wanted = expected.grab(line).toImage().convertToFormat(QImage::Format_RGB32);
     QImage shown;
     waitUntil([&] {
-        shown = x.windowShot(form2);
+        shown = x.windowShot(folderNameWindow);
         return shown.copy(line) == wanted;
     });
     EXPECT_EQ(shown.copy(line), wanted) << "the import window does not say CARD に 5まい";
@@ -355,14 +355,14 @@ TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
     EXPECT_EQ(x.run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")})
                   .value_or(QByteArray())
                   .trimmed(),
-              form2.toLatin1());
+              folderNameWindow.toLatin1());
 
-    const QPoint run = expected.Command1->geometry().center();
+    const QPoint run = expected.runButton->geometry().center();
     ASSERT_TRUE(xdotool({QStringLiteral("type"), QStringLiteral("ensoku")}));
-    ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), form2,
+    ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), folderNameWindow,
                          QStringLiteral("--sync"), QString::number(run.x()),
                          QString::number(run.y()), QStringLiteral("click"), QStringLiteral("1")}));
-    ASSERT_TRUE(answerYes({mainWindow, form2})) << "no question after じっこう";
+    ASSERT_TRUE(answerYes({mainWindow, folderNameWindow})) << "no question after じっこう";
     EXPECT_TRUE(waitUntil([&] { return x.visibleWindowsOf(program.processId()).size() == 1; }))
         << "the import window stayed open";
 

@@ -1,7 +1,7 @@
+#include "core/library/locked_index.h"
 #include "fault_injection/fault_sweep.h"
-#include "library/locked_index.h"
-#include "main_window/form1.h"
-#include "settings/form5.h"
+#include "ui/main_window/main_window.h"
+#include "ui/settings_window/settings_window.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -16,30 +16,32 @@ void answerYes(SweepRig& rig) {
 
 const CommandCase Import{.name = "import", .run = [](SweepRig& rig) {
                              answerYes(rig);
-                             rig.runForm2([&rig] { rig.form->MNUFILELOAD->trigger(); },
-                                          QStringLiteral("d"));
+                             rig.runFolderNameWindow([&rig] { rig.form->importAction->trigger(); },
+                                                     QStringLiteral("d"));
                          }};
 // The same under the shared database's lock.
 const CommandCase ImportIntoDatabase{.name = "import_into_database",
                                      .run =
                                          [](SweepRig& rig) {
-                                             rig.form->mnudrvchg->trigger();
+                                             rig.form->switchToDatabaseAction->trigger();
                                              Import.run(rig);
                                          },
                                      .reach = {.database = true}};
 const CommandCase MakeFolder{.name = "make_folder", .run = [](SweepRig& rig) {
-                                 rig.runForm2([&rig] { rig.form->MNU_MKFOLDER->trigger(); },
-                                              QStringLiteral("d"));
+                                 rig.runFolderNameWindow(
+                                     [&rig] { rig.form->makeFolderAction->trigger(); },
+                                     QStringLiteral("d"));
                              }};
 const CommandCase Rename{.name = "rename", .run = [](SweepRig& rig) {
-                             rig.runForm2([&rig] { rig.form->Command4->click(); },
-                                          QStringLiteral("z"));
+                             rig.runFolderNameWindow(
+                                 [&rig] { rig.form->renameFolderButton->click(); },
+                                 QStringLiteral("z"));
                          }};
 const CommandCase DeleteFolder{.name = "delete_folder",
                                .run =
                                    [](SweepRig& rig) {
                                        answerYes(rig);
-                                       rig.form->Command3->click();
+                                       rig.form->deleteFolderButton->click();
                                    },
                                .removes =
                                    [](const SweepRig& rig) {
@@ -53,7 +55,7 @@ const CommandCase DeletePhotos{
     [](SweepRig& rig) {
         rig.markPhotos(1, 2);
         answerYes(rig);
-        rig.form->mnudel->trigger();
+        rig.form->deleteAction->trigger();
     },
     {},
     [](const SweepRig& rig) {
@@ -61,7 +63,7 @@ const CommandCase DeletePhotos{
     }};
 const CommandCase CopyPhotos{.name = "copy_photos", .run = [](SweepRig& rig) {
                                  rig.markPhotos(1, 2);
-                                 rig.form->mnucopy->trigger();
+                                 rig.form->copyAction->trigger();
                                  rig.clickFolderRow(2);
                              }};
 const CommandCase SaveToPhotoDrive{.name = "save_to_photo_drive",
@@ -69,23 +71,24 @@ const CommandCase SaveToPhotoDrive{.name = "save_to_photo_drive",
                                        [](SweepRig& rig) {
                                            rig.markPhotos(1, 2);
                                            answerYes(rig);
-                                           rig.form->MNUSAVE->trigger();
+                                           rig.form->saveToDriveAction->trigger();
                                        },
                                    .reach = {.photoDrive = true}};
 const CommandCase SaveToDatabase{.name = "save_to_database",
                                  .run =
                                      [](SweepRig& rig) {
                                          answerYes(rig);
-                                         QTest::mouseClick(rig.form->Command1, Qt::LeftButton);
+                                         QTest::mouseClick(rig.form->saveToDatabaseButton,
+                                                           Qt::LeftButton);
                                      },
                                  .reach = {.database = true}};
 const CommandCase SaveSettings{.name = "save_settings",
                                .run =
                                    [](SweepRig& rig) {
                                        rig.modals.script = [](QDialog& dialog) {
-                                           static_cast<Form5&>(dialog).Command2->click();
+                                           static_cast<SettingsWindow&>(dialog).saveButton->click();
                                        };
-                                       rig.form->mnu_conv->trigger();
+                                       rig.form->settingsAction->trigger();
                                    },
                                .reach = {.settings = true}};
 

@@ -1,9 +1,9 @@
 #include "fault_injection/fault_sweep.h"
 
-#include "library/index_file.h"
-#include "library/library_paths.h"
-#include "library/locked_index.h"
-#include "platform/file_system.h"
+#include "core/files/file_system.h"
+#include "core/library/index_file.h"
+#include "core/library/library_paths.h"
+#include "core/library/locked_index.h"
 
 #include <QCryptographicHash>
 #include <QDir>

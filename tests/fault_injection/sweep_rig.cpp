@@ -1,14 +1,14 @@
 #include "fault_injection/sweep_rig.h"
 
+#include "app/database_wiring.h"
+#include "app/folder_wiring.h"
+#include "app/photo_wiring.h"
 #include "app/secondary_windows.h"
-#include "database/database_commands.h"
-#include "folders/folder_commands.h"
-#include "import/form2.h"
-#include "library/library_paths.h"
-#include "photo_ops/photo_commands.h"
-#include "platform/cp932_text.h"
-#include "platform_gui/picture_box.h"
+#include "core/files/cp932_text.h"
+#include "core/library/library_paths.h"
 #include "support/cp932_files.h"
+#include "ui/folder_name_window/folder_name_window.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QDir>
 #include <QImage>
@@ -67,7 +67,7 @@ SweepRig::SweepRig() : programFolder(root.filePath(QStringLiteral("program"))) {
         programFolder + u'/' + QStringLiteral("DRVDATA.TXT"),
         {"A:\\", "C:\\A_image\\", "", QStringLiteral("学校利用"), " 3 ", "C:\\Adb_image\\"});
 
-    state.FloppyDrive = photoDrive;
+    state.PhotoDrivePath = photoDrive;
     state.DatabaseRoot = databaseRoot;
     state.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
     state.SaveRoot = state.SaveBase;
@@ -82,11 +82,11 @@ SweepRig::SweepRig() : programFolder(root.filePath(QStringLiteral("program"))) {
     state.FolderTitle = state.FolderTable[1][ColTitle];
 }
 
-void SweepRig::runForm2(const std::function<void()>& opener, const QString& name) {
+void SweepRig::runFolderNameWindow(const std::function<void()>& opener, const QString& name) {
     modals.script = [name](QDialog& dialog) {
-        auto& window = dynamic_cast<Form2&>(dialog);
-        window.Text1->setText(name);
-        window.Command1->click();
+        auto& window = dynamic_cast<FolderNameWindow&>(dialog);
+        window.nameEdit->setText(name);
+        window.runButton->click();
     };
     opener();
     modals.script = nullptr;
@@ -98,7 +98,7 @@ void SweepRig::markPhotos(int first, int last) {
 }
 
 void SweepRig::clickFolderRow(int row) {
-    QTest::mouseClick(form->Picture2, Qt::LeftButton, {}, {60, 20 + 34 * row});
+    QTest::mouseClick(form->folderList, Qt::LeftButton, {}, {60, 20 + 34 * row});
 }
 
 QString SweepRig::rowFolder(int row) const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/fault_plan.h"
+#include "core/files/fault_plan.h"
 #include "support_library/library_fixture.h"
 
 #include <QString>
@@ -16,7 +16,7 @@ struct SweepRig : LibraryRig {
     SweepRig();
 
     // Opens the import window with opener, types name and runs it.
-    void runForm2(const std::function<void()>& opener, const QString& name);
+    void runFolderNameWindow(const std::function<void()>& opener, const QString& name);
     void markPhotos(int first, int last);
     void clickFolderRow(int row);
     // Drive path of the photo folder of row `row` of the class folder.

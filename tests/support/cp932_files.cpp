@@ -1,7 +1,7 @@
 #include "support/cp932_files.h"
 
-#include "platform/cp932_text.h"
-#include "platform/file_replacement.h"
+#include "core/files/cp932_text.h"
+#include "core/files/file_replacement.h"
 
 #include <QFile>
 

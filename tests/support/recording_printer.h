@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/printer_service.h"
+#include "core/services/printer_service.h"
 
 #include <QDir>
 #include <QImage>

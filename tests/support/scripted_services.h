@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/clipboard.h"
-#include "platform/clock.h"
-#include "platform/file_dialogs.h"
-#include "platform/message_service.h"
-#include "platform/modal_runner.h"
-#include "platform/screen_service.h"
+#include "core/services/clipboard.h"
+#include "core/services/clock.h"
+#include "core/services/file_dialogs.h"
+#include "core/services/message_service.h"
+#include "core/services/modal_runner.h"
+#include "core/services/screen_service.h"
 
 #include <QImage>
 #include <QStringList>

@@ -19,7 +19,7 @@ TestRig::TestRig(int screenWidth)
                                                      thumbnails, printer, clipboard} {}
 
 FormRig::FormRig(int screenWidth)
-    : TestRig(screenWidth), form(std::make_unique<Form1>(state, services)),
+    : TestRig(screenWidth), form(std::make_unique<MainWindow>(state, services)),
       view(program), program{state, *form, services, view} {
     form->load();
 }

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "browser/main_window_view.h"
-#include "main_window/app_context.h"
-#include "main_window/form1.h"
-#include "platform/drive_map.h"
-#include "platform/file_system.h"
-#include "platform/services.h"
-#include "platform/thumbnail_loader.h"
-#include "state/program_state.h"
+#include "core/files/drive_map.h"
+#include "core/files/file_system.h"
+#include "core/imaging/thumbnail_loader.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
 #include "support/recording_printer.h"
 #include "support/scripted_services.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_view.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -44,7 +44,7 @@ struct TestRig {
 struct FormRig : TestRig {
     explicit FormRig(int screenWidth = 1024);
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     MainWindowView view;
     AppContext program;
 };

@@ -1,14 +1,14 @@
 #include "support_library/library_fixture.h"
 
-#include "browser/browser_wiring.h"
-#include "folders/class_folder.h"
-#include "library/index_file.h"
-#include "library/library_paths.h"
-#include "platform/cp932_text.h"
-#include "platform_gui/picture_box.h"
-#include "state/class_names.h"
-#include "state/screen_mode.h"
+#include "app/thumbnail_wiring.h"
+#include "core/commands/class_folder.h"
+#include "core/files/cp932_text.h"
+#include "core/library/index_file.h"
+#include "core/library/library_paths.h"
+#include "core/state/class_names.h"
+#include "core/state/screen_mode.h"
 #include "support/cp932_files.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QFile>
 #include <QImage>
@@ -72,7 +72,7 @@ void LibraryRig::openClassFolder() {
 }
 
 QColor LibraryRig::panelColourAt(QPoint pos) const {
-    return form->Picture1->image().pixelColor(pos);
+    return form->thumbnailPanel->image().pixelColor(pos);
 }
 
 bool nearColour(const QColor& a, const QColor& b, int tolerance) {

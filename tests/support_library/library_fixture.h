@@ -33,7 +33,7 @@ struct LibraryRig : FormRig {
     // Opens the class folder the way choosing a class does, at row 1.
     void openClassFolder();
 
-    // The colour in the middle of a rect of Picture1's drawing.
+    // The colour in the middle of a rect of thumbnailPanel's drawing.
     QColor panelColourAt(QPoint pos) const;
 
     const QString classFolder = QStringLiteral("C:\\A_IMAGE\\CLASS_32");

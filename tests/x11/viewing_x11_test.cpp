@@ -1,13 +1,13 @@
-#include "browser/main_window_view.h"
-#include "platform_gui/picture_box.h"
-#include "platform_gui/qt_clipboard.h"
 #include "support/test_data.h"
 #include "support/test_photos.h"
 #include "support_library/library_fixture.h"
-#include "viewing/clip_window.h"
-#include "viewing/form3.h"
-#include "viewing/form4.h"
-#include "viewing/slide_show.h"
+#include "ui/clip_window/clip_window.h"
+#include "ui/clip_window/clipping.h"
+#include "ui/main_window/main_window_view.h"
+#include "ui/slide_show_window/slide_show.h"
+#include "ui/slide_show_window/slide_show_window.h"
+#include "ui/widgets/picture_box.h"
+#include "ui/widgets/qt_clipboard.h"
 
 #include <QEventLoop>
 #include <QProcess>
@@ -34,7 +34,7 @@ struct X11Rig {
     LibraryRig rig;
     QtClipboard clipboard;
     Services services;
-    Form1 form;
+    MainWindow form;
     MainWindowView view;
     AppContext program;
 };
@@ -71,14 +71,14 @@ TEST(ViewingOnX11, ClippedRectangleCanBeReadBackFromTheXClipboard) {
 
     QImage shown;
     x.rig.modals.script = [&](QDialog& dialog) {
-        auto& form = static_cast<Form4&>(dialog);
-        form.Command2[1]->click();
-        QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, QPoint(280, 200));
-        QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, QPoint(379, 279));
-        form.Command3->click();
-        shown = form.Picture1->image().copy(280, 200, 100, 80);
+        auto& form = static_cast<ClipWindow&>(dialog);
+        form.areaButtons[1]->click();
+        QTest::mouseClick(form.photoBox, Qt::LeftButton, {}, QPoint(280, 200));
+        QTest::mouseClick(form.photoBox, Qt::LeftButton, {}, QPoint(379, 279));
+        form.clipButton->click();
+        shown = form.photoBox->image().copy(280, 200, 100, 80);
     };
-    ClipWindow(x.program).open(1);
+    Clipping(x.program).open(1);
     ASSERT_EQ(x.rig.messages.shown.size(), 1); // the hint of "はんい" only
 
     const QImage read = readXClipboardPng();
@@ -102,12 +102,12 @@ TEST(ViewingOnX11, ShowOfThreeRealPhotosStepsForwardAndBack) {
 
     SlideShow show(x.program);
     show.start();
-    Form3& window = show.window();
+    SlideShowWindow& window = show.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    std::vector<QImage> slides{window.Picture1->image()};
+    std::vector<QImage> slides{window.photoBox->image()};
     for (int i = 0; i < 2; ++i) {
-        window.Command2[1]->click();
-        slides.push_back(window.Picture1->image());
+        window.stepButtons[1]->click();
+        slides.push_back(window.photoBox->image());
     }
     QImage black(slides[0].size(), QImage::Format_RGB32);
     black.fill(Qt::black);
@@ -116,10 +116,10 @@ TEST(ViewingOnX11, ShowOfThreeRealPhotosStepsForwardAndBack) {
     EXPECT_NE(slides[0], slides[1]);
     EXPECT_NE(slides[1], slides[2]);
     QTest::keyClick(&window, Qt::Key_Left);
-    EXPECT_EQ(window.Picture1->image(), slides[1]);
-    window.Command2[0]->click();
-    EXPECT_EQ(window.Picture1->image(), slides[0]);
-    window.Command1->click();
+    EXPECT_EQ(window.photoBox->image(), slides[1]);
+    window.stepButtons[0]->click();
+    EXPECT_EQ(window.photoBox->image(), slides[0]);
+    window.endButton->click();
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -132,10 +132,10 @@ TEST(ViewingOnX11, SlideShowFillsTheScreenWithoutAWindowManager) {
     x.rig.state.PhotoCount = 1;
     SlideShow show(x.program);
     show.start();
-    Form3& window = show.window();
+    SlideShowWindow& window = show.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.frameGeometry(), window.screen()->geometry());
-    window.Command1->click();
+    window.endButton->click();
 }
 
 } // namespace

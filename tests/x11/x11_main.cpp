@@ -1,4 +1,4 @@
-#include "platform_gui/fonts.h"
+#include "ui/widgets/fonts.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,0 +1,20 @@
+#include "app/print_wiring.h"
+
+#include "core/commands/print_photo_sheets.h"
+#include "core/geometry/sheet_layout.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/main_window.h"
+
+#include <QAction>
+
+void connectPrintCommands(AppContext& program) {
+    MainWindow& form = program.form;
+    const auto connectItem = [&program, &form](QAction* item, const SheetLayout& layout) {
+        QObject::connect(item, &QAction::triggered, &form,
+                         [&program, &layout] { printPhotoSheets(program, layout); });
+    };
+    connectItem(form.printOneAction, oneToASheet());
+    connectItem(form.printTwoAction, twoToASheet());
+    connectItem(form.printEightAction, eightToASheet());
+    connectItem(form.printEighteenAction, eighteenToASheet());
+}

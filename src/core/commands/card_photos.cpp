@@ -1,0 +1,34 @@
+#include "core/commands/card_photos.h"
+
+#include "core/files/file_system.h"
+#include "core/library/library_paths.h"
+
+namespace {
+
+const QString PhotoPattern = QStringLiteral("*.JP*");
+
+void appendPhotosOf(const FileSystem& files, const QString& folder, QList<CardPhoto>& photos) {
+    for (const QString& name : files.listFiles(folder, PhotoPattern))
+        photos.append({folder, name});
+}
+
+} // namespace
+
+QList<CardPhoto> listCardPhotos(const FileSystem& files, const QString& drive, bool* ok) {
+    QList<CardPhoto> photos;
+    bool listed = false;
+    for (const QString& name : files.listFiles(drive, PhotoPattern, &listed))
+        photos.append({drive, name});
+    if (ok)
+        *ok = listed;
+    if (!listed)
+        return photos;
+    for (const QString& top : files.listFolders(drive)) {
+        if (top.compare(QStringLiteral("DCIM"), Qt::CaseInsensitive) != 0)
+            continue;
+        const QString dcim = joinPath(drive, top);
+        for (const QString& camera : files.listFolders(dcim))
+            appendPhotosOf(files, joinPath(dcim, camera), photos);
+    }
+    return photos;
+}

@@ -1,0 +1,26 @@
+#include "core/commands/class_selection.h"
+
+#include "core/commands/class_folder.h"
+#include "core/files/file_system.h"
+#include "core/services/message_service.h"
+#include "core/services/services.h"
+#include "core/state/class_names.h"
+#include "core/state/program_state.h"
+#include "core/state/screen_mode.h"
+#include "ui/main_window/app_context.h"
+
+void chooseClass(AppContext& program, int buttonIndex) {
+    ProgramState& state = program.state;
+    state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
+    state.ClassName = state.ClassNames[buttonIndex + 1];
+    state.ClassSubFolder = classFolderName(buttonIndex);
+    if (!program.services.messages.askYesNo(state.ClassName + QStringLiteral("でよろしいですか")))
+        return;
+
+    showClassFolderPanels(program);
+    FileSystem& files = program.services.files;
+    files.makeDirectory(state.ClassFolder);
+    files.makeDirectory(state.ClassFolder + state.ClassSubFolder);
+    state.ClassFolder += state.ClassSubFolder;
+    openClassFolder(program);
+}

@@ -1,0 +1,68 @@
+#include "core/commands/copy_photos.h"
+
+#include "core/commands/copy_files.h"
+#include "core/commands/folder_recount.h"
+#include "core/commands/selection.h"
+#include "core/library/changeable_folder.h"
+#include "core/library/library_paths.h"
+#include "core/library/load_folder.h"
+#include "core/services/message_service.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/folder_list.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/thumbnail_page.h"
+#include "ui/widgets/picture_box.h"
+
+#include <QScrollBar>
+
+void startCopy(AppContext& program) {
+    if (!collectMarkedPhotosOrInform(program))
+        return;
+    program.form.copyTargetPrompt->show();
+    program.state.Pick = FolderPick::CopyTarget;
+    program.state.PickCount = program.state.SelectedCount;
+}
+
+void completeCopy(AppContext& program, int destinationRow) {
+    ProgramState& state = program.state;
+    if (destinationRow < 1 || destinationRow > state.FolderTable.count())
+        return;
+
+    program.form.thumbnailScroll->setValue(0);
+    // The scroll handler does this too when it runs; the destination opens on
+    // its first page either way.
+    state.ThumbTopRow = 0;
+    state.PhotoFolder = photoFolderOfRow(state, destinationRow);
+    const QStringList sources = collectedPaths(state, state.PickCount);
+    // A row whose directory is a link, a folder of the library itself or lies
+    // outside the class folder gets no copies.
+    const QString target =
+        changeablePhotoFolderOfRow(program.services.files, state, destinationRow);
+    const int notCopied = target.isEmpty()
+                              ? int(sources.size())
+                              : copyPhotosTo(program.services.files, sources, target + u'\\');
+
+    const FolderRow destination = state.FolderTable[destinationRow];
+    const int row = recountFolderIntoRow(program, destinationRow);
+    if (row == 0)
+        state.FolderTable.setPathRow(destination);
+    state.Pick = FolderPick::Open;
+    state.CurrentFolderIndex = row;
+    drawFolderList(program);
+    loadFolder(program);
+    state.FolderTitle = state.FolderTable[row][ColTitle];
+    drawFolderTitle(program);
+    program.form.copyTargetPrompt->hide();
+
+    if (notCopied > 0)
+        program.services.messages.inform(QStringLiteral("コピーできなかったしゃしんがあります。"));
+}
+
+void cancelCopy(AppContext& program) {
+    program.state.Pick = FolderPick::Open;
+    drawFolderList(program);
+    loadFolder(program);
+    program.form.copyTargetPrompt->hide();
+}

@@ -1,0 +1,26 @@
+#include "core/commands/database_folder_check.h"
+
+#include "core/files/file_system.h"
+#include "core/library/locked_index.h"
+#include "core/services/message_service.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
+#include "ui/main_window/app_context.h"
+
+namespace {
+const QString PrivateDatabaseMessage =
+    QStringLiteral("データベースは このコンピュータの なかだけに あります。"
+                   "ほかの コンピュータからは みえません。");
+} // namespace
+
+bool checkDatabaseFolder(AppContext& program) {
+    const QString& folder = program.state.DatabaseRoot;
+    const FileSystem& files = program.services.files;
+    if (!files.isDirectory(folder)) {
+        program.services.messages.inform(DatabaseMissingMessage);
+        return false;
+    }
+    if (files.isOnPrivateDrive(folder))
+        program.services.messages.inform(PrivateDatabaseMessage);
+    return true;
+}

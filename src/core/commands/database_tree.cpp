@@ -1,0 +1,79 @@
+#include "core/commands/database_tree.h"
+
+#include "core/commands/database_folder_check.h"
+#include "core/commands/open_folder.h"
+#include "core/library/index_file.h"
+#include "core/library/library_paths.h"
+#include "core/library/locked_index.h"
+#include "core/services/message_service.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/folder_list.h"
+#include "ui/main_window/main_window.h"
+#include "ui/widgets/picture_box.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace {
+
+const QString ToDatabase = QStringLiteral("データベースに切りかえ");
+const QString FromDatabase = QStringLiteral("データベースからもどる");
+
+void setHeading(MainWindow& form, const QString& text) {
+    form.classHeading->setText(text);
+    form.classHeading->adjustSize();
+}
+
+// An empty tree shows nothing, so nothing of the folder left behind may be
+// acted on either.
+void showEmptyTree(AppContext& program) {
+    ProgramState& state = program.state;
+    state.clearMarks(state.PhotoCount);
+    state.PhotoCount = 0;
+    state.PhotoFolder.clear();
+    state.FolderTitle.clear();
+    state.CurrentFolderIndex = 0;
+    state.ThumbTopRow = 0;
+    program.form.thumbnailScroll->setValue(0);
+    program.form.thumbnailScroll->setMaximum(0);
+    drawFolderList(program);
+    program.form.thumbnailPanel->clear();
+}
+
+} // namespace
+
+void switchDatabaseTree(AppContext& program) {
+    ProgramState& state = program.state;
+    MainWindow& form = program.form;
+    if (state.DatabaseRoot.isEmpty()) {
+        program.services.messages.inform(
+            QStringLiteral("データベースのフォルダがきまっていません。"));
+        return;
+    }
+    if (!isDatabaseOpen(state)) {
+        if (!checkDatabaseFolder(program))
+            return;
+        form.switchToDatabaseAction->setText(FromDatabase);
+        state.ClassFolder = state.DatabaseRoot;
+        setHeading(form, QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
+    } else {
+        form.switchToDatabaseAction->setText(ToDatabase);
+        state.SaveRoot = saveRootOf(state);
+        state.ClassFolder = state.ClassSubFolder.isEmpty()
+                                ? state.SaveRoot
+                                : state.SaveRoot + state.ClassSubFolder + u'\\';
+        setHeading(form, state.ClassName);
+    }
+    readOpenIndex(program);
+    // Its rows are not known, so it is shown empty and never written over.
+    if (state.FolderTable.unreadable())
+        program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));
+    state.FolderListTop = 0;
+    if (state.FolderTable.count() == 0)
+        showEmptyTree(program);
+    else
+        openFolderRow(program, 1);
+}

@@ -1,0 +1,105 @@
+#include "core/commands/delete_folder.h"
+
+#include "core/commands/selection.h"
+#include "core/files/file_system.h"
+#include "core/imaging/thumbnail_loader.h"
+#include "core/library/changeable_folder.h"
+#include "core/library/library_paths.h"
+#include "core/library/load_folder.h"
+#include "core/library/locked_index.h"
+#include "core/services/message_service.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/folder_list.h"
+#include "ui/main_window/thumbnail_page.h"
+
+#include <algorithm>
+
+namespace {
+
+// Every file goes; a sub-directory stays. False when the folder could not be
+// listed or a file stayed.
+bool removeFilesOf(const FileSystem& files, const QString& folder) {
+    bool listed = false;
+    const QStringList names = files.listFiles(folder, QStringLiteral("*.*"), &listed);
+    bool allGone = listed;
+    for (const QString& name : names)
+        allGone = files.removeFileIn(folder, name) && allGone;
+    return allGone;
+}
+
+IndexChange removeRow(const QString& directory, int position) {
+    return [directory, position](FolderIndex& index) {
+        const int row = index.findRow(directory, position);
+        if (row == 0)
+            return false;
+        index.removeRow(row);
+        return true;
+    };
+}
+
+// The files go first and the row only once none of them stayed, so that the
+// photos left stay reachable; the directory goes last, so that a row the index
+// kept still names it. A row whose directory is no photo folder of its own
+// (outside the class folder, a link, a class folder) loses only its row.
+void removeOpenRow(AppContext& program) {
+    ProgramState& state = program.state;
+    const FileSystem& files = program.services.files;
+    MessageService& messages = program.services.messages;
+    const int position = state.CurrentFolderIndex;
+    const QString folder = changeablePhotoFolderOfRow(files, state, position);
+    const QString directory = state.FolderTable[position][ColDirectory];
+    // Nothing is removed while the row could not be.
+    if (state.FolderTable.unreadable() || !files.isWritable(state.ClassFolder)) {
+        messages.inform(IndexNotWrittenMessage);
+        return;
+    }
+    if (!folder.isEmpty()) {
+        if (!files.isWritable(folder)) {
+            messages.inform(SomePhotosStayedMessage);
+            return;
+        }
+        program.services.thumbnails.forgetFolder(files.hostPath(folder));
+        // The marks belonged to the photos, which the reload lists afresh.
+        state.clearMarks(state.PhotoCount);
+        if (!removeFilesOf(files, folder)) {
+            messages.inform(SomePhotosStayedMessage);
+            return;
+        }
+    }
+    const IndexUpdate update = rewriteOpenIndex(program, removeRow(directory, position));
+    if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
+        return;
+    state.CurrentFolderIndex = position;
+    state.clearMarks(state.PhotoCount);
+    if (!folder.isEmpty())
+        files.removeDirectory(folder);
+}
+
+} // namespace
+
+void deleteOpenFolder(AppContext& program) {
+    ProgramState& state = program.state;
+    if (state.FolderTable.count() == 0)
+        return;
+    if (state.CurrentFolderIndex < 1 || state.CurrentFolderIndex > state.FolderTable.count()) {
+        program.services.messages.inform(QStringLiteral("このフォルダはけせません。"));
+        return;
+    }
+    if (program.services.messages.askYesNo(QStringLiteral("フォルダをけしていいですか。")))
+        removeOpenRow(program);
+
+    if (state.FolderTable.count() > 0) {
+        state.CurrentFolderIndex = std::min(state.CurrentFolderIndex, state.FolderTable.count());
+        state.PhotoFolder = photoFolderOfRow(state, state.CurrentFolderIndex);
+    } else {
+        // The last folder went: nothing is open, so the page and title are wiped.
+        state.PhotoFolder.clear();
+        state.FolderTitle.clear();
+    }
+    loadFolder(program);
+    drawFolderList(program);
+    state.FolderTitle = state.FolderTable[state.CurrentFolderIndex][ColTitle];
+    drawFolderTitle(program);
+}

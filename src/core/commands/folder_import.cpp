@@ -1,0 +1,198 @@
+#include "core/commands/folder_import.h"
+
+#include "core/commands/card_photos.h"
+#include "core/commands/import_names.h"
+#include "core/files/cp932_text.h"
+#include "core/files/file_system.h"
+#include "core/files/photo_drive.h"
+#include "core/library/folder_names.h"
+#include "core/library/library_paths.h"
+#include "core/library/load_folder.h"
+#include "core/library/locked_index.h"
+#include "core/library/numbered_folder.h"
+#include "core/library/storable_name.h"
+#include "core/services/clock.h"
+#include "core/services/message_service.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/folder_list.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/thumbnail_page.h"
+
+#include <QScrollBar>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+struct CopyTally {
+    int found = 0;
+    int copied = 0;
+};
+
+// The name becomes an index field and a directory name, so it may hold
+// neither the field separator nor a character that file names or the index's
+// code page cannot.
+bool acceptsName(MessageService& messages, const QString& name) {
+    switch (checkFolderTitle(name)) {
+    case TitleCheck::Usable:
+        return true;
+    case TitleCheck::Empty:
+        messages.inform(QStringLiteral("フォルダ名をタイプしてください。"));
+        return false;
+    case TitleCheck::ForbiddenName:
+        messages.inform(QStringLiteral("フォルダ名につかえないもじがあります。"));
+        return false;
+    case TitleCheck::Unencodable:
+        messages.inform(QStringLiteral("つかえないもじがあります。"));
+        return false;
+    }
+    return false;
+}
+
+// A folder opened by path has row 0, which is never written: only the title
+// shown changes.
+bool renameOpenFolder(AppContext& program, const QString& name) {
+    ProgramState& state = program.state;
+    const int open = state.CurrentFolderIndex;
+    const auto rename = [&name](FolderRow& row) {
+        row[ColTitle] = name;
+        row[ColRemark].clear();
+    };
+    if (open == 0)
+        state.FolderTable.editRowAt(0, rename);
+    const IndexUpdate update =
+        rewriteOpenIndex(program, editRow(state.FolderTable[open][ColDirectory], open, rename));
+    if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
+        return false;
+    drawFolderList(program);
+    state.FolderTitle = name;
+    drawFolderTitle(program);
+    return true;
+}
+
+// The names the photos get in the new folder, in card order.
+QStringList targetNames(const QList<CardPhoto>& photos, const QString& stamp) {
+    ImportedNames names;
+    QStringList targets;
+    for (const CardPhoto& photo : photos)
+        targets << names.distinct(storablePhotoName(importedName(photo.name, stamp)));
+    return targets;
+}
+
+// Every photo file of the photo drive counts as found, copied or not. The
+// thumbnails of the opening page (the first photos by name) are made on the
+// loader's threads while the copying goes on; a copy faster than they are
+// waits for them before the last step is shown, so the import ends with that
+// page ready to draw at once.
+int copyPhotoDrive(AppContext& program, const QList<CardPhoto>& photos, const QString& folder,
+                   const ImportProgress& progress) {
+    const FileSystem& files = program.services.files;
+    const QStringList targets = targetNames(photos, program.services.clock.stampText());
+    QStringList byName = targets;
+    sortByName(byName);
+    // A page shows as many rows as columns.
+    const QStringList openingPage =
+        byName.mid(0, program.state.ThumbColumns * program.state.ThumbColumns);
+    int copied = 0;
+    for (int i = 0; i < photos.size(); ++i) {
+        const QString target = joinPath(folder, targets[i]);
+        if (files.copyFileIn(photos[i].folder, photos[i].name, target)) {
+            ++copied;
+            if (openingPage.contains(targets[i]))
+                prepareThumbnail(program, target);
+        }
+        if (i + 1 == photos.size())
+            makeOpeningPage(program, listPhotoPaths(files, folder, MaxPhotos));
+        if (progress)
+            progress(i + 1, int(photos.size()));
+    }
+    return copied;
+}
+
+// The number is taken, the directory made and the row written before the
+// photos are copied, so that a shared index hands every new folder its own
+// number. A row is written only for a directory that was made, and a
+// directory whose row could not be written goes again.
+std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
+                                   const QString& photoDrive, const ImportProgress& progress) {
+    ProgramState& state = program.state;
+    const FileSystem& files = program.services.files;
+    MessageService& messages = program.services.messages;
+    bool listed = true;
+    const QList<CardPhoto> photos = state.FolderNameWindowMode == FolderNameMode::Import
+                                        ? listCardPhotos(files, photoDrive, &listed)
+                                        : QList<CardPhoto>();
+    if (!listed) {
+        messages.inform(QStringLiteral("しゃしんのドライブがよめません。"));
+        return std::nullopt;
+    }
+    const QString date = program.services.clock.dateText();
+    NumberedFolder added;
+    const IndexUpdate update = rewriteOpenIndex(
+        program, addNumberedFolder(files, state.ClassFolder, name,
+                                   newFolderRow(date, int(photos.size()), name, QString()), added));
+    const QString& directory = added.directory;
+    if ((update == IndexUpdate::Failed || update == IndexUpdate::Busy) && added.made)
+        files.removeDirectory(joinPath(state.ClassFolder, directory));
+    if (update == IndexUpdate::Unchanged)
+        messages.inform(added.full ? QStringLiteral("これいじょうフォルダをつくれません。")
+                                   : QStringLiteral("フォルダをつくれませんでした。"));
+    if (update != IndexUpdate::Written)
+        return std::nullopt;
+    const int row = state.FolderTable.findRow(directory, state.FolderTable.count());
+    const QString folder = joinPath(state.ClassFolder, directory);
+    const CopyTally tally{int(photos.size()), copyPhotoDrive(program, photos, folder, progress)};
+
+    // Opens the new folder at its first page with no photo marked, whatever
+    // the folder left behind had marked or scrolled to.
+    state.CurrentFolderIndex = row;
+    state.PhotoFolder = folder;
+    state.clearMarks(std::max(state.PhotoCount, tally.found));
+    state.PhotoCount = 0;
+    drawFolderList(program);
+    state.FolderTitle = name;
+    if (state.ThumbTopRow > 0) {
+        program.form.thumbnailScroll->setValue(0);
+        state.ThumbTopRow = 0;
+    }
+    loadFolder(program);
+    return tally;
+}
+
+} // namespace
+
+bool importMakeOrRenameFolder(AppContext& program, const QString& typed,
+                              const ImportProgress& progress) {
+    ProgramState& state = program.state;
+    MessageService& messages = program.services.messages;
+    if (!acceptsName(messages, typed))
+        return false;
+    // Kept as the index will read it back.
+    const QString name = toWindowsForms(typed);
+    if (state.FolderNameWindowMode == FolderNameMode::Rename)
+        return renameOpenFolder(program, name);
+    if (state.FolderTable.isFull()) {
+        messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
+        return false;
+    }
+    PhotoDrive photoDrive;
+    if (state.FolderNameWindowMode == FolderNameMode::Import) {
+        photoDrive = findPhotoDrive(program.services.files, state.PhotoDrivePath);
+        if (!photoDrive.found) {
+            messages.inform(NoCardMessage);
+            return false;
+        }
+        if (!messages.askYesNo(QStringLiteral("しゃしんをとりこみます。"))) {
+            messages.beep();
+            return false;
+        }
+    }
+    const std::optional<CopyTally> tally = addFolder(program, name, photoDrive.path, progress);
+    if (!tally)
+        return false;
+    if (tally->copied < tally->found)
+        messages.inform(QStringLiteral("とりこめなかったしゃしんがあります。"));
+    return true;
+}

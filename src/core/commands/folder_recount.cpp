@@ -1,0 +1,28 @@
+#include "core/commands/folder_recount.h"
+
+#include "core/library/index_file.h"
+#include "core/library/load_folder.h"
+#include "core/library/locked_index.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
+#include "ui/main_window/app_context.h"
+
+int recountFolderIntoRow(AppContext& program, int row) {
+    ProgramState& state = program.state;
+    const QString directory = state.FolderTable[row][ColDirectory];
+    state.clearMarks(state.PhotoCount);
+    // Counted by the same listing loadFolder uses, so the reload that follows
+    // finds the count it expects and keeps the date. A folder that could not
+    // be listed keeps its count.
+    bool listed = false;
+    state.PhotoCount =
+        int(listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos, &listed).size());
+    const int photoCount = state.PhotoCount;
+    if (listed)
+        rewriteOpenIndex(program, editRow(directory, row, [photoCount](FolderRow& r) {
+                             r[ColDateCount] = dateAndCount(r[ColDateCount].left(10), photoCount);
+                         }));
+    state.clearMarks(state.PhotoCount);
+    state.PhotoCount = 0;
+    return row == 0 ? 0 : state.FolderTable.findRow(directory, row);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+struct AppContext;
+struct SheetLayout;
+
+// Prints every marked photo of the open folder, in ascending photo number,
+// on sheets of the given layout after the pupil confirms, then redraws the
+// thumbnail page. The marks stay.
+void printPhotoSheets(AppContext& program, const SheetLayout& layout);

@@ -1,0 +1,27 @@
+#include "core/commands/save_to_photo_drive.h"
+
+#include "core/commands/copy_files.h"
+#include "core/commands/selection.h"
+#include "core/files/photo_drive.h"
+#include "core/services/message_service.h"
+#include "core/services/services.h"
+#include "core/state/program_state.h"
+#include "ui/main_window/app_context.h"
+
+void saveToPhotoDrive(AppContext& program) {
+    if (!collectMarkedPhotosOrInform(program))
+        return;
+    MessageService& messages = program.services.messages;
+    const ProgramState& state = program.state;
+    const PhotoDrive drive = findPhotoDrive(program.services.files, state.PhotoDrivePath);
+    if (!drive.found) {
+        messages.inform(NoCardMessage);
+        return;
+    }
+    if (!messages.askYesNo(QStringLiteral("フロッピーディスクへ，ほぞんします？")))
+        return;
+
+    if (copyPhotosTo(program.services.files, collectedPaths(state, state.SelectedCount),
+                     drive.path) > 0)
+        messages.inform(QStringLiteral("ほぞんできなかったしゃしんがあります。"));
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/library/settings_form_values.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class FileSystem;
+
+// Why the texts the settings window shows cannot be saved, as one message in
+// simple kana that names the field; nullopt when every value can work. Text
+// must read back from the file exactly as written, and the photo drive, the
+// save drive folder and (when set) the database folder must be drive paths.
+std::optional<QString> settingsRefusal(const SettingsTexts& texts);
+
+// The names of the fields, among the save drive folder and the database
+// folder, whose value is new and lies on a drive of this computer alone, which
+// would be made there without a word.
+QStringList privateDriveFields(const FileSystem& files, const SettingsValues& values,
+                               const SettingsValues& inForce);
+
+// The one question asked before such fields are saved.
+QString privateDriveQuestion(const QStringList& fields);

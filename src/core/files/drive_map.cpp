@@ -1,0 +1,112 @@
+#include "core/files/drive_map.h"
+
+#include "core/files/removable_cards.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <optional>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+std::optional<QChar> driveLetter(QChar letter) {
+    const QChar upper = letter.toUpper();
+    if (upper < u'A' || upper > u'Z')
+        return std::nullopt;
+    return upper;
+}
+
+QString withoutTrailingSlash(const QString& folder) {
+    const QString clean = QDir::cleanPath(folder);
+    return clean.size() > 1 && clean.endsWith(u'/') ? clean.chopped(1) : clean;
+}
+
+} // namespace
+
+DriveMap::DriveMap(QString defaultRoot) : m_defaultRoot(withoutTrailingSlash(defaultRoot)) {}
+
+QString DriveMap::standardDefaultRoot() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/drives");
+}
+
+void DriveMap::setDrive(QChar letter, const QString& hostFolder) {
+    if (const auto drive = driveLetter(letter))
+        m_overrides.insert(*drive, withoutTrailingSlash(hostFolder));
+}
+
+bool DriveMap::loadOverrides(const QString& drivesTxtHostPath) {
+    QFile file(drivesTxtHostPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QDir base = QFileInfo(drivesTxtHostPath).absoluteDir();
+    static const QRegularExpression line(QStringLiteral("^\\s*([A-Za-z]):\\s*(\\S.*?)\\s*$"));
+    const QStringList lines =
+        QString::fromUtf8(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    for (QString text : lines) {
+        if (text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        const QRegularExpressionMatch match = line.match(text);
+        if (match.hasMatch())
+            setDrive(match.captured(1).at(0), base.absoluteFilePath(match.captured(2)));
+    }
+    return true;
+}
+
+QString DriveMap::hostFolder(QChar letter) const {
+    const auto drive = driveLetter(letter);
+    if (!drive)
+        return {};
+    if (const auto found = m_overrides.constFind(*drive); found != m_overrides.cend())
+        return *found;
+    if (*drive == u'Z')
+        return QStringLiteral("/");
+    return m_defaultRoot + u'/' + drive->toLower();
+}
+
+bool DriveMap::isDefault(QChar letter) const {
+    const auto drive = driveLetter(letter);
+    return drive && !m_overrides.contains(*drive);
+}
+
+bool DriveMap::isPrivate(QChar letter) const {
+    return isDefault(letter) && letter.toUpper() != u'Z';
+}
+
+QMap<QChar, QString> DriveMap::knownFolders() const {
+    QMap<QChar, QString> folders = m_overrides;
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
+        if (folders.contains(letter))
+            continue;
+        const QString folder = hostFolder(letter);
+        if (QFileInfo(folder).isDir())
+            folders.insert(letter, folder);
+    }
+    return folders;
+}
+
+QStringList DriveMap::standardCardRoots() {
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty()) {
+        if (const passwd* entry = getpwuid(getuid()))
+            user = QString::fromLocal8Bit(entry->pw_name);
+    }
+    if (user.isEmpty())
+        return {};
+    return {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user};
+}
+
+bool DriveMap::isCardDrive(const QString& photoDrive) const {
+    static const QRegularExpression wholeDrive(QStringLiteral("^[A-Za-z]:\\\\?$"));
+    if (m_cardRoots.isEmpty() || !wholeDrive.match(photoDrive).hasMatch())
+        return false;
+    return isPrivate(photoDrive.at(0));
+}
+
+std::optional<QString> DriveMap::cardFolder() const {
+    return chooseCard(mountedCardsIn(m_cardRoots));
+}

@@ -1,0 +1,25 @@
+#include "core/geometry/clip_geometry.h"
+
+#include <algorithm>
+
+QRect clipPictureBox(int sizeMode) {
+    return sizeMode == ClipSmall ? QRect(164, 100, 321, 241) : QRect(4, 51, 641, 481);
+}
+
+QSize clipDrawSize(int sizeMode) {
+    return sizeMode == ClipSmall ? QSize(320, 240) : QSize(640, 480);
+}
+
+QRect clipRectangle(QPoint a, QPoint b) {
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
+QRect clipOuterFrame(QPoint a, QPoint b) {
+    return clipRectangle(a, b).adjusted(-1, -1, 1, 1);
+}
+
+QPoint clampedInto(QPoint pos, const QSize& size) {
+    return QPoint(std::clamp(pos.x(), 0, std::max(0, size.width() - 1)),
+                  std::clamp(pos.y(), 0, std::max(0, size.height() - 1)));
+}

@@ -1,0 +1,151 @@
+#include "core/imaging/photo_reader.h"
+
+#include "core/geometry/proportions.h"
+#include "core/imaging/exif_thumbnail.h"
+#include "core/imaging/photo_decoder.h"
+#include "core/imaging/photo_head.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QTransform>
+#include <fcntl.h>
+
+namespace {
+
+using Transformations = QImageIOHandler::Transformations;
+
+// A camera's photo is read whole in one go, which over a network drive is one
+// long transfer instead of a round trip per piece the decoder asks for.
+constexpr qint64 MaxWholeReadBytes = 64LL * 1024 * 1024;
+
+bool turnsSideways(Transformations transformation) {
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+QSize uprightOf(const QSize& stored, Transformations transformation) {
+    return turnsSideways(transformation) ? stored.transposed() : stored;
+}
+
+// Mirrors first and then turns clockwise, the order the image reader uses.
+QImage applyTransformation(QImage image, Transformations transformation) {
+    image =
+        std::move(image).mirrored(transformation.testFlag(QImageIOHandler::TransformationMirror),
+                                  transformation.testFlag(QImageIOHandler::TransformationFlip));
+    if (turnsSideways(transformation))
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+// A file is read as JPEG or not at all: a PNG named .JPG is as unreadable as
+// a damaged one.
+void readAsJpeg(QImageReader& reader) {
+    reader.setAutoDetectImageFormat(false);
+}
+
+QSize storedSizeFrom(QIODevice& device, Transformations& transformation) {
+    QImageReader reader(&device, "jpeg");
+    readAsJpeg(reader);
+    const QSize stored = reader.size();
+    transformation = reader.transformation();
+    return stored;
+}
+
+bool fitsDecodeLimit(const QSize& box) {
+    return !box.isEmpty() && qint64(box.width()) * box.height() <= MaxPhotoPixels;
+}
+
+} // namespace
+
+PhotoReader::PhotoReader(const QString& hostPath) : m_file(hostPath) {
+    if (!m_file.open(QIODevice::ReadOnly))
+        return;
+    m_head = readJpegHead(m_file);
+    QBuffer head(&m_head);
+    head.open(QIODevice::ReadOnly);
+    Transformations transformation;
+    QSize stored = storedSizeFrom(head, transformation);
+    // A first scan behind more than the head holds: the file itself tells.
+    if (stored.isEmpty() && m_file.size() > m_head.size() && m_file.seek(0))
+        stored = storedSizeFrom(m_file, transformation);
+    if (!stored.isEmpty())
+        m_header = Header{stored, transformation};
+}
+
+QSize PhotoReader::uprightSize() const {
+    return m_header ? uprightOf(m_header->storedSize, m_header->transformation) : QSize();
+}
+
+template <typename Prepare> QImage PhotoReader::decodeFile(Prepare prepare) {
+    if (!m_header || !m_file.seek(0))
+        return {};
+    // The front was read without read-ahead; the picture wants it back.
+    ::posix_fadvise(m_file.handle(), 0, 0, POSIX_FADV_NORMAL);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QIODevice* source = &m_file;
+    if (m_file.size() <= MaxWholeReadBytes) {
+        bytes = m_file.readAll();
+        buffer.open(QIODevice::ReadOnly);
+        source = &buffer;
+    }
+    QImageReader reader(source, "jpeg");
+    readAsJpeg(reader);
+    prepare(reader);
+    return reader.read();
+}
+
+QImage PhotoReader::whole() {
+    if (!m_header ||
+        qint64(m_header->storedSize.width()) * m_header->storedSize.height() > MaxPhotoPixels)
+        return {};
+    return decodeFile([](QImageReader& reader) { reader.setAutoTransform(true); });
+}
+
+// The reader scales the stored picture, exactly to the size asked (after a
+// cheap reduced decode), and turns it upright afterwards.
+QImage PhotoReader::reduced(const QSize& box) {
+    if (!m_header || !fitsDecodeLimit(box))
+        return {};
+    const bool sideways = turnsSideways(m_header->transformation);
+    return decodeFile([&](QImageReader& reader) {
+        reader.setScaledSize(sideways ? box.transposed() : box);
+        reader.setAutoTransform(true);
+    });
+}
+
+// The embedded thumbnail, turned upright the way the photo is (cameras store
+// it as they store the photo), if accept(its upright size) holds.
+template <typename Accept> QImage PhotoReader::uprightExifThumbnail(Accept accept) {
+    if (!m_header)
+        return {};
+    QByteArray data = exifThumbnailDataIn(m_head);
+    if (data.isEmpty())
+        return {};
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    readAsJpeg(reader);
+    const QSize stored = reader.size();
+    if (stored.isEmpty() || !accept(uprightOf(stored, m_header->transformation)))
+        return {};
+    reader.setAutoTransform(false);
+    return applyTransformation(reader.read(), m_header->transformation);
+}
+
+QImage PhotoReader::exifThumbnailScaled(const QSize& box) {
+    if (!fitsDecodeLimit(box))
+        return {};
+    const QSize photo = uprightSize();
+    const QImage thumbnail = uprightExifThumbnail([&](const QSize& size) {
+        return size.width() >= box.width() && size.height() >= box.height() &&
+               sameProportions(size, photo);
+    });
+    if (thumbnail.isNull())
+        return {};
+    return thumbnail.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage PhotoReader::scaled(const QSize& box) {
+    QImage image = exifThumbnailScaled(box);
+    return image.isNull() ? reduced(box) : image;
+}

@@ -1,0 +1,286 @@
+#include "core/imaging/thumbnail_loader.h"
+
+#include "core/geometry/fit_inside.h"
+#include "core/geometry/rounding.h"
+#include "core/imaging/desktop_thumbnail_cache.h"
+#include "core/imaging/shared_thumbnail_folder.h"
+#include "core/imaging/thumbnail_maker.h"
+
+#include <QCache>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QFuture>
+#include <QHash>
+#include <QHashFunctions>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QPromise>
+#include <QThread>
+#include <QThreadPool>
+#include <atomic>
+#include <optional>
+
+namespace {
+
+// What an entry costs beyond its pixels: the key, the node and the image
+// header. It also bounds how many failed files the cache remembers.
+constexpr qsizetype EntryOverheadBytes = 256;
+
+// The width and fixed height stand for the box: with the file unchanged they
+// give the same box every time.
+struct ThumbnailKey {
+    QString hostPath;
+    qint64 fileSize = 0;
+    qint64 modified = 0;
+    int width = 0;
+    int fixedHeight = 0;
+
+    bool operator==(const ThumbnailKey&) const = default;
+};
+
+size_t qHash(const ThumbnailKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.hostPath, key.fileSize, key.modified, key.width, key.fixedHeight);
+}
+
+ThumbnailKey keyFor(const ThumbnailRequest& request) {
+    const QFileInfo info(request.hostPath);
+    const QDateTime modified = info.lastModified();
+    return {request.hostPath, info.size(), modified.isValid() ? modified.toMSecsSinceEpoch() : 0,
+            request.width, request.fixedHeight};
+}
+
+std::optional<FileStamp> stampOf(const ThumbnailKey& key) {
+    if (key.modified == 0)
+        return std::nullopt;
+    return FileStamp{QDateTime::fromMSecsSinceEpoch(key.modified).toSecsSinceEpoch(), key.fileSize};
+}
+
+using Promise = QPromise<Thumbnail>;
+
+// A thumbnail being made, and by whom.
+struct Work {
+    QFuture<Thumbnail> future;
+    const Promise* promise = nullptr;
+    bool background = false;
+};
+
+// What a page finds for one photo: the thumbnail, the work making it, or
+// the promise it must keep itself.
+struct Found {
+    ThumbnailKey key;
+    std::optional<Thumbnail> ready;
+    QFuture<Thumbnail> pending;
+    std::shared_ptr<Promise> claim;
+};
+
+} // namespace
+
+QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight) {
+    if (photoSize.width() <= 0)
+        return {};
+    if (fixedHeight > 0)
+        return fittedSize(photoSize, {width, fixedHeight});
+    return {width, roundHalfEven(double(width) * photoSize.height() / photoSize.width())};
+}
+
+struct ThumbnailLoader::Private {
+    Private(qint64 cacheBytes, QString diskRoot) : disk(std::move(diskRoot)), memory(cacheBytes) {
+        pool.setMaxThreadCount(2);
+        background.setMaxThreadCount(1);
+        background.setThreadPriority(QThread::IdlePriority);
+    }
+
+    ~Private() {
+        {
+            const QMutexLocker lock(&mutex);
+            ++generation;
+        }
+        background.clear();
+        pool.clear();
+    }
+
+    // Background work of an older generation stops before its next photo.
+    void cancelBackground() {
+        {
+            const QMutexLocker lock(&mutex);
+            ++generation;
+        }
+        background.clear();
+    }
+
+    // The visible page never waits for the idle thread: it makes a photo
+    // itself even while the background makes it too.
+    Found find(const ThumbnailKey& key, bool forBackground) {
+        const QMutexLocker lock(&mutex);
+        if (const Thumbnail* thumbnail = memory.object(key))
+            return {key, *thumbnail, {}, {}};
+        const auto work = inFlight.constFind(key);
+        if (work != inFlight.cend() && (forBackground || !work->background))
+            return {key, std::nullopt, work->future, {}};
+        auto claim = std::make_shared<Promise>();
+        claim->start();
+        inFlight.insert(key, {claim->future(), claim.get(), forBackground});
+        return {key, std::nullopt, {}, std::move(claim)};
+    }
+
+    // Called with the mutex held. A key already held has the same thumbnail,
+    // so it only moves to the front: QCache::insert() over a held key makes
+    // room for the new cost before it lets the old one go, and would drop
+    // one entry more than it must.
+    void remember(const ThumbnailKey& key, const Thumbnail& thumbnail) {
+        if (memory.object(key))
+            return;
+        const qsizetype cost = thumbnail.image.sizeInBytes() +
+                               key.hostPath.size() * qsizetype(sizeof(QChar)) + EntryOverheadBytes;
+        memory.insert(key, new Thumbnail(thumbnail), cost);
+    }
+
+    void make(const ThumbnailRequest& request, const ThumbnailKey& key, Promise& promise) {
+        bool decoded = false;
+        const Thumbnail thumbnail = makeThumbnail(disk, request, stampOf(key), decoded);
+        if (decoded)
+            ++decodeCount;
+        {
+            const QMutexLocker lock(&mutex);
+            remember(key, thumbnail);
+            if (inFlight.value(key).promise == &promise)
+                inFlight.remove(key);
+        }
+        promise.addResult(thumbnail);
+        promise.finish();
+    }
+
+    // The page's own photos go to the worker threads.
+    Found start(const ThumbnailRequest& request) {
+        const ThumbnailKey key = keyFor(request);
+        Found found = find(key, false);
+        if (found.claim) {
+            pool.start([this, request, key, claim = found.claim] { make(request, key, *claim); });
+            found.pending = found.claim->future();
+        }
+        return found;
+    }
+
+    void runBackground(const std::vector<ThumbnailRequest>& requests, quint64 asked) {
+        for (const ThumbnailRequest& request : requests) {
+            {
+                const QMutexLocker lock(&mutex);
+                if (generation != asked)
+                    return;
+            }
+            const ThumbnailKey key = keyFor(request);
+            const Found found = find(key, true);
+            if (found.claim)
+                make(request, key, *found.claim);
+        }
+    }
+
+    void removeFromMemory(const QString& hostPath) {
+        const QMutexLocker lock(&mutex);
+        for (const ThumbnailKey& key : memory.keys()) {
+            if (key.hostPath == hostPath)
+                memory.remove(key);
+        }
+    }
+
+    // No work still going can write an entry back after it is removed.
+    void forget(const QStringList& hostPaths) {
+        cancelBackground();
+        pool.waitForDone();
+        background.waitForDone();
+        for (const QString& hostPath : hostPaths) {
+            removeFromMemory(hostPath);
+            disk.forget(hostPath);
+            SharedThumbnailFolder::forget(hostPath);
+        }
+    }
+
+    const DesktopThumbnailCache disk;
+    mutable QMutex mutex;
+    QCache<ThumbnailKey, Thumbnail> memory;
+    QHash<ThumbnailKey, Work> inFlight;
+    quint64 generation = 0;
+    std::atomic<int> decodeCount = 0;
+    // Last, so they are destroyed first and wait for running work.
+    QThreadPool pool;
+    QThreadPool background;
+};
+
+ThumbnailLoader::ThumbnailLoader(qint64 cacheBytes, QString diskCacheRoot)
+    : d(std::make_unique<Private>(cacheBytes, std::move(diskCacheRoot))) {}
+
+ThumbnailLoader::~ThumbnailLoader() = default;
+
+void ThumbnailLoader::loadPage(const std::vector<ThumbnailRequest>& requests,
+                               const std::function<void(int, const Thumbnail&)>& onReady) {
+    d->cancelBackground();
+    std::vector<Found> page;
+    page.reserve(requests.size());
+    for (const ThumbnailRequest& request : requests)
+        page.push_back(d->start(request));
+
+    for (size_t i = 0; i < page.size(); ++i) {
+        Found& found = page[i];
+        if (!found.ready) {
+            found.ready = found.pending.result();
+            // The workers finish in any order; the page's order is the one
+            // the cache should drop by.
+            const QMutexLocker lock(&d->mutex);
+            d->remember(found.key, *found.ready);
+        }
+        onReady(int(i), *found.ready);
+    }
+}
+
+void ThumbnailLoader::prefetch(std::vector<ThumbnailRequest> requests) {
+    d->cancelBackground();
+    if (requests.empty())
+        return;
+    quint64 asked = 0;
+    {
+        const QMutexLocker lock(&d->mutex);
+        asked = d->generation;
+    }
+    d->background.start([priv = d.get(), requests = std::move(requests), asked] {
+        priv->runBackground(requests, asked);
+    });
+}
+
+void ThumbnailLoader::prepare(const std::vector<ThumbnailRequest>& requests) {
+    for (const ThumbnailRequest& request : requests)
+        d->start(request);
+}
+
+bool ThumbnailLoader::waitForIdle(int msecs) {
+    const QDeadlineTimer deadline(msecs);
+    return d->pool.waitForDone(int(deadline.remainingTime())) &&
+           d->background.waitForDone(int(deadline.remainingTime()));
+}
+
+void ThumbnailLoader::forget(const QString& hostPath) {
+    d->forget({hostPath});
+}
+
+void ThumbnailLoader::forgetFolder(const QString& hostFolder) {
+    const QDir folder(hostFolder);
+    QStringList paths;
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        paths << folder.filePath(name);
+    d->forget(paths);
+    SharedThumbnailFolder::forgetFolder(hostFolder);
+}
+
+void ThumbnailLoader::clearCache() {
+    const QMutexLocker lock(&d->mutex);
+    d->memory.clear();
+}
+
+qint64 ThumbnailLoader::cachedBytes() const {
+    const QMutexLocker lock(&d->mutex);
+    return d->memory.totalCost();
+}
+
+int ThumbnailLoader::decodeCount() const {
+    return d->decodeCount;
+}

@@ -1,9 +1,0 @@
-#include "platform/clock.h"
-
-QString Clock::dateText() const {
-    return now().toString(QStringLiteral("yyyy/MM/dd"));
-}
-
-QString Clock::stampText() const {
-    return now().toString(QStringLiteral("yyyyMMddHHmmss"));
-}

@@ -1,8 +1,0 @@
-#include "state/program_state.h"
-
-#include <algorithm>
-
-void ProgramState::clearMarks(int count) {
-    const int last = std::clamp(count, 0, MaxPhotos);
-    std::fill(PhotoMarks.begin() + 1, PhotoMarks.begin() + 1 + last, 0);
-}

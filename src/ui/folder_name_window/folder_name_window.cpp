@@ -1,0 +1,90 @@
+#include "ui/folder_name_window/folder_name_window.h"
+
+#include "ui/widgets/control_builders.h"
+#include "ui/widgets/fonts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+constexpr int ClientWidth = 323;
+constexpr int ClientHeight = 187;
+const QColor WindowColor(255, 255, 192);
+const QColor InstructionColor(192, 255, 255);
+} // namespace
+
+FolderNameWindow::FolderNameWindow(QWidget* parent) : QDialog(parent), m_outerHeight(ClientHeight) {
+    setObjectName(QStringLiteral("FolderNameWindow"));
+    setWindowTitle(QStringLiteral("しゃしんファイルのとりこみ"));
+    setFont(designFont(PGothic, 15.75));
+    fillWith(this, WindowColor);
+
+    nameLabel = makeLabel(QStringLiteral("フォルダ名"), this, QRect(8, 16, 93, 21));
+    nameLabel->setFont(designFont(PGothic, 14.25));
+    fillWith(nameLabel, WindowColor);
+    runButton = makeButton(QStringLiteral("じっこう"), this, QRect(136, 4, 77, 33));
+    cancelButton = makeButton(QStringLiteral("ｷｬﾝｾﾙ"), this, QRect(216, 4, 105, 33));
+    nameEdit = new QLineEdit(this);
+    nameEdit->setGeometry(4, 44, 313, 30);
+    nameEdit->setFont(designFont(Gothic, 18));
+
+    instructionBox = new QLabel(this);
+    instructionBox->setGeometry(4, 80, 313, 101);
+    fillWith(instructionBox, InstructionColor);
+    cardInstructionFirstLine =
+        makeLabel(QStringLiteral("フロッピーディスクをドライブＡに"), this, QRect(32, 84, 275, 21));
+    cardInstructionSecondLine =
+        makeLabel(QStringLiteral("セットしてください。"), this, QRect(12, 108, 164, 21));
+    typeInstructionFirstLine = makeLabel(QStringLiteral("フォルダ名をタイプし、「じっこう」"), this,
+                                         QRect(32, 132, 278, 21));
+    typeInstructionSecondLine =
+        makeLabel(QStringLiteral("ボタンをおしてください。"), this, QRect(12, 156, 207, 21));
+    photoDriveLine = makeLabel(QString(), this, QRect(12, 186, 305, 21));
+
+    // Covers the instructions while an import copies, when they no longer apply.
+    importProgress = new QProgressBar(this);
+    importProgress->setGeometry(12, 116, 297, 29);
+    importProgress->setFormat(QStringLiteral("%v / %m"));
+    importProgress->setAlignment(Qt::AlignCenter);
+    importProgress->hide();
+
+    connect(runButton, &QPushButton::clicked, this, &FolderNameWindow::runRequested);
+    connect(nameEdit, &QLineEdit::returnPressed, this, &FolderNameWindow::runRequested);
+    connect(cancelButton, &QPushButton::clicked, this, &FolderNameWindow::reject);
+
+    fitOuterHeight();
+}
+
+void FolderNameWindow::setOuterHeight(int pixels) {
+    m_outerHeight = pixels;
+    fitOuterHeight();
+}
+
+void FolderNameWindow::showProgress(int copied, int found) {
+    importProgress->setRange(0, found);
+    importProgress->setValue(copied);
+    importProgress->show();
+    importProgress->repaint();
+}
+
+void FolderNameWindow::showEvent(QShowEvent* event) {
+    importProgress->hide();
+    nameEdit->setFocus();
+    QDialog::showEvent(event);
+    fitOuterHeight();
+}
+
+void FolderNameWindow::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    fitOuterHeight();
+}
+
+// The window manager reports its frame only once the window is mapped;
+// until then the frame adds nothing.
+void FolderNameWindow::fitOuterHeight() {
+    const int frame = frameGeometry().height() - geometry().height();
+    setFixedSize(ClientWidth, std::max(0, m_outerHeight - frame));
+}

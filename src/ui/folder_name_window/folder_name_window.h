@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+// The import window: one text box for a folder name, run and cancel, and an
+// instruction box at the bottom that the window's height shows or hides. The
+// same window names new folders and renames the open one; what a run does is
+// left to whoever handles runRequested().
+class FolderNameWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit FolderNameWindow(QWidget* parent = nullptr);
+
+    // The height of the whole window, frame included; the client area gets
+    // what the frame leaves of it, so a low window cuts the instruction box.
+    void setOuterHeight(int pixels);
+    int outerHeight() const { return m_outerHeight; }
+
+    // Shows how far an import has got, painted at once, since the import
+    // keeps the event loop waiting until it ends.
+    void showProgress(int copied, int found);
+
+    QLabel* nameLabel = nullptr;
+    QPushButton* runButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QLineEdit* nameEdit = nullptr;
+    QLabel* instructionBox = nullptr;
+    QLabel* cardInstructionFirstLine = nullptr;
+    QLabel* cardInstructionSecondLine = nullptr;
+    QLabel* typeInstructionFirstLine = nullptr;
+    QLabel* typeInstructionSecondLine = nullptr;
+    // Below the instruction box: the card the import will read and how many
+    // photos it holds, so a pupil sees before "じっこう" that it is the right one.
+    QLabel* photoDriveLine = nullptr;
+    QProgressBar* importProgress = nullptr;
+
+signals:
+    // runButton was clicked or Enter was pressed in nameEdit.
+    void runRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void fitOuterHeight();
+
+    int m_outerHeight;
+};

@@ -1,0 +1,49 @@
+#include "ui/main_window/folder_list.h"
+
+#include "core/state/program_state.h"
+#include "core/state/screen_mode.h"
+#include "ui/main_window/app_context.h"
+#include "ui/main_window/main_window.h"
+#include "ui/widgets/picture_box.h"
+
+namespace {
+const QColor ListBackground(255, 192, 192);
+const QColor OpenRow(100, 255, 20);
+const QColor OtherRow(255, 240, 255);
+
+// The count from its eleventh character on, one more blank in front of a
+// one-digit count so that counts line up.
+QString countText(const QString& dateAndCount) {
+    const QString count = dateAndCount.mid(10);
+    bool numeric = false;
+    const int value = count.trimmed().toInt(&numeric);
+    return (!numeric || value < 10) ? u' ' + count : count;
+}
+} // namespace
+
+void drawFolderList(AppContext& program) {
+    ProgramState& state = program.state;
+    PictureBox& panel = *program.form.folderList;
+    panel.fillRect(QRect(0, 0, 301, 1001), ListBackground);
+    const int rows = folderListRowsFor(state.ScreenWidthPx);
+    panel.setForeColor(Qt::black);
+    for (int i = 1; i <= rows; ++i) {
+        const int k = state.FolderListTop + i;
+        if (k > state.FolderTable.count())
+            continue;
+        const FolderRow& row = state.FolderTable[k];
+        const bool open = k == state.CurrentFolderIndex;
+        if (open)
+            state.FolderTitle = row[ColTitle];
+        panel.fillRect(folderRowBox(i), open ? OpenRow : OtherRow);
+        panel.drawBox(folderRowBox(i), Qt::black);
+        panel.setCurrentPos({4, 34 * i + 15});
+        panel.print(row[ColTitle]);
+        const QString count = countText(row[ColDateCount]);
+        panel.setCurrentPos({folderCountLeft(panel.textWidth(count)), 34 * i + 15});
+        panel.print(count);
+        panel.setCurrentPos({4, 34 * i + 31});
+        panel.print(row[ColDateCount].mid(2, 8) + u' ' + row[ColRemark]);
+    }
+    panel.update();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/geometry/drawn_box.h"
+
+#include <QRect>
+#include <algorithm>
+
+struct AppContext;
+
+// Redraws the folder list from FolderListTop, the open folder highlighted;
+// FolderTitle becomes the open folder's title when its row is on the page.
+void drawFolderList(AppContext& program);
+
+// The box of screen row i (1-based) of the folder list.
+inline QRect folderRowBox(int screenRow) {
+    return drawnBox(2, 34 * screenRow + 14, 193, 32);
+}
+
+// The left edge of a row's photo count that is textWidth pixels wide: x = 170,
+// or further left when the count would reach the box's right edge.
+inline int folderCountLeft(int textWidth) {
+    return std::min(170, folderRowBox(1).right() - textWidth);
+}

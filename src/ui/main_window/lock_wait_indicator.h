@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/files/lock_wait_observer.h"
+
+#include <QObject>
+
+class FileSystem;
+class MainWindow;
+
+// While a command waits for a lock that another machine holds, the main
+// window shows "まってください" and the wait cursor, and goes on drawing
+// itself; the user's clicks and keys wait until the command is done. It
+// watches files for as long as it lives.
+class LockWaitIndicator : public QObject, public LockWaitObserver {
+public:
+    LockWaitIndicator(MainWindow& form, FileSystem& files);
+    ~LockWaitIndicator() override;
+
+    void stillWaiting() override;
+    void waitEnded() override;
+
+private:
+    MainWindow& m_form;
+    FileSystem& m_files;
+    bool m_shown = false;
+};

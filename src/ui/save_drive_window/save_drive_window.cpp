@@ -1,0 +1,64 @@
+#include "ui/save_drive_window/save_drive_window.h"
+
+#include "ui/widgets/control_builders.h"
+#include "ui/widgets/fonts.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+struct DriveButton {
+    const char16_t* caption;
+    char16_t letter;
+};
+
+// Captions 0 to 6 are full-width letters; the last is the ordinary "I".
+constexpr std::array<DriveButton, 8> DriveButtons{{{u"Ａ", u'A'},
+                                                   {u"Ｃ", u'C'},
+                                                   {u"Ｄ", u'D'},
+                                                   {u"Ｅ", u'E'},
+                                                   {u"Ｆ", u'F'},
+                                                   {u"Ｇ", u'G'},
+                                                   {u"Ｈ", u'H'},
+                                                   {u"I", u'I'}}};
+} // namespace
+
+QString saveRootOfDriveButton(int index) {
+    const QChar letter(DriveButtons.at(index).letter);
+    // The floppy drive is used at its root.
+    return letter == u'A' ? QStringLiteral("A:\\")
+                          : QString(letter) + QStringLiteral(":\\A_IMAGE\\");
+}
+
+SaveDriveWindow::SaveDriveWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("SaveDriveWindow"));
+    setWindowTitle(QStringLiteral("SaveDriveWindow"));
+    setFixedSize(358, 201);
+
+    frameBox = new QFrame(this);
+    frameBox->setFrameShape(QFrame::Box);
+    frameBox->setGeometry(12, 4, 329, 81);
+    const QFont labelFont = designFont(Gothic, 15.75);
+    promptFirstLine =
+        makeLabel(QStringLiteral("データを保存するドライブを"), this, QRect(48, 16, 273, 21));
+    promptSecondLine =
+        makeLabel(QStringLiteral("下からえらんでください。"), this, QRect(28, 48, 252, 21));
+    currentDriveLabel =
+        makeLabel(QStringLiteral("現在の保存ドライブ"), this, QRect(20, 100, 189, 21));
+    for (QLabel* label : {promptFirstLine, promptSecondLine, currentDriveLabel})
+        label->setFont(labelFont);
+    currentDriveEdit = new QLineEdit(this);
+    currentDriveEdit->setGeometry(216, 100, 121, 25);
+    currentDriveEdit->setFont(designFont(Gothic, 14.25));
+
+    for (int i = 0; i < int(driveButtons.size()); ++i) {
+        auto* button = new QPushButton(QString::fromUtf16(DriveButtons[i].caption), this);
+        button->setAutoDefault(false);
+        button->setGeometry(4 + 44 * i, 152, 41, 41);
+        button->setFont(designFont(Gothic, 20.25, true));
+        connect(button, &QPushButton::clicked, this, [this, i] { emit driveChosen(i); });
+        driveButtons[i] = button;
+    }
+}

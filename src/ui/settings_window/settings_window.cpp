@@ -1,0 +1,128 @@
+#include "ui/settings_window/settings_window.h"
+
+#include "ui/widgets/control_builders.h"
+#include "ui/widgets/fonts.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QColor WindowColor(255, 255, 192);
+
+QComboBox* makeCombo(QWidget* parent, const QRect& geometry, const QStringList& entries,
+                     bool editable = false) {
+    auto* combo = new QComboBox(parent);
+    combo->setGeometry(geometry);
+    combo->setEditable(editable);
+    combo->addItems(entries);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+// "C:\<folder>\" to "Z:\<folder>\".
+QStringList driveFolders(const QString& folder) {
+    QStringList entries;
+    for (char16_t letter = u'C'; letter <= u'Z'; ++letter)
+        entries << QString(QChar(letter)) + QStringLiteral(":\\") + folder + u'\\';
+    return entries;
+}
+
+QStringList schoolYears(int lastYear) {
+    QStringList entries{QString()};
+    for (int year = 2001; year <= lastYear; ++year)
+        entries << QString::number(year);
+    return entries;
+}
+
+QStringList nodeNumbers() {
+    QStringList entries{QStringLiteral("利用しない"), QStringLiteral("先生機")};
+    for (int number = 1; number <= 10; ++number)
+        entries << QString::number(number);
+    return entries;
+}
+
+// A value that is no entry of the list, such as a folder written by hand
+// into the settings file, is added so that it is shown and saved unchanged.
+void choose(QComboBox* combo, const QString& value) {
+    int index = combo->findText(value);
+    if (index < 0 && !value.isEmpty()) {
+        combo->addItem(value);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
+}
+
+QString nodeText(int number) {
+    if (number == 999)
+        return QStringLiteral("先生機");
+    return number == 0 ? QStringLiteral("利用しない") : QString::number(number);
+}
+
+QLabel* makeWindowLabel(const QString& text, QWidget* parent, const QRect& geometry) {
+    QLabel* label = makeLabel(text, parent, geometry);
+    fillWith(label, WindowColor);
+    return label;
+}
+} // namespace
+
+SettingsWindow::SettingsWindow(const SettingsValues& inForce, int lastYear, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("SettingsWindow"));
+    setWindowTitle(QStringLiteral("環境設定"));
+    setFont(designFont(Gothic, 15.75));
+    fillWith(this, WindowColor);
+    setFixedSize(465, 199);
+
+    saveButton = makeFaceButton(QStringLiteral("環境を保存する"), this, QRect(4, 4, 185, 33),
+                                QColor(192, 255, 192));
+    cancelButton = makeFaceButton(QStringLiteral("キャンセル"), this, QRect(196, 4, 133, 33),
+                                  QColor(255, 192, 192));
+    photoDriveLabel = makeWindowLabel(QStringLiteral("写真ドライブ"), this, QRect(4, 44, 137, 21));
+    photoDriveEdit = new QLineEdit(this);
+    photoDriveEdit->setGeometry(144, 40, 237, 27);
+    browseButton =
+        makeFaceButton(QStringLiteral("参照"), this, QRect(384, 40, 77, 29), QColor(192, 255, 255));
+    saveDriveLabel = makeWindowLabel(QStringLiteral("保存ドライブ"), this, QRect(4, 72, 141, 25));
+    saveDriveCombo =
+        makeCombo(this, QRect(144, 68, 181, 29), driveFolders(QStringLiteral("A_image")));
+    schoolYearLabel =
+        makeWindowLabel(QStringLiteral("利用年度･････"), this, QRect(4, 104, 139, 21));
+    schoolYearCombo = makeCombo(this, QRect(144, 100, 109, 29), schoolYears(lastYear));
+    usageModeLabel = makeWindowLabel(QStringLiteral("利用形態"), this, QRect(260, 104, 84, 21));
+    usageModeCombo = makeCombo(this, QRect(348, 100, 113, 29),
+                               {QStringLiteral("学校利用"), QStringLiteral("個人利用")});
+    separatorLine = new QFrame(this);
+    separatorLine->setFrameShape(QFrame::HLine);
+    separatorLine->setFrameShadow(QFrame::Plain);
+    separatorLine->setGeometry(4, 132, 457, 1);
+    networkLabels[0] = makeWindowLabel(QStringLiteral("ネットワーク利用時のノード番号"), this,
+                                       QRect(4, 140, 315, 21));
+    nodeNumberCombo = makeCombo(this, QRect(328, 136, 133, 29), nodeNumbers(), true);
+    networkLabels[1] =
+        makeWindowLabel(QStringLiteral("ネットワーク保存ドライブ"), this, QRect(4, 172, 252, 21));
+    databaseFolderCombo =
+        makeCombo(this, QRect(280, 168, 181, 29), driveFolders(QStringLiteral("Adb_image")));
+
+    showSettings(inForce);
+    connect(cancelButton, &QPushButton::clicked, this, &SettingsWindow::reject);
+}
+
+// Every use mode but "個人利用" is school use, the empty one included.
+void SettingsWindow::showSettings(const SettingsValues& values) {
+    photoDriveEdit->setText(values.photoDrive);
+    choose(saveDriveCombo, values.saveBase);
+    choose(schoolYearCombo, values.saveSubFolder);
+    choose(usageModeCombo,
+           values.usageMode.isEmpty() ? QStringLiteral("学校利用") : values.usageMode);
+    nodeNumberCombo->setEditText(nodeText(values.pcNumber));
+    choose(databaseFolderCombo, values.databaseRoot);
+}
+
+SettingsTexts SettingsWindow::texts() const {
+    return {photoDriveEdit->text(),         saveDriveCombo->currentText(),
+            schoolYearCombo->currentText(), usageModeCombo->currentText(),
+            nodeNumberCombo->currentText(), databaseFolderCombo->currentText()};
+}

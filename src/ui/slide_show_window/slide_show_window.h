@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class PictureBox;
+class QPushButton;
+
+// The slide-show window: borderless and covering the screen, with the large
+// photo, the thumbnail strip, the two layout icons and the three buttons. It
+// only holds and places its controls; the show connects to them.
+class SlideShowWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SlideShowWindow(QWidget* parent = nullptr);
+
+    PictureBox* photoBox = nullptr;
+    PictureBox* thumbnailStrip = nullptr;
+    std::array<PictureBox*, 2> layoutButtons{};
+    QPushButton* endButton = nullptr;
+    std::array<QPushButton*, 2> stepButtons{};
+
+protected:
+    // The arrow keys step like "＜" and "＞", Esc ends the show like "おわり".
+    void keyPressEvent(QKeyEvent* event) override;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/services/clipboard.h"
+
+// The desktop's clipboard through Qt.
+class QtClipboard : public Clipboard {
+public:
+    void clear() override;
+    bool setImage(const QImage& picture) override;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/services/file_dialogs.h"
+
+#include <memory>
+
+class QFileDialog;
+class QWidget;
+
+// Qt's file dialogs.
+class QtFileDialogs : public FileDialogs {
+public:
+    std::optional<QString> chooseImageFile(QWidget* parent) override;
+    std::optional<QString> chooseFolder(QWidget* parent, const QString& start) override;
+};
+
+// The dialog chooseImageFile shows, set up but not shown.
+std::unique_ptr<QFileDialog> makeImageFileDialog(QWidget* parent);

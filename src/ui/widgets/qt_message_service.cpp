@@ -1,0 +1,24 @@
+#include "ui/widgets/qt_message_service.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+const QString ProgramTitle = QStringLiteral("Fotobako");
+}
+
+void QtMessageService::inform(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool QtMessageService::askYesNo(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, text, QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtMessageService::beep() {
+    QApplication::beep();
+}

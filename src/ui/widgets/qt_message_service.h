@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/services/message_service.h"
+
+class QWidget;
+
+// Qt's message boxes and the desktop's beep.
+class QtMessageService : public MessageService {
+public:
+    // Boxes are modal to parent, which may be null.
+    explicit QtMessageService(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    void inform(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    void beep() override;
+
+private:
+    QWidget* m_parent;
+};

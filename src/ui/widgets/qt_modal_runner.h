@@ -1,0 +1,9 @@
+#pragma once
+
+#include "core/services/modal_runner.h"
+
+// Runs the dialog's own event loop.
+class QtModalRunner : public ModalRunner {
+public:
+    void runModal(QDialog& dialog) override;
+};

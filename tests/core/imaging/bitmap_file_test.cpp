@@ -1,0 +1,39 @@
+#include "core/imaging/bitmap_file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(RotateL, TurnsABitmapFileToTheLeftInPlace) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("PRIMG.BMP"));
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.setPixelColor(0, 0, Qt::red);   // top-left
+    picture.setPixelColor(2, 0, Qt::green); // top-right
+    ASSERT_TRUE(saveBitmap(picture, path));
+
+    EXPECT_EQ(RotateL(path, path), 0);
+    const QImage turned = loadBitmap(path);
+    ASSERT_EQ(turned.size(), QSize(2, 3));
+    EXPECT_EQ(turned.pixelColor(0, 2), QColor(Qt::red));   // now bottom-left
+    EXPECT_EQ(turned.pixelColor(0, 0), QColor(Qt::green)); // now top-left
+    EXPECT_EQ(turned.pixelColor(1, 1), QColor(Qt::white));
+}
+
+TEST(RotateL, AMissingOrBrokenSourceFailsAndWritesNothing) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("out.bmp"));
+    EXPECT_NE(RotateL(dir.filePath(QStringLiteral("none.bmp")), target), 0);
+    const QString broken = dir.filePath(QStringLiteral("broken.bmp"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BM not really");
+    file.close();
+    EXPECT_NE(RotateL(broken, target), 0);
+    EXPECT_FALSE(QFile::exists(target));
+}
+
+} // namespace

@@ -1,0 +1,151 @@
+#include "support_library/import_rig.h"
+#include "ui/folder_name_window/folder_name_window.h"
+#include "ui/widgets/fonts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor WindowColor(255, 255, 192);
+
+TEST(FolderNameWindowTest, ControlsKeepTheirDesignPlaces) {
+    FolderNameWindow window;
+    EXPECT_EQ(window.size(), QSize(323, 187));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("しゃしんファイルのとりこみ"));
+    EXPECT_EQ(window.palette().color(QPalette::Window), WindowColor);
+    EXPECT_EQ(window.font(), designFont(PGothic, 15.75));
+
+    EXPECT_EQ(window.nameLabel->text(), QStringLiteral("フォルダ名"));
+    EXPECT_EQ(window.nameLabel->geometry(), QRect(8, 16, 93, 21));
+    EXPECT_EQ(window.nameLabel->font(), designFont(PGothic, 14.25));
+    EXPECT_EQ(window.runButton->text(), QStringLiteral("じっこう"));
+    EXPECT_EQ(window.runButton->geometry(), QRect(136, 4, 77, 33));
+    EXPECT_EQ(window.cancelButton->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+    EXPECT_EQ(window.cancelButton->geometry(), QRect(216, 4, 105, 33));
+    EXPECT_EQ(window.nameEdit->geometry(), QRect(4, 44, 313, 30));
+    EXPECT_EQ(window.nameEdit->font(), designFont(Gothic, 18));
+    EXPECT_EQ(window.instructionBox->geometry(), QRect(4, 80, 313, 101));
+    EXPECT_EQ(window.instructionBox->palette().color(QPalette::Window), QColor(192, 255, 255));
+
+    const std::vector<std::pair<QLabel*, QString>> instructions = {
+        {window.cardInstructionFirstLine, QStringLiteral("フロッピーディスクをドライブＡに")},
+        {window.cardInstructionSecondLine, QStringLiteral("セットしてください。")},
+        {window.typeInstructionFirstLine, QStringLiteral("フォルダ名をタイプし、「じっこう」")},
+        {window.typeInstructionSecondLine, QStringLiteral("ボタンをおしてください。")}};
+    const QList<QRect> places = {
+        {32, 84, 275, 21}, {12, 108, 164, 21}, {32, 132, 278, 21}, {12, 156, 207, 21}};
+    for (std::size_t i = 0; i < instructions.size(); ++i) {
+        EXPECT_EQ(instructions[i].first->text(), instructions[i].second);
+        EXPECT_EQ(instructions[i].first->geometry(), places[int(i)]);
+    }
+    EXPECT_TRUE(window.importProgress->isHidden());
+}
+
+TEST(FolderNameWindowTest, CancelAndTitleBarCloseHideWithoutRunning) {
+    FolderNameWindow window;
+    int runs = 0;
+    QObject::connect(&window, &FolderNameWindow::runRequested, [&runs] { ++runs; });
+    window.show();
+    window.cancelButton->click();
+    EXPECT_FALSE(window.isVisible());
+    window.show();
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(runs, 0);
+}
+
+class OpeningForm2 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2002/01/01 0,"),
+                             QStringLiteral("えんそく,IMG_0002_b,2002/01/01 0,")});
+        rig.openClassFolder();
+        rig.state.CurrentFolderIndex = 2;
+    }
+    // Opens the window through command and cancels it.
+    ImportRig::Outcome openAndCancel(const std::function<void()>& command) {
+        ImportRig::Outcome outcome;
+        rig.modals.script = [&](QDialog& dialog) {
+            auto& window = dynamic_cast<FolderNameWindow&>(dialog);
+            outcome = {&window, window.windowTitle(), window.frameGeometry().height(),
+                       window.nameEdit->text(), true};
+            window.cancelButton->click();
+            outcome.stayedOpen = window.isVisible();
+        };
+        command();
+        return outcome;
+    }
+
+    ImportRig rig;
+};
+
+TEST_F(OpeningForm2, EachCommandSetsCaptionHeightAndText) {
+    const auto import = openAndCancel([this] { rig.form->importAction->trigger(); });
+    EXPECT_EQ(import.caption, QStringLiteral("デジカメから，ファイルをとりこむ"));
+    EXPECT_EQ(import.height, 232);
+    EXPECT_TRUE(import.initialText.isEmpty());
+    EXPECT_EQ(rig.state.FolderNameWindowMode, FolderNameMode::Import);
+
+    const auto rename = openAndCancel([this] { rig.form->renameFolderButton->click(); });
+    EXPECT_EQ(rename.caption, QStringLiteral("フォルダ名をかえる"));
+    EXPECT_EQ(rename.height, 143);
+    EXPECT_EQ(rename.initialText, QStringLiteral("えんそく"));
+    EXPECT_EQ(rig.state.FolderNameWindowMode, FolderNameMode::Rename);
+
+    const auto make = openAndCancel([this] { rig.form->makeFolderAction->trigger(); });
+    EXPECT_EQ(make.caption, QStringLiteral("フォルダを作る"));
+    EXPECT_EQ(make.height, 101);
+    EXPECT_TRUE(make.initialText.isEmpty());
+    EXPECT_EQ(rig.state.FolderNameWindowMode, FolderNameMode::MakeFolder);
+
+    EXPECT_EQ(rig.modals.opened, 3);
+}
+
+TEST_F(OpeningForm2, OneWindowOwnedByTheMainWindowIsReused) {
+    const auto first = openAndCancel([this] { rig.form->importAction->trigger(); });
+    const auto second = openAndCancel([this] { rig.form->renameFolderButton->click(); });
+    EXPECT_EQ(first.window, second.window);
+    EXPECT_EQ(first.window->parent(), rig.form.get());
+    EXPECT_FALSE(second.stayedOpen);
+}
+
+TEST_F(OpeningForm2, CancelChangesNothing) {
+    rig.putPhoto(QStringLiteral("P1.JPG"));
+    const QStringList before = rig.readIndexLines();
+    for (const auto& command :
+         std::vector<std::function<void()>>{[this] { rig.form->importAction->trigger(); },
+                                            [this] { rig.form->makeFolderAction->trigger(); },
+                                            [this] { rig.form->renameFolderButton->click(); }})
+        EXPECT_FALSE(openAndCancel(command).stayedOpen);
+    EXPECT_EQ(rig.readIndexLines(), before);
+    EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
+    EXPECT_TRUE(rig.messages.shown.isEmpty());
+    EXPECT_EQ(rig.state.FolderTable.count(), 2);
+    EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
+}
+
+TEST_F(OpeningForm2, ImportShowsItsProgressUntilTheWindowOpensAgain) {
+    for (const char* name : {"P1.JPG", "P2.JPG", "P3.JPG"})
+        rig.putPhoto(QString::fromLatin1(name));
+    rig.messages.answers = {true};
+    const auto outcome = rig.importAs(QStringLiteral("c"));
+    const QProgressBar* progress = outcome.window->importProgress;
+    EXPECT_FALSE(progress->isHidden());
+    EXPECT_EQ(progress->value(), 3);
+    EXPECT_EQ(progress->maximum(), 3);
+    EXPECT_EQ(progress->text(), QStringLiteral("3 / 3"));
+
+    bool hiddenOnOpening = false;
+    rig.whenOpen = [&](FolderNameWindow& window) {
+        hiddenOnOpening = window.importProgress->isHidden();
+    };
+    rig.makeFolderAs(QStringLiteral("d"));
+    EXPECT_TRUE(hiddenOnOpening);
+    EXPECT_TRUE(progress->isHidden());
+}
+
+} // namespace

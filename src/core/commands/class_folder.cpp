@@ -4,6 +4,7 @@
 #include "core/library/index_file.h"
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
+#include "core/library/locked_index.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
@@ -15,8 +16,7 @@ void showClassFolderPanels(AppContext& program) {
 
 void openClassFolder(AppContext& program) {
     ProgramState& state = program.state;
-    state.FolderTable.replaceRows(
-        readIndex(program.services.files, indexPathOf(state.ClassFolder)));
+    readOpenIndex(program);
     // Its rows are not known, so it is shown empty and never written over.
     if (state.FolderTable.unreadable())
         program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));

@@ -52,8 +52,7 @@ void switchDatabaseTree(AppContext& program) {
                                 : state.SaveRoot + state.ClassSubFolder + u'\\';
         program.view.setFolderListHeading(state.ClassName);
     }
-    state.FolderTable.replaceRows(
-        readIndex(program.services.files, indexPathOf(state.ClassFolder)));
+    readOpenIndex(program);
     // Its rows are not known, so it is shown empty and never written over.
     if (state.FolderTable.unreadable())
         program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));

@@ -138,7 +138,7 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
         addNumberedFolder(files, state.ClassFolder, name,
                           newFolderRow(date, int(listed->size()), name, QString()), added));
     const QString& directory = added.directory;
-    if (update == IndexUpdate::Failed && added.made)
+    if ((update == IndexUpdate::Failed || update == IndexUpdate::Busy) && added.made)
         files.removeDirectory(joinPath(state.ClassFolder, directory));
     if (update == IndexUpdate::Unchanged)
         messages.inform(added.full ? QStringLiteral("これいじょうフォルダをつくれません。")

@@ -3,6 +3,7 @@
 #include "core/library/library_context.h"
 
 #include <QString>
+#include <functional>
 
 // The main window as the commands see it: what they show and redraw there.
 // The window implements it, so no command touches a widget.
@@ -27,4 +28,8 @@ public:
     virtual void setFolderListHeading(const QString& heading) = 0;
     virtual void setDatabaseSwitchCaption(const QString& caption) = 0;
     virtual void setSaveDriveCaption(const QString& caption) = 0;
+    // Runs work on a worker thread and returns once it is done, the window
+    // showing that it waits and going on drawing itself meanwhile. work must
+    // touch no widget and no state the window thread may change.
+    virtual void runBesideWindow(const std::function<void()>& work) = 0;
 };

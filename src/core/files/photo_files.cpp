@@ -4,9 +4,14 @@
 
 #include <algorithm>
 
-bool isPhotoFileName(const QString& name) {
+const QStringList& photoFilePatterns() {
     static const QStringList patterns = {QStringLiteral("*.JP*"), QStringLiteral("*.HEIC"),
                                          QStringLiteral("*.HEIF")};
+    return patterns;
+}
+
+bool isPhotoFileName(const QString& name) {
+    const QStringList& patterns = photoFilePatterns();
     return std::any_of(patterns.cbegin(), patterns.cend(), [&name](const QString& pattern) {
         return matchesFilePattern(name, pattern);
     });

@@ -9,6 +9,8 @@ class FileSystem;
 // "*.HEIC" and "*.HEIF" (tablets' and phones' HEIF), letters compared without
 // regard to case.
 bool isPhotoFileName(const QString& name);
+// The listing patterns isPhotoFileName takes.
+const QStringList& photoFilePatterns();
 
 // A card's hidden photos are photos too; a library folder lists as Windows shows it.
 enum class HiddenFiles { Left, Included };

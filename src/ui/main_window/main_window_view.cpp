@@ -4,6 +4,7 @@
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/marks.h"
 #include "ui/main_window/thumbnail_page.h"
+#include "ui/main_window/window_side_work.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QAction>
@@ -67,4 +68,8 @@ void MainWindowView::setDatabaseSwitchCaption(const QString& caption) {
 
 void MainWindowView::setSaveDriveCaption(const QString& caption) {
     m_context.window.saveDriveButton->setText(caption);
+}
+
+void MainWindowView::runBesideWindow(const std::function<void()>& work) {
+    ::runBesideWindow(m_context.window, work);
 }

@@ -22,6 +22,7 @@ public:
     void setFolderListHeading(const QString& heading) override;
     void setDatabaseSwitchCaption(const QString& caption) override;
     void setSaveDriveCaption(const QString& caption) override;
+    void runBesideWindow(const std::function<void()>& work) override;
 
 private:
     MainWindowContext m_context;

@@ -89,10 +89,18 @@ int photosIn(const TreeSnapshot& tree, const QString& folder) {
 
 // The run's result as the user sees it: the files it left and the index rows
 // without their dates and counts, which the next opening corrects.
+// A lock or a mark of copies under way that a failure left behind is taken
+// over by the next save, so it is no part of what the command did.
+bool isLockRecord(const QString& path) {
+    const QString folder = QFileInfo(QFileInfo(path).path()).fileName();
+    return folder.endsWith(QStringLiteral(".lock")) ||
+           folder.startsWith(QStringLiteral("IMGMAIN.TXT.copying."));
+}
+
 QStringList outcomeOf(const RunRecord& run) {
     QStringList outcome;
     for (const auto& [path, entry] : run.after) {
-        if (entry.kind == u"dir" || !isInsideAny(path, run.changeable))
+        if (entry.kind == u"dir" || !isInsideAny(path, run.changeable) || isLockRecord(path))
             continue;
         if (QFileInfo(path).fileName() == IndexFileName) {
             const auto rows = indexIn(run.after, QFileInfo(path).path());

@@ -4,6 +4,7 @@
 #include "core/files/file_system.h"
 #include "core/library/library_paths.h"
 #include "core/library/settings_file.h"
+#include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"
@@ -33,6 +34,8 @@ void loadMainWindow(MainWindow& form) {
 void loadSettings(AppContext& program, const QString& settingsHostPath) {
     ProgramState& state = program.state;
     const SettingsRead read = readSettingsFile(settingsHostPath);
+    if (read.savedInUtf8)
+        program.services.messages.inform(SettingsEncodingMessage);
     if (read.photoDrive)
         state.PhotoDrivePath = *read.photoDrive;
     if (!read.hasBothLines())
@@ -68,6 +71,8 @@ void startUp(AppContext& program, const QString& settingsFolder) {
     ProgramState& state = program.state;
     setDefaults(state);
     loadMainWindow(program.form);
+    for (const QString& note : program.services.files.drives().loadNotes())
+        program.services.messages.inform(note);
     loadSettings(program, settingsFolder + u'/' + SettingsFileName);
     // What the settings window shows and saves as line 2, whatever drive the
     // save-drive window chooses later in the run.

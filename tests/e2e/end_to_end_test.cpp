@@ -4,6 +4,7 @@
 #include "ui/folder_name_window/folder_name_window.h"
 #include "xvfb_session.h"
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QThread>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 // The built program, started under a private X server with a private home
 // and a library of its own, worked with the mouse as a pupil would.
@@ -217,12 +219,14 @@ protected:
     }
 
     // Waits for a screen that satisfies done; the last screen taken.
-    QImage screenWhen(const std::function<bool(const QImage&)>& done) {
+    QImage screenWhen(const std::function<bool(const QImage&)>& done, int deadlineMs = DeadlineMs) {
         QImage screen;
-        waitUntil([&] {
-            screen = x.screenshot();
-            return !screen.isNull() && done(screen);
-        });
+        waitUntil(
+            [&] {
+                screen = x.screenshot();
+                return !screen.isNull() && done(screen);
+            },
+            deadlineMs);
         return screen;
     }
 
@@ -302,6 +306,35 @@ TEST_F(EndToEnd, ChoosingAClassAndMarkingPhotosShowsOnScreenAndOnDisk) {
         << index[0].toStdString();
     EXPECT_TRUE(index[0].endsWith(QStringLiteral(" 3,"))) << index[0].toStdString();
     EXPECT_EQ(program.state(), QProcess::Running);
+}
+
+// Entries planted in the photo folder's shared thumbnails, a FIFO and a link
+// to /dev/zero, neither hold the page up nor keep the program from ending.
+TEST_F(EndToEnd, APlantedFifoEntryNeitherHoldsThePageNorTheEnd) {
+    ASSERT_TRUE(makeLibrary());
+    const QString large =
+        dir.filePath(QStringLiteral("c/A_IMAGE/CLASS_32/IMG_0001_えんそく/.sh_thumbnails/large/"));
+    ASSERT_TRUE(QDir().mkpath(large));
+    const auto entry = [&](const char* photo) {
+        return large + QCryptographicHash::hash(photo, QCryptographicHash::Md5).toHex() + ".png";
+    };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(entry("P1.JPG")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), entry("P2.JPG")));
+    ASSERT_TRUE(startProgram()) << "the main window did not appear";
+    ASSERT_TRUE(chooseClass32()) << "no class panel or no question after the class button";
+
+    auto pageDrawn = [&](const QImage& screen) {
+        const std::optional<QPoint> panel = firstPixelOf(screen, ThumbnailPanel);
+        return panel &&
+               near(screen.pixelColor(*panel + cell(0).picture().center()), PhotoColours[0]) &&
+               near(screen.pixelColor(*panel + cell(1).picture().center()), PhotoColours[1]);
+    };
+    const QImage drawn = screenWhen(pageDrawn, 10000);
+    ASSERT_TRUE(pageDrawn(drawn)) << "the page was not drawn within 10 s";
+
+    ASSERT_TRUE(clickAt(*menuWord(drawn, 0)));
+    ASSERT_TRUE(answerYes({mainWindow})) << "no question after おわり";
+    EXPECT_TRUE(program.waitForFinished(10000)) << "おわり did not end the program";
 }
 
 // A camera card in the reader: an exFAT image mounted under /media/<user>,

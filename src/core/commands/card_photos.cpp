@@ -8,7 +8,7 @@ namespace {
 const QString PhotoPattern = QStringLiteral("*.JP*");
 
 void appendPhotosOf(const FileSystem& files, const QString& folder, QList<CardPhoto>& photos) {
-    for (const QString& name : files.listFiles(folder, PhotoPattern))
+    for (const QString& name : files.listFilesWithHidden(folder, PhotoPattern))
         photos.append({folder, name});
 }
 
@@ -17,7 +17,7 @@ void appendPhotosOf(const FileSystem& files, const QString& folder, QList<CardPh
 QList<CardPhoto> listCardPhotos(const FileSystem& files, const QString& drive, bool* ok) {
     QList<CardPhoto> photos;
     bool listed = false;
-    for (const QString& name : files.listFiles(drive, PhotoPattern, &listed))
+    for (const QString& name : files.listFilesWithHidden(drive, PhotoPattern, &listed))
         photos.append({drive, name});
     if (ok)
         *ok = listed;

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 // Which host folder stands for each drive letter. By default Z: is the host
@@ -21,8 +22,11 @@ public:
     void setDrive(QChar letter, const QString& hostFolder);
     // Reads "X: /host/folder" lines (UTF-8); returns false when the file
     // cannot be read. Lines that do not parse are skipped. A relative folder
-    // is taken from the folder that holds the file.
+    // is taken from the folder that holds the file. A file saved in code page
+    // 932 is read as that, and a letter given twice takes its last line;
+    // both are noted for the teacher in loadNotes().
     bool loadOverrides(const QString& drivesTxtHostPath);
+    QStringList loadNotes() const { return m_loadNotes; }
 
     // The host folder of letter, without a trailing "/" except for the root;
     // empty for anything but A to Z.
@@ -48,9 +52,19 @@ public:
     // The host folder of the card to use: of the volumes mounted directly in
     // a card root, the one with a DCIM folder, else the one mounted last.
     std::optional<QString> cardFolder() const;
+    // From now on letter (the photo drive's) stands for the card's own
+    // folder, which is never reached through another letter's mapping, so
+    // that every name on the card resolves inside it; an empty folder gives
+    // the letter back its default. Shared by the copies of this map.
+    void useCard(QChar letter, const QString& hostFolder) const;
+    bool isCard(QChar letter) const;
 
 private:
+    struct CardSlot;
+
     QString m_defaultRoot;
     QMap<QChar, QString> m_overrides;
     QStringList m_cardRoots;
+    QStringList m_loadNotes;
+    std::shared_ptr<CardSlot> m_card;
 };

@@ -3,6 +3,7 @@
 #include "core/files/cp932_text.h"
 #include "core/files/fault_plan.h"
 #include "core/files/file_replacement.h"
+#include "core/files/untrusted_file.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -180,7 +181,7 @@ QString FileSystem::hostPath(const QString& drivePath) const {
     if (!parts)
         return {};
     QString path = m_drives.hostFolder(parts->letter);
-    if (m_drives.isDefault(parts->letter))
+    if (m_drives.isDefault(parts->letter) && !m_drives.isCard(parts->letter))
         QDir().mkpath(path);
     bool existing = true;
     for (const QString& name : parts->names) {
@@ -222,7 +223,17 @@ bool FileSystem::isOnPrivateDrive(const QString& drivePath) const {
 }
 
 QStringList FileSystem::listFiles(const QString& folder, const QString& pattern, bool* ok) const {
-    return listNames(folder, QDir::Files, ok, [&pattern](const QFileInfo& entry) {
+    return listMatching(folder, pattern, QDir::Files, ok);
+}
+
+QStringList FileSystem::listFilesWithHidden(const QString& folder, const QString& pattern,
+                                            bool* ok) const {
+    return listMatching(folder, pattern, QDir::Files | QDir::Hidden, ok);
+}
+
+QStringList FileSystem::listMatching(const QString& folder, const QString& pattern,
+                                     QDir::Filters filters, bool* ok) const {
+    return listNames(folder, filters, ok, [&pattern](const QFileInfo& entry) {
         return matchesFilePattern(entry.fileName(), pattern) && !isLinkLeavingFolder(entry);
     });
 }
@@ -336,9 +347,10 @@ QString FileSystem::hostPathIn(const QString& folder, const QString& name) const
 }
 
 bool FileSystem::copyHostFile(const QString& source, const QString& target) const {
-    const QFileInfo sourceInfo(source);
-    if (source.isEmpty() || target.isEmpty() || !sourceInfo.isFile() ||
-        isLinkLeavingFolder(sourceInfo))
+    if (source.isEmpty() || target.isEmpty())
+        return false;
+    UntrustedFile input(source, UntrustedKind::Photo);
+    if (!input.isOpen())
         return false;
     // A save through a link would replace the file it points to.
     const QFileInfo targetInfo(target);
@@ -346,19 +358,18 @@ bool FileSystem::copyHostFile(const QString& source, const QString& target) cons
         (targetInfo.exists() && (!targetInfo.isFile() || isReadOnly(targetInfo))))
         return false;
 
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly) || injectsFault(m_faults, FileOperation::Copy))
+    if (injectsFault(m_faults, FileOperation::Copy))
         return false;
     // A network share may refuse the rename of a copy whose close has not yet
     // reached the server, and the removal of its temporary file with it; the
     // temporary is removed once the server has caught up, and the copy made
     // again.
     for (int attempt = 1;; ++attempt) {
-        if (writeCopy(input, target))
+        if (writeCopy(input.device(), target))
             return true;
         QThread::msleep(CopyRetryPause.count() * attempt);
         removeStaleTemporaries(target);
-        if (attempt == CopyAttempts || !input.seek(0))
+        if (attempt == CopyAttempts || !input.device().seek(0))
             return false;
     }
 }
@@ -390,14 +401,12 @@ FileSystem::FileRead FileSystem::readFile(const QString& path) const {
         return {};
     if (injectsFault(m_faults, FileOperation::Open))
         return {FileRead::Unreadable, {}};
-    QFile file(host);
-    if (file.open(QIODevice::ReadOnly)) {
-        QByteArray bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            return {FileRead::Read, std::move(bytes)};
-        return {FileRead::Unreadable, {}};
-    }
-    return {isMissingHost(host) ? FileRead::Missing : FileRead::Unreadable, {}};
+    UntrustedBytes file = readUntrusted(host, UntrustedKind::Index);
+    if (file.ok())
+        return {FileRead::Read, std::move(file.bytes)};
+    return {file.refusal == UntrustedRefusal::Missing && isMissingHost(host) ? FileRead::Missing
+                                                                             : FileRead::Unreadable,
+            {}};
 }
 
 bool FileSystem::writeFile(const QString& path, const QByteArray& bytes,

@@ -49,6 +49,10 @@ public:
     // folder that cannot be listed (missing included) gives an empty list and
     // sets ok, when given, to false.
     QStringList listFiles(const QString& folder, const QString& pattern, bool* ok = nullptr) const;
+    // listFiles with the hidden files too: a camera card's photos whose
+    // names start with "." are photos like the others.
+    QStringList listFilesWithHidden(const QString& folder, const QString& pattern,
+                                    bool* ok = nullptr) const;
     // Names of the directories directly in folder, in name order; hidden ones
     // and links are left out. ok as for listFiles.
     QStringList listFolders(const QString& folder, bool* ok = nullptr) const;
@@ -123,6 +127,8 @@ private:
     QString hostPathIn(const QString& folder, const QString& name) const;
     // The names in folder that filters lets through and keep accepts, in name
     // order; ok as for listFiles.
+    QStringList listMatching(const QString& folder, const QString& pattern, QDir::Filters filters,
+                             bool* ok) const;
     QStringList listNames(const QString& folder, QDir::Filters filters, bool* ok,
                           const std::function<bool(const QFileInfo&)>& keep) const;
     bool copyHostFile(const QString& source, const QString& target) const;

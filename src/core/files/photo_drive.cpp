@@ -5,8 +5,14 @@
 
 namespace {
 
-QString withSeparator(const QString& path) {
-    return path.endsWith(u'\\') ? path : path + u'\\';
+// A card's name may hold a line break or another control character that a
+// caption cannot show.
+QString shownName(QString name) {
+    for (QChar& c : name) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = u' ';
+    }
+    return name.simplified().isEmpty() ? QStringLiteral("CARD") : name;
 }
 
 } // namespace
@@ -19,8 +25,10 @@ PhotoDrive findPhotoDrive(const FileSystem& files, const QString& photoDrive) {
             name.chop(1);
         return {true, photoDrive, name};
     }
+    const QChar letter = photoDrive.at(0).toUpper();
     const auto card = drives.cardFolder();
+    drives.useCard(letter, card.value_or(QString()));
     if (!card)
         return {};
-    return {true, withSeparator(files.drivePath(*card)), cardName(*card)};
+    return {true, letter + QStringLiteral(":\\"), shownName(cardName(*card))};
 }

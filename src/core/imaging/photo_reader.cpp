@@ -56,17 +56,18 @@ bool fitsDecodeLimit(const QSize& box) {
 
 } // namespace
 
-PhotoReader::PhotoReader(const QString& hostPath) : m_file(hostPath) {
-    if (!m_file.open(QIODevice::ReadOnly))
+PhotoReader::PhotoReader(const QString& hostPath) : m_file(hostPath, UntrustedKind::Photo) {
+    if (!m_file.isOpen())
         return;
-    m_head = readJpegHead(m_file);
+    QFile& file = m_file.device();
+    m_head = readJpegHead(file);
     QBuffer head(&m_head);
     head.open(QIODevice::ReadOnly);
     Transformations transformation;
     QSize stored = storedSizeFrom(head, transformation);
     // A first scan behind more than the head holds: the file itself tells.
-    if (stored.isEmpty() && m_file.size() > m_head.size() && m_file.seek(0))
-        stored = storedSizeFrom(m_file, transformation);
+    if (stored.isEmpty() && m_file.size() > m_head.size() && file.seek(0))
+        stored = storedSizeFrom(file, transformation);
     if (!stored.isEmpty())
         m_header = Header{stored, transformation};
 }
@@ -76,15 +77,16 @@ QSize PhotoReader::uprightSize() const {
 }
 
 template <typename Prepare> QImage PhotoReader::decodeFile(Prepare prepare) {
-    if (!m_header || !m_file.seek(0))
+    QFile& file = m_file.device();
+    if (!m_header || !file.seek(0))
         return {};
     // The front was read without read-ahead; the picture wants it back.
-    ::posix_fadvise(m_file.handle(), 0, 0, POSIX_FADV_NORMAL);
+    ::posix_fadvise(file.handle(), 0, 0, POSIX_FADV_NORMAL);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    QIODevice* source = &m_file;
+    QIODevice* source = &file;
     if (m_file.size() <= MaxWholeReadBytes) {
-        bytes = m_file.readAll();
+        bytes = file.readAll();
         buffer.open(QIODevice::ReadOnly);
         source = &buffer;
     }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/files/untrusted_file.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QImageIOHandler>
 #include <QSize>
@@ -11,7 +12,8 @@
 // One photo file, opened once. Its front is read once for the size, the
 // orientation and the camera's thumbnail, and the rest only when the picture
 // itself is decoded, so that a photo on a network drive costs as few round
-// trips as it can. The functions of photo_decoder.h are its one-step uses
+// trips as it can. It is opened as a file a pupil or a card may have planted:
+// a link, a FIFO or a device is no photo. The functions of photo_decoder.h are its one-step uses
 // and say what each call gives.
 class PhotoReader {
 public:
@@ -35,7 +37,7 @@ private:
     template <typename Accept> QImage uprightExifThumbnail(Accept accept);
     template <typename Prepare> QImage decodeFile(Prepare prepare);
 
-    QFile m_file;
+    UntrustedFile m_file;
     QByteArray m_head;
     std::optional<Header> m_header;
 };

@@ -2,6 +2,7 @@
 
 #include "core/files/file_system.h"
 #include "core/imaging/thumbnail_loader.h"
+#include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
@@ -14,6 +15,9 @@
 #include <algorithm>
 
 namespace {
+// A drive that stopped answering: the page shows what came in time.
+const QString NoAnswerMessage =
+    QStringLiteral("へんじがないので，よみこめなかったしゃしんがあります。");
 const QColor PanelBackground(255, 255, 192);
 const QRect WholePanel(0, 0, 901, 901);
 
@@ -92,7 +96,9 @@ void drawThumbnailPage(AppContext& program) {
         const bool large = isLargeGrid(state.ScreenWidthPx);
         const int columns = state.ThumbColumns;
         const std::vector<ThumbnailRequest> requests = requestsFor(program, page.first, page.count);
+        bool timedOut = false;
         program.services.thumbnails.loadPage(requests, [&](int index, const Thumbnail& thumb) {
+            timedOut = timedOut || thumb.timedOut;
             const int number = page.first + index + 1;
             if (thumb.photoSize.isValid()) {
                 state.ImageWidth = thumb.photoSize.width();
@@ -105,6 +111,9 @@ void drawThumbnailPage(AppContext& program) {
                 panel.stretchFrom(thumb.image, thumb.image.rect(), cell.drawnPicture());
             panel.refreshNow();
         });
+        form.waitNotice->hide();
+        if (timedOut)
+            program.services.messages.inform(NoAnswerMessage);
     }
     form.waitNotice->hide();
     prefetchNeighbours(program, page);

@@ -58,6 +58,17 @@ TEST(DriveMapTest, DrivesTxtOverridesLettersAndSkipsWhatDoesNotParse) {
     EXPECT_EQ(drives.hostFolder(u'Z'), QStringLiteral("/"));
 }
 
+TEST(DriveMapTest, ALetterGivenTwiceTakesItsLastLineAndIsNoted) {
+    QTemporaryDir dir;
+    const QString drivesTxt = dir.filePath(QStringLiteral("DRIVES.TXT"));
+    writeUtf8(drivesTxt, "D: /srv/one\nd: /srv/two\nE: /srv/e\n");
+    DriveMap drives(dir.filePath(QStringLiteral("drives")));
+    ASSERT_TRUE(drives.loadOverrides(drivesTxt));
+    EXPECT_EQ(drives.hostFolder(u'D'), QStringLiteral("/srv/two"));
+    ASSERT_EQ(drives.loadNotes().size(), 1);
+    EXPECT_TRUE(drives.loadNotes()[0].contains(QStringLiteral("D:")));
+}
+
 TEST(DriveMapTest, MissingDrivesTxtChangesNothing) {
     DriveMap drives(QStringLiteral("/srv/drives"));
     EXPECT_FALSE(drives.loadOverrides(QStringLiteral("/nonexistent/DRIVES.TXT")));

@@ -12,7 +12,8 @@ packages=(cmake g++ make qt6-base-dev libqt6printsupport6 libexif-dev googletest
 # What the tests start: an X server, a printer, SSH and SMB network drives and
 # camera cards; and what checks the Debian package.
 test_packages=(xvfb xauth xdotool x11-apps xclip cups printer-driver-cups-pdf poppler-utils
-    openssh-server sshfs samba smbclient smbnetfs exfatprogs exfat-fuse dosfstools fusefat iproute2
+    openssh-server sshfs samba smbclient smbnetfs gvfs-backends gvfs-fuse dbus exfatprogs
+    exfat-fuse dosfstools fusefat iproute2
     desktop-file-utils appstream dpkg-dev file)
 
 tests=false

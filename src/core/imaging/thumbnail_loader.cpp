@@ -3,6 +3,7 @@
 #include "core/geometry/fit_inside.h"
 #include "core/geometry/rounding.h"
 #include "core/imaging/desktop_thumbnail_cache.h"
+#include "core/imaging/folder_packs.h"
 #include "core/imaging/shared_thumbnail_folder.h"
 #include "core/imaging/thumbnail_maker.h"
 
@@ -23,6 +24,10 @@
 #include <optional>
 
 namespace {
+
+// How long writing to a folder's shared pack waits for another machine that
+// writes to it.
+constexpr std::chrono::milliseconds PackLockWait{3000};
 
 // What an entry costs beyond its pixels: the key, the node and the image
 // header. It also bounds how many failed files the cache remembers.
@@ -89,8 +94,8 @@ QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight) {
 // system outlives a loader that could not wait for it.
 struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
     Private(qint64 cacheBytes, QString diskRoot, std::chrono::milliseconds answerTime)
-        : disk(std::move(diskRoot)), memory(cacheBytes), answerTime(answerTime),
-          pool(new QThreadPool), background(new QThreadPool) {
+        : disk(std::move(diskRoot)), packs(std::min(answerTime, PackLockWait)), memory(cacheBytes),
+          answerTime(answerTime), pool(new QThreadPool), background(new QThreadPool) {
         pool->setMaxThreadCount(2);
         background->setMaxThreadCount(1);
         background->setThreadPriority(QThread::IdlePriority);
@@ -151,7 +156,7 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
 
     void make(const ThumbnailRequest& request, const ThumbnailKey& key, Promise& promise) {
         bool decoded = false;
-        const Thumbnail thumbnail = makeThumbnail(disk, request, stampOf(key), decoded);
+        const Thumbnail thumbnail = makeThumbnail(disk, packs, request, stampOf(key), decoded);
         if (decoded)
             ++decodeCount;
         {
@@ -191,6 +196,7 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
             if (found.claim)
                 make(request, key, *found.claim);
         }
+        packs.flush();
     }
 
     void removeFromMemory(const QString& hostPath) {
@@ -202,18 +208,21 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
     }
 
     // No work still going can write an entry back after it is removed, unless
-    // it is stuck in a file system that stopped answering.
-    void forget(const QStringList& hostPaths) {
+    // it is stuck in a file system that stopped answering. A folder about to
+    // go takes its pack with it, so its photos' entries need no removal.
+    void forget(const QStringList& hostPaths, bool fromPacks) {
         cancelBackground();
         waitForWork();
         for (const QString& hostPath : hostPaths) {
             removeFromMemory(hostPath);
             disk.forget(hostPath);
-            SharedThumbnailFolder::forget(hostPath);
         }
+        if (fromPacks)
+            packs.forget(hostPaths);
     }
 
     const DesktopThumbnailCache disk;
+    FolderPacks packs;
     mutable QMutex mutex;
     QCache<ThumbnailKey, Thumbnail> memory;
     QHash<ThumbnailKey, Work> inFlight;
@@ -243,6 +252,7 @@ ThumbnailLoader::~ThumbnailLoader() {
 void ThumbnailLoader::loadPage(const std::vector<ThumbnailRequest>& requests,
                                const std::function<void(int, const Thumbnail&)>& onReady) {
     d->cancelBackground();
+    d->packs.beginPage();
     std::vector<Found> page;
     page.reserve(requests.size());
     for (const ThumbnailRequest& request : requests)
@@ -265,6 +275,8 @@ void ThumbnailLoader::loadPage(const std::vector<ThumbnailRequest>& requests,
         }
         onReady(int(i), *found.ready);
     }
+    // What this page made goes to the other machines once it is drawn.
+    d->pool->start([priv = d] { priv->packs.flush(); });
 }
 
 void ThumbnailLoader::prefetch(std::vector<ThumbnailRequest> requests) {
@@ -293,7 +305,7 @@ bool ThumbnailLoader::waitForIdle(int msecs) {
 }
 
 void ThumbnailLoader::forget(const QString& hostPath) {
-    d->forget({hostPath});
+    d->forget({hostPath}, true);
 }
 
 void ThumbnailLoader::forgetFolder(const QString& hostFolder) {
@@ -301,7 +313,7 @@ void ThumbnailLoader::forgetFolder(const QString& hostFolder) {
     QStringList paths;
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
         paths << folder.filePath(name);
-    d->forget(paths);
+    d->forget(paths, false);
     SharedThumbnailFolder::forgetFolder(hostFolder);
 }
 

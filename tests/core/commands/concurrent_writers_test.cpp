@@ -201,6 +201,18 @@ TEST_F(WindowsShareWriters, EightWritersOnTwoMachinesKeepEveryRow) {
                share.servedFolder(), 8, 25, 1);
 }
 
+// The same through the desktop's own mounts of the share.
+TEST(DesktopShareWriters, EightWritersOnTwoMachinesKeepEveryRow) {
+    SmbShare share;
+    if (!share.start())
+        GTEST_SKIP() << "no Windows share here: " << share.skipReason().toStdString();
+    for (const QString machine : {QStringLiteral("g1"), QStringLiteral("g2")})
+        ASSERT_TRUE(share.mountAgain(machine, SmbShare::Client::Gvfs))
+            << share.skipReason().toStdString();
+    saveAtOnce({share.shareFolder(QStringLiteral("g1")), share.shareFolder(QStringLiteral("g2"))},
+               share.servedFolder(), 8, 25, 1);
+}
+
 // The other machine cannot ask whether the killed holder still runs, so it
 // waits exactly until the lock has stood unchanged for the stale time.
 TEST_F(WindowsShareWriters, AHolderKilledOnAnotherMachineStopsTheNextOnlyForTheStaleTime) {

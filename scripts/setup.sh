@@ -16,7 +16,8 @@ packages=(cmake g++ make pkgconf dpkg-dev qt6-base-dev libqt6printsupport6 libex
 # makes the clean Debian root of the fresh-machine check.
 test_packages=(googletest libgtest-dev xvfb xauth xdotool x11-apps x11-utils xclip cups
     printer-driver-cups-pdf poppler-utils openssh-server sshfs samba smbclient smbnetfs gvfs-backends
-    gvfs-fuse dbus exfatprogs exfat-fuse dosfstools fusefat iproute2 desktop-file-utils appstream file git lintian debootstrap)
+    gvfs-fuse dbus exfatprogs exfat-fuse dosfstools fusefat iproute2 desktop-file-utils appstream
+    file git lintian debootstrap)
 
 tests=false
 [ "${1:-}" = "--tests" ] && tests=true

@@ -10,8 +10,6 @@
 
 namespace {
 
-using Client = SmbShare::Client;
-
 // One machine's page, on its own mount and with its own desktop cache; the
 // number of photos it had to decode.
 int showOn(const QString& folder, const QStringList& names, std::latch* start = nullptr) {
@@ -31,7 +29,7 @@ int showOn(const QString& folder, const QStringList& names, std::latch* start = 
     return loader.decodeCount();
 }
 
-class SharedThumbnailsOnAShare : public testing::TestWithParam<Client> {};
+class SharedThumbnailsOnAShare : public testing::TestWithParam<SmbShare::Client> {};
 
 // Two machines make the entries of one folder at the same moment, each for
 // its half of the page; a third then finds every one valid.
@@ -49,18 +47,18 @@ TEST_P(SharedThumbnailsOnAShare, TwoMachinesAtOnceLoseNoEntry) {
         ASSERT_TRUE(writeTestJpeg(share.servedFolder() + QStringLiteral("/day/") + names.last(),
                                   {640, 480}));
     }
-    const auto folderOn = [&share](const char* machine) {
-        return share.shareFolder(QString::fromLatin1(machine)) + QStringLiteral("/day");
-    };
+    const QString day = QStringLiteral("/day");
     std::latch start(2);
-    std::thread a([&] { EXPECT_EQ(showOn(folderOn("a"), names.mid(0, 6), &start), 6); });
-    std::thread b([&] { EXPECT_EQ(showOn(folderOn("b"), names.mid(6), &start), 6); });
+    std::thread a(
+        [&] { EXPECT_EQ(showOn(share.shareFolder("a") + day, names.mid(0, 6), &start), 6); });
+    std::thread b(
+        [&] { EXPECT_EQ(showOn(share.shareFolder("b") + day, names.mid(6), &start), 6); });
     a.join();
     b.join();
-    EXPECT_EQ(showOn(folderOn("c"), names), 0);
+    EXPECT_EQ(showOn(share.shareFolder(QStringLiteral("c")) + day, names), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Mounts, SharedThumbnailsOnAShare,
-                         testing::Values(Client::Smbnetfs, Client::Gvfs));
+                         testing::Values(SmbShare::Client::Smbnetfs, SmbShare::Client::Gvfs));
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QCache>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFuture>
 #include <QHash>
@@ -21,7 +22,10 @@
 #include <QThreadPool>
 #include <QWaitCondition>
 #include <atomic>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -49,12 +53,46 @@ size_t qHash(const ThumbnailKey& key, size_t seed = 0) {
     return qHashMulti(seed, key.hostPath, key.fileSize, key.modified, key.width, key.fixedHeight);
 }
 
-ThumbnailKey keyFor(const ThumbnailRequest& request) {
-    const QFileInfo info(request.hostPath);
-    const QDateTime modified = info.lastModified();
-    return {request.hostPath, info.size(), modified.isValid() ? modified.toMSecsSinceEpoch() : 0,
-            request.width, request.fixedHeight};
-}
+// Keys a page's requests, asking for each photo's size and time by its name
+// inside its folder, opened once: over a network drive a path costs a look-up
+// of every folder on its way. A photo that is missing or not a file has the
+// time 0.
+class PageKeys {
+public:
+    PageKeys() = default;
+    PageKeys(const PageKeys&) = delete;
+    PageKeys& operator=(const PageKeys&) = delete;
+    ~PageKeys() { closeFolder(); }
+
+    ThumbnailKey keyFor(const ThumbnailRequest& request) {
+        const QFileInfo path(request.hostPath);
+        if (path.absolutePath() != m_folder) {
+            closeFolder();
+            m_folder = path.absolutePath();
+            m_descriptor =
+                ::open(QFile::encodeName(m_folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        }
+        struct stat status {};
+        if (m_descriptor < 0 ||
+            ::fstatat(m_descriptor, QFile::encodeName(path.fileName()).constData(), &status, 0) !=
+                0 ||
+            !S_ISREG(status.st_mode))
+            return {request.hostPath, 0, 0, request.width, request.fixedHeight};
+        return {request.hostPath, status.st_size,
+                status.st_mtim.tv_sec * 1000 + status.st_mtim.tv_nsec / 1000000, request.width,
+                request.fixedHeight};
+    }
+
+private:
+    void closeFolder() {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+        m_descriptor = -1;
+    }
+
+    QString m_folder;
+    int m_descriptor = -1;
+};
 
 std::optional<FileStamp> stampOf(const ThumbnailKey& key) {
     if (key.modified == 0)
@@ -172,8 +210,7 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
     }
 
     // The page's own photos go to the worker threads.
-    Found start(const ThumbnailRequest& request) {
-        const ThumbnailKey key = keyFor(request);
+    Found start(const ThumbnailRequest& request, const ThumbnailKey& key) {
         Found found = find(key, false);
         if (found.claim) {
             pool->start([self = shared_from_this(), request, key, claim = found.claim] {
@@ -185,13 +222,14 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
     }
 
     void runBackground(const std::vector<ThumbnailRequest>& requests, quint64 asked) {
+        PageKeys keys;
         for (const ThumbnailRequest& request : requests) {
             {
                 const QMutexLocker lock(&mutex);
                 if (generation != asked)
                     return;
             }
-            const ThumbnailKey key = keyFor(request);
+            const ThumbnailKey key = keys.keyFor(request);
             const Found found = find(key, true);
             if (found.claim)
                 make(request, key, *found.claim);
@@ -255,8 +293,9 @@ void ThumbnailLoader::loadPage(const std::vector<ThumbnailRequest>& requests,
     d->packs.beginPage();
     std::vector<Found> page;
     page.reserve(requests.size());
+    PageKeys keys;
     for (const ThumbnailRequest& request : requests)
-        page.push_back(d->start(request));
+        page.push_back(d->start(request, keys.keyFor(request)));
 
     QDeadlineTimer deadline(d->answerTime);
     for (size_t i = 0; i < page.size(); ++i) {
@@ -294,8 +333,9 @@ void ThumbnailLoader::prefetch(std::vector<ThumbnailRequest> requests) {
 }
 
 void ThumbnailLoader::prepare(const std::vector<ThumbnailRequest>& requests) {
+    PageKeys keys;
     for (const ThumbnailRequest& request : requests)
-        d->start(request);
+        d->start(request, keys.keyFor(request));
 }
 
 bool ThumbnailLoader::waitForIdle(int msecs) {

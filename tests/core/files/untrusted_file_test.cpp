@@ -64,11 +64,12 @@ const Planted Plantings[] = {
      UntrustedRefusal::TooLarge},
 };
 
-const UntrustedKind Kinds[] = {UntrustedKind::ThumbnailEntry, UntrustedKind::LockRecord,
-                               UntrustedKind::Index, UntrustedKind::SettingsFile,
-                               UntrustedKind::Photo};
+const UntrustedKind Kinds[] = {UntrustedKind::ThumbnailEntry, UntrustedKind::ThumbnailPack,
+                               UntrustedKind::LockRecord,     UntrustedKind::Index,
+                               UntrustedKind::SettingsFile,   UntrustedKind::Photo};
 
-const char* const KindNames[] = {"ThumbnailEntry", "LockRecord", "Index", "SettingsFile", "Photo"};
+const char* const KindNames[] = {"ThumbnailEntry", "ThumbnailPack", "LockRecord",
+                                 "Index",          "SettingsFile",  "Photo"};
 
 class UntrustedReads : public testing::TestWithParam<std::tuple<Planted, UntrustedKind>> {};
 

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/class_folder.h"
 #include "core/commands/settings_check.h"
 #include "core/files/file_system.h"
@@ -10,7 +11,6 @@
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 
 #include <QPushButton>
@@ -79,10 +79,10 @@ void fillClassNames(ProgramState& state) {
 }
 } // namespace
 
-void startUp(AppContext& program, const QString& settingsFolder) {
+void startUp(AppContext& program, MainWindow& form, const QString& settingsFolder) {
     ProgramState& state = program.state;
     setDefaults(state);
-    loadMainWindow(program.form);
+    loadMainWindow(form);
     for (const QString& note : program.services.files.drives().loadNotes())
         program.services.messages.inform(note);
     loadSettings(program, settingsFolder + u'/' + SettingsFileName);

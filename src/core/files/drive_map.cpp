@@ -1,6 +1,7 @@
 #include "core/files/drive_map.h"
 
 #include "core/files/cp932_text.h"
+#include "core/files/desktop_device_mounts.h"
 #include "core/files/removable_cards.h"
 #include "core/files/untrusted_file.h"
 
@@ -132,7 +133,11 @@ bool DriveMap::isCardDrive(const QString& photoDrive) const {
 }
 
 std::optional<QString> DriveMap::cardFolder() const {
-    return chooseCard(mountedCardsIn(m_cardRoots));
+    if (std::optional<QString> card = chooseCard(mountedCardsIn(m_cardRoots)))
+        return card;
+    if (!m_cameraLookup.enabled)
+        return std::nullopt;
+    return desktopDeviceFolder(m_cameraLookup.desktopMountRoots);
 }
 
 void DriveMap::useCard(QChar letter, const QString& hostFolder) const {

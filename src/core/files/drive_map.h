@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/files/camera_device.h"
+
 #include <QChar>
 #include <QMap>
 #include <QString>
@@ -50,8 +52,13 @@ public:
     // the host root Z:, and card roots are set.
     bool isCardDrive(const QString& photoDrive) const;
     // The host folder of the card to use: of the volumes mounted directly in
-    // a card root, the one with a DCIM folder, else the one mounted last.
+    // a card root, the one with a DCIM folder, else the one mounted last;
+    // else a camera or tablet the desktop has mounted (see
+    // desktopDeviceFolder).
     std::optional<QString> cardFolder() const;
+    // How a camera on a cable is looked for when no card is mounted.
+    void setCameraLookup(CameraLookup lookup) { m_cameraLookup = std::move(lookup); }
+    const CameraLookup& cameraLookup() const { return m_cameraLookup; }
     // From now on letter (the photo drive's) stands for the card's own
     // folder, which is never reached through another letter's mapping, so
     // that every name on the card resolves inside it; an empty folder gives
@@ -65,6 +72,7 @@ private:
     QString m_defaultRoot;
     QMap<QChar, QString> m_overrides;
     QStringList m_cardRoots;
+    CameraLookup m_cameraLookup;
     QStringList m_loadNotes;
     std::shared_ptr<CardSlot> m_card;
 };

@@ -19,6 +19,8 @@ namespace {
 
 constexpr int CopyAttempts = 3;
 constexpr std::chrono::milliseconds CopyRetryPause{30};
+// A share refuses to remove a file whose close has not yet reached it.
+constexpr std::chrono::milliseconds TemporaryPatience{1500};
 
 struct DrivePathParts {
     QChar letter;
@@ -362,16 +364,24 @@ bool FileSystem::copyHostFile(const QString& source, const QString& target) cons
         return false;
     // A network share may refuse the rename of a copy whose close has not yet
     // reached the server, and the removal of its temporary file with it; the
-    // temporary is removed once the server has caught up, and the copy made
-    // again.
-    for (int attempt = 1;; ++attempt) {
-        if (writeCopy(input.device(), target))
-            return true;
+    // copy is made again, and the temporaries are removed once the server
+    // has caught up, whether the copy was made or not.
+    bool copied = false;
+    for (int attempt = 1; !copied; ++attempt) {
+        copied = writeCopy(input.device(), target);
+        if (copied || attempt == CopyAttempts || !input.device().seek(0))
+            break;
         QThread::msleep(CopyRetryPause.count() * attempt);
-        removeStaleTemporaries(target);
-        if (attempt == CopyAttempts || !input.device().seek(0))
-            return false;
     }
+    const QString fileName = QFileInfo(target).fileName();
+    removeTemporariesIn(QFileInfo(target).absolutePath(), {fileName}, TemporaryPatience);
+    return copied;
+}
+
+bool FileSystem::removeCopyTemporaries(const QString& folder, const QStringList& patterns) const {
+    const QString host = hostPath(folder);
+    return !host.isEmpty() && !injectsFault(m_faults, FileOperation::Remove) &&
+           removeTemporariesIn(host, patterns, TemporaryPatience) == 0;
 }
 
 // A link is removed itself, never what it points to.
@@ -418,6 +428,19 @@ bool FileSystem::writeFile(const QString& path, const QByteArray& bytes,
         return false;
     }
     return replaceFileContents(host, bytes, errorString, m_faults);
+}
+
+KeptReplacement FileSystem::writeFileKeepingCopy(const QString& path, const QByteArray& bytes,
+                                                 const std::function<bool()>& mayPutInPlace) const {
+    const QString host = hostPath(path);
+    if (host.isEmpty())
+        return KeptReplacement::Failed;
+    return replaceKeepingCopy(host, bytes, mayPutInPlace, m_faults);
+}
+
+QDateTime FileSystem::lastModified(const QString& path) const {
+    const QString host = hostPath(path);
+    return host.isEmpty() ? QDateTime() : QFileInfo(host).lastModified();
 }
 
 std::optional<QStringList> FileSystem::readTextLines(const QString& path) const {

@@ -2,9 +2,11 @@
 
 #include "core/files/drive_map.h"
 #include "core/files/file_lock.h"
+#include "core/files/file_replacement.h"
 #include "core/files/lock_wait_observer.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -82,6 +84,10 @@ public:
     // resolved as a path.
     bool copyFileIn(const QString& folder, const QString& name, const QString& to) const;
     bool removeFileIn(const QString& folder, const QString& name) const;
+    // Removes the temporary files a copy stopped half way left in folder
+    // beside the files it was making ("P0003.JPG.atieDn" for a pattern
+    // "*.JP*" among patterns); false when some could not be removed.
+    bool removeCopyTemporaries(const QString& folder, const QStringList& patterns) const;
     // Makes one directory; false when it exists already or cannot be made.
     bool makeDirectory(const QString& path) const;
     // Removes an empty directory.
@@ -99,6 +105,14 @@ public:
     // errorString holds why.
     bool writeFile(const QString& path, const QByteArray& bytes,
                    QString* errorString = nullptr) const;
+
+    // Replaces the file so that a whole copy of its old or its new contents
+    // stands under a known name at every moment (see replaceKeepingCopy).
+    KeptReplacement writeFileKeepingCopy(const QString& path, const QByteArray& bytes,
+                                         const std::function<bool()>& mayPutInPlace) const;
+    // When the entry at path was last changed; invalid when it cannot be
+    // told.
+    QDateTime lastModified(const QString& path) const;
 
     // Whole-file code page 932 text with CR LF (see cp932_text.h).
     std::optional<QStringList> readTextLines(const QString& path) const;

@@ -1,5 +1,6 @@
 #include "core/files/photo_drive.h"
 
+#include "core/files/desktop_device_mounts.h"
 #include "core/files/file_system.h"
 #include "core/files/removable_cards.h"
 
@@ -30,5 +31,7 @@ PhotoDrive findPhotoDrive(const FileSystem& files, const QString& photoDrive) {
     drives.useCard(letter, card.value_or(QString()));
     if (!card)
         return {};
-    return {true, letter + QStringLiteral(":\\"), shownName(cardName(*card))};
+    const QString device = desktopDeviceName(*card, drives.cameraLookup().desktopMountRoots);
+    return {true, letter + QStringLiteral(":\\"),
+            device.isEmpty() ? shownName(cardName(*card)) : shownName(device)};
 }

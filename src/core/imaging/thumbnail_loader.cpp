@@ -8,11 +8,14 @@
 #include "core/imaging/thumbnail_maker.h"
 
 #include <QCache>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QHash>
 #include <QHashFunctions>
 #include <QMutex>
@@ -20,6 +23,7 @@
 #include <QPromise>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimer>
 #include <QWaitCondition>
 #include <atomic>
 #include <fcntl.h>
@@ -117,6 +121,25 @@ struct Found {
     QFuture<Thumbnail> pending;
     std::shared_ptr<Promise> claim;
 };
+
+// A photo that has no cheap small decode (HEIC without a thumbnail) takes
+// seconds: meanwhile the window goes on painting and answering the desktop,
+// though the pupil's clicks and keys wait until the page is drawn. False when
+// the photo has not come by the deadline.
+bool waitAnsweringTheWindow(const QFuture<Thumbnail>& pending, const QDeadlineTimer& deadline) {
+    if (pending.isFinished())
+        return true;
+    QEventLoop loop;
+    QFutureWatcher<Thumbnail> watcher;
+    QObject::connect(&watcher, &QFutureWatcher<Thumbnail>::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline.remainingTimeAsDuration()),
+        &loop, &QEventLoop::quit);
+    watcher.setFuture(pending);
+    if (!pending.isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return pending.isFinished();
+}
 
 } // namespace
 
@@ -301,7 +324,10 @@ void ThumbnailLoader::loadPage(const std::vector<ThumbnailRequest>& requests,
     for (size_t i = 0; i < page.size(); ++i) {
         Found& found = page[i];
         if (!found.ready) {
-            if (!d->waitFor(found.pending, deadline)) {
+            const bool came = QCoreApplication::instance()
+                                  ? waitAnsweringTheWindow(found.pending, deadline)
+                                  : d->waitFor(found.pending, deadline);
+            if (!came) {
                 onReady(int(i), Thumbnail{{}, {}, true});
                 continue;
             }

@@ -58,7 +58,8 @@ public:
     // Loads every request and calls onReady(index, thumbnail) for each, in
     // request order, on the calling thread, as soon as it and all before it
     // are ready. Returns when all are done, or once no photo has come for the
-    // answer time: those not ready then come timed out. Background work not
+    // answer time: those not ready then come timed out. While it waits, the
+    // calling thread's events but user input are handled. Background work not
     // yet started is dropped first.
     void loadPage(const std::vector<ThumbnailRequest>& requests,
                   const std::function<void(int, const Thumbnail&)>& onReady);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/program_state.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -21,6 +23,12 @@ public:
     // what the frame leaves of it, so a low window cuts the instruction box.
     void setOuterHeight(int pixels);
     int outerHeight() const { return m_outerHeight; }
+
+    // The caption, height and texts the window opens with for mode: name in
+    // the text box and, for an import, the card line under the instructions.
+    void prepare(FolderNameMode mode, const QString& name, const QString& photoDriveText);
+    // The folder name as typed.
+    QString typedName() const;
 
     // Shows how far an import has got, painted at once, since the import
     // keeps the event loop waiting until it ends.

@@ -2,8 +2,8 @@
 
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_context.h"
 #include "ui/widgets/picture_box.h"
 
 namespace {
@@ -21,9 +21,9 @@ QString countText(const QString& dateAndCount) {
 }
 } // namespace
 
-void drawFolderList(AppContext& program) {
-    ProgramState& state = program.state;
-    PictureBox& panel = *program.form.folderList;
+void drawFolderList(MainWindowContext& main) {
+    ProgramState& state = main.state;
+    PictureBox& panel = *main.window.folderList;
     panel.fillRect(QRect(0, 0, 301, 1001), ListBackground);
     const int rows = folderListRowsFor(state.ScreenWidthPx);
     panel.setForeColor(Qt::black);

@@ -5,11 +5,11 @@
 #include <QRect>
 #include <algorithm>
 
-struct AppContext;
+struct MainWindowContext;
 
 // Redraws the folder list from FolderListTop, the open folder highlighted;
 // FolderTitle becomes the open folder's title when its row is on the page.
-void drawFolderList(AppContext& program);
+void drawFolderList(MainWindowContext& main);
 
 // The box of screen row i (1-based) of the folder list.
 inline QRect folderRowBox(int screenRow) {

@@ -17,9 +17,9 @@ packages=(cmake g++ make pkgconf dpkg-dev qt6-base-dev libqt6printsupport6 libex
 # directory camera) and HEIC photos; and what checks the Debian package and
 # makes the clean Debian root of the fresh-machine check.
 test_packages=(googletest libgtest-dev xvfb xauth xdotool x11-apps x11-utils xclip cups
-    printer-driver-cups-pdf poppler-utils openssh-server sshfs samba smbclient smbnetfs exfatprogs
-    exfat-fuse dosfstools fusefat iproute2 libgphoto2-6 libheif-examples desktop-file-utils appstream
-    file git lintian debootstrap)
+    printer-driver-cups-pdf poppler-utils openssh-server sshfs samba smbclient smbnetfs gvfs-backends
+    gvfs-fuse dbus exfatprogs exfat-fuse dosfstools fusefat iproute2 libgphoto2-6 libheif-examples
+    desktop-file-utils appstream file git lintian debootstrap)
 
 tests=false
 [ "${1:-}" = "--tests" ] && tests=true

@@ -36,6 +36,8 @@ qint64 untrustedSizeLimit(UntrustedKind kind) {
     switch (kind) {
     case UntrustedKind::ThumbnailEntry:
         return 2LL * 1024 * 1024; // a 256-pixel PNG with room for its text
+    case UntrustedKind::ThumbnailPack:
+        return 32LL * 1024 * 1024; // a full folder's small JPEGs, twice over
     case UntrustedKind::LockRecord:
         return 4 * 1024;
     case UntrustedKind::Index:
@@ -80,6 +82,7 @@ void UntrustedFile::take(int descriptor) {
         m_refusal = UntrustedRefusal::None;
         m_size = status.st_size;
         m_modifiedSecs = status.st_mtim.tv_sec;
+        m_deviceId = status.st_dev;
         return;
     }
     ::close(descriptor);

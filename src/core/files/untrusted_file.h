@@ -11,7 +11,7 @@
 // once), taken only when the opened descriptor is a regular file, and read
 // to at most a size fit for its kind, so that no link, device or pipe can
 // reach outside, freeze a thread or fill the memory.
-enum class UntrustedKind { ThumbnailEntry, LockRecord, Index, SettingsFile, Photo };
+enum class UntrustedKind { ThumbnailEntry, ThumbnailPack, LockRecord, Index, SettingsFile, Photo };
 
 enum class UntrustedRefusal {
     None,
@@ -51,6 +51,8 @@ public:
     QFile& device() { return m_device; }
     qint64 size() const { return m_size; }
     qint64 modifiedSecs() const { return m_modifiedSecs; }
+    // The device the file lies on, as fstat gave it.
+    quint64 deviceId() const { return m_deviceId; }
     // The rest of the file from the device's position, at most the kind's
     // limit in all.
     UntrustedBytes readAll();
@@ -63,6 +65,7 @@ private:
     QFile m_device;
     qint64 m_size = 0;
     qint64 m_modifiedSecs = 0;
+    quint64 m_deviceId = 0;
 };
 
 // The whole file, or why not.

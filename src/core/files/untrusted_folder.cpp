@@ -1,8 +1,9 @@
 #include "core/files/untrusted_folder.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
+#include <QThread>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,6 +11,8 @@
 #include <unistd.h>
 
 namespace {
+
+constexpr std::chrono::milliseconds RenamePatience{3000};
 
 // O_PATH opens no folder on the file system (no round trip on a network
 // drive); O_DIRECTORY with O_NOFOLLOW refuses a link in the folder's place.
@@ -62,17 +65,32 @@ bool UntrustedFolder::replaceFile(const QString& name,
                                   const std::function<bool(QIODevice&)>& write) const {
     if (!isOpen() || !isPlainName(name))
         return false;
-    // The descriptor's own path names this very folder, even if it was
-    // renamed or swapped for a link after it was opened.
-    QTemporaryFile file(QStringLiteral("/proc/self/fd/%1/.%2.XXXXXX").arg(m_descriptor).arg(name));
-    if (!file.open() || !write(file) || !file.flush())
+    // Made inside the folder's own descriptor, even if the folder was renamed
+    // or swapped for a link after it was opened, under a name no other writer
+    // picks.
+    const QByteArray temporary = nameBytes(
+        QStringLiteral(".%1.%2").arg(name).arg(QRandomGenerator::global()->generate64(), 0, 36));
+    const int descriptor = ::openat(m_descriptor, temporary.constData(),
+                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (descriptor < 0)
         return false;
-    const QByteArray temporary = nameBytes(QFileInfo(file.fileName()).fileName());
-    if (::renameat(m_descriptor, temporary.constData(), m_descriptor,
-                   nameBytes(name).constData()) != 0)
-        return false;
-    file.setAutoRemove(false);
-    return true;
+    QFile file;
+    if (!file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
+        ::close(descriptor);
+    bool written = file.isOpen() && write(file) && file.flush();
+    file.close();
+    // A share answers "busy" while any client still has either file open, and
+    // a close reaches the server a moment after it returns.
+    const QDeadlineTimer deadline(RenamePatience);
+    while (written && ::renameat(m_descriptor, temporary.constData(), m_descriptor,
+                                 nameBytes(name).constData()) != 0) {
+        written = errno == EBUSY && !deadline.hasExpired();
+        if (written)
+            QThread::msleep(QRandomGenerator::global()->bounded(2, 15));
+    }
+    if (!written)
+        ::unlinkat(m_descriptor, temporary.constData(), 0);
+    return written;
 }
 
 QStringList UntrustedFolder::regularFiles(const QString& suffix) const {

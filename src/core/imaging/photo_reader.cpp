@@ -1,5 +1,6 @@
 #include "core/imaging/photo_reader.h"
 
+#include "core/files/network_mount.h"
 #include "core/geometry/proportions.h"
 #include "core/imaging/exif_thumbnail.h"
 #include "core/imaging/heif_photo.h"
@@ -15,8 +16,10 @@ namespace {
 
 using Transformations = Orientation;
 
-// A camera's photo is read whole in one go, which over a network drive is one
-// long transfer instead of a round trip per piece the decoder asks for.
+// Over a network drive a camera's photo is read whole in one go: one long
+// transfer instead of a round trip per piece the decoder asks for. From a
+// local disk the decoder reads it piece by piece, which holds only a piece in
+// memory.
 constexpr qint64 MaxWholeReadBytes = 64LL * 1024 * 1024;
 
 // A file is read as JPEG or HEIF or not at all: a PNG named .JPG is as
@@ -76,7 +79,7 @@ template <typename Prepare> QImage PhotoReader::decodeFile(Prepare prepare) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QIODevice* source = &file;
-    if (m_file.size() <= MaxWholeReadBytes) {
+    if (m_file.size() <= MaxWholeReadBytes && isOnNetworkMount(m_file.deviceId())) {
         bytes = file.readAll();
         buffer.open(QIODevice::ReadOnly);
         source = &buffer;

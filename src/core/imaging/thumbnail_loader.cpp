@@ -3,6 +3,7 @@
 #include "core/geometry/fit_inside.h"
 #include "core/geometry/rounding.h"
 #include "core/imaging/desktop_thumbnail_cache.h"
+#include "core/imaging/folder_packs.h"
 #include "core/imaging/shared_thumbnail_folder.h"
 #include "core/imaging/thumbnail_maker.h"
 
@@ -11,6 +12,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QFuture>
 #include <QFutureWatcher>
@@ -24,9 +26,16 @@
 #include <QTimer>
 #include <QWaitCondition>
 #include <atomic>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+// How long writing to a folder's shared pack waits for another machine that
+// writes to it.
+constexpr std::chrono::milliseconds PackLockWait{3000};
 
 // What an entry costs beyond its pixels: the key, the node and the image
 // header. It also bounds how many failed files the cache remembers.
@@ -48,12 +57,46 @@ size_t qHash(const ThumbnailKey& key, size_t seed = 0) {
     return qHashMulti(seed, key.hostPath, key.fileSize, key.modified, key.width, key.fixedHeight);
 }
 
-ThumbnailKey keyFor(const ThumbnailRequest& request) {
-    const QFileInfo info(request.hostPath);
-    const QDateTime modified = info.lastModified();
-    return {request.hostPath, info.size(), modified.isValid() ? modified.toMSecsSinceEpoch() : 0,
-            request.width, request.fixedHeight};
-}
+// Keys a page's requests, asking for each photo's size and time by its name
+// inside its folder, opened once: over a network drive a path costs a look-up
+// of every folder on its way. A photo that is missing or not a file has the
+// time 0.
+class PageKeys {
+public:
+    PageKeys() = default;
+    PageKeys(const PageKeys&) = delete;
+    PageKeys& operator=(const PageKeys&) = delete;
+    ~PageKeys() { closeFolder(); }
+
+    ThumbnailKey keyFor(const ThumbnailRequest& request) {
+        const QFileInfo path(request.hostPath);
+        if (path.absolutePath() != m_folder) {
+            closeFolder();
+            m_folder = path.absolutePath();
+            m_descriptor =
+                ::open(QFile::encodeName(m_folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        }
+        struct stat status {};
+        if (m_descriptor < 0 ||
+            ::fstatat(m_descriptor, QFile::encodeName(path.fileName()).constData(), &status, 0) !=
+                0 ||
+            !S_ISREG(status.st_mode))
+            return {request.hostPath, 0, 0, request.width, request.fixedHeight};
+        return {request.hostPath, status.st_size,
+                status.st_mtim.tv_sec * 1000 + status.st_mtim.tv_nsec / 1000000, request.width,
+                request.fixedHeight};
+    }
+
+private:
+    void closeFolder() {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+        m_descriptor = -1;
+    }
+
+    QString m_folder;
+    int m_descriptor = -1;
+};
 
 std::optional<FileStamp> stampOf(const ThumbnailKey& key) {
     if (key.modified == 0)
@@ -112,8 +155,8 @@ QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight) {
 // system outlives a loader that could not wait for it.
 struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
     Private(qint64 cacheBytes, QString diskRoot, std::chrono::milliseconds answerTime)
-        : disk(std::move(diskRoot)), memory(cacheBytes), answerTime(answerTime),
-          pool(new QThreadPool), background(new QThreadPool) {
+        : disk(std::move(diskRoot)), packs(std::min(answerTime, PackLockWait)), memory(cacheBytes),
+          answerTime(answerTime), pool(new QThreadPool), background(new QThreadPool) {
         pool->setMaxThreadCount(2);
         background->setMaxThreadCount(1);
         background->setThreadPriority(QThread::IdlePriority);
@@ -174,7 +217,7 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
 
     void make(const ThumbnailRequest& request, const ThumbnailKey& key, Promise& promise) {
         bool decoded = false;
-        const Thumbnail thumbnail = makeThumbnail(disk, request, stampOf(key), decoded);
+        const Thumbnail thumbnail = makeThumbnail(disk, packs, request, stampOf(key), decoded);
         if (decoded)
             ++decodeCount;
         {
@@ -190,8 +233,7 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
     }
 
     // The page's own photos go to the worker threads.
-    Found start(const ThumbnailRequest& request) {
-        const ThumbnailKey key = keyFor(request);
+    Found start(const ThumbnailRequest& request, const ThumbnailKey& key) {
         Found found = find(key, false);
         if (found.claim) {
             pool->start([self = shared_from_this(), request, key, claim = found.claim] {
@@ -203,17 +245,19 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
     }
 
     void runBackground(const std::vector<ThumbnailRequest>& requests, quint64 asked) {
+        PageKeys keys;
         for (const ThumbnailRequest& request : requests) {
             {
                 const QMutexLocker lock(&mutex);
                 if (generation != asked)
                     return;
             }
-            const ThumbnailKey key = keyFor(request);
+            const ThumbnailKey key = keys.keyFor(request);
             const Found found = find(key, true);
             if (found.claim)
                 make(request, key, *found.claim);
         }
+        packs.flush();
     }
 
     void removeFromMemory(const QString& hostPath) {
@@ -225,18 +269,21 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
     }
 
     // No work still going can write an entry back after it is removed, unless
-    // it is stuck in a file system that stopped answering.
-    void forget(const QStringList& hostPaths) {
+    // it is stuck in a file system that stopped answering. A folder about to
+    // go takes its pack with it, so its photos' entries need no removal.
+    void forget(const QStringList& hostPaths, bool fromPacks) {
         cancelBackground();
         waitForWork();
         for (const QString& hostPath : hostPaths) {
             removeFromMemory(hostPath);
             disk.forget(hostPath);
-            SharedThumbnailFolder::forget(hostPath);
         }
+        if (fromPacks)
+            packs.forget(hostPaths);
     }
 
     const DesktopThumbnailCache disk;
+    FolderPacks packs;
     mutable QMutex mutex;
     QCache<ThumbnailKey, Thumbnail> memory;
     QHash<ThumbnailKey, Work> inFlight;
@@ -266,10 +313,12 @@ ThumbnailLoader::~ThumbnailLoader() {
 void ThumbnailLoader::loadPage(const std::vector<ThumbnailRequest>& requests,
                                const std::function<void(int, const Thumbnail&)>& onReady) {
     d->cancelBackground();
+    d->packs.beginPage();
     std::vector<Found> page;
     page.reserve(requests.size());
+    PageKeys keys;
     for (const ThumbnailRequest& request : requests)
-        page.push_back(d->start(request));
+        page.push_back(d->start(request, keys.keyFor(request)));
 
     QDeadlineTimer deadline(d->answerTime);
     for (size_t i = 0; i < page.size(); ++i) {
@@ -291,6 +340,8 @@ void ThumbnailLoader::loadPage(const std::vector<ThumbnailRequest>& requests,
         }
         onReady(int(i), *found.ready);
     }
+    // What this page made goes to the other machines once it is drawn.
+    d->pool->start([priv = d] { priv->packs.flush(); });
 }
 
 void ThumbnailLoader::prefetch(std::vector<ThumbnailRequest> requests) {
@@ -308,8 +359,9 @@ void ThumbnailLoader::prefetch(std::vector<ThumbnailRequest> requests) {
 }
 
 void ThumbnailLoader::prepare(const std::vector<ThumbnailRequest>& requests) {
+    PageKeys keys;
     for (const ThumbnailRequest& request : requests)
-        d->start(request);
+        d->start(request, keys.keyFor(request));
 }
 
 bool ThumbnailLoader::waitForIdle(int msecs) {
@@ -319,7 +371,7 @@ bool ThumbnailLoader::waitForIdle(int msecs) {
 }
 
 void ThumbnailLoader::forget(const QString& hostPath) {
-    d->forget({hostPath});
+    d->forget({hostPath}, true);
 }
 
 void ThumbnailLoader::forgetFolder(const QString& hostFolder) {
@@ -327,7 +379,7 @@ void ThumbnailLoader::forgetFolder(const QString& hostFolder) {
     QStringList paths;
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
         paths << folder.filePath(name);
-    d->forget(paths);
+    d->forget(paths, false);
     SharedThumbnailFolder::forgetFolder(hostFolder);
 }
 

@@ -34,7 +34,9 @@ QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight);
 // Makes the thumbnails of a page on two worker threads. The ones made lately
 // stay in memory, bounded in bytes and keyed by path, file size, modification
 // time and box, so a page shown again decodes nothing; with a disk cache root
-// they also persist across starts in the desktop's shared thumbnail cache.
+// they also persist across starts in the desktop's shared thumbnail cache,
+// and go to the photo folder's shared pack for the other machines once the
+// page is drawn.
 // Pages that may be wanted next are made in the background on one thread of
 // idle priority, which the visible page's work always goes before.
 class ThumbnailLoader {

@@ -206,6 +206,15 @@ TEST_F(WindowsShareWriters, EightWritersOnTwoMachinesKeepEveryRow) {
                share.servedFolder(), 8, 25, 1);
 }
 
+// The same through the desktop's own mounts of the share.
+TEST(DesktopShareWriters, EightWritersOnTwoMachinesKeepEveryRow) {
+    SmbShare share;
+    if (!share.start() || !share.mountAgain("g1", SmbShare::Client::Gvfs) ||
+        !share.mountAgain("g2", SmbShare::Client::Gvfs))
+        GTEST_SKIP() << "no desktop mount of a Windows share: " << share.skipReason().toStdString();
+    saveAtOnce({share.shareFolder("g1"), share.shareFolder("g2")}, share.servedFolder(), 8, 25, 1);
+}
+
 // The other machine cannot ask whether the killed holder still runs, so it
 // waits exactly until the lock has stood unchanged for the stale time.
 TEST_F(WindowsShareWriters, AHolderKilledOnAnotherMachineStopsTheNextOnlyForTheStaleTime) {

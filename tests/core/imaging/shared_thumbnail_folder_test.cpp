@@ -10,7 +10,10 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,7 +28,8 @@ protected:
         const QFileInfo info(file);
         return {info.lastModified().toSecsSinceEpoch(), info.size()};
     }
-    // Where the standard puts the large entry: the MD5 of the file name.
+    QString pack() const { return dir.filePath(QStringLiteral(".sh_thumbnails/fotobako.pack")); }
+    // Where an older version put the large entry: the MD5 of the file name.
     QString largeEntry(const QString& name) const {
         return dir.filePath(
             QStringLiteral(".sh_thumbnails/large/") +
@@ -48,49 +52,69 @@ protected:
     QTemporaryDir dir;
 };
 
-// The first machine to show a photo writes its entry beside it; another
-// machine then reads that instead of the photo.
+// The first machine to show a photo writes its entry into the folder's pack;
+// another machine then reads that instead of the photo, but not for a photo
+// replaced since (same name, new content).
 TEST_F(SharedThumbnails, TheFirstMachineSharesAndTheNextReadsNoPhoto) {
     const std::vector<ThumbnailRequest> page = {{photo(QStringLiteral("写真 1.JPG")), 144, 0},
                                                 {photo(QStringLiteral("b.JPG")), 144, 0}};
     EXPECT_EQ(decodesOnAMachine(page), 2);
-    const QImage entry(largeEntry(QStringLiteral("写真 1.JPG")), "png");
-    EXPECT_EQ(entry.size(), QSize(256, 192));
-    EXPECT_EQ(entry.text(QStringLiteral("Thumb::URI")),
-              QStringLiteral("%E5%86%99%E7%9C%9F%201.JPG"));
+    const QImage entry =
+        SharedThumbnailFolder::find(SharedThumbnailFolder::read(dir.path()),
+                                    QStringLiteral("写真 1.JPG"), stampOf(page[0].hostPath))
+            ->picture;
+    // The page's cell is 144 x 108; an entry is at most twice that.
+    EXPECT_TRUE(entry.width() >= 144 && entry.width() <= 288) << entry.width();
+    EXPECT_LT(QFileInfo(pack()).size(), 2 * 12 * 1024);
     EXPECT_EQ(decodesOnAMachine(page), 0);
+    ASSERT_TRUE(writeTestJpeg(page[1].hostPath, {800, 600}));
+    EXPECT_EQ(decodesOnAMachine(page), 1);
 }
 
-TEST_F(SharedThumbnails, AnEntryCountsOnlyWhileItShowsThePhoto) {
-    const QString file = photo(QStringLiteral("a.JPG"));
-    const FileStamp stamp = stampOf(file);
+TEST_F(SharedThumbnails, AnEntryCountsOnlyForThePhotoItRecords) {
+    const SharedThumbnailFolder::Pack pack = {
+        {QStringLiteral("a.JPG"),
+         SharedThumbnailFolder::makeEntry(testPicture({256, 192}), {1000, 5000}, {640, 480})}};
     const struct {
-        const char* uri;
-        qint64 mtime;
-        qint64 size;
+        const char* name;
+        FileStamp stamp;
         bool found;
-    } cases[] = {
-        {"a.JPG", stamp.modifiedSecs, stamp.size, true},
-        {"file:///mnt/other/a.JPG", stamp.modifiedSecs, stamp.size, true}, // another mount's
-        {"", stamp.modifiedSecs, stamp.size, false},                       // every key is required
-        {"a.JPG", stamp.modifiedSecs, 0, false},
-        {"b.JPG", stamp.modifiedSecs, stamp.size, false},
-        {"a.JPG", stamp.modifiedSecs - 1, stamp.size, false},
-        {"a.JPG", 0, stamp.size, false}, // Thumb::MTime is required
-        {"a.JPG", stamp.modifiedSecs, stamp.size + 1, false},
-    };
-    QDir().mkpath(QFileInfo(largeEntry(QStringLiteral("a.JPG"))).path());
+    } cases[] = {{"a.JPG", {1000, 5000}, true},
+                 {"b.JPG", {1000, 5000}, false},
+                 {"A.JPG", {1000, 5000}, false},
+                 {"a.JPG", {1001, 5000}, false},
+                 {"a.JPG", {1000, 5001}, false}};
     for (const auto& c : cases) {
-        QImage entry = testPicture({256, 192});
-        if (*c.uri)
-            entry.setText(QStringLiteral("Thumb::URI"), QString::fromLatin1(c.uri));
-        if (c.mtime)
-            entry.setText(QStringLiteral("Thumb::MTime"), QString::number(c.mtime));
-        if (c.size)
-            entry.setText(QStringLiteral("Thumb::Size"), QString::number(c.size));
-        ASSERT_TRUE(entry.save(largeEntry(QStringLiteral("a.JPG")), "png"));
-        EXPECT_EQ(SharedThumbnailFolder::find(file, stamp, 144).has_value(), c.found)
-            << c.uri << " " << c.mtime << " " << c.size;
+        const auto found = SharedThumbnailFolder::find(pack, QString::fromLatin1(c.name), c.stamp);
+        EXPECT_EQ(found.has_value(), c.found) << c.name << " " << c.stamp.modifiedSecs;
+        EXPECT_TRUE(!found || showsTestPicture(found->picture));
+    }
+}
+
+// Whatever a write was cut short at, what a reader takes is a whole pack or
+// none: the bytes cut anywhere, and a writer killed while it writes.
+TEST_F(SharedThumbnails, AHalfWrittenPackNeverShows) {
+    const SharedThumbnailFolder::Entry entry =
+        SharedThumbnailFolder::makeEntry(testPicture({216, 162}), {1, 2}, {4, 3});
+    const QByteArray whole = SharedThumbnailFolder::encode({{"a", entry}, {"b", entry}});
+    for (qsizetype cut = 0; cut < whole.size(); cut += 97)
+        EXPECT_FALSE(SharedThumbnailFolder::decode(whole.left(cut))) << cut;
+
+    for (int round = 0; round < 3; ++round) {
+        const pid_t writer = ::fork();
+        if (writer == 0) {
+            for (int i = 0;; ++i)
+                SharedThumbnailFolder::add(dir.path(), {{QString::number(i), entry}},
+                                           std::chrono::milliseconds(100));
+        }
+        while (!QFileInfo::exists(pack()))
+            ::usleep(1000);
+        ::usleep(10000 * round);
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+        QFile written(pack());
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(SharedThumbnailFolder::decode(written.readAll()));
     }
 }
 
@@ -111,8 +135,8 @@ TEST_F(SharedThumbnails, ForgottenPhotosAndFoldersLeaveNoEntry) {
     loader.loadPage(page, [](int, const Thumbnail&) {});
     loader.waitForIdle(30000);
     loader.forget(page[0].hostPath);
-    EXPECT_FALSE(QFile::exists(largeEntry(QStringLiteral("a.JPG"))));
-    EXPECT_TRUE(QFile::exists(largeEntry(QStringLiteral("b.JPG"))));
+    const SharedThumbnailFolder::Pack left = SharedThumbnailFolder::read(dir.path());
+    EXPECT_EQ(left.keys(), QStringList{QStringLiteral("b.JPG")});
     loader.forgetFolder(dir.path());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral(".sh_thumbnails"))));
 }
@@ -140,6 +164,7 @@ TEST_F(SharedThumbnails, ALinkInTheRepositoryReachesNothingOutside) {
         {".sh_thumbnails/large", "large"},
         {".sh_thumbnails/normal", "normal"},
         {".sh_thumbnails/large/ENTRY", "large/kept.png"},
+        {".sh_thumbnails/fotobako.pack", "kept.png"},
     };
     for (const auto& c : cases) {
         QTemporaryDir victim;

@@ -12,6 +12,7 @@
 #include "ui/main_window/app_context.h"
 #include "ui/main_window/lock_wait_indicator.h"
 #include "ui/main_window/main_window.h"
+#include "ui/slide_show_window/slide_show.h"
 
 #include <QPushButton>
 
@@ -23,7 +24,9 @@ void connectMainWindow(AppContext& program, const QString& settingsFolder,
                          [&program, i] { chooseClass(program, i); });
     }
     auto* windows = new SecondaryWindows(program, settingsFolder, std::move(endProgram));
-    connectBrowserControls(program, [windows](int photo) { windows->clipping().open(photo); });
+    connectBrowserControls(
+        program, [windows](int photo) { windows->clipping().open(photo); },
+        [windows](int photo) { windows->slideShow().startAt(photo); });
     connectFolderCommands(program);
     connectPhotoCommands(program);
     connectPrintCommands(program);

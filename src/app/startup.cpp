@@ -3,6 +3,7 @@
 #include "core/commands/class_folder.h"
 #include "core/files/file_system.h"
 #include "core/library/library_paths.h"
+#include "core/library/save_root.h"
 #include "core/library/settings_file.h"
 #include "core/services/services.h"
 #include "core/state/class_names.h"
@@ -42,9 +43,7 @@ void loadSettings(AppContext& program, const QString& settingsHostPath) {
     state.UsageMode = read.usageMode.value_or(state.UsageMode);
     state.PcNumber = read.pcNumber.value_or(state.PcNumber);
     state.DatabaseRoot = read.databaseRoot.value_or(state.DatabaseRoot);
-    state.SaveRoot = saveRootOf(state);
-    program.services.files.makeDirectory(state.SaveBase);
-    program.services.files.makeDirectory(state.SaveRoot);
+    rebuildSaveRoot(state, program.services.files);
 }
 
 // Personal use opens the save root itself as the class folder.

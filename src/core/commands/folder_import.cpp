@@ -47,6 +47,9 @@ bool acceptsName(MessageService& messages, const QString& name) {
     case TitleCheck::Unencodable:
         messages.inform(QStringLiteral("つかえないもじがあります。"));
         return false;
+    case TitleCheck::TooLong:
+        messages.inform(QStringLiteral("フォルダ名がながすぎます。"));
+        return false;
     }
     return false;
 }

@@ -22,6 +22,7 @@ struct ModeLook {
 ModeLook lookOf(FolderNameMode mode) {
     switch (mode) {
     case FolderNameMode::Rename:
+        // Only the typing guide, whole, in a client area of this height.
         return {QStringLiteral("フォルダ名をかえる"), 143};
     case FolderNameMode::MakeFolder:
         return {QStringLiteral("フォルダを作る"), 101};
@@ -53,7 +54,10 @@ void openFolderNameWindow(AppContext& program, FolderNameWindow& window, FolderN
                                  : QString());
     window.photoDriveLine->setText(mode == FolderNameMode::Import ? photoDriveLine(program)
                                                                   : QString());
-    window.setOuterHeight(look.outerHeight);
+    if (mode == FolderNameMode::Rename)
+        window.showTypingGuideOnly(look.outerHeight);
+    else
+        window.setOuterHeight(look.outerHeight);
     window.setWindowTitle(look.caption);
     state.FolderNameWindowMode = mode;
     program.services.modals.runModal(window);

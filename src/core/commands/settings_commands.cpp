@@ -2,6 +2,7 @@
 
 #include "core/commands/settings_check.h"
 #include "core/files/file_system.h"
+#include "core/library/save_root.h"
 #include "core/library/settings_file.h"
 #include "core/library/settings_form_values.h"
 #include "core/services/clock.h"
@@ -60,8 +61,8 @@ void chooseFolderInto(AppContext& program, SettingsWindow& window) {
 
 void chooseSaveDrive(AppContext& program, SaveDriveWindow& window, int index) {
     ProgramState& state = program.state;
-    state.SaveRoot = saveRootOfDriveButton(index);
-    state.SaveBase = state.SaveRoot;
+    state.SaveBase = saveRootOfDriveButton(index);
+    rebuildSaveRoot(state, program.services.files);
     program.form.saveDriveButton->setText(QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(") + state.SaveRoot.left(2) +
                                           u')');
     window.hide();

@@ -18,8 +18,9 @@ void saveSettings(AppContext& program, SettingsWindow& window, const QString& pr
 // cancel leaves the box empty.
 void chooseFolderInto(AppContext& program, SettingsWindow& window);
 
-// A drive button of the save-drive window. The choice lasts for this run
-// only: nothing is made, reloaded or written.
+// A drive button of the save-drive window: its folder becomes the save base,
+// and the save root (with the school year) is made from it as at start-up.
+// The choice lasts for this run only: nothing is reloaded or written.
 void chooseSaveDrive(AppContext& program, SaveDriveWindow& window, int index);
 
 // Shows the save-drive window modally with the current save drive.

@@ -60,6 +60,22 @@ FolderNameWindow::FolderNameWindow(QWidget* parent) : QDialog(parent), m_outerHe
 
 void FolderNameWindow::setOuterHeight(int pixels) {
     m_outerHeight = pixels;
+    m_clientHeight = 0;
+    instructionBox->resize(313, 101);
+    cardInstructionFirstLine->show();
+    cardInstructionSecondLine->show();
+    typeInstructionFirstLine->move(32, 132);
+    typeInstructionSecondLine->move(12, 156);
+    fitOuterHeight();
+}
+
+void FolderNameWindow::showTypingGuideOnly(int clientHeight) {
+    m_clientHeight = clientHeight;
+    cardInstructionFirstLine->hide();
+    cardInstructionSecondLine->hide();
+    typeInstructionFirstLine->move(cardInstructionFirstLine->pos());
+    typeInstructionSecondLine->move(cardInstructionSecondLine->pos());
+    instructionBox->resize(313, clientHeight - 6 - instructionBox->y());
     fitOuterHeight();
 }
 
@@ -85,6 +101,11 @@ void FolderNameWindow::moveEvent(QMoveEvent* event) {
 // The window manager reports its frame only once the window is mapped;
 // until then the frame adds nothing.
 void FolderNameWindow::fitOuterHeight() {
+    if (m_clientHeight > 0) {
+        m_outerHeight = m_clientHeight + frameGeometry().height() - geometry().height();
+        setFixedSize(ClientWidth, m_clientHeight);
+        return;
+    }
     const int frame = frameGeometry().height() - geometry().height();
     setFixedSize(ClientWidth, std::max(0, m_outerHeight - frame));
 }

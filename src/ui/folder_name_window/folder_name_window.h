@@ -21,6 +21,11 @@ public:
     // what the frame leaves of it, so a low window cuts the instruction box.
     void setOuterHeight(int pixels);
     int outerHeight() const { return m_outerHeight; }
+    // Shows only the two lines that ask for a name, at the top of the
+    // instruction box, in a client area clientHeight pixels high whatever the
+    // frame, so that no line is cut; setOuterHeight() brings the whole box
+    // back.
+    void showTypingGuideOnly(int clientHeight);
 
     // Shows how far an import has got, painted at once, since the import
     // keeps the event loop waiting until it ends.
@@ -52,4 +57,5 @@ private:
     void fitOuterHeight();
 
     int m_outerHeight;
+    int m_clientHeight = 0; // 0: the outer height rules
 };

@@ -4,6 +4,7 @@
 #include "ui/main_window/folder_list.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/thumbnail_page.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QScrollBar>
 
@@ -13,6 +14,8 @@ void MainWindowView::setThumbnailScrollMaximum(int maximum) {
 
 void MainWindowView::drawThumbnailPage() {
     ::drawThumbnailPage(m_program);
+    // A folder just opened is worked with the keys at once.
+    m_program.form.thumbnailPanel->setFocus();
 }
 
 void MainWindowView::drawFolderList() {

@@ -4,6 +4,7 @@
 #include "core/state/screen_mode.h"
 #include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/page_keys.h"
 #include "ui/main_window/thumbnail_caption.h"
 #include "ui/widgets/picture_box.h"
 
@@ -18,6 +19,7 @@ void drawMarkCaptions(AppContext& program) {
             thumbCell(large, index % state.ThumbColumns, index / state.ThumbColumns, {});
         drawCaption(panel, cell, number, state.PhotoMarks[number] != 0);
     }
+    drawFocusFrame(program);
     panel.update();
 }
 

@@ -1,12 +1,14 @@
 #include "ui/main_window/thumbnail_page.h"
 
 #include "core/files/file_system.h"
+#include "core/geometry/page_focus.h"
 #include "core/imaging/thumbnail_loader.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
 #include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/page_keys.h"
 #include "ui/main_window/thumbnail_caption.h"
 #include "ui/widgets/picture_box.h"
 
@@ -88,6 +90,8 @@ void drawThumbnailPage(AppContext& program) {
     drawFolderTitle(program);
 
     const PageRange page = currentPage(state);
+    state.FocusedPhoto =
+        focusOnPage(state.FocusedPhoto, state.ThumbTopRow, state.ThumbColumns, state.PhotoCount);
     if (page.count > 0) {
         const bool large = isLargeGrid(state.ScreenWidthPx);
         const int columns = state.ThumbColumns;
@@ -106,8 +110,25 @@ void drawThumbnailPage(AppContext& program) {
             panel.refreshNow();
         });
     }
+    drawFocusFrame(program);
     form.waitNotice->hide();
     prefetchNeighbours(program, page);
+}
+
+QList<PictureBox::DrawnItem> thumbnailItems(ProgramState& state) {
+    QList<PictureBox::DrawnItem> items;
+    const PageRange page = currentPage(state);
+    const bool large = isLargeGrid(state.ScreenWidthPx);
+    for (int index = 0; index < page.count; ++index) {
+        const int number = page.first + index + 1;
+        const bool marked = state.PhotoMarks[number] != 0;
+        const ThumbCell cell =
+            thumbCell(large, index % state.ThumbColumns, index / state.ThumbColumns, {});
+        items.append({cell.frame(),
+                      QStringLiteral("しゃしん ") + captionStyle(number, marked).caption, marked,
+                      number == state.FocusedPhoto});
+    }
+    return items;
 }
 
 void onThumbnailScroll(AppContext& program, int position) {

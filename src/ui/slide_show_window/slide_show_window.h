@@ -4,6 +4,7 @@
 #include <array>
 
 class PictureBox;
+struct SlideLayout;
 class QPushButton;
 
 // The slide-show window: borderless and covering the screen, with the large
@@ -14,6 +15,9 @@ class SlideShowWindow : public QWidget {
 
 public:
     explicit SlideShowWindow(QWidget* parent = nullptr);
+
+    // Places and sizes every control, fonts and icons included, for layout.
+    void place(const SlideLayout& layout);
 
     PictureBox* photoBox = nullptr;
     PictureBox* thumbnailStrip = nullptr;

@@ -105,6 +105,20 @@ TEST_F(OpeningForm2, EachCommandSetsCaptionHeightAndText) {
     EXPECT_EQ(rig.modals.opened, 3);
 }
 
+// Whatever the frame takes, the rename window shows the lines asking for a
+// name whole and no line cut through.
+TEST_F(OpeningForm2, TheRenameGuideIsNeverCut) {
+    const auto rename = openAndCancel([this] { rig.form->renameFolderButton->click(); });
+    const FolderNameWindow& window = *rename.window;
+    for (const QLabel* line : {window.cardInstructionFirstLine, window.cardInstructionSecondLine,
+                               window.typeInstructionFirstLine, window.typeInstructionSecondLine}) {
+        if (!line->isHidden())
+            EXPECT_LE(line->geometry().bottom(), window.height()) << line->text().toStdString();
+    }
+    EXPECT_FALSE(window.typeInstructionFirstLine->isHidden());
+    EXPECT_FALSE(window.typeInstructionSecondLine->isHidden());
+}
+
 TEST_F(OpeningForm2, OneWindowOwnedByTheMainWindowIsReused) {
     const auto first = openAndCancel([this] { rig.form->importAction->trigger(); });
     const auto second = openAndCancel([this] { rig.form->renameFolderButton->click(); });

@@ -1,0 +1,65 @@
+#include "core/library/load_folder.h"
+#include "support_library/library_fixture.h"
+#include "ui/widgets/picture_box.h"
+
+#include <QAccessible>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// What a screen reader can act on or must be told of.
+bool isControl(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::Button:
+    case QAccessible::PushButton:
+    case QAccessible::ScrollBar:
+    case QAccessible::List:
+    case QAccessible::ListItem:
+    case QAccessible::MenuItem:
+    case QAccessible::Graphic:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Every interface under root, depth first.
+void walk(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit) {
+    visit(root);
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface* child = root->child(i))
+            walk(child, visit);
+}
+
+TEST(Accessibility, EveryControlOfTheMainWindowHasAName) {
+    LibraryRig rig;
+    rig.writeIndexLines({QStringLiteral("えんそく,IMG_0001_a,2002/06/15 3,")});
+    rig.makePhotos(rig.classFolder + QStringLiteral("\\IMG_0001_a"), 3);
+    rig.openClassFolder();
+    QTest::mouseClick(rig.form->thumbnailPanel, Qt::LeftButton, {}, QPoint(230, 100));
+
+    QStringList unnamed;
+    QStringList items;
+    int controls = 0;
+    walk(QAccessible::queryAccessibleInterface(rig.form.get()), [&](QAccessibleInterface* face) {
+        if (!isControl(face->role()))
+            return;
+        ++controls;
+        const QString name = face->text(QAccessible::Name);
+        if (name.trimmed().isEmpty())
+            unnamed << QString::fromLatin1(
+                face->object() ? face->object()->metaObject()->className() : "a drawn item");
+        if (face->role() == QAccessible::ListItem)
+            items << name;
+    });
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u' ').toStdString();
+    // 30 class buttons, the menus and the buttons of the panels at least.
+    EXPECT_GT(controls, 50);
+    EXPECT_TRUE(items.contains(QStringLiteral("しゃしん (1)"))) << items.join(u'|').toStdString();
+    EXPECT_TRUE(items.contains(QStringLiteral("しゃしん (2) えらばれました")));
+    EXPECT_TRUE(items.contains(QStringLiteral("えんそく 3まい 2002/06/15")));
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 
 #include "core/commands/open_folder.h"
 #include "ui/main_window/app_context.h"
+#include "ui/main_window/folder_list.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/marks.h"
 #include "ui/main_window/page_keys.h"
@@ -35,6 +36,9 @@ void connectBrowserControls(AppContext& program, std::function<void(int)> clipPh
                      [&program](int key, Qt::KeyboardModifiers) {
                          pickFolderRow(program, onFolderListKey(program, key));
                      });
+    // The list shows its focus frame only while it has the keys.
+    QObject::connect(form.folderList, &PictureBox::focusChanged, &form,
+                     [&program] { drawFolderList(program); });
     QObject::connect(form.folderList, &PictureBox::wheelTurned, &form,
                      [&program](int notches, Qt::KeyboardModifiers modifiers) {
                          onFolderListWheel(program, notches, modifiers);

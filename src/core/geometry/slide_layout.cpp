@@ -54,7 +54,9 @@ SlideLayout slideLayoutFor(QSize screen, int slideCount) {
         const int pictureTop = layout.offersStrip ? 7 : 15;
         const int buttonTop = layout.offersStrip ? 700 : 720;
         layout.picture = at(QRect(62, pictureTop, 900, 670));
-        layout.pictureBesideStrip = at(QRect(116, 7, 900, 670));
+        // The same box, moved: the slide is decoded once for both places.
+        layout.pictureBesideStrip =
+            QRect(at(QRect(116, 7, 900, 670)).topLeft(), layout.picture.size());
         layout.strip = at(StripDesign);
         layout.icons = {at(IconDesign[0]), at(IconDesign[1])};
         layout.endButton = at(QRect(910, buttonTop, 87, 41));

@@ -58,7 +58,7 @@ void drawFolderList(AppContext& program) {
         panel.print(count);
         panel.setCurrentPos({4, 34 * i + 31});
         panel.print(row[ColDateCount].mid(2, 8) + u' ' + row[ColRemark]);
-        if (k == state.FocusedFolderRow)
+        if (k == state.FocusedFolderRow && panel.hasFocus())
             panel.drawBox(folderRowBox(i).adjusted(1, 1, -1, -1), FocusRow);
     }
     panel.update();

@@ -18,8 +18,9 @@ int onThumbnailKey(AppContext& program, int key, Qt::KeyboardModifiers modifiers
 // The wheel over the page: a row a notch, a page a notch with Ctrl.
 void onThumbnailWheel(AppContext& program, int notches, Qt::KeyboardModifiers modifiers);
 
-// A key on the folder list: Up and Down move its focus row, scrolling the
-// list as it leaves it. Returns the row Enter asks to open, else 0.
+// A key on the folder list: Up and Down move its focus row (framed while the
+// list has the keys), scrolling the list as it leaves it. Returns the row
+// Enter asks to open, else 0.
 int onFolderListKey(AppContext& program, int key);
 
 // The wheel over the folder list: a row a notch, a page a notch with Ctrl.

@@ -21,9 +21,15 @@ SlideShow::SlideShow(AppContext& program)
     connect(m_window->endButton, &QPushButton::clicked, m_window, &QWidget::hide);
     for (int i = 0; i < 2; ++i) {
         connect(m_window->stepButtons[i], &QPushButton::clicked, this, [this, i] { step(i); });
-        connect(m_window->layoutButtons[i], &PictureBox::mouseDown, this,
-                [this, i] { showStrip(i == 1); });
     }
+    connect(m_window, &SlideShowWindow::stripAsked, this, &SlideShow::showStrip);
+    m_window->thumbnailStrip->setDrawnItems([this] {
+        QList<PictureBox::DrawnItem> items;
+        for (int k = 1; k <= m_program.state.SlideCount && m_layout.offersStrip; ++k)
+            items.append({m_layout.scaled(stripSlot(k)), QStringLiteral("スライド %1").arg(k),
+                          k == m_program.state.SlideIndex});
+        return items;
+    });
     connect(m_window->thumbnailStrip, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton, QPoint pos) { pickFromStrip(pos); });
 }

@@ -49,6 +49,9 @@ SlideShowWindow::SlideShowWindow(QWidget* parent)
     thumbnailStrip->hide();
     layoutButtons[0] = makeIconBox(this, false);
     layoutButtons[1] = makeIconBox(this, true);
+    for (int i = 0; i < 2; ++i)
+        connect(layoutButtons[i], &PictureBox::mouseDown, this,
+                [this, i] { emit stripAsked(i == 1); });
 
     endButton = makeButton(QStringLiteral("おわり"), this, QRect(0, 0, 87, 41));
     endButton->setFont(designFont(PGothic, 14.25, true));
@@ -86,6 +89,11 @@ void SlideShowWindow::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Escape:
         endButton->click();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (layoutButtons[1]->isVisible())
+            emit stripAsked(event->key() == Qt::Key_Up);
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -25,6 +25,11 @@ public:
     QPushButton* endButton = nullptr;
     std::array<QPushButton*, 2> stepButtons{};
 
+signals:
+    // A layout icon was clicked, or ↑ (show the strip) or ↓ (hide it) was
+    // pressed while the strip is offered.
+    void stripAsked(bool shown);
+
 protected:
     // The arrow keys step like "＜" and "＞", Esc ends the show like "おわり".
     void keyPressEvent(QKeyEvent* event) override;

@@ -202,6 +202,16 @@ void PictureBox::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    emit focusChanged(true);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    emit focusChanged(false);
+}
+
 void PictureBox::applyDrawMode(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (m_drawMode == DrawMode::Xor)

@@ -86,6 +86,8 @@ signals:
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
     // The wheel turned by whole notches, positive away from the user.
     void wheelTurned(int notches, Qt::KeyboardModifiers modifiers);
+    // The box got or lost the keyboard focus.
+    void focusChanged(bool focused);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -96,6 +98,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void applyDrawMode(class QPainter& painter) const;

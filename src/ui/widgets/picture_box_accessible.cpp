@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <QWindow>
+#include <algorithm>
 #include <vector>
 
 namespace {

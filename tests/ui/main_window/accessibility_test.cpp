@@ -6,24 +6,14 @@
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
 // What a screen reader can act on or must be told of.
-bool isControl(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::Button:
-    case QAccessible::PushButton:
-    case QAccessible::ScrollBar:
-    case QAccessible::List:
-    case QAccessible::ListItem:
-    case QAccessible::MenuItem:
-    case QAccessible::Graphic:
-        return true;
-    default:
-        return false;
-    }
-}
+const std::set<QAccessible::Role> ControlRoles = {
+    QAccessible::Button,   QAccessible::PushButton, QAccessible::ScrollBar, QAccessible::List,
+    QAccessible::ListItem, QAccessible::MenuItem,   QAccessible::Graphic};
 
 // Every interface under root, depth first.
 void walk(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit) {
@@ -44,7 +34,7 @@ TEST(Accessibility, EveryControlOfTheMainWindowHasAName) {
     QStringList items;
     int controls = 0;
     walk(QAccessible::queryAccessibleInterface(rig.form.get()), [&](QAccessibleInterface* face) {
-        if (!isControl(face->role()))
+        if (!ControlRoles.count(face->role()))
             return;
         ++controls;
         const QString name = face->text(QAccessible::Name);

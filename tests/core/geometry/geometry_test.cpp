@@ -37,9 +37,7 @@ TEST_P(SlideLayouts, ScaleTheDesignByOneFactorAndCentreIt) {
     if (c.strip) {
         EXPECT_NEAR(layout.strip.height(), 721 * c.scale, 1);
         EXPECT_NEAR(layout.icons[1].width(), 111 * c.scale, 1);
-        EXPECT_EQ(layout.pictureBesideStrip.size(), c.picture.size());
-        for (const QRect& r :
-             {layout.strip, layout.icons[0], layout.icons[1], layout.pictureBesideStrip})
+        for (const QRect& r : {layout.strip, layout.icons[1], layout.pictureBesideStrip})
             EXPECT_TRUE(screen.contains(r));
     }
 }

@@ -110,13 +110,10 @@ TEST_F(OpeningForm2, EachCommandSetsCaptionHeightAndText) {
 TEST_F(OpeningForm2, TheRenameGuideIsNeverCut) {
     const auto rename = openAndCancel([this] { rig.form->renameFolderButton->click(); });
     const FolderNameWindow& window = *rename.window;
-    for (const QLabel* line : {window.cardInstructionFirstLine, window.cardInstructionSecondLine,
-                               window.typeInstructionFirstLine, window.typeInstructionSecondLine}) {
-        if (!line->isHidden())
-            EXPECT_LE(line->geometry().bottom(), window.height()) << line->text().toStdString();
-    }
-    EXPECT_FALSE(window.typeInstructionFirstLine->isHidden());
-    EXPECT_FALSE(window.typeInstructionSecondLine->isHidden());
+    for (const QLabel* line : {window.cardInstructionFirstLine, window.cardInstructionSecondLine})
+        EXPECT_TRUE(line->isHidden() || line->geometry().bottom() < window.height());
+    for (const QLabel* line : {window.typeInstructionFirstLine, window.typeInstructionSecondLine})
+        EXPECT_TRUE(!line->isHidden() && line->geometry().bottom() < window.height());
 }
 
 TEST_F(OpeningForm2, OneWindowOwnedByTheMainWindowIsReused) {

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -85,31 +86,28 @@ TEST(Wheel, TurnsARowANotchAndAPageWithCtrlOrOverTheScrollBar) {
     rig.writeIndexLines(rows);
     rig.makePhotos(rig.classFolder + QStringLiteral("\\IMG_0001_f"), 60);
     rig.openClassFolder();
-    const auto turn = [](QWidget* over, int notches, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* const page = rig.form->thumbnailPanel;
+    QWidget* const list = rig.form->folderList;
+    const Qt::KeyboardModifier ctrl = Qt::ControlModifier;
+    // Where the wheel turns, notches away from the user, Ctrl, and then the
+    // page's top row and the list's top folder.
+    const std::tuple<QWidget*, int, Qt::KeyboardModifiers, int, int> turns[] = {
+        {page, 1, {}, 1, 0},
+        {page, 2, {}, 3, 0},
+        {page, -1, {}, 2, 0},
+        {page, 1, ctrl, 7, 0},
+        {rig.form->thumbnailScroll, -1, {}, 2, 0},
+        {list, 1, {}, 2, 1},
+        {list, 1, ctrl, 2, 19},
+        {list, 1, ctrl, 2, 22},
+        {list, -3, {}, 2, 19}};
+    for (const auto& [over, notches, modifiers, topRow, listTop] : turns) {
         QWheelEvent event(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(),
                           QPoint(0, -120 * notches), Qt::NoButton, modifiers, Qt::NoScrollPhase,
                           false);
         QApplication::sendEvent(over, &event);
-    };
-    const struct {
-        QWidget* over;
-        int notches;
-        Qt::KeyboardModifiers modifiers;
-        int topRow;
-        int listTop;
-    } turns[] = {{rig.form->thumbnailPanel, 1, {}, 1, 0},
-                 {rig.form->thumbnailPanel, 2, {}, 3, 0},
-                 {rig.form->thumbnailPanel, -1, {}, 2, 0},
-                 {rig.form->thumbnailPanel, 1, Qt::ControlModifier, 7, 0},
-                 {rig.form->thumbnailScroll, -1, {}, 2, 0},
-                 {rig.form->folderList, 1, {}, 2, 1},
-                 {rig.form->folderList, 1, Qt::ControlModifier, 2, 19},
-                 {rig.form->folderList, 1, Qt::ControlModifier, 2, 22},
-                 {rig.form->folderList, -3, {}, 2, 19}};
-    for (const auto& t : turns) {
-        turn(t.over, t.notches, t.modifiers);
-        EXPECT_EQ(rig.state.ThumbTopRow, t.topRow);
-        EXPECT_EQ(rig.state.FolderListTop, t.listTop);
+        EXPECT_EQ(rig.state.ThumbTopRow, topRow);
+        EXPECT_EQ(rig.state.FolderListTop, listTop);
     }
 }
 

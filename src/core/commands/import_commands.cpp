@@ -22,7 +22,6 @@ struct ModeLook {
 ModeLook lookOf(FolderNameMode mode) {
     switch (mode) {
     case FolderNameMode::Rename:
-        // Only the typing guide, whole, in a client area of this height.
         return {QStringLiteral("フォルダ名をかえる"), 143};
     case FolderNameMode::MakeFolder:
         return {QStringLiteral("フォルダを作る"), 101};

@@ -60,8 +60,7 @@ FolderNameWindow::FolderNameWindow(QWidget* parent) : QDialog(parent), m_outerHe
 
 void FolderNameWindow::setOuterHeight(int pixels) {
     m_outerHeight = pixels;
-    m_clientHeight = 0;
-    instructionBox->resize(313, 101);
+    m_typingGuideOnly = false;
     cardInstructionFirstLine->show();
     cardInstructionSecondLine->show();
     typeInstructionFirstLine->move(32, 132);
@@ -69,13 +68,13 @@ void FolderNameWindow::setOuterHeight(int pixels) {
     fitOuterHeight();
 }
 
-void FolderNameWindow::showTypingGuideOnly(int clientHeight) {
-    m_clientHeight = clientHeight;
+void FolderNameWindow::showTypingGuideOnly(int outerPixels) {
+    m_outerHeight = outerPixels;
+    m_typingGuideOnly = true;
     cardInstructionFirstLine->hide();
     cardInstructionSecondLine->hide();
     typeInstructionFirstLine->move(cardInstructionFirstLine->pos());
     typeInstructionSecondLine->move(cardInstructionSecondLine->pos());
-    instructionBox->resize(313, clientHeight - 6 - instructionBox->y());
     fitOuterHeight();
 }
 
@@ -101,11 +100,15 @@ void FolderNameWindow::moveEvent(QMoveEvent* event) {
 // The window manager reports its frame only once the window is mapped;
 // until then the frame adds nothing.
 void FolderNameWindow::fitOuterHeight() {
-    if (m_clientHeight > 0) {
-        m_outerHeight = m_clientHeight + frameGeometry().height() - geometry().height();
-        setFixedSize(ClientWidth, m_clientHeight);
+    const int frame = frameGeometry().height() - geometry().height();
+    if (m_typingGuideOnly) {
+        // A thick frame makes the window taller rather than cut a line.
+        const int guideBottom = typeInstructionSecondLine->geometry().bottom() + 1;
+        const int client = std::max(m_outerHeight - frame, guideBottom + 6);
+        instructionBox->resize(313, client - 4 - instructionBox->y());
+        setFixedSize(ClientWidth, client);
         return;
     }
-    const int frame = frameGeometry().height() - geometry().height();
+    instructionBox->resize(313, 101);
     setFixedSize(ClientWidth, std::max(0, m_outerHeight - frame));
 }

@@ -22,10 +22,9 @@ public:
     void setOuterHeight(int pixels);
     int outerHeight() const { return m_outerHeight; }
     // Shows only the two lines that ask for a name, at the top of the
-    // instruction box, in a client area clientHeight pixels high whatever the
-    // frame, so that no line is cut; setOuterHeight() brings the whole box
-    // back.
-    void showTypingGuideOnly(int clientHeight);
+    // instruction box, in a window outerPixels high unless its frame would
+    // then cut them; setOuterHeight() brings the whole box back.
+    void showTypingGuideOnly(int outerPixels);
 
     // Shows how far an import has got, painted at once, since the import
     // keeps the event loop waiting until it ends.
@@ -57,5 +56,5 @@ private:
     void fitOuterHeight();
 
     int m_outerHeight;
-    int m_clientHeight = 0; // 0: the outer height rules
+    bool m_typingGuideOnly = false;
 };

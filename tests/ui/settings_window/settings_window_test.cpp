@@ -203,7 +203,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(SettingsFromTexts, AddsTheBackslashOnlyWhenMissing) {
-    SettingsTexts texts{.nodeNumber = QStringLiteral("利用しない")};
+    SettingsTexts texts;
+    texts.nodeNumber = QStringLiteral("利用しない");
     for (const auto& [typed, stored] :
          {std::pair{u"D:", u"D:\\"}, {u"D:\\", u"D:\\"}, {u"", u"\\"}}) {
         texts.photoDrive = QString::fromUtf16(typed);

@@ -3,7 +3,6 @@
 #include "core/commands/class_folder.h"
 #include "core/commands/settings_check.h"
 #include "core/files/file_system.h"
-#include "core/library/library_paths.h"
 #include "core/library/save_root.h"
 #include "core/library/settings_file.h"
 #include "core/services/message_service.h"

@@ -3,6 +3,7 @@
 // beside the same job with every photo decoded at full size. Each job runs in
 // a process of its own, so the peak memory belongs to that job alone.
 
+#include "core/commands/app_context.h"
 #include "core/commands/print_photo_sheets.h"
 #include "core/commands/sheet_printer.h"
 #include "core/files/drive_map.h"
@@ -16,7 +17,6 @@
 #include "core/state/program_state.h"
 #include "support/scripted_services.h"
 #include "support/test_photos.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_view.h"
 
@@ -63,7 +63,7 @@ struct Job {
         : files(DriveMap(QDir::tempPath())),
           pdf(pdfPath), services{messages, screen,     clock, files,    dialogs,
                                  modals,   thumbnails, pdf,   clipboard},
-          form(state, services), view(program), program{state, form, services, view} {
+          form(state, services), view(state, services, form), program{state, services, view} {
         form.load();
         state.ThumbColumns = 5;
         const QStringList names = QDir(photoFolder).entryList({"*.JPG"}, QDir::Files, QDir::Name);

@@ -1,6 +1,7 @@
 #pragma once
 
+class MainWindow;
 struct AppContext;
 
 // Connects the four items of the print menu to printing with their layouts.
-void connectPrintCommands(AppContext& program);
+void connectPrintCommands(AppContext& program, MainWindow& form);

@@ -9,7 +9,9 @@ class FolderNameWindow;
 class SettingsWindow;
 class SaveDriveWindow;
 class SlideShow;
+class MainWindow;
 struct AppContext;
+enum class FolderNameMode;
 
 // The windows the main window opens: the import window, the settings and
 // save-drive windows, the clip window and the slide show. Each is made at its
@@ -23,7 +25,7 @@ public:
     // Connects the main window's commands that open the windows. Saving the
     // settings writes DRVDATA.TXT in settingsFolder (a host folder) and then
     // ends the program through endProgram.
-    SecondaryWindows(AppContext& program, const QString& settingsFolder,
+    SecondaryWindows(AppContext& program, MainWindow& form, const QString& settingsFolder,
                      std::function<void()> endProgram);
 
     FolderNameWindow& folderNameWindow();
@@ -33,7 +35,12 @@ public:
     SlideShow& slideShow();
 
 private:
+    // Opens the folder-name window modally for mode; returns when it is
+    // hidden again.
+    void openFolderNameWindow(FolderNameMode mode);
+
     AppContext& m_program;
+    MainWindow& m_form;
     QString m_settingsFolder;
     std::function<void()> m_endProgram;
     FolderNameWindow* m_folderNameWindow = nullptr;

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class MainWindow;
 struct AppContext;
 
 // Leaves the event loop at once; no window is asked first.
@@ -9,4 +10,5 @@ void endProgramNow();
 
 // Ends the program through endProgram when the user confirms the menu item
 // "おわり", and without a question when the main window is closed.
-void connectShutDown(AppContext& program, std::function<void()> endProgram = endProgramNow);
+void connectShutDown(AppContext& program, MainWindow& form,
+                     std::function<void()> endProgram = endProgramNow);

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/class_folder.h"
 #include "core/commands/settings_check.h"
 #include "core/files/file_system.h"
@@ -10,7 +11,6 @@
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 
 #include <QPushButton>
@@ -45,6 +45,8 @@ void tellOfPrivateDrives(AppContext& program) {
 void loadSettings(AppContext& program, const QString& settingsHostPath) {
     ProgramState& state = program.state;
     const SettingsRead read = readSettingsFile(settingsHostPath);
+    if (read.savedInUtf8)
+        program.services.messages.inform(SettingsEncodingMessage);
     if (read.photoDrive)
         state.PhotoDrivePath = *read.photoDrive;
     if (!read.hasBothLines())
@@ -75,10 +77,12 @@ void fillClassNames(ProgramState& state) {
 }
 } // namespace
 
-void startUp(AppContext& program, const QString& settingsFolder) {
+void startUp(AppContext& program, MainWindow& form, const QString& settingsFolder) {
     ProgramState& state = program.state;
     setDefaults(state);
-    loadMainWindow(program.form);
+    loadMainWindow(form);
+    for (const QString& note : program.services.files.drives().loadNotes())
+        program.services.messages.inform(note);
     loadSettings(program, settingsFolder + u'/' + SettingsFileName);
     // What the settings window shows and saves as line 2, whatever drive the
     // save-drive window chooses later in the run.

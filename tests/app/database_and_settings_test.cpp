@@ -34,8 +34,8 @@ struct WholeProgram : ::testing::Test {
     void start(const QStringList& settings) {
         ASSERT_TRUE(
             writeCp932Lines(programFolder.filePath(QStringLiteral("DRVDATA.TXT")), settings));
-        startUp(rig.program, programFolder.path());
-        connectMainWindow(rig.program, programFolder.path(), [this] { ++ended; });
+        startUp(rig.program, *rig.form, programFolder.path());
+        connectMainWindow(rig.program, *rig.form, programFolder.path(), [this] { ++ended; });
     }
     // ２年３組 is the eighth class button.
     void chooseClass23() {
@@ -121,7 +121,7 @@ TEST_F(WholeProgram, SettingsSavedInTheWindowTakeEffectAtTheNextStart) {
                                      QByteArray("\r\n 4 \r\nD:\\Adb_image\\\r\n"));
 
     LibraryRig next{1024};
-    startUp(next.program, programFolder.path());
+    startUp(next.program, *next.form, programFolder.path());
     EXPECT_EQ(next.state.UsageMode, QStringLiteral("個人利用"));
     EXPECT_EQ(next.state.ClassFolder, QStringLiteral("D:\\A_image\\"));
     EXPECT_EQ(next.state.PcNumber, 4);

@@ -10,7 +10,7 @@ namespace {
 class ShutDownTest : public ::testing::Test {
 protected:
     ShutDownTest() {
-        connectShutDown(rig.program, [this] { ++ends; });
+        connectShutDown(rig.program, *rig.form, [this] { ++ends; });
         rig.form->show();
     }
     FormRig rig;

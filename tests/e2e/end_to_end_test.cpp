@@ -3,9 +3,11 @@
 #include "core/files/cp932_text.h"
 #include "support/card_image.h"
 #include "support/cp932_files.h"
+#include "support/smb_share.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "xvfb_session.h"
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -18,6 +20,7 @@
 #include <QThread>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 // The built program, started under a private X server with a private home
 // and a library of its own, worked with the mouse as a pupil would.
@@ -313,6 +316,36 @@ TEST_F(EndToEnd, ChoosingAClassAndMarkingPhotosShowsOnScreenAndOnDisk) {
     EXPECT_EQ(program.state(), QProcess::Running);
 }
 
+// Entries planted in the photo folder's shared thumbnails, a FIFO and a link
+// to /dev/zero, neither hold the page up nor keep the program from ending.
+TEST_F(EndToEnd, APlantedFifoEntryNeitherHoldsThePageNorTheEnd) {
+    ASSERT_TRUE(makeLibrary());
+    const QString large =
+        dir.filePath(QStringLiteral("c/A_IMAGE/CLASS_32/IMG_0001_えんそく/.sh_thumbnails/large/"));
+    ASSERT_TRUE(QDir().mkpath(large));
+    const auto entry = [&](const char* photo) {
+        return large + QCryptographicHash::hash(photo, QCryptographicHash::Md5).toHex() + ".png";
+    };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(entry("P1.JPG")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), entry("P2.JPG")));
+    ASSERT_TRUE(startProgram()) << "the main window did not appear";
+    ASSERT_TRUE(chooseClass32()) << "no class panel or no question after the class button";
+
+    auto pageDrawn = [&](const QImage& screen) {
+        const std::optional<QPoint> panel = firstPixelOf(screen, ThumbnailPanel);
+        return panel &&
+               near(screen.pixelColor(*panel + cell(0).picture().center()), PhotoColours[0]) &&
+               near(screen.pixelColor(*panel + cell(1).picture().center()), PhotoColours[1]);
+    };
+    QImage drawn;
+    ASSERT_TRUE(waitUntil([&] { return pageDrawn(drawn = x.screenshot()); }, 10000))
+        << "the page was not drawn within 10 s";
+
+    ASSERT_TRUE(clickAt(*menuWord(drawn, 0)));
+    ASSERT_TRUE(answerYes({mainWindow})) << "no question after おわり";
+    EXPECT_TRUE(program.waitForFinished(10000)) << "おわり did not end the program";
+}
+
 // A camera card in the reader: an exFAT image mounted under /media/<user>,
 // where the program looks for the cards of the user it runs as.
 TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
@@ -441,3 +474,53 @@ TEST_F(EndToEnd, APupilMarksThreePhotosAndPrintsThemWithTheKeyboardAlone) {
 }
 
 } // namespace
+
+// The school's server stops answering while a pupil saves to the database on
+// it: the window goes on drawing itself, and the pupil is told once the save
+// fails.
+TEST_F(EndToEnd, ADatabaseSaveWhileTheServerIsStoppedLeavesTheWindowDrawingAndTellsTheFailure) {
+    SmbShare share;
+    if (!share.start())
+        GTEST_SKIP() << "no Windows share here: " << share.skipReason().toStdString();
+    ASSERT_TRUE(QDir().mkpath(share.servedFolder() + QStringLiteral("/Adb_image")));
+    QFile drives(QFileInfo(programPath).dir().filePath(QStringLiteral("DRIVES.TXT")));
+    ASSERT_TRUE(drives.open(QIODevice::Append));
+    drives.write(QStringLiteral("D: %1\n").arg(share.shareFolder()).toUtf8());
+    drives.close();
+    ASSERT_TRUE(writeCp932Lines(
+        QFileInfo(programPath).dir().filePath(QStringLiteral("DRVDATA.TXT")),
+        {QStringLiteral("A:\\"), QStringLiteral("C:\\A_IMAGE\\"), QString(),
+         QStringLiteral("学校利用"), QStringLiteral(" 999 "), QStringLiteral("D:\\Adb_image\\")}));
+    ASSERT_TRUE(makeLibrary());
+    ASSERT_TRUE(startProgram()) << "the main window did not appear";
+    ASSERT_TRUE(chooseClass32());
+    std::optional<QPoint> panel;
+    screenWhen([&](const QImage& screen) {
+        return (panel = firstPixelOf(screen, ThumbnailPanel)).has_value();
+    });
+    ASSERT_TRUE(panel);
+
+    // "ﾃﾞｰﾀﾍﾞｰｽに保存する" at (8, 4) of the thumbnail panel, 201 x 33.
+    ASSERT_TRUE(clickAt(*panel + QPoint(8 + 100, 4 + 16)));
+    const QString question = newWindow({mainWindow});
+    ASSERT_FALSE(question.isEmpty());
+    share.stopServer();
+    ASSERT_TRUE(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question,
+                         QStringLiteral("key"), QStringLiteral("Return")}));
+    ASSERT_TRUE(
+        waitUntil([&] { return !x.visibleWindowsOf(program.processId()).contains(question); }));
+
+    // Hidden and shown again, the window must draw itself anew.
+    ASSERT_TRUE(xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), mainWindow}));
+    ASSERT_TRUE(xdotool({QStringLiteral("windowmap"), QStringLiteral("--sync"), mainWindow}));
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            const QImage screen = x.screenshot();
+            return !screen.isNull() && firstPixelOf(screen, ThumbnailPanel).has_value();
+        },
+        1000))
+        << "the window was not drawn again within a second";
+
+    share.killServer();
+    EXPECT_FALSE(newWindow({mainWindow}).isEmpty()) << "the pupil was not told";
+}

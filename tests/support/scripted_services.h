@@ -63,11 +63,11 @@ public:
 
 class ScriptedFileDialogs : public FileDialogs {
 public:
-    std::optional<QString> chooseImageFile(QWidget*) override {
+    std::optional<QString> chooseImageFile() override {
         ++opened;
         return nextChoice;
     }
-    std::optional<QString> chooseFolder(QWidget*, const QString& start) override {
+    std::optional<QString> chooseFolder(const QString& start) override {
         ++foldersOpened;
         folderStart = start;
         return nextFolder;

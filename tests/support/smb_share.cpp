@@ -67,8 +67,32 @@ bool SmbShare::start() {
     return writeClientConfig() && startServer() && mount(QStringLiteral("first"));
 }
 
+void SmbShare::signalServer(int signal) {
+    if (m_server.state() != QProcess::NotRunning)
+        ::kill(-pid_t(m_server.processId()), signal);
+}
+
+void SmbShare::stopServer() {
+    signalServer(SIGSTOP);
+}
+
+void SmbShare::continueServer() {
+    signalServer(SIGCONT);
+}
+
+void SmbShare::killServer() {
+    signalServer(SIGKILL);
+    m_server.waitForFinished(5000);
+}
+
+bool SmbShare::killAndRestartServer() {
+    killServer();
+    return startServer();
+}
+
 bool SmbShare::startServer() {
-    m_port = freeLoopbackPort();
+    if (m_port == 0)
+        m_port = freeLoopbackPort();
     if (m_port == 0)
         return fail(QStringLiteral("no free port on the loopback address"));
     const QString state = m_dir.filePath(QStringLiteral("state"));

@@ -25,6 +25,13 @@ public:
     bool mountAgain(const QString& name);
     QString skipReason() const { return m_skipReason; }
 
+    // The server as a school's may fail: stopped (every call waits) and
+    // continued, or killed and started again on the same port.
+    void stopServer();
+    void continueServer();
+    void killServer();
+    bool killAndRestartServer();
+
     // The share as the first machine sees it.
     QString shareFolder() const { return shareFolder(QStringLiteral("first")); }
     QString shareFolder(const QString& mountName) const;
@@ -34,6 +41,7 @@ public:
 
 private:
     bool fail(const QString& reason);
+    void signalServer(int signal);
     bool startServer();
     bool writeClientConfig();
     bool mount(const QString& name);

@@ -20,6 +20,6 @@ TestRig::TestRig(int screenWidth)
 
 FormRig::FormRig(int screenWidth)
     : TestRig(screenWidth), form(std::make_unique<MainWindow>(state, services)),
-      view(program), program{state, *form, services, view} {
+      view(state, services, *form), program{state, services, view} {
     form->load();
 }

@@ -15,7 +15,7 @@
 
 ImportRig::ImportRig() {
     state.PhotoDrivePath = QStringLiteral("A:\\");
-    new SecondaryWindows(program, root.path(), [] {});
+    new SecondaryWindows(program, *form, root.path(), [] {});
 }
 
 ImportRig::Outcome ImportRig::typeAndRun(const std::function<void()>& openCommand,

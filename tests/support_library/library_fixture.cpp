@@ -22,7 +22,7 @@ LibraryRig::LibraryRig(int screenWidth) : FormRig(screenWidth) {
     state.ClassFolder = classFolder;
     state.ClassName = QStringLiteral("３年２組");
     state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
-    connectBrowserControls(program);
+    connectBrowserControls(program, *form);
 }
 
 QColor LibraryRig::photoColour(int n) {

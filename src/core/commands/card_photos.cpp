@@ -1,14 +1,13 @@
 #include "core/commands/card_photos.h"
 
 #include "core/files/file_system.h"
+#include "core/files/photo_files.h"
 #include "core/library/library_paths.h"
 
 namespace {
 
-const QString PhotoPattern = QStringLiteral("*.JP*");
-
 void appendPhotosOf(const FileSystem& files, const QString& folder, QList<CardPhoto>& photos) {
-    for (const QString& name : files.listFiles(folder, PhotoPattern))
+    for (const QString& name : listPhotoFiles(files, folder, nullptr, HiddenFiles::Included))
         photos.append({folder, name});
 }
 
@@ -17,7 +16,7 @@ void appendPhotosOf(const FileSystem& files, const QString& folder, QList<CardPh
 QList<CardPhoto> listCardPhotos(const FileSystem& files, const QString& drive, bool* ok) {
     QList<CardPhoto> photos;
     bool listed = false;
-    for (const QString& name : files.listFiles(drive, PhotoPattern, &listed))
+    for (const QString& name : listPhotoFiles(files, drive, &listed, HiddenFiles::Included))
         photos.append({drive, name});
     if (ok)
         *ok = listed;

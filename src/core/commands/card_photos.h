@@ -12,7 +12,8 @@ struct CardPhoto {
     QString name;
 };
 
-// The photos an import takes from drive: the "*.JP*" files of its top level,
+// The photos an import takes from drive: the photo files (see
+// isPhotoFileName) of its top level,
 // then those of each folder directly inside its DCIM folder (any letter
 // case), folder by folder, all in name order. Hidden folders and links are
 // left out. ok, when given, is false when the drive itself cannot be listed.

@@ -1,10 +1,13 @@
 #include "core/commands/folder_import.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/card_photos.h"
 #include "core/commands/import_names.h"
+#include "core/commands/photo_source.h"
 #include "core/files/cp932_text.h"
 #include "core/files/file_system.h"
 #include "core/files/photo_drive.h"
+#include "core/imaging/thumbnail_pages.h"
 #include "core/library/folder_names.h"
 #include "core/library/index_file.h"
 #include "core/library/library_paths.h"
@@ -16,12 +19,7 @@
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
-#include "ui/main_window/main_window.h"
-#include "ui/main_window/thumbnail_page.h"
 
-#include <QScrollBar>
 #include <algorithm>
 #include <optional>
 
@@ -30,6 +28,8 @@ namespace {
 struct CopyTally {
     int found = 0;
     int copied = 0;
+    // The source went away before every photo was copied.
+    bool sourceGone = false;
 };
 
 // The name becomes an index field and a directory name, so it may hold
@@ -70,9 +70,9 @@ bool renameOpenFolder(AppContext& program, const QString& name) {
         rewriteOpenIndex(program, editRow(state.FolderTable[open][ColDirectory], open, rename));
     if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
         return false;
-    drawFolderList(program);
+    program.view.drawFolderList();
     state.FolderTitle = name;
-    drawFolderTitle(program);
+    program.view.drawFolderTitle();
     return true;
 }
 
@@ -90,8 +90,9 @@ QStringList targetNames(const QList<CardPhoto>& photos, const QString& stamp) {
 // loader's threads while the copying goes on; a copy faster than they are
 // waits for them before the last step is shown, so the import ends with that
 // page ready to draw at once.
-int copyPhotoDrive(AppContext& program, const QList<CardPhoto>& photos, const QString& folder,
-                   const ImportProgress& progress) {
+CopyTally copyPhotoDrive(AppContext& program, const PhotoSource& source,
+                         const QList<CardPhoto>& photos, const QString& folder,
+                         const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
     const QStringList targets = targetNames(photos, program.services.clock.stampText());
     QStringList byName = targets;
@@ -99,20 +100,24 @@ int copyPhotoDrive(AppContext& program, const QList<CardPhoto>& photos, const QS
     // A page shows as many rows as columns.
     const QStringList openingPage =
         byName.mid(0, program.state.ThumbColumns * program.state.ThumbColumns);
-    int copied = 0;
+    CopyTally tally{int(photos.size())};
     for (int i = 0; i < photos.size(); ++i) {
         const QString target = joinPath(folder, targets[i]);
-        if (files.copyFileIn(photos[i].folder, photos[i].name, target)) {
-            ++copied;
+        if (source.copy(photos[i], target)) {
+            ++tally.copied;
             if (openingPage.contains(targets[i]))
-                prepareThumbnail(program, target);
+                prepareThumbnail(program.state, program.services, target);
+        } else if (source.goneWhenACopyFails()) {
+            tally.sourceGone = true;
+            break;
         }
         if (i + 1 == photos.size())
-            makeOpeningPage(program, listPhotoPaths(files, folder, MaxPhotos));
+            makeOpeningPage(program.state, program.services,
+                            listPhotoPaths(files, folder, MaxPhotos));
         if (progress)
             progress(i + 1, int(photos.size()));
     }
-    return copied;
+    return tally;
 }
 
 // The number is taken, the directory made and the row written before the
@@ -120,14 +125,12 @@ int copyPhotoDrive(AppContext& program, const QList<CardPhoto>& photos, const QS
 // number. A row is written only for a directory that was made, and a
 // directory whose row could not be written goes again.
 std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
-                                   const QString& photoDrive, const ImportProgress& progress) {
+                                   const PhotoSource* source, const ImportProgress& progress) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     MessageService& messages = program.services.messages;
-    bool listed = true;
-    const QList<CardPhoto> photos = state.FolderNameWindowMode == FolderNameMode::Import
-                                        ? listCardPhotos(files, photoDrive, &listed)
-                                        : QList<CardPhoto>();
+    const std::optional<QList<CardPhoto>> listed =
+        source ? source->photos() : std::optional<QList<CardPhoto>>(QList<CardPhoto>());
     if (!listed) {
         messages.inform(QStringLiteral("しゃしんのドライブがよめません。"));
         return std::nullopt;
@@ -135,19 +138,22 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
     const QString date = program.services.clock.dateText();
     NumberedFolder added;
     const IndexUpdate update = rewriteOpenIndex(
-        program, addNumberedFolder(files, state.ClassFolder, name,
-                                   newFolderRow(date, int(photos.size()), name, QString()), added));
+        program,
+        addNumberedFolder(files, state.ClassFolder, name,
+                          newFolderRow(date, int(listed->size()), name, QString()), added));
     const QString& directory = added.directory;
-    if (update == IndexUpdate::Failed && added.made)
+    if ((update == IndexUpdate::Failed || update == IndexUpdate::Busy) && added.made)
         files.removeDirectory(joinPath(state.ClassFolder, directory));
     if (update == IndexUpdate::Unchanged)
         messages.inform(added.full ? QStringLiteral("これいじょうフォルダをつくれません。")
                                    : QStringLiteral("フォルダをつくれませんでした。"));
     if (update != IndexUpdate::Written)
         return std::nullopt;
+    const QList<CardPhoto>& photos = *listed;
     const int row = state.FolderTable.findRow(directory, state.FolderTable.count());
     const QString folder = joinPath(state.ClassFolder, directory);
-    const CopyTally tally{int(photos.size()), copyPhotoDrive(program, photos, folder, progress)};
+    const CopyTally tally =
+        source ? copyPhotoDrive(program, *source, photos, folder, progress) : CopyTally();
 
     // Opens the new folder at its first page with no photo marked, whatever
     // the folder left behind had marked or scrolled to.
@@ -155,10 +161,10 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
     state.PhotoFolder = folder;
     state.clearMarks(std::max(state.PhotoCount, tally.found));
     state.PhotoCount = 0;
-    drawFolderList(program);
+    program.view.drawFolderList();
     state.FolderTitle = name;
     if (state.ThumbTopRow > 0) {
-        program.form.thumbnailScroll->setValue(0);
+        program.view.resetThumbnailScroll();
         state.ThumbTopRow = 0;
     }
     loadFolder(program);
@@ -184,10 +190,10 @@ bool importMakeOrRenameFolder(AppContext& program, const QString& typed,
         messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
         return false;
     }
-    PhotoDrive photoDrive;
+    std::unique_ptr<PhotoSource> source;
     if (state.FolderNameWindowMode == FolderNameMode::Import) {
-        photoDrive = findPhotoDrive(program.services.files, state.PhotoDrivePath);
-        if (!photoDrive.found) {
+        source = findPhotoSource(program.services.files, state.PhotoDrivePath);
+        if (!source) {
             messages.inform(NoCardMessage);
             return false;
         }
@@ -196,10 +202,13 @@ bool importMakeOrRenameFolder(AppContext& program, const QString& typed,
             return false;
         }
     }
-    const std::optional<CopyTally> tally = addFolder(program, name, photoDrive.path, progress);
+    const std::optional<CopyTally> tally = addFolder(program, name, source.get(), progress);
     if (!tally)
         return false;
-    if (tally->copied < tally->found)
+    if (tally->sourceGone)
+        messages.inform(
+            QStringLiteral("カメラがはずれました。とりこめたのは %1まいです。").arg(tally->copied));
+    else if (tally->copied < tally->found)
         messages.inform(QStringLiteral("とりこめなかったしゃしんがあります。"));
     return true;
 }

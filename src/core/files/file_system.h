@@ -2,9 +2,11 @@
 
 #include "core/files/drive_map.h"
 #include "core/files/file_lock.h"
+#include "core/files/file_replacement.h"
 #include "core/files/lock_wait_observer.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -49,6 +51,10 @@ public:
     // folder that cannot be listed (missing included) gives an empty list and
     // sets ok, when given, to false.
     QStringList listFiles(const QString& folder, const QString& pattern, bool* ok = nullptr) const;
+    // listFiles with the hidden files too: a camera card's photos whose
+    // names start with "." are photos like the others.
+    QStringList listFilesWithHidden(const QString& folder, const QString& pattern,
+                                    bool* ok = nullptr) const;
     // Names of the directories directly in folder, in name order; hidden ones
     // and links are left out. ok as for listFiles.
     QStringList listFolders(const QString& folder, bool* ok = nullptr) const;
@@ -78,6 +84,10 @@ public:
     // resolved as a path.
     bool copyFileIn(const QString& folder, const QString& name, const QString& to) const;
     bool removeFileIn(const QString& folder, const QString& name) const;
+    // Removes the temporary files a copy stopped half way left in folder
+    // beside the files it was making ("P0003.JPG.atieDn" for a pattern
+    // "*.JP*" among patterns); false when some could not be removed.
+    bool removeCopyTemporaries(const QString& folder, const QStringList& patterns) const;
     // Makes one directory; false when it exists already or cannot be made.
     bool makeDirectory(const QString& path) const;
     // Removes an empty directory.
@@ -95,6 +105,14 @@ public:
     // errorString holds why.
     bool writeFile(const QString& path, const QByteArray& bytes,
                    QString* errorString = nullptr) const;
+
+    // Replaces the file so that a whole copy of its old or its new contents
+    // stands under a known name at every moment (see replaceKeepingCopy).
+    KeptReplacement writeFileKeepingCopy(const QString& path, const QByteArray& bytes,
+                                         const std::function<bool()>& mayPutInPlace) const;
+    // When the entry at path was last changed; invalid when it cannot be
+    // told.
+    QDateTime lastModified(const QString& path) const;
 
     // Whole-file code page 932 text with CR LF (see cp932_text.h).
     std::optional<QStringList> readTextLines(const QString& path) const;
@@ -123,6 +141,8 @@ private:
     QString hostPathIn(const QString& folder, const QString& name) const;
     // The names in folder that filters lets through and keep accepts, in name
     // order; ok as for listFiles.
+    QStringList listMatching(const QString& folder, const QString& pattern, QDir::Filters filters,
+                             bool* ok) const;
     QStringList listNames(const QString& folder, QDir::Filters filters, bool* ok,
                           const std::function<bool(const QFileInfo&)>& keep) const;
     bool copyHostFile(const QString& source, const QString& target) const;

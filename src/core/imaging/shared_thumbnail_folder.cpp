@@ -1,13 +1,12 @@
 #include "core/imaging/shared_thumbnail_folder.h"
 
+#include "core/files/untrusted_folder.h"
+
 #include <QBuffer>
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace SharedThumbnailFolder {
@@ -32,67 +31,70 @@ QString relativeUri(const QString& hostPath) {
 // Another program may have written the photo's absolute URI.
 bool namesThePhoto(const QString& uri, const QString& hostPath) {
     const QString relative = relativeUri(hostPath);
-    return uri.isEmpty() || uri == relative || uri.endsWith(u'/' + relative);
+    return uri == relative || uri.endsWith(u'/' + relative);
 }
 
-bool keyIs(const QImage& entry, const QString& key, qint64 expected, bool required) {
-    const QString text = entry.text(key);
-    if (text.isEmpty())
-        return !required;
+bool keyIs(const QImage& entry, const QString& key, qint64 expected) {
     bool ok = false;
-    return text.toLongLong(&ok) == expected && ok;
+    return entry.text(key).toLongLong(&ok) == expected && ok;
+}
+
+QString entryName(const QString& hostPath) {
+    const QByteArray name = QFileInfo(hostPath).fileName().toUtf8();
+    return QString::fromLatin1(QCryptographicHash::hash(name, QCryptographicHash::Md5).toHex()) +
+           QStringLiteral(".png");
+}
+
+// The repository's size folder beside the photo, reached without following a
+// link: this is where every read, write and removal of an entry starts.
+UntrustedFolder sizeFolder(const QString& hostPath, const QString& size,
+                           UntrustedFolder::Missing missing = UntrustedFolder::Missing::Stay) {
+    return UntrustedFolder(QFileInfo(hostPath).absolutePath(), {Repository, size}, missing);
 }
 
 // The entry is read in one go: one transfer instead of a round trip for each
-// piece the PNG decoder asks for. A missing entry is one failed open: an image
-// reader given the path would also look for the path with ".png" added.
-std::optional<Entry> read(const QString& path, const QString& hostPath, const FileStamp& stamp) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+// piece the PNG decoder asks for. It counts only when it names the photo and
+// gives the photo's size and modification time: photos imported in the same
+// second share their time.
+std::optional<Entry> read(const QString& size, const QString& hostPath, const FileStamp& stamp) {
+    UntrustedBytes bytes = sizeFolder(hostPath, size)
+                               .file(entryName(hostPath), UntrustedKind::ThumbnailEntry)
+                               .readAll();
+    if (!bytes.ok())
         return std::nullopt;
-    QByteArray bytes = file.readAll();
-    QBuffer buffer(&bytes);
+    QBuffer buffer(&bytes.bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
     QImage image = reader.read();
     if (image.isNull() || !namesThePhoto(image.text(QStringLiteral("Thumb::URI")), hostPath) ||
-        !keyIs(image, QStringLiteral("Thumb::MTime"), stamp.modifiedSecs, true) ||
-        !keyIs(image, QStringLiteral("Thumb::Size"), stamp.size, false))
+        !keyIs(image, QStringLiteral("Thumb::MTime"), stamp.modifiedSecs) ||
+        !keyIs(image, QStringLiteral("Thumb::Size"), stamp.size))
         return std::nullopt;
     const QSize stated(image.text(QStringLiteral("Thumb::Image::Width")).toInt(),
                        image.text(QStringLiteral("Thumb::Image::Height")).toInt());
     return Entry{std::move(image), stated.isEmpty() ? QSize() : stated};
 }
 
-// Two photos of a page may be shared at once, so the folder one of them made a
-// moment ago counts as made.
-bool makeFolder(const QString& path) {
-    return QDir().mkdir(path) || QFileInfo(path).isDir();
-}
-
 } // namespace
 
 QString entryPath(const QString& hostPath, const QString& sizeFolder) {
-    const QByteArray name = QFileInfo(hostPath).fileName().toUtf8();
-    return repositoryOf(hostPath) + u'/' + sizeFolder + u'/' +
-           QString::fromLatin1(QCryptographicHash::hash(name, QCryptographicHash::Md5).toHex()) +
-           QStringLiteral(".png");
+    return repositoryOf(hostPath) + u'/' + sizeFolder + u'/' + entryName(hostPath);
 }
 
 std::optional<Entry> find(const QString& hostPath, const FileStamp& stamp, int boxSide) {
     if (boxSide <= NormalSide) {
-        if (std::optional<Entry> normal = read(entryPath(hostPath, Normal), hostPath, stamp))
+        if (std::optional<Entry> normal = read(Normal, hostPath, stamp))
             return normal;
     }
-    return read(entryPath(hostPath, Large), hostPath, stamp);
+    return read(Large, hostPath, stamp);
 }
 
 // Written whole or not at all, through a named temporary beside the entry,
 // so that no other machine reads half an entry.
 void share(const QString& hostPath, const FileStamp& stamp, const QImage& image,
            const QSize& photoSize) {
-    const QString repository = repositoryOf(hostPath);
-    if (image.isNull() || !makeFolder(repository) || !makeFolder(repository + u'/' + Large))
+    const UntrustedFolder large = sizeFolder(hostPath, Large, UntrustedFolder::Missing::Make);
+    if (image.isNull() || !large.isOpen())
         return;
     QImage entry = image;
     entry.setText(QStringLiteral("Thumb::URI"), relativeUri(hostPath));
@@ -102,30 +104,27 @@ void share(const QString& hostPath, const FileStamp& stamp, const QImage& image,
     entry.setText(QStringLiteral("Thumb::Image::Width"), QString::number(photoSize.width()));
     entry.setText(QStringLiteral("Thumb::Image::Height"), QString::number(photoSize.height()));
     entry.setText(QStringLiteral("Software"), QStringLiteral("Fotobako"));
-    QSaveFile file(entryPath(hostPath, Large));
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    QImageWriter writer(&file, "png");
-    writer.setQuality(PngQuality);
-    if (writer.write(entry))
-        file.commit();
+    large.replaceFile(entryName(hostPath), [&entry](QIODevice& file) {
+        QImageWriter writer(&file, "png");
+        writer.setQuality(PngQuality);
+        return writer.write(entry);
+    });
 }
 
 void forget(const QString& hostPath) {
     for (const QString& size : {Normal, Large})
-        QFile::remove(entryPath(hostPath, size));
+        sizeFolder(hostPath, size).removeRegularFile(entryName(hostPath));
 }
 
 void forgetFolder(const QString& hostFolder) {
-    const QDir repository(hostFolder + u'/' + Repository);
+    const UntrustedFolder repository(hostFolder, {Repository});
     for (const QString& size : {Normal, Large}) {
-        QDir entries(repository.filePath(size));
-        for (const QString& name : entries.entryList({QStringLiteral("*.png")}, QDir::Files))
-            entries.remove(name);
-        repository.rmdir(size);
+        const UntrustedFolder entries(hostFolder, {Repository, size});
+        for (const QString& name : entries.regularFiles(QStringLiteral(".png")))
+            entries.removeRegularFile(name);
+        repository.removeEmptyFolder(size);
     }
-    QDir(hostFolder).rmdir(Repository);
+    UntrustedFolder(hostFolder, {}).removeEmptyFolder(Repository);
 }
 
 } // namespace SharedThumbnailFolder

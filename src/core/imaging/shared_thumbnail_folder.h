@@ -13,9 +13,10 @@
 // file name, so that every machine reaching the folder, by whatever mount,
 // finds the same entries. The first machine to show a photo writes its entry
 // where the folder lets it; the others read it instead of the photo. An entry
-// counts only while its Thumb::MTime (and Thumb::Size, when it has one) are
-// the photo's and its Thumb::URI, when it has one, names the photo. Every
-// failure is silent: the repository only ever saves work.
+// counts only while its Thumb::URI names the photo and its Thumb::Size and
+// Thumb::MTime are the photo's. A link, a device or a FIFO in place of the
+// repository, a size folder or an entry is never followed, written through
+// or removed. Every failure is silent: the repository only ever saves work.
 namespace SharedThumbnailFolder {
 
 struct Entry {
@@ -33,8 +34,8 @@ void share(const QString& hostPath, const FileStamp& stamp, const QImage& image,
            const QSize& photoSize);
 // Removes the photo's entries.
 void forget(const QString& hostPath);
-// Removes every entry of the folder and the repository with them, before the
-// folder itself is removed.
+// Removes the regular entries directly inside the folder's own size folders
+// and the repository with them, before the folder itself is removed.
 void forgetFolder(const QString& hostFolder);
 
 } // namespace SharedThumbnailFolder

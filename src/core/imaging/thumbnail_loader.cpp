@@ -7,10 +7,13 @@
 #include "core/imaging/thumbnail_maker.h"
 
 #include <QCache>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QHash>
 #include <QHashFunctions>
 #include <QMutex>
@@ -18,6 +21,8 @@
 #include <QPromise>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimer>
+#include <QWaitCondition>
 #include <atomic>
 #include <optional>
 
@@ -74,6 +79,25 @@ struct Found {
     std::shared_ptr<Promise> claim;
 };
 
+// A photo that has no cheap small decode (HEIC without a thumbnail) takes
+// seconds: meanwhile the window goes on painting and answering the desktop,
+// though the pupil's clicks and keys wait until the page is drawn. False when
+// the photo has not come by the deadline.
+bool waitAnsweringTheWindow(const QFuture<Thumbnail>& pending, const QDeadlineTimer& deadline) {
+    if (pending.isFinished())
+        return true;
+    QEventLoop loop;
+    QFutureWatcher<Thumbnail> watcher;
+    QObject::connect(&watcher, &QFutureWatcher<Thumbnail>::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline.remainingTimeAsDuration()),
+        &loop, &QEventLoop::quit);
+    watcher.setFuture(pending);
+    if (!pending.isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return pending.isFinished();
+}
+
 } // namespace
 
 QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight) {
@@ -84,20 +108,15 @@ QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight) {
     return {width, roundHalfEven(double(width) * photoSize.height() / photoSize.width())};
 }
 
-struct ThumbnailLoader::Private {
-    Private(qint64 cacheBytes, QString diskRoot) : disk(std::move(diskRoot)), memory(cacheBytes) {
-        pool.setMaxThreadCount(2);
-        background.setMaxThreadCount(1);
-        background.setThreadPriority(QThread::IdlePriority);
-    }
-
-    ~Private() {
-        {
-            const QMutexLocker lock(&mutex);
-            ++generation;
-        }
-        background.clear();
-        pool.clear();
+// Shared by the loader and the work it started, so that work stuck in a file
+// system outlives a loader that could not wait for it.
+struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
+    Private(qint64 cacheBytes, QString diskRoot, std::chrono::milliseconds answerTime)
+        : disk(std::move(diskRoot)), memory(cacheBytes), answerTime(answerTime),
+          pool(new QThreadPool), background(new QThreadPool) {
+        pool->setMaxThreadCount(2);
+        background->setMaxThreadCount(1);
+        background->setThreadPriority(QThread::IdlePriority);
     }
 
     // Background work of an older generation stops before its next photo.
@@ -106,7 +125,24 @@ struct ThumbnailLoader::Private {
             const QMutexLocker lock(&mutex);
             ++generation;
         }
-        background.clear();
+        background->clear();
+    }
+
+    // Waits for the work still going, at most the answer time.
+    bool waitForWork() {
+        const QDeadlineTimer deadline(answerTime);
+        return pool->waitForDone(int(deadline.remainingTime())) &&
+               background->waitForDone(int(deadline.remainingTime()));
+    }
+
+    // False when future is not finished by the deadline.
+    bool waitFor(const QFuture<Thumbnail>& future, const QDeadlineTimer& deadline) {
+        QMutexLocker lock(&mutex);
+        while (!future.isFinished()) {
+            if (!finished.wait(&mutex, deadline))
+                return future.isFinished();
+        }
+        return true;
     }
 
     // The visible page never waits for the idle thread: it makes a photo
@@ -149,6 +185,8 @@ struct ThumbnailLoader::Private {
         }
         promise.addResult(thumbnail);
         promise.finish();
+        const QMutexLocker lock(&mutex);
+        finished.wakeAll();
     }
 
     // The page's own photos go to the worker threads.
@@ -156,7 +194,9 @@ struct ThumbnailLoader::Private {
         const ThumbnailKey key = keyFor(request);
         Found found = find(key, false);
         if (found.claim) {
-            pool.start([this, request, key, claim = found.claim] { make(request, key, *claim); });
+            pool->start([self = shared_from_this(), request, key, claim = found.claim] {
+                self->make(request, key, *claim);
+            });
             found.pending = found.claim->future();
         }
         return found;
@@ -184,11 +224,11 @@ struct ThumbnailLoader::Private {
         }
     }
 
-    // No work still going can write an entry back after it is removed.
+    // No work still going can write an entry back after it is removed, unless
+    // it is stuck in a file system that stopped answering.
     void forget(const QStringList& hostPaths) {
         cancelBackground();
-        pool.waitForDone();
-        background.waitForDone();
+        waitForWork();
         for (const QString& hostPath : hostPaths) {
             removeFromMemory(hostPath);
             disk.forget(hostPath);
@@ -200,17 +240,28 @@ struct ThumbnailLoader::Private {
     mutable QMutex mutex;
     QCache<ThumbnailKey, Thumbnail> memory;
     QHash<ThumbnailKey, Work> inFlight;
+    QWaitCondition finished;
     quint64 generation = 0;
     std::atomic<int> decodeCount = 0;
-    // Last, so they are destroyed first and wait for running work.
-    QThreadPool pool;
-    QThreadPool background;
+    const std::chrono::milliseconds answerTime;
+    // Deleted by the loader once they are idle, else never: a pool waits for
+    // its threads when it goes.
+    QThreadPool* pool;
+    QThreadPool* background;
 };
 
-ThumbnailLoader::ThumbnailLoader(qint64 cacheBytes, QString diskCacheRoot)
-    : d(std::make_unique<Private>(cacheBytes, std::move(diskCacheRoot))) {}
+ThumbnailLoader::ThumbnailLoader(qint64 cacheBytes, QString diskCacheRoot,
+                                 std::chrono::milliseconds answerTime)
+    : d(std::make_shared<Private>(cacheBytes, std::move(diskCacheRoot), answerTime)) {}
 
-ThumbnailLoader::~ThumbnailLoader() = default;
+ThumbnailLoader::~ThumbnailLoader() {
+    d->cancelBackground();
+    d->pool->clear();
+    if (d->waitForWork()) {
+        delete d->pool;
+        delete d->background;
+    }
+}
 
 void ThumbnailLoader::loadPage(const std::vector<ThumbnailRequest>& requests,
                                const std::function<void(int, const Thumbnail&)>& onReady) {
@@ -220,9 +271,18 @@ void ThumbnailLoader::loadPage(const std::vector<ThumbnailRequest>& requests,
     for (const ThumbnailRequest& request : requests)
         page.push_back(d->start(request));
 
+    QDeadlineTimer deadline(d->answerTime);
     for (size_t i = 0; i < page.size(); ++i) {
         Found& found = page[i];
         if (!found.ready) {
+            const bool came = QCoreApplication::instance()
+                                  ? waitAnsweringTheWindow(found.pending, deadline)
+                                  : d->waitFor(found.pending, deadline);
+            if (!came) {
+                onReady(int(i), Thumbnail{{}, {}, true});
+                continue;
+            }
+            deadline.setRemainingTime(d->answerTime);
             found.ready = found.pending.result();
             // The workers finish in any order; the page's order is the one
             // the cache should drop by.
@@ -242,7 +302,7 @@ void ThumbnailLoader::prefetch(std::vector<ThumbnailRequest> requests) {
         const QMutexLocker lock(&d->mutex);
         asked = d->generation;
     }
-    d->background.start([priv = d.get(), requests = std::move(requests), asked] {
+    d->background->start([priv = d, requests = std::move(requests), asked] {
         priv->runBackground(requests, asked);
     });
 }
@@ -254,8 +314,8 @@ void ThumbnailLoader::prepare(const std::vector<ThumbnailRequest>& requests) {
 
 bool ThumbnailLoader::waitForIdle(int msecs) {
     const QDeadlineTimer deadline(msecs);
-    return d->pool.waitForDone(int(deadline.remainingTime())) &&
-           d->background.waitForDone(int(deadline.remainingTime()));
+    return d->pool->waitForDone(int(deadline.remainingTime())) &&
+           d->background->waitForDone(int(deadline.remainingTime()));
 }
 
 void ThumbnailLoader::forget(const QString& hostPath) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -22,6 +23,9 @@ struct Thumbnail {
     // The photo scaled to its box in its own proportions; null when it cannot
     // be decoded.
     QImage image;
+    // Its file did not answer in time (a share that stopped answering); the
+    // page goes on without it.
+    bool timedOut = false;
 };
 
 // The size of a request's thumbnail for a photo of the given upright size.
@@ -36,18 +40,25 @@ QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight);
 class ThumbnailLoader {
 public:
     static constexpr qint64 DefaultCacheBytes = 64LL * 1024 * 1024;
+    // How long a page waits for its next photo before it gives the rest up.
+    static constexpr std::chrono::milliseconds DefaultAnswerTime{8000};
 
     // An empty diskCacheRoot keeps thumbnails in memory only.
-    explicit ThumbnailLoader(qint64 cacheBytes = DefaultCacheBytes, QString diskCacheRoot = {});
-    // Drops the background work that has not started and waits for the rest.
+    explicit ThumbnailLoader(qint64 cacheBytes = DefaultCacheBytes, QString diskCacheRoot = {},
+                             std::chrono::milliseconds answerTime = DefaultAnswerTime);
+    // Drops the background work that has not started and waits for the rest,
+    // but no longer than the answer time: work stuck in a file system that
+    // stopped answering is left to the end of the process.
     ~ThumbnailLoader();
     ThumbnailLoader(const ThumbnailLoader&) = delete;
     ThumbnailLoader& operator=(const ThumbnailLoader&) = delete;
 
     // Loads every request and calls onReady(index, thumbnail) for each, in
     // request order, on the calling thread, as soon as it and all before it
-    // are ready. Returns when all are done. Background work not yet started
-    // is dropped first.
+    // are ready. Returns when all are done, or once no photo has come for the
+    // answer time: those not ready then come timed out. While it waits, the
+    // calling thread's events but user input are handled. Background work not
+    // yet started is dropped first.
     void loadPage(const std::vector<ThumbnailRequest>& requests,
                   const std::function<void(int, const Thumbnail&)>& onReady);
     // Makes the requests in the background, in order, in place of any
@@ -72,5 +83,5 @@ public:
 
 private:
     struct Private;
-    std::unique_ptr<Private> d;
+    std::shared_ptr<Private> d;
 };

@@ -1,6 +1,7 @@
 #include "core/library/load_folder.h"
 
 #include "core/files/file_system.h"
+#include "core/files/photo_files.h"
 #include "core/geometry/rounding.h"
 #include "core/library/index_file.h"
 #include "core/library/library_context.h"
@@ -17,7 +18,7 @@ QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int l
     if (folder.isEmpty())
         return paths;
     bool listed = false;
-    const QStringList names = files.listFiles(folder, QStringLiteral("*.JP*"), &listed);
+    const QStringList names = listPhotoFiles(files, folder, &listed);
     if (ok)
         *ok = listed || files.isMissing(folder);
     for (const QString& name : names) {

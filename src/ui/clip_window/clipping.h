@@ -6,6 +6,8 @@
 #include <Qt>
 
 class ClipWindow;
+class MainWindow;
+class QWidget;
 struct AppContext;
 
 inline const QString ClipHintMessage =
@@ -24,7 +26,8 @@ class Clipping : public QObject {
     Q_OBJECT
 
 public:
-    explicit Clipping(AppContext& program);
+    // The clip window is made as a child of parent.
+    Clipping(AppContext& program, QWidget& parent);
 
     // Right click on the thumbnail of photo number: loads the photo and
     // shows the window modally; an unreadable photo only gives a message.
@@ -59,4 +62,4 @@ private:
 };
 
 // Connects "クリップボード", which only explains how to clip.
-void connectClipCommands(AppContext& program);
+void connectClipCommands(AppContext& program, MainWindow& form);

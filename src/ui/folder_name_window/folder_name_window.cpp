@@ -14,6 +14,24 @@ constexpr int ClientWidth = 323;
 constexpr int ClientHeight = 187;
 const QColor WindowColor(255, 255, 192);
 const QColor InstructionColor(192, 255, 255);
+
+struct ModeLook {
+    QString caption;
+    int outerHeight;
+};
+
+ModeLook lookOf(FolderNameMode mode) {
+    switch (mode) {
+    case FolderNameMode::Rename:
+        return {QStringLiteral("フォルダ名をかえる"), 143};
+    case FolderNameMode::MakeFolder:
+        return {QStringLiteral("フォルダを作る"), 101};
+    case FolderNameMode::Import:
+        break;
+    }
+    // Taller than the instruction box needs by the line that names the card.
+    return {QStringLiteral("デジカメから，ファイルをとりこむ"), 232};
+}
 } // namespace
 
 FolderNameWindow::FolderNameWindow(QWidget* parent) : QDialog(parent), m_outerHeight(ClientHeight) {
@@ -76,6 +94,22 @@ void FolderNameWindow::showTypingGuideOnly(int outerPixels) {
     typeInstructionFirstLine->move(cardInstructionFirstLine->pos());
     typeInstructionSecondLine->move(cardInstructionSecondLine->pos());
     fitOuterHeight();
+}
+
+void FolderNameWindow::prepare(FolderNameMode mode, const QString& name,
+                               const QString& photoDriveText) {
+    const ModeLook look = lookOf(mode);
+    nameEdit->setText(name);
+    photoDriveLine->setText(photoDriveText);
+    if (mode == FolderNameMode::Rename)
+        showTypingGuideOnly(look.outerHeight);
+    else
+        setOuterHeight(look.outerHeight);
+    setWindowTitle(look.caption);
+}
+
+QString FolderNameWindow::typedName() const {
+    return nameEdit->text();
 }
 
 void FolderNameWindow::showProgress(int copied, int found) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/program_state.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -25,6 +27,12 @@ public:
     // instruction box, in a window outerPixels high unless its frame would
     // then cut them; setOuterHeight() brings the whole box back.
     void showTypingGuideOnly(int outerPixels);
+
+    // The caption, height and texts the window opens with for mode: name in
+    // the text box and, for an import, the card line under the instructions.
+    void prepare(FolderNameMode mode, const QString& name, const QString& photoDriveText);
+    // The folder name as typed.
+    QString typedName() const;
 
     // Shows how far an import has got, painted at once, since the import
     // keeps the event loop waiting until it ends.

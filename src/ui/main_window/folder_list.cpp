@@ -2,8 +2,8 @@
 
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_context.h"
 #include "ui/widgets/picture_box.h"
 
 #include <algorithm>
@@ -29,9 +29,9 @@ QString countText(const QString& dateAndCount) {
 }
 } // namespace
 
-void drawFolderList(AppContext& program) {
-    ProgramState& state = program.state;
-    PictureBox& panel = *program.form.folderList;
+void drawFolderList(MainWindowContext& main) {
+    ProgramState& state = main.state;
+    PictureBox& panel = *main.window.folderList;
     // The focus row follows the open folder until the list itself is worked
     // with the keys.
     if (!panel.hasFocus() || state.FocusedFolderRow <= 0)

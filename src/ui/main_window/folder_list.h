@@ -6,12 +6,12 @@
 #include <QRect>
 #include <algorithm>
 
-struct AppContext;
+struct MainWindowContext;
 struct ProgramState;
 
 // Redraws the folder list from FolderListTop, the open folder highlighted;
 // FolderTitle becomes the open folder's title when its row is on the page.
-void drawFolderList(AppContext& program);
+void drawFolderList(MainWindowContext& main);
 
 // The rows shown, named for a screen reader: title, count, date and remark.
 QList<PictureBox::DrawnItem> folderListItems(const ProgramState& state);

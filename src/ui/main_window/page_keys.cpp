@@ -1,14 +1,13 @@
 #include "ui/main_window/page_keys.h"
 
+#include "core/commands/app_context.h"
+#include "core/commands/browsing.h"
 #include "core/geometry/page_focus.h"
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/marks.h"
-#include "ui/main_window/thumbnail_page.h"
+#include "ui/main_window/main_window_context.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QScrollBar>
@@ -59,21 +58,22 @@ std::optional<QRect> focusFrameOf(const ProgramState& state, int photo) {
         .frame();
 }
 
-void moveFocusFrame(AppContext& program, int photo) {
-    PictureBox& panel = *program.form.thumbnailPanel;
+void moveFocusFrame(AppContext& program, MainWindow& form, int photo) {
+    PictureBox& panel = *form.thumbnailPanel;
     if (const std::optional<QRect> old = focusFrameOf(program.state, program.state.FocusedPhoto))
         drawRing(panel, *old, PanelBackground);
     program.state.FocusedPhoto = photo;
-    drawFocusFrame(program);
+    MainWindowContext main{program.state, program.services, form};
+    drawFocusFrame(main);
 }
 
-void turnPageTo(AppContext& program, const PageFocus& next) {
-    QScrollBar& scroll = *program.form.thumbnailScroll;
+void turnPageTo(AppContext& program, MainWindow& form, const PageFocus& next) {
+    QScrollBar& scroll = *form.thumbnailScroll;
     program.state.FocusedPhoto = next.focus;
     if (scroll.value() != next.topRow)
         scroll.setValue(next.topRow);
     else
-        onThumbnailScroll(program, next.topRow);
+        scrollThumbnails(program, next.topRow);
 }
 
 void scrollFolderList(AppContext& program, int rows) {
@@ -84,16 +84,16 @@ void scrollFolderList(AppContext& program, int rows) {
     if (top == state.FolderListTop)
         return;
     state.FolderListTop = top;
-    drawFolderList(program);
+    program.view.drawFolderList();
 }
 } // namespace
 
-void drawFocusFrame(AppContext& program) {
-    if (const std::optional<QRect> frame = focusFrameOf(program.state, program.state.FocusedPhoto))
-        drawRing(*program.form.thumbnailPanel, *frame, FocusColour);
+void drawFocusFrame(MainWindowContext& main) {
+    if (const std::optional<QRect> frame = focusFrameOf(main.state, main.state.FocusedPhoto))
+        drawRing(*main.window.thumbnailPanel, *frame, FocusColour);
 }
 
-int onThumbnailKey(AppContext& program, int key, Qt::KeyboardModifiers) {
+int onThumbnailKey(AppContext& program, MainWindow& form, int key, Qt::KeyboardModifiers) {
     ProgramState& state = program.state;
     if (state.FocusedPhoto <= 0)
         return 0;
@@ -103,7 +103,7 @@ int onThumbnailKey(AppContext& program, int key, Qt::KeyboardModifiers) {
         if (state.Pick == FolderPick::Open) {
             int& mark = state.PhotoMarks[state.FocusedPhoto];
             mark = mark ? 0 : 1;
-            drawMarkCaptions(program);
+            program.view.drawMarkCaptions();
         }
         return 0;
     }
@@ -113,14 +113,14 @@ int onThumbnailKey(AppContext& program, int key, Qt::KeyboardModifiers) {
     const PageFocus next = pageFocusAfter({state.ThumbTopRow, state.FocusedPhoto}, *pageKey,
                                           state.ThumbColumns, state.PhotoCount);
     if (next.topRow != state.ThumbTopRow)
-        turnPageTo(program, next);
+        turnPageTo(program, form, next);
     else
-        moveFocusFrame(program, next.focus);
+        moveFocusFrame(program, form, next.focus);
     return 0;
 }
 
-void onThumbnailWheel(AppContext& program, int notches, Qt::KeyboardModifiers modifiers) {
-    QScrollBar& scroll = *program.form.thumbnailScroll;
+void onThumbnailWheel(MainWindow& form, int notches, Qt::KeyboardModifiers modifiers) {
+    QScrollBar& scroll = *form.thumbnailScroll;
     const int step = modifiers & Qt::ControlModifier ? scroll.pageStep() : scroll.singleStep();
     scroll.setValue(scrolledRow(scroll.value(), -notches * step, scroll.maximum()));
 }
@@ -139,7 +139,7 @@ int onFolderListKey(AppContext& program, int key) {
     const int pageRows = folderListRowsFor(state.ScreenWidthPx);
     state.FolderListTop = std::clamp(state.FolderListTop, state.FocusedFolderRow - pageRows,
                                      state.FocusedFolderRow - 1);
-    drawFolderList(program);
+    program.view.drawFolderList();
     return 0;
 }
 

@@ -17,6 +17,9 @@ class SaveDriveWindow : public QDialog {
 public:
     explicit SaveDriveWindow(QWidget* parent = nullptr);
 
+    // The drive in use, as "C:".
+    void showCurrentDrive(const QString& drive);
+
     QFrame* frameBox = nullptr;
     QLabel* promptFirstLine = nullptr;
     QLabel* promptSecondLine = nullptr;
@@ -27,7 +30,3 @@ public:
 signals:
     void driveChosen(int index);
 };
-
-// The save root drive button index (0 to 7) chooses: "A:\", or
-// "C:\A_IMAGE\" to "I:\A_IMAGE\" (there is no button for B:).
-QString saveRootOfDriveButton(int index);

@@ -125,6 +125,10 @@ void SettingsWindow::showSettings(const SettingsValues& values) {
     choose(databaseFolderCombo, values.databaseRoot);
 }
 
+void SettingsWindow::showPhotoDrive(const QString& path) {
+    photoDriveEdit->setText(path);
+}
+
 SettingsTexts SettingsWindow::texts() const {
     return {photoDriveEdit->text(),         saveDriveCombo->currentText(),
             schoolYearCombo->currentText(), usageModeCombo->currentText(),

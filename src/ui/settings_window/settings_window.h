@@ -25,6 +25,8 @@ public:
 
     // What the controls show, as the settings they would save.
     SettingsTexts texts() const;
+    // Puts a folder into the photo drive box.
+    void showPhotoDrive(const QString& path);
 
     QPushButton* saveButton = nullptr;
     QPushButton* cancelButton = nullptr;

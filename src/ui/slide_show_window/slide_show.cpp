@@ -1,5 +1,6 @@
 #include "ui/slide_show_window/slide_show.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/selection.h"
 #include "core/files/file_system.h"
 #include "core/geometry/fit_inside.h"
@@ -8,16 +9,14 @@
 #include "core/services/screen_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/main_window.h"
 #include "ui/slide_show_window/slide_show_window.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QPushButton>
 #include <algorithm>
 
-SlideShow::SlideShow(AppContext& program)
-    : QObject(&program.form), m_program(program), m_window(new SlideShowWindow(&program.form)) {
+SlideShow::SlideShow(AppContext& program, QWidget& parent)
+    : QObject(&parent), m_program(program), m_window(new SlideShowWindow(&parent)) {
     connect(m_window->endButton, &QPushButton::clicked, m_window, &QWidget::hide);
     for (int i = 0; i < 2; ++i) {
         connect(m_window->stepButtons[i], &QPushButton::clicked, this, [this, i] { step(i); });

@@ -6,6 +6,7 @@
 #include <QObject>
 
 class SlideShowWindow;
+class QWidget;
 struct AppContext;
 
 inline const QString NoSlidesMessage = QStringLiteral("しゃしんをえらんでください。");
@@ -17,7 +18,8 @@ class SlideShow : public QObject {
     Q_OBJECT
 
 public:
-    explicit SlideShow(AppContext& program);
+    // The slide-show window is made as a child of parent.
+    SlideShow(AppContext& program, QWidget& parent);
 
     // The menu command: collects the marked photos and shows the first one in
     // the window, which does not block the main window.

@@ -10,8 +10,8 @@ class QWidget;
 // Qt's file dialogs.
 class QtFileDialogs : public FileDialogs {
 public:
-    std::optional<QString> chooseImageFile(QWidget* parent) override;
-    std::optional<QString> chooseFolder(QWidget* parent, const QString& start) override;
+    std::optional<QString> chooseImageFile() override;
+    std::optional<QString> chooseFolder(const QString& start) override;
 };
 
 // The dialog chooseImageFile shows, set up but not shown.

@@ -13,7 +13,7 @@
 class FolderCommands : public ::testing::Test {
 protected:
     explicit FolderCommands(int screenWidth = 1024) : rig(screenWidth) {
-        connectFolderCommands(rig.program);
+        connectFolderCommands(rig.program, *rig.form);
     }
 
     static QString directoryOf(int row) {

@@ -86,7 +86,7 @@ TEST_F(Importing, SameNameTwiceGivesTwoFolders) {
         EXPECT_EQ(rig.namesIn(rig.folderPath(QString::fromUtf16(directory))).size(), 1);
 }
 
-TEST_F(Importing, CopiesOnlyVisiblePhotoFilesUnderTheirImportNames) {
+TEST_F(Importing, CopiesEveryPhotoFileHiddenOnesTooUnderTheirImportNames) {
     for (const char* name :
          {"DSC00001.JPG", "2002_0615.JPG", "1999_1231.jpg", "2100.JPG", "p.jpeg", ".hidden.JPG"})
         rig.putPhoto(QString::fromLatin1(name));
@@ -99,11 +99,12 @@ TEST_F(Importing, CopiesOnlyVisiblePhotoFilesUnderTheirImportNames) {
 
     EXPECT_EQ(
         rig.namesIn(rig.folderPath(QStringLiteral("IMG_0001_x"))),
-        QStringList({QStringLiteral("1999_1231.jpg"), QStringLiteral("20020615093012_2100.JPG"),
+        QStringList({QStringLiteral("1999_1231.jpg"), QStringLiteral("20020615093012_.hidden.JPG"),
+                     QStringLiteral("20020615093012_2100.JPG"),
                      QStringLiteral("20020615093012_DSC00001.JPG"),
                      QStringLiteral("20020615093012_p.jpeg"), QStringLiteral("2002_0615.JPG")}));
-    EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("x,IMG_0001_x,2002/06/15 5,")});
-    EXPECT_EQ(rig.state.PhotoCount, 5);
+    EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("x,IMG_0001_x,2002/06/15 6,")});
+    EXPECT_EQ(rig.state.PhotoCount, 6);
 }
 
 TEST_F(Importing, NoAtTheQuestionBeepsAndKeepsTheWindowOpen) {

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 
 PhotoCommands::PhotoCommands() {
-    connectPhotoCommands(rig.program);
+    connectPhotoCommands(rig.program, *rig.form);
 }
 
 void PhotoCommands::makeFolders(std::initializer_list<Folder> folders) {

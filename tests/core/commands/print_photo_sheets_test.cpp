@@ -22,7 +22,7 @@ class PrintSheets : public ::testing::Test {
 protected:
     PrintSheets() {
         rig.printer.sheetTwips = {10000, 14000};
-        connectPrintCommands(rig.program);
+        connectPrintCommands(rig.program, *rig.form);
     }
 
     // count photos of solid, numbered colours become the open folder's photos.

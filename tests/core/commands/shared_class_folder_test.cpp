@@ -27,7 +27,7 @@ protected:
         rig.files = FileSystem(drives);
         rig.files.makeDirectory(QStringLiteral("C:\\A_IMAGE"));
         rig.files.makeDirectory(rig.classFolder);
-        connectFolderCommands(rig.program);
+        connectFolderCommands(rig.program, *rig.form);
     }
 
     static QString line(const QString& title, int number, int count) {

@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -71,7 +72,8 @@ TEST_F(SharedThumbnails, AnEntryCountsOnlyWhileItShowsThePhoto) {
     } cases[] = {
         {"a.JPG", stamp.modifiedSecs, stamp.size, true},
         {"file:///mnt/other/a.JPG", stamp.modifiedSecs, stamp.size, true}, // another mount's
-        {"", stamp.modifiedSecs, 0, true},                                 // keys it may leave out
+        {"", stamp.modifiedSecs, stamp.size, false},                       // every key is required
+        {"a.JPG", stamp.modifiedSecs, 0, false},
         {"b.JPG", stamp.modifiedSecs, stamp.size, false},
         {"a.JPG", stamp.modifiedSecs - 1, stamp.size, false},
         {"a.JPG", 0, stamp.size, false}, // Thumb::MTime is required
@@ -113,6 +115,56 @@ TEST_F(SharedThumbnails, ForgottenPhotosAndFoldersLeaveNoEntry) {
     EXPECT_TRUE(QFile::exists(largeEntry(QStringLiteral("b.JPG"))));
     loader.forgetFolder(dir.path());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral(".sh_thumbnails"))));
+}
+
+// Every file below folder with its bytes.
+QMap<QString, QByteArray> snapshot(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        QFile file(it.next());
+        files[file.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
+    }
+    return files;
+}
+
+// A link planted in place of the repository, a size folder or an entry
+// leads nowhere: showing, forgetting a photo and forgetting the folder leave
+// the link's target as it was.
+TEST_F(SharedThumbnails, ALinkInTheRepositoryReachesNothingOutside) {
+    const struct {
+        const char* link;
+        const char* target;
+    } cases[] = {
+        {".sh_thumbnails", ""},
+        {".sh_thumbnails/large", "large"},
+        {".sh_thumbnails/normal", "normal"},
+        {".sh_thumbnails/large/ENTRY", "large/kept.png"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir victim;
+        for (const char* name : {"large/kept.png", "normal/kept.png", "kept.png"}) {
+            QDir(victim.path()).mkpath(QFileInfo(victim.filePath(name)).path());
+            QFile file(victim.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(name);
+        }
+        const QMap<QString, QByteArray> before = snapshot(victim.path());
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+        const QString a = photo(QStringLiteral("a.JPG"));
+        QString link = dir.filePath(QString::fromLatin1(c.link));
+        link.replace(QStringLiteral("ENTRY"),
+                     QFileInfo(largeEntry(QStringLiteral("a.JPG"))).fileName());
+        QDir().mkpath(QFileInfo(link).path());
+        ASSERT_TRUE(QFile::link(victim.filePath(QString::fromLatin1(c.target)), link));
+
+        decodesOnAMachine({{a, 144, 0}});
+        ThumbnailLoader loader;
+        loader.forget(a);
+        loader.forgetFolder(dir.path());
+        EXPECT_EQ(snapshot(victim.path()), before) << c.link;
+    }
 }
 
 } // namespace

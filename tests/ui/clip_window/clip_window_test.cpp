@@ -56,7 +56,7 @@ protected:
         QCoreApplication::sendEvent(form.photoBox, &move);
     }
     LibraryRig rig;
-    Clipping clipping{rig.program};
+    Clipping clipping{rig.program, *rig.form};
 };
 
 TEST_F(ClipTest, OpensTheWindowAtItsDesignPlaces) {
@@ -280,9 +280,10 @@ TEST(ClipCommands, RightClickOnAThumbnailOpensItsPhotoAndMenuExplains) {
     rig.makePhotos(Folder, 4, {640, 480});
     loadFolder(rig.program);
     // A second connection of the panel: the rig's own one only marks.
-    Clipping clipping(rig.program);
-    connectBrowserControls(rig.program, [&clipping](int photo) { clipping.open(photo); });
-    connectClipCommands(rig.program);
+    Clipping clipping(rig.program, *rig.form);
+    connectBrowserControls(rig.program, *rig.form,
+                           [&clipping](int photo) { clipping.open(photo); });
+    connectClipCommands(rig.program, *rig.form);
     QColor shown;
     rig.modals.script = [&](QDialog& dialog) {
         shown = static_cast<ClipWindow&>(dialog).photoBox->image().pixelColor(320, 240);

@@ -1,4 +1,5 @@
 #include "app/secondary_windows.h"
+#include "core/commands/settings_commands.h"
 #include "support/test_rig.h"
 #include "ui/save_drive_window/save_drive_window.h"
 
@@ -15,7 +16,8 @@ class SaveDriveWindowTest : public ::testing::Test {
 protected:
     SaveDriveWindowTest() : programFolder(rig.root.filePath(QStringLiteral("program"))) {
         QDir().mkpath(programFolder);
-        new SecondaryWindows(rig.program, programFolder, [] { FAIL() << "program ended"; });
+        new SecondaryWindows(rig.program, *rig.form, programFolder,
+                             [] { FAIL() << "program ended"; });
         rig.state.SaveBase = QStringLiteral("C:\\A_image\\");
         rig.state.SaveSubFolder = QStringLiteral("2001");
         rig.state.SaveRoot = QStringLiteral("C:\\A_image\\2001\\");

@@ -22,7 +22,7 @@ protected:
         QDir().mkpath(programFolder);
         rig.state.PhotoDrivePath = QStringLiteral("A:\\");
         rig.state.SaveRootSetting = QStringLiteral("C:\\A_IMAGE\\");
-        new SecondaryWindows(rig.program, programFolder, [this] { ++ended; });
+        new SecondaryWindows(rig.program, *rig.form, programFolder, [this] { ++ended; });
     }
 
     // Opens the window and works it with script; then clicks "環境を保存する"

@@ -44,7 +44,7 @@ protected:
     static QColor photo(int n) { return LibraryRig::photoColour(n); }
 
     LibraryRig rig;
-    SlideShow show{rig.program};
+    SlideShow show{rig.program, *rig.form};
 };
 
 TEST_F(SlideShowTest, NoMarkedPhotoAsksForSomeAndOpensNothing) {

@@ -1,0 +1,13 @@
+#pragma once
+
+class MainWindow;
+struct ProgramState;
+struct Services;
+
+// What the main window's drawing works on: the state it shows, the services
+// that load its thumbnails, and the window.
+struct MainWindowContext {
+    ProgramState& state;
+    Services& services;
+    MainWindow& window;
+};

@@ -12,6 +12,7 @@
 #include "ui/clip_window/clipping.h"
 #include "ui/main_window/lock_wait_indicator.h"
 #include "ui/main_window/main_window.h"
+#include "ui/slide_show_window/slide_show.h"
 
 #include <QPushButton>
 
@@ -22,8 +23,9 @@ void connectMainWindow(AppContext& program, MainWindow& form, const QString& set
                          [&program, i] { chooseClass(program, i); });
     }
     auto* windows = new SecondaryWindows(program, form, settingsFolder, std::move(endProgram));
-    connectBrowserControls(program, form,
-                           [windows](int photo) { windows->clipping().open(photo); });
+    connectBrowserControls(
+        program, form, [windows](int photo) { windows->clipping().open(photo); },
+        [windows](int photo) { windows->slideShow().startAt(photo); });
     connectFolderCommands(program, form);
     connectPhotoCommands(program, form);
     connectPrintCommands(program, form);

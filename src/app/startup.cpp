@@ -4,7 +4,7 @@
 #include "core/commands/class_folder.h"
 #include "core/commands/settings_check.h"
 #include "core/files/file_system.h"
-#include "core/library/library_paths.h"
+#include "core/library/save_root.h"
 #include "core/library/settings_file.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
@@ -56,10 +56,8 @@ void loadSettings(AppContext& program, const QString& settingsHostPath) {
     state.UsageMode = read.usageMode.value_or(state.UsageMode);
     state.PcNumber = read.pcNumber.value_or(state.PcNumber);
     state.DatabaseRoot = read.databaseRoot.value_or(state.DatabaseRoot);
-    state.SaveRoot = saveRootOf(state);
     tellOfPrivateDrives(program);
-    program.services.files.makeDirectory(state.SaveBase);
-    program.services.files.makeDirectory(state.SaveRoot);
+    rebuildSaveRoot(state, program.services.files);
 }
 
 // Personal use opens the save root itself as the class folder.

@@ -5,7 +5,10 @@
 class MainWindow;
 struct AppContext;
 
-// Connects the thumbnail panel's scroll bar and mouse to the page and marks;
-// a right click on a thumbnail hands its photo number to clipPhoto.
+// Connects the thumbnail panel's scroll bar, mouse, wheel and keys to the
+// page and marks, and the folder list's wheel and keys to the list; a right
+// click on a thumbnail hands its photo number to clipPhoto, Enter on one to
+// showPhoto.
 void connectBrowserControls(AppContext& program, MainWindow& form,
-                            std::function<void(int)> clipPhoto = {});
+                            std::function<void(int)> clipPhoto = {},
+                            std::function<void(int)> showPhoto = {});

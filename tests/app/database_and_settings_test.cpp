@@ -5,6 +5,7 @@
 #include "support/cp932_files.h"
 #include "support/test_data.h"
 #include "support_library/library_fixture.h"
+#include "ui/folder_name_window/folder_name_window.h"
 #include "ui/save_drive_window/save_drive_window.h"
 #include "ui/settings_window/settings_window.h"
 #include "ui/widgets/picture_box.h"
@@ -128,21 +129,36 @@ TEST_F(WholeProgram, SettingsSavedInTheWindowTakeEffectAtTheNextStart) {
     EXPECT_TRUE(next.form->classPanel->isHidden());
 }
 
-TEST_F(WholeProgram, LeavingTheDatabaseAddsTheYearToTheChosenDrive) {
-    start(TeacherSettings);
+// Settings D:\A_image\ and 2001; Ｃ chosen in the save-drive window.
+TEST_F(WholeProgram, TheChosenDriveKeepsItsClassThroughTheDatabaseAndImportsThere) {
+    QStringList settings = TeacherSettings;
+    settings[1] = QStringLiteral("D:\\A_image\\");
+    start(settings);
     rig.modals.script = [](QDialog& dialog) {
-        QTest::mouseClick(static_cast<SaveDriveWindow&>(dialog).driveButtons[2], Qt::LeftButton);
+        QTest::mouseClick(static_cast<SaveDriveWindow&>(dialog).driveButtons[1], Qt::LeftButton);
     };
     QTest::mouseClick(rig.form->saveDriveButton, Qt::LeftButton);
-    ASSERT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\2001\\"));
+    EXPECT_TRUE(rig.files.isDirectory(rig.state.SaveRoot));
     chooseClass23();
-    EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("D:\\A_IMAGE\\CLASS_23"));
+    const QString classFolder = rig.state.ClassFolder;
 
     rig.form->switchToDatabaseAction->trigger();
     rig.form->switchToDatabaseAction->trigger();
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\2001\\"));
-    EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("D:\\A_IMAGE\\2001\\CLASS_23\\"));
+    EXPECT_EQ(rig.state.ClassFolder.chopped(1), classFolder);
+    EXPECT_TRUE(rig.files.isDirectory(QStringLiteral("C:\\A_IMAGE\\2001\\CLASS_23")));
     EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("２年３組"));
+    // Making a folder there writes its index: the class was never left empty.
+    rig.modals.script = [](QDialog& dialog) {
+        auto& window = static_cast<FolderNameWindow&>(dialog);
+        window.nameEdit->setText(QStringLiteral("えんそく"));
+        window.runButton->click();
+    };
+    rig.messages.shown.clear();
+    rig.form->makeFolderAction->trigger();
+    EXPECT_EQ(rig.state.FolderTable.count(), 1);
+    EXPECT_TRUE(rig.messages.shown.isEmpty()) << rig.messages.shown.join(u' ').toStdString();
+    EXPECT_TRUE(rig.files.exists(QStringLiteral("C:\\A_IMAGE\\2001\\CLASS_23\\IMGMAIN.TXT")));
 }
 
 TEST_F(WholeProgram, ChangingTheNodeNumberAloneKeepsTheOtherLinesAsReadAtStartUp) {

@@ -1,3 +1,5 @@
+#include "core/commands/pdf_pages.h"
+#include "core/commands/private_cups.h"
 #include "core/files/cp932_text.h"
 #include "support/card_image.h"
 #include "support/cp932_files.h"
@@ -228,6 +230,13 @@ protected:
         return screen;
     }
 
+    // Keys typed into the main window, one after another.
+    bool typeKeys(const QStringList& keys) {
+        return xdotool(QStringList{QStringLiteral("windowfocus"), QStringLiteral("--sync"),
+                                   mainWindow, QStringLiteral("key"), QStringLiteral("--delay"),
+                                   QStringLiteral("80")} +
+                       keys);
+    }
     bool xdotool(const QStringList& arguments) {
         return x.run(QStringLiteral("xdotool"), arguments).has_value();
     }
@@ -414,6 +423,49 @@ TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
     EXPECT_TRUE(index[0].startsWith(QStringLiteral("ensoku,IMG_0001_ensoku,")) &&
                 index[0].endsWith(QStringLiteral(" 5,")))
         << index[0].toStdString();
+}
+
+// Only the keyboard: Tab to the class and Space, Return at the question; the
+// page has the focus, so Space and → mark three photos; Alt opens the menu
+// bar, → to "いんさつ", ↓ and Return print one photo a sheet.
+TEST_F(EndToEnd, APupilMarksThreePhotosAndPrintsThemWithTheKeyboardAlone) {
+    PrivateCups cups;
+    if (!cups.failure().isEmpty())
+        GTEST_SKIP() << "no private CUPS scheduler: " << cups.failure().toStdString();
+    ASSERT_EQ(cups.addPdfQueue(), QString());
+    ASSERT_TRUE(makeLibrary());
+    ASSERT_TRUE(startProgram()) << "the main window did not appear";
+    screenWhen([&](const QImage& screen) { return firstPixelOf(screen, ClassPanel).has_value(); });
+
+    // The first class button has the focus; ３年２組 is the twelfth.
+    ASSERT_TRUE(typeKeys(QStringList(11, QStringLiteral("Tab")) << QStringLiteral("space")));
+    ASSERT_TRUE(answerYes({mainWindow})) << "no question after the class button";
+    const auto barsAre = [&](const QImage& screen, const QColor& colour) {
+        const std::optional<QPoint> panel = firstPixelOf(screen, ThumbnailPanel);
+        if (!panel)
+            return false;
+        for (int c = 0; c < 3; ++c)
+            if (screen.pixelColor(*panel + cell(c).barSample()) != colour)
+                return false;
+        return true;
+    };
+    const QImage opened = screenWhen([&](const QImage& screen) { return barsAre(screen, Yellow); });
+    ASSERT_TRUE(barsAre(opened, Yellow)) << "the class did not open at its folder";
+
+    ASSERT_TRUE(typeKeys({QStringLiteral("space"), QStringLiteral("Right"), QStringLiteral("space"),
+                          QStringLiteral("Right"), QStringLiteral("space")}));
+    const QImage marked = screenWhen([&](const QImage& screen) { return barsAre(screen, Blue); });
+    ASSERT_TRUE(barsAre(marked, Blue)) << "the three photos were not marked";
+
+    // おわり, フロッピーから取り込む, フロッピーへほぞん, しゃしんファイルのへんしゅう, いんさつ.
+    ASSERT_TRUE(typeKeys({QStringLiteral("alt"), QStringLiteral("Right"), QStringLiteral("Right"),
+                          QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Down"),
+                          QStringLiteral("Return")}));
+    ASSERT_TRUE(answerYes({mainWindow})) << "no question before printing";
+    ASSERT_TRUE(cups.waitForJobsCompleted(DeadlineMs * 4)) << "the job did not complete";
+    const QStringList pdfs = cups.writtenPdfs();
+    ASSERT_EQ(pdfs.size(), 1) << pdfs.join(u' ').toStdString();
+    EXPECT_EQ(pdfPageCount(pdfs[0]), 3);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/library/index_file.h"
 #include "core/library/library_paths.h"
 #include "core/library/locked_index.h"
+#include "core/library/save_root.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
@@ -46,10 +47,8 @@ void switchDatabaseTree(AppContext& program) {
         program.view.setFolderListHeading(QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
     } else {
         program.view.setDatabaseSwitchCaption(ToDatabase);
-        state.SaveRoot = saveRootOf(state);
-        state.ClassFolder = state.ClassSubFolder.isEmpty()
-                                ? state.SaveRoot
-                                : state.SaveRoot + state.ClassSubFolder + u'\\';
+        rebuildSaveRoot(state, program.services.files);
+        rebuildClassFolder(state, program.services.files);
         program.view.setFolderListHeading(state.ClassName);
     }
     readOpenIndex(program);

@@ -9,6 +9,7 @@
 #include "core/files/photo_drive.h"
 #include "core/imaging/thumbnail_pages.h"
 #include "core/library/folder_names.h"
+#include "core/library/index_file.h"
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
 #include "core/library/locked_index.h"
@@ -46,6 +47,9 @@ bool acceptsName(MessageService& messages, const QString& name) {
         return false;
     case TitleCheck::Unencodable:
         messages.inform(QStringLiteral("つかえないもじがあります。"));
+        return false;
+    case TitleCheck::TooLong:
+        messages.inform(QStringLiteral("フォルダ名がながすぎます。"));
         return false;
     }
     return false;
@@ -179,7 +183,10 @@ bool importMakeOrRenameFolder(AppContext& program, const QString& typed,
     const QString name = toWindowsForms(typed);
     if (state.FolderNameWindowMode == FolderNameMode::Rename)
         return renameOpenFolder(program, name);
-    if (state.FolderTable.isFull()) {
+    // Read afresh, since another machine may have filled a shared index since
+    // it was opened: a refusal after the question would waste the pupil's yes.
+    if (state.FolderTable.isFull() ||
+        readIndex(program.services.files, indexPathOf(state.ClassFolder)).isFull()) {
         messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
         return false;
     }

@@ -22,7 +22,10 @@ void openFolderRow(AppContext& program, int k) {
 }
 
 void onFolderListMouseDown(AppContext& program, Qt::MouseButton, QPoint pos) {
-    const int k = folderRowAt(program.state, pos.y());
+    pickFolderRow(program, folderRowAt(program.state, pos.y()));
+}
+
+void pickFolderRow(AppContext& program, int k) {
     if (k == 0)
         return;
     if (program.state.Pick == FolderPick::CopyTarget)

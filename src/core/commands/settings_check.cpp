@@ -52,7 +52,7 @@ std::optional<QString> settingsRefusal(const SettingsTexts& texts) {
     if (!texts.databaseRoot.isEmpty() && !isDrivePath(texts.databaseRoot))
         return notADrivePath(DatabaseField);
     if (!nodeNumberOf(texts.nodeNumber))
-        return QStringLiteral("ノード番号がただしくありません。");
+        return NodeNumberRefusal;
     return std::nullopt;
 }
 

@@ -8,6 +8,9 @@
 
 class FileSystem;
 
+inline const QString NodeNumberRefusal =
+    QStringLiteral("「ノード番号」は 0から 999までの すうじで かいてください。");
+
 // Why the texts the settings window shows cannot be saved, as one message in
 // simple kana that names the field; nullopt when every value can work. Text
 // must read back from the file exactly as written, and the photo drive, the

@@ -3,6 +3,7 @@
 #include "core/commands/app_context.h"
 #include "core/commands/settings_check.h"
 #include "core/files/file_system.h"
+#include "core/library/save_root.h"
 #include "core/library/settings_file.h"
 #include "core/library/settings_form_values.h"
 #include "core/services/clock.h"
@@ -55,8 +56,8 @@ QString saveRootOfDriveButton(int index) {
 
 void chooseSaveDrive(AppContext& program, int index) {
     ProgramState& state = program.state;
-    state.SaveRoot = saveRootOfDriveButton(index);
-    state.SaveBase = state.SaveRoot;
+    state.SaveBase = saveRootOfDriveButton(index);
+    rebuildSaveRoot(state, program.services.files);
     program.view.setSaveDriveCaption(QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(") + state.SaveRoot.left(2) + u')');
     state.ClassFolder = state.SaveRoot;
 }

@@ -20,6 +20,7 @@ std::optional<QString> choosePhotoDriveFolder(AppContext& program, const QString
 // "C:\A_IMAGE\" to "I:\A_IMAGE\" (there is no button for B:).
 QString saveRootOfDriveButton(int index);
 
-// A drive button of the save-drive window. The choice lasts for this run
-// only: nothing is made, reloaded or written.
+// A drive button of the save-drive window: its folder becomes the save base,
+// and the save root (with the school year) is made from it as at start-up.
+// The choice lasts for this run only: nothing is reloaded or written.
 void chooseSaveDrive(AppContext& program, int index);

@@ -25,6 +25,9 @@ enum class TitleCheck {
     ForbiddenName,
     // A character the index's code page lacks, even in its Windows form.
     Unencodable,
+    // Longer than a folder's name can be on the file systems the library
+    // lives on.
+    TooLong,
 };
 
 // Checks a typed folder title, taken in its Windows forms (toWindowsForms):

@@ -37,6 +37,8 @@ void loadFolder(const LibraryContext& program) {
     const QStringList paths =
         listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos, &listed);
     state.PhotoCount = int(paths.size());
+    // The focus frame starts on the first photo of the page.
+    state.FocusedPhoto = 0;
     for (int i = 0; i < state.PhotoCount; ++i)
         state.PhotoPaths[i + 1] = paths[i];
 

@@ -51,6 +51,8 @@ struct ProgramState {
     int PhotoCount = 0;
     std::array<int, MaxPhotos + 1> PhotoMarks{};
     int ThumbTopRow = 0;
+    int FocusedPhoto = 0;     // the photo with the keyboard focus frame; 0 for none
+    int FocusedFolderRow = 0; // the folder row Up and Down move through; 0 for none
     int ImageWidth = 0;
     int ImageHeight = 0;
 

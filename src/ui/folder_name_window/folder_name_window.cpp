@@ -78,6 +78,21 @@ FolderNameWindow::FolderNameWindow(QWidget* parent) : QDialog(parent), m_outerHe
 
 void FolderNameWindow::setOuterHeight(int pixels) {
     m_outerHeight = pixels;
+    m_typingGuideOnly = false;
+    cardInstructionFirstLine->show();
+    cardInstructionSecondLine->show();
+    typeInstructionFirstLine->move(32, 132);
+    typeInstructionSecondLine->move(12, 156);
+    fitOuterHeight();
+}
+
+void FolderNameWindow::showTypingGuideOnly(int outerPixels) {
+    m_outerHeight = outerPixels;
+    m_typingGuideOnly = true;
+    cardInstructionFirstLine->hide();
+    cardInstructionSecondLine->hide();
+    typeInstructionFirstLine->move(cardInstructionFirstLine->pos());
+    typeInstructionSecondLine->move(cardInstructionSecondLine->pos());
     fitOuterHeight();
 }
 
@@ -86,7 +101,10 @@ void FolderNameWindow::prepare(FolderNameMode mode, const QString& name,
     const ModeLook look = lookOf(mode);
     nameEdit->setText(name);
     photoDriveLine->setText(photoDriveText);
-    setOuterHeight(look.outerHeight);
+    if (mode == FolderNameMode::Rename)
+        showTypingGuideOnly(look.outerHeight);
+    else
+        setOuterHeight(look.outerHeight);
     setWindowTitle(look.caption);
 }
 
@@ -117,5 +135,14 @@ void FolderNameWindow::moveEvent(QMoveEvent* event) {
 // until then the frame adds nothing.
 void FolderNameWindow::fitOuterHeight() {
     const int frame = frameGeometry().height() - geometry().height();
+    if (m_typingGuideOnly) {
+        // A thick frame makes the window taller rather than cut a line.
+        const int guideBottom = typeInstructionSecondLine->geometry().bottom() + 1;
+        const int client = std::max(m_outerHeight - frame, guideBottom + 6);
+        instructionBox->resize(313, client - 4 - instructionBox->y());
+        setFixedSize(ClientWidth, client);
+        return;
+    }
+    instructionBox->resize(313, 101);
     setFixedSize(ClientWidth, std::max(0, m_outerHeight - frame));
 }

@@ -23,6 +23,10 @@ public:
     // what the frame leaves of it, so a low window cuts the instruction box.
     void setOuterHeight(int pixels);
     int outerHeight() const { return m_outerHeight; }
+    // Shows only the two lines that ask for a name, at the top of the
+    // instruction box, in a window outerPixels high unless its frame would
+    // then cut them; setOuterHeight() brings the whole box back.
+    void showTypingGuideOnly(int outerPixels);
 
     // The caption, height and texts the window opens with for mode: name in
     // the text box and, for an import, the card line under the instructions.
@@ -60,4 +64,5 @@ private:
     void fitOuterHeight();
 
     int m_outerHeight;
+    bool m_typingGuideOnly = false;
 };

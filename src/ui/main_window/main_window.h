@@ -101,6 +101,8 @@ private:
     void buildPhotoHolder(QWidget* client);
     void buildMenus();
     void fitOuterSize();
+    void nameForScreenReaders();
+    void setKeyboardOrder();
 
     ProgramState& m_state;
     Services& m_services;

@@ -18,6 +18,8 @@ void MainWindowView::setThumbnailScrollMaximum(int maximum) {
 
 void MainWindowView::drawThumbnailPage() {
     ::drawThumbnailPage(m_context);
+    // A folder just opened is worked with the keys at once.
+    m_context.window.thumbnailPanel->setFocus();
 }
 
 void MainWindowView::drawFolderList() {

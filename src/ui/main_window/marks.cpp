@@ -5,6 +5,7 @@
 #include "core/state/screen_mode.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_context.h"
+#include "ui/main_window/page_keys.h"
 #include "ui/main_window/thumbnail_caption.h"
 #include "ui/widgets/picture_box.h"
 
@@ -19,5 +20,6 @@ void drawMarkCaptions(MainWindowContext& main) {
             thumbCell(large, index % state.ThumbColumns, index / state.ThumbColumns, {});
         drawCaption(panel, cell, number, state.PhotoMarks[number] != 0);
     }
+    drawFocusFrame(main);
     panel.update();
 }

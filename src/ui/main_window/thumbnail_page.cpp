@@ -1,5 +1,6 @@
 #include "ui/main_window/thumbnail_page.h"
 
+#include "core/geometry/page_focus.h"
 #include "core/imaging/thumbnail_loader.h"
 #include "core/imaging/thumbnail_pages.h"
 #include "core/services/message_service.h"
@@ -8,6 +9,7 @@
 #include "core/state/screen_mode.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_context.h"
+#include "ui/main_window/page_keys.h"
 #include "ui/main_window/thumbnail_caption.h"
 #include "ui/widgets/picture_box.h"
 
@@ -45,6 +47,8 @@ void drawThumbnailPage(MainWindowContext& main) {
     drawFolderTitle(main);
 
     const PageRange page = currentPage(state);
+    state.FocusedPhoto =
+        focusOnPage(state.FocusedPhoto, state.ThumbTopRow, state.ThumbColumns, state.PhotoCount);
     if (page.count > 0) {
         const bool large = isLargeGrid(state.ScreenWidthPx);
         const int columns = state.ThumbColumns;
@@ -69,6 +73,23 @@ void drawThumbnailPage(MainWindowContext& main) {
         if (timedOut)
             main.services.messages.inform(NoAnswerMessage);
     }
+    drawFocusFrame(main);
     window.waitNotice->hide();
     prefetchNeighbours(state, main.services, page);
+}
+
+QList<PictureBox::DrawnItem> thumbnailItems(ProgramState& state) {
+    QList<PictureBox::DrawnItem> items;
+    const PageRange page = currentPage(state);
+    const bool large = isLargeGrid(state.ScreenWidthPx);
+    for (int index = 0; index < page.count; ++index) {
+        const int number = page.first + index + 1;
+        const bool marked = state.PhotoMarks[number] != 0;
+        const ThumbCell cell =
+            thumbCell(large, index % state.ThumbColumns, index / state.ThumbColumns, {});
+        items.append({cell.frame(),
+                      QStringLiteral("しゃしん ") + captionStyle(number, marked).caption, marked,
+                      number == state.FocusedPhoto});
+    }
+    return items;
 }

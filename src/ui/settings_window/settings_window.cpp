@@ -46,8 +46,12 @@ QStringList nodeNumbers() {
 
 // A value that is no entry of the list, such as a folder written by hand
 // into the settings file, is added so that it is shown and saved unchanged.
+// Letter case is ignored, as the file system ignores it: "C:\A_IMAGE\" takes
+// the place of the entry "C:\A_image\" rather than standing beside it.
 void choose(QComboBox* combo, const QString& value) {
-    int index = combo->findText(value);
+    int index = combo->findText(value, Qt::MatchFixedString);
+    if (index >= 0)
+        combo->setItemText(index, value);
     if (index < 0 && !value.isEmpty()) {
         combo->addItem(value);
         index = combo->count() - 1;

@@ -24,6 +24,9 @@ public:
     // The menu command: collects the marked photos and shows the first one in
     // the window, which does not block the main window.
     void start();
+    // Enter on a thumbnail: the show of the marked photos at photo when it is
+    // marked, else of every photo of the folder at photo.
+    void startAt(int photo);
     // "＜" (index 0) or "＞" (index 1).
     void step(int index);
     // A mouse button went down on the strip at pos.
@@ -35,6 +38,7 @@ public:
 
 private:
     void layOut();
+    void open(int firstSlide);
     void fillStrip();
     void showSlide();
 

@@ -214,6 +214,30 @@ TEST_F(Importing, ThousandFoldersAreTheLimit) {
     EXPECT_EQ(rig.readIndexLines().first(), QStringLiteral("z,IMG_0001_t,2002/01/01 0,"));
 }
 
+// Refusals that need no answer come before the question: an index that
+// another machine filled to 1003 rows since it was opened, and a pasted name
+// no file system can hold.
+TEST_F(Importing, AFullIndexOrAnOverlongNameIsRefusedBeforeTheQuestion) {
+    rig.putPhoto(QStringLiteral("P1.JPG"));
+    QStringList lines;
+    for (int i = 1; i <= 1003; ++i)
+        lines
+            << QStringLiteral("t%1,IMG_%2_t,2002/01/01 0,").arg(i).arg(i, 4, 10, QLatin1Char('0'));
+    rig.writeIndexLines(lines.mid(0, 990));
+    rig.openClassFolder();
+    rig.writeIndexLines(lines);
+    rig.messages.answers = {true, true};
+    EXPECT_TRUE(rig.importAs(QStringLiteral("x")).stayedOpen);
+    EXPECT_EQ(rig.messages.shown, QStringList{TooManyFolders});
+
+    rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
+    rig.openClassFolder();
+    rig.messages.shown.clear();
+    EXPECT_TRUE(rig.importAs(QString(10000, u'あ')).stayedOpen);
+    EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("フォルダ名がながすぎます。")});
+    EXPECT_EQ(rig.readIndexLines().size(), 1);
+}
+
 TEST_F(Importing, MakingAFolderAsksNothingAndCopiesNothing) {
     rig.putPhoto(QStringLiteral("P1.JPG"));
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});

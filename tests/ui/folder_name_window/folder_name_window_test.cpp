@@ -105,6 +105,17 @@ TEST_F(OpeningForm2, EachCommandSetsCaptionHeightAndText) {
     EXPECT_EQ(rig.modals.opened, 3);
 }
 
+// Whatever the frame takes, the rename window shows the lines asking for a
+// name whole and no line cut through.
+TEST_F(OpeningForm2, TheRenameGuideIsNeverCut) {
+    const auto rename = openAndCancel([this] { rig.form->renameFolderButton->click(); });
+    const FolderNameWindow& window = *rename.window;
+    for (const QLabel* line : {window.cardInstructionFirstLine, window.cardInstructionSecondLine})
+        EXPECT_TRUE(line->isHidden() || line->geometry().bottom() < window.height());
+    for (const QLabel* line : {window.typeInstructionFirstLine, window.typeInstructionSecondLine})
+        EXPECT_TRUE(!line->isHidden() && line->geometry().bottom() < window.height());
+}
+
 TEST_F(OpeningForm2, OneWindowOwnedByTheMainWindowIsReused) {
     const auto first = openAndCancel([this] { rig.form->importAction->trigger(); });
     const auto second = openAndCancel([this] { rig.form->renameFolderButton->click(); });

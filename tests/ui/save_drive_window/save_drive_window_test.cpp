@@ -42,19 +42,21 @@ protected:
     QString programFolder;
 };
 
-TEST_F(SaveDriveWindowTest, ChoosingDLeavesTheYearOutAndWritesNothing) {
+// The save root is built from the chosen folder and the year, and made, as
+// start-up makes it; the settings file is not written.
+TEST_F(SaveDriveWindowTest, ChoosingDMakesItsSaveRootWithTheYearAndWritesNothing) {
     EXPECT_EQ(choose(2), QStringLiteral("C:"));
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\2001\\"));
     EXPECT_EQ(rig.state.SaveBase, QStringLiteral("D:\\A_IMAGE\\"));
-    EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("D:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.ClassFolder, rig.state.SaveRoot);
     EXPECT_EQ(rig.state.SaveSubFolder, QStringLiteral("2001"));
     EXPECT_EQ(rig.form->saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(D:)"));
-    EXPECT_FALSE(rig.files.exists(QStringLiteral("D:\\A_IMAGE")));
+    EXPECT_TRUE(rig.files.isDirectory(QStringLiteral("D:\\A_IMAGE\\2001")));
     EXPECT_TRUE(QDir(programFolder).isEmpty());
 
     // The next opening shows the drive chosen.
     EXPECT_EQ(choose(0), QStringLiteral("D:"));
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("A:\\"));
+    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("A:\\2001\\"));
     EXPECT_EQ(rig.form->saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(A:)"));
     EXPECT_EQ(rig.modals.opened, 2);
 }

@@ -233,7 +233,7 @@ TEST_F(SlideShowTest, MoreThan999MarkedPhotosHoldTheFirst999) {
 
 class SmallScreenShow : public SlideShowTest {
 protected:
-    SmallScreenShow() : SlideShowTest(800) {}
+    SmallScreenShow() : SlideShowTest(800) { rig.screen.height = 600; }
 };
 
 TEST_F(SmallScreenShow, NeverOffersTheStrip) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times an import from a card read at a card reader's speed: 60 photos of
 // 12 megapixels whose reads are paced to 40 MB/s by a preloaded library,
 // from "じっこう" to the new folder's first page drawn, beside the same

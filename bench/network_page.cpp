@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a thumbnail page of 25 photos of 12 megapixels served by a private
 // Samba server whose port is held to 100 Mbit/s, as a school network moves
 // them: the first page cold with EXIF thumbnails, cold without them (against

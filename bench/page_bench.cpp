@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the thumbnail page, the program's hot path, on photo-like JPEGs it
 // makes itself: the floor (the photos decoded at cell size on the loader's
 // threads, nothing drawn) against the real drawThumbnailPage cold, after a

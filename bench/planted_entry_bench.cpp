@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a cold thumbnail page of a folder whose shared thumbnail pack a pupil
 // replaced with a FIFO or a link to /dev/zero, against the same folder with
 // no pack at all: what a planted pack costs the page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints 18 marked 4000 x 3000 photos at 18 to a sheet into a PDF file: the
 // real print command, which decodes each photo at its cell's size at 300 dpi,
 // beside the same job with every photo decoded at full size. Each job runs in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a step of the slide show on a 1024 x 768 screen through 20 slides of
 // 12-megapixel photos it makes itself: the naive step (the photo decoded at
 // full size, then stretched onto the slide) against the real show, which

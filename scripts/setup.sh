@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs (only the missing ones),
 # configures the project into build/ where it has no usable build tree, and
 # builds the program. With --tests it installs the components the tests start

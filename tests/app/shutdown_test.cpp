@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shutdown.h"
 #include "support/test_rig.h"
 #include "ui/widgets/picture_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves one folder into a database again and again, as one machine of a
 // school would, for tests that run many of these at the same moment.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/locked_index.h"
 #include "fault_injection/fault_sweep.h"
 #include "ui/main_window/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fault_injection/sweep_rig.h"
 
 #include "app/database_wiring.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_data.h"
 #include "support/test_photos.h"
 #include "support_library/library_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/database_tree.h"
 
 #include "core/commands/app_context.h"

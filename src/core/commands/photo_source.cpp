@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/photo_source.h"
 
 #include "core/files/camera_device.h"

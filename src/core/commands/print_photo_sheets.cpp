@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/print_photo_sheets.h"
 
 #include "core/commands/app_context.h"

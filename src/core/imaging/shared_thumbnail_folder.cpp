@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/shared_thumbnail_folder.h"
 
 #include "core/files/file_lock.h"

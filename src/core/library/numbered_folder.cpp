@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/numbered_folder.h"
 
 #include "core/files/cp932_text.h"

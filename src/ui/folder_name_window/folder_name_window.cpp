@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/folder_name_window/folder_name_window.h"
 
 #include "ui/widgets/control_builders.h"

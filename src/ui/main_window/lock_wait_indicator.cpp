@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/lock_wait_indicator.h"
 
 #include "core/files/file_system.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/marks.h"
 
 #include "core/imaging/thumbnail_pages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/thumbnail_caption.h"
 
 #include "ui/widgets/picture_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/save_drive_window/save_drive_window.h"
 
 #include "ui/widgets/control_builders.h"

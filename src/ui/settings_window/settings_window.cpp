@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/settings_window/settings_window.h"
 
 #include "ui/widgets/control_builders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/save_to_photo_drive.h"
 #include "core/files/photo_drive.h"
 #include "support/card_image.h"

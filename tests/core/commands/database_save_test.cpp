@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/database_save.h"
 #include "core/library/locked_index.h"
 #include "database_rig.h"

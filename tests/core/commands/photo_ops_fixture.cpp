@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "photo_ops_fixture.h"
 
 #include "app/photo_wiring.h"

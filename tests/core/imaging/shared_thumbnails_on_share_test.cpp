@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/thumbnail_loader.h"
 #include "support/smb_share.h"
 #include "support/test_photos.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support_library/import_rig.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/widgets/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support_library/library_fixture.h"
 #include "ui/main_window/folder_list.h"
 #include "ui/widgets/picture_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/secondary_windows.h"
 #include "core/commands/settings_commands.h"
 #include "support/test_rig.h"

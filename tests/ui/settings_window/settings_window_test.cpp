@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/secondary_windows.h"
 #include "core/files/cp932_text.h"
 #include "core/library/settings_file.h"

@@ -50,12 +50,12 @@ void drawThumbnailPage(MainWindowContext& main) {
     const PageRange page = currentPage(state);
     state.FocusedPhoto =
         focusOnPage(state.FocusedPhoto, state.ThumbTopRow, state.ThumbColumns, state.PhotoCount);
+    bool timedOut = false;
     if (page.count > 0) {
         const bool large = isLargeGrid(state.ScreenWidthPx);
         const int columns = state.ThumbColumns;
         const std::vector<ThumbnailRequest> requests =
             pageRequests(state, main.services.files, page.first, page.count);
-        bool timedOut = false;
         main.services.thumbnails.loadPage(requests, [&](int index, const Thumbnail& thumb) {
             timedOut = timedOut || thumb.timedOut;
             const int number = page.first + index + 1;
@@ -70,12 +70,11 @@ void drawThumbnailPage(MainWindowContext& main) {
                 panel.stretchFrom(thumb.image, thumb.image.rect(), cell.drawnPicture());
             panel.refreshNow();
         });
-        window.waitNotice->hide();
-        if (timedOut)
-            main.services.messages.inform(NoAnswerMessage);
     }
     drawFocusFrame(main);
     window.waitNotice->hide();
+    if (timedOut)
+        main.services.messages.inform(NoAnswerMessage);
     prefetchNeighbours(state, main.services, page);
 }
 

@@ -2,8 +2,8 @@
 #include "core/commands/open_folder.h"
 
 #include "core/commands/app_context.h"
+#include "core/commands/browsing.h"
 #include "core/commands/copy_photos.h"
-#include "core/geometry/folder_hit_test.h"
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
 #include "core/state/program_state.h"

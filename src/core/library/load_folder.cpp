@@ -3,7 +3,7 @@
 
 #include "core/files/file_system.h"
 #include "core/files/photo_files.h"
-#include "core/geometry/rounding.h"
+#include "core/geometry/fitting.h"
 #include "core/library/index_file.h"
 #include "core/library/library_context.h"
 #include "core/library/library_paths.h"

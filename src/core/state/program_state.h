@@ -63,16 +63,6 @@ struct ProgramState {
     std::array<QString, MaxPhotos + 1> SelectedPaths;
     int SelectedCount = 0;
     FolderNameMode FolderNameWindowMode = FolderNameMode::Import;
-    int PrintPos = 0;
-    int SlideCount = 0;
-    int SlideIndex = 0;
-    int ClipDragX = 0;
-    int ClipDragY = 0;
-    std::array<int, 3> ClipX{};
-    std::array<int, 3> ClipY{};
-    int ClipSizeMode = 0;
-    int ClipAreaMode = 0;
-    int ClipClickCount = 0;
 
     // Clears the marks of photos 1..count.
     void clearMarks(int count);

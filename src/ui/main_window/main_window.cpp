@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/main_window.h"
 
-#include "core/geometry/rounding.h"
+#include "core/geometry/fitting.h"
 #include "core/services/screen_service.h"
 #include "core/services/services.h"
 #include "core/state/class_names.h"

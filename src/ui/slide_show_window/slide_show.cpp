@@ -4,7 +4,7 @@
 #include "core/commands/app_context.h"
 #include "core/commands/selection.h"
 #include "core/files/file_system.h"
-#include "core/geometry/fit_inside.h"
+#include "core/geometry/fitting.h"
 #include "core/imaging/thumbnail_loader.h"
 #include "core/services/message_service.h"
 #include "core/services/screen_service.h"
@@ -25,9 +25,9 @@ SlideShow::SlideShow(AppContext& program, QWidget& parent)
     connect(m_window, &SlideShowWindow::stripAsked, this, &SlideShow::showStrip);
     m_window->thumbnailStrip->setDrawnItems([this] {
         QList<PictureBox::DrawnItem> items;
-        for (int k = 1; k <= m_program.state.SlideCount && m_layout.offersStrip; ++k)
+        for (int k = 1; k <= m_count && m_layout.offersStrip; ++k)
             items.append({m_layout.scaled(stripSlot(k)), QStringLiteral("スライド %1").arg(k),
-                          k == m_program.state.SlideIndex});
+                          k == m_shown});
         return items;
     });
     connect(m_window->thumbnailStrip, &PictureBox::mouseDown, this,
@@ -66,15 +66,15 @@ void SlideShow::startAt(int photo) {
 
 void SlideShow::open(int firstSlide) {
     ProgramState& state = m_program.state;
-    state.SlideCount = std::min(state.SelectedCount, MaxSlides);
+    m_count = std::min(state.SelectedCount, MaxSlides);
     m_window->thumbnailStrip->hide();
     layOut();
 
     QStringList hostPaths;
-    for (int k = 1; k <= state.SlideCount; ++k)
+    for (int k = 1; k <= m_count; ++k)
         hostPaths << m_program.services.files.hostPath(state.SelectedPaths[k]);
     m_decoder.reset(hostPaths, m_layout.drawSize);
-    state.SlideIndex = firstSlide;
+    m_shown = firstSlide;
     // The first slide is made on a worker while the strip is filled.
     m_decoder.prefetch(firstSlide);
     if (m_layout.offersStrip)
@@ -91,14 +91,12 @@ void SlideShow::open(int firstSlide) {
 }
 
 void SlideShow::step(int index) {
-    ProgramState& state = m_program.state;
-    state.SlideIndex = steppedSlide(state.SlideIndex, index == 0 ? -1 : 1, state.SlideCount);
+    m_shown = steppedSlide(m_shown, index == 0 ? -1 : 1, m_count);
     showSlide();
 }
 
 void SlideShow::pickFromStrip(QPoint pos) {
-    ProgramState& state = m_program.state;
-    state.SlideIndex = slideAtStripY(pos.y() / m_layout.scale, state.SlideCount);
+    m_shown = slideAtStripY(pos.y() / m_layout.scale, m_count);
     showSlide();
 }
 
@@ -114,8 +112,7 @@ void SlideShow::showStrip(bool shown) {
 
 void SlideShow::layOut() {
     const ScreenService& screen = m_program.services.screen;
-    m_layout =
-        slideLayoutFor(QSize(screen.widthPx(), screen.heightPx()), m_program.state.SlideCount);
+    m_layout = slideLayoutFor(QSize(screen.widthPx(), screen.heightPx()), m_count);
     m_window->place(m_layout);
 }
 
@@ -124,7 +121,7 @@ void SlideShow::fillStrip() {
     PictureBox& strip = *m_window->thumbnailStrip;
     strip.clear();
     std::vector<ThumbnailRequest> requests;
-    for (int k = 1; k <= state.SlideCount; ++k) {
+    for (int k = 1; k <= m_count; ++k) {
         const QRect slot = m_layout.scaled(stripSlot(k));
         requests.push_back({m_program.services.files.hostPath(state.SelectedPaths[k]), slot.width(),
                             slot.height()});
@@ -145,7 +142,7 @@ void SlideShow::fillStrip() {
 
 void SlideShow::showSlide() {
     ProgramState& state = m_program.state;
-    const DecodedSlide slide = m_decoder.slide(state.SlideIndex);
+    const DecodedSlide slide = m_decoder.slide(m_shown);
     PictureBox& picture = *m_window->photoBox;
     picture.clear();
     if (!slide.image.isNull()) {

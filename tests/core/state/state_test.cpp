@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/geometry/rounding.h"
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
@@ -31,17 +30,6 @@ TEST(ScreenModes, TwoSeparateThresholds) {
     EXPECT_EQ(folderListRowsFor(1010), 18);
     EXPECT_EQ(thumbColumnsFor(800), 4);
     EXPECT_EQ(folderListRowsFor(800), 13);
-}
-
-TEST(Rounding, HalfGoesToTheEvenNeighbour) {
-    EXPECT_EQ(roundHalfEven(91.5), 92);
-    EXPECT_EQ(roundHalfEven(203.5), 204);
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(3.5), 4);
-    EXPECT_EQ(roundHalfEven(10 / 3.0), 3);
-    EXPECT_EQ(roundHalfEven(11 / 3.0), 4);
-    EXPECT_EQ(roundHalfEven(7 / 3.0), 2);
-    EXPECT_EQ(roundHalfEven(-0.5), 0);
 }
 
 TEST(ProgramStateMarks, ClearingStopsAtTheCount) {

@@ -121,12 +121,12 @@ TEST_P(ClipRange, TwoCornersInEitherOrderCutTheirRectangle) {
         const QImage clean = form.photoBox->image();
         click(form, GetParam().first);
         click(form, GetParam().second);
-        EXPECT_EQ(rig.state.ClipClickCount, 2);
+        EXPECT_EQ(clipping.state().corners, 2);
         form.clipButton->click();
         EXPECT_EQ(rig.clipboard.image.size(), GetParam().expected.size());
         EXPECT_EQ(rig.clipboard.image, clean.copy(GetParam().expected));
         EXPECT_EQ(form.photoBox->image(), clean);
-        EXPECT_EQ(rig.state.ClipClickCount, 0);
+        EXPECT_EQ(clipping.state().corners, 0);
     });
 }
 
@@ -184,7 +184,7 @@ TEST_F(ClipTest, RightClickDropsTheRectangle) {
         click(form, {10, 20});
         click(form, {109, 69});
         click(form, {200, 200}, Qt::RightButton);
-        EXPECT_EQ(rig.state.ClipClickCount, 0);
+        EXPECT_EQ(clipping.state().corners, 0);
         EXPECT_EQ(form.photoBox->image(), clean);
         click(form, {50, 60});
         click(form, {70, 90});
@@ -199,7 +199,7 @@ TEST_F(ClipTest, SizeChangeKeepsTheCorners) {
         click(form, {10, 20});
         click(form, {109, 69});
         form.sizeButtons[1]->click();
-        EXPECT_EQ(rig.state.ClipClickCount, 2);
+        EXPECT_EQ(clipping.state().corners, 2);
         EXPECT_EQ(form.photoBox->image().pixelColor(10, 40), QColor(Qt::black));
         form.clipButton->click();
         EXPECT_EQ(rig.clipboard.image.size(), QSize(100, 50));
@@ -230,8 +230,8 @@ TEST_F(ClipTest, RubberBandLeavesNoTrace) {
         }
         EXPECT_EQ(changed, 0);
         moveTo(form, {-40, 900}); // outside the box: the frame stays on it
-        EXPECT_EQ(rig.state.ClipDragX, 0);
-        EXPECT_EQ(rig.state.ClipDragY, 480);
+        EXPECT_EQ(clipping.state().loose.x(), 0);
+        EXPECT_EQ(clipping.state().loose.y(), 480);
         click(form, {60, 80});
         const QImage framed = form.photoBox->image();
         EXPECT_EQ(framed.pixelColor(150, 150), clean.pixelColor(150, 150));
@@ -257,8 +257,8 @@ TEST_F(ClipTest, WindowKeepsItsModesBetweenOpenings) {
         // The part of the rectangle on this photo, drawn 144 wide from x = 88.
         EXPECT_EQ(rig.clipboard.image.size(), QSize(22, 50));
     });
-    EXPECT_EQ(rig.state.ClipSizeMode, 1);
-    EXPECT_EQ(rig.state.ClipAreaMode, 1);
+    EXPECT_EQ(clipping.state().size, ClipSize::Small);
+    EXPECT_EQ(clipping.state().area, ClipArea::Range);
     for (QPushButton* button : window().findChildren<QPushButton*>()) // after the clicks
         EXPECT_EQ(button->font(), window().font()) << button->text().toStdString();
 }

@@ -71,10 +71,10 @@ int measure(const QString& card) {
     const double copyAlone = msSince(timer);
 
     ProgramState& state = rig.state;
-    state.ClassFolder = QStringLiteral("C:\\CLASS_11");
-    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.openClass.ClassFolder = QStringLiteral("C:\\CLASS_11");
+    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
     state.FolderNameWindowMode = FolderNameMode::Import;
-    rig.files.makeDirectory(state.ClassFolder);
+    rig.files.makeDirectory(state.openClass.ClassFolder);
     rig.messages.answers = {true};
     double copied = 0;
     timer.restart();
@@ -89,7 +89,7 @@ int measure(const QString& card) {
     std::printf("  import, from じっこう to first page drawn : %8.1f ms  (%.3f x the copy "
                 "alone; goal 1.1)\n",
                 firstPage, firstPage / copyAlone);
-    std::printf("  photos shown                              : %8d\n", state.PhotoCount);
+    std::printf("  photos shown                              : %8d\n", state.folder.PhotoCount);
     return 0;
 }
 
@@ -108,16 +108,16 @@ double timeImport(const QString& card, bool throughDevice) {
     }
     rig.files = FileSystem(drives);
     ProgramState& state = rig.state;
-    state.ClassFolder = QStringLiteral("C:\\CLASS_11");
-    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.openClass.ClassFolder = QStringLiteral("C:\\CLASS_11");
+    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
     state.FolderNameWindowMode = FolderNameMode::Import;
-    rig.files.makeDirectory(state.ClassFolder);
+    rig.files.makeDirectory(state.openClass.ClassFolder);
     rig.messages.answers = {true};
     QElapsedTimer timer;
     timer.start();
     importMakeOrRenameFolder(rig.program, QStringLiteral("bench"), {});
     const double ms = msSince(timer);
-    return state.PhotoCount == Photos ? ms : -1;
+    return state.folder.PhotoCount == Photos ? ms : -1;
 }
 
 } // namespace

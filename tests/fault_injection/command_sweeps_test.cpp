@@ -47,8 +47,8 @@ const CommandCase DeleteFolder{.name = "delete_folder",
                                .removes =
                                    [](const SweepRig& rig) {
                                        QStringList photos;
-                                       for (int n = 1; n <= rig.state.PhotoCount; ++n)
-                                           photos << rig.state.PhotoPaths[n];
+                                       for (int n = 1; n <= rig.state.folder.PhotoCount; ++n)
+                                           photos << rig.state.folder.PhotoPaths[n];
                                        return photos;
                                    }};
 const CommandCase DeletePhotos{
@@ -60,7 +60,7 @@ const CommandCase DeletePhotos{
     },
     {},
     [](const SweepRig& rig) {
-        return QStringList{rig.state.PhotoPaths[1], rig.state.PhotoPaths[2]};
+        return QStringList{rig.state.folder.PhotoPaths[1], rig.state.folder.PhotoPaths[2]};
     }};
 const CommandCase CopyPhotos{.name = "copy_photos", .run = [](SweepRig& rig) {
                                  rig.markPhotos(1, 2);

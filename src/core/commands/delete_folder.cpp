@@ -46,11 +46,12 @@ void removeOpenRow(AppContext& program) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     MessageService& messages = program.services.messages;
-    const int position = state.CurrentFolderIndex;
+    const int position = state.openClass.CurrentFolderIndex;
     const QString folder = changeablePhotoFolderOfRow(files, state, position);
-    const QString directory = state.FolderTable[position][ColDirectory];
+    const QString directory = state.openClass.FolderTable[position][ColDirectory];
     // Nothing is removed while the row could not be.
-    if (state.FolderTable.unreadable() || !files.isWritable(state.ClassFolder)) {
+    if (state.openClass.FolderTable.unreadable() ||
+        !files.isWritable(state.openClass.ClassFolder)) {
         messages.inform(IndexNotWrittenMessage);
         return;
     }
@@ -61,7 +62,7 @@ void removeOpenRow(AppContext& program) {
         }
         program.services.thumbnails.forgetFolder(files.hostPath(folder));
         // The marks belonged to the photos, which the reload lists afresh.
-        state.clearMarks(state.PhotoCount);
+        state.folder.clearMarks(state.folder.PhotoCount);
         if (!removeFilesOf(files, folder)) {
             messages.inform(SomePhotosStayedMessage);
             return;
@@ -70,8 +71,8 @@ void removeOpenRow(AppContext& program) {
     const IndexUpdate update = rewriteOpenIndex(program, removeRow(directory, position));
     if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
         return;
-    state.CurrentFolderIndex = position;
-    state.clearMarks(state.PhotoCount);
+    state.openClass.CurrentFolderIndex = position;
+    state.folder.clearMarks(state.folder.PhotoCount);
     if (!folder.isEmpty())
         files.removeDirectory(folder);
 }
@@ -80,25 +81,28 @@ void removeOpenRow(AppContext& program) {
 
 void deleteOpenFolder(AppContext& program) {
     ProgramState& state = program.state;
-    if (state.FolderTable.count() == 0)
+    if (state.openClass.FolderTable.count() == 0)
         return;
-    if (state.CurrentFolderIndex < 1 || state.CurrentFolderIndex > state.FolderTable.count()) {
+    if (state.openClass.CurrentFolderIndex < 1 ||
+        state.openClass.CurrentFolderIndex > state.openClass.FolderTable.count()) {
         program.services.messages.inform(QStringLiteral("このフォルダはけせません。"));
         return;
     }
     if (program.services.messages.askYesNo(QStringLiteral("フォルダをけしていいですか。")))
         removeOpenRow(program);
 
-    if (state.FolderTable.count() > 0) {
-        state.CurrentFolderIndex = std::min(state.CurrentFolderIndex, state.FolderTable.count());
-        state.PhotoFolder = photoFolderOfRow(state, state.CurrentFolderIndex);
+    if (state.openClass.FolderTable.count() > 0) {
+        state.openClass.CurrentFolderIndex =
+            std::min(state.openClass.CurrentFolderIndex, state.openClass.FolderTable.count());
+        state.folder.PhotoFolder = photoFolderOfRow(state, state.openClass.CurrentFolderIndex);
     } else {
         // The last folder went: nothing is open, so the page and title are wiped.
-        state.PhotoFolder.clear();
-        state.FolderTitle.clear();
+        state.folder.PhotoFolder.clear();
+        state.folder.FolderTitle.clear();
     }
     loadFolder(program);
     program.view.drawFolderList();
-    state.FolderTitle = state.FolderTable[state.CurrentFolderIndex][ColTitle];
+    state.folder.FolderTitle =
+        state.openClass.FolderTable[state.openClass.CurrentFolderIndex][ColTitle];
     program.view.drawFolderTitle();
 }

@@ -20,9 +20,9 @@ namespace {
 bool isChangeableOpenFolder(const AppContext& program) {
     const ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
-    if (state.CurrentFolderIndex == 0)
-        return !files.isLink(state.PhotoFolder);
-    return !changeablePhotoFolderOfRow(files, state, state.CurrentFolderIndex).isEmpty();
+    if (state.openClass.CurrentFolderIndex == 0)
+        return !files.isLink(state.folder.PhotoFolder);
+    return !changeablePhotoFolderOfRow(files, state, state.openClass.CurrentFolderIndex).isEmpty();
 }
 
 } // namespace
@@ -43,12 +43,12 @@ void deletePhotos(AppContext& program) {
     // A photo that cannot be deleted stays; the recount shows what is left.
     // One that was gone already is not missed.
     bool somePhotoStayed = false;
-    for (const QString& path : collectedPaths(state, state.SelectedCount)) {
+    for (const QString& path : collectedPaths(state, state.selection.SelectedCount)) {
         if (!files.removeFile(path) && files.exists(path))
             somePhotoStayed = true;
         program.services.thumbnails.forget(files.hostPath(path));
     }
-    recountFolderIntoRow(program, state.CurrentFolderIndex);
+    recountFolderIntoRow(program, state.openClass.CurrentFolderIndex);
     program.view.drawFolderList();
     loadFolder(program);
     if (somePhotoStayed)

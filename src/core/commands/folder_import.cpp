@@ -60,19 +60,19 @@ bool acceptsName(MessageService& messages, const QString& name) {
 // shown changes.
 bool renameOpenFolder(AppContext& program, const QString& name) {
     ProgramState& state = program.state;
-    const int open = state.CurrentFolderIndex;
+    const int open = state.openClass.CurrentFolderIndex;
     const auto rename = [&name](FolderRow& row) {
         row[ColTitle] = name;
         row[ColRemark].clear();
     };
     if (open == 0)
-        state.FolderTable.editRowAt(0, rename);
-    const IndexUpdate update =
-        rewriteOpenIndex(program, editRow(state.FolderTable[open][ColDirectory], open, rename));
+        state.openClass.FolderTable.editRowAt(0, rename);
+    const IndexUpdate update = rewriteOpenIndex(
+        program, editRow(state.openClass.FolderTable[open][ColDirectory], open, rename));
     if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
         return false;
     program.view.drawFolderList();
-    state.FolderTitle = name;
+    state.folder.FolderTitle = name;
     program.view.drawFolderTitle();
     return true;
 }
@@ -100,7 +100,7 @@ CopyTally copyPhotoDrive(AppContext& program, const PhotoSource& source,
     sortByName(byName);
     // A page shows as many rows as columns.
     const QStringList openingPage =
-        byName.mid(0, program.state.ThumbColumns * program.state.ThumbColumns);
+        byName.mid(0, program.state.screen.ThumbColumns * program.state.screen.ThumbColumns);
     CopyTally tally{int(photos.size())};
     for (int i = 0; i < photos.size(); ++i) {
         const QString target = joinPath(folder, targets[i]);
@@ -140,33 +140,34 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
     NumberedFolder added;
     const IndexUpdate update = rewriteOpenIndex(
         program,
-        addNumberedFolder(files, state.ClassFolder, name,
+        addNumberedFolder(files, state.openClass.ClassFolder, name,
                           newFolderRow(date, int(listed->size()), name, QString()), added));
     const QString& directory = added.directory;
     if ((update == IndexUpdate::Failed || update == IndexUpdate::Busy) && added.made)
-        files.removeDirectory(joinPath(state.ClassFolder, directory));
+        files.removeDirectory(joinPath(state.openClass.ClassFolder, directory));
     if (update == IndexUpdate::Unchanged)
         messages.inform(added.full ? QStringLiteral("これいじょうフォルダをつくれません。")
                                    : QStringLiteral("フォルダをつくれませんでした。"));
     if (update != IndexUpdate::Written)
         return std::nullopt;
     const QList<CardPhoto>& photos = *listed;
-    const int row = state.FolderTable.findRow(directory, state.FolderTable.count());
-    const QString folder = joinPath(state.ClassFolder, directory);
+    const int row =
+        state.openClass.FolderTable.findRow(directory, state.openClass.FolderTable.count());
+    const QString folder = joinPath(state.openClass.ClassFolder, directory);
     const CopyTally tally =
         source ? copyPhotoDrive(program, *source, photos, folder, progress) : CopyTally();
 
     // Opens the new folder at its first page with no photo marked, whatever
     // the folder left behind had marked or scrolled to.
-    state.CurrentFolderIndex = row;
-    state.PhotoFolder = folder;
-    state.clearMarks(std::max(state.PhotoCount, tally.found));
-    state.PhotoCount = 0;
+    state.openClass.CurrentFolderIndex = row;
+    state.folder.PhotoFolder = folder;
+    state.folder.clearMarks(std::max(state.folder.PhotoCount, tally.found));
+    state.folder.PhotoCount = 0;
     program.view.drawFolderList();
-    state.FolderTitle = name;
-    if (state.ThumbTopRow > 0) {
+    state.folder.FolderTitle = name;
+    if (state.folder.ThumbTopRow > 0) {
         program.view.resetThumbnailScroll();
-        state.ThumbTopRow = 0;
+        state.folder.ThumbTopRow = 0;
     }
     loadFolder(program);
     return tally;
@@ -186,14 +187,14 @@ bool importMakeOrRenameFolder(AppContext& program, const QString& typed,
         return renameOpenFolder(program, name);
     // Read afresh, since another machine may have filled a shared index since
     // it was opened: a refusal after the question would waste the pupil's yes.
-    if (state.FolderTable.isFull() ||
-        readIndex(program.services.files, indexPathOf(state.ClassFolder)).isFull()) {
+    if (state.openClass.FolderTable.isFull() ||
+        readIndex(program.services.files, indexPathOf(state.openClass.ClassFolder)).isFull()) {
         messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
         return false;
     }
     std::unique_ptr<PhotoSource> source;
     if (state.FolderNameWindowMode == FolderNameMode::Import) {
-        source = findPhotoSource(program.services.files, state.PhotoDrivePath);
+        source = findPhotoSource(program.services.files, state.settings.PhotoDrivePath);
         if (!source) {
             messages.inform(NoCardMessage);
             return false;

@@ -11,7 +11,7 @@ namespace {
 // "CARD に 36まい" or "iPad に 36まい", or that no card is in.
 QString photoDriveLine(const AppContext& program) {
     const std::unique_ptr<PhotoSource> source =
-        findPhotoSource(program.services.files, program.state.PhotoDrivePath);
+        findPhotoSource(program.services.files, program.state.settings.PhotoDrivePath);
     if (!source)
         return QStringLiteral("カードがみつかりません。");
     return QStringLiteral("%1 に %2まい")
@@ -24,7 +24,8 @@ QString photoDriveLine(const AppContext& program) {
 FolderNameStart startFolderName(AppContext& program, FolderNameMode mode) {
     ProgramState& state = program.state;
     state.FolderNameWindowMode = mode;
-    return {mode == FolderNameMode::Rename ? state.FolderTable[state.CurrentFolderIndex][ColTitle]
-                                           : QString(),
+    return {mode == FolderNameMode::Rename
+                ? state.openClass.FolderTable[state.openClass.CurrentFolderIndex][ColTitle]
+                : QString(),
             mode == FolderNameMode::Import ? photoDriveLine(program) : QString()};
 }

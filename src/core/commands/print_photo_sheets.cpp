@@ -19,9 +19,9 @@ void printPhotoSheets(AppContext& program, const SheetLayout& layout) {
     Services& services = program.services;
 
     QStringList marked;
-    for (int p = 1; p <= state.PhotoCount; ++p)
-        if (state.PhotoMarks[p] == 1)
-            marked << services.files.hostPath(state.PhotoPaths[p]);
+    for (int p = 1; p <= state.folder.PhotoCount; ++p)
+        if (state.folder.PhotoMarks[p] == 1)
+            marked << services.files.hostPath(state.folder.PhotoPaths[p]);
     if (marked.isEmpty()) {
         services.messages.inform(NothingMarkedText);
         return;

@@ -11,22 +11,23 @@
 
 namespace {
 int photosPerPage(const ProgramState& state) {
-    return state.ThumbColumns * state.ThumbColumns;
+    return state.screen.ThumbColumns * state.screen.ThumbColumns;
 }
 } // namespace
 
 PageRange currentPage(ProgramState& state) {
-    const int columns = state.ThumbColumns;
-    if (state.PhotoCount <= 0 || columns <= 0)
+    const int columns = state.screen.ThumbColumns;
+    if (state.folder.PhotoCount <= 0 || columns <= 0)
         return {};
-    state.ThumbTopRow = correctedTopRow(state.ThumbTopRow, columns, state.PhotoCount);
-    const int first = columns * state.ThumbTopRow;
-    return {first, std::min(state.PhotoCount - first, columns * columns)};
+    state.folder.ThumbTopRow =
+        correctedTopRow(state.folder.ThumbTopRow, columns, state.folder.PhotoCount);
+    const int first = columns * state.folder.ThumbTopRow;
+    return {first, std::min(state.folder.PhotoCount - first, columns * columns)};
 }
 
 ThumbnailRequest thumbnailRequest(const ProgramState& state, const FileSystem& files,
                                   const QString& photoPath) {
-    const bool large = isLargeGrid(state.ScreenWidthPx);
+    const bool large = isLargeGrid(state.screen.ScreenWidthPx);
     return {files.hostPath(photoPath), thumbWidth(large),
             large ? LargeThumbHeight : SmallThumbHeight};
 }
@@ -36,7 +37,7 @@ std::vector<ThumbnailRequest> pageRequests(const ProgramState& state, const File
     std::vector<ThumbnailRequest> requests;
     requests.reserve(std::max(count, 0));
     for (int i = 1; i <= count; ++i)
-        requests.push_back(thumbnailRequest(state, files, state.PhotoPaths[first + i]));
+        requests.push_back(thumbnailRequest(state, files, state.folder.PhotoPaths[first + i]));
     return requests;
 }
 
@@ -47,8 +48,8 @@ void prefetchNeighbours(const ProgramState& state, Services& services, const Pag
     std::vector<ThumbnailRequest> requests;
     if (page.count > 0 && perPage > 0) {
         const int next = page.first + perPage;
-        requests =
-            pageRequests(state, services.files, next, std::min(perPage, state.PhotoCount - next));
+        requests = pageRequests(state, services.files, next,
+                                std::min(perPage, state.folder.PhotoCount - next));
         const int previous = std::max(0, page.first - perPage);
         for (ThumbnailRequest& request :
              pageRequests(state, services.files, previous, page.first - previous))

@@ -51,7 +51,7 @@ Clipping::Clipping(AppContext& program, QWidget& parent)
 
 void Clipping::open(int photo) {
     ProgramState& state = m_program.state;
-    const QString hostPath = m_program.services.files.hostPath(state.PhotoPaths[photo]);
+    const QString hostPath = m_program.services.files.hostPath(state.folder.PhotoPaths[photo]);
     PhotoReader reader(hostPath);
     const QSize photoSize = reader.uprightSize();
     QImage picture = reader.scaled(fittedSize(photoSize, clipDrawSize(ClipSize::Large)));
@@ -59,8 +59,8 @@ void Clipping::open(int photo) {
         m_program.services.messages.inform(UnreadablePhotoMessage);
         return;
     }
-    state.ImageWidth = photoSize.width();
-    state.ImageHeight = photoSize.height();
+    state.folder.ImageWidth = photoSize.width();
+    state.folder.ImageHeight = photoSize.height();
     m_photoSize = photoSize;
     m_photo = std::move(picture);
     m_smallPhoto = m_photo.scaled(fittedSize(photoSize, clipDrawSize(ClipSize::Small)),

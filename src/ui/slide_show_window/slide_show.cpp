@@ -37,7 +37,7 @@ SlideShow::SlideShow(AppContext& program, QWidget& parent)
 void SlideShow::start() {
     ProgramState& state = m_program.state;
     collectMarkedPhotos(state, MaxSlides);
-    if (state.SelectedCount == 0) {
+    if (state.selection.SelectedCount == 0) {
         m_program.services.messages.inform(NoSlidesMessage);
         return;
     }
@@ -46,17 +46,17 @@ void SlideShow::start() {
 
 void SlideShow::startAt(int photo) {
     ProgramState& state = m_program.state;
-    if (photo < 1 || photo > state.PhotoCount)
+    if (photo < 1 || photo > state.folder.PhotoCount)
         return;
     int slide = 0;
-    if (state.PhotoMarks[photo] != 0) {
+    if (state.folder.PhotoMarks[photo] != 0) {
         collectMarkedPhotos(state, MaxSlides);
-        slide =
-            int(std::count(state.PhotoMarks.begin() + 1, state.PhotoMarks.begin() + photo + 1, 1));
+        slide = int(std::count(state.folder.PhotoMarks.begin() + 1,
+                               state.folder.PhotoMarks.begin() + photo + 1, 1));
     } else {
-        state.SelectedCount = std::min(state.PhotoCount, MaxSlides);
-        std::copy_n(state.PhotoPaths.begin() + 1, state.SelectedCount,
-                    state.SelectedPaths.begin() + 1);
+        state.selection.SelectedCount = std::min(state.folder.PhotoCount, MaxSlides);
+        std::copy_n(state.folder.PhotoPaths.begin() + 1, state.selection.SelectedCount,
+                    state.selection.SelectedPaths.begin() + 1);
         slide = photo;
     }
     if (slide > MaxSlides)
@@ -66,13 +66,13 @@ void SlideShow::startAt(int photo) {
 
 void SlideShow::open(int firstSlide) {
     ProgramState& state = m_program.state;
-    m_count = std::min(state.SelectedCount, MaxSlides);
+    m_count = std::min(state.selection.SelectedCount, MaxSlides);
     m_window->thumbnailStrip->hide();
     layOut();
 
     QStringList hostPaths;
     for (int k = 1; k <= m_count; ++k)
-        hostPaths << m_program.services.files.hostPath(state.SelectedPaths[k]);
+        hostPaths << m_program.services.files.hostPath(state.selection.SelectedPaths[k]);
     m_decoder.reset(hostPaths, m_layout.drawSize);
     m_shown = firstSlide;
     // The first slide is made on a worker while the strip is filled.
@@ -123,14 +123,14 @@ void SlideShow::fillStrip() {
     std::vector<ThumbnailRequest> requests;
     for (int k = 1; k <= m_count; ++k) {
         const QRect slot = m_layout.scaled(stripSlot(k));
-        requests.push_back({m_program.services.files.hostPath(state.SelectedPaths[k]), slot.width(),
-                            slot.height()});
+        requests.push_back({m_program.services.files.hostPath(state.selection.SelectedPaths[k]),
+                            slot.width(), slot.height()});
     }
     m_program.services.thumbnails.loadPage(requests, [&](int index, const Thumbnail& thumb) {
         if (thumb.image.isNull())
             return;
-        state.ImageWidth = thumb.photoSize.width();
-        state.ImageHeight = thumb.photoSize.height();
+        state.folder.ImageWidth = thumb.photoSize.width();
+        state.folder.ImageHeight = thumb.photoSize.height();
         strip.stretchFrom(thumb.image, thumb.image.rect(),
                           fitInside(thumb.photoSize, m_layout.scaled(stripSlot(index + 1))));
     });
@@ -146,8 +146,8 @@ void SlideShow::showSlide() {
     PictureBox& picture = *m_window->photoBox;
     picture.clear();
     if (!slide.image.isNull()) {
-        state.ImageWidth = slide.photoSize.width();
-        state.ImageHeight = slide.photoSize.height();
+        state.folder.ImageWidth = slide.photoSize.width();
+        state.folder.ImageHeight = slide.photoSize.height();
         picture.stretchFrom(slide.image, slide.image.rect(),
                             fitInside(slide.photoSize, QRect(QPoint(0, 0), m_layout.drawSize)));
     }

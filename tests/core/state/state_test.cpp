@@ -34,13 +34,13 @@ TEST(ScreenModes, TwoSeparateThresholds) {
 
 TEST(ProgramStateMarks, ClearingStopsAtTheCount) {
     ProgramState state;
-    state.PhotoMarks.fill(1);
-    state.clearMarks(3);
-    EXPECT_EQ(state.PhotoMarks[1], 0);
-    EXPECT_EQ(state.PhotoMarks[3], 0);
-    EXPECT_EQ(state.PhotoMarks[4], 1);
-    state.clearMarks(5000);
-    EXPECT_EQ(state.PhotoMarks[MaxPhotos], 0);
+    state.folder.PhotoMarks.fill(1);
+    state.folder.clearMarks(3);
+    EXPECT_EQ(state.folder.PhotoMarks[1], 0);
+    EXPECT_EQ(state.folder.PhotoMarks[3], 0);
+    EXPECT_EQ(state.folder.PhotoMarks[4], 1);
+    state.folder.clearMarks(5000);
+    EXPECT_EQ(state.folder.PhotoMarks[MaxPhotos], 0);
 }
 
 } // namespace

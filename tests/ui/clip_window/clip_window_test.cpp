@@ -30,9 +30,9 @@ protected:
         for (int i = 0; i < 2; ++i) {
             const QString path = Folder + QStringLiteral("\\Q%1.JPG").arg(i + 1);
             writeTestJpeg(rig.host(path), i == 0 ? QSize(800, 600) : QSize(300, 500));
-            rig.state.PhotoPaths[i + 1] = path;
+            rig.state.folder.PhotoPaths[i + 1] = path;
         }
-        rig.state.PhotoCount = 2;
+        rig.state.folder.PhotoCount = 2;
     }
 
     Clipping& clip() { return clipping; }
@@ -79,8 +79,8 @@ TEST_F(ClipTest, OpensTheWindowAtItsDesignPlaces) {
         EXPECT_FALSE(form.isVisible());
     });
     EXPECT_EQ(rig.modals.opened, 1);
-    EXPECT_EQ(rig.state.ImageWidth, 800);
-    EXPECT_EQ(rig.state.ImageHeight, 600);
+    EXPECT_EQ(rig.state.folder.ImageWidth, 800);
+    EXPECT_EQ(rig.state.folder.ImageHeight, 600);
 }
 
 // A 300 x 500 photo is drawn 288 x 480 (or 144 x 240) in the middle of the
@@ -101,7 +101,7 @@ TEST_F(ClipTest, WholePictureIsThePhotoAsDrawnAtEitherSize) {
         EXPECT_EQ(rig.clipboard.image, form.photoBox->image().copy(88, 0, 144, 240));
         EXPECT_TRUE(showsTestPicture(rig.clipboard.image));
     });
-    EXPECT_EQ(rig.state.ImageWidth, 300);
+    EXPECT_EQ(rig.state.folder.ImageWidth, 300);
 }
 
 struct Corners {
@@ -264,7 +264,7 @@ TEST_F(ClipTest, WindowKeepsItsModesBetweenOpenings) {
 }
 
 TEST_F(ClipTest, FailuresAreToldInKana) {
-    QFile::remove(rig.host(rig.state.PhotoPaths[2]));
+    QFile::remove(rig.host(rig.state.folder.PhotoPaths[2]));
     open(2);
     EXPECT_EQ(rig.modals.opened, 0);
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("このしゃしんはひらけません。")});
@@ -277,7 +277,7 @@ TEST_F(ClipTest, FailuresAreToldInKana) {
 
 TEST(ClipCommands, RightClickOnAThumbnailOpensItsPhotoAndMenuExplains) {
     LibraryRig rig;
-    rig.state.PhotoFolder = Folder;
+    rig.state.folder.PhotoFolder = Folder;
     rig.makePhotos(Folder, 4, {640, 480});
     loadFolder(rig.program);
     // A second connection of the panel: the rig's own one only marks.
@@ -293,7 +293,7 @@ TEST(ClipCommands, RightClickOnAThumbnailOpensItsPhotoAndMenuExplains) {
     EXPECT_EQ(rig.modals.opened, 1);
     EXPECT_TRUE(nearColour(shown, LibraryRig::photoColour(rig.photoFileNumber(3))));
     for (int n = 1; n <= 4; ++n)
-        EXPECT_EQ(rig.state.PhotoMarks[n], 0);
+        EXPECT_EQ(rig.state.folder.PhotoMarks[n], 0);
 
     // The rig's class has no index, which opening the photo rebuilds and tells.
     rig.messages.shown.clear();

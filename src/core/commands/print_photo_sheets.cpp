@@ -21,7 +21,7 @@ void printPhotoSheets(AppContext& program, const SheetLayout& layout) {
     QStringList marked;
     for (int p = 1; p <= state.folder.PhotoCount; ++p)
         if (state.folder.PhotoMarks[p] == 1)
-            marked << services.files.hostPath(state.folder.PhotoPaths[p]);
+            marked << state.folder.PhotoPaths[p];
     if (marked.isEmpty()) {
         services.messages.inform(NothingMarkedText);
         return;
@@ -31,7 +31,10 @@ void printPhotoSheets(AppContext& program, const SheetLayout& layout) {
         return;
     }
 
-    if (printOnSheets(services.printer, layout, marked) > 0)
+    QStringList hostPaths;
+    for (const QString& path : marked)
+        hostPaths << services.files.hostPath(path);
+    if (printOnSheets(services.printer, layout, hostPaths) > 0)
         services.messages.inform(UnprintedText);
     program.view.drawThumbnailPage();
 }

@@ -9,10 +9,11 @@ class FolderNameWindow;
 class SettingsWindow;
 class SaveDriveWindow;
 class SlideShow;
+class TrashWindow;
 struct AppContext;
 
 // The windows the main window opens: the import window, the settings and
-// save-drive windows, the clip window and the slide show. Each is made at its
+// save-drive windows, the clip window, the slide show and the class's trash. Each is made at its
 // first use, as a child of the main window, and afterwards only hidden and
 // shown again, so that it keeps what it shows from one opening to the next.
 // Every connection to and from them is made here, once, when it is made.
@@ -31,6 +32,7 @@ public:
     SaveDriveWindow& saveDriveWindow();
     Clipping& clipping();
     SlideShow& slideShow();
+    TrashWindow& trashWindow();
 
 private:
     AppContext& m_program;
@@ -41,4 +43,5 @@ private:
     SaveDriveWindow* m_saveDriveWindow = nullptr;
     Clipping* m_clipping = nullptr;
     SlideShow* m_slideShow = nullptr;
+    TrashWindow* m_trashWindow = nullptr;
 };

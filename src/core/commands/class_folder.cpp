@@ -1,8 +1,10 @@
 #include "core/commands/class_folder.h"
 
+#include "core/library/class_trash.h"
 #include "core/library/index_file.h"
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
+#include "core/services/clock.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
@@ -24,6 +26,7 @@ void showClassFolderPanels(AppContext& program) {
 
 void openClassFolder(AppContext& program) {
     ProgramState& state = program.state;
+    cleanTrash(program.services.files, state.ClassFolder, program.services.clock.now());
     state.FolderTable.replaceRows(
         readIndex(program.services.files, indexPathOf(state.ClassFolder)));
     // Its rows are not known, so it is shown empty and never written over.

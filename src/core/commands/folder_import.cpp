@@ -1,5 +1,6 @@
 #include "core/commands/folder_import.h"
 
+#include "core/commands/card_import.h"
 #include "core/commands/card_photos.h"
 #include "core/commands/import_names.h"
 #include "core/files/cp932_text.h"
@@ -29,6 +30,7 @@ namespace {
 struct CopyTally {
     int found = 0;
     int copied = 0;
+    int skipped = 0; // already in the class
 };
 
 // The name becomes an index field and a directory name, so it may hold
@@ -72,42 +74,42 @@ bool renameOpenFolder(AppContext& program, const QString& name) {
     return true;
 }
 
-// The names the photos get in the new folder, in card order.
-QStringList targetNames(const QList<CardPhoto>& photos, const QString& stamp) {
-    ImportedNames names;
-    QStringList targets;
-    for (const CardPhoto& photo : photos)
-        targets << names.distinct(storablePhotoName(importedName(photo.name, stamp)));
-    return targets;
-}
-
 // Every photo file of the photo drive counts as found, copied or not. The
 // thumbnails of the opening page (the first photos by name) are made on the
 // loader's threads while the copying goes on; a copy faster than they are
 // waits for them before the last step is shown, so the import ends with that
-// page ready to draw at once.
-int copyPhotoDrive(AppContext& program, const QList<CardPhoto>& photos, const QString& folder,
+// page ready to draw at once. Each copy's key is taken from the bytes it
+// copies and kept in the class's store.
+int copyPhotoDrive(AppContext& program, const CardImport& import, const QString& directory,
                    const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
-    const QStringList targets = targetNames(photos, program.services.clock.stampText());
+    const QList<CardPhoto>& photos = import.fresh;
+    const QString folder = joinPath(program.state.ClassFolder, directory);
+    const QStringList targets = importedNames(photos, program.services.clock.stampText());
     QStringList byName = targets;
     sortByName(byName);
     // A page shows as many rows as columns.
     const QStringList openingPage =
         byName.mid(0, program.state.ThumbColumns * program.state.ThumbColumns);
+    ClassPhotoHashes keys = import.keys;
     int copied = 0;
     for (int i = 0; i < photos.size(); ++i) {
         const QString target = joinPath(folder, targets[i]);
-        if (files.copyFileIn(photos[i].folder, photos[i].name, target)) {
+        QByteArray headHash;
+        if (files.copyFileIn(photos[i].folder, photos[i].name, target, headHash)) {
             ++copied;
+            keys.add(directory, targets[i], {photos[i].size, headHash});
             if (openingPage.contains(targets[i]))
                 prepareThumbnail(program, target);
         }
         if (i + 1 == photos.size())
             makeOpeningPage(program, listPhotoPaths(files, folder, MaxPhotos));
         if (progress)
-            progress(i + 1, int(photos.size()));
+            progress(i + 1 + import.skipped, int(photos.size()) + import.skipped);
     }
+    // A store that could not be written is made good by the next import.
+    if (keys.changed())
+        keys.write(files, program.state.ClassFolder);
     return copied;
 }
 
@@ -128,11 +130,17 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
         messages.inform(QStringLiteral("しゃしんのドライブがよめません。"));
         return std::nullopt;
     }
+    const CardImport import = sortOutCard(files, state.ClassFolder, state.FolderTable, photos);
+    if (!photos.isEmpty() && import.fresh.isEmpty()) {
+        messages.inform(QStringLiteral("ぜんぶ もう とりこんであります。"));
+        return CopyTally{int(photos.size()), 0, import.skipped};
+    }
     const QString date = program.services.clock.dateText();
     NumberedFolder added;
     const IndexUpdate update = rewriteOpenIndex(
-        program, addNumberedFolder(files, state.ClassFolder, name,
-                                   newFolderRow(date, int(photos.size()), name, QString()), added));
+        program,
+        addNumberedFolder(files, state.ClassFolder, name,
+                          newFolderRow(date, int(import.fresh.size()), name, QString()), added));
     const QString& directory = added.directory;
     if (update == IndexUpdate::Failed && added.made)
         files.removeDirectory(joinPath(state.ClassFolder, directory));
@@ -143,7 +151,8 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
         return std::nullopt;
     const int row = state.FolderTable.findRow(directory, state.FolderTable.count());
     const QString folder = joinPath(state.ClassFolder, directory);
-    const CopyTally tally{int(photos.size()), copyPhotoDrive(program, photos, folder, progress)};
+    const CopyTally tally{int(photos.size()), copyPhotoDrive(program, import, directory, progress),
+                          import.skipped};
 
     // Opens the new folder at its first page with no photo marked, whatever
     // the folder left behind had marked or scrolled to.
@@ -192,7 +201,11 @@ bool importMakeOrRenameFolder(AppContext& program, const QString& typed,
     const std::optional<CopyTally> tally = addFolder(program, name, photoDrive.path, progress);
     if (!tally)
         return false;
-    if (tally->copied < tally->found)
+    if (tally->found == tally->skipped)
+        return true;
+    if (tally->copied < tally->found - tally->skipped)
         messages.inform(QStringLiteral("とりこめなかったしゃしんがあります。"));
+    if (tally->skipped > 0)
+        messages.inform(QStringLiteral("%1まいは もう とりこんであります。").arg(tally->skipped));
     return true;
 }

@@ -1,6 +1,6 @@
 #include "core/commands/import_commands.h"
 
-#include "core/commands/card_photos.h"
+#include "core/commands/card_import.h"
 #include "core/commands/folder_import.h"
 #include "core/files/photo_drive.h"
 #include "core/services/modal_runner.h"
@@ -32,15 +32,19 @@ ModeLook lookOf(FolderNameMode mode) {
     return {QStringLiteral("デジカメから，ファイルをとりこむ"), 232};
 }
 
-// "CARD に 36まい", or that no card is in.
+// "CARD に 36まい（あたらしい しゃしん 12まい）", or that no card is in.
 QString photoDriveLine(const AppContext& program) {
     const FileSystem& files = program.services.files;
-    const PhotoDrive drive = findPhotoDrive(files, program.state.PhotoDrivePath);
+    const ProgramState& state = program.state;
+    const PhotoDrive drive = findPhotoDrive(files, state.PhotoDrivePath);
     if (!drive.found)
         return QStringLiteral("カードがみつかりません。");
-    return QStringLiteral("%1 に %2まい")
+    const QList<CardPhoto> photos = listCardPhotos(files, drive.path);
+    const CardImport import = sortOutCard(files, state.ClassFolder, state.FolderTable, photos);
+    return QStringLiteral("%1 に %2まい（あたらしい しゃしん %3まい）")
         .arg(drive.name)
-        .arg(listCardPhotos(files, drive.path).size());
+        .arg(photos.size())
+        .arg(import.fresh.size());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/files/cp932_text.h"
 #include "core/files/fault_plan.h"
 #include "core/files/file_replacement.h"
+#include "core/files/head_hash.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -105,7 +106,7 @@ bool isMissingHost(const QString& host) {
 
 // The copy is written beside the target and renamed over it at the end, so
 // a failed read leaves an older file of that name whole.
-bool writeCopy(QFile& input, const QString& target) {
+bool writeCopy(QFile& input, const QString& target, HeadHasher* hasher) {
     QSaveFile output(target);
     if (!output.open(QIODevice::WriteOnly))
         return false;
@@ -116,6 +117,8 @@ bool writeCopy(QFile& input, const QString& target) {
             return false;
         if (read == 0)
             break;
+        if (hasher)
+            hasher->add(buffer.constData(), read);
         if (output.write(buffer.constData(), read) != read)
             return false;
     }
@@ -328,6 +331,32 @@ bool FileSystem::removeFileIn(const QString& folder, const QString& name) const 
     return removeHostFile(hostPathIn(folder, name));
 }
 
+bool FileSystem::copyFileIn(const QString& folder, const QString& name, const QString& to,
+                            QByteArray& headHash) const {
+    return copyHostFile(hostPathIn(folder, name), hostPath(to), &headHash);
+}
+
+qint64 FileSystem::fileSizeIn(const QString& folder, const QString& name) const {
+    const QFileInfo info(hostPathIn(folder, name));
+    return info.filePath().isEmpty() || info.isSymLink() || !info.isFile() ? -1 : info.size();
+}
+
+QByteArray FileSystem::headHashIn(const QString& folder, const QString& name) const {
+    const QString host = hostPathIn(folder, name);
+    if (host.isEmpty() || injectsFault(m_faults, FileOperation::Open))
+        return {};
+    return headHashOfFile(host);
+}
+
+bool FileSystem::moveIn(const QString& folder, const QString& name, const QString& to) const {
+    const QString source = hostPathIn(folder, name);
+    const QString target = hostPath(to);
+    if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).exists() ||
+        QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+        return false;
+    return !injectsFault(m_faults, FileOperation::Rename) && QDir().rename(source, target);
+}
+
 QString FileSystem::hostPathIn(const QString& folder, const QString& name) const {
     const QString host = hostPath(folder);
     if (host.isEmpty() || name.isEmpty() || name == u"." || name == u".." || name.contains(u'/'))
@@ -335,7 +364,8 @@ QString FileSystem::hostPathIn(const QString& folder, const QString& name) const
     return joined(host, name);
 }
 
-bool FileSystem::copyHostFile(const QString& source, const QString& target) const {
+bool FileSystem::copyHostFile(const QString& source, const QString& target,
+                              QByteArray* headHash) const {
     const QFileInfo sourceInfo(source);
     if (source.isEmpty() || target.isEmpty() || !sourceInfo.isFile() ||
         isLinkLeavingFolder(sourceInfo))
@@ -354,8 +384,12 @@ bool FileSystem::copyHostFile(const QString& source, const QString& target) cons
     // temporary is removed once the server has caught up, and the copy made
     // again.
     for (int attempt = 1;; ++attempt) {
-        if (writeCopy(input, target))
+        HeadHasher hasher;
+        if (writeCopy(input, target, headHash ? &hasher : nullptr)) {
+            if (headHash)
+                *headHash = hasher.result();
             return true;
+        }
         QThread::msleep(CopyRetryPause.count() * attempt);
         removeStaleTemporaries(target);
         if (attempt == CopyAttempts || !input.seek(0))
@@ -376,6 +410,18 @@ bool FileSystem::makeDirectory(const QString& path) const {
     const auto parts = splitDrivePath(path);
     return parts && !parts->names.isEmpty() &&
            !injectsFault(m_faults, FileOperation::MakeDirectory) && QDir().mkdir(hostPath(path));
+}
+
+bool FileSystem::removeTree(const QString& path) const {
+    const auto parts = splitDrivePath(path);
+    if (!parts || parts->names.isEmpty())
+        return false;
+    const QFileInfo info(hostPath(path));
+    if (info.isSymLink() || !info.isDir() || injectsFault(m_faults, FileOperation::RemoveDirectory))
+        return false;
+    std::error_code error;
+    std::filesystem::remove_all(info.filePath().toStdString(), error);
+    return !error;
 }
 
 bool FileSystem::removeDirectory(const QString& path) const {

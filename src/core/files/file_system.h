@@ -78,10 +78,26 @@ public:
     // resolved as a path.
     bool copyFileIn(const QString& folder, const QString& name, const QString& to) const;
     bool removeFileIn(const QString& folder, const QString& name) const;
+    // Moves the file or directory called name directly in folder to to, on the
+    // same drive, in one rename: it is in one place or the other whatever
+    // happens. False, moving nothing, when to exists already.
+    bool moveIn(const QString& folder, const QString& name, const QString& to) const;
+    // Copies as copyFileIn does and gives the hash of the first HeadHashBytes
+    // bytes, taken from what was read for the copy.
+    bool copyFileIn(const QString& folder, const QString& name, const QString& to,
+                    QByteArray& headHash) const;
+    // The size of the ordinary file called name directly in folder; -1 when
+    // there is none or it is a link.
+    qint64 fileSizeIn(const QString& folder, const QString& name) const;
+    // The hash of its first HeadHashBytes bytes; empty when it cannot be read.
+    QByteArray headHashIn(const QString& folder, const QString& name) const;
     // Makes one directory; false when it exists already or cannot be made.
     bool makeDirectory(const QString& path) const;
     // Removes an empty directory.
     bool removeDirectory(const QString& path) const;
+    // Removes the directory at path with all it holds; a link inside is
+    // removed itself, never what it points to. False for a link or a file.
+    bool removeTree(const QString& path) const;
 
     // A whole file's bytes. Missing only when the file does not exist; a file
     // that exists but cannot be opened or read to its end is unreadable.
@@ -125,7 +141,8 @@ private:
     // order; ok as for listFiles.
     QStringList listNames(const QString& folder, QDir::Filters filters, bool* ok,
                           const std::function<bool(const QFileInfo&)>& keep) const;
-    bool copyHostFile(const QString& source, const QString& target) const;
+    bool copyHostFile(const QString& source, const QString& target,
+                      QByteArray* headHash = nullptr) const;
     bool removeHostFile(const QString& host) const;
 
     DriveMap m_drives;

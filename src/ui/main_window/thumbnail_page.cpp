@@ -2,6 +2,7 @@
 
 #include "core/files/file_system.h"
 #include "core/imaging/thumbnail_loader.h"
+#include "core/library/library_paths.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
@@ -9,6 +10,7 @@
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/thumbnail_caption.h"
 #include "ui/widgets/picture_box.h"
+#include "ui/widgets/unreadable_photo_sign.h"
 
 #include <QLabel>
 #include <algorithm>
@@ -101,7 +103,10 @@ void drawThumbnailPage(AppContext& program) {
             const ThumbCell cell =
                 thumbCell(large, index % columns, index / columns, thumb.photoSize);
             drawCaption(panel, cell, number, state.PhotoMarks[number] != 0);
-            if (!thumb.image.isNull())
+            if (thumb.image.isNull())
+                drawUnreadablePhotoSign(panel, cell.picture(),
+                                        fileNameOf(state.PhotoPaths[number]));
+            else
                 panel.stretchFrom(thumb.image, thumb.image.rect(), cell.drawnPicture());
             panel.refreshNow();
         });

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct AppContext;
+
+// One item of the class's trash as its window lists it.
+struct TrashEntry {
+    QString id;
+    QString caption;  // the date it went, and what it was
+    QImage thumbnail; // null when it has no photo that can be shown
+};
+
+// The items of the open class's trash, oldest first.
+QList<TrashEntry> classTrashEntries(AppContext& program);
+
+// Puts the items ids back: a photo into its folder, a folder with its row
+// (under the lowest free number when its own is taken). Tells the pupil of
+// any that could not go back, and shows the class again.
+void restoreTrashItems(AppContext& program, const QStringList& ids);
+
+// After asking once more (No by default), removes the items ids for good, or
+// every item when ids is empty.
+void emptyTrashItems(AppContext& program, const QStringList& ids);

@@ -2,6 +2,7 @@
 #include "core/commands/trash_commands.h"
 #include "core/library/class_trash.h"
 #include "core/library/index_file.h"
+#include "core/library/library_paths.h"
 #include "folder_fixture.h"
 
 #include <QAction>
@@ -81,7 +82,8 @@ const TrashCase Cases[] = {
      [](LibraryRig& rig) {
          deleteFirstTwoPhotos(rig);
          restoreAll(rig);
-     }},
+     },
+     {}},
     {"restore_folder",
      [](LibraryRig& rig) {
          deleteOpenFolder(rig);

@@ -11,7 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 if [ "${CI:-}" = "true" ]; then
     launcher=()
     command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    if [ ! -f build-asan/CMakeCache.txt ]; then
+    if [ ! -f build-asan/Makefile ]; then
         cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFOTOBAKO_SANITIZE=ON \
             "${launcher[@]}"
     fi

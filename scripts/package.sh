@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-# dpkg-shlibdeps works out the libraries' packages; file finds the binaries.
-./scripts/install_packages.sh dpkg-dev file
+# dpkg-shlibdeps works out the libraries' packages, file finds the binaries,
+# and git gives the version.
+./scripts/install_packages.sh dpkg-dev file git
+rm -f build/fotobako_*.deb
 (cd build && cpack -G DEB)
 ls -l build/fotobako_*.deb

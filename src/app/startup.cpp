@@ -1,9 +1,11 @@
 #include "app/startup.h"
 
 #include "core/commands/class_folder.h"
+#include "core/commands/settings_check.h"
 #include "core/files/file_system.h"
 #include "core/library/library_paths.h"
 #include "core/library/settings_file.h"
+#include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"
@@ -28,6 +30,16 @@ void loadMainWindow(MainWindow& form) {
     form.load();
 }
 
+// A drive that DRIVES.TXT leaves to this computer is told of once, before
+// start-up makes a folder there that the school would look for on its share.
+void tellOfPrivateDrives(AppContext& program) {
+    const ProgramState& state = program.state;
+    const QStringList fields =
+        unmadePrivateDriveFields(program.services.files, state.SaveBase, state.DatabaseRoot);
+    if (!fields.isEmpty())
+        program.services.messages.inform(privateDriveNotice(fields));
+}
+
 // A file without its two whole lines changes only the photo drive and makes
 // no folder; otherwise the save root follows the settings and is made.
 void loadSettings(AppContext& program, const QString& settingsHostPath) {
@@ -43,6 +55,7 @@ void loadSettings(AppContext& program, const QString& settingsHostPath) {
     state.PcNumber = read.pcNumber.value_or(state.PcNumber);
     state.DatabaseRoot = read.databaseRoot.value_or(state.DatabaseRoot);
     state.SaveRoot = saveRootOf(state);
+    tellOfPrivateDrives(program);
     program.services.files.makeDirectory(state.SaveBase);
     program.services.files.makeDirectory(state.SaveRoot);
 }

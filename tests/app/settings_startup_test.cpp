@@ -85,4 +85,33 @@ TEST_F(SettingsStartUp, PersonalUseWithAnEmptyIndexOpensNoFolder) {
     EXPECT_TRUE(rig.form->classPanel->isHidden());
 }
 
+// A save drive folder or database folder on a letter DRIVES.TXT leaves to
+// this computer is told of once, when start-up first makes it; drive C: is
+// the rig's own folder.
+TEST_F(SettingsStartUp, FolderOnAnUnmappedDriveIsToldOnce) {
+    const QString onThisComputer =
+        QStringLiteral("の ドライブは このコンピュータの なかに つくられます。");
+    const struct {
+        QString saveBase, databaseRoot, told;
+    } cases[] = {
+        {QStringLiteral("R:\\A_image\\"), QString(),
+         QStringLiteral("「保存ドライブ」") + onThisComputer},
+        {QStringLiteral("C:\\A_image\\"), QStringLiteral("S:\\Adb\\"),
+         QStringLiteral("「ネットワーク保存ドライブ」") + onThisComputer},
+        {QStringLiteral("R:\\A_image\\"), QStringLiteral("S:\\Adb\\"),
+         QStringLiteral("「保存ドライブ」と「ネットワーク保存ドライブ」") + onThisComputer},
+        {QStringLiteral("C:\\A_image\\"), QStringLiteral("C:\\Adb\\"), QString()},
+    };
+    for (const auto& c : cases) {
+        LibraryRig fresh{1024};
+        writeSettings({QStringLiteral("A:\\"), c.saveBase, QString(), QStringLiteral("学校利用"),
+                       QStringLiteral(" 0 "), c.databaseRoot});
+        for (int run = 0; run < 2; ++run)
+            startUp(fresh.program, programFolder.path());
+        EXPECT_EQ(fresh.messages.shown, c.told.isEmpty() ? QStringList() : QStringList{c.told})
+            << c.saveBase.toStdString() << " " << c.databaseRoot.toStdString();
+        EXPECT_TRUE(fresh.files.isDirectory(c.saveBase));
+    }
+}
+
 } // namespace

@@ -67,9 +67,26 @@ QStringList privateDriveFields(const FileSystem& files, const SettingsValues& va
 }
 
 QString privateDriveQuestion(const QStringList& fields) {
+    return privateDriveNotice(fields) + QStringLiteral("よろしいですか。");
+}
+
+QStringList unmadePrivateDriveFields(const FileSystem& files, const QString& saveBase,
+                                     const QString& databaseRoot) {
+    const auto unmade = [&files](const QString& folder) {
+        return !folder.isEmpty() && files.isOnPrivateDrive(folder) && !files.exists(folder);
+    };
+    QStringList fields;
+    if (unmade(saveBase))
+        fields << SaveDriveField;
+    if (unmade(databaseRoot))
+        fields << DatabaseField;
+    return fields;
+}
+
+QString privateDriveNotice(const QStringList& fields) {
     QStringList quoted;
     for (const QString& field : fields)
         quoted << u'「' + field + u'」';
     return quoted.join(u'と') +
-           QStringLiteral("の ドライブは このコンピュータの なかに つくられます。よろしいですか。");
+           QStringLiteral("の ドライブは このコンピュータの なかに つくられます。");
 }

@@ -22,3 +22,12 @@ QStringList privateDriveFields(const FileSystem& files, const SettingsValues& va
 
 // The one question asked before such fields are saved.
 QString privateDriveQuestion(const QStringList& fields);
+
+// The names of the fields whose folder, the save drive folder or (when set)
+// the database folder, does not exist yet on a drive of this computer alone:
+// start-up would make it there without a word.
+QStringList unmadePrivateDriveFields(const FileSystem& files, const QString& saveBase,
+                                     const QString& databaseRoot);
+
+// What start-up tells once before it makes such folders.
+QString privateDriveNotice(const QStringList& fields);

@@ -4,8 +4,8 @@
 #include "core/files/file_system.h"
 #include "core/library/storable_name.h"
 
-#include <QSet>
 #include <algorithm>
+#include <numeric>
 
 CardImport sortOutCard(const FileSystem& files, const QString& classFolder,
                        const FolderIndex& index, const QList<CardPhoto>& photos) {
@@ -42,7 +42,14 @@ QStringList importedNames(const QList<CardPhoto>& photos, const QString& stamp) 
     };
     const QStringList plain =
         distinctNames([&stamp](const CardPhoto& photo) { return importedName(photo.name, stamp); });
-    if (std::is_sorted(plain.begin(), plain.end(), isBeforeByName))
+    // Within a camera folder the names set the order, as they always did;
+    // only two folders' photos may not mix.
+    QList<int> byName(photos.size());
+    std::iota(byName.begin(), byName.end(), 0);
+    std::stable_sort(byName.begin(), byName.end(),
+                     [&plain](int a, int b) { return isBeforeByName(plain[a], plain[b]); });
+    if (std::is_sorted(byName.begin(), byName.end(),
+                       [&photos](int a, int b) { return photos[a].group < photos[b].group; }))
         return plain;
     return distinctNames([&stamp](const CardPhoto& photo) {
         return QStringLiteral("%1_%2_%3")

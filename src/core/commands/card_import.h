@@ -24,8 +24,8 @@ CardImport sortOutCard(const FileSystem& files, const QString& classFolder,
                        const FolderIndex& index, const QList<CardPhoto>& photos);
 
 // The names the photos get in their new folder, in card order, no two alike,
-// and such that name order is card order: each camera folder's photos
-// together, in their own order. Photos keep their imported names when that
-// already holds; otherwise every name gets the import's stamp and the number
-// of its camera folder in front ("20020615093012_002_IMG_0002.JPG").
+// and such that in name order each camera folder's photos come together, the
+// folders in card order. Photos keep their imported names when that already
+// holds; otherwise every name gets the import's stamp and the number of its
+// camera folder in front ("20020615093012_002_IMG_0002.JPG").
 QStringList importedNames(const QList<CardPhoto>& photos, const QString& stamp);

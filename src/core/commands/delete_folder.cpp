@@ -48,7 +48,12 @@ void trashOpenRow(AppContext& program) {
         return;
     }
     if (folder.isEmpty()) {
-        rewriteOpenIndex(program, removeRow(directory, position));
+        if (rewriteOpenIndex(program, removeRow(directory, position)) == IndexUpdate::Written)
+            state.CurrentFolderIndex = position;
+        return;
+    }
+    if (!files.isWritable(folder)) {
+        messages.inform(SomePhotosStayedMessage);
         return;
     }
     program.services.thumbnails.forgetFolder(files.hostPath(folder));

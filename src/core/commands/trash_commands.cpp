@@ -87,9 +87,11 @@ QList<TrashEntry> classTrashEntries(AppContext& program) {
 void restoreTrashItems(AppContext& program, const QStringList& ids) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
-    bool someStayed = false;
+    const QList<TrashItem> chosen = chosenItems(program, ids);
+    // An item that could not be read again stays where it is.
+    bool someStayed = chosen.size() < ids.size();
     QSet<QString> refilled;
-    for (const TrashItem& item : chosenItems(program, ids)) {
+    for (const TrashItem& item : chosen) {
         if (item.kind == TrashItem::Kind::Folder) {
             someStayed = !restoreFolderItem(program, item) || someStayed;
             continue;

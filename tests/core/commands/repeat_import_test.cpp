@@ -56,8 +56,9 @@ TEST_P(RepeatImport, BringsOnlyWhatTheClassLacks) {
     EXPECT_EQ(rig.messages.shown, QStringList{Question} + c.told);
     EXPECT_FALSE(outcome.stayedOpen);
     EXPECT_EQ(rig.state.FolderTable.count(), foldersBefore + (c.newPhotos < 0 ? 0 : 1));
-    if (c.newPhotos >= 0)
+    if (c.newPhotos >= 0) {
         EXPECT_EQ(rig.state.PhotoCount, c.newPhotos);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -65,25 +66,25 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RepeatCase{"all_new",
                                  {},
                                  {"A.JPG=1", "B.JPG=2", "C.JPG=3", "D.JPG=4"},
-                                 QStringLiteral("CARD に 4まい（あたらしい しゃしん 4まい）"),
+                                 QStringLiteral("A: に 4まい（あたらしい しゃしん 4まい）"),
                                  {},
                                  4},
                       RepeatCase{"all_old",
                                  {"A.JPG=1", "B.JPG=2"},
                                  {"A.JPG=1", "B.JPG=2"},
-                                 QStringLiteral("CARD に 2まい（あたらしい しゃしん 0まい）"),
+                                 QStringLiteral("A: に 2まい（あたらしい しゃしん 0まい）"),
                                  {QStringLiteral("ぜんぶ もう とりこんであります。")},
                                  -1},
                       RepeatCase{"half_old",
                                  {"A.JPG=1", "B.JPG=2"},
                                  {"A.JPG=1", "B.JPG=2", "C.JPG=3", "D.JPG=4"},
-                                 QStringLiteral("CARD に 4まい（あたらしい しゃしん 2まい）"),
+                                 QStringLiteral("A: に 4まい（あたらしい しゃしん 2まい）"),
                                  {QStringLiteral("2まいは もう とりこんであります。")},
                                  2},
                       RepeatCase{"same_photo_under_another_name",
                                  {"A.JPG=1"},
                                  {"RENAMED.JPG=1", "E.JPG=5"},
-                                 QStringLiteral("CARD に 2まい（あたらしい しゃしん 1まい）"),
+                                 QStringLiteral("A: に 2まい（あたらしい しゃしん 1まい）"),
                                  {QStringLiteral("1まいは もう とりこんであります。")},
                                  1}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -66,7 +66,7 @@ void trashOpenRow(AppContext& program) {
     if (finishFolderMove(files, update, moved, QString()))
         state.CurrentFolderIndex = position;
     else if (update == IndexUpdate::Unchanged)
-        messages.inform(SomePhotosStayedMessage);
+        messages.inform(moved.unrecorded ? IndexNotWrittenMessage : SomePhotosStayedMessage);
 }
 
 } // namespace

@@ -161,6 +161,7 @@ IndexChange trashFolder(const FileSystem& files, const QString& classFolder,
         item.trashedAt = now;
         item.row = index[row];
         const std::optional<QString> itemFolder = makeItem(files, classFolder, item);
+        moved.unrecorded = !itemFolder;
         if (!itemFolder)
             return false;
         const QString to = joinPath(*itemFolder, directory);

@@ -51,6 +51,7 @@ bool trashPhoto(const FileSystem& files, const QString& classFolder, const Folde
 struct FolderMove {
     QString from; // drive paths of the move made, empty when none was
     QString to;
+    bool unrecorded = false; // declined: the item's record could not be written
 };
 IndexChange trashFolder(const FileSystem& files, const QString& classFolder,
                         const QString& directory, int hint, const QDateTime& now,

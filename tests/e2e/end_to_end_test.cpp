@@ -408,13 +408,11 @@ TEST_F(EndToEnd, ReturnKeepsTheFolderAndTheTrashBringsItBack) {
     ASSERT_TRUE(panel) << "the class did not open";
     // "けす" lies at (4, 668), 69 x 29, beside the panel at (204, 2).
     const QPoint deleteButton = *panel + QPoint(4 + 34 - 204, 668 + 14 - 2);
-    const auto windowsShown = [&](int count) {
-        return waitUntil([&] { return x.visibleWindowsOf(program.processId()).size() == count; });
-    };
 
     ASSERT_TRUE(clickAt(deleteButton));
     ASSERT_TRUE(pressIn(newWindow({mainWindow}), {QStringLiteral("Return")}));
-    ASSERT_TRUE(windowsShown(1)) << "the question stayed";
+    ASSERT_TRUE(waitUntil([&] { return x.visibleWindowsOf(program.processId()).size() == 1; }))
+        << "the question stayed";
     EXPECT_TRUE(QFileInfo(folder).isDir()) << "Return deleted the folder";
 
     // Tab takes the focus from いいえ to はい.

@@ -6,8 +6,6 @@
 #include "folder_fixture.h"
 
 #include <QAction>
-#include <QDir>
-#include <QDirIterator>
 #include <QPushButton>
 
 namespace {
@@ -19,9 +17,6 @@ struct ClassView {
     int trashItems = 0;
     bool operator==(const ClassView&) const = default;
 };
-void PrintTo(const ClassView& view, std::ostream* os) {
-    *os << view.rows.join(u" / ").toStdString() << " trash " << view.trashItems;
-}
 
 struct TrashCase {
     const char* name;
@@ -31,9 +26,6 @@ struct TrashCase {
     QStringList rowsAfter;
     int trashItems = 0;
 };
-void PrintTo(const TrashCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class TrashTable : public FolderCommands, public ::testing::WithParamInterface<TrashCase> {
 protected:
@@ -62,10 +54,7 @@ void deleteOpenFolder(LibraryRig& rig) {
     rig.form->deleteFolderButton->click();
 }
 void restoreAll(LibraryRig& rig) {
-    QStringList ids;
-    for (const TrashItem& item : listTrash(rig.files, rig.classFolder))
-        ids << item.id;
-    restoreTrashItems(rig.program, ids);
+    restoreTrashItems(rig.program, {});
 }
 void reopenAfterDays(LibraryRig& rig, int days) {
     rig.clock.time = rig.clock.time.addDays(days);

@@ -21,9 +21,6 @@ struct RepeatCase {
     QStringList told; // after the question
     int newPhotos;    // in the folder the second import made; -1: none made
 };
-void PrintTo(const RepeatCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class RepeatImport : public ::testing::TestWithParam<RepeatCase> {
 protected:

@@ -1,18 +1,12 @@
 #pragma once
 
-#include <QImage>
+#include "core/library/class_trash.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 struct AppContext;
-
-// One item of the class's trash as its window lists it.
-struct TrashEntry {
-    QString id;
-    QString caption;  // the date it went, and what it was
-    QImage thumbnail; // null when it has no photo that can be shown
-};
 
 // The items of the open class's trash, oldest first.
 QList<TrashEntry> classTrashEntries(AppContext& program);

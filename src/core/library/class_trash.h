@@ -4,6 +4,7 @@
 #include "core/state/folder_index.h"
 
 #include <QDateTime>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -34,6 +35,13 @@ struct TrashItem {
     QString photoName; // a photo's own name
     // The item's content, a drive path: the photo or the photo folder.
     QString contentPath;
+};
+
+// One item as the trash window lists it.
+struct TrashEntry {
+    QString id;
+    QString caption;  // the date it went, and what it was
+    QImage thumbnail; // null when it has no photo that can be shown
 };
 
 // Items whose record reads and whose content is still there, oldest first.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/commands/trash_commands.h"
+#include "core/library/class_trash.h"
 
 #include <QDialog>
 #include <QList>

@@ -431,9 +431,10 @@ TEST_F(EndToEnd, ReturnKeepsTheFolderAndTheTrashBringsItBack) {
         pressIn(trash, {QStringLiteral("space"), QStringLiteral("Tab"), QStringLiteral("space")}));
     EXPECT_TRUE(waitUntil([&] { return QFileInfo(folder).isDir(); }))
         << "the trash did not bring the folder back";
-    const QStringList index = readCp932Lines(indexPath).value_or(QStringList());
-    ASSERT_EQ(index.size(), 1);
-    EXPECT_TRUE(index[0].startsWith(QStringLiteral("えんそく,IMG_0001_えんそく,")));
+    EXPECT_TRUE(readCp932Lines(indexPath)
+                    .value_or(QStringList())
+                    .value(0)
+                    .startsWith(QStringLiteral("えんそく,IMG_0001_えんそく,")));
 }
 
 } // namespace

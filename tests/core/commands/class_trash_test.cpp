@@ -10,8 +10,7 @@
 
 namespace {
 
-// What the class shows: "title directory: photo names" for each row, in row
-// order, and how many items wait in the trash.
+// "title directory:photos" of each row, and how many items wait in the trash.
 struct ClassView {
     QStringList rows;
     int trashItems = 0;
@@ -21,8 +20,7 @@ struct ClassView {
 struct TrashCase {
     const char* name;
     std::function<void(LibraryRig&)> act;
-    // The rows after act, from the rows before (f1 with photos P001-P003,
-    // f2 with P001-P002); empty when the class is as it was.
+    // The rows after act (before: F1, F2 below); empty when unchanged.
     QStringList rowsAfter;
     int trashItems = 0;
 };

@@ -35,7 +35,6 @@ TEST_F(NamesAndLinks, PathLikeNamesReachNoOtherFile) {
     for (const char* name : {"x\\..\\..\\IMG_0002_ensoku\\P001.JPG", "a\\..\\..\\..\\..\\S.JPG"})
         rig.putPhoto(name);
     QFile(rig.host(a) + "/x\\..\\..\\IMG_0002_ensoku\\P002.JPG").open(QIODevice::WriteOnly);
-    // The deleted folder waits in the trash; the import keeps its photos' keys.
     const QString changed = "|IMG_0001_a/|IMG_0003_ensoku/|/ごみばこ/|PHOTOKEYS.TXT$";
     const auto before = files(changed);
     rig.messages.answers = {true, true};

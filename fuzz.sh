@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs them all
 # at once, each for SECONDS (default 60) on its seed corpus in
 # fuzz/corpus/<target>/. New inputs go to build-fuzz/corpus/<target>/; a crash

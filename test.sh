@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the whole test suite. With
 # CI=true the suite runs a second time, built into build-asan/ with
 # AddressSanitizer and UndefinedBehaviorSanitizer (benchmarks left out).

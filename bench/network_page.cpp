@@ -1,8 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a thumbnail page of 25 photos of 12 megapixels served by a private
 // Samba server whose port is held to 100 Mbit/s, as a school network moves
 // them: the first page cold with EXIF thumbnails, cold without them (against
 // the transfer floor: the bytes that crossed the network divided by the
 // rate), and the same page on a second machine once the first has shown it.
+// Then the start of a lesson: --clients N (8 unless given) more mounts, each
+// a machine of its own, load that page at the same instant through the same
+// server port, with the first machine's shared entries present.
 // The limit is a tc shaper on the loopback device that matches only the
 // server's port; it is removed at the end. Where tc is not allowed the bench
 // says so and stops.
@@ -19,7 +23,10 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <latch>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -132,6 +139,48 @@ PageTime showPage(const PortShaper& shaper, const QString& folder, const QString
     return {ms, shaper.bytesSent() - before};
 }
 
+// Every client waits for the same signal and then loads its first page; the
+// time is until the last of them has it.
+PageTime lessonStart(const PortShaper& shaper, const QStringList& folders,
+                     const QStringList& names) {
+    std::latch ready(folders.size() + 1);
+    std::latch go(1);
+    std::vector<double> doneMs(folders.size());
+    QElapsedTimer timer;
+    std::vector<std::thread> clients;
+    for (qsizetype c = 0; c < folders.size(); ++c) {
+        clients.emplace_back([&, c] {
+            QTemporaryDir cache;
+            ThumbnailLoader loader(ThumbnailLoader::DefaultCacheBytes, cache.path());
+            std::vector<ThumbnailRequest> requests;
+            for (const QString& name : names)
+                requests.push_back({folders[c] + u'/' + name, LargeThumbWidth, 0});
+            ready.arrive_and_wait();
+            go.wait();
+            int shown = 0;
+            loader.loadPage(requests, [&shown](int, const Thumbnail& thumbnail) {
+                shown += thumbnail.image.isNull() ? 0 : 1;
+            });
+            doneMs[c] = double(timer.nsecsElapsed()) / 1e6;
+            if (shown != PagePhotos)
+                std::printf("client %d: only %d of %d thumbnails\n", int(c), shown, PagePhotos);
+            loader.waitForIdle(60000);
+        });
+    }
+    ready.arrive_and_wait();
+    const qint64 before = shaper.bytesSent();
+    timer.start();
+    go.count_down();
+    for (std::thread& client : clients)
+        client.join();
+    return {*std::max_element(doneMs.begin(), doneMs.end()), shaper.bytesSent() - before};
+}
+
+int clientCount(const QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--clients"));
+    return at >= 0 && at + 1 < arguments.size() ? std::max(0, arguments[at + 1].toInt()) : 8;
+}
+
 double megabytes(qint64 bytes) {
     return double(bytes) / 1e6;
 }
@@ -140,10 +189,21 @@ double megabytes(qint64 bytes) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    const int clients = clientCount(app.arguments());
     SmbShare share;
     if (!share.start() || !share.mountAgain(QStringLiteral("second"))) {
         std::printf("skipped: no Samba share here: %s\n", qPrintable(share.skipReason()));
         return 0;
+    }
+    QStringList clientFolders;
+    for (int c = 1; c <= clients; ++c) {
+        const QString name = QStringLiteral("client%1").arg(c);
+        if (!share.mountAgain(name)) {
+            std::printf("skipped: cannot mount the share %d times: %s\n", clients,
+                        qPrintable(share.skipReason()));
+            return 0;
+        }
+        clientFolders << share.shareFolder(name) + QStringLiteral("/plain");
     }
     std::printf("making %d photos of %dx%d...\n", 2 * PagePhotos, PhotoSize.width(),
                 PhotoSize.height());
@@ -179,5 +239,11 @@ int main(int argc, char** argv) {
     std::printf("[ figures ] the same page on a second machine: %.0f ms (%.2f MB over the "
                 "network; goal under 100 ms)\n",
                 other.ms, megabytes(other.bytes));
+    if (clients > 0) {
+        const PageTime lesson = lessonStart(shaper, clientFolders, plainNames);
+        std::printf("[ figures ] %d clients at once: every first page in %.0f ms; the server sent "
+                    "%.2f MB, %.3f MB a client (goal within 1000 ms)\n",
+                    clients, lesson.ms, megabytes(lesson.bytes), megabytes(lesson.bytes) / clients);
+    }
     return 0;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preloaded library must see the real read(), never a fortified inline one.
 #undef _FORTIFY_SOURCE
 // Preloaded into the import benchmark to stand for a card reader: every read

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints 18 marked 4000 x 3000 photos at 18 to a sheet into a PDF file: the
 // real print command, which decodes each photo at its cell's size at 300 dpi,
 // beside the same job with every photo decoded at full size. Each job runs in
 // a process of its own, so the peak memory belongs to that job alone.
 
+#include "core/commands/app_context.h"
 #include "core/commands/print_photo_sheets.h"
 #include "core/commands/sheet_printer.h"
 #include "core/files/drive_map.h"
@@ -16,7 +18,6 @@
 #include "core/state/program_state.h"
 #include "support/scripted_services.h"
 #include "support/test_photos.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_view.h"
 
@@ -63,7 +64,7 @@ struct Job {
         : files(DriveMap(QDir::tempPath())),
           pdf(pdfPath), services{messages, screen,     clock, files,    dialogs,
                                  modals,   thumbnails, pdf,   clipboard},
-          form(state, services), view(program), program{state, form, services, view} {
+          form(state, services), view(state, services, form), program{state, services, view} {
         form.load();
         state.ThumbColumns = 5;
         const QStringList names = QDir(photoFolder).entryList({"*.JPG"}, QDir::Files, QDir::Name);

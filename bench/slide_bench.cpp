@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a step of the slide show on a 1024 x 768 screen through 20 slides of
 // 12-megapixel photos it makes itself: the naive step (the photo decoded at
 // full size, then stretched onto the slide) against the real show, which
 // decodes at the drawn size and makes the next slide while one is shown.
 
+#include "core/commands/app_context.h"
 #include "core/files/drive_map.h"
 #include "core/files/file_system.h"
 #include "core/imaging/photo_decoder.h"
@@ -13,7 +15,6 @@
 #include "core/state/program_state.h"
 #include "support/recording_printer.h"
 #include "support/test_photos.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_view.h"
 #include "ui/slide_show_window/slide_show.h"
@@ -64,7 +65,7 @@ struct Bench {
     Bench()
         : files(DriveMap(root.path())), services{messages, screen,     clock,   files,    dialogs,
                                                  modals,   thumbnails, printer, clipboard},
-          form(state, services), view(program), program{state, form, services, view} {
+          form(state, services), view(state, services, form), program{state, services, view} {
         form.load();
     }
 
@@ -128,7 +129,7 @@ struct Bench {
     MainWindow form;
     MainWindowView view;
     AppContext program;
-    SlideShow show{program};
+    SlideShow show{program, form};
 };
 
 } // namespace

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # Run as a build step (cmake -P) with TABLE, the layering table the configure
 # step wrote. Fails when a folder includes a header of a folder it does not

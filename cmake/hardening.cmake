@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Debian's hardening flags (stack protector, _FORTIFY_SOURCE, full RELRO with
 # -z now), as dpkg-buildflags gives them, for every optimised build that no
 # sanitizer instruments. Optimisation and debug information stay the build

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layering table: each folder's DEPS in its CMakeLists.txt name the folders
 # it may include from (and, through them, theirs). A CORE folder must not
 # reach Qt Widgets or Print Support, neither by linking nor by including.

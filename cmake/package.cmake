@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package (scripts/package.sh): the program, its menu entry and
 # icon, its manual page, changelog and copyright; the libraries it links as
 # dpkg-shlibdeps finds them, and what it loads at run time: the IPA fonts, Qt's

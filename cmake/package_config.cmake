@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack when it makes the package: the version from the source tree's
 # last commit, and the documents that carry it or that Debian wants
 # compressed, written where cmake/package.cmake installs them.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Proves on clean Debian 12 roots that no install step is missing: in one, a
 # plain clone of this repository's last commit (HEAD) runs ./run.sh until the
 # main window shows, then makes the package with scripts/package.sh; in a

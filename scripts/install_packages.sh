@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs those of the Debian packages named as arguments that are missing
 # (through sudo when not run as root).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and makes its Debian package, build/fotobako_<version>_<arch>.deb,
 # which `apt-get install ./build/fotobako_*.deb` installs with what it needs.
 set -euo pipefail

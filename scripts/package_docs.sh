@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the package's documents for version $1 of the source tree $2 into $3:
 # the changelog (one entry, for the commit it is built from), the copyright
 # file and the manual page, compressed as Debian wants them.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the package version of the source tree in $2 (default: this one): the
 # release number $1, then the time (UTC, to the second) and hash of its last
 # commit, so that every later commit gives a higher version; the release alone

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs (only the missing ones),
 # configures the project into build/ where it has no usable build tree, and
 # builds the program. With --tests it installs the components the tests start
@@ -9,14 +10,17 @@ cd "$(dirname "$0")/.."
 
 # What building and running the program need; dpkg-dev gives Debian's
 # hardening flags.
-packages=(cmake g++ make pkgconf dpkg-dev qt6-base-dev libqt6printsupport6 libexif-dev libgl-dev
-    fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n qt6-qpa-plugins)
+packages=(cmake g++ make pkgconf dpkg-dev qt6-base-dev libqt6printsupport6 libexif-dev libheif-dev
+    libgphoto2-dev libgl-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
+    qt6-qpa-plugins)
 # What the tests need and start: googletest, an X server, a printer, SSH and
-# SMB network drives and camera cards; and what checks the Debian package and
+# SMB network drives, camera cards, a camera on a cable (libgphoto2's
+# directory camera) and HEIC photos; and what checks the Debian package and
 # makes the clean Debian root of the fresh-machine check.
 test_packages=(googletest libgtest-dev xvfb xauth xdotool x11-apps x11-utils xclip cups
-    printer-driver-cups-pdf poppler-utils openssh-server sshfs samba smbclient smbnetfs exfatprogs
-    exfat-fuse dosfstools fusefat iproute2 desktop-file-utils appstream file git lintian debootstrap)
+    printer-driver-cups-pdf poppler-utils openssh-server sshfs samba smbclient smbnetfs gvfs-backends
+    gvfs-fuse dbus exfatprogs exfat-fuse dosfstools fusefat iproute2 libgphoto2-6 libheif-examples
+    desktop-file-utils appstream file git lintian debootstrap)
 
 tests=false
 [ "${1:-}" = "--tests" ] && tests=true

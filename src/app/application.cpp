@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
 #include "app/main_window_wiring.h"
@@ -12,10 +13,12 @@ namespace {
 const QString DrivesFileName = QStringLiteral("DRIVES.TXT");
 
 // Drive letters map to their default folders unless a DRIVES.TXT names others;
-// a photo drive it leaves unnamed is the card the desktop mounted.
+// a photo drive it leaves unnamed is the card the desktop mounted, else a
+// camera or tablet on a cable.
 FileSystem programFileSystem(const ProgramFiles& places) {
     DriveMap drives(DriveMap::standardDefaultRoot());
     drives.setCardRoots(DriveMap::standardCardRoots());
+    drives.setCameraLookup(CameraLookup::standard());
     drives.loadOverrides(places.folderToRead(DrivesFileName) + u'/' + DrivesFileName);
     return FileSystem(std::move(drives));
 }
@@ -29,9 +32,9 @@ Application::Application()
       m_services{m_messages, m_screen,     m_clock,   m_files,    m_dialogs,
                  m_modals,   m_thumbnails, m_printer, m_clipboard},
       m_form(m_state, m_services),
-      m_view(m_program), m_program{m_state, m_form, m_services, m_view} {
+      m_view(m_state, m_services, m_form), m_program{m_state, m_services, m_view} {
     m_messages.setParent(&m_form);
-    connectShutDown(m_program);
-    connectMainWindow(m_program, m_places.writableFolder());
-    startUp(m_program, m_places.folderToRead(SettingsFileName));
+    connectShutDown(m_program, m_form);
+    connectMainWindow(m_program, m_form, m_places.writableFolder());
+    startUp(m_program, m_form, m_places.folderToRead(SettingsFileName));
 }

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/commands/app_context.h"
 #include "core/files/file_system.h"
 #include "core/files/program_files.h"
 #include "core/imaging/thumbnail_loader.h"
 #include "core/services/clock.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_view.h"
 #include "ui/widgets/qt_clipboard.h"

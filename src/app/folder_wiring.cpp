@@ -1,19 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/folder_wiring.h"
 
+#include "core/commands/app_context.h"
+#include "core/commands/browsing.h"
 #include "core/commands/delete_folder.h"
-#include "core/commands/folder_paging.h"
 #include "core/commands/open_folder.h"
 #include "core/commands/other_folder.h"
-#include "core/commands/select_all.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QAction>
 #include <QPushButton>
 
-void connectFolderCommands(AppContext& program) {
-    MainWindow& form = program.form;
+void connectFolderCommands(AppContext& program, MainWindow& form) {
     QObject::connect(form.folderList, &PictureBox::mouseDown, &form,
                      [&program](Qt::MouseButton button, QPoint pos) {
                          onFolderListMouseDown(program, button, pos);

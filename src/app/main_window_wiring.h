@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "app/shutdown.h"
@@ -5,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+class MainWindow;
+class MainWindow;
 struct AppContext;
 
 // Connects the main window's class buttons, thumbnail panel and scroll bar,
@@ -12,5 +15,5 @@ struct AppContext;
 // command, to their handlers, and shows on the window every wait for a lock.
 // The settings are saved in settingsFolder (a host folder), and saving them
 // ends the program through endProgram.
-void connectMainWindow(AppContext& program, const QString& settingsFolder,
+void connectMainWindow(AppContext& program, MainWindow& form, const QString& settingsFolder,
                        std::function<void()> endProgram = endProgramNow);

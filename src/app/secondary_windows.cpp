@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/secondary_windows.h"
 
+#include "core/commands/app_context.h"
+#include "core/commands/folder_import.h"
 #include "core/commands/import_commands.h"
 #include "core/commands/settings_commands.h"
 #include "core/commands/trash_commands.h"
@@ -9,7 +12,6 @@
 #include "core/services/services.h"
 #include "ui/clip_window/clipping.h"
 #include "ui/folder_name_window/folder_name_window.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 #include "ui/save_drive_window/save_drive_window.h"
 #include "ui/settings_window/settings_window.h"
@@ -19,24 +21,23 @@
 #include <QAction>
 #include <QPushButton>
 
-SecondaryWindows::SecondaryWindows(AppContext& program, const QString& settingsFolder,
-                                   std::function<void()> endProgram)
-    : QObject(&program.form), m_program(program), m_settingsFolder(settingsFolder),
+SecondaryWindows::SecondaryWindows(AppContext& program, MainWindow& form,
+                                   const QString& settingsFolder, std::function<void()> endProgram)
+    : QObject(&form), m_program(program), m_form(form), m_settingsFolder(settingsFolder),
       m_endProgram(std::move(endProgram)) {
-    MainWindow& form = program.form;
-    connect(form.importAction, &QAction::triggered, this, [this] {
-        openFolderNameWindow(m_program, folderNameWindow(), FolderNameMode::Import);
-    });
-    connect(form.makeFolderAction, &QAction::triggered, this, [this] {
-        openFolderNameWindow(m_program, folderNameWindow(), FolderNameMode::MakeFolder);
-    });
-    connect(form.renameFolderButton, &QPushButton::clicked, this, [this] {
-        openFolderNameWindow(m_program, folderNameWindow(), FolderNameMode::Rename);
-    });
+    connect(form.importAction, &QAction::triggered, this,
+            [this] { openFolderNameWindow(FolderNameMode::Import); });
+    connect(form.makeFolderAction, &QAction::triggered, this,
+            [this] { openFolderNameWindow(FolderNameMode::MakeFolder); });
+    connect(form.renameFolderButton, &QPushButton::clicked, this,
+            [this] { openFolderNameWindow(FolderNameMode::Rename); });
     connect(form.settingsAction, &QAction::triggered, this,
             [this] { m_program.services.modals.runModal(settingsWindow()); });
-    connect(form.saveDriveButton, &QPushButton::clicked, this,
-            [this] { openSaveDriveWindow(m_program, saveDriveWindow()); });
+    connect(form.saveDriveButton, &QPushButton::clicked, this, [this] {
+        SaveDriveWindow& window = saveDriveWindow();
+        window.showCurrentDrive(m_program.state.SaveRoot.left(2));
+        m_program.services.modals.runModal(window);
+    });
     connect(form.slideShowAction, &QAction::triggered, this, [this] { slideShow().start(); });
     connect(form.trashAction, &QAction::triggered, this, [this] {
         trashWindow().showItems(classTrashEntries(m_program));
@@ -44,11 +45,23 @@ SecondaryWindows::SecondaryWindows(AppContext& program, const QString& settingsF
     });
 }
 
+void SecondaryWindows::openFolderNameWindow(FolderNameMode mode) {
+    FolderNameWindow& window = folderNameWindow();
+    const FolderNameStart start = startFolderName(m_program, mode);
+    window.prepare(mode, start.name, start.photoDriveLine);
+    m_program.services.modals.runModal(window);
+}
+
 FolderNameWindow& SecondaryWindows::folderNameWindow() {
     if (!m_folderNameWindow) {
-        m_folderNameWindow = new FolderNameWindow(&m_program.form);
-        connect(m_folderNameWindow, &FolderNameWindow::runRequested, this,
-                [this] { runFolderNameWindow(m_program, *m_folderNameWindow); });
+        m_folderNameWindow = new FolderNameWindow(&m_form);
+        connect(m_folderNameWindow, &FolderNameWindow::runRequested, this, [this] {
+            FolderNameWindow& window = *m_folderNameWindow;
+            if (importMakeOrRenameFolder(
+                    m_program, window.typedName(),
+                    [&window](int done, int found) { window.showProgress(done, found); }))
+                window.hide();
+        });
     }
     return *m_folderNameWindow;
 }
@@ -58,11 +71,17 @@ SettingsWindow& SecondaryWindows::settingsWindow() {
         // Next year is offered too, for setting up before the school year starts.
         m_settingsWindow =
             new SettingsWindow(settingsInForce(m_program.state),
-                               m_program.services.clock.now().date().year() + 1, &m_program.form);
-        connect(m_settingsWindow->browseButton, &QPushButton::clicked, this,
-                [this] { chooseFolderInto(m_program, *m_settingsWindow); });
+                               m_program.services.clock.now().date().year() + 1, &m_form);
+        connect(m_settingsWindow->browseButton, &QPushButton::clicked, this, [this] {
+            if (const std::optional<QString> folder =
+                    choosePhotoDriveFolder(m_program, m_settingsWindow->texts().photoDrive))
+                m_settingsWindow->showPhotoDrive(*folder);
+        });
         connect(m_settingsWindow->saveButton, &QPushButton::clicked, this, [this] {
-            saveSettings(m_program, *m_settingsWindow, m_settingsFolder, m_endProgram);
+            if (!saveSettings(m_program, m_settingsWindow->texts(), m_settingsFolder))
+                return;
+            m_settingsWindow->hide();
+            m_endProgram();
         });
     }
     return *m_settingsWindow;
@@ -70,28 +89,30 @@ SettingsWindow& SecondaryWindows::settingsWindow() {
 
 SaveDriveWindow& SecondaryWindows::saveDriveWindow() {
     if (!m_saveDriveWindow) {
-        m_saveDriveWindow = new SaveDriveWindow(&m_program.form);
-        connect(m_saveDriveWindow, &SaveDriveWindow::driveChosen, this,
-                [this](int index) { chooseSaveDrive(m_program, *m_saveDriveWindow, index); });
+        m_saveDriveWindow = new SaveDriveWindow(&m_form);
+        connect(m_saveDriveWindow, &SaveDriveWindow::driveChosen, this, [this](int index) {
+            chooseSaveDrive(m_program, index);
+            m_saveDriveWindow->hide();
+        });
     }
     return *m_saveDriveWindow;
 }
 
 Clipping& SecondaryWindows::clipping() {
     if (!m_clipping)
-        m_clipping = new Clipping(m_program);
+        m_clipping = new Clipping(m_program, m_form);
     return *m_clipping;
 }
 
 SlideShow& SecondaryWindows::slideShow() {
     if (!m_slideShow)
-        m_slideShow = new SlideShow(m_program);
+        m_slideShow = new SlideShow(m_program, m_form);
     return *m_slideShow;
 }
 
 TrashWindow& SecondaryWindows::trashWindow() {
     if (!m_trashWindow) {
-        m_trashWindow = new TrashWindow(&m_program.form);
+        m_trashWindow = new TrashWindow(&m_form);
         connect(m_trashWindow, &TrashWindow::restoreRequested, this,
                 [this](const QStringList& ids) {
                     restoreTrashItems(m_program, ids);

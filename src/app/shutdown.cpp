@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shutdown.h"
 
+#include "core/commands/app_context.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 
 #include <QAction>
@@ -12,8 +13,7 @@ void endProgramNow() {
     QCoreApplication::exit(0);
 }
 
-void connectShutDown(AppContext& program, std::function<void()> endProgram) {
-    MainWindow& form = program.form;
+void connectShutDown(AppContext& program, MainWindow& form, std::function<void()> endProgram) {
     MessageService& messages = program.services.messages;
     QObject::connect(form.quitAction, &QAction::triggered, &form, [&messages, endProgram] {
         if (messages.askYesNo(QStringLiteral("おわります")))

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>
 
+class MainWindow;
 struct AppContext;
 
 // Leaves the event loop at once; no window is asked first.
@@ -9,4 +11,5 @@ void endProgramNow();
 
 // Ends the program through endProgram when the user confirms the menu item
 // "おわり", and without a question when the main window is closed.
-void connectShutDown(AppContext& program, std::function<void()> endProgram = endProgramNow);
+void connectShutDown(AppContext& program, MainWindow& form,
+                     std::function<void()> endProgram = endProgramNow);

@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/class_folder.h"
 #include "core/commands/settings_check.h"
 #include "core/files/file_system.h"
-#include "core/library/library_paths.h"
+#include "core/library/save_root.h"
 #include "core/library/settings_file.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 
 #include <QPushButton>
@@ -45,6 +46,8 @@ void tellOfPrivateDrives(AppContext& program) {
 void loadSettings(AppContext& program, const QString& settingsHostPath) {
     ProgramState& state = program.state;
     const SettingsRead read = readSettingsFile(settingsHostPath);
+    if (read.savedInUtf8)
+        program.services.messages.inform(SettingsEncodingMessage);
     if (read.photoDrive)
         state.PhotoDrivePath = *read.photoDrive;
     if (!read.hasBothLines())
@@ -54,10 +57,8 @@ void loadSettings(AppContext& program, const QString& settingsHostPath) {
     state.UsageMode = read.usageMode.value_or(state.UsageMode);
     state.PcNumber = read.pcNumber.value_or(state.PcNumber);
     state.DatabaseRoot = read.databaseRoot.value_or(state.DatabaseRoot);
-    state.SaveRoot = saveRootOf(state);
     tellOfPrivateDrives(program);
-    program.services.files.makeDirectory(state.SaveBase);
-    program.services.files.makeDirectory(state.SaveRoot);
+    rebuildSaveRoot(state, program.services.files);
 }
 
 // Personal use opens the save root itself as the class folder.
@@ -77,10 +78,12 @@ void fillClassNames(ProgramState& state) {
 }
 } // namespace
 
-void startUp(AppContext& program, const QString& settingsFolder) {
+void startUp(AppContext& program, MainWindow& form, const QString& settingsFolder) {
     ProgramState& state = program.state;
     setDefaults(state);
-    loadMainWindow(program.form);
+    loadMainWindow(form);
+    for (const QString& note : program.services.files.drives().loadNotes())
+        program.services.messages.inform(note);
     loadSettings(program, settingsFolder + u'/' + SettingsFileName);
     // What the settings window shows and saves as line 2, whatever drive the
     // save-drive window chooses later in the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window_wiring.h"
 #include "app/startup.h"
 #include "core/files/cp932_text.h"
@@ -5,6 +6,7 @@
 #include "support/cp932_files.h"
 #include "support/test_data.h"
 #include "support_library/library_fixture.h"
+#include "ui/folder_name_window/folder_name_window.h"
 #include "ui/save_drive_window/save_drive_window.h"
 #include "ui/settings_window/settings_window.h"
 #include "ui/widgets/picture_box.h"
@@ -33,8 +35,8 @@ struct WholeProgram : ::testing::Test {
     void start(const QStringList& settings) {
         ASSERT_TRUE(
             writeCp932Lines(programFolder.filePath(QStringLiteral("DRVDATA.TXT")), settings));
-        startUp(rig.program, programFolder.path());
-        connectMainWindow(rig.program, programFolder.path(), [this] { ++ended; });
+        startUp(rig.program, *rig.form, programFolder.path());
+        connectMainWindow(rig.program, *rig.form, programFolder.path(), [this] { ++ended; });
     }
     // ２年３組 is the eighth class button.
     void chooseClass23() {
@@ -120,7 +122,7 @@ TEST_F(WholeProgram, SettingsSavedInTheWindowTakeEffectAtTheNextStart) {
                                      QByteArray("\r\n 4 \r\nD:\\Adb_image\\\r\n"));
 
     LibraryRig next{1024};
-    startUp(next.program, programFolder.path());
+    startUp(next.program, *next.form, programFolder.path());
     EXPECT_EQ(next.state.UsageMode, QStringLiteral("個人利用"));
     EXPECT_EQ(next.state.ClassFolder, QStringLiteral("D:\\A_image\\"));
     EXPECT_EQ(next.state.PcNumber, 4);
@@ -128,21 +130,36 @@ TEST_F(WholeProgram, SettingsSavedInTheWindowTakeEffectAtTheNextStart) {
     EXPECT_TRUE(next.form->classPanel->isHidden());
 }
 
-TEST_F(WholeProgram, LeavingTheDatabaseAddsTheYearToTheChosenDrive) {
-    start(TeacherSettings);
+// Settings D:\A_image\ and 2001; Ｃ chosen in the save-drive window.
+TEST_F(WholeProgram, TheChosenDriveKeepsItsClassThroughTheDatabaseAndImportsThere) {
+    QStringList settings = TeacherSettings;
+    settings[1] = QStringLiteral("D:\\A_image\\");
+    start(settings);
     rig.modals.script = [](QDialog& dialog) {
-        QTest::mouseClick(static_cast<SaveDriveWindow&>(dialog).driveButtons[2], Qt::LeftButton);
+        QTest::mouseClick(static_cast<SaveDriveWindow&>(dialog).driveButtons[1], Qt::LeftButton);
     };
     QTest::mouseClick(rig.form->saveDriveButton, Qt::LeftButton);
-    ASSERT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\2001\\"));
+    EXPECT_TRUE(rig.files.isDirectory(rig.state.SaveRoot));
     chooseClass23();
-    EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("D:\\A_IMAGE\\CLASS_23"));
+    const QString classFolder = rig.state.ClassFolder;
 
     rig.form->switchToDatabaseAction->trigger();
     rig.form->switchToDatabaseAction->trigger();
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\2001\\"));
-    EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("D:\\A_IMAGE\\2001\\CLASS_23\\"));
+    EXPECT_EQ(rig.state.ClassFolder.chopped(1), classFolder);
+    EXPECT_TRUE(rig.files.isDirectory(QStringLiteral("C:\\A_IMAGE\\2001\\CLASS_23")));
     EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("２年３組"));
+    // Making a folder there writes its index: the class was never left empty.
+    rig.modals.script = [](QDialog& dialog) {
+        auto& window = static_cast<FolderNameWindow&>(dialog);
+        window.nameEdit->setText(QStringLiteral("えんそく"));
+        window.runButton->click();
+    };
+    rig.messages.shown.clear();
+    rig.form->makeFolderAction->trigger();
+    EXPECT_EQ(rig.state.FolderTable.count(), 1);
+    EXPECT_TRUE(rig.messages.shown.isEmpty()) << rig.messages.shown.join(u' ').toStdString();
+    EXPECT_TRUE(rig.files.exists(QStringLiteral("C:\\A_IMAGE\\2001\\CLASS_23\\IMGMAIN.TXT")));
 }
 
 TEST_F(WholeProgram, ChangingTheNodeNumberAloneKeepsTheOtherLinesAsReadAtStartUp) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 #include "core/files/cp932_text.h"
 #include "support/cp932_files.h"
@@ -21,7 +22,7 @@ struct SettingsStartUp : ::testing::Test {
     void writeSettings(const QStringList& lines) {
         ASSERT_TRUE(writeCp932Lines(programFolder.filePath(QStringLiteral("DRVDATA.TXT")), lines));
     }
-    void start() { startUp(rig.program, programFolder.path()); }
+    void start() { startUp(rig.program, *rig.form, programFolder.path()); }
 };
 
 TEST_F(SettingsStartUp, NoSettingsFileStartsInSchoolUseOnTheClassPanel) {
@@ -107,7 +108,7 @@ TEST_F(SettingsStartUp, FolderOnAnUnmappedDriveIsToldOnce) {
         writeSettings({QStringLiteral("A:\\"), c.saveBase, QString(), QStringLiteral("学校利用"),
                        QStringLiteral(" 0 "), c.databaseRoot});
         for (int run = 0; run < 2; ++run)
-            startUp(fresh.program, programFolder.path());
+            startUp(fresh.program, *fresh.form, programFolder.path());
         EXPECT_EQ(fresh.messages.shown, c.told.isEmpty() ? QStringList() : QStringList{c.told})
             << c.saveBase.toStdString() << " " << c.databaseRoot.toStdString();
         EXPECT_TRUE(fresh.files.isDirectory(c.saveBase));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shutdown.h"
 #include "support/test_rig.h"
 #include "ui/widgets/picture_box.h"
@@ -10,7 +11,7 @@ namespace {
 class ShutDownTest : public ::testing::Test {
 protected:
     ShutDownTest() {
-        connectShutDown(rig.program, [this] { ++ends; });
+        connectShutDown(rig.program, *rig.form, [this] { ++ends; });
         rig.form->show();
     }
     FormRig rig;

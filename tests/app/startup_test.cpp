@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 #include "support/test_rig.h"
 
@@ -9,13 +10,13 @@ namespace {
 struct StartUpTest : ::testing::Test {
     TestRig rig{1280};
     MainWindow form{rig.state, rig.services};
-    MainWindowView view{program};
-    AppContext program{rig.state, form, rig.services, view};
+    MainWindowView view{rig.state, rig.services, form};
+    AppContext program{rig.state, rig.services, view};
 };
 
 TEST_F(StartUpTest, LoadsTheWindowForTheScreen) {
     ASSERT_FALSE(form.isLoaded());
-    startUp(program, rig.root.path());
+    startUp(program, form, rig.root.path());
     EXPECT_TRUE(form.isLoaded());
     EXPECT_EQ(rig.state.ScreenWidthPx, 1280);
     EXPECT_EQ(form.frameGeometry(), QRect(128, 0, 1024, 748));
@@ -23,13 +24,13 @@ TEST_F(StartUpTest, LoadsTheWindowForTheScreen) {
 }
 
 TEST_F(StartUpTest, SaveDriveButtonNamesDriveC) {
-    startUp(program, rig.root.path());
+    startUp(program, form, rig.root.path());
     EXPECT_EQ(form.saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
 }
 
 TEST_F(StartUpTest, DefaultsAndClassNames) {
     rig.state.SaveSubFolder = QStringLiteral("2001");
-    startUp(program, rig.root.path());
+    startUp(program, form, rig.root.path());
     EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("A:\\"));
     EXPECT_EQ(rig.state.SaveBase, QStringLiteral("C:\\A_IMAGE\\"));
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));

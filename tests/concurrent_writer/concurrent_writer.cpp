@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves one folder into a database again and again, as one machine of a
 // school would, for tests that run many of these at the same moment.
 //
@@ -6,10 +7,12 @@
 // Folders are host paths. Each save is titled "<name>_<n>" (n from 1); name
 // defaults to the process id. With a go file, the saves start once that file
 // exists, so that several writers started one after another begin together.
-// Prints "saved <done> of <saves>" and exits with 0 only when every save
-// wrote its row and copied every photo. FOTOBAKO_LOCK_HOST names the machine
-// in its locks (another machine on the same one); FOTOBAKO_LOCK_STALE_MS
-// shortens the time another machine's lock takes to count as abandoned.
+// Prints "row <title>" for each save whose row was written, then "saved
+// <done> of <saves>", and exits with 0 only when every save wrote its row and
+// copied every photo. FOTOBAKO_LOCK_HOST names the machine in its locks
+// (another machine on the same one); FOTOBAKO_LOCK_STALE_MS shortens the time
+// another machine's lock takes to count as abandoned, and
+// FOTOBAKO_LOCK_GRACE_MS the grace of a lock without its owner record.
 
 #include "core/commands/database_save.h"
 #include "core/files/drive_map.h"
@@ -64,22 +67,27 @@ int main(int argc, char** argv) {
     LockPolicy policy{qEnvironmentVariable("FOTOBAKO_LOCK_HOST")};
     if (const int stale = qEnvironmentVariableIntValue("FOTOBAKO_LOCK_STALE_MS"); stale > 0)
         policy.staleTime = std::chrono::milliseconds(stale);
+    if (const int grace = qEnvironmentVariableIntValue("FOTOBAKO_LOCK_GRACE_MS"); grace > 0)
+        policy.ownerlessGrace = std::chrono::milliseconds(grace);
     files.setLockPolicy(policy);
     const QString database = files.drivePath(QDir(args[1]).absolutePath()) + u'\\';
     const QString source = files.drivePath(QDir(args[3]).absolutePath());
     FolderIndex index;
+    QTextStream out(stdout);
     int done = 0;
     for (int n = 1; n <= saves; ++n) {
         const DatabaseEntry entry{source, name + u'_' + QString::number(n),
                                   QStringLiteral("テスト PC01"),
                                   QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))};
-        const DatabaseSave result =
+        const DatabaseSaveResult result =
             saveFolderToDatabase(files, database, entry, index, IndexLockWait);
-        if (result == DatabaseSave::Saved)
+        if (result.outcome == DatabaseSave::Saved || result.outcome == DatabaseSave::SomeNotCopied)
+            out << "row " << entry.title << Qt::endl;
+        if (result.outcome == DatabaseSave::Saved)
             ++done;
         else
-            err << "save " << n << " failed: " << int(result) << "\n";
+            err << "save " << n << " failed: " << int(result.outcome) << "\n";
     }
-    QTextStream(stdout) << "saved " << done << " of " << saves << "\n";
+    out << "saved " << done << " of " << saves << "\n";
     return done == saves ? 0 : 1;
 }

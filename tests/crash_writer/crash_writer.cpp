@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rewrites an index through the program's own writer, for tests that kill it
 // or limit the size of the files it may write.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preloaded library must see the real open(), never a fortified inline one.
 #undef _FORTIFY_SOURCE
 // Preloaded into a child process to stand for a file system that refuses

@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/commands/pdf_pages.h"
+#include "core/commands/private_cups.h"
 #include "core/files/cp932_text.h"
 #include "support/card_image.h"
 #include "support/cp932_files.h"
+#include "support/smb_share.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "xvfb_session.h"
 
@@ -16,6 +20,7 @@
 #include <QThread>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 // The built program, started under a private X server with a private home
 // and a library of its own, worked with the mouse as a pupil would.
@@ -231,6 +236,13 @@ protected:
         return screen;
     }
 
+    // Keys typed into the main window, one after another.
+    bool typeKeys(const QStringList& keys) {
+        return xdotool(QStringList{QStringLiteral("windowfocus"), QStringLiteral("--sync"),
+                                   mainWindow, QStringLiteral("key"), QStringLiteral("--delay"),
+                                   QStringLiteral("80")} +
+                       keys);
+    }
     bool xdotool(const QStringList& arguments) {
         return x.run(QStringLiteral("xdotool"), arguments).has_value();
     }
@@ -307,6 +319,32 @@ TEST_F(EndToEnd, ChoosingAClassAndMarkingPhotosShowsOnScreenAndOnDisk) {
         << index[0].toStdString();
     EXPECT_TRUE(index[0].endsWith(QStringLiteral(" 3,"))) << index[0].toStdString();
     EXPECT_EQ(program.state(), QProcess::Running);
+}
+
+// A FIFO planted as the photo folder's shared thumbnail pack neither holds
+// the page up nor keeps the program from ending.
+TEST_F(EndToEnd, APlantedFifoEntryNeitherHoldsThePageNorTheEnd) {
+    ASSERT_TRUE(makeLibrary());
+    const QString repository =
+        dir.filePath(QStringLiteral("c/A_IMAGE/CLASS_32/IMG_0001_えんそく/.sh_thumbnails/"));
+    ASSERT_TRUE(QDir().mkpath(repository));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(repository + "fotobako.pack").constData(), 0600), 0);
+    ASSERT_TRUE(startProgram()) << "the main window did not appear";
+    ASSERT_TRUE(chooseClass32()) << "no class panel or no question after the class button";
+
+    auto pageDrawn = [&](const QImage& screen) {
+        const std::optional<QPoint> panel = firstPixelOf(screen, ThumbnailPanel);
+        return panel &&
+               near(screen.pixelColor(*panel + cell(0).picture().center()), PhotoColours[0]) &&
+               near(screen.pixelColor(*panel + cell(1).picture().center()), PhotoColours[1]);
+    };
+    QImage drawn;
+    ASSERT_TRUE(waitUntil([&] { return pageDrawn(drawn = x.screenshot()); }, 10000))
+        << "the page was not drawn within 10 s";
+
+    ASSERT_TRUE(clickAt(*menuWord(drawn, 0)));
+    ASSERT_TRUE(answerYes({mainWindow})) << "no question after おわり";
+    EXPECT_TRUE(program.waitForFinished(10000)) << "おわり did not end the program";
 }
 
 // A camera card in the reader: an exFAT image mounted under /media/<user>,
@@ -437,4 +475,97 @@ TEST_F(EndToEnd, ReturnKeepsTheFolderAndTheTrashBringsItBack) {
                     .startsWith(QStringLiteral("えんそく,IMG_0001_えんそく,")));
 }
 
+// Only the keyboard: Tab to the class and Space, Return at the question; the
+// page has the focus, so Space and → mark three photos; Alt opens the menu
+// bar, → to "いんさつ", ↓ and Return print one photo a sheet.
+TEST_F(EndToEnd, APupilMarksThreePhotosAndPrintsThemWithTheKeyboardAlone) {
+    PrivateCups cups;
+    if (!cups.failure().isEmpty())
+        GTEST_SKIP() << "no private CUPS scheduler: " << cups.failure().toStdString();
+    ASSERT_EQ(cups.addPdfQueue(), QString());
+    ASSERT_TRUE(makeLibrary());
+    ASSERT_TRUE(startProgram()) << "the main window did not appear";
+    screenWhen([&](const QImage& screen) { return firstPixelOf(screen, ClassPanel).has_value(); });
+
+    // The first class button has the focus; ３年２組 is the twelfth.
+    ASSERT_TRUE(typeKeys(QStringList(11, QStringLiteral("Tab")) << QStringLiteral("space")));
+    ASSERT_TRUE(answerYes({mainWindow})) << "no question after the class button";
+    const auto barsAre = [&](const QImage& screen, const QColor& colour) {
+        const std::optional<QPoint> panel = firstPixelOf(screen, ThumbnailPanel);
+        if (!panel)
+            return false;
+        for (int c = 0; c < 3; ++c)
+            if (screen.pixelColor(*panel + cell(c).barSample()) != colour)
+                return false;
+        return true;
+    };
+    const QImage opened = screenWhen([&](const QImage& screen) { return barsAre(screen, Yellow); });
+    ASSERT_TRUE(barsAre(opened, Yellow)) << "the class did not open at its folder";
+
+    ASSERT_TRUE(typeKeys({QStringLiteral("space"), QStringLiteral("Right"), QStringLiteral("space"),
+                          QStringLiteral("Right"), QStringLiteral("space")}));
+    const QImage marked = screenWhen([&](const QImage& screen) { return barsAre(screen, Blue); });
+    ASSERT_TRUE(barsAre(marked, Blue)) << "the three photos were not marked";
+
+    // おわり, フロッピーから取り込む, フロッピーへほぞん, しゃしんファイルのへんしゅう, いんさつ.
+    ASSERT_TRUE(typeKeys({QStringLiteral("alt"), QStringLiteral("Right"), QStringLiteral("Right"),
+                          QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Down"),
+                          QStringLiteral("Return")}));
+    ASSERT_TRUE(answerYes({mainWindow})) << "no question before printing";
+    ASSERT_TRUE(cups.waitForJobsCompleted(DeadlineMs * 4)) << "the job did not complete";
+    const QStringList pdfs = cups.writtenPdfs();
+    ASSERT_EQ(pdfs.size(), 1) << pdfs.join(u' ').toStdString();
+    EXPECT_EQ(pdfPageCount(pdfs[0]), 3);
+}
+
 } // namespace
+
+// The school's server stops answering while a pupil saves to the database on
+// it: the window goes on drawing itself, and the pupil is told once the save
+// fails.
+TEST_F(EndToEnd, ADatabaseSaveWhileTheServerIsStoppedLeavesTheWindowDrawingAndTellsTheFailure) {
+    SmbShare share;
+    if (!share.start())
+        GTEST_SKIP() << "no Windows share here: " << share.skipReason().toStdString();
+    ASSERT_TRUE(QDir().mkpath(share.servedFolder() + QStringLiteral("/Adb_image")));
+    QFile drives(QFileInfo(programPath).dir().filePath(QStringLiteral("DRIVES.TXT")));
+    ASSERT_TRUE(drives.open(QIODevice::Append));
+    drives.write(QStringLiteral("D: %1\n").arg(share.shareFolder()).toUtf8());
+    drives.close();
+    ASSERT_TRUE(writeCp932Lines(
+        QFileInfo(programPath).dir().filePath(QStringLiteral("DRVDATA.TXT")),
+        {QStringLiteral("A:\\"), QStringLiteral("C:\\A_IMAGE\\"), QString(),
+         QStringLiteral("学校利用"), QStringLiteral(" 999 "), QStringLiteral("D:\\Adb_image\\")}));
+    ASSERT_TRUE(makeLibrary());
+    ASSERT_TRUE(startProgram()) << "the main window did not appear";
+    ASSERT_TRUE(chooseClass32());
+    std::optional<QPoint> panel;
+    screenWhen([&](const QImage& screen) {
+        return (panel = firstPixelOf(screen, ThumbnailPanel)).has_value();
+    });
+    ASSERT_TRUE(panel);
+
+    // "ﾃﾞｰﾀﾍﾞｰｽに保存する" at (8, 4) of the thumbnail panel, 201 x 33.
+    ASSERT_TRUE(clickAt(*panel + QPoint(8 + 100, 4 + 16)));
+    const QString question = newWindow({mainWindow});
+    ASSERT_FALSE(question.isEmpty());
+    share.stopServer();
+    ASSERT_TRUE(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question,
+                         QStringLiteral("key"), QStringLiteral("Return")}));
+    ASSERT_TRUE(
+        waitUntil([&] { return !x.visibleWindowsOf(program.processId()).contains(question); }));
+
+    // Hidden and shown again, the window must draw itself anew.
+    ASSERT_TRUE(xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), mainWindow}));
+    ASSERT_TRUE(xdotool({QStringLiteral("windowmap"), QStringLiteral("--sync"), mainWindow}));
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            const QImage screen = x.screenshot();
+            return !screen.isNull() && firstPixelOf(screen, ThumbnailPanel).has_value();
+        },
+        1000))
+        << "the window was not drawn again within a second";
+
+    share.killServer();
+    EXPECT_FALSE(newWindow({mainWindow}).isEmpty()) << "the pupil was not told";
+}

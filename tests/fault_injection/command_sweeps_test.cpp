@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/trash_commands.h"
 #include "core/library/class_trash.h"
 #include "core/library/locked_index.h"

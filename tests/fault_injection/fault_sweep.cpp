@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fault_injection/fault_sweep.h"
 
 #include "core/files/file_system.h"
@@ -89,10 +90,18 @@ int photosIn(const TreeSnapshot& tree, const QString& folder) {
 
 // The run's result as the user sees it: the files it left and the index rows
 // without their dates and counts, which the next opening corrects.
+// A lock or a mark of copies under way that a failure left behind is taken
+// over by the next save, so it is no part of what the command did.
+bool isLockRecord(const QString& path) {
+    const QString folder = QFileInfo(QFileInfo(path).path()).fileName();
+    return folder.endsWith(QStringLiteral(".lock")) ||
+           folder.startsWith(QStringLiteral("IMGMAIN.TXT.copying."));
+}
+
 QStringList outcomeOf(const RunRecord& run) {
     QStringList outcome;
     for (const auto& [path, entry] : run.after) {
-        if (entry.kind == u"dir" || !isInsideAny(path, run.changeable))
+        if (entry.kind == u"dir" || !isInsideAny(path, run.changeable) || isLockRecord(path))
             continue;
         // The store of photo keys is made good by the next import, and a
         // trash record left without its item by the next opening.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fault_injection/sweep_rig.h"
 
 #include "app/database_wiring.h"
@@ -74,10 +75,10 @@ SweepRig::SweepRig() : programFolder(root.filePath(QStringLiteral("program"))) {
     state.SaveRootSetting = QStringLiteral("C:\\A_image\\");
     state.ClassSubFolder = QStringLiteral("CLASS_32");
     state.PcNumber = 3;
-    connectFolderCommands(program);
-    connectPhotoCommands(program);
-    connectDatabaseCommands(program);
-    new SecondaryWindows(program, programFolder, [this] { ++programEnds; });
+    connectFolderCommands(program, *form);
+    connectPhotoCommands(program, *form);
+    connectDatabaseCommands(program, *form);
+    new SecondaryWindows(program, *form, programFolder, [this] { ++programEnds; });
     openClassFolder();
     state.FolderTitle = state.FolderTable[1][ColTitle];
 }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package made from the build tree, unpacked and checked; its program run
 # from its read-only folder with private configuration, saving through $2.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/cp932_files.h"
 
 #include "core/files/cp932_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/services/clipboard.h"
@@ -63,11 +64,11 @@ public:
 
 class ScriptedFileDialogs : public FileDialogs {
 public:
-    std::optional<QString> chooseImageFile(QWidget*) override {
+    std::optional<QString> chooseImageFile() override {
         ++opened;
         return nextChoice;
     }
-    std::optional<QString> chooseFolder(QWidget*, const QString& start) override {
+    std::optional<QString> chooseFolder(const QString& start) override {
         ++foldersOpened;
         folderStart = start;
         return nextFolder;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/smb_share.h"
 
 #include "support/mount_tools.h"
@@ -29,6 +30,12 @@ SmbShare::SmbShare() = default;
 SmbShare::~SmbShare() {
     for (const QString& mountPoint : std::as_const(m_mounted))
         unmountFuse(mountPoint);
+    // Ending its input ends the session, and its bus's end the gvfs daemons.
+    for (const auto& session : m_sessions) {
+        session->closeWriteChannel();
+        if (!session->waitForFinished(5000))
+            session->kill();
+    }
     // smbd leads a process group of its own with one child per connection.
     if (m_server.state() != QProcess::NotRunning) {
         ::kill(-pid_t(m_server.processId()), SIGTERM);
@@ -45,6 +52,8 @@ bool SmbShare::fail(const QString& reason) {
 }
 
 QString SmbShare::shareFolder(const QString& mountName) const {
+    if (m_gvfsFolders.contains(mountName))
+        return m_gvfsFolders.value(mountName);
     return QStringLiteral("%1/mnt-%2/127.0.0.1:%3/%4")
         .arg(m_dir.path(), mountName)
         .arg(m_port)
@@ -67,8 +76,32 @@ bool SmbShare::start() {
     return writeClientConfig() && startServer() && mount(QStringLiteral("first"));
 }
 
+void SmbShare::signalServer(int signal) {
+    if (m_server.state() != QProcess::NotRunning)
+        ::kill(-pid_t(m_server.processId()), signal);
+}
+
+void SmbShare::stopServer() {
+    signalServer(SIGSTOP);
+}
+
+void SmbShare::continueServer() {
+    signalServer(SIGCONT);
+}
+
+void SmbShare::killServer() {
+    signalServer(SIGKILL);
+    m_server.waitForFinished(5000);
+}
+
+bool SmbShare::killAndRestartServer() {
+    killServer();
+    return startServer();
+}
+
 bool SmbShare::startServer() {
-    m_port = freeLoopbackPort();
+    if (m_port == 0)
+        m_port = freeLoopbackPort();
     if (m_port == 0)
         return fail(QStringLiteral("no free port on the loopback address"));
     const QString state = m_dir.filePath(QStringLiteral("state"));
@@ -141,8 +174,39 @@ bool SmbShare::writeClientConfig() {
     return written || fail(QStringLiteral("cannot write the client configuration"));
 }
 
-bool SmbShare::mountAgain(const QString& name) {
-    return mount(name);
+bool SmbShare::mountAgain(const QString& name, Client client) {
+    return client == Client::Gvfs ? mountWithGvfs(name) : mount(name);
+}
+
+bool SmbShare::mountWithGvfs(const QString& name) {
+    if (QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty() ||
+        !QFileInfo::exists(QStringLiteral("/usr/libexec/gvfsd-fuse")))
+        return fail(
+            QStringLiteral("gvfs is not installed (packages gvfs-backends, gvfs-fuse, dbus)"));
+    const QString runtime = m_dir.filePath(QStringLiteral("run-") + name);
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    auto& session = m_sessions.emplace_back(std::make_unique<QProcess>());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    session->setProcessEnvironment(environment);
+    session->start(QStringLiteral("dbus-run-session"),
+                   {QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),
+                    QStringLiteral("gio mount -a \"$0\" && echo mounted && exec cat"),
+                    QStringLiteral("smb://127.0.0.1:%1/%2/").arg(m_port).arg(ShareName)});
+    const QDeadlineTimer deadline(MountStepTimeoutMs);
+    for (QByteArray said; !said.contains("mounted"); said += session->readAllStandardOutput()) {
+        if (session->state() == QProcess::NotRunning || deadline.hasExpired())
+            return fail(QStringLiteral("gio could not mount the share: ") +
+                        QString::fromLocal8Bit(session->readAllStandardError()).trimmed());
+        session->waitForReadyRead(100);
+    }
+    m_mounted.append(runtime + QStringLiteral("/gvfs"));
+    m_gvfsFolders.insert(
+        name, runtime + QStringLiteral("/gvfs/smb-share:port=%1,server=127.0.0.1,share=%2")
+                            .arg(m_port)
+                            .arg(ShareName));
+    return QFileInfo(shareFolder(name)).isDir() || fail(QStringLiteral("no share under gvfs/"));
 }
 
 // With no caching in the client or the kernel, as the school machines are

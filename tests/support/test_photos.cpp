@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_photos.h"
 
 #include <QBuffer>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <libexif/exif-data.h>
+#include <libheif/heif.h>
 #include <random>
 
 namespace {
@@ -214,6 +216,91 @@ bool writeTestJpeg(const QString& hostPath, const QSize& uprightSize,
 
     QFile file(hostPath);
     return file.open(QIODevice::WriteOnly) && file.write(jpeg) == jpeg.size();
+}
+
+namespace {
+
+// The stored picture as libheif takes it, given the orientation it is
+// written with.
+heif_image* heifImageOf(const QImage& stored) {
+    const QImage pixels = stored.convertToFormat(QImage::Format_RGB888);
+    heif_image* image = nullptr;
+    heif_image_create(pixels.width(), pixels.height(), heif_colorspace_RGB,
+                      heif_chroma_interleaved_RGB, &image);
+    heif_image_add_plane(image, heif_channel_interleaved, pixels.width(), pixels.height(), 8);
+    int stride = 0;
+    uint8_t* plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+    for (int y = 0; y < pixels.height(); ++y)
+        std::memcpy(plane + qsizetype(y) * stride, pixels.constScanLine(y),
+                    size_t(pixels.width()) * 3);
+    return image;
+}
+
+// The primary picture and, when thumbnail is not null, its thumbnail, which
+// libheif scales down to thumbnailSide.
+bool encodeHeic(heif_context* context, heif_encoder* encoder, const QImage& stored,
+                const QImage& thumbnail, int thumbnailSide, int orientation) {
+    heif_encoding_options* options = heif_encoding_options_alloc();
+    options->image_orientation = heif_orientation(orientation);
+    heif_image* image = heifImageOf(stored);
+    heif_image_handle* primary = nullptr;
+    bool encoded =
+        heif_context_encode_image(context, image, encoder, options, &primary).code == heif_error_Ok;
+    heif_image_release(image);
+    if (encoded && !thumbnail.isNull()) {
+        heif_image* small = heifImageOf(thumbnail);
+        heif_image_handle* handle = nullptr;
+        encoded = heif_context_encode_thumbnail(context, small, primary, encoder, options,
+                                                thumbnailSide, &handle)
+                          .code == heif_error_Ok &&
+                  handle;
+        heif_image_handle_release(handle);
+        heif_image_release(small);
+    }
+    heif_image_handle_release(primary);
+    heif_encoding_options_free(options);
+    return encoded;
+}
+
+} // namespace
+
+bool writeTestHeic(const QString& hostPath, const QSize& uprightSize,
+                   const TestHeicOptions& options) {
+    const int turn = options.heifOrientation != 1 ? options.heifOrientation
+                                                  : options.exifOrientation.value_or(1);
+    QImage stored = storedPicture(testPicture(uprightSize), turn);
+    if (options.noise)
+        addNoise(stored);
+    // Drawn at twice the size, so that libheif makes a thumbnail of it.
+    const QSize& small = options.thumbnail;
+    const QImage thumbnail =
+        small.isValid() ? storedPicture(testPicture(small * 2, TestPalette::Thumbnail), turn)
+                        : QImage();
+    heif_context* context = heif_context_alloc();
+    heif_encoder* encoder = nullptr;
+    heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder);
+    bool written = false;
+    if (encoder) {
+        heif_encoder_set_lossy_quality(encoder, 60);
+        written = encodeHeic(context, encoder, stored, thumbnail,
+                             std::max(small.width(), small.height()), options.heifOrientation);
+        heif_image_handle* primary = nullptr;
+        if (written && options.exifOrientation &&
+            heif_context_get_primary_image_handle(context, &primary).code == heif_error_Ok) {
+            const QByteArray exif = exifPayload(options.exifOrientation, {});
+            written =
+                heif_context_add_exif_metadata(context, primary, exif.constData(), int(exif.size()))
+                    .code == heif_error_Ok;
+            heif_image_handle_release(primary);
+        }
+        written =
+            written &&
+            heif_context_write_to_file(context, QFile::encodeName(hostPath).constData()).code ==
+                heif_error_Ok;
+        heif_encoder_release(encoder);
+    }
+    heif_context_free(context);
+    return written;
 }
 
 bool writeTruncatedCopy(const QString& sourcePath, const QString& targetPath, qint64 length) {

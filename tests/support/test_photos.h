@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -49,6 +50,25 @@ struct TestJpegOptions {
 // the file cannot be written.
 bool writeTestJpeg(const QString& hostPath, const QSize& uprightSize,
                    const TestJpegOptions& options = {});
+
+struct TestHeicOptions {
+    // Writes an EXIF block with this Orientation tag.
+    std::optional<quint16> exifOrientation = std::nullopt;
+    // Gives the picture the file's own rotation and mirroring (irot, imir)
+    // for this orientation, numbered as EXIF's.
+    int heifOrientation = 1;
+    // Embeds a thumbnail of this upright size, drawn in the Thumbnail palette
+    // and stored turned like the main picture. Invalid: none.
+    QSize thumbnail = QSize();
+    bool noise = false;
+};
+
+// Writes a HEIC file (HEVC through libheif's encoder) that shows
+// testPicture(uprightSize) when read upright. The pixels are stored turned
+// the way the file's own orientation brings upright, else its EXIF one, as a
+// tablet held sideways does; with both, both mean the same turn.
+bool writeTestHeic(const QString& hostPath, const QSize& uprightSize,
+                   const TestHeicOptions& options = {});
 
 // Writes the first length bytes of source to target, like a copy that broke
 // off. False when either file fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_rig.h"
 
 #include <QDir>
@@ -20,6 +21,6 @@ TestRig::TestRig(int screenWidth)
 
 FormRig::FormRig(int screenWidth)
     : TestRig(screenWidth), form(std::make_unique<MainWindow>(state, services)),
-      view(program), program{state, *form, services, view} {
+      view(state, services, *form), program{state, services, view} {
     form->load();
 }

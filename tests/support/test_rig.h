@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/commands/app_context.h"
 #include "core/files/drive_map.h"
 #include "core/files/file_system.h"
 #include "core/imaging/thumbnail_loader.h"
@@ -7,7 +9,6 @@
 #include "core/state/program_state.h"
 #include "support/recording_printer.h"
 #include "support/scripted_services.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_view.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support_library/import_rig.h"
 
 #include "app/secondary_windows.h"
@@ -15,7 +16,7 @@
 
 ImportRig::ImportRig() {
     state.PhotoDrivePath = QStringLiteral("A:\\");
-    new SecondaryWindows(program, root.path(), [] {});
+    new SecondaryWindows(program, *form, root.path(), [] {});
 }
 
 ImportRig::Outcome ImportRig::typeAndRun(const std::function<void()>& openCommand,

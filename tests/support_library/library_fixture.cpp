@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support_library/library_fixture.h"
 
 #include "app/thumbnail_wiring.h"
@@ -22,7 +23,7 @@ LibraryRig::LibraryRig(int screenWidth) : FormRig(screenWidth) {
     state.ClassFolder = classFolder;
     state.ClassName = QStringLiteral("３年２組");
     state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
-    connectBrowserControls(program);
+    connectBrowserControls(program, *form);
 }
 
 QColor LibraryRig::photoColour(int n) {

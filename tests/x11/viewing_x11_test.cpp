@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_data.h"
 #include "support/test_photos.h"
 #include "support_library/library_fixture.h"
@@ -28,7 +29,8 @@ struct X11Rig {
     X11Rig()
         : services{rig.messages, rig.screen,     rig.clock,   rig.files, rig.dialogs,
                    rig.modals,   rig.thumbnails, rig.printer, clipboard},
-          form(rig.state, services), view(program), program{rig.state, form, services, view} {
+          form(rig.state, services),
+          view(rig.state, services, form), program{rig.state, services, view} {
         form.load();
     }
     LibraryRig rig;
@@ -78,7 +80,7 @@ TEST(ViewingOnX11, ClippedRectangleCanBeReadBackFromTheXClipboard) {
         form.clipButton->click();
         shown = form.photoBox->image().copy(280, 200, 100, 80);
     };
-    Clipping(x.program).open(1);
+    Clipping(x.program, x.form).open(1);
     ASSERT_EQ(x.rig.messages.shown.size(), 1); // the hint of "はんい" only
 
     const QImage read = readXClipboardPng();
@@ -100,7 +102,7 @@ TEST(ViewingOnX11, ShowOfThreeRealPhotosStepsForwardAndBack) {
     }
     x.rig.state.PhotoCount = 3;
 
-    SlideShow show(x.program);
+    SlideShow show(x.program, x.form);
     show.start();
     SlideShowWindow& window = show.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -130,7 +132,7 @@ TEST(ViewingOnX11, SlideShowFillsTheScreenWithoutAWindowManager) {
     x.rig.state.PhotoPaths[1] = x.rig.makePhotos(Folder, 1, {640, 480}).constFirst();
     x.rig.state.PhotoMarks[1] = 1;
     x.rig.state.PhotoCount = 1;
-    SlideShow show(x.program);
+    SlideShow show(x.program, x.form);
     show.start();
     SlideShowWindow& window = show.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -1,14 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/card_import.h"
 
 #include "core/commands/import_names.h"
+#include "core/commands/photo_source.h"
 #include "core/files/file_system.h"
 #include "core/library/storable_name.h"
 
+#include <QSet>
 #include <algorithm>
 #include <numeric>
 
-CardImport sortOutCard(const FileSystem& files, const QString& classFolder,
-                       const FolderIndex& index, const QList<CardPhoto>& photos) {
+CardImport sortOutCard(const FileSystem& files, const PhotoSource& source,
+                       const QString& classFolder, const FolderIndex& index,
+                       const QList<CardPhoto>& photos) {
     CardImport import;
     QSet<qint64> sizes;
     for (const CardPhoto& photo : photos)
@@ -23,7 +27,7 @@ CardImport sortOutCard(const FileSystem& files, const QString& classFolder,
             import.fresh.append(photo);
             continue;
         }
-        const PhotoKey key{photo.size, files.headHashIn(photo.folder, photo.name)};
+        const PhotoKey key{photo.size, source.headHash(photo)};
         if (!key.headHash.isEmpty() && import.keys.contains(key))
             ++import.skipped;
         else
@@ -48,8 +52,16 @@ QStringList importedNames(const QList<CardPhoto>& photos, const QString& stamp) 
     std::iota(byName.begin(), byName.end(), 0);
     std::stable_sort(byName.begin(), byName.end(),
                      [&plain](int a, int b) { return isBeforeByName(plain[a], plain[b]); });
-    if (std::is_sorted(byName.begin(), byName.end(),
-                       [&photos](int a, int b) { return photos[a].group < photos[b].group; }))
+    QSet<int> passed;
+    bool together = true;
+    for (int i = 1; i < byName.size() && together; ++i) {
+        const int group = photos[byName[i]].group;
+        if (group != photos[byName[i - 1]].group) {
+            passed.insert(photos[byName[i - 1]].group);
+            together = !passed.contains(group);
+        }
+    }
+    if (together)
         return plain;
     return distinctNames([&stamp](const CardPhoto& photo) {
         return QStringLiteral("%1_%2_%3")

@@ -1,15 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/card_photos.h"
 
 #include "core/files/file_system.h"
+#include "core/files/photo_files.h"
 #include "core/library/library_paths.h"
 
 namespace {
 
-const QString PhotoPattern = QStringLiteral("*.JP*");
-
 void appendPhotosOf(const FileSystem& files, const QString& folder, int group,
                     QList<CardPhoto>& photos) {
-    for (const QString& name : files.listFiles(folder, PhotoPattern))
+    for (const QString& name : listPhotoFiles(files, folder, nullptr, HiddenFiles::Included))
         photos.append({folder, name, group, files.fileSizeIn(folder, name)});
 }
 
@@ -18,7 +18,7 @@ void appendPhotosOf(const FileSystem& files, const QString& folder, int group,
 QList<CardPhoto> listCardPhotos(const FileSystem& files, const QString& drive, bool* ok) {
     QList<CardPhoto> photos;
     bool listed = false;
-    for (const QString& name : files.listFiles(drive, PhotoPattern, &listed))
+    for (const QString& name : listPhotoFiles(files, drive, &listed, HiddenFiles::Included))
         photos.append({drive, name, 0, files.fileSizeIn(drive, name)});
     if (ok)
         *ok = listed;

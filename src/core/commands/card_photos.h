@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QList>
@@ -16,7 +17,8 @@ struct CardPhoto {
     qint64 size = -1;
 };
 
-// The photos an import takes from drive: the "*.JP*" files of its top level,
+// The photos an import takes from drive: the photo files (see
+// isPhotoFileName) of its top level,
 // then those of each folder directly inside its DCIM folder (any letter
 // case), folder by folder, all in name order. Hidden folders and links are
 // left out. ok, when given, is false when the drive itself cannot be listed.

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/class_selection.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/class_folder.h"
 #include "core/files/file_system.h"
 #include "core/services/message_service.h"
@@ -7,7 +9,6 @@
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/app_context.h"
 
 void chooseClass(AppContext& program, int buttonIndex) {
     ProgramState& state = program.state;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/copy_files.h"
 
 #include "core/files/file_system.h"

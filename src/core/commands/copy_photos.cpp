@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/copy_photos.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/copy_files.h"
 #include "core/commands/folder_recount.h"
 #include "core/commands/selection.h"
@@ -9,18 +11,11 @@
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
-#include "ui/main_window/main_window.h"
-#include "ui/main_window/thumbnail_page.h"
-#include "ui/widgets/picture_box.h"
-
-#include <QScrollBar>
 
 void startCopy(AppContext& program) {
     if (!collectMarkedPhotosOrInform(program))
         return;
-    program.form.copyTargetPrompt->show();
+    program.view.showCopyTargetPrompt(true);
     program.state.Pick = FolderPick::CopyTarget;
     program.state.PickCount = program.state.SelectedCount;
 }
@@ -30,7 +25,7 @@ void completeCopy(AppContext& program, int destinationRow) {
     if (destinationRow < 1 || destinationRow > state.FolderTable.count())
         return;
 
-    program.form.thumbnailScroll->setValue(0);
+    program.view.resetThumbnailScroll();
     // The scroll handler does this too when it runs; the destination opens on
     // its first page either way.
     state.ThumbTopRow = 0;
@@ -50,11 +45,11 @@ void completeCopy(AppContext& program, int destinationRow) {
         state.FolderTable.setPathRow(destination);
     state.Pick = FolderPick::Open;
     state.CurrentFolderIndex = row;
-    drawFolderList(program);
+    program.view.drawFolderList();
     loadFolder(program);
     state.FolderTitle = state.FolderTable[row][ColTitle];
-    drawFolderTitle(program);
-    program.form.copyTargetPrompt->hide();
+    program.view.drawFolderTitle();
+    program.view.showCopyTargetPrompt(false);
 
     if (notCopied > 0)
         program.services.messages.inform(QStringLiteral("コピーできなかったしゃしんがあります。"));
@@ -62,7 +57,7 @@ void completeCopy(AppContext& program, int destinationRow) {
 
 void cancelCopy(AppContext& program) {
     program.state.Pick = FolderPick::Open;
-    drawFolderList(program);
+    program.view.drawFolderList();
     loadFolder(program);
-    program.form.copyTargetPrompt->hide();
+    program.view.showCopyTargetPrompt(false);
 }

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/database_folder_check.h"
 
+#include "core/commands/app_context.h"
 #include "core/files/file_system.h"
 #include "core/library/locked_index.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
 
 namespace {
 const QString PrivateDatabaseMessage =

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/database_save.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/database_folder_check.h"
 #include "core/files/file_system.h"
 #include "core/library/folder_names.h"
@@ -11,8 +13,6 @@
 #include "core/services/clock.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
 
 namespace {
 
@@ -38,12 +38,12 @@ bool canSave(AppContext& program) {
     return true;
 }
 
-QString messageOf(DatabaseSave result) {
-    switch (result) {
+QString messageOf(const DatabaseSaveResult& result) {
+    switch (result.outcome) {
     case DatabaseSave::Saved:
         break;
     case DatabaseSave::SomeNotCopied:
-        return QStringLiteral("保存できなかったしゃしんがあります。");
+        return QStringLiteral("保存できなかったしゃしんが%1まいあります。").arg(result.notCopied);
     case DatabaseSave::Busy:
         return DatabaseBusyMessage;
     case DatabaseSave::Missing:
@@ -67,48 +67,6 @@ QString machineTag(int pcNumber) {
     return {};
 }
 
-DatabaseSave saveFolderToDatabase(const FileSystem& files, const QString& databaseRoot,
-                                  const DatabaseEntry& entry, FolderIndex& index,
-                                  std::chrono::milliseconds wait) {
-    bool listed = false;
-    const QStringList names = files.listFiles(entry.source, QStringLiteral("*.JP*"), &listed);
-    if (!listed)
-        return DatabaseSave::Unlisted;
-    // The copies, which take long, come after the row is written; a directory
-    // whose row could not be written goes again.
-    FolderRow row;
-    row[ColDateCount] = dateAndCount(entry.date, int(names.size()));
-    row[ColTitle] = entry.title;
-    row[ColRemark] = entry.remark;
-    NumberedFolder added;
-    const IndexUpdate update = updateIndexLocked(
-        files, databaseRoot, addNumberedFolder(files, databaseRoot, entry.title, row, added), index,
-        wait);
-    const QString& directory = added.directory;
-    switch (update) {
-    case IndexUpdate::Written:
-        break;
-    case IndexUpdate::Busy:
-        return DatabaseSave::Busy;
-    case IndexUpdate::Missing:
-        return DatabaseSave::Missing;
-    case IndexUpdate::Unchanged:
-        return added.full ? DatabaseSave::Full : DatabaseSave::Failed;
-    case IndexUpdate::Failed:
-        if (added.made)
-            files.removeDirectory(joinPath(databaseRoot, directory));
-        return DatabaseSave::Failed;
-    }
-
-    const QString destination = joinPath(databaseRoot, directory);
-    bool allCopied = true;
-    for (const QString& name : names)
-        allCopied =
-            files.copyFileIn(entry.source, name, joinPath(destination, storablePhotoName(name))) &&
-            allCopied;
-    return allCopied ? DatabaseSave::Saved : DatabaseSave::SomeNotCopied;
-}
-
 void saveOpenFolderToDatabase(AppContext& program) {
     ProgramState& state = program.state;
     MessageService& messages = program.services.messages;
@@ -121,14 +79,27 @@ void saveOpenFolderToDatabase(AppContext& program) {
     const DatabaseEntry entry{state.PhotoFolder, state.FolderTitle,
                               state.ClassName + machineTag(state.PcNumber),
                               program.services.clock.dateText()};
-    const DatabaseSave result = saveFolderToDatabase(program.services.files, state.DatabaseRoot,
-                                                     entry, state.DbFolderTable, IndexLockWait);
-    // While the database tree is open, the list takes the index as written,
-    // so that no later rewrite of the open index can lose the new row.
-    if (isDatabaseOpen(state) && result != DatabaseSave::Busy && result != DatabaseSave::Unlisted &&
-        result != DatabaseSave::Missing) {
-        adoptOpenIndex(state, state.DbFolderTable);
-        drawFolderList(program);
+    // The save, copies and all, runs away from the window, on its own copy
+    // of what it needs.
+    const FileSystem& files = program.services.files;
+    const QString databaseRoot = state.DatabaseRoot;
+    FolderIndex written;
+    DatabaseSaveResult result;
+    program.view.runBesideWindow(
+        [&] { result = saveFolderToDatabase(files, databaseRoot, entry, written, IndexLockWait); });
+    const DatabaseSave outcome = result.outcome;
+    if (outcome != DatabaseSave::Busy && outcome != DatabaseSave::Unlisted &&
+        outcome != DatabaseSave::Missing) {
+        state.DbFolderTable.replaceRows(std::move(written));
+        // While the database tree is open, the list takes the index as
+        // written, so that no later rewrite of the open index can lose the
+        // new row.
+        if (isDatabaseOpen(state)) {
+            adoptOpenIndex(state, state.DbFolderTable);
+            program.view.drawFolderList();
+        }
     }
+    if (result.indexRebuilt)
+        messages.inform(IndexRebuiltMessage);
     messages.inform(messageOf(result));
 }

@@ -1,31 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/database_tree.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/database_folder_check.h"
 #include "core/commands/open_folder.h"
 #include "core/library/index_file.h"
 #include "core/library/library_paths.h"
 #include "core/library/locked_index.h"
+#include "core/library/save_root.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
-#include "ui/main_window/main_window.h"
-#include "ui/widgets/picture_box.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QScrollBar>
 
 namespace {
 
 const QString ToDatabase = QStringLiteral("データベースに切りかえ");
 const QString FromDatabase = QStringLiteral("データベースからもどる");
-
-void setHeading(MainWindow& form, const QString& text) {
-    form.classHeading->setText(text);
-    form.classHeading->adjustSize();
-}
 
 // An empty tree shows nothing, so nothing of the folder left behind may be
 // acted on either.
@@ -37,17 +27,14 @@ void showEmptyTree(AppContext& program) {
     state.FolderTitle.clear();
     state.CurrentFolderIndex = 0;
     state.ThumbTopRow = 0;
-    program.form.thumbnailScroll->setValue(0);
-    program.form.thumbnailScroll->setMaximum(0);
-    drawFolderList(program);
-    program.form.thumbnailPanel->clear();
+    program.view.drawFolderList();
+    program.view.clearThumbnailPage();
 }
 
 } // namespace
 
 void switchDatabaseTree(AppContext& program) {
     ProgramState& state = program.state;
-    MainWindow& form = program.form;
     if (state.DatabaseRoot.isEmpty()) {
         program.services.messages.inform(
             QStringLiteral("データベースのフォルダがきまっていません。"));
@@ -56,19 +43,16 @@ void switchDatabaseTree(AppContext& program) {
     if (!isDatabaseOpen(state)) {
         if (!checkDatabaseFolder(program))
             return;
-        form.switchToDatabaseAction->setText(FromDatabase);
+        program.view.setDatabaseSwitchCaption(FromDatabase);
         state.ClassFolder = state.DatabaseRoot;
-        setHeading(form, QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
+        program.view.setFolderListHeading(QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
     } else {
-        form.switchToDatabaseAction->setText(ToDatabase);
-        state.SaveRoot = saveRootOf(state);
-        state.ClassFolder = state.ClassSubFolder.isEmpty()
-                                ? state.SaveRoot
-                                : state.SaveRoot + state.ClassSubFolder + u'\\';
-        setHeading(form, state.ClassName);
+        program.view.setDatabaseSwitchCaption(ToDatabase);
+        rebuildSaveRoot(state, program.services.files);
+        rebuildClassFolder(state, program.services.files);
+        program.view.setFolderListHeading(state.ClassName);
     }
-    state.FolderTable.replaceRows(
-        readIndex(program.services.files, indexPathOf(state.ClassFolder)));
+    readOpenIndex(program);
     // Its rows are not known, so it is shown empty and never written over.
     if (state.FolderTable.unreadable())
         program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/delete_folder.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/selection.h"
 #include "core/files/file_system.h"
 #include "core/imaging/thumbnail_loader.h"
@@ -12,9 +14,6 @@
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
-#include "ui/main_window/thumbnail_page.h"
 
 #include <algorithm>
 
@@ -92,7 +91,7 @@ void deleteOpenFolder(AppContext& program) {
         state.FolderTitle.clear();
     }
     loadFolder(program);
-    drawFolderList(program);
+    program.view.drawFolderList();
     state.FolderTitle = state.FolderTable[state.CurrentFolderIndex][ColTitle];
-    drawFolderTitle(program);
+    program.view.drawFolderTitle();
 }

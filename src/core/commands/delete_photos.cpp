@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/delete_photos.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/folder_recount.h"
 #include "core/commands/selection.h"
 #include "core/files/file_system.h"
@@ -13,8 +15,6 @@
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ void deletePhotos(AppContext& program) {
         }
     }
     recountFolderIntoRow(program, state.CurrentFolderIndex);
-    drawFolderList(program);
+    program.view.drawFolderList();
     loadFolder(program);
     if (somePhotoStayed)
         program.services.messages.inform(SomePhotosStayedMessage);

@@ -1,12 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/folder_import.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/card_import.h"
 #include "core/commands/card_photos.h"
 #include "core/commands/import_names.h"
+#include "core/commands/photo_source.h"
 #include "core/files/cp932_text.h"
 #include "core/files/file_system.h"
 #include "core/files/photo_drive.h"
+#include "core/imaging/thumbnail_pages.h"
 #include "core/library/folder_names.h"
+#include "core/library/index_file.h"
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
 #include "core/library/locked_index.h"
@@ -16,12 +21,7 @@
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
-#include "ui/main_window/main_window.h"
-#include "ui/main_window/thumbnail_page.h"
 
-#include <QScrollBar>
 #include <algorithm>
 #include <optional>
 
@@ -31,6 +31,8 @@ struct CopyTally {
     int found = 0;
     int copied = 0;
     int skipped = 0; // already in the class
+    // The source went away before every photo was copied.
+    bool sourceGone = false;
 };
 
 // The name becomes an index field and a directory name, so it may hold
@@ -48,6 +50,9 @@ bool acceptsName(MessageService& messages, const QString& name) {
         return false;
     case TitleCheck::Unencodable:
         messages.inform(QStringLiteral("つかえないもじがあります。"));
+        return false;
+    case TitleCheck::TooLong:
+        messages.inform(QStringLiteral("フォルダ名がながすぎます。"));
         return false;
     }
     return false;
@@ -68,20 +73,20 @@ bool renameOpenFolder(AppContext& program, const QString& name) {
         rewriteOpenIndex(program, editRow(state.FolderTable[open][ColDirectory], open, rename));
     if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
         return false;
-    drawFolderList(program);
+    program.view.drawFolderList();
     state.FolderTitle = name;
-    drawFolderTitle(program);
+    program.view.drawFolderTitle();
     return true;
 }
 
-// Every photo file of the photo drive counts as found, copied or not. The
-// thumbnails of the opening page (the first photos by name) are made on the
-// loader's threads while the copying goes on; a copy faster than they are
-// waits for them before the last step is shown, so the import ends with that
-// page ready to draw at once. Each copy's key is taken from the bytes it
+// Every photo file of the photo drive counts as found, copied, skipped or
+// not. The thumbnails of the opening page (the first photos by name) are made
+// on the loader's threads while the copying goes on; a copy faster than they
+// are waits for them before the last step is shown, so the import ends with
+// that page ready to draw at once. Each copy's key is taken from the bytes it
 // copies and kept in the class's store.
-int copyPhotoDrive(AppContext& program, const CardImport& import, const QString& directory,
-                   const ImportProgress& progress) {
+CopyTally copyPhotoDrive(AppContext& program, const PhotoSource& source, const CardImport& import,
+                         const QString& directory, const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
     const QList<CardPhoto>& photos = import.fresh;
     const QString folder = joinPath(program.state.ClassFolder, directory);
@@ -92,25 +97,30 @@ int copyPhotoDrive(AppContext& program, const CardImport& import, const QString&
     const QStringList openingPage =
         byName.mid(0, program.state.ThumbColumns * program.state.ThumbColumns);
     ClassPhotoHashes keys = import.keys;
-    int copied = 0;
+    CopyTally tally{int(photos.size()) + import.skipped, 0, import.skipped};
     for (int i = 0; i < photos.size(); ++i) {
         const QString target = joinPath(folder, targets[i]);
         QByteArray headHash;
-        if (files.copyFileIn(photos[i].folder, photos[i].name, target, headHash)) {
-            ++copied;
-            keys.add(directory, targets[i], {photos[i].size, headHash});
+        if (source.copy(photos[i], target, &headHash)) {
+            ++tally.copied;
+            if (photos[i].size >= 0 && !headHash.isEmpty())
+                keys.add(directory, targets[i], {photos[i].size, headHash});
             if (openingPage.contains(targets[i]))
-                prepareThumbnail(program, target);
+                prepareThumbnail(program.state, program.services, target);
+        } else if (source.goneWhenACopyFails()) {
+            tally.sourceGone = true;
+            break;
         }
         if (i + 1 == photos.size())
-            makeOpeningPage(program, listPhotoPaths(files, folder, MaxPhotos));
+            makeOpeningPage(program.state, program.services,
+                            listPhotoPaths(files, folder, MaxPhotos));
         if (progress)
-            progress(i + 1 + import.skipped, int(photos.size()) + import.skipped);
+            progress(i + 1 + import.skipped, tally.found);
     }
     // A store that could not be written is made good by the next import.
     if (keys.changed())
         keys.write(files, program.state.ClassFolder);
-    return copied;
+    return tally;
 }
 
 // The number is taken, the directory made and the row written before the
@@ -118,19 +128,20 @@ int copyPhotoDrive(AppContext& program, const CardImport& import, const QString&
 // number. A row is written only for a directory that was made, and a
 // directory whose row could not be written goes again.
 std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
-                                   const QString& photoDrive, const ImportProgress& progress) {
+                                   const PhotoSource* source, const ImportProgress& progress) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     MessageService& messages = program.services.messages;
-    bool listed = true;
-    const QList<CardPhoto> photos = state.FolderNameWindowMode == FolderNameMode::Import
-                                        ? listCardPhotos(files, photoDrive, &listed)
-                                        : QList<CardPhoto>();
+    const std::optional<QList<CardPhoto>> listed =
+        source ? source->photos() : std::optional<QList<CardPhoto>>(QList<CardPhoto>());
     if (!listed) {
         messages.inform(QStringLiteral("しゃしんのドライブがよめません。"));
         return std::nullopt;
     }
-    const CardImport import = sortOutCard(files, state.ClassFolder, state.FolderTable, photos);
+    const QList<CardPhoto>& photos = *listed;
+    const CardImport import =
+        source ? sortOutCard(files, *source, state.ClassFolder, state.FolderTable, photos)
+               : CardImport();
     if (!photos.isEmpty() && import.fresh.isEmpty()) {
         messages.inform(QStringLiteral("ぜんぶ もう とりこんであります。"));
         return CopyTally{int(photos.size()), 0, import.skipped};
@@ -142,7 +153,7 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
         addNumberedFolder(files, state.ClassFolder, name,
                           newFolderRow(date, int(import.fresh.size()), name, QString()), added));
     const QString& directory = added.directory;
-    if (update == IndexUpdate::Failed && added.made)
+    if ((update == IndexUpdate::Failed || update == IndexUpdate::Busy) && added.made)
         files.removeDirectory(joinPath(state.ClassFolder, directory));
     if (update == IndexUpdate::Unchanged)
         messages.inform(added.full ? QStringLiteral("これいじょうフォルダをつくれません。")
@@ -151,8 +162,8 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
         return std::nullopt;
     const int row = state.FolderTable.findRow(directory, state.FolderTable.count());
     const QString folder = joinPath(state.ClassFolder, directory);
-    const CopyTally tally{int(photos.size()), copyPhotoDrive(program, import, directory, progress),
-                          import.skipped};
+    const CopyTally tally =
+        source ? copyPhotoDrive(program, *source, import, directory, progress) : CopyTally();
 
     // Opens the new folder at its first page with no photo marked, whatever
     // the folder left behind had marked or scrolled to.
@@ -160,10 +171,10 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
     state.PhotoFolder = folder;
     state.clearMarks(std::max(state.PhotoCount, tally.found));
     state.PhotoCount = 0;
-    drawFolderList(program);
+    program.view.drawFolderList();
     state.FolderTitle = name;
     if (state.ThumbTopRow > 0) {
-        program.form.thumbnailScroll->setValue(0);
+        program.view.resetThumbnailScroll();
         state.ThumbTopRow = 0;
     }
     loadFolder(program);
@@ -182,14 +193,17 @@ bool importMakeOrRenameFolder(AppContext& program, const QString& typed,
     const QString name = toWindowsForms(typed);
     if (state.FolderNameWindowMode == FolderNameMode::Rename)
         return renameOpenFolder(program, name);
-    if (state.FolderTable.isFull()) {
+    // Read afresh, since another machine may have filled a shared index since
+    // it was opened: a refusal after the question would waste the pupil's yes.
+    if (state.FolderTable.isFull() ||
+        readIndex(program.services.files, indexPathOf(state.ClassFolder)).isFull()) {
         messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
         return false;
     }
-    PhotoDrive photoDrive;
+    std::unique_ptr<PhotoSource> source;
     if (state.FolderNameWindowMode == FolderNameMode::Import) {
-        photoDrive = findPhotoDrive(program.services.files, state.PhotoDrivePath);
-        if (!photoDrive.found) {
+        source = findPhotoSource(program.services.files, state.PhotoDrivePath);
+        if (!source) {
             messages.inform(NoCardMessage);
             return false;
         }
@@ -198,12 +212,15 @@ bool importMakeOrRenameFolder(AppContext& program, const QString& typed,
             return false;
         }
     }
-    const std::optional<CopyTally> tally = addFolder(program, name, photoDrive.path, progress);
+    const std::optional<CopyTally> tally = addFolder(program, name, source.get(), progress);
     if (!tally)
         return false;
     if (tally->found == tally->skipped)
         return true;
-    if (tally->copied < tally->found - tally->skipped)
+    if (tally->sourceGone)
+        messages.inform(
+            QStringLiteral("カメラがはずれました。とりこめたのは %1まいです。").arg(tally->copied));
+    else if (tally->copied < tally->found - tally->skipped)
         messages.inform(QStringLiteral("とりこめなかったしゃしんがあります。"));
     if (tally->skipped > 0)
         messages.inform(QStringLiteral("%1まいは もう とりこんであります。").arg(tally->skipped));

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/folder_recount.h"
 
+#include "core/commands/app_context.h"
 #include "core/library/index_file.h"
 #include "core/library/load_folder.h"
 #include "core/library/locked_index.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
 
 int recountFolderIntoRow(AppContext& program, int row) {
     ProgramState& state = program.state;

@@ -1,14 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/state/program_state.h"
 
-class FolderNameWindow;
+#include <QString>
+
 struct AppContext;
 
-// Opens the import window modally in mode, with the caption, height and text
-// the mode starts with; returns when the window is hidden again.
-void openFolderNameWindow(AppContext& program, FolderNameWindow& window, FolderNameMode mode);
+// What the folder-name window starts with: the open folder's name for a
+// rename, and for an import the card it will read.
+struct FolderNameStart {
+    QString name;
+    QString photoDriveLine;
+};
 
-// The window's "OK" (or Enter): imports, makes or renames the folder typed,
-// showing the import's progress; the window closes once that is done.
-void runFolderNameWindow(AppContext& program, FolderNameWindow& window);
+// Sets the mode the folder-name window's run works in and says what the
+// window starts with.
+FolderNameStart startFolderName(AppContext& program, FolderNameMode mode);

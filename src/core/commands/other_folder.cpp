@@ -1,19 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/other_folder.h"
 
+#include "core/commands/app_context.h"
 #include "core/files/file_system.h"
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
 #include "core/services/file_dialogs.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
-#include "ui/main_window/main_window.h"
-#include "ui/main_window/thumbnail_page.h"
-#include "ui/widgets/picture_box.h"
 
 void openFolderByPath(AppContext& program) {
-    const std::optional<QString> chosen = program.services.dialogs.chooseImageFile(&program.form);
+    const std::optional<QString> chosen = program.services.dialogs.chooseImageFile();
     if (!chosen)
         return;
     const QString folder = folderOf(program.services.files.drivePath(*chosen));
@@ -26,9 +23,9 @@ void openFolderByPath(AppContext& program) {
     state.Pick = FolderPick::Open;
     state.CurrentFolderIndex = 0;
     state.FolderTitle = QStringLiteral("他のフォルダ");
-    drawFolderTitle(program);
+    program.view.drawFolderTitle();
     // No row of the list is the open folder any more.
-    drawFolderList(program);
+    program.view.drawFolderList();
     loadFolder(program);
-    program.form.copyTargetPrompt->hide();
+    program.view.showCopyTargetPrompt(false);
 }

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/print_photo_sheets.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/sheet_printer.h"
 #include "core/files/file_system.h"
 #include "core/geometry/fit_inside.h"
@@ -11,8 +13,6 @@
 #include "core/services/printer_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/thumbnail_page.h"
 
 #include <QDir>
 #include <algorithm>
@@ -164,5 +164,5 @@ void printPhotoSheets(AppContext& program, const SheetLayout& layout) {
     if (somePhotoFailed)
         services.messages.inform(UnprintedText);
 
-    drawThumbnailPage(program);
+    program.view.drawThumbnailPage();
 }

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/save_to_photo_drive.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/copy_files.h"
 #include "core/commands/selection.h"
 #include "core/files/photo_drive.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
 
 void saveToPhotoDrive(AppContext& program) {
     if (!collectMarkedPhotosOrInform(program))

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/settings_check.h"
 
 #include "core/files/cp932_text.h"
@@ -52,7 +53,7 @@ std::optional<QString> settingsRefusal(const SettingsTexts& texts) {
     if (!texts.databaseRoot.isEmpty() && !isDrivePath(texts.databaseRoot))
         return notADrivePath(DatabaseField);
     if (!nodeNumberOf(texts.nodeNumber))
-        return QStringLiteral("ノード番号がただしくありません。");
+        return NodeNumberRefusal;
     return std::nullopt;
 }
 

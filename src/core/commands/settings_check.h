@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/library/settings_form_values.h"
@@ -7,6 +8,9 @@
 #include <optional>
 
 class FileSystem;
+
+inline const QString NodeNumberRefusal =
+    QStringLiteral("「ノード番号」は 0から 999までの すうじで かいてください。");
 
 // Why the texts the settings window shows cannot be saved, as one message in
 // simple kana that names the field; nullopt when every value can work. Text

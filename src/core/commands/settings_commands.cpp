@@ -1,74 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/settings_commands.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/settings_check.h"
 #include "core/files/file_system.h"
+#include "core/library/save_root.h"
 #include "core/library/settings_file.h"
 #include "core/library/settings_form_values.h"
 #include "core/services/clock.h"
 #include "core/services/file_dialogs.h"
 #include "core/services/message_service.h"
-#include "core/services/modal_runner.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/main_window.h"
-#include "ui/save_drive_window/save_drive_window.h"
-#include "ui/settings_window/settings_window.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-
-void saveSettings(AppContext& program, SettingsWindow& window, const QString& programFolder,
-                  const std::function<void()>& endProgram) {
+bool saveSettings(AppContext& program, const SettingsTexts& texts, const QString& programFolder) {
     MessageService& messages = program.services.messages;
     const FileSystem& files = program.services.files;
-    const SettingsTexts texts = window.texts();
     if (const std::optional<QString> refusal = settingsRefusal(texts)) {
         messages.inform(*refusal);
-        return;
+        return false;
     }
     const SettingsValues values = *settingsFromTexts(texts);
     const QStringList privateFields =
         privateDriveFields(files, values, settingsInForce(program.state));
     if (!privateFields.isEmpty() && !messages.askYesNo(privateDriveQuestion(privateFields)))
-        return;
+        return false;
     if (!writeSettingsFile(files, programFolder + u'/' + SettingsFileName, values)) {
         messages.inform(QStringLiteral("環境を保存できませんでした。"));
-        return;
+        return false;
     }
     messages.inform(QStringLiteral("「しゃしんばこ」を終了します。"));
-    window.hide();
-    endProgram();
+    return true;
 }
 
-// The picker starts in the folder the box names; the folder is shown as a
-// drive path; a cancel leaves the box empty, and a folder that lies on no
-// drive leaves it as it was.
-void chooseFolderInto(AppContext& program, SettingsWindow& window) {
-    const QString current = window.photoDriveEdit->text().trimmed();
+// The picker starts in the folder the box names; a folder that lies on no
+// drive leaves the box as it was.
+std::optional<QString> choosePhotoDriveFolder(AppContext& program, const QString& current) {
+    const QString start = current.trimmed();
     const std::optional<QString> chosen = program.services.dialogs.chooseFolder(
-        &window, current.isEmpty() ? QString() : program.services.files.hostPath(current));
+        start.isEmpty() ? QString() : program.services.files.hostPath(start));
     const QString path = chosen ? program.services.files.drivePath(*chosen) : QString();
     if (chosen && path.isEmpty()) {
         program.services.messages.inform(QStringLiteral(
             "「写真ドライブ」に えらんだ フォルダは どの ドライブにも ありません。"));
-        return;
+        return std::nullopt;
     }
-    window.photoDriveEdit->setText(path);
+    return path;
 }
 
-void chooseSaveDrive(AppContext& program, SaveDriveWindow& window, int index) {
+QString saveRootOfDriveButton(int index) {
+    const QChar letter = QStringLiteral("ACDEFGHI").at(index);
+    // The floppy drive is used at its root.
+    return letter == u'A' ? QStringLiteral("A:\\")
+                          : QString(letter) + QStringLiteral(":\\A_IMAGE\\");
+}
+
+void chooseSaveDrive(AppContext& program, int index) {
     ProgramState& state = program.state;
-    state.SaveRoot = saveRootOfDriveButton(index);
-    state.SaveBase = state.SaveRoot;
-    program.form.saveDriveButton->setText(QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(") + state.SaveRoot.left(2) +
-                                          u')');
-    window.hide();
+    state.SaveBase = saveRootOfDriveButton(index);
+    rebuildSaveRoot(state, program.services.files);
+    program.view.setSaveDriveCaption(QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(") + state.SaveRoot.left(2) + u')');
     state.ClassFolder = state.SaveRoot;
-}
-
-void openSaveDriveWindow(AppContext& program, SaveDriveWindow& window) {
-    window.currentDriveEdit->setText(program.state.SaveRoot.left(2));
-    program.services.modals.runModal(window);
 }

@@ -1,26 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
-#include <functional>
+#include <optional>
 
-class SettingsWindow;
-class SaveDriveWindow;
 struct AppContext;
+struct SettingsTexts;
 
 // "保存" of the settings window: writes DRVDATA.TXT in programFolder (a host
-// folder) and then ends the program through endProgram. Nothing is written
-// when a value is refused, and the program goes on when the file could not be
-// written, so the old settings stay in force.
-void saveSettings(AppContext& program, SettingsWindow& window, const QString& programFolder,
-                  const std::function<void()>& endProgram);
+// folder) and says the program ends. Nothing is written when a value is
+// refused, and false is returned when the file could not be written, so the
+// old settings stay in force and the program goes on.
+bool saveSettings(AppContext& program, const SettingsTexts& texts, const QString& programFolder);
 
-// "参照" of the settings window: the chosen folder is shown as a drive path; a
-// cancel leaves the box empty.
-void chooseFolderInto(AppContext& program, SettingsWindow& window);
+// "参照" of the settings window, which shows current: the chosen folder as a
+// drive path, empty for a cancel, or nullopt when the box stays as it was.
+std::optional<QString> choosePhotoDriveFolder(AppContext& program, const QString& current);
 
-// A drive button of the save-drive window. The choice lasts for this run
-// only: nothing is made, reloaded or written.
-void chooseSaveDrive(AppContext& program, SaveDriveWindow& window, int index);
+// The save root drive button index (0 to 7) chooses: "A:\", or
+// "C:\A_IMAGE\" to "I:\A_IMAGE\" (there is no button for B:).
+QString saveRootOfDriveButton(int index);
 
-// Shows the save-drive window modally with the current save drive.
-void openSaveDriveWindow(AppContext& program, SaveDriveWindow& window);
+// A drive button of the save-drive window: its folder becomes the save base,
+// and the save root (with the school year) is made from it as at start-up.
+// The choice lasts for this run only: nothing is reloaded or written.
+void chooseSaveDrive(AppContext& program, int index);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/sheet_printer.h"
 
 #include "core/services/printer_service.h"

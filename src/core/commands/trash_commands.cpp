@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/trash_commands.h"
 
+#include "core/commands/app_context.h"
 #include "core/files/file_system.h"
 #include "core/imaging/thumbnail_loader.h"
 #include "core/library/class_trash.h"
@@ -10,8 +12,6 @@
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/folder_list.h"
 
 #include <QSet>
 
@@ -113,7 +113,7 @@ void restoreTrashItems(AppContext& program, const QStringList& ids) {
         state.PhotoFolder = photoFolderOfRow(state, 1);
         state.FolderTitle = state.FolderTable[1][ColTitle];
     }
-    drawFolderList(program);
+    program.view.drawFolderList();
     loadFolder(program);
 }
 

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/cp932_text.h"
 
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -129,11 +132,35 @@ QList<QByteArray> splitTextLines(const QByteArray& bytes) {
     return lines;
 }
 
-std::optional<QStringList> readCp932Lines(const QString& hostPath) {
-    QFile file(hostPath);
-    if (!file.open(QIODevice::ReadOnly))
+std::optional<QStringList> readCp932Lines(const QString& hostPath, UntrustedKind kind) {
+    const UntrustedBytes file = readUntrusted(hostPath, kind);
+    if (!file.ok())
         return std::nullopt;
-    return decodeCp932Lines(file.readAll());
+    return decodeCp932Lines(file.bytes);
+}
+
+QStringList decodeLinesExpecting(const QByteArray& bytes, TextEncoding expected,
+                                 bool* otherEncoding) {
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString asUtf8 = utf8.decode(text);
+    const bool validUtf8 = !utf8.hasError();
+    const bool beyondAscii =
+        std::any_of(text.cbegin(), text.cend(), [](char c) { return (c & 0x80) != 0; });
+    const TextEncoding found =
+        expected == TextEncoding::Cp932
+            ? (beyondAscii && validUtf8 ? TextEncoding::Utf8 : TextEncoding::Cp932)
+            : (validUtf8 ? TextEncoding::Utf8 : TextEncoding::Cp932);
+    if (otherEncoding)
+        *otherEncoding = found != expected;
+    if (found == TextEncoding::Cp932)
+        return decodeCp932Lines(text);
+    // An editor's file: any line end ends a line.
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = asUtf8.split(lineEnd);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
 }
 
 QByteArray encodeCp932Lines(const QStringList& lines) {

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "core/files/untrusted_file.h"
 
 #include <QByteArray>
 #include <QList>
@@ -29,8 +32,19 @@ QList<QByteArray> splitTextLines(const QByteArray& bytes);
 
 // The lines as splitTextLines gives them, decoded.
 QStringList decodeCp932Lines(const QByteArray& bytes);
-// The lines of a file (as decodeCp932Lines); nullopt when it cannot be opened.
-std::optional<QStringList> readCp932Lines(const QString& hostPath);
+// The lines of a file (as decodeCp932Lines), read as a file a pupil may have
+// planted; nullopt when it cannot be read.
+std::optional<QStringList> readCp932Lines(const QString& hostPath,
+                                          UntrustedKind kind = UntrustedKind::Index);
+
+// The lines of a settings file meant to be in one encoding but perhaps saved
+// in the other by an editor: bytes that are plainly UTF-8 (multi-byte
+// sequences, all valid) in a file meant for code page 932, or bytes that are
+// no UTF-8 in a file meant for UTF-8, are decoded as what they are and
+// otherEncoding, when given, is set. A UTF-8 byte order mark is dropped.
+enum class TextEncoding { Cp932, Utf8 };
+QStringList decodeLinesExpecting(const QByteArray& bytes, TextEncoding expected,
+                                 bool* otherEncoding = nullptr);
 
 // The bytes of a file of lines: every line followed by CR LF.
 QByteArray encodeCp932Lines(const QStringList& lines);

@@ -1,10 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/drive_map.h"
 
+#include "core/files/cp932_text.h"
+#include "core/files/desktop_device_mounts.h"
 #include "core/files/removable_cards.h"
+#include "core/files/untrusted_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <optional>
@@ -27,7 +32,15 @@ QString withoutTrailingSlash(const QString& folder) {
 
 } // namespace
 
-DriveMap::DriveMap(QString defaultRoot) : m_defaultRoot(withoutTrailingSlash(defaultRoot)) {}
+// The card in use, set from the window thread while workers resolve paths.
+struct DriveMap::CardSlot {
+    mutable QMutex mutex;
+    QChar letter;
+    QString folder;
+};
+
+DriveMap::DriveMap(QString defaultRoot)
+    : m_defaultRoot(withoutTrailingSlash(defaultRoot)), m_card(std::make_shared<CardSlot>()) {}
 
 QString DriveMap::standardDefaultRoot() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
@@ -40,19 +53,27 @@ void DriveMap::setDrive(QChar letter, const QString& hostFolder) {
 }
 
 bool DriveMap::loadOverrides(const QString& drivesTxtHostPath) {
-    QFile file(drivesTxtHostPath);
-    if (!file.open(QIODevice::ReadOnly))
+    const UntrustedBytes file = readUntrusted(drivesTxtHostPath, UntrustedKind::SettingsFile);
+    if (!file.ok())
         return false;
     const QDir base = QFileInfo(drivesTxtHostPath).absoluteDir();
     static const QRegularExpression line(QStringLiteral("^\\s*([A-Za-z]):\\s*(\\S.*?)\\s*$"));
-    const QStringList lines =
-        QString::fromUtf8(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    for (QString text : lines) {
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
+    bool otherEncoding = false;
+    const QStringList lines = decodeLinesExpecting(file.bytes, TextEncoding::Utf8, &otherEncoding);
+    if (otherEncoding)
+        m_loadNotes << QStringLiteral(
+            "DRIVES.TXT のもじが UTF-8 ではありませんでした。UTF-8 で ほぞんしなおしてください。");
+    QMap<QChar, int> given;
+    for (const QString& text : lines) {
         const QRegularExpressionMatch match = line.match(text);
-        if (match.hasMatch())
-            setDrive(match.captured(1).at(0), base.absoluteFilePath(match.captured(2)));
+        if (!match.hasMatch())
+            continue;
+        const QChar letter = match.captured(1).at(0).toUpper();
+        if (++given[letter] == 2)
+            m_loadNotes << QStringLiteral(
+                               "DRIVES.TXT に %1: が ２どあります。あとの ぎょうを つかいます。")
+                               .arg(letter);
+        setDrive(letter, base.absoluteFilePath(match.captured(2)));
     }
     return true;
 }
@@ -63,6 +84,11 @@ QString DriveMap::hostFolder(QChar letter) const {
         return {};
     if (const auto found = m_overrides.constFind(*drive); found != m_overrides.cend())
         return *found;
+    {
+        const QMutexLocker lock(&m_card->mutex);
+        if (m_card->letter == *drive && !m_card->folder.isEmpty())
+            return m_card->folder;
+    }
     if (*drive == u'Z')
         return QStringLiteral("/");
     return m_defaultRoot + u'/' + drive->toLower();
@@ -108,5 +134,21 @@ bool DriveMap::isCardDrive(const QString& photoDrive) const {
 }
 
 std::optional<QString> DriveMap::cardFolder() const {
-    return chooseCard(mountedCardsIn(m_cardRoots));
+    if (std::optional<QString> card = chooseCard(mountedCardsIn(m_cardRoots)))
+        return card;
+    if (!m_cameraLookup.enabled)
+        return std::nullopt;
+    return desktopDeviceFolder(m_cameraLookup.desktopMountRoots);
+}
+
+void DriveMap::useCard(QChar letter, const QString& hostFolder) const {
+    const QMutexLocker lock(&m_card->mutex);
+    m_card->letter = letter.toUpper();
+    m_card->folder = hostFolder.isEmpty() ? QString() : withoutTrailingSlash(hostFolder);
+}
+
+bool DriveMap::isCard(QChar letter) const {
+    const QMutexLocker lock(&m_card->mutex);
+    return m_card->letter == letter.toUpper() && !m_card->folder.isEmpty() &&
+           !m_overrides.contains(letter.toUpper());
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/fault_plan.h"
 
 void FaultPlan::failAt(int n, std::optional<FileOperation> kind) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/file_lock.h"
 
 #include "core/files/lock_owner.h"
@@ -71,23 +72,84 @@ Made makeExclusively(const QString& path, const QByteArray& record) {
     return Made::Refused;
 }
 
-// The owner record; empty while the lock has none (made a moment ago, or
-// left by a holder stopped at that moment); nullopt when the lock is gone or
-// its record cannot be read now.
-std::optional<QByteArray> readRecord(const QString& path) {
-    // A lock file an earlier version left holds its record itself.
-    const QString recordPath = QFileInfo(path).isFile() ? path : ownerPathOf(path);
-    QFile owner(recordPath);
-    if (owner.open(QIODevice::ReadOnly))
-        return owner.readAll();
-    if (!QFile::exists(recordPath) && QFileInfo(path).isDir())
-        return QByteArray();
+// What a look at a lock finds: its owner record, or that it has none yet, or
+// something in the record's place that is no record of ours (a folder, a
+// pipe, a link, a file that cannot be read), with the times that tell a
+// renewal.
+struct Sighting {
+    enum Kind { Record, Ownerless, Stranger } kind = Record;
+    QByteArray record;
+    qint64 recordTime = 0;
+    qint64 folderTime = 0;
+
+    // The same look twice means the lock was neither renewed nor replaced.
+    QByteArray key() const {
+        return QByteArray::number(kind) + ':' + record.toHex() + ':' +
+               QByteArray::number(recordTime) + ':' + QByteArray::number(folderTime);
+    }
+};
+
+qint64 changeTimeOf(const struct stat& status) {
+    return qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
+}
+
+// Reads the record without following a link and without waiting on a pipe or
+// a device: only a regular file of a record's size is read.
+std::optional<QByteArray> readRecordFile(const QString& path) {
+    constexpr qint64 RecordLimit = 4096;
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat status {};
+    QByteArray bytes;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= RecordLimit) {
+        bytes.resize(RecordLimit + 1);
+        const ssize_t read = ::read(fd, bytes.data(), size_t(bytes.size()));
+        bytes.resize(read < 0 ? 0 : qsizetype(read));
+        ::close(fd);
+        if (read >= 0 && read <= RecordLimit)
+            return bytes;
+        return std::nullopt;
+    }
+    ::close(fd);
     return std::nullopt;
 }
 
-// Tries again while the server answers "busy"; true once the lock is gone.
-bool retryWhileBusy(const std::function<int()>& step) {
-    const QDeadlineTimer deadline(RemovalPatience);
+// nullopt when the lock is gone.
+std::optional<Sighting> look(const QString& path) {
+    struct stat folder {};
+    if (::lstat(QFile::encodeName(path).constData(), &folder) != 0)
+        return std::nullopt;
+    Sighting seen;
+    seen.folderTime = changeTimeOf(folder);
+    // A lock file an earlier version left holds its record itself.
+    const QString recordPath = S_ISDIR(folder.st_mode) ? ownerPathOf(path) : path;
+    struct stat record {};
+    if (::lstat(QFile::encodeName(recordPath).constData(), &record) != 0) {
+        seen.kind = errno == ENOENT ? Sighting::Ownerless : Sighting::Stranger;
+        return seen;
+    }
+    seen.recordTime = changeTimeOf(record);
+    const std::optional<QByteArray> bytes =
+        S_ISREG(record.st_mode) ? readRecordFile(recordPath) : std::nullopt;
+    if (bytes)
+        seen.record = *bytes;
+    else
+        seen.kind = Sighting::Stranger;
+    return seen;
+}
+
+std::optional<LockOwner> ownerOf(const std::optional<Sighting>& seen) {
+    if (!seen || seen->kind != Sighting::Record)
+        return std::nullopt;
+    return LockOwner::parse(seen->record);
+}
+
+// Tries again while the server answers "busy"; true once the entry is gone.
+bool retryWhileBusy(const std::function<int()>& step,
+                    std::chrono::milliseconds patience = RemovalPatience) {
+    const QDeadlineTimer deadline(patience);
     while (step() != 0) {
         if (errno == ENOENT)
             return true;
@@ -98,11 +160,26 @@ bool retryWhileBusy(const std::function<int()>& step) {
     return true;
 }
 
+// Removes what a set-aside lock holds, whatever it is, without following a
+// link anywhere: a link is removed itself.
+bool removeTree(const QString& path, std::chrono::milliseconds patience) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0)
+        return errno == ENOENT;
+    if (!S_ISDIR(status.st_mode))
+        return retryWhileBusy([&name] { return ::unlink(name.constData()); }, patience);
+    const QStringList names =
+        QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    bool removed = true;
+    for (const QString& entry : names)
+        removed = removeTree(path + u'/' + entry, patience) && removed;
+    return removed && retryWhileBusy([&name] { return ::rmdir(name.constData()); }, patience);
+}
+
 // The record goes first and the directory only once it is empty. A record
 // that a reader on the same mount still has open lingers under a hidden name
-// until the reader closes it, so an emptied directory may refuse a moment. A
-// lock that was just given a new record keeps it: that record is never
-// removed here.
+// until the reader closes it, so an emptied directory may refuse a moment.
 bool removeLock(const QString& path) {
     const QByteArray folder = QFile::encodeName(path);
     if (QFileInfo(path).isFile())
@@ -127,48 +204,71 @@ bool removeLock(const QString& path) {
            });
 }
 
-// The name that only one taker of the abandoned record can make.
-QString breakPathOf(const QString& path, const QByteArray& record) {
-    const std::optional<LockOwner> owner = LockOwner::parse(record);
+const QString AsideSuffix = QStringLiteral(".aside");
+
+// Moves the lock out of the way in one step that only one taker can make, so
+// that nothing it holds can keep it in place, and then removes it. One that
+// cannot be removed now stays under its aside name, which no one waits on.
+void setAside(const QString& path) {
+    const QString aside =
+        path + u'.' + QString::number(QRandomGenerator::system()->generate64(), 16) + AsideSuffix;
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0)
+        removeTree(aside, RemovalPatience);
+}
+
+// Set-aside locks whose removal an earlier taker could not finish.
+void removeLeftAside(const QString& path) {
+    const QFileInfo lock(path);
+    QDir folder = lock.dir();
+    for (const QString& name :
+         folder.entryList({lock.fileName() + QStringLiteral(".*") + AsideSuffix},
+                          QDir::AllEntries | QDir::Hidden | QDir::System))
+        removeTree(folder.filePath(name), std::chrono::milliseconds(0));
+}
+
+// The name that only one taker of the abandoned lock can make.
+QString breakPathOf(const QString& path, const Sighting& seen) {
+    const std::optional<LockOwner> owner = ownerOf(seen);
     const QString id =
         owner ? owner->token
               : QString::fromLatin1(
-                    QCryptographicHash::hash(record, QCryptographicHash::Md5).toHex().left(16));
+                    QCryptographicHash::hash(seen.key(), QCryptographicHash::Md5).toHex().left(16));
     return path + u'.' + id + QStringLiteral(".break");
 }
 
-bool isAbandoned(const QString& path, const QByteArray& record, const LockPolicy& policy) {
-    if (const std::optional<LockOwner> owner = LockOwner::parse(record)) {
+// A holder that this machine can ask about is asked; any other lock counts as
+// abandoned once this process has seen it unchanged for the stale time (a
+// lock without a record, for the short grace) by its own clock, never by the
+// server's or another machine's.
+bool isAbandoned(const QString& path, const Sighting& seen, const LockPolicy& policy) {
+    if (const std::optional<LockOwner> owner = ownerOf(seen)) {
         const HolderState state = holderState(*owner, policy.host, isHeldHere);
         if (state != HolderState::Unknown)
             return state == HolderState::Ended;
     }
-    const QString key = path + QChar(0) + QString::fromLatin1(record.toHex());
+    const QString key = path + QChar(0) + QString::fromLatin1(seen.key());
     const QMutexLocker locker(&registryMutex);
-    auto seen = firstSeen.find(key);
-    if (seen == firstSeen.end()) {
-        // A record seen before under this path was let go or taken over.
+    auto watched = firstSeen.find(key);
+    if (watched == firstSeen.end()) {
+        // A look seen before under this path was renewed, let go or taken over.
         const QString prefix = path + QChar(0);
         firstSeen.removeIf([&prefix](const auto& entry) { return entry.key().startsWith(prefix); });
-        seen = firstSeen.insert(key, QElapsedTimer());
-        seen->start();
+        watched = firstSeen.insert(key, QElapsedTimer());
+        watched->start();
     }
-    // The lock's own time, when the server's clock and ours agree, tells
-    // a lock abandoned long before this process first looked.
-    const QDateTime changed = QFileInfo(path).lastModified();
-    return seen->elapsed() >= policy.staleTime.count() ||
-           (changed.isValid() &&
-            changed.msecsTo(QDateTime::currentDateTime()) >= policy.staleTime.count());
+    const std::chrono::milliseconds limit =
+        seen.kind == Sighting::Ownerless ? policy.ownerlessGrace : policy.staleTime;
+    return watched->elapsed() >= limit.count();
 }
 
-// Removes the lock file at path if it still holds record. Takers of one
-// record first make its break file, which only one of them can; whoever
-// holds it finds the lock file either still that record, which nobody else
-// may then remove, or already another's, which it leaves alone. A break file
-// left by a taker that was stopped is itself taken over the same way.
-void removeAbandoned(const QString& path, const QByteArray& record, const LockPolicy& policy,
+// Sets the lock at path aside if it is still as seen. Takers of one lock
+// first make its break lock, which only one of them can; whoever holds it
+// finds the lock either still as seen, which nobody else may then move, or
+// already another's, which it leaves alone. A break lock left by a taker that
+// was stopped is itself taken over the same way.
+void removeAbandoned(const QString& path, const Sighting& seen, const LockPolicy& policy,
                      int depth) {
-    const QString breakPath = breakPathOf(path, record);
+    const QString breakPath = breakPathOf(path, seen);
     const LockOwner taker = currentLockOwner(policy.host);
     {
         const QMutexLocker locker(&registryMutex);
@@ -176,11 +276,12 @@ void removeAbandoned(const QString& path, const QByteArray& record, const LockPo
     }
     const Made made = makeExclusively(breakPath, taker.toBytes());
     if (made == Made::Yes) {
-        if (readRecord(path) == record)
-            removeLock(path);
+        const std::optional<Sighting> now = look(path);
+        if (now && now->key() == seen.key())
+            setAside(path);
         removeLock(breakPath);
     } else if (made == Made::Exists && depth < BreakDepth) {
-        const std::optional<QByteArray> breaking = readRecord(breakPath);
+        const std::optional<Sighting> breaking = look(breakPath);
         if (breaking && isAbandoned(breakPath, *breaking, policy))
             removeAbandoned(breakPath, *breaking, policy, depth + 1);
     }
@@ -206,8 +307,10 @@ std::optional<FileLock> FileLock::take(const QString& hostPath, std::chrono::mil
             heldTokens.insert(self.token);
         }
         const Made made = makeExclusively(hostPath, self.toBytes());
-        if (made == Made::Yes)
+        if (made == Made::Yes) {
+            removeLeftAside(hostPath);
             return FileLock(hostPath, self.token, policy.staleTime);
+        }
         {
             const QMutexLocker locker(&registryMutex);
             heldTokens.remove(self.token);
@@ -224,9 +327,9 @@ std::optional<FileLock> FileLock::take(const QString& hostPath, std::chrono::mil
         // look opens the file, and a file open anywhere cannot be removed.
         if (made == Made::Exists && (!lastLook.isValid() || lastLook.hasExpired(LookInterval))) {
             lastLook.start();
-            const std::optional<QByteArray> record = readRecord(hostPath);
-            if (record && isAbandoned(hostPath, *record, policy)) {
-                removeAbandoned(hostPath, *record, policy, 0);
+            const std::optional<Sighting> seen = look(hostPath);
+            if (seen && isAbandoned(hostPath, *seen, policy)) {
+                removeAbandoned(hostPath, *seen, policy, 0);
                 if (!QFile::exists(hostPath))
                     continue;
             }
@@ -251,13 +354,13 @@ std::optional<FileLock> FileLock::take(const QString& hostPath, std::chrono::mil
 
 FileLock::FileLock(QString path, QString token, std::chrono::milliseconds staleTime)
     : m_path(std::move(path)), m_token(std::move(token)), m_staleTime(staleTime) {
-    m_held.start();
+    m_renewed.start();
 }
 
 FileLock::FileLock(FileLock&& other) noexcept
     : m_path(std::exchange(other.m_path, QString())),
       m_token(std::exchange(other.m_token, QString())), m_staleTime(other.m_staleTime),
-      m_held(other.m_held) {}
+      m_renewed(other.m_renewed) {}
 
 FileLock& FileLock::operator=(FileLock&& other) noexcept {
     if (this != &other) {
@@ -265,7 +368,7 @@ FileLock& FileLock::operator=(FileLock&& other) noexcept {
         m_path = std::exchange(other.m_path, QString());
         m_token = std::exchange(other.m_token, QString());
         m_staleTime = other.m_staleTime;
-        m_held = other.m_held;
+        m_renewed = other.m_renewed;
     }
     return *this;
 }
@@ -274,19 +377,37 @@ FileLock::~FileLock() {
     release();
 }
 
-// Nobody takes a lock over before it has stood for the stale time. Past
-// that, it is removed only while it is still this holding's; one that cannot
-// be removed in time is left for the next taker, who sees it as ended.
+bool FileLock::isStillHeld() const {
+    const std::optional<LockOwner> owner = ownerOf(look(m_path));
+    return !m_token.isEmpty() && owner && owner->token == m_token;
+}
+
+// The record's time is set, never its bytes rewritten: a rewrite in place
+// through a network client may be lost, and a reader would see it cut short.
+bool FileLock::renew() {
+    if (!m_renewed.hasExpired(m_staleTime.count() / 4))
+        return true;
+    if (!isStillHeld())
+        return false;
+    const QByteArray owner = QFile::encodeName(ownerPathOf(m_path));
+    if (::utimensat(AT_FDCWD, owner.constData(), nullptr, AT_SYMLINK_NOFOLLOW) == 0)
+        m_renewed.start();
+    return true;
+}
+
+void FileLock::leave() {
+    const QMutexLocker locker(&registryMutex);
+    heldTokens.remove(m_token);
+    m_token.clear();
+}
+
+// A lock taken over while this holder was stopped is the taker's now, and is
+// left alone.
 void FileLock::release() {
     if (m_token.isEmpty())
         return;
-    if (m_held.elapsed() < m_staleTime.count()) {
+    if (isStillHeld())
         removeLock(m_path);
-    } else {
-        const std::optional<LockOwner> owner = LockOwner::parse(readRecord(m_path).value_or(""));
-        if (owner && owner->token == m_token)
-            removeLock(m_path);
-    }
     const QMutexLocker locker(&registryMutex);
     heldTokens.remove(m_token);
     m_token.clear();

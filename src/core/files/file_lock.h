@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QElapsedTimer>
@@ -7,15 +8,20 @@
 #include <optional>
 
 // A lock left behind by a program that ended without letting it go counts as
-// abandoned once it has been seen unchanged this long. Holders keep it far
-// shorter.
+// abandoned once it has been seen unchanged this long. Holders renew theirs
+// far more often.
 inline constexpr std::chrono::milliseconds FileLockStaleTime{60'000};
+// A lock folder still without its owner record this long was left by a holder
+// stopped between making the folder and writing the record.
+inline constexpr std::chrono::milliseconds FileLockOwnerlessGrace{5'000};
 
 // How a process takes locks: the machine name written into them, and how long
-// another machine's lock must stand unchanged before it counts as abandoned.
+// another machine's lock must stand unrenewed, by this machine's own clock,
+// before it counts as abandoned.
 struct LockPolicy {
     QString host; // empty: this machine's name
     std::chrono::milliseconds staleTime = FileLockStaleTime;
+    std::chrono::milliseconds ownerlessGrace = FileLockOwnerlessGrace;
 };
 
 // A lock held by this process; it is let go when it is destroyed. Other
@@ -26,9 +32,11 @@ struct LockPolicy {
 // folders. The lock is a directory, whose making the server does in one step,
 // with its owner (see LockOwner) in a file inside that is closed at once, so
 // no handle stays open while it is held; a removal the server answers with
-// "busy" is tried again. A lock whose holder is gone is taken over at once on
-// its own machine and after the stale time from any other, through a removal
-// that only one taker can make. Nothing is left behind once it is let go.
+// "busy" is tried again. The holder renews the record's time while it works.
+// A lock whose holder is gone is taken over at once on its own machine, and
+// from any other once it has stood unrenewed for the stale time, whatever the
+// folder holds: only one taker sets it aside by a rename, and then removes
+// it. Nothing is left behind once it is let go.
 class FileLock {
 public:
     enum class Refusal { Busy, Unwritable };
@@ -40,6 +48,18 @@ public:
     static std::optional<FileLock> take(const QString& hostPath, std::chrono::milliseconds wait,
                                         const LockPolicy& policy, Refusal* refusal = nullptr,
                                         const std::function<void()>& pausing = {});
+
+    // Whether the lock still holds this holding's record: false once another
+    // took it over (this holder was stopped longer than the stale time).
+    bool isStillHeld() const;
+    // Renews the record's time, so that no other machine takes the lock over
+    // while its holder works, when a quarter of the stale time has passed
+    // since the last renewal; false when the lock is no longer held.
+    bool renew();
+    // Lets go of the holding without removing the lock, which then stands as
+    // a holder's that ended: a mark, for whoever takes it over, of work left
+    // unfinished.
+    void leave();
 
     FileLock(FileLock&& other) noexcept;
     FileLock& operator=(FileLock&& other) noexcept;
@@ -54,5 +74,5 @@ private:
     QString m_path;
     QString m_token;
     std::chrono::milliseconds m_staleTime;
-    QElapsedTimer m_held;
+    QElapsedTimer m_renewed;
 };

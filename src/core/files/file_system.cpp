@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/file_system.h"
 
 #include "core/files/cp932_text.h"
 #include "core/files/fault_plan.h"
 #include "core/files/file_replacement.h"
 #include "core/files/head_hash.h"
+#include "core/files/untrusted_file.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -19,6 +21,8 @@ namespace {
 
 constexpr int CopyAttempts = 3;
 constexpr std::chrono::milliseconds CopyRetryPause{30};
+// A share refuses to remove a file whose close has not yet reached it.
+constexpr std::chrono::milliseconds TemporaryPatience{1500};
 
 struct DrivePathParts {
     QChar letter;
@@ -183,7 +187,7 @@ QString FileSystem::hostPath(const QString& drivePath) const {
     if (!parts)
         return {};
     QString path = m_drives.hostFolder(parts->letter);
-    if (m_drives.isDefault(parts->letter))
+    if (m_drives.isDefault(parts->letter) && !m_drives.isCard(parts->letter))
         QDir().mkpath(path);
     bool existing = true;
     for (const QString& name : parts->names) {
@@ -225,7 +229,17 @@ bool FileSystem::isOnPrivateDrive(const QString& drivePath) const {
 }
 
 QStringList FileSystem::listFiles(const QString& folder, const QString& pattern, bool* ok) const {
-    return listNames(folder, QDir::Files, ok, [&pattern](const QFileInfo& entry) {
+    return listMatching(folder, pattern, QDir::Files, ok);
+}
+
+QStringList FileSystem::listFilesWithHidden(const QString& folder, const QString& pattern,
+                                            bool* ok) const {
+    return listMatching(folder, pattern, QDir::Files | QDir::Hidden, ok);
+}
+
+QStringList FileSystem::listMatching(const QString& folder, const QString& pattern,
+                                     QDir::Filters filters, bool* ok) const {
+    return listNames(folder, filters, ok, [&pattern](const QFileInfo& entry) {
         return matchesFilePattern(entry.fileName(), pattern) && !isLinkLeavingFolder(entry);
     });
 }
@@ -323,17 +337,13 @@ bool FileSystem::removeFile(const QString& path) const {
     return removeHostFile(hostPath(path));
 }
 
-bool FileSystem::copyFileIn(const QString& folder, const QString& name, const QString& to) const {
-    return copyHostFile(hostPathIn(folder, name), hostPath(to));
+bool FileSystem::copyFileIn(const QString& folder, const QString& name, const QString& to,
+                            QByteArray* headHash) const {
+    return copyHostFile(hostPathIn(folder, name), hostPath(to), headHash);
 }
 
 bool FileSystem::removeFileIn(const QString& folder, const QString& name) const {
     return removeHostFile(hostPathIn(folder, name));
-}
-
-bool FileSystem::copyFileIn(const QString& folder, const QString& name, const QString& to,
-                            QByteArray& headHash) const {
-    return copyHostFile(hostPathIn(folder, name), hostPath(to), &headHash);
 }
 
 qint64 FileSystem::fileSizeIn(const QString& folder, const QString& name) const {
@@ -366,9 +376,10 @@ QString FileSystem::hostPathIn(const QString& folder, const QString& name) const
 
 bool FileSystem::copyHostFile(const QString& source, const QString& target,
                               QByteArray* headHash) const {
-    const QFileInfo sourceInfo(source);
-    if (source.isEmpty() || target.isEmpty() || !sourceInfo.isFile() ||
-        isLinkLeavingFolder(sourceInfo))
+    if (source.isEmpty() || target.isEmpty())
+        return false;
+    UntrustedFile input(source, UntrustedKind::Photo);
+    if (!input.isOpen())
         return false;
     // A save through a link would replace the file it points to.
     const QFileInfo targetInfo(target);
@@ -376,25 +387,31 @@ bool FileSystem::copyHostFile(const QString& source, const QString& target,
         (targetInfo.exists() && (!targetInfo.isFile() || isReadOnly(targetInfo))))
         return false;
 
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly) || injectsFault(m_faults, FileOperation::Copy))
+    if (injectsFault(m_faults, FileOperation::Copy))
         return false;
     // A network share may refuse the rename of a copy whose close has not yet
     // reached the server, and the removal of its temporary file with it; the
-    // temporary is removed once the server has caught up, and the copy made
-    // again.
-    for (int attempt = 1;; ++attempt) {
+    // copy is made again, and the temporaries are removed once the server
+    // has caught up, whether the copy was made or not.
+    bool copied = false;
+    for (int attempt = 1; !copied; ++attempt) {
         HeadHasher hasher;
-        if (writeCopy(input, target, headHash ? &hasher : nullptr)) {
-            if (headHash)
-                *headHash = hasher.result();
-            return true;
-        }
+        copied = writeCopy(input.device(), target, headHash ? &hasher : nullptr);
+        if (copied && headHash)
+            *headHash = hasher.result();
+        if (copied || attempt == CopyAttempts || !input.device().seek(0))
+            break;
         QThread::msleep(CopyRetryPause.count() * attempt);
-        removeStaleTemporaries(target);
-        if (attempt == CopyAttempts || !input.seek(0))
-            return false;
     }
+    const QString fileName = QFileInfo(target).fileName();
+    removeTemporariesIn(QFileInfo(target).absolutePath(), {fileName}, TemporaryPatience);
+    return copied;
+}
+
+bool FileSystem::removeCopyTemporaries(const QString& folder, const QStringList& patterns) const {
+    const QString host = hostPath(folder);
+    return !host.isEmpty() && !injectsFault(m_faults, FileOperation::Remove) &&
+           removeTemporariesIn(host, patterns, TemporaryPatience) == 0;
 }
 
 // A link is removed itself, never what it points to.
@@ -430,20 +447,18 @@ bool FileSystem::removeDirectory(const QString& path) const {
            !injectsFault(m_faults, FileOperation::RemoveDirectory) && QDir().rmdir(hostPath(path));
 }
 
-FileSystem::FileRead FileSystem::readFile(const QString& path) const {
+FileSystem::FileRead FileSystem::readFile(const QString& path, UntrustedKind kind) const {
     const QString host = hostPath(path);
     if (host.isEmpty())
         return {};
     if (injectsFault(m_faults, FileOperation::Open))
         return {FileRead::Unreadable, {}};
-    QFile file(host);
-    if (file.open(QIODevice::ReadOnly)) {
-        QByteArray bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            return {FileRead::Read, std::move(bytes)};
-        return {FileRead::Unreadable, {}};
-    }
-    return {isMissingHost(host) ? FileRead::Missing : FileRead::Unreadable, {}};
+    UntrustedBytes file = readUntrusted(host, kind);
+    if (file.ok())
+        return {FileRead::Read, std::move(file.bytes)};
+    return {file.refusal == UntrustedRefusal::Missing && isMissingHost(host) ? FileRead::Missing
+                                                                             : FileRead::Unreadable,
+            {}};
 }
 
 bool FileSystem::writeFile(const QString& path, const QByteArray& bytes,
@@ -455,6 +470,19 @@ bool FileSystem::writeFile(const QString& path, const QByteArray& bytes,
         return false;
     }
     return replaceFileContents(host, bytes, errorString, m_faults);
+}
+
+KeptReplacement FileSystem::writeFileKeepingCopy(const QString& path, const QByteArray& bytes,
+                                                 const std::function<bool()>& mayPutInPlace) const {
+    const QString host = hostPath(path);
+    if (host.isEmpty())
+        return KeptReplacement::Failed;
+    return replaceKeepingCopy(host, bytes, mayPutInPlace, m_faults);
+}
+
+QDateTime FileSystem::lastModified(const QString& path) const {
+    const QString host = hostPath(path);
+    return host.isEmpty() ? QDateTime() : QFileInfo(host).lastModified();
 }
 
 std::optional<QStringList> FileSystem::readTextLines(const QString& path) const {

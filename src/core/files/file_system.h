@@ -1,10 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/files/drive_map.h"
 #include "core/files/file_lock.h"
+#include "core/files/file_replacement.h"
 #include "core/files/lock_wait_observer.h"
+#include "core/files/untrusted_file.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -49,6 +53,10 @@ public:
     // folder that cannot be listed (missing included) gives an empty list and
     // sets ok, when given, to false.
     QStringList listFiles(const QString& folder, const QString& pattern, bool* ok = nullptr) const;
+    // listFiles with the hidden files too: a camera card's photos whose
+    // names start with "." are photos like the others.
+    QStringList listFilesWithHidden(const QString& folder, const QString& pattern,
+                                    bool* ok = nullptr) const;
     // Names of the directories directly in folder, in name order; hidden ones
     // and links are left out. ok as for listFiles.
     QStringList listFolders(const QString& folder, bool* ok = nullptr) const;
@@ -75,22 +83,25 @@ public:
     bool removeFile(const QString& path) const;
     // The same for the file called name directly in folder. The name is taken
     // whole, as a listing gave it: one holding "\" or ".." is never split or
-    // resolved as a path.
-    bool copyFileIn(const QString& folder, const QString& name, const QString& to) const;
+    // resolved as a path. headHash, when given, gets the hash of the first
+    // HeadHashBytes bytes, taken from what was read for the copy.
+    bool copyFileIn(const QString& folder, const QString& name, const QString& to,
+                    QByteArray* headHash = nullptr) const;
     bool removeFileIn(const QString& folder, const QString& name) const;
     // Moves the file or directory called name directly in folder to to, on the
     // same drive, in one rename: it is in one place or the other whatever
     // happens. False, moving nothing, when to exists already.
     bool moveIn(const QString& folder, const QString& name, const QString& to) const;
-    // Copies as copyFileIn does and gives the hash of the first HeadHashBytes
-    // bytes, taken from what was read for the copy.
-    bool copyFileIn(const QString& folder, const QString& name, const QString& to,
-                    QByteArray& headHash) const;
     // The size of the ordinary file called name directly in folder; -1 when
     // there is none or it is a link.
     qint64 fileSizeIn(const QString& folder, const QString& name) const;
-    // The hash of its first HeadHashBytes bytes; empty when it cannot be read.
+    // The hash of its first HeadHashBytes bytes, read as an untrusted photo;
+    // empty when it cannot be read.
     QByteArray headHashIn(const QString& folder, const QString& name) const;
+    // Removes the temporary files a copy stopped half way left in folder
+    // beside the files it was making ("P0003.JPG.atieDn" for a pattern
+    // "*.JP*" among patterns); false when some could not be removed.
+    bool removeCopyTemporaries(const QString& folder, const QStringList& patterns) const;
     // Makes one directory; false when it exists already or cannot be made.
     bool makeDirectory(const QString& path) const;
     // Removes an empty directory.
@@ -106,11 +117,19 @@ public:
         Status status = Missing;
         QByteArray bytes;
     };
-    FileRead readFile(const QString& path) const;
+    FileRead readFile(const QString& path, UntrustedKind kind = UntrustedKind::Index) const;
     // Replaces the file atomically; on failure the old file stays whole and
     // errorString holds why.
     bool writeFile(const QString& path, const QByteArray& bytes,
                    QString* errorString = nullptr) const;
+
+    // Replaces the file so that a whole copy of its old or its new contents
+    // stands under a known name at every moment (see replaceKeepingCopy).
+    KeptReplacement writeFileKeepingCopy(const QString& path, const QByteArray& bytes,
+                                         const std::function<bool()>& mayPutInPlace) const;
+    // When the entry at path was last changed; invalid when it cannot be
+    // told.
+    QDateTime lastModified(const QString& path) const;
 
     // Whole-file code page 932 text with CR LF (see cp932_text.h).
     std::optional<QStringList> readTextLines(const QString& path) const;
@@ -139,6 +158,8 @@ private:
     QString hostPathIn(const QString& folder, const QString& name) const;
     // The names in folder that filters lets through and keep accepts, in name
     // order; ok as for listFiles.
+    QStringList listMatching(const QString& folder, const QString& pattern, QDir::Filters filters,
+                             bool* ok) const;
     QStringList listNames(const QString& folder, QDir::Filters filters, bool* ok,
                           const std::function<bool(const QFileInfo&)>& keep) const;
     bool copyHostFile(const QString& source, const QString& target,

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/head_hash.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "core/files/untrusted_file.h"
+
 #include <algorithm>
 
 void HeadHasher::add(const char* data, qint64 size) {
@@ -17,14 +18,11 @@ QByteArray HeadHasher::result() const {
 }
 
 QByteArray headHashOfFile(const QString& hostPath) {
-    const QFileInfo info(hostPath);
-    if (info.isSymLink() || !info.isFile())
+    UntrustedFile file(hostPath, UntrustedKind::Photo);
+    if (!file.isOpen())
         return {};
-    QFile file(hostPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray head = file.read(HeadHashBytes);
-    if (file.error() != QFileDevice::NoError)
+    const QByteArray head = file.device().read(HeadHashBytes);
+    if (file.device().error() != QFileDevice::NoError)
         return {};
     HeadHasher hasher;
     hasher.add(head.constData(), head.size());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -20,5 +21,5 @@ inline const QString NoCardMessage =
 
 // The photo drive for the settings' photoDrive ("A:\"): the folder that
 // DRIVES.TXT maps it to, or a path that is not a whole drive, as it is; else
-// the card the desktop has mounted.
+// the card the desktop has mounted, which the drive letter then stands for.
 PhotoDrive findPhotoDrive(const FileSystem& files, const QString& photoDrive);

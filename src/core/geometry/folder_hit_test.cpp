@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/geometry/folder_hit_test.h"
 
 #include "core/state/program_state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/geometry/main_window_layout.h"
 
 #include "core/state/screen_mode.h"

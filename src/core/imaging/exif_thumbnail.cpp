@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/exif_thumbnail.h"
 
 #include <libexif/exif-data.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>
@@ -6,8 +7,8 @@
 
 // Reading camera photos. Sizes are upright sizes: the EXIF orientation is
 // applied, so a portrait photo stored sideways reports its portrait size. An
-// orientation of 0 or outside 1..8 counts as 1. Only JPEG content is read,
-// whatever the file's name says. A photo of any pixel count is read: a
+// orientation of 0 or outside 1..8 counts as 1. Only JPEG and HEIF content is
+// read, whatever the file's name says (see HeifPhoto). A JPEG photo of any pixel count is read: a
 // reduced decode needs memory for about the size asked, not the photo's.
 
 // 64 megapixels: the most a decode fits in Qt's 256 MB image limit. A full

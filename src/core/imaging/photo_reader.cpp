@@ -1,43 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/photo_reader.h"
 
+#include "core/files/network_mount.h"
 #include "core/geometry/proportions.h"
 #include "core/imaging/exif_thumbnail.h"
+#include "core/imaging/heif_photo.h"
+#include "core/imaging/image_orientation.h"
 #include "core/imaging/photo_decoder.h"
 #include "core/imaging/photo_head.h"
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QTransform>
 #include <fcntl.h>
 
 namespace {
 
-using Transformations = QImageIOHandler::Transformations;
+using Transformations = Orientation;
 
-// A camera's photo is read whole in one go, which over a network drive is one
-// long transfer instead of a round trip per piece the decoder asks for.
+// Over a network drive a camera's photo is read whole in one go: one long
+// transfer instead of a round trip per piece the decoder asks for. From a
+// local disk the decoder reads it piece by piece, which holds only a piece in
+// memory.
 constexpr qint64 MaxWholeReadBytes = 64LL * 1024 * 1024;
 
-bool turnsSideways(Transformations transformation) {
-    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
-}
-
-QSize uprightOf(const QSize& stored, Transformations transformation) {
-    return turnsSideways(transformation) ? stored.transposed() : stored;
-}
-
-// Mirrors first and then turns clockwise, the order the image reader uses.
-QImage applyTransformation(QImage image, Transformations transformation) {
-    image =
-        std::move(image).mirrored(transformation.testFlag(QImageIOHandler::TransformationMirror),
-                                  transformation.testFlag(QImageIOHandler::TransformationFlip));
-    if (turnsSideways(transformation))
-        image = image.transformed(QTransform().rotate(90));
-    return image;
-}
-
-// A file is read as JPEG or not at all: a PNG named .JPG is as unreadable as
-// a damaged one.
+// A file is read as JPEG or HEIF or not at all: a PNG named .JPG is as
+// unreadable as a damaged one.
 void readAsJpeg(QImageReader& reader) {
     reader.setAutoDetectImageFormat(false);
 }
@@ -56,35 +43,45 @@ bool fitsDecodeLimit(const QSize& box) {
 
 } // namespace
 
-PhotoReader::PhotoReader(const QString& hostPath) : m_file(hostPath) {
-    if (!m_file.open(QIODevice::ReadOnly))
+PhotoReader::PhotoReader(const QString& hostPath) : m_file(hostPath, UntrustedKind::Photo) {
+    if (!m_file.isOpen())
         return;
-    m_head = readJpegHead(m_file);
+    QFile& file = m_file.device();
+    m_head = readJpegHead(file);
+    if (looksLikeHeif(m_head)) {
+        m_heif = std::make_unique<HeifPhoto>(file);
+        if (!m_heif->uprightSize().isEmpty())
+            m_header = Header{m_heif->uprightSize(), QImageIOHandler::TransformationNone};
+        return;
+    }
     QBuffer head(&m_head);
     head.open(QIODevice::ReadOnly);
     Transformations transformation;
     QSize stored = storedSizeFrom(head, transformation);
     // A first scan behind more than the head holds: the file itself tells.
-    if (stored.isEmpty() && m_file.size() > m_head.size() && m_file.seek(0))
-        stored = storedSizeFrom(m_file, transformation);
+    if (stored.isEmpty() && m_file.size() > m_head.size() && file.seek(0))
+        stored = storedSizeFrom(file, transformation);
     if (!stored.isEmpty())
         m_header = Header{stored, transformation};
 }
+
+PhotoReader::~PhotoReader() = default;
 
 QSize PhotoReader::uprightSize() const {
     return m_header ? uprightOf(m_header->storedSize, m_header->transformation) : QSize();
 }
 
 template <typename Prepare> QImage PhotoReader::decodeFile(Prepare prepare) {
-    if (!m_header || !m_file.seek(0))
+    QFile& file = m_file.device();
+    if (!m_header || !file.seek(0))
         return {};
     // The front was read without read-ahead; the picture wants it back.
-    ::posix_fadvise(m_file.handle(), 0, 0, POSIX_FADV_NORMAL);
+    ::posix_fadvise(file.handle(), 0, 0, POSIX_FADV_NORMAL);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    QIODevice* source = &m_file;
-    if (m_file.size() <= MaxWholeReadBytes) {
-        bytes = m_file.readAll();
+    QIODevice* source = &file;
+    if (m_file.size() <= MaxWholeReadBytes && isOnNetworkMount(m_file.deviceId())) {
+        bytes = file.readAll();
         buffer.open(QIODevice::ReadOnly);
         source = &buffer;
     }
@@ -98,6 +95,8 @@ QImage PhotoReader::whole() {
     if (!m_header ||
         qint64(m_header->storedSize.width()) * m_header->storedSize.height() > MaxPhotoPixels)
         return {};
+    if (m_heif)
+        return m_heif->whole();
     return decodeFile([](QImageReader& reader) { reader.setAutoTransform(true); });
 }
 
@@ -106,6 +105,12 @@ QImage PhotoReader::whole() {
 QImage PhotoReader::reduced(const QSize& box) {
     if (!m_header || !fitsDecodeLimit(box))
         return {};
+    if (m_heif) {
+        const QImage picture = m_heif->whole();
+        return picture.isNull()
+                   ? picture
+                   : picture.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     const bool sideways = turnsSideways(m_header->transformation);
     return decodeFile([&](QImageReader& reader) {
         reader.setScaledSize(sideways ? box.transposed() : box);
@@ -118,6 +123,8 @@ QImage PhotoReader::reduced(const QSize& box) {
 template <typename Accept> QImage PhotoReader::uprightExifThumbnail(Accept accept) {
     if (!m_header)
         return {};
+    if (m_heif)
+        return accept(m_heif->embeddedThumbnailSize()) ? m_heif->embeddedThumbnail() : QImage();
     QByteArray data = exifThumbnailDataIn(m_head);
     if (data.isEmpty())
         return {};
@@ -129,7 +136,7 @@ template <typename Accept> QImage PhotoReader::uprightExifThumbnail(Accept accep
     if (stored.isEmpty() || !accept(uprightOf(stored, m_header->transformation)))
         return {};
     reader.setAutoTransform(false);
-    return applyTransformation(reader.read(), m_header->transformation);
+    return applyOrientation(reader.read(), m_header->transformation);
 }
 
 QImage PhotoReader::exifThumbnailScaled(const QSize& box) {

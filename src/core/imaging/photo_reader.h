@@ -1,28 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/files/untrusted_file.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QImageIOHandler>
 #include <QSize>
 #include <QString>
+#include <memory>
 #include <optional>
 
-// One photo file, opened once. Its front is read once for the size, the
-// orientation and the camera's thumbnail, and the rest only when the picture
-// itself is decoded, so that a photo on a network drive costs as few round
-// trips as it can. The functions of photo_decoder.h are its one-step uses
-// and say what each call gives.
+class HeifPhoto;
+
+// One photo file (JPEG, or HEIF through libheif), opened once. Its front is
+// read once for the size, the orientation and the camera's thumbnail, and the
+// rest only when the picture itself is decoded, so that a photo on a network
+// drive costs as few round trips as it can. It is opened as a file a pupil or
+// a card may have planted: a link, a FIFO or a device is no photo. The
+// functions of photo_decoder.h are its one-step uses and say what each call
+// gives.
 class PhotoReader {
 public:
     explicit PhotoReader(const QString& hostPath);
+    ~PhotoReader();
 
     QSize uprightSize() const;       // readPhotoSize
     QImage whole();                  // decodePhoto
     QImage scaled(const QSize& box); // decodePhotoScaled
-    // The two ways of scaled(), apart: from the EXIF thumbnail only (a null
-    // image when there is none at least box and of the photo's proportions),
-    // and by the reduced-size decode only.
+    // The two ways of scaled(), apart: from the embedded thumbnail only (a
+    // null image when there is none at least box and of the photo's
+    // proportions), and by the reduced-size decode only (for HEIF, which has
+    // none, the whole picture scaled).
     QImage exifThumbnailScaled(const QSize& box);
     QImage reduced(const QSize& box);
 
@@ -35,7 +44,8 @@ private:
     template <typename Accept> QImage uprightExifThumbnail(Accept accept);
     template <typename Prepare> QImage decodeFile(Prepare prepare);
 
-    QFile m_file;
+    UntrustedFile m_file;
     QByteArray m_head;
     std::optional<Header> m_header;
+    std::unique_ptr<HeifPhoto> m_heif;
 };

@@ -1,131 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/shared_thumbnail_folder.h"
+
+#include "core/files/file_lock.h"
+#include "core/files/untrusted_folder.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QDataStream>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
-#include <QUrl>
+#include <algorithm>
 
 namespace SharedThumbnailFolder {
 
 namespace {
 
 const QString Repository = QStringLiteral(".sh_thumbnails");
-const QString Normal = QStringLiteral("normal");
-const QString Large = QStringLiteral("large");
-constexpr int NormalSide = 128;
-constexpr int PngQuality = 80; // zlib level 1, as in the desktop cache
+const QString PackName = QStringLiteral("fotobako.pack");
+const QString LockName = QStringLiteral("fotobako.lock");
+// The size folders of the freedesktop.org repository, where an older version
+// kept an entry per photo.
+const QStringList OlderSizeFolders = {QStringLiteral("normal"), QStringLiteral("large")};
 
-QString repositoryOf(const QString& hostPath) {
-    return QFileInfo(hostPath).absolutePath() + u'/' + Repository;
+constexpr char Magic[] = "FBTHPACK";
+constexpr quint32 Version = 1;
+constexpr QDataStream::Version StreamVersion = QDataStream::Qt_6_4;
+// No block shows at the cell's size, and a camera photo's entry stays near
+// 8 KB.
+constexpr int JpegQuality = 85;
+// Bounds on what a pack may claim, far above what a folder of photos needs.
+constexpr quint32 MaxEntries = 20000;
+constexpr qsizetype MaxEntryBytes = 256 * 1024;
+
+UntrustedFolder repository(const QString& hostFolder,
+                           UntrustedFolder::Missing missing = UntrustedFolder::Missing::Stay) {
+    return UntrustedFolder(hostFolder, {Repository}, missing);
 }
 
-// A relative URI: the file name, percent-encoded.
-QString relativeUri(const QString& hostPath) {
-    return QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(hostPath).fileName()));
+bool isPlainName(const QString& name) {
+    return !name.isEmpty() && !name.contains(u'/') && name != u"." && name != u"..";
 }
 
-// Another program may have written the photo's absolute URI.
-bool namesThePhoto(const QString& uri, const QString& hostPath) {
-    const QString relative = relativeUri(hostPath);
-    return uri.isEmpty() || uri == relative || uri.endsWith(u'/' + relative);
+// Written whole through a temporary beside it and renamed over the old pack.
+bool write(const UntrustedFolder& folder, const Pack& pack) {
+    const QByteArray bytes = encode(pack);
+    return folder.replaceFile(
+        PackName, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
 }
 
-bool keyIs(const QImage& entry, const QString& key, qint64 expected, bool required) {
-    const QString text = entry.text(key);
-    if (text.isEmpty())
-        return !required;
-    bool ok = false;
-    return text.toLongLong(&ok) == expected && ok;
-}
-
-// The entry is read in one go: one transfer instead of a round trip for each
-// piece the PNG decoder asks for. A missing entry is one failed open: an image
-// reader given the path would also look for the path with ".png" added.
-std::optional<Entry> read(const QString& path, const QString& hostPath, const FileStamp& stamp) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+// Runs change on a fresh read of the pack under the folder's lock, and writes
+// the pack when change says it changed it.
+template <typename Change>
+std::optional<Pack> update(const QString& hostFolder, std::chrono::milliseconds lockWait,
+                           UntrustedFolder::Missing missing, Change change) {
+    const UntrustedFolder folder = repository(hostFolder, missing);
+    if (!folder.isOpen())
         return std::nullopt;
-    QByteArray bytes = file.readAll();
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    QImage image = reader.read();
-    if (image.isNull() || !namesThePhoto(image.text(QStringLiteral("Thumb::URI")), hostPath) ||
-        !keyIs(image, QStringLiteral("Thumb::MTime"), stamp.modifiedSecs, true) ||
-        !keyIs(image, QStringLiteral("Thumb::Size"), stamp.size, false))
+    const std::optional<FileLock> lock =
+        FileLock::take(hostFolder + u'/' + Repository + u'/' + LockName, lockWait, LockPolicy{});
+    if (!lock)
         return std::nullopt;
-    const QSize stated(image.text(QStringLiteral("Thumb::Image::Width")).toInt(),
-                       image.text(QStringLiteral("Thumb::Image::Height")).toInt());
-    return Entry{std::move(image), stated.isEmpty() ? QSize() : stated};
+    Pack pack = read(hostFolder);
+    if (change(pack) && !write(folder, pack))
+        return std::nullopt;
+    return pack;
 }
 
-// Two photos of a page may be shared at once, so the folder one of them made a
-// moment ago counts as made.
-bool makeFolder(const QString& path) {
-    return QDir().mkdir(path) || QFileInfo(path).isDir();
+QString olderEntryName(const QString& name) {
+    return QString::fromLatin1(
+               QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Md5).toHex()) +
+           QStringLiteral(".png");
 }
 
 } // namespace
 
-QString entryPath(const QString& hostPath, const QString& sizeFolder) {
-    const QByteArray name = QFileInfo(hostPath).fileName().toUtf8();
-    return repositoryOf(hostPath) + u'/' + sizeFolder + u'/' +
-           QString::fromLatin1(QCryptographicHash::hash(name, QCryptographicHash::Md5).toHex()) +
-           QStringLiteral(".png");
-}
-
-std::optional<Entry> find(const QString& hostPath, const FileStamp& stamp, int boxSide) {
-    if (boxSide <= NormalSide) {
-        if (std::optional<Entry> normal = read(entryPath(hostPath, Normal), hostPath, stamp))
-            return normal;
+QByteArray encode(const Pack& pack) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(StreamVersion);
+    out.writeRawData(Magic, sizeof Magic - 1);
+    out << Version << quint32(pack.size());
+    for (auto entry = pack.cbegin(); entry != pack.cend(); ++entry) {
+        const Entry& e = entry.value();
+        out << entry.key() << e.stamp.size << e.stamp.modifiedSecs << qint32(e.photoSize.width())
+            << qint32(e.photoSize.height()) << e.jpeg;
     }
-    return read(entryPath(hostPath, Large), hostPath, stamp);
+    return bytes;
 }
 
-// Written whole or not at all, through a named temporary beside the entry,
-// so that no other machine reads half an entry.
-void share(const QString& hostPath, const FileStamp& stamp, const QImage& image,
-           const QSize& photoSize) {
-    const QString repository = repositoryOf(hostPath);
-    if (image.isNull() || !makeFolder(repository) || !makeFolder(repository + u'/' + Large))
-        return;
-    QImage entry = image;
-    entry.setText(QStringLiteral("Thumb::URI"), relativeUri(hostPath));
-    entry.setText(QStringLiteral("Thumb::MTime"), QString::number(stamp.modifiedSecs));
-    entry.setText(QStringLiteral("Thumb::Size"), QString::number(stamp.size));
-    entry.setText(QStringLiteral("Thumb::Mimetype"), QStringLiteral("image/jpeg"));
-    entry.setText(QStringLiteral("Thumb::Image::Width"), QString::number(photoSize.width()));
-    entry.setText(QStringLiteral("Thumb::Image::Height"), QString::number(photoSize.height()));
-    entry.setText(QStringLiteral("Software"), QStringLiteral("Fotobako"));
-    QSaveFile file(entryPath(hostPath, Large));
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    QImageWriter writer(&file, "png");
-    writer.setQuality(PngQuality);
-    if (writer.write(entry))
-        file.commit();
+std::optional<Pack> decode(const QByteArray& bytes) {
+    QDataStream in(bytes);
+    in.setVersion(StreamVersion);
+    char magic[sizeof Magic - 1] = {};
+    quint32 version = 0;
+    quint32 count = 0;
+    in.readRawData(magic, sizeof magic);
+    in >> version >> count;
+    if (QByteArrayView(magic, sizeof magic) != QByteArrayView(Magic) || version != Version ||
+        count > MaxEntries)
+        return std::nullopt;
+    Pack pack;
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        QString name;
+        Entry entry;
+        qint32 width = 0;
+        qint32 height = 0;
+        in >> name >> entry.stamp.size >> entry.stamp.modifiedSecs >> width >> height >> entry.jpeg;
+        entry.photoSize = QSize(width, height);
+        if (!isPlainName(name) || entry.photoSize.isEmpty() || entry.jpeg.size() > MaxEntryBytes)
+            return std::nullopt;
+        pack.insert(name, std::move(entry));
+    }
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        return std::nullopt;
+    return pack;
 }
 
-void forget(const QString& hostPath) {
-    for (const QString& size : {Normal, Large})
-        QFile::remove(entryPath(hostPath, size));
+// The pack is read in one go: one transfer instead of a round trip for each
+// piece a reader asks for.
+Pack read(const QString& hostFolder) {
+    const UntrustedBytes bytes =
+        repository(hostFolder).file(PackName, UntrustedKind::ThumbnailPack).readAll();
+    if (!bytes.ok())
+        return {};
+    return decode(bytes.bytes).value_or(Pack());
+}
+
+Entry makeEntry(const QImage& picture, const FileStamp& stamp, const QSize& photoSize) {
+    const bool larger = picture.width() > EntryBox.width() || picture.height() > EntryBox.height();
+    const QImage small =
+        larger ? picture.scaled(EntryBox, Qt::KeepAspectRatio, Qt::SmoothTransformation) : picture;
+    Entry entry{stamp, photoSize, {}};
+    QBuffer buffer(&entry.jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(JpegQuality);
+    writer.setOptimizedWrite(true);
+    if (!writer.write(small.convertToFormat(QImage::Format_RGB32)))
+        entry.jpeg.clear();
+    return entry;
+}
+
+std::optional<Found> find(const Pack& pack, const QString& name, const FileStamp& stamp) {
+    const auto entry = pack.constFind(name);
+    if (entry == pack.cend() || entry->stamp.size != stamp.size ||
+        entry->stamp.modifiedSecs != stamp.modifiedSecs)
+        return std::nullopt;
+    QByteArray jpeg = entry->jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    const QSize stored = reader.size();
+    if (stored.isEmpty() || stored.width() > EntryBox.width() ||
+        stored.height() > EntryBox.height())
+        return std::nullopt;
+    QImage picture = reader.read();
+    if (picture.isNull())
+        return std::nullopt;
+    return Found{std::move(picture), entry->photoSize};
+}
+
+std::optional<Pack> add(const QString& hostFolder, const Pack& entries,
+                        std::chrono::milliseconds lockWait) {
+    return update(hostFolder, lockWait, UntrustedFolder::Missing::Make, [&entries](Pack& pack) {
+        pack.insert(entries);
+        return true;
+    });
+}
+
+void forget(const QString& hostFolder, const QStringList& names,
+            std::chrono::milliseconds lockWait) {
+    const auto holdsAny = [&names](const Pack& pack) {
+        return std::any_of(names.cbegin(), names.cend(),
+                           [&pack](const QString& name) { return pack.contains(name); });
+    };
+    if (holdsAny(read(hostFolder))) {
+        update(hostFolder, lockWait, UntrustedFolder::Missing::Stay, [&](Pack& pack) {
+            const bool held = holdsAny(pack);
+            for (const QString& name : names)
+                pack.remove(name);
+            return held;
+        });
+    }
+    for (const QString& size : OlderSizeFolders) {
+        const UntrustedFolder older(hostFolder, {Repository, size});
+        for (const QString& name : names)
+            older.removeRegularFile(olderEntryName(name));
+    }
 }
 
 void forgetFolder(const QString& hostFolder) {
-    const QDir repository(hostFolder + u'/' + Repository);
-    for (const QString& size : {Normal, Large}) {
-        QDir entries(repository.filePath(size));
-        for (const QString& name : entries.entryList({QStringLiteral("*.png")}, QDir::Files))
-            entries.remove(name);
-        repository.rmdir(size);
+    const UntrustedFolder folder = repository(hostFolder);
+    folder.removeRegularFile(PackName);
+    for (const QString& size : OlderSizeFolders) {
+        const UntrustedFolder entries(hostFolder, {Repository, size});
+        for (const QString& name : entries.regularFiles(QStringLiteral(".png")))
+            entries.removeRegularFile(name);
+        folder.removeEmptyFolder(size);
     }
-    QDir(hostFolder).rmdir(Repository);
+    UntrustedFolder(hostFolder, {}).removeEmptyFolder(Repository);
 }
 
 } // namespace SharedThumbnailFolder

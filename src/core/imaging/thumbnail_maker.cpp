@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/thumbnail_maker.h"
 
 #include "core/imaging/photo_decoder.h"
@@ -20,13 +21,13 @@ std::optional<Thumbnail> fromEntry(const DesktopThumbnailCache::Entry& entry,
         photo, scaledToBox(entry.image, thumbnailBox(photo, request.width, request.fixedHeight))};
 }
 
-std::optional<Thumbnail> fromSharedEntry(const ThumbnailRequest& request, const FileStamp& stamp) {
-    std::optional<SharedThumbnailFolder::Entry> shared =
-        SharedThumbnailFolder::find(request.hostPath, stamp, request.width);
+std::optional<Thumbnail> fromSharedEntry(FolderPacks& packs, const ThumbnailRequest& request,
+                                         const FileStamp& stamp) {
+    std::optional<SharedThumbnailFolder::Found> shared = packs.find(request.hostPath, stamp);
     if (!shared)
         return std::nullopt;
     return fromEntry(
-        {DesktopThumbnailCache::Entry::Found, std::move(shared->image), shared->photoSize},
+        {DesktopThumbnailCache::Entry::Found, std::move(shared->picture), shared->photoSize},
         request);
 }
 
@@ -35,19 +36,22 @@ bool largerThanEntry(const QSize& photo) {
            photo.height() > DesktopThumbnailCache::LargeSide;
 }
 
-Thumbnail decode(const DesktopThumbnailCache& disk, const ThumbnailRequest& request,
-                 const std::optional<FileStamp>& stamp) {
+Thumbnail decode(const DesktopThumbnailCache& disk, FolderPacks& packs,
+                 const ThumbnailRequest& request, const std::optional<FileStamp>& stamp) {
     PhotoReader reader(request.hostPath);
     const QSize photo = reader.uprightSize();
     if (!photo.isValid())
         return {};
     const QSize box = thumbnailBox(photo, request.width, request.fixedHeight);
-    // A small photo decodes as fast as its entry would, and a camera's
-    // thumbnail is smaller than an entry should be: neither is kept.
+    // A small photo decodes as fast as its entry would. A camera's thumbnail
+    // is smaller than the desktop's entries should be, but serves the other
+    // machines' pages.
     if (!stamp || !disk.enabled() || !largerThanEntry(photo))
         return {photo, reader.scaled(box)};
-    if (QImage fromCamera = reader.exifThumbnailScaled(box); !fromCamera.isNull())
+    if (QImage fromCamera = reader.exifThumbnailScaled(box); !fromCamera.isNull()) {
+        packs.add(request.hostPath, SharedThumbnailFolder::makeEntry(fromCamera, *stamp, photo));
         return {photo, std::move(fromCamera)};
+    }
 
     const QSize entrySize = photo.scaled(DesktopThumbnailCache::LargeSide,
                                          DesktopThumbnailCache::LargeSide, Qt::KeepAspectRatio);
@@ -55,14 +59,15 @@ Thumbnail decode(const DesktopThumbnailCache& disk, const ThumbnailRequest& requ
     if (picture.isNull())
         return {photo, {}};
     disk.store(request.hostPath, *stamp, picture, photo);
-    SharedThumbnailFolder::share(request.hostPath, *stamp, picture, photo);
+    packs.add(request.hostPath, SharedThumbnailFolder::makeEntry(picture, *stamp, photo));
     return {photo, scaledToBox(picture, box)};
 }
 
 } // namespace
 
-Thumbnail makeThumbnail(const DesktopThumbnailCache& disk, const ThumbnailRequest& request,
-                        const std::optional<FileStamp>& stamp, bool& decoded) {
+Thumbnail makeThumbnail(const DesktopThumbnailCache& disk, FolderPacks& packs,
+                        const ThumbnailRequest& request, const std::optional<FileStamp>& stamp,
+                        bool& decoded) {
     decoded = false;
     if (stamp) {
         const DesktopThumbnailCache::Entry entry = disk.find(request.hostPath, *stamp);
@@ -73,11 +78,11 @@ Thumbnail makeThumbnail(const DesktopThumbnailCache& disk, const ThumbnailReques
                 return *thumbnail;
         }
         // Another machine may have shown the photo already.
-        if (std::optional<Thumbnail> thumbnail = fromSharedEntry(request, *stamp))
+        if (std::optional<Thumbnail> thumbnail = fromSharedEntry(packs, request, *stamp))
             return *thumbnail;
     }
     decoded = true;
-    Thumbnail thumbnail = decode(disk, request, stamp);
+    Thumbnail thumbnail = decode(disk, packs, request, stamp);
     if (thumbnail.image.isNull()) {
         if (stamp)
             disk.storeFailure(request.hostPath, *stamp);

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/class_photo_hashes.h"
 
 #include "core/files/file_system.h"
+#include "core/files/photo_files.h"
+#include "core/files/untrusted_file.h"
 #include "core/library/folder_names.h"
 #include "core/library/library_paths.h"
 #include "core/library/locked_index.h"
@@ -11,8 +14,6 @@
 namespace {
 
 const QString StoreName = QStringLiteral("PHOTOKEYS.TXT");
-// Far more than 1000 folders of 1000 photos need.
-constexpr qsizetype MostStoreBytes = 256 * 1024 * 1024;
 
 QString storePathOf(const QString& classFolder) {
     return classFolder.endsWith(u'\\') ? classFolder + StoreName : joinPath(classFolder, StoreName);
@@ -26,8 +27,9 @@ QString entryKey(const QString& directory, const QString& name) {
 
 ClassPhotoHashes ClassPhotoHashes::read(const FileSystem& files, const QString& classFolder) {
     ClassPhotoHashes store;
-    const FileSystem::FileRead read = files.readFile(storePathOf(classFolder));
-    if (read.status != FileSystem::FileRead::Read || read.bytes.size() > MostStoreBytes)
+    const FileSystem::FileRead read =
+        files.readFile(storePathOf(classFolder), UntrustedKind::PhotoKeys);
+    if (read.status != FileSystem::FileRead::Read)
         return store;
     for (const QByteArray& line : read.bytes.split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
@@ -53,7 +55,7 @@ void ClassPhotoHashes::reconcile(const FileSystem& files, const QString& classFo
         if (!isPlainDirectoryName(directory))
             continue;
         const QString folder = joinPath(classFolder, directory);
-        for (const QString& name : files.listFiles(folder, QStringLiteral("*.JP*"))) {
+        for (const QString& name : listPhotoFiles(files, folder)) {
             const QString key = entryKey(directory, name);
             const qint64 size = files.fileSizeIn(folder, name);
             const auto known = m_entries.constFind(key);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/class_trash.h"
 
 #include "core/files/file_system.h"

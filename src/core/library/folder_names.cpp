@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/folder_names.h"
 
 #include "core/files/cp932_text.h"
@@ -59,6 +60,10 @@ TitleCheck checkFolderTitle(const QString& typed) {
     const QString title = toWindowsForms(typed);
     if (title.isEmpty())
         return TitleCheck::Empty;
+    // A file name holds at most 255 bytes, "IMG_0000_" and the title's UTF-8.
+    constexpr int MaxDirectoryNameBytes = 255;
+    if (photoFolderName(0, title).toUtf8().size() > MaxDirectoryNameBytes)
+        return TitleCheck::TooLong;
     if (isUnsafeFileName(title) || title.contains(u','))
         return TitleCheck::ForbiddenName;
     return canEncodeCp932(title) ? TitleCheck::Usable : TitleCheck::Unencodable;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/state/folder_index.h"
@@ -25,6 +26,9 @@ enum class TitleCheck {
     ForbiddenName,
     // A character the index's code page lacks, even in its Windows form.
     Unencodable,
+    // Longer than a folder's name can be on the file systems the library
+    // lives on.
+    TooLong,
 };
 
 // Checks a typed folder title, taken in its Windows forms (toWindowsForms):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/index_file.h"
 
 #include "core/files/cp932_text.h"
@@ -80,26 +81,60 @@ QByteArray formatIndex(const FolderIndex& index) {
     return file;
 }
 
-FolderIndex readIndex(const FileSystem& files, const QString& indexPath) {
+namespace {
+
+FolderIndex readIndexFile(const FileSystem& files, const QString& path, bool& missing) {
     IndexSource unreadable;
     unreadable.unreadable = true;
+    missing = false;
     // An index that is a link is neither read through nor written over.
-    if (files.isLink(indexPath))
+    if (files.isLink(path))
         return FolderIndex({}, std::move(unreadable));
-    const FileSystem::FileRead file = files.readFile(indexPath);
+    const FileSystem::FileRead file = files.readFile(path);
     if (file.status == FileSystem::FileRead::Read)
         return parseIndex(file.bytes);
     if (file.status == FileSystem::FileRead::Unreadable)
         return FolderIndex({}, std::move(unreadable));
+    missing = true;
     return {};
 }
 
-IndexWrite writeIndex(const FileSystem& files, const QString& classFolder,
-                      const FolderIndex& index) {
+} // namespace
+
+FolderIndex readIndex(const FileSystem& files, const QString& indexPath, IndexOrigin* origin) {
+    // A replacement by another machine may move the file and its copies
+    // while they are looked for; the look is made again once.
+    const QStringList candidates = {indexPath, newCopyPathOf(indexPath), oldCopyPathOf(indexPath)};
+    for (int round = 0; round < 2; ++round) {
+        for (const QString& path : candidates) {
+            bool missing = false;
+            FolderIndex index = readIndexFile(files, path, missing);
+            if (!missing) {
+                if (origin)
+                    *origin = path == indexPath ? IndexOrigin::File : IndexOrigin::Copy;
+                return index;
+            }
+        }
+    }
+    if (origin)
+        *origin = IndexOrigin::Nowhere;
+    return {};
+}
+
+IndexWrite writeIndex(const FileSystem& files, const QString& classFolder, const FolderIndex& index,
+                      const std::function<bool()>& mayPutInPlace) {
     if (index.unreadable())
         return IndexWrite::Unreadable;
-    return files.writeFile(indexPathOf(classFolder), formatIndex(index)) ? IndexWrite::Written
-                                                                         : IndexWrite::Failed;
+    switch (
+        files.writeFileKeepingCopy(indexPathOf(classFolder), formatIndex(index), mayPutInPlace)) {
+    case KeptReplacement::Replaced:
+        return IndexWrite::Written;
+    case KeptReplacement::Refused:
+        return IndexWrite::Refused;
+    case KeptReplacement::Failed:
+        break;
+    }
+    return IndexWrite::Failed;
 }
 
 int storedPhotoCount(const QString& dateAndCount) {

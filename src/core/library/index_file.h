@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/state/folder_index.h"
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class FileSystem;
 
@@ -26,18 +28,33 @@ FolderIndex parseIndex(const QByteArray& bytes);
 // they stood. Rows past those read follow the last row read.
 QByteArray formatIndex(const FolderIndex& index);
 
-// Reads the index file at indexPath. A missing file gives no rows; so does one
-// that exists but cannot be read, and the index is then unreadable.
-FolderIndex readIndex(const FileSystem& files, const QString& indexPath);
+// Where an index was read from.
+enum class IndexOrigin {
+    File,    // the index file itself
+    Copy,    // a whole copy that a replacement stopped half way left
+    Nowhere, // neither the file nor a copy is there
+};
+
+// Reads the index file at indexPath. Where it is missing, the newest whole
+// copy a replacement left beside it ("<name>.new", then "<name>.old") is
+// read instead. Neither file nor copy gives no rows; so does one that exists
+// but cannot be read, and the index is then unreadable.
+FolderIndex readIndex(const FileSystem& files, const QString& indexPath,
+                      IndexOrigin* origin = nullptr);
 
 enum class IndexWrite {
     Written,
     Failed,     // the file could not be replaced; the old one stays whole
     Unreadable, // refused: the index came from a file that could not be read
+    Refused,    // mayPutInPlace said no; the old file stays
 };
-// Replaces classFolder's index file with index.
-IndexWrite writeIndex(const FileSystem& files, const QString& classFolder,
-                      const FolderIndex& index);
+// Replaces classFolder's index file with index, keeping a whole copy of the
+// old or the new file at every moment (see replaceKeepingCopy). mayPutInPlace
+// is asked right before; when it says no, nothing changes and the write is
+// Refused.
+IndexWrite writeIndex(
+    const FileSystem& files, const QString& classFolder, const FolderIndex& index,
+    const std::function<bool()>& mayPutInPlace = [] { return true; });
 
 // The photo count stored in a row's date-and-count column: the leading digits
 // from its twelfth character on, 0 when there are none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/library_paths.h"
 
 #include "core/library/folder_names.h"

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/load_folder.h"
 
 #include "core/files/file_system.h"
+#include "core/files/photo_files.h"
 #include "core/geometry/rounding.h"
 #include "core/library/index_file.h"
 #include "core/library/library_context.h"
@@ -17,7 +19,7 @@ QStringList listPhotoPaths(const FileSystem& files, const QString& folder, int l
     if (folder.isEmpty())
         return paths;
     bool listed = false;
-    const QStringList names = files.listFiles(folder, QStringLiteral("*.JP*"), &listed);
+    const QStringList names = listPhotoFiles(files, folder, &listed);
     if (ok)
         *ok = listed || files.isMissing(folder);
     for (const QString& name : names) {
@@ -36,6 +38,8 @@ void loadFolder(const LibraryContext& program) {
     const QStringList paths =
         listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos, &listed);
     state.PhotoCount = int(paths.size());
+    // The focus frame starts on the first photo of the page.
+    state.FocusedPhoto = 0;
     for (int i = 0; i < state.PhotoCount; ++i)
         state.PhotoPaths[i + 1] = paths[i];
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -11,7 +12,7 @@ struct LibraryContext;
 // folder could not be listed.
 void loadFolder(const LibraryContext& program);
 
-// Paths of the photo files (*.JP*) directly in folder, in listing order, at
+// Paths of the photo files (see isPhotoFileName) directly in folder, in listing order, at
 // most limit of them; a file whose name holds "\" is left out. No folder (an empty path) and a
 // folder that does not exist hold none; one that exists but cannot be listed gives none too, and
 // ok, when given, is then false.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/state/program_state.h"
@@ -22,6 +23,8 @@ inline const QString DatabaseMissingMessage =
     QStringLiteral("データベースのフォルダがみつかりません。");
 inline const QString IndexNotWrittenMessage =
     QStringLiteral("もくじのファイルにかきこめませんでした。");
+inline const QString IndexRebuiltMessage =
+    QStringLiteral("もくじのファイルがなかったので、フォルダからつくりなおしました。");
 
 // The lock file beside folder's index.
 QString indexLockPathOf(const QString& folder);
@@ -34,13 +37,18 @@ using IndexChange = std::function<bool(FolderIndex& index)>;
 enum class IndexUpdate {
     Written,   // the change was made and the index written
     Unchanged, // the change declined; nothing was written
-    Busy,      // the lock was not had within the wait; nothing was read or written
+    Busy,      // the lock was not had within the wait, or was lost to another machine
+               // before the index was put in place; the index file is as it was
     Failed,    // the index could not be read or written; the file on disk is as it was
     Missing,   // the folder is not there or cannot be reached; nothing was read or written
 };
 
 // Takes the lock file beside folder's index, waiting up to wait; reads the
-// index afresh; applies change; writes the index whole; lets the lock go.
+// index afresh; applies change; writes the index whole unless the lock was
+// taken over meanwhile; lets the lock go. An index file found missing is
+// recovered first (see readIndex and addRowsOfNumberedFolders) and written
+// even when the change declines; rebuilt, when given, tells whether rows
+// were made from the numbered folders alone, which the teacher is told.
 // Afterwards index holds the index as it now is on disk (as read, when the
 // change declined or the write failed); its row 0 stays. On Busy it is
 // untouched. An index that exists but cannot be read is neither changed nor
@@ -48,7 +56,8 @@ enum class IndexUpdate {
 // before the lock is waited for.
 IndexUpdate updateIndexLocked(const FileSystem& files, const QString& folder,
                               const IndexChange& change, FolderIndex& index,
-                              std::chrono::milliseconds wait = IndexLockWait);
+                              std::chrono::milliseconds wait = IndexLockWait,
+                              bool* rebuilt = nullptr);
 
 // A change that finds the row of directory (see FolderIndex::findRow) and
 // edits it; it declines when hint is 0 (a folder opened by path) or the row is
@@ -70,6 +79,11 @@ enum class FailedWrite { Tell, Silent };
 // which stays as it was on disk, and a database folder that is not there.
 IndexUpdate rewriteOpenIndex(const LibraryContext& program, const IndexChange& change,
                              FailedWrite failedWrite = FailedWrite::Tell);
+
+// Reads ClassFolder's index into FolderTable. An index file found missing
+// beside numbered folders is recovered under the lock (see
+// updateIndexLocked), and the teacher told when its rows were made anew.
+void readOpenIndex(const LibraryContext& program);
 
 // Shows index, read afresh, as the open index: its rows replace
 // FolderTable's, and CurrentFolderIndex follows the open folder's directory

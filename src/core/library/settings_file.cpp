@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/settings_file.h"
 
 #include "core/files/cp932_text.h"
@@ -94,8 +95,14 @@ QStringList formatSettingsLines(const SettingsValues& values) {
 }
 
 SettingsRead readSettingsFile(const QString& hostPath) {
-    const std::optional<QStringList> lines = readCp932Lines(hostPath);
-    return lines ? parseSettingsLines(*lines) : SettingsRead{};
+    const UntrustedBytes file = readUntrusted(hostPath, UntrustedKind::SettingsFile);
+    if (!file.ok())
+        return {};
+    bool otherEncoding = false;
+    SettingsRead read =
+        parseSettingsLines(decodeLinesExpecting(file.bytes, TextEncoding::Cp932, &otherEncoding));
+    read.savedInUtf8 = otherEncoding;
+    return read;
 }
 
 bool writeSettingsFile(const FileSystem& files, const QString& hostPath,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -20,6 +21,8 @@ struct SettingsRead {
     std::optional<QString> usageMode;
     std::optional<int> pcNumber;
     std::optional<QString> databaseRoot;
+    // An editor saved the file in UTF-8; it was read as such.
+    bool savedInUtf8 = false;
 
     // Both whole lines were there, so the fields were read too.
     bool hasBothLines() const { return photoDrive && saveBase; }
@@ -36,6 +39,10 @@ struct SettingsValues {
 
 SettingsRead parseSettingsLines(const QStringList& lines);
 QStringList formatSettingsLines(const SettingsValues& values);
+
+// What the teacher is told of a file saved in UTF-8.
+inline const QString SettingsEncodingMessage =
+    QStringLiteral("DRVDATA.TXT のもじが UTF-8 でした。せっていを ほぞんしなおしてください。");
 
 // Reads the file at hostPath; a missing file gives nothing read.
 SettingsRead readSettingsFile(const QString& hostPath);

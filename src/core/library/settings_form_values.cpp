@@ -1,48 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/settings_form_values.h"
 
-#include "core/geometry/rounding.h"
 #include "core/state/program_state.h"
 
-#include <cmath>
-
-namespace {
-
-// The leading number the way a text-to-number conversion reads it: blanks,
-// a sign, digits and a decimal fraction; the rest of the text is ignored.
-double leadingNumber(const QString& text) {
-    qsizetype pos = 0;
-    while (pos < text.size() && (text[pos] == u' ' || text[pos] == u'\t'))
-        ++pos;
-    const qsizetype start = pos;
-    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-'))
-        ++pos;
-    const auto isDigit = [&text](qsizetype i) {
-        return i < text.size() && text[i] >= u'0' && text[i] <= u'9';
-    };
-    while (isDigit(pos))
-        ++pos;
-    if (pos < text.size() && text[pos] == u'.') {
-        ++pos;
-        while (isDigit(pos))
-            ++pos;
-    }
-    bool ok = false;
-    const double number = text.mid(start, pos - start).toDouble(&ok);
-    return ok ? number : 0.0;
-}
-
-} // namespace
+#include <algorithm>
 
 std::optional<int> nodeNumberOf(const QString& text) {
     if (text == QStringLiteral("先生機"))
         return 999;
-    const double number = leadingNumber(text.normalized(QString::NormalizationForm_KC));
-    if (!(std::abs(number) < 40000.0))
+    if (text == QStringLiteral("利用しない"))
+        return 0;
+    const QString digits = text.normalized(QString::NormalizationForm_KC).trimmed();
+    const bool whole =
+        !digits.isEmpty() && digits.size() <= 3 &&
+        std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!whole)
         return std::nullopt;
-    const int rounded = roundHalfEven(number);
-    if (rounded < -32768 || rounded > 32767)
-        return std::nullopt;
-    return rounded;
+    return digits.toInt();
 }
 
 std::optional<SettingsValues> settingsFromTexts(const SettingsTexts& texts) {

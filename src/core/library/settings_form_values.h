@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/library/settings_file.h"
@@ -17,11 +18,10 @@ struct SettingsTexts {
     QString databaseRoot; // databaseFolderCombo
 };
 
-// The node number a text of the node-number box gives: 999 for "先生機", else
-// the decimal number at its start rounded to a whole number (a half to the
-// even one), 0 when it starts with none. Full-width digits, as an input method
-// types them, count as the digits. nullopt when the number does not fit a
-// 16-bit signed integer.
+// The node number a text of the node-number box gives: 999 for "先生機", 0
+// for "利用しない", else a whole number from 0 to 999 written in digits, with
+// blanks around it allowed. Full-width digits, as an input method types them,
+// count as the digits. nullopt for any other text.
 std::optional<int> nodeNumberOf(const QString& text);
 
 // The values the window saves: the photo drive with a "\" at its end, the

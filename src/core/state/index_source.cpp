@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/state/index_source.h"
 
 void IndexSource::removeRow(int k) {

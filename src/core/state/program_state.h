@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/state/folder_index.h"
@@ -51,6 +52,8 @@ struct ProgramState {
     int PhotoCount = 0;
     std::array<int, MaxPhotos + 1> PhotoMarks{};
     int ThumbTopRow = 0;
+    int FocusedPhoto = 0;     // the photo with the keyboard focus frame; 0 for none
+    int FocusedFolderRow = 0; // the folder row Up and Down move through; 0 for none
     int ImageWidth = 0;
     int ImageHeight = 0;
 

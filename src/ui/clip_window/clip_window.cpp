@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/clip_window/clip_window.h"
 
 #include "ui/widgets/control_builders.h"

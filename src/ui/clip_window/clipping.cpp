@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/clip_window/clipping.h"
 
+#include "core/commands/app_context.h"
 #include "core/files/file_system.h"
 #include "core/geometry/clip_geometry.h"
 #include "core/geometry/fit_inside.h"
@@ -10,7 +12,6 @@
 #include "core/services/services.h"
 #include "core/state/program_state.h"
 #include "ui/clip_window/clip_window.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
 #include "ui/widgets/control_builders.h"
 #include "ui/widgets/picture_box.h"
@@ -24,8 +25,8 @@ const QColor ChosenSize(192, 255, 255);
 const QColor ChosenArea(192, 255, 192);
 } // namespace
 
-Clipping::Clipping(AppContext& program)
-    : QObject(&program.form), m_program(program), m_window(new ClipWindow(&program.form)) {
+Clipping::Clipping(AppContext& program, QWidget& parent)
+    : QObject(&parent), m_program(program), m_window(new ClipWindow(&parent)) {
     ClipWindow& window = *m_window;
     for (int i = 0; i < 2; ++i) {
         connect(window.sizeButtons[i], &QPushButton::clicked, this, [this, i] { chooseSize(i); });
@@ -190,7 +191,7 @@ void Clipping::drawChosenFrame() {
     picture.refreshNow();
 }
 
-void connectClipCommands(AppContext& program) {
-    QObject::connect(program.form.clipAction, &QAction::triggered, &program.form,
+void connectClipCommands(AppContext& program, MainWindow& form) {
+    QObject::connect(form.clipAction, &QAction::triggered, &form,
                      [&program] { program.services.messages.inform(ClipHintMessage); });
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>
@@ -6,6 +7,8 @@
 #include <Qt>
 
 class ClipWindow;
+class MainWindow;
+class QWidget;
 struct AppContext;
 
 inline const QString ClipHintMessage =
@@ -24,7 +27,8 @@ class Clipping : public QObject {
     Q_OBJECT
 
 public:
-    explicit Clipping(AppContext& program);
+    // The clip window is made as a child of parent.
+    Clipping(AppContext& program, QWidget& parent);
 
     // Right click on the thumbnail of photo number: loads the photo and
     // shows the window modally; an unreadable photo only gives a message.
@@ -59,4 +63,4 @@ private:
 };
 
 // Connects "クリップボード", which only explains how to clip.
-void connectClipCommands(AppContext& program);
+void connectClipCommands(AppContext& program, MainWindow& form);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/folder_name_window/folder_name_window.h"
 
 #include "ui/widgets/control_builders.h"
@@ -14,6 +15,24 @@ constexpr int ClientWidth = 323;
 constexpr int ClientHeight = 187;
 const QColor WindowColor(255, 255, 192);
 const QColor InstructionColor(192, 255, 255);
+
+struct ModeLook {
+    QString caption;
+    int outerHeight;
+};
+
+ModeLook lookOf(FolderNameMode mode) {
+    switch (mode) {
+    case FolderNameMode::Rename:
+        return {QStringLiteral("フォルダ名をかえる"), 143};
+    case FolderNameMode::MakeFolder:
+        return {QStringLiteral("フォルダを作る"), 101};
+    case FolderNameMode::Import:
+        break;
+    }
+    // Taller than the instruction box needs by the line that names the card.
+    return {QStringLiteral("デジカメから，ファイルをとりこむ"), 232};
+}
 } // namespace
 
 FolderNameWindow::FolderNameWindow(QWidget* parent) : QDialog(parent), m_outerHeight(ClientHeight) {
@@ -62,7 +81,38 @@ FolderNameWindow::FolderNameWindow(QWidget* parent) : QDialog(parent), m_outerHe
 
 void FolderNameWindow::setOuterHeight(int pixels) {
     m_outerHeight = pixels;
+    m_typingGuideOnly = false;
+    cardInstructionFirstLine->show();
+    cardInstructionSecondLine->show();
+    typeInstructionFirstLine->move(32, 132);
+    typeInstructionSecondLine->move(12, 156);
     fitOuterHeight();
+}
+
+void FolderNameWindow::showTypingGuideOnly(int outerPixels) {
+    m_outerHeight = outerPixels;
+    m_typingGuideOnly = true;
+    cardInstructionFirstLine->hide();
+    cardInstructionSecondLine->hide();
+    typeInstructionFirstLine->move(cardInstructionFirstLine->pos());
+    typeInstructionSecondLine->move(cardInstructionSecondLine->pos());
+    fitOuterHeight();
+}
+
+void FolderNameWindow::prepare(FolderNameMode mode, const QString& name,
+                               const QString& photoDriveText) {
+    const ModeLook look = lookOf(mode);
+    nameEdit->setText(name);
+    photoDriveLine->setText(photoDriveText);
+    if (mode == FolderNameMode::Rename)
+        showTypingGuideOnly(look.outerHeight);
+    else
+        setOuterHeight(look.outerHeight);
+    setWindowTitle(look.caption);
+}
+
+QString FolderNameWindow::typedName() const {
+    return nameEdit->text();
 }
 
 void FolderNameWindow::showProgress(int copied, int found) {
@@ -88,5 +138,14 @@ void FolderNameWindow::moveEvent(QMoveEvent* event) {
 // until then the frame adds nothing.
 void FolderNameWindow::fitOuterHeight() {
     const int frame = frameGeometry().height() - geometry().height();
+    if (m_typingGuideOnly) {
+        // A thick frame makes the window taller rather than cut a line.
+        const int guideBottom = typeInstructionSecondLine->geometry().bottom() + 1;
+        const int client = std::max(m_outerHeight - frame, guideBottom + 6);
+        instructionBox->resize(313, client - 4 - instructionBox->y());
+        setFixedSize(ClientWidth, client);
+        return;
+    }
+    instructionBox->resize(313, 101);
     setFixedSize(ClientWidth, std::max(0, m_outerHeight - frame));
 }

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "core/state/program_state.h"
 
 #include <QDialog>
 
@@ -21,6 +24,16 @@ public:
     // what the frame leaves of it, so a low window cuts the instruction box.
     void setOuterHeight(int pixels);
     int outerHeight() const { return m_outerHeight; }
+    // Shows only the two lines that ask for a name, at the top of the
+    // instruction box, in a window outerPixels high unless its frame would
+    // then cut them; setOuterHeight() brings the whole box back.
+    void showTypingGuideOnly(int outerPixels);
+
+    // The caption, height and texts the window opens with for mode: name in
+    // the text box and, for an import, the card line under the instructions.
+    void prepare(FolderNameMode mode, const QString& name, const QString& photoDriveText);
+    // The folder name as typed.
+    QString typedName() const;
 
     // Shows how far an import has got, painted at once, since the import
     // keeps the event loop waiting until it ends.
@@ -52,4 +65,5 @@ private:
     void fitOuterHeight();
 
     int m_outerHeight;
+    bool m_typingGuideOnly = false;
 };

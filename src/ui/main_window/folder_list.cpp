@@ -1,15 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/folder_list.h"
 
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_context.h"
 #include "ui/widgets/picture_box.h"
+
+#include <algorithm>
 
 namespace {
 const QColor ListBackground(255, 192, 192);
 const QColor OpenRow(100, 255, 20);
 const QColor OtherRow(255, 240, 255);
+const QColor FocusRow(0, 0, 160);
+
+QString folderRowName(const FolderRow& row) {
+    return row[ColTitle] + u' ' + row[ColDateCount].mid(11).trimmed() + QStringLiteral("まい ") +
+           row[ColDateCount].left(10) + u' ' + row[ColRemark];
+}
 
 // The count from its eleventh character on, one more blank in front of a
 // one-digit count so that counts line up.
@@ -21,9 +30,15 @@ QString countText(const QString& dateAndCount) {
 }
 } // namespace
 
-void drawFolderList(AppContext& program) {
-    ProgramState& state = program.state;
-    PictureBox& panel = *program.form.folderList;
+void drawFolderList(MainWindowContext& main) {
+    ProgramState& state = main.state;
+    PictureBox& panel = *main.window.folderList;
+    // The focus row follows the open folder until the list itself is worked
+    // with the keys.
+    if (!panel.hasFocus() || state.FocusedFolderRow <= 0)
+        state.FocusedFolderRow = state.CurrentFolderIndex;
+    state.FocusedFolderRow = std::clamp(
+        state.FocusedFolderRow, std::min(1, state.FolderTable.count()), state.FolderTable.count());
     panel.fillRect(QRect(0, 0, 301, 1001), ListBackground);
     const int rows = folderListRowsFor(state.ScreenWidthPx);
     panel.setForeColor(Qt::black);
@@ -44,6 +59,19 @@ void drawFolderList(AppContext& program) {
         panel.print(count);
         panel.setCurrentPos({4, 34 * i + 31});
         panel.print(row[ColDateCount].mid(2, 8) + u' ' + row[ColRemark]);
+        if (k == state.FocusedFolderRow && panel.hasFocus())
+            panel.drawBox(folderRowBox(i).adjusted(1, 1, -1, -1), FocusRow);
     }
     panel.update();
+}
+
+QList<PictureBox::DrawnItem> folderListItems(const ProgramState& state) {
+    QList<PictureBox::DrawnItem> items;
+    const int rows = folderListRowsFor(state.ScreenWidthPx);
+    for (int i = 1; i <= rows && state.FolderListTop + i <= state.FolderTable.count(); ++i) {
+        const int k = state.FolderListTop + i;
+        items.append({folderRowBox(i), folderRowName(state.FolderTable[k]).trimmed(),
+                      k == state.CurrentFolderIndex, k == state.FocusedFolderRow});
+    }
+    return items;
 }

@@ -1,15 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/geometry/drawn_box.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QRect>
 #include <algorithm>
 
-struct AppContext;
+struct MainWindowContext;
+struct ProgramState;
 
 // Redraws the folder list from FolderListTop, the open folder highlighted;
 // FolderTitle becomes the open folder's title when its row is on the page.
-void drawFolderList(AppContext& program);
+void drawFolderList(MainWindowContext& main);
+
+// The rows shown, named for a screen reader: title, count, date and remark.
+QList<PictureBox::DrawnItem> folderListItems(const ProgramState& state);
 
 // The box of screen row i (1-based) of the folder list.
 inline QRect folderRowBox(int screenRow) {

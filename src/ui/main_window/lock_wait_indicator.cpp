@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/lock_wait_indicator.h"
 
 #include "core/files/file_system.h"
@@ -5,6 +6,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QThread>
 
 LockWaitIndicator::LockWaitIndicator(MainWindow& form, FileSystem& files)
     : QObject(&form), m_form(form), m_files(files) {
@@ -16,7 +18,10 @@ LockWaitIndicator::~LockWaitIndicator() {
     m_files.setLockWaitObserver(nullptr);
 }
 
+// A wait on a worker thread is shown by whoever runs that worker.
 void LockWaitIndicator::stillWaiting() {
+    if (QThread::currentThread() != thread())
+        return;
     if (!m_shown) {
         m_shown = true;
         m_form.waitNotice->move(313, 237);
@@ -28,7 +33,7 @@ void LockWaitIndicator::stillWaiting() {
 }
 
 void LockWaitIndicator::waitEnded() {
-    if (!m_shown)
+    if (!m_shown || QThread::currentThread() != thread())
         return;
     m_shown = false;
     m_form.waitNotice->hide();

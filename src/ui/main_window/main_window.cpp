@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/main_window.h"
 
 #include "core/geometry/rounding.h"
@@ -6,8 +7,11 @@
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
+#include "ui/main_window/folder_list.h"
+#include "ui/main_window/thumbnail_page.h"
 #include "ui/widgets/control_builders.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/page_scroll_bar.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QAction>
@@ -16,6 +20,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -36,6 +41,18 @@ const QString MenuBarStyle =
                    "QMenuBar::item { padding: 2px 3px; background: transparent; }"
                    "QMenuBar::item:selected, QMenuBar::item:pressed {"
                    " background: palette(highlight); color: palette(highlighted-text); }");
+
+// Alt pressed and let go alone opens the menu bar to the arrow keys, whatever
+// the desktop's own style does.
+class MenuKeysStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 
 PictureBox* makePictureBox(QWidget* parent, const QRect& geometry, const QColor& backColor) {
     auto* box = new PictureBox(parent);
@@ -60,6 +77,35 @@ MainWindow::MainWindow(ProgramState& state, Services& services, QWidget* parent)
     buildThumbnailPanel(client);
     buildPhotoHolder(client);
     buildMenus();
+    nameForScreenReaders();
+    setKeyboardOrder();
+}
+
+void MainWindow::nameForScreenReaders() {
+    classPanel->setAccessibleName(QStringLiteral("クラスをえらぶ"));
+    folderList->setAccessibleName(QStringLiteral("フォルダのいちらん"));
+    folderList->setAccessibleRole(QAccessible::List);
+    folderList->setDrawnItems([this] { return folderListItems(m_state); });
+    folderPageButtons[0]->setAccessibleName(QStringLiteral("まえのフォルダ"));
+    folderPageButtons[1]->setAccessibleName(QStringLiteral("つぎのフォルダ"));
+    folderHeadingBand->setAccessibleName(QStringLiteral("クラス"));
+    thumbnailPanel->setAccessibleName(QStringLiteral("しゃしんのページ"));
+    thumbnailPanel->setAccessibleRole(QAccessible::List);
+    thumbnailPanel->setDrawnItems([this] { return thumbnailItems(m_state); });
+    thumbnailScroll->setAccessibleName(QStringLiteral("ページをめくる"));
+    copyTargetPrompt->setAccessibleName(copyPromptFirstLine->text() + copyPromptSecondLine->text());
+    photoHolder->setAccessibleName(QStringLiteral("しゃしん"));
+}
+
+// Tab goes from the folder list to the page and on to the buttons; the
+// arrows then work inside the list or the page.
+void MainWindow::setKeyboardOrder() {
+    folderList->setFocusPolicy(Qt::StrongFocus);
+    thumbnailPanel->setFocusPolicy(Qt::StrongFocus);
+    QWidget* const order[] = {folderList,         thumbnailPanel,       deleteFolderButton,
+                              renameFolderButton, saveToDatabaseButton, selectAllButton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::buildClassPanel(QWidget* client) {
@@ -121,7 +167,7 @@ void MainWindow::buildThumbnailPanel(QWidget* client) {
         makeButton(QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"), thumbnailPanel, QRect(8, 4, 201, 33));
     selectAllButton =
         makeButton(QStringLiteral("すべてをえらぶ"), thumbnailPanel, QRect(628, 4, 149, 29));
-    thumbnailScroll = new QScrollBar(Qt::Vertical, thumbnailPanel);
+    thumbnailScroll = new PageScrollBar(Qt::Vertical, thumbnailPanel);
     thumbnailScroll->setGeometry(392, 4, 29, 461);
     // Each page costs a decode of every photo on it, so a drag redraws only
     // where the thumb is let go.
@@ -151,6 +197,9 @@ void MainWindow::buildMenus() {
     // and sit close together so that every item fits on the small window's
     // one line.
     bar->setFont(designFont(PGothic, 9));
+    auto* keysStyle = new MenuKeysStyle;
+    keysStyle->setParent(bar);
+    bar->setStyle(keysStyle);
     bar->setStyleSheet(MenuBarStyle);
 
     quitAction = bar->addAction(QStringLiteral("おわり"));
@@ -209,6 +258,8 @@ void MainWindow::load() {
 
     fitOuterSize();
     move(centredWindowLeft(m_state.ScreenWidthPx, m_layout.windowSize.width()), 0);
+    // A pupil's first step is choosing the class: Tab and Space start there.
+    classButtons[0]->setFocus();
 }
 
 void MainWindow::showFolderCommands() {

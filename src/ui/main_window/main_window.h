@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/geometry/main_window_layout.h"
@@ -102,6 +103,8 @@ private:
     void buildPhotoHolder(QWidget* client);
     void buildMenus();
     void fitOuterSize();
+    void nameForScreenReaders();
+    void setKeyboardOrder();
 
     ProgramState& m_state;
     Services& m_services;

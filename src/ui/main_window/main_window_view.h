@@ -1,18 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/library/library_context.h"
+#include "core/commands/main_view.h"
+#include "ui/main_window/main_window_context.h"
 
-struct AppContext;
-
-// The main window's thumbnail page and folder list, drawn for the library.
-class MainWindowView : public FolderView {
+// The main window as the commands see it.
+class MainWindowView : public MainView {
 public:
-    explicit MainWindowView(AppContext& program) : m_program(program) {}
+    MainWindowView(ProgramState& state, Services& services, MainWindow& window)
+        : m_context{state, services, window} {}
 
     void setThumbnailScrollMaximum(int maximum) override;
     void drawThumbnailPage() override;
     void drawFolderList() override;
+    void drawFolderTitle() override;
+    void drawMarkCaptions() override;
+    void resetThumbnailScroll() override;
+    void clearThumbnailPage() override;
+    void showCopyTargetPrompt(bool shown) override;
+    void showClassFolderPanels() override;
+    void showFolderCommands() override;
+    void setFolderListHeading(const QString& heading) override;
+    void setDatabaseSwitchCaption(const QString& caption) override;
+    void setSaveDriveCaption(const QString& caption) override;
+    void runBesideWindow(const std::function<void()>& work) override;
 
 private:
-    AppContext& m_program;
+    MainWindowContext m_context;
 };

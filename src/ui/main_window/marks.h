@@ -1,15 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPoint>
-#include <Qt>
-
-struct AppContext;
+struct MainWindowContext;
 
 // Redraws the caption bars and frames of the page from the marks, without
 // touching the pictures.
-void drawMarkCaptions(AppContext& program);
-
-// A mouse button went down on the thumbnail panel. Left and middle clicks
-// toggle the mark of the photo under the mouse. Returns the photo number a
-// right click asks to clip, else 0.
-int toggleMarkOrPickToClip(AppContext& program, Qt::MouseButton button, QPoint pos);
+void drawMarkCaptions(MainWindowContext& main);

@@ -1,9 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/thumbnail_caption.h"
 
-#include "core/state/program_state.h"
 #include "ui/widgets/picture_box.h"
-
-#include <algorithm>
 
 CaptionStyle captionStyle(int photoNumber, bool marked) {
     const QString number = u'(' + QString::number(photoNumber) + u')';
@@ -19,13 +17,4 @@ void drawCaption(PictureBox& panel, const ThumbCell& cell, int photoNumber, bool
     panel.setForeColor(style.text);
     panel.setCurrentPos(cell.captionPos());
     panel.print(style.caption);
-}
-
-PageRange currentPage(ProgramState& state) {
-    const int columns = state.ThumbColumns;
-    if (state.PhotoCount <= 0 || columns <= 0)
-        return {};
-    state.ThumbTopRow = correctedTopRow(state.ThumbTopRow, columns, state.PhotoCount);
-    const int first = columns * state.ThumbTopRow;
-    return {first, std::min(state.PhotoCount - first, columns * columns)};
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/save_drive_window/save_drive_window.h"
 
 #include "ui/widgets/control_builders.h"
@@ -9,32 +10,16 @@
 #include <QPushButton>
 
 namespace {
-struct DriveButton {
-    const char16_t* caption;
-    char16_t letter;
-};
-
-// Captions 0 to 6 are full-width letters; the last is the ordinary "I".
-constexpr std::array<DriveButton, 8> DriveButtons{{{u"Ａ", u'A'},
-                                                   {u"Ｃ", u'C'},
-                                                   {u"Ｄ", u'D'},
-                                                   {u"Ｅ", u'E'},
-                                                   {u"Ｆ", u'F'},
-                                                   {u"Ｇ", u'G'},
-                                                   {u"Ｈ", u'H'},
-                                                   {u"I", u'I'}}};
+// Drives A and C to I (there is no button for B); captions 0 to 6 are
+// full-width letters, the last is the ordinary "I".
+constexpr std::array<const char16_t*, 8> DriveCaptions{u"Ａ", u"Ｃ", u"Ｄ", u"Ｅ",
+                                                       u"Ｆ", u"Ｇ", u"Ｈ", u"I"};
 } // namespace
-
-QString saveRootOfDriveButton(int index) {
-    const QChar letter(DriveButtons.at(index).letter);
-    // The floppy drive is used at its root.
-    return letter == u'A' ? QStringLiteral("A:\\")
-                          : QString(letter) + QStringLiteral(":\\A_IMAGE\\");
-}
 
 SaveDriveWindow::SaveDriveWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("SaveDriveWindow"));
-    setWindowTitle(QStringLiteral("SaveDriveWindow"));
+    // The caption users have always seen on this window.
+    setWindowTitle(QStringLiteral("Form6"));
     setFixedSize(358, 201);
 
     frameBox = new QFrame(this);
@@ -54,11 +39,15 @@ SaveDriveWindow::SaveDriveWindow(QWidget* parent) : QDialog(parent) {
     currentDriveEdit->setFont(designFont(Gothic, 14.25));
 
     for (int i = 0; i < int(driveButtons.size()); ++i) {
-        auto* button = new QPushButton(QString::fromUtf16(DriveButtons[i].caption), this);
+        auto* button = new QPushButton(QString::fromUtf16(DriveCaptions[i]), this);
         button->setAutoDefault(false);
         button->setGeometry(4 + 44 * i, 152, 41, 41);
         button->setFont(designFont(Gothic, 20.25, true));
         connect(button, &QPushButton::clicked, this, [this, i] { emit driveChosen(i); });
         driveButtons[i] = button;
     }
+}
+
+void SaveDriveWindow::showCurrentDrive(const QString& drive) {
+    currentDriveEdit->setText(drive);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
@@ -17,6 +18,9 @@ class SaveDriveWindow : public QDialog {
 public:
     explicit SaveDriveWindow(QWidget* parent = nullptr);
 
+    // The drive in use, as "C:".
+    void showCurrentDrive(const QString& drive);
+
     QFrame* frameBox = nullptr;
     QLabel* promptFirstLine = nullptr;
     QLabel* promptSecondLine = nullptr;
@@ -27,7 +31,3 @@ public:
 signals:
     void driveChosen(int index);
 };
-
-// The save root drive button index (0 to 7) chooses: "A:\", or
-// "C:\A_IMAGE\" to "I:\A_IMAGE\" (there is no button for B:).
-QString saveRootOfDriveButton(int index);

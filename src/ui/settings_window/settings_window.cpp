@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/settings_window/settings_window.h"
 
 #include "ui/widgets/control_builders.h"
@@ -46,8 +47,12 @@ QStringList nodeNumbers() {
 
 // A value that is no entry of the list, such as a folder written by hand
 // into the settings file, is added so that it is shown and saved unchanged.
+// Letter case is ignored, as the file system ignores it: "C:\A_IMAGE\" takes
+// the place of the entry "C:\A_image\" rather than standing beside it.
 void choose(QComboBox* combo, const QString& value) {
-    int index = combo->findText(value);
+    int index = combo->findText(value, Qt::MatchFixedString);
+    if (index >= 0)
+        combo->setItemText(index, value);
     if (index < 0 && !value.isEmpty()) {
         combo->addItem(value);
         index = combo->count() - 1;
@@ -119,6 +124,10 @@ void SettingsWindow::showSettings(const SettingsValues& values) {
            values.usageMode.isEmpty() ? QStringLiteral("学校利用") : values.usageMode);
     nodeNumberCombo->setEditText(nodeText(values.pcNumber));
     choose(databaseFolderCombo, values.databaseRoot);
+}
+
+void SettingsWindow::showPhotoDrive(const QString& path) {
+    photoDriveEdit->setText(path);
 }
 
 SettingsTexts SettingsWindow::texts() const {

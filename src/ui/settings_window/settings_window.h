@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/library/settings_form_values.h"
@@ -25,6 +26,8 @@ public:
 
     // What the controls show, as the settings they would save.
     SettingsTexts texts() const;
+    // Puts a folder into the photo drive box.
+    void showPhotoDrive(const QString& path);
 
     QPushButton* saveButton = nullptr;
     QPushButton* cancelButton = nullptr;

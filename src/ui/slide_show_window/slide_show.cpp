@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/slide_show_window/slide_show.h"
 
+#include "core/commands/app_context.h"
 #include "core/commands/selection.h"
 #include "core/files/file_system.h"
 #include "core/geometry/fit_inside.h"
@@ -9,22 +11,27 @@
 #include "core/services/screen_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
-#include "ui/main_window/app_context.h"
-#include "ui/main_window/main_window.h"
 #include "ui/slide_show_window/slide_show_window.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/unreadable_photo_sign.h"
 
 #include <QPushButton>
+#include <algorithm>
 
-SlideShow::SlideShow(AppContext& program)
-    : QObject(&program.form), m_program(program), m_window(new SlideShowWindow(&program.form)) {
+SlideShow::SlideShow(AppContext& program, QWidget& parent)
+    : QObject(&parent), m_program(program), m_window(new SlideShowWindow(&parent)) {
     connect(m_window->endButton, &QPushButton::clicked, m_window, &QWidget::hide);
     for (int i = 0; i < 2; ++i) {
         connect(m_window->stepButtons[i], &QPushButton::clicked, this, [this, i] { step(i); });
-        connect(m_window->layoutButtons[i], &PictureBox::mouseDown, this,
-                [this, i] { showStrip(i == 1); });
     }
+    connect(m_window, &SlideShowWindow::stripAsked, this, &SlideShow::showStrip);
+    m_window->thumbnailStrip->setDrawnItems([this] {
+        QList<PictureBox::DrawnItem> items;
+        for (int k = 1; k <= m_program.state.SlideCount && m_layout.offersStrip; ++k)
+            items.append({m_layout.scaled(stripSlot(k)), QStringLiteral("スライド %1").arg(k),
+                          k == m_program.state.SlideIndex});
+        return items;
+    });
     connect(m_window->thumbnailStrip, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton, QPoint pos) { pickFromStrip(pos); });
 }
@@ -36,6 +43,31 @@ void SlideShow::start() {
         m_program.services.messages.inform(NoSlidesMessage);
         return;
     }
+    open(1);
+}
+
+void SlideShow::startAt(int photo) {
+    ProgramState& state = m_program.state;
+    if (photo < 1 || photo > state.PhotoCount)
+        return;
+    int slide = 0;
+    if (state.PhotoMarks[photo] != 0) {
+        collectMarkedPhotos(state, MaxSlides);
+        slide =
+            int(std::count(state.PhotoMarks.begin() + 1, state.PhotoMarks.begin() + photo + 1, 1));
+    } else {
+        state.SelectedCount = std::min(state.PhotoCount, MaxSlides);
+        std::copy_n(state.PhotoPaths.begin() + 1, state.SelectedCount,
+                    state.SelectedPaths.begin() + 1);
+        slide = photo;
+    }
+    if (slide > MaxSlides)
+        return;
+    open(slide);
+}
+
+void SlideShow::open(int firstSlide) {
+    ProgramState& state = m_program.state;
     state.SlideCount = std::min(state.SelectedCount, MaxSlides);
     m_window->thumbnailStrip->hide();
     layOut();
@@ -44,9 +76,9 @@ void SlideShow::start() {
     for (int k = 1; k <= state.SlideCount; ++k)
         hostPaths << m_program.services.files.hostPath(state.SelectedPaths[k]);
     m_decoder.reset(hostPaths, m_layout.drawSize);
-    state.SlideIndex = 1;
+    state.SlideIndex = firstSlide;
     // The first slide is made on a worker while the strip is filled.
-    m_decoder.prefetch(1);
+    m_decoder.prefetch(firstSlide);
     if (m_layout.offersStrip)
         fillStrip();
     showSlide();
@@ -68,14 +100,13 @@ void SlideShow::step(int index) {
 
 void SlideShow::pickFromStrip(QPoint pos) {
     ProgramState& state = m_program.state;
-    state.SlideIndex = slideAtStripY(pos.y(), state.SlideCount);
+    state.SlideIndex = slideAtStripY(pos.y() / m_layout.scale, state.SlideCount);
     showSlide();
 }
 
 void SlideShow::showStrip(bool shown) {
     if (shown) {
-        m_window->photoBox->move(PictureBesideStrip);
-        m_window->thumbnailStrip->move(StripPosition);
+        m_window->photoBox->move(m_layout.pictureBesideStrip.topLeft());
         m_window->thumbnailStrip->show();
     } else {
         m_window->thumbnailStrip->hide();
@@ -84,15 +115,10 @@ void SlideShow::showStrip(bool shown) {
 }
 
 void SlideShow::layOut() {
-    m_layout = slideLayoutFor(m_program.state.ScreenWidthPx, m_program.state.SlideCount);
-    SlideShowWindow& window = *m_window;
-    window.photoBox->setGeometry(m_layout.picture);
-    window.endButton->move(m_layout.endButton);
-    for (int i = 0; i < 2; ++i) {
-        window.stepButtons[i]->move(m_layout.stepButtons[i]);
-        window.layoutButtons[i]->move(IconPositions[i]);
-        window.layoutButtons[i]->setVisible(m_layout.offersStrip);
-    }
+    const ScreenService& screen = m_program.services.screen;
+    m_layout =
+        slideLayoutFor(QSize(screen.widthPx(), screen.heightPx()), m_program.state.SlideCount);
+    m_window->place(m_layout);
 }
 
 void SlideShow::fillStrip() {
@@ -101,7 +127,7 @@ void SlideShow::fillStrip() {
     strip.clear();
     std::vector<ThumbnailRequest> requests;
     for (int k = 1; k <= state.SlideCount; ++k) {
-        const QRect slot = stripSlot(k);
+        const QRect slot = m_layout.scaled(stripSlot(k));
         requests.push_back({m_program.services.files.hostPath(state.SelectedPaths[k]), slot.width(),
                             slot.height()});
     }
@@ -111,10 +137,12 @@ void SlideShow::fillStrip() {
         state.ImageWidth = thumb.photoSize.width();
         state.ImageHeight = thumb.photoSize.height();
         strip.stretchFrom(thumb.image, thumb.image.rect(),
-                          fitInside(thumb.photoSize, stripSlot(index + 1)));
+                          fitInside(thumb.photoSize, m_layout.scaled(stripSlot(index + 1))));
     });
-    for (int line = 1; line <= 9; ++line)
-        strip.drawLine(QPoint(0, stripDividerY(line)), QPoint(100, stripDividerY(line)), Qt::black);
+    for (int line = 1; line <= 9; ++line) {
+        const QRect divider = m_layout.scaled(QRect(0, stripDividerY(line), 101, 1));
+        strip.drawLine(divider.topLeft(), QPoint(divider.right(), divider.top()), Qt::black);
+    }
 }
 
 void SlideShow::showSlide() {

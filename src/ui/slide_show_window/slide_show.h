@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/geometry/slide_layout.h"
@@ -6,6 +7,7 @@
 #include <QObject>
 
 class SlideShowWindow;
+class QWidget;
 struct AppContext;
 
 inline const QString NoSlidesMessage = QStringLiteral("しゃしんをえらんでください。");
@@ -17,11 +19,15 @@ class SlideShow : public QObject {
     Q_OBJECT
 
 public:
-    explicit SlideShow(AppContext& program);
+    // The slide-show window is made as a child of parent.
+    SlideShow(AppContext& program, QWidget& parent);
 
     // The menu command: collects the marked photos and shows the first one in
     // the window, which does not block the main window.
     void start();
+    // Enter on a thumbnail: the show of the marked photos at photo when it is
+    // marked, else of every photo of the folder at photo.
+    void startAt(int photo);
     // "＜" (index 0) or "＞" (index 1).
     void step(int index);
     // A mouse button went down on the strip at pos.
@@ -33,6 +39,7 @@ public:
 
 private:
     void layOut();
+    void open(int firstSlide);
     void fillStrip();
     void showSlide();
 

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/slide_show_window/slide_show_window.h"
 
+#include "core/geometry/slide_layout.h"
 #include "ui/slide_show_window/layout_icons.h"
 #include "ui/widgets/control_builders.h"
 #include "ui/widgets/fonts.h"
@@ -11,15 +13,22 @@
 namespace {
 const QColor WindowColor(192, 255, 255);
 
-// An icon box: a one-pixel border around the icon.
+// An icon box: a one-pixel border around the icon, stretched to the box.
+void drawIconBox(PictureBox& box, bool withStrip) {
+    box.setBackColor(Qt::white);
+    box.drawBox(box.rect(), Qt::gray);
+    const QImage icon = layoutIcon(withStrip);
+    box.stretchFrom(icon, icon.rect(), box.rect().adjusted(1, 1, -1, -1));
+}
+
 PictureBox* makeIconBox(QWidget* parent, bool withStrip) {
     auto* box = new PictureBox(parent);
     box->resize(LayoutIconWidth + 2, LayoutIconHeight + 2);
-    box->setBackColor(Qt::white);
-    box->drawBox(box->rect(), Qt::gray);
-    const QImage icon = layoutIcon(withStrip);
-    box->stretchFrom(icon, icon.rect(), QRect(QPoint(1, 1), icon.size()));
+    drawIconBox(*box, withStrip);
     box->setCursor(Qt::PointingHandCursor);
+    box->setAccessibleRole(QAccessible::Button);
+    box->setAccessibleName(withStrip ? QStringLiteral("いちらんをだす")
+                                     : QStringLiteral("いちらんをけす"));
     return box;
 }
 } // namespace
@@ -32,12 +41,18 @@ SlideShowWindow::SlideShowWindow(QWidget* parent)
 
     photoBox = new PictureBox(this);
     photoBox->setBackColor(Qt::black);
+    photoBox->setAccessibleName(QStringLiteral("しゃしん"));
     thumbnailStrip = new PictureBox(this);
+    thumbnailStrip->setAccessibleName(QStringLiteral("いちらん"));
+    thumbnailStrip->setAccessibleRole(QAccessible::List);
     thumbnailStrip->resize(101, 721);
     thumbnailStrip->setBackColor(Qt::white);
     thumbnailStrip->hide();
     layoutButtons[0] = makeIconBox(this, false);
     layoutButtons[1] = makeIconBox(this, true);
+    for (int i = 0; i < 2; ++i)
+        connect(layoutButtons[i], &PictureBox::mouseDown, this,
+                [this, i] { emit stripAsked(i == 1); });
 
     endButton = makeButton(QStringLiteral("おわり"), this, QRect(0, 0, 87, 41));
     endButton->setFont(designFont(PGothic, 14.25, true));
@@ -51,6 +66,20 @@ SlideShowWindow::SlideShowWindow(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void SlideShowWindow::place(const SlideLayout& layout) {
+    photoBox->setGeometry(layout.picture);
+    thumbnailStrip->setGeometry(layout.strip);
+    endButton->setGeometry(layout.endButton);
+    endButton->setFont(designFont(PGothic, 14.25 * layout.scale, true));
+    for (int i = 0; i < 2; ++i) {
+        stepButtons[i]->setGeometry(layout.stepButtons[i]);
+        stepButtons[i]->setFont(designFont(PGothic, 24 * layout.scale, true));
+        layoutButtons[i]->setGeometry(layout.icons[i]);
+        drawIconBox(*layoutButtons[i], i == 1);
+        layoutButtons[i]->setVisible(layout.offersStrip);
+    }
+}
+
 void SlideShowWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Left:
@@ -61,6 +90,11 @@ void SlideShowWindow::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Escape:
         endButton->click();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (layoutButtons[1]->isVisible())
+            emit stripAsked(event->key() == Qt::Key_Up);
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/trash_window/trash_window.h"
 
 #include "ui/widgets/fonts.h"

@@ -1,10 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/picture_box.h"
 
+#include "ui/widgets/picture_box_accessible.h"
+
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleHints>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace {
@@ -28,6 +33,7 @@ QImage fittedTo(const QImage& image, const QSize& size, const QColor& fill) {
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    installPictureBoxAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_image = fittedTo(QImage(), size(), m_backColor);
 }
@@ -181,6 +187,30 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
     if (secondPress)
         return;
     mousePressEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    emit keyDown(event->key(), event->modifiers());
+}
+
+void PictureBox::wheelEvent(QWheelEvent* event) {
+    constexpr int EighthsPerNotch = 120;
+    m_wheelEighths += event->angleDelta().y();
+    const int notches = m_wheelEighths / EighthsPerNotch;
+    m_wheelEighths -= notches * EighthsPerNotch;
+    if (notches != 0)
+        emit wheelTurned(notches, event->modifiers());
+    event->accept();
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    emit focusChanged(true);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    emit focusChanged(false);
 }
 
 void PictureBox::applyDrawMode(QPainter& painter) const {

@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
+#include <functional>
 
 // A drawing surface that keeps its drawing in a backing image and paints that
 // image, so an uncovered box shows what was drawn. Coordinates are pixels of
@@ -57,12 +60,35 @@ public:
     // Paints the box on screen now.
     void refreshNow();
 
+    // What a screen reader hears of the things drawn in the box, each a
+    // child of the box's accessible interface.
+    struct DrawnItem {
+        QRect rect;
+        QString name;
+        bool selected = false;
+        bool focused = false;
+    };
+    using DrawnItems = std::function<QList<DrawnItem>()>;
+    void setDrawnItems(DrawnItems items) { m_drawnItems = std::move(items); }
+    QList<DrawnItem> drawnItems() const {
+        return m_drawnItems ? m_drawnItems() : QList<DrawnItem>{};
+    }
+    // The role the box plays for a screen reader: a picture unless set.
+    void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
+    QAccessible::Role accessibleRole() const { return m_accessibleRole; }
+
 signals:
     // One mouse-down per press; the second press of a double click raises
     // none, as on the platform the program comes from.
     void mouseDown(Qt::MouseButton button, QPoint pos);
     void mouseMove(Qt::MouseButtons buttons, QPoint pos);
     void mouseUp(Qt::MouseButton button, QPoint pos);
+    // A key went down while the box had the keyboard focus.
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+    // The wheel turned by whole notches, positive away from the user.
+    void wheelTurned(int notches, Qt::KeyboardModifiers modifiers);
+    // The box got or lost the keyboard focus.
+    void focusChanged(bool focused);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -71,6 +97,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void applyDrawMode(class QPainter& painter) const;
@@ -86,4 +116,8 @@ private:
     // The last press this box signalled, to pair a double click with it.
     Qt::MouseButton m_lastPressButton = Qt::NoButton;
     quint64 m_lastPressTime = 0;
+    // A touchpad turns the wheel in parts of a notch.
+    int m_wheelEighths = 0;
+    DrawnItems m_drawnItems;
+    QAccessible::Role m_accessibleRole = QAccessible::Graphic;
 };

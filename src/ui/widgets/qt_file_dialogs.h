@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/services/file_dialogs.h"
@@ -10,8 +11,8 @@ class QWidget;
 // Qt's file dialogs.
 class QtFileDialogs : public FileDialogs {
 public:
-    std::optional<QString> chooseImageFile(QWidget* parent) override;
-    std::optional<QString> chooseFolder(QWidget* parent, const QString& start) override;
+    std::optional<QString> chooseImageFile() override;
+    std::optional<QString> chooseFolder(const QString& start) override;
 };
 
 // The dialog chooseImageFile shows, set up but not shown.

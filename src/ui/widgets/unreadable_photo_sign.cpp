@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/unreadable_photo_sign.h"
 
 #include "ui/widgets/picture_box.h"

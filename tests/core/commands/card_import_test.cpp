@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/save_to_photo_drive.h"
 #include "core/files/photo_drive.h"
 #include "support/card_image.h"
+#include "support/mount_tools.h"
 #include "support_library/import_rig.h"
 #include "ui/folder_name_window/folder_name_window.h"
 
@@ -96,6 +98,51 @@ TEST_P(RealCard, BothDcimFoldersArriveInOrderAndNoPhotoReplacesAnother) {
     rig.importAs(QStringLiteral("えんそく"));
     EXPECT_EQ(rig.state.PhotoCount, 1);
     EXPECT_TRUE(showsColour(rig.host(rig.state.PhotoPaths[1]), 6));
+}
+
+// A card with Linux names: a folder bound where the desktop mounts cards.
+struct BoundCard {
+    BoundCard(const QString& source, const QString& mountPoint) : mountPoint(mountPoint) {
+        QDir().mkpath(mountPoint);
+        bound = runQuietly(QStringLiteral("mount"), {QStringLiteral("--bind"), source, mountPoint});
+    }
+    ~BoundCard() {
+        if (bound)
+            runQuietly(QStringLiteral("umount"), {mountPoint});
+    }
+    QString mountPoint;
+    bool bound = false;
+};
+
+// A camera folder named to climb out of the card reaches nothing outside it,
+// whatever Z: stands for, and a Z: mapped to a share does not hide the card.
+TEST(LinuxNamedCard, ImportsOnlyWhatIsOnTheCardWhateverZStandsFor) {
+    for (const bool zIsShare : {false, true}) {
+        CardRig rig;
+        if (zIsShare) {
+            DriveMap drives = rig.files.drives();
+            drives.setDrive(u'Z', rig.root.filePath(QStringLiteral("share")));
+            rig.files = FileSystem(drives);
+        }
+        const QString source = rig.root.filePath(QStringLiteral("stick"));
+        writePhoto(source + QStringLiteral("/DCIM/100CANON/IMG_0001.JPG"), 1);
+        QDir().mkpath(source + QStringLiteral("/DCIM/x\\..\\..\\..\\..\\..\\outside"));
+        writePhoto(rig.root.filePath(QStringLiteral("outside/VICTIM.JPG")), 2);
+        const QStringList before =
+            QDir(rig.root.filePath(QStringLiteral("outside"))).entryList(QDir::Files);
+        BoundCard card(source, rig.root.filePath(QStringLiteral("media/pupil/CARD")));
+        if (!card.bound)
+            GTEST_SKIP() << "mount --bind needs root";
+
+        rig.importAs(QStringLiteral("えんそく"));
+        EXPECT_TRUE(
+            rig.shownLine.endsWith(QStringLiteral(" に 1まい（あたらしい しゃしん 1まい）")))
+            << zIsShare;
+        EXPECT_EQ(rig.state.PhotoCount, 1) << zIsShare;
+        EXPECT_TRUE(showsColour(rig.host(rig.state.PhotoPaths[1]), 1)) << zIsShare;
+        EXPECT_EQ(QDir(rig.root.filePath(QStringLiteral("outside"))).entryList(QDir::Files),
+                  before);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, RealCard,

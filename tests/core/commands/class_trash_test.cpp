@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/photo_wiring.h"
 #include "core/commands/trash_commands.h"
 #include "core/library/class_trash.h"
@@ -27,7 +28,7 @@ struct TrashCase {
 
 class TrashTable : public FolderCommands, public ::testing::WithParamInterface<TrashCase> {
 protected:
-    TrashTable() { connectPhotoCommands(rig.program); }
+    TrashTable() { connectPhotoCommands(rig.program, *rig.form); }
 
     ClassView view() {
         ClassView seen;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/copy_photos.h"
 #include "core/library/library_paths.h"
 #include "photo_ops_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "app/database_wiring.h"
@@ -23,9 +24,9 @@ struct DatabaseRig : LibraryRig {
         state.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
         state.SaveRoot = state.SaveBase;
         state.ClassSubFolder = QStringLiteral("CLASS_32");
-        connectDatabaseCommands(program);
-        connectFolderCommands(program);
-        new SecondaryWindows(program, root.path(), [] {});
+        connectDatabaseCommands(program, *form);
+        connectFolderCommands(program, *form);
+        new SecondaryWindows(program, *form, root.path(), [] {});
     }
 
     QString dbFolder(const QString& directory) const { return joinPath(databaseRoot, directory); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/database_save.h"
 #include "core/library/locked_index.h"
 #include "database_rig.h"
@@ -6,6 +7,7 @@
 #include "ui/widgets/picture_box.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -59,6 +61,21 @@ TEST_F(SavingToTheDatabase, TakesTheLowestFreeNumberAndTheLastRow) {
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[2], QStringLiteral("b,IMG_0002_b,2002/06/15 2,２年３組 先生"));
     EXPECT_EQ(rig.namesIn(rig.dbFolder(QStringLiteral("IMG_0002_b"))).size(), 2);
+}
+
+// A save that ended between making its folder and writing its row left an
+// empty folder; the next save clears it under the lock, but never a folder
+// that holds anything.
+TEST_F(SavingToTheDatabase, AnEmptyFolderLeftWithoutItsRowIsClearedByTheNextSave) {
+    rig.writeDbLines({QStringLiteral("a,IMG_0001_a,2002/06/01 0,")});
+    QDir().mkpath(rig.host(rig.dbFolder(QStringLiteral("IMG_0002_x"))));
+    QDir().mkpath(rig.host(rig.dbFolder(QStringLiteral("IMG_0003_y"))));
+    QFile(rig.host(rig.dbFolder(QStringLiteral("IMG_0003_y/P.JPG")))).open(QIODevice::WriteOnly);
+    rig.makeClassFolders({{QStringLiteral("b"), 1}});
+    saveYes();
+    EXPECT_EQ(rig.dbLines().value(1), QStringLiteral("b,IMG_0002_b,2002/06/15 1,２年３組 先生"));
+    EXPECT_FALSE(QFileInfo::exists(rig.host(rig.dbFolder(QStringLiteral("IMG_0002_x")))));
+    EXPECT_TRUE(QFileInfo::exists(rig.host(rig.dbFolder(QStringLiteral("IMG_0003_y/P.JPG")))));
 }
 
 TEST_F(SavingToTheDatabase, AnEmptyFolderGivesAnEmptyDatabaseFolderCountedZero) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "database_rig.h"
 #include "support/cp932_files.h"
 #include "ui/widgets/picture_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/fault_plan.h"
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/imaging/desktop_thumbnail_cache.h"

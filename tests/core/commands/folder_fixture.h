@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "app/folder_wiring.h"
@@ -13,7 +14,7 @@
 class FolderCommands : public ::testing::Test {
 protected:
     explicit FolderCommands(int screenWidth = 1024) : rig(screenWidth) {
-        connectFolderCommands(rig.program);
+        connectFolderCommands(rig.program, *rig.form);
     }
 
     static QString directoryOf(int row) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/imaging/desktop_thumbnail_cache.h"
 #include "core/imaging/thumbnail_loader.h"
@@ -87,7 +88,7 @@ TEST_F(Importing, SameNameTwiceGivesTwoFolders) {
         EXPECT_EQ(rig.namesIn(rig.folderPath(QString::fromUtf16(directory))).size(), 1);
 }
 
-TEST_F(Importing, CopiesOnlyVisiblePhotoFilesUnderTheirImportNames) {
+TEST_F(Importing, CopiesEveryPhotoFileHiddenOnesTooUnderTheirImportNames) {
     for (const char* name :
          {"DSC00001.JPG", "2002_0615.JPG", "1999_1231.jpg", "2100.JPG", "p.jpeg", ".hidden.JPG"})
         rig.putPhoto(QString::fromLatin1(name));
@@ -100,11 +101,12 @@ TEST_F(Importing, CopiesOnlyVisiblePhotoFilesUnderTheirImportNames) {
 
     EXPECT_EQ(
         rig.namesIn(rig.folderPath(QStringLiteral("IMG_0001_x"))),
-        QStringList({QStringLiteral("1999_1231.jpg"), QStringLiteral("20020615093012_2100.JPG"),
+        QStringList({QStringLiteral("1999_1231.jpg"), QStringLiteral("20020615093012_.hidden.JPG"),
+                     QStringLiteral("20020615093012_2100.JPG"),
                      QStringLiteral("20020615093012_DSC00001.JPG"),
                      QStringLiteral("20020615093012_p.jpeg"), QStringLiteral("2002_0615.JPG")}));
-    EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("x,IMG_0001_x,2002/06/15 5,")});
-    EXPECT_EQ(rig.state.PhotoCount, 5);
+    EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("x,IMG_0001_x,2002/06/15 6,")});
+    EXPECT_EQ(rig.state.PhotoCount, 6);
 }
 
 TEST_F(Importing, NoAtTheQuestionBeepsAndKeepsTheWindowOpen) {
@@ -212,6 +214,30 @@ TEST_F(Importing, ThousandFoldersAreTheLimit) {
     // Renaming adds nothing and stays possible.
     EXPECT_FALSE(rig.renameTo(QStringLiteral("z")).stayedOpen);
     EXPECT_EQ(rig.readIndexLines().first(), QStringLiteral("z,IMG_0001_t,2002/01/01 0,"));
+}
+
+// Refusals that need no answer come before the question: an index that
+// another machine filled to 1003 rows since it was opened, and a pasted name
+// no file system can hold.
+TEST_F(Importing, AFullIndexOrAnOverlongNameIsRefusedBeforeTheQuestion) {
+    rig.putPhoto(QStringLiteral("P1.JPG"));
+    QStringList lines;
+    for (int i = 1; i <= 1003; ++i)
+        lines
+            << QStringLiteral("t%1,IMG_%2_t,2002/01/01 0,").arg(i).arg(i, 4, 10, QLatin1Char('0'));
+    rig.writeIndexLines(lines.mid(0, 990));
+    rig.openClassFolder();
+    rig.writeIndexLines(lines);
+    rig.messages.answers = {true, true};
+    EXPECT_TRUE(rig.importAs(QStringLiteral("x")).stayedOpen);
+    EXPECT_EQ(rig.messages.shown, QStringList{TooManyFolders});
+
+    rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
+    rig.openClassFolder();
+    rig.messages.shown.clear();
+    EXPECT_TRUE(rig.importAs(QString(10000, u'あ')).stayedOpen);
+    EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("フォルダ名がながすぎます。")});
+    EXPECT_EQ(rig.readIndexLines().size(), 1);
 }
 
 TEST_F(Importing, MakingAFolderAsksNothingAndCopiesNothing) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/delete_folder.h"
 #include "core/commands/delete_photos.h"
 #include "support_library/import_rig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/copy_photos.h"
 #include "folder_fixture.h"
 #include "support/window_clicks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/pdf_pages.h"
 #include "core/commands/photo_jobs.h"
 #include "core/commands/print_photo_sheets.h"

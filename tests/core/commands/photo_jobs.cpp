@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/photo_jobs.h"
 
 #include "core/commands/pdf_pages.h"
@@ -42,7 +43,7 @@ QString colourText(const QColor& colour) {
 NinePhotoJob::NinePhotoJob(PrinterService& printer)
     : services{rig.messages, rig.screen,     rig.clock, rig.files,    rig.dialogs,
                rig.modals,   rig.thumbnails, printer,   rig.clipboard},
-      view(program), program{rig.state, *rig.form, services, view} {
+      view(rig.state, services, *rig.form), program{rig.state, services, view} {
     QStringList paths;
     realPhotos = haveSharedTestData();
     if (realPhotos) {

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/commands/app_context.h"
 #include "core/services/services.h"
 #include "support_library/library_fixture.h"
-#include "ui/main_window/app_context.h"
 #include "ui/main_window/main_window_view.h"
 
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "photo_ops_fixture.h"
 
 #include "app/photo_wiring.h"
@@ -8,7 +9,7 @@
 #include <QFileInfo>
 
 PhotoCommands::PhotoCommands() {
-    connectPhotoCommands(rig.program);
+    connectPhotoCommands(rig.program, *rig.form);
 }
 
 void PhotoCommands::makeFolders(std::initializer_list<Folder> folders) {

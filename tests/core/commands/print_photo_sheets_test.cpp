@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/print_wiring.h"
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/library/load_folder.h"
@@ -22,7 +23,7 @@ class PrintSheets : public ::testing::Test {
 protected:
     PrintSheets() {
         rig.printer.sheetTwips = {10000, 14000};
-        connectPrintCommands(rig.program);
+        connectPrintCommands(rig.program, *rig.form);
     }
 
     // count photos of solid, numbered colours become the open folder's photos.

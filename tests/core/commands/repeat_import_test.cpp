@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support_library/import_rig.h"
 #include "ui/folder_name_window/folder_name_window.h"
 
@@ -5,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -85,6 +87,31 @@ INSTANTIATE_TEST_SUITE_P(
                                  {QStringLiteral("1まいは もう とりこんであります。")},
                                  1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Whatever stands as the class's key file, the import neither waits on it nor
+// reads past its limit: it finds the class's photos again by their heads.
+TEST(RepeatImport, APlantedKeyFileIsReadAgainFromThePhotos) {
+    for (const char* planted : {"fifo", "link to /dev/zero", "huge"}) {
+        ImportRig rig;
+        rig.putPhoto(QStringLiteral("A.JPG"), 1);
+        rig.openClassFolder();
+        rig.messages.answers = {true};
+        rig.importAs(QStringLiteral("まえ"));
+        const QString keys = rig.host(rig.classFolder) + QStringLiteral("/PHOTOKEYS.TXT");
+        ASSERT_TRUE(QFile::remove(keys)) << planted;
+        if (planted[0] == 'f')
+            ASSERT_EQ(::mkfifo(QFile::encodeName(keys).constData(), 0600), 0);
+        else if (planted[0] == 'l')
+            ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), keys));
+        else
+            ASSERT_TRUE(QFile(keys).open(QIODevice::WriteOnly) && QFile::resize(keys, 1LL << 32));
+        rig.messages.shown.clear();
+        rig.messages.answers = {true};
+        rig.importAs(QStringLiteral("つぎ"));
+        EXPECT_EQ(rig.messages.shown.value(1), QStringLiteral("ぜんぶ もう とりこんであります。"))
+            << planted;
+    }
+}
 
 TEST(CameraFolders, ARestartedCounterKeepsEachFoldersPhotosTogether) {
     ImportRig rig;

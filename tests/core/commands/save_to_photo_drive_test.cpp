@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
 #include "photo_ops_fixture.h"

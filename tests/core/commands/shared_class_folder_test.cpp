@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/folder_wiring.h"
 #include "support/smb_share.h"
 #include "support_library/import_rig.h"
@@ -27,7 +28,7 @@ protected:
         rig.files = FileSystem(drives);
         rig.files.makeDirectory(QStringLiteral("C:\\A_IMAGE"));
         rig.files.makeDirectory(rig.classFolder);
-        connectFolderCommands(rig.program);
+        connectFolderCommands(rig.program, *rig.form);
     }
 
     static QString line(const QString& title, int number, int count) {

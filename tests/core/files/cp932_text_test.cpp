@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/cp932_text.h"
 #include "support/cp932_files.h"
 #include "support/test_data.h"
@@ -260,4 +261,28 @@ TEST(Cp932TextTest, LinuxFormsAreWrittenInTheirWindowsForm) {
     EXPECT_TRUE(canEncodeCp932(linuxForms));
     for (const char* lacking : {"caf\u00e9", "\U0001F600", "\u00a0", "\ufffd"})
         EXPECT_FALSE(canEncodeCp932(QString::fromUtf8(lacking))) << lacking;
+}
+
+// A settings file an editor saved in the other encoding is read as what it
+// is, and said so.
+TEST(Cp932TextTest, AFileInTheOtherEncodingIsReadAsWhatItIs) {
+    const QStringList lines = {QStringLiteral("D: /srv/写真"), QStringLiteral("C:\\A_IMAGE\\")};
+    const QByteArray cp932 = encodeCp932Lines(lines);
+    const QByteArray utf8 = lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+    const struct {
+        QByteArray bytes;
+        TextEncoding expected;
+        bool other;
+    } cases[] = {
+        {cp932, TextEncoding::Cp932, false},
+        {utf8, TextEncoding::Cp932, true},
+        {utf8, TextEncoding::Utf8, false},
+        {cp932, TextEncoding::Utf8, true},
+    };
+    for (const auto& c : cases) {
+        bool other = !c.other;
+        const QStringList read = decodeLinesExpecting(c.bytes, c.expected, &other);
+        EXPECT_EQ(other, c.other) << c.bytes.toHex().toStdString();
+        EXPECT_EQ(read, lines) << c.bytes.toHex().toStdString();
+    }
 }

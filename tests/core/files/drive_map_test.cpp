@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/drive_map.h"
 #include "core/files/removable_cards.h"
 
@@ -44,6 +45,7 @@ TEST(DriveMapTest, DrivesTxtOverridesLettersAndSkipsWhatDoesNotParse) {
                          "this line is not a drive\n"
                          "\n"
                          "7: /nowhere\n"
+                         "e: /first\r\n"
                          "E: shared\r\n"
                          "F:\n");
     DriveMap drives(dir.filePath(QStringLiteral("drives")));
@@ -52,7 +54,8 @@ TEST(DriveMapTest, DrivesTxtOverridesLettersAndSkipsWhatDoesNotParse) {
     EXPECT_EQ(drives.hostFolder(u'A'), QStringLiteral("/media/card"));
     EXPECT_FALSE(drives.isDefault(u'A'));
     EXPECT_EQ(drives.hostFolder(u'D'), QStringLiteral("/srv/写真"));
-    EXPECT_EQ(drives.hostFolder(u'E'), dir.filePath(QStringLiteral("shared")));
+    EXPECT_EQ(drives.hostFolder(u'E'), dir.filePath(QStringLiteral("shared"))); // the last line
+    EXPECT_EQ(drives.loadNotes().size(), 1) << "E: given twice is noted";
     EXPECT_TRUE(drives.isDefault(u'F'));
     EXPECT_EQ(drives.hostFolder(u'F'), dir.filePath(QStringLiteral("drives/f")));
     EXPECT_EQ(drives.hostFolder(u'Z'), QStringLiteral("/"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/file_lock.h"
 #include "core/files/lock_owner.h"
 
@@ -7,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -94,6 +96,69 @@ INSTANTIATE_TEST_SUITE_P(
                     LeftLock{"OtherMachine", ofOtherMachine, false},
                     LeftLock{"CutShort", cutShort, false}, LeftLock{"Empty", empty, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What a file browser, a server that died or a stranger leaves in a lock
+// folder never makes it permanent: it is set aside once it has stood
+// unrenewed for the stale time, or for the short grace when it has no owner
+// record.
+enum class Odd { ExtraFile, FolderAsOwner, PipeAsOwner, NoOwner };
+
+class OddLocks : public testing::TestWithParam<Odd> {};
+
+TEST_P(OddLocks, AreTakenOverWithinTheirTime) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("IMGMAIN.TXT.lock"));
+    const QString owner = path + QStringLiteral("/owner");
+    ASSERT_TRUE(QDir().mkdir(path));
+    QFile browserFile(path + QStringLiteral("/Thumbs.db"));
+    QFile record(owner);
+    if (GetParam() == Odd::ExtraFile) {
+        ASSERT_TRUE(browserFile.open(QIODevice::WriteOnly) && record.open(QIODevice::WriteOnly) &&
+                    record.write(ofOtherMachine()) > 0);
+    }
+    if (GetParam() == Odd::FolderAsOwner) {
+        ASSERT_TRUE(QDir().mkpath(owner + QStringLiteral("/.DS_Store")));
+    }
+    if (GetParam() == Odd::PipeAsOwner) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(owner).constData(), 0644), 0);
+    }
+    record.close();
+    const qint64 limit = GetParam() == Odd::NoOwner ? 200 : 600;
+    QElapsedTimer took;
+    took.start();
+    std::optional<FileLock> lock = FileLock::take(path, 3000ms, {Host, 600ms, 200ms});
+    ASSERT_TRUE(lock);
+    EXPECT_GE(took.elapsed(), limit);
+    EXPECT_LT(took.elapsed(), limit + 700);
+    EXPECT_TRUE(lock->isStillHeld());
+    lock.reset();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(FileLock, OddLocks,
+                         testing::Values(Odd::ExtraFile, Odd::FolderAsOwner, Odd::PipeAsOwner,
+                                         Odd::NoOwner));
+
+// A holder stopped longer than the stale time finds its lock another's and
+// puts nothing in place; a holder that renews keeps it.
+TEST(FileLock, IsKeptByRenewingAndLostWhenNotRenewed) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("IMGMAIN.TXT.lock"));
+    const LockPolicy stopped{QStringLiteral("pc-02"), 400ms};
+    const LockPolicy taker{Host, 400ms};
+    std::optional<FileLock> held = FileLock::take(path, 0ms, stopped);
+    ASSERT_TRUE(held);
+    QElapsedTimer renewing;
+    renewing.start();
+    while (!renewing.hasExpired(800)) {
+        EXPECT_FALSE(FileLock::take(path, 50ms, taker));
+        EXPECT_TRUE(held->renew());
+    }
+    EXPECT_TRUE(FileLock::take(path, 2000ms, taker).has_value());
+    EXPECT_FALSE(held->isStillHeld());
+    EXPECT_FALSE(held->renew());
+}
 
 TEST(FileLock, IsHeldUntilLetGoAndLeavesNothing) {
     QTemporaryDir folder;

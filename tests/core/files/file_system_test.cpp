@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/fault_plan.h"
 #include "core/files/file_system.h"
 
@@ -290,7 +291,7 @@ TEST_F(FileSystemTest, LinksLeavingTheirFolderAreNeverFollowed) {
               (QStringList{QStringLiteral("OWN.JPG"), QStringLiteral("SAME.JPG")}));
     EXPECT_FALSE(
         files.copyFile(QStringLiteral("C:\\IMG\\OUT.JPG"), QStringLiteral("C:\\TO\\OUT.JPG")));
-    EXPECT_TRUE(
+    EXPECT_FALSE( // no link is followed to read a photo, even one inside
         files.copyFile(QStringLiteral("C:\\IMG\\SAME.JPG"), QStringLiteral("C:\\TO\\SAME.JPG")));
     EXPECT_FALSE(
         files.copyFile(QStringLiteral("C:\\IMG\\OWN.JPG"), QStringLiteral("C:\\TO\\P1.JPG")));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/drive_map.h"
 #include "core/files/file_system.h"
 #include "support/sshfs_mount.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/geometry/clip_geometry.h"
 #include "core/geometry/slide_layout.h"
 
@@ -5,37 +6,55 @@
 
 namespace {
 
+// The show is designed for 1024 x 768 (800 x 600 below 1000 pixels wide) and
+// drawn at the one scale the screen holds, centred.
 struct LayoutCase {
-    int screenWidth;
+    QSize screen;
     int slides;
     bool strip;
+    double scale;
     QRect picture;
-    int drawHeight;
-    int buttonY;
-    int endX, previousX, nextX;
+    QRect endButton;
 };
 
 class SlideLayouts : public ::testing::TestWithParam<LayoutCase> {};
 
-TEST_P(SlideLayouts, FollowTheLayoutTable) {
+TEST_P(SlideLayouts, ScaleTheDesignByOneFactorAndCentreIt) {
     const LayoutCase& c = GetParam();
-    const SlideLayout layout = slideLayoutFor(c.screenWidth, c.slides);
+    const SlideLayout layout = slideLayoutFor(c.screen, c.slides);
     EXPECT_EQ(layout.offersStrip, c.strip);
+    EXPECT_DOUBLE_EQ(layout.scale, c.scale);
     EXPECT_EQ(layout.picture, c.picture);
-    EXPECT_EQ(layout.drawSize, QSize(c.picture.width(), c.drawHeight));
-    EXPECT_EQ(layout.endButton, QPoint(c.endX, c.buttonY));
-    EXPECT_EQ(layout.stepButtons[0], QPoint(c.previousX, c.buttonY));
-    EXPECT_EQ(layout.stepButtons[1], QPoint(c.nextX, c.buttonY));
+    EXPECT_EQ(layout.drawSize, c.picture.size());
+    EXPECT_EQ(layout.endButton, c.endButton);
+    // The buttons keep their design sizes (87 x 41, 89 x 41) at the scale, a
+    // pixel of rounding either way, and everything stays on the screen.
+    const QRect screen(QPoint(0, 0), c.screen);
+    for (const QRect& step : layout.stepButtons) {
+        EXPECT_NEAR(step.width(), 89 * c.scale, 1);
+        EXPECT_NEAR(step.height(), 41 * c.scale, 1);
+        EXPECT_TRUE(screen.contains(step));
+    }
+    if (c.strip) {
+        EXPECT_NEAR(layout.strip.height(), 721 * c.scale, 1);
+        EXPECT_NEAR(layout.icons[1].width(), 111 * c.scale, 1);
+        for (const QRect& r : {layout.strip, layout.icons[1], layout.pictureBesideStrip})
+            EXPECT_TRUE(screen.contains(r));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, SlideLayouts,
-    ::testing::Values(LayoutCase{1024, 1, true, {62, 7, 900, 670}, 670, 700, 910, 420, 540},
-                      LayoutCase{1024, 10, true, {62, 7, 900, 670}, 670, 700, 910, 420, 540},
-                      LayoutCase{1024, 11, false, {62, 15, 900, 670}, 670, 720, 910, 420, 540},
-                      LayoutCase{1000, 3, true, {62, 7, 900, 670}, 670, 700, 910, 420, 540},
-                      LayoutCase{999, 3, false, {80, 15, 640, 480}, 480, 520, 700, 230, 440},
-                      LayoutCase{800, 999, false, {80, 15, 640, 480}, 480, 520, 700, 230, 440}));
+    ::testing::Values(
+        LayoutCase{{800, 600}, 3, false, 1.0, {80, 15, 640, 480}, {700, 520, 87, 41}},
+        LayoutCase{{1024, 768}, 10, true, 1.0, {62, 7, 900, 670}, {910, 700, 87, 41}},
+        LayoutCase{{1024, 768}, 11, false, 1.0, {62, 15, 900, 670}, {910, 720, 87, 41}},
+        // 1.25 fills the width; 32 pixels above and below.
+        LayoutCase{{1280, 1024}, 3, true, 1.25, {78, 41, 1124, 837}, {1138, 907, 108, 51}},
+        // 1.40625 fills the height; 240 pixels left and right.
+        LayoutCase{{1920, 1080}, 3, true, 1.40625, {327, 10, 1266, 942}, {1520, 984, 122, 58}},
+        LayoutCase{{1920, 1080}, 11, false, 1.40625, {327, 21, 1266, 942}, {1520, 1012, 122, 58}}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(SlideStrip, PointerRowsPickSlidesWithinTheShow) {
     EXPECT_EQ(slideAtStripY(0, 10), 1);

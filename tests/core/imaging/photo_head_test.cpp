@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/exif_thumbnail.h"
 #include "core/imaging/photo_head.h"
 #include "support/test_photos.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/shared_thumbnail_folder.h"
 #include "core/imaging/thumbnail_loader.h"
 #include "support/test_photos.h"
@@ -5,11 +6,15 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,7 +29,8 @@ protected:
         const QFileInfo info(file);
         return {info.lastModified().toSecsSinceEpoch(), info.size()};
     }
-    // Where the standard puts the large entry: the MD5 of the file name.
+    QString pack() const { return dir.filePath(QStringLiteral(".sh_thumbnails/fotobako.pack")); }
+    // Where an older version put the large entry: the MD5 of the file name.
     QString largeEntry(const QString& name) const {
         return dir.filePath(
             QStringLiteral(".sh_thumbnails/large/") +
@@ -47,48 +53,69 @@ protected:
     QTemporaryDir dir;
 };
 
-// The first machine to show a photo writes its entry beside it; another
-// machine then reads that instead of the photo.
+// The first machine to show a photo writes its entry into the folder's pack;
+// another machine then reads that instead of the photo, but not for a photo
+// replaced since (same name, new content).
 TEST_F(SharedThumbnails, TheFirstMachineSharesAndTheNextReadsNoPhoto) {
     const std::vector<ThumbnailRequest> page = {{photo(QStringLiteral("写真 1.JPG")), 144, 0},
                                                 {photo(QStringLiteral("b.JPG")), 144, 0}};
     EXPECT_EQ(decodesOnAMachine(page), 2);
-    const QImage entry(largeEntry(QStringLiteral("写真 1.JPG")), "png");
-    EXPECT_EQ(entry.size(), QSize(256, 192));
-    EXPECT_EQ(entry.text(QStringLiteral("Thumb::URI")),
-              QStringLiteral("%E5%86%99%E7%9C%9F%201.JPG"));
+    const QImage entry =
+        SharedThumbnailFolder::find(SharedThumbnailFolder::read(dir.path()),
+                                    QStringLiteral("写真 1.JPG"), stampOf(page[0].hostPath))
+            ->picture;
+    // The page's cell is 144 x 108; an entry is at most twice that.
+    EXPECT_TRUE(entry.width() >= 144 && entry.width() <= 288) << entry.width();
+    EXPECT_LT(QFileInfo(pack()).size(), 2 * 12 * 1024);
     EXPECT_EQ(decodesOnAMachine(page), 0);
+    ASSERT_TRUE(writeTestJpeg(page[1].hostPath, {800, 600}));
+    EXPECT_EQ(decodesOnAMachine(page), 1);
 }
 
-TEST_F(SharedThumbnails, AnEntryCountsOnlyWhileItShowsThePhoto) {
-    const QString file = photo(QStringLiteral("a.JPG"));
-    const FileStamp stamp = stampOf(file);
+TEST_F(SharedThumbnails, AnEntryCountsOnlyForThePhotoItRecords) {
+    const SharedThumbnailFolder::Pack pack = {
+        {QStringLiteral("a.JPG"),
+         SharedThumbnailFolder::makeEntry(testPicture({256, 192}), {1000, 5000}, {640, 480})}};
     const struct {
-        const char* uri;
-        qint64 mtime;
-        qint64 size;
+        const char* name;
+        FileStamp stamp;
         bool found;
-    } cases[] = {
-        {"a.JPG", stamp.modifiedSecs, stamp.size, true},
-        {"file:///mnt/other/a.JPG", stamp.modifiedSecs, stamp.size, true}, // another mount's
-        {"", stamp.modifiedSecs, 0, true},                                 // keys it may leave out
-        {"b.JPG", stamp.modifiedSecs, stamp.size, false},
-        {"a.JPG", stamp.modifiedSecs - 1, stamp.size, false},
-        {"a.JPG", 0, stamp.size, false}, // Thumb::MTime is required
-        {"a.JPG", stamp.modifiedSecs, stamp.size + 1, false},
-    };
-    QDir().mkpath(QFileInfo(largeEntry(QStringLiteral("a.JPG"))).path());
+    } cases[] = {{"a.JPG", {1000, 5000}, true},
+                 {"b.JPG", {1000, 5000}, false},
+                 {"A.JPG", {1000, 5000}, false},
+                 {"a.JPG", {1001, 5000}, false},
+                 {"a.JPG", {1000, 5001}, false}};
     for (const auto& c : cases) {
-        QImage entry = testPicture({256, 192});
-        if (*c.uri)
-            entry.setText(QStringLiteral("Thumb::URI"), QString::fromLatin1(c.uri));
-        if (c.mtime)
-            entry.setText(QStringLiteral("Thumb::MTime"), QString::number(c.mtime));
-        if (c.size)
-            entry.setText(QStringLiteral("Thumb::Size"), QString::number(c.size));
-        ASSERT_TRUE(entry.save(largeEntry(QStringLiteral("a.JPG")), "png"));
-        EXPECT_EQ(SharedThumbnailFolder::find(file, stamp, 144).has_value(), c.found)
-            << c.uri << " " << c.mtime << " " << c.size;
+        const auto found = SharedThumbnailFolder::find(pack, QString::fromLatin1(c.name), c.stamp);
+        EXPECT_EQ(found.has_value(), c.found) << c.name << " " << c.stamp.modifiedSecs;
+        EXPECT_TRUE(!found || showsTestPicture(found->picture));
+    }
+}
+
+// Whatever a write was cut short at, what a reader takes is a whole pack or
+// none: the bytes cut anywhere, and a writer killed while it writes.
+TEST_F(SharedThumbnails, AHalfWrittenPackNeverShows) {
+    const SharedThumbnailFolder::Entry entry =
+        SharedThumbnailFolder::makeEntry(testPicture({216, 162}), {1, 2}, {4, 3});
+    const QByteArray whole = SharedThumbnailFolder::encode({{"a", entry}, {"b", entry}});
+    for (qsizetype cut = 0; cut < whole.size(); cut += 97)
+        EXPECT_FALSE(SharedThumbnailFolder::decode(whole.left(cut))) << cut;
+
+    for (int round = 0; round < 3; ++round) {
+        const pid_t writer = ::fork();
+        if (writer == 0) {
+            for (int i = 0;; ++i)
+                SharedThumbnailFolder::add(dir.path(), {{QString::number(i), entry}},
+                                           std::chrono::milliseconds(100));
+        }
+        while (!QFileInfo::exists(pack()))
+            ::usleep(1000);
+        ::usleep(10000 * round);
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+        QFile written(pack());
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(SharedThumbnailFolder::decode(written.readAll()));
     }
 }
 
@@ -109,10 +136,61 @@ TEST_F(SharedThumbnails, ForgottenPhotosAndFoldersLeaveNoEntry) {
     loader.loadPage(page, [](int, const Thumbnail&) {});
     loader.waitForIdle(30000);
     loader.forget(page[0].hostPath);
-    EXPECT_FALSE(QFile::exists(largeEntry(QStringLiteral("a.JPG"))));
-    EXPECT_TRUE(QFile::exists(largeEntry(QStringLiteral("b.JPG"))));
+    const SharedThumbnailFolder::Pack left = SharedThumbnailFolder::read(dir.path());
+    EXPECT_EQ(left.keys(), QStringList{QStringLiteral("b.JPG")});
     loader.forgetFolder(dir.path());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral(".sh_thumbnails"))));
+}
+
+// Every file below folder with its bytes.
+QMap<QString, QByteArray> snapshot(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        QFile file(it.next());
+        files[file.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
+    }
+    return files;
+}
+
+// A link planted in place of the repository, a size folder or an entry
+// leads nowhere: showing, forgetting a photo and forgetting the folder leave
+// the link's target as it was.
+TEST_F(SharedThumbnails, ALinkInTheRepositoryReachesNothingOutside) {
+    const struct {
+        const char* link;
+        const char* target;
+    } cases[] = {
+        {".sh_thumbnails", ""},
+        {".sh_thumbnails/large", "large"},
+        {".sh_thumbnails/normal", "normal"},
+        {".sh_thumbnails/large/ENTRY", "large/kept.png"},
+        {".sh_thumbnails/fotobako.pack", "kept.png"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir victim;
+        for (const char* name : {"large/kept.png", "normal/kept.png", "kept.png"}) {
+            QDir(victim.path()).mkpath(QFileInfo(victim.filePath(name)).path());
+            QFile file(victim.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(name);
+        }
+        const QMap<QString, QByteArray> before = snapshot(victim.path());
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+        const QString a = photo(QStringLiteral("a.JPG"));
+        QString link = dir.filePath(QString::fromLatin1(c.link));
+        link.replace(QStringLiteral("ENTRY"),
+                     QFileInfo(largeEntry(QStringLiteral("a.JPG"))).fileName());
+        QDir().mkpath(QFileInfo(link).path());
+        ASSERT_TRUE(QFile::link(victim.filePath(QString::fromLatin1(c.target)), link));
+
+        decodesOnAMachine({{a, 144, 0}});
+        ThumbnailLoader loader;
+        loader.forget(a);
+        loader.forgetFolder(dir.path());
+        EXPECT_EQ(snapshot(victim.path()), before) << c.link;
+    }
 }
 
 } // namespace

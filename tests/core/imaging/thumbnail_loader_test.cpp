@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/desktop_thumbnail_cache.h"
 #include "core/imaging/photo_decoder.h"
 #include "core/imaging/thumbnail_loader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/cp932_text.h"
 #include "core/library/index_file.h"
 #include "core/library/library_paths.h"

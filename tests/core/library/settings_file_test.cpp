@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/cp932_text.h"
 #include "core/files/file_system.h"
 #include "core/library/settings_file.h"

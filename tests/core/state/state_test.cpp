@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/geometry/rounding.h"
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"

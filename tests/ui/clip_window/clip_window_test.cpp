@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/thumbnail_wiring.h"
 #include "core/library/load_folder.h"
 #include "support/test_photos.h"
@@ -56,7 +57,7 @@ protected:
         QCoreApplication::sendEvent(form.photoBox, &move);
     }
     LibraryRig rig;
-    Clipping clipping{rig.program};
+    Clipping clipping{rig.program, *rig.form};
 };
 
 TEST_F(ClipTest, OpensTheWindowAtItsDesignPlaces) {
@@ -280,9 +281,10 @@ TEST(ClipCommands, RightClickOnAThumbnailOpensItsPhotoAndMenuExplains) {
     rig.makePhotos(Folder, 4, {640, 480});
     loadFolder(rig.program);
     // A second connection of the panel: the rig's own one only marks.
-    Clipping clipping(rig.program);
-    connectBrowserControls(rig.program, [&clipping](int photo) { clipping.open(photo); });
-    connectClipCommands(rig.program);
+    Clipping clipping(rig.program, *rig.form);
+    connectBrowserControls(rig.program, *rig.form,
+                           [&clipping](int photo) { clipping.open(photo); });
+    connectClipCommands(rig.program, *rig.form);
     QColor shown;
     rig.modals.script = [&](QDialog& dialog) {
         shown = static_cast<ClipWindow&>(dialog).photoBox->image().pixelColor(320, 240);
@@ -293,6 +295,8 @@ TEST(ClipCommands, RightClickOnAThumbnailOpensItsPhotoAndMenuExplains) {
     for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(rig.state.PhotoMarks[n], 0);
 
+    // The rig's class has no index, which opening the photo rebuilds and tells.
+    rig.messages.shown.clear();
     rig.form->clipAction->trigger();
     EXPECT_EQ(rig.messages.shown,
               QStringList{QStringLiteral(

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support_library/import_rig.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/widgets/fonts.h"
@@ -103,6 +104,17 @@ TEST_F(OpeningForm2, EachCommandSetsCaptionHeightAndText) {
     EXPECT_EQ(rig.state.FolderNameWindowMode, FolderNameMode::MakeFolder);
 
     EXPECT_EQ(rig.modals.opened, 3);
+}
+
+// Whatever the frame takes, the rename window shows the lines asking for a
+// name whole and no line cut through.
+TEST_F(OpeningForm2, TheRenameGuideIsNeverCut) {
+    const auto rename = openAndCancel([this] { rig.form->renameFolderButton->click(); });
+    const FolderNameWindow& window = *rename.window;
+    for (const QLabel* line : {window.cardInstructionFirstLine, window.cardInstructionSecondLine})
+        EXPECT_TRUE(line->isHidden() || line->geometry().bottom() < window.height());
+    for (const QLabel* line : {window.typeInstructionFirstLine, window.typeInstructionSecondLine})
+        EXPECT_TRUE(!line->isHidden() && line->geometry().bottom() < window.height());
 }
 
 TEST_F(OpeningForm2, OneWindowOwnedByTheMainWindowIsReused) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support_library/library_fixture.h"
 #include "ui/main_window/folder_list.h"
 #include "ui/widgets/picture_box.h"
@@ -33,7 +34,7 @@ protected:
 TEST_F(FolderList, RowsAreThirtyFourPixelsApartWithTheOpenOneHighlighted) {
     fillTable(3);
     rig.state.CurrentFolderIndex = 2;
-    drawFolderList(rig.program);
+    rig.view.drawFolderList();
     EXPECT_EQ(rowFill(1), OtherRow);
     EXPECT_EQ(rowFill(2), OpenRow);
     EXPECT_EQ(rowFill(3), OtherRow);
@@ -53,7 +54,7 @@ TEST_F(FolderList, PageStartsAfterFolderListTop) {
     rig.state.FolderListTop = 18;
     rig.state.CurrentFolderIndex = 19;
     rig.state.FolderTitle = QStringLiteral("before");
-    drawFolderList(rig.program);
+    rig.view.drawFolderList();
     EXPECT_EQ(rowFill(1), OpenRow);
     EXPECT_EQ(rowFill(2), OtherRow);
     for (int i = 3; i <= 18; ++i)
@@ -65,7 +66,7 @@ TEST_F(FolderList, OpenFolderOffThePageKeepsTheTitle) {
     fillTable(20);
     rig.state.CurrentFolderIndex = 20;
     rig.state.FolderTitle = QStringLiteral("kept");
-    drawFolderList(rig.program);
+    rig.view.drawFolderList();
     for (int i = 1; i <= 18; ++i)
         EXPECT_EQ(rowFill(i), OtherRow) << i;
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("kept"));
@@ -73,7 +74,7 @@ TEST_F(FolderList, OpenFolderOffThePageKeepsTheTitle) {
 
 TEST_F(FolderList, NoFoldersLeavesOnlyTheBackground) {
     rig.state.FolderTitle = QStringLiteral("kept");
-    drawFolderList(rig.program);
+    rig.view.drawFolderList();
     EXPECT_EQ(rowFill(1), ListBackground);
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("kept"));
 }
@@ -82,7 +83,7 @@ TEST_F(FolderList, CountAndDateTextsAreDrawn) {
     fillTable(1);
     rig.state.FolderTable.editRowAt(
         1, [](FolderRow& row) { row[ColRemark] = QStringLiteral("remark"); });
-    drawFolderList(rig.program);
+    rig.view.drawFolderList();
     auto inkIn = [&](QRect area) {
         int ink = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
@@ -121,7 +122,7 @@ TEST_F(FolderList, EveryCountUpToFiveDigitsIsWholeInsideTheRow) {
         rig.state.FolderTable = FolderIndex();
         rig.state.FolderTable.addRow(
             {QStringLiteral("2002/06/15 ") + count, QString(), QString(), QString()});
-        drawFolderList(rig.program);
+        rig.view.drawFolderList();
         const QRect line(3, 49, 192, 15); // inside the border, the first text line
         const std::pair<int, int> drawn = inkColumns(rig.form->folderList->image(), line, OtherRow);
 
@@ -150,7 +151,7 @@ protected:
 
 TEST_F(SmallFolderList, ThirteenRows) {
     fillTable(20);
-    drawFolderList(rig.program);
+    rig.view.drawFolderList();
     EXPECT_EQ(rowFill(13), OtherRow);
     EXPECT_EQ(at(100, 34 * 14 + 20), ListBackground);
 }

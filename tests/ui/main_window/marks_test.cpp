@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/commands/browsing.h"
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/library/load_folder.h"
 #include "support/window_clicks.h"
 #include "support_library/library_fixture.h"
-#include "ui/main_window/marks.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QTest>

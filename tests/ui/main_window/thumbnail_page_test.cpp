@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/commands/browsing.h"
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/library/load_folder.h"
 #include "support/circle_photo.h"
 #include "support/test_data.h"
 #include "support_library/library_fixture.h"
-#include "ui/main_window/marks.h"
 #include "ui/main_window/thumbnail_page.h"
 #include "ui/widgets/picture_box.h"
 

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/secondary_windows.h"
+#include "core/commands/settings_commands.h"
 #include "support/test_rig.h"
 #include "ui/save_drive_window/save_drive_window.h"
 
@@ -15,7 +17,8 @@ class SaveDriveWindowTest : public ::testing::Test {
 protected:
     SaveDriveWindowTest() : programFolder(rig.root.filePath(QStringLiteral("program"))) {
         QDir().mkpath(programFolder);
-        new SecondaryWindows(rig.program, programFolder, [] { FAIL() << "program ended"; });
+        new SecondaryWindows(rig.program, *rig.form, programFolder,
+                             [] { FAIL() << "program ended"; });
         rig.state.SaveBase = QStringLiteral("C:\\A_image\\");
         rig.state.SaveSubFolder = QStringLiteral("2001");
         rig.state.SaveRoot = QStringLiteral("C:\\A_image\\2001\\");
@@ -40,19 +43,21 @@ protected:
     QString programFolder;
 };
 
-TEST_F(SaveDriveWindowTest, ChoosingDLeavesTheYearOutAndWritesNothing) {
+// The save root is built from the chosen folder and the year, and made, as
+// start-up makes it; the settings file is not written.
+TEST_F(SaveDriveWindowTest, ChoosingDMakesItsSaveRootWithTheYearAndWritesNothing) {
     EXPECT_EQ(choose(2), QStringLiteral("C:"));
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\2001\\"));
     EXPECT_EQ(rig.state.SaveBase, QStringLiteral("D:\\A_IMAGE\\"));
-    EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("D:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.ClassFolder, rig.state.SaveRoot);
     EXPECT_EQ(rig.state.SaveSubFolder, QStringLiteral("2001"));
     EXPECT_EQ(rig.form->saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(D:)"));
-    EXPECT_FALSE(rig.files.exists(QStringLiteral("D:\\A_IMAGE")));
+    EXPECT_TRUE(rig.files.isDirectory(QStringLiteral("D:\\A_IMAGE\\2001")));
     EXPECT_TRUE(QDir(programFolder).isEmpty());
 
     // The next opening shows the drive chosen.
     EXPECT_EQ(choose(0), QStringLiteral("D:"));
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("A:\\"));
+    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("A:\\2001\\"));
     EXPECT_EQ(rig.form->saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(A:)"));
     EXPECT_EQ(rig.modals.opened, 2);
 }

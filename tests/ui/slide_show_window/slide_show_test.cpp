@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/circle_photo.h"
 #include "support/test_photos.h"
 #include "support_library/library_fixture.h"
@@ -44,7 +45,7 @@ protected:
     static QColor photo(int n) { return LibraryRig::photoColour(n); }
 
     LibraryRig rig;
-    SlideShow show{rig.program};
+    SlideShow show{rig.program, *rig.form};
 };
 
 TEST_F(SlideShowTest, NoMarkedPhotoAsksForSomeAndOpensNothing) {
@@ -233,7 +234,7 @@ TEST_F(SlideShowTest, MoreThan999MarkedPhotosHoldTheFirst999) {
 
 class SmallScreenShow : public SlideShowTest {
 protected:
-    SmallScreenShow() : SlideShowTest(800) {}
+    SmallScreenShow() : SlideShowTest(800) { rig.screen.height = 600; }
 };
 
 TEST_F(SmallScreenShow, NeverOffersTheStrip) {

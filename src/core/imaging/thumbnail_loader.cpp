@@ -175,7 +175,8 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
     bool waitForWork() {
         const QDeadlineTimer deadline(answerTime);
         return pool->waitForDone(int(deadline.remainingTime())) &&
-               background->waitForDone(int(deadline.remainingTime()));
+               background->waitForDone(int(deadline.remainingTime())) &&
+               link.waitForDone(int(deadline.remainingTime()));
     }
 
     // False when future is not finished by the deadline.
@@ -217,7 +218,8 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
 
     void make(const ThumbnailRequest& request, const ThumbnailKey& key, Promise& promise) {
         bool decoded = false;
-        const Thumbnail thumbnail = makeThumbnail(disk, packs, request, stampOf(key), decoded);
+        const Thumbnail thumbnail =
+            makeThumbnail(disk, packs, link, request, stampOf(key), decoded);
         if (decoded)
             ++decodeCount;
         {
@@ -284,6 +286,7 @@ struct ThumbnailLoader::Private : std::enable_shared_from_this<Private> {
 
     const DesktopThumbnailCache disk;
     FolderPacks packs;
+    PhotoLink link;
     mutable QMutex mutex;
     QCache<ThumbnailKey, Thumbnail> memory;
     QHash<ThumbnailKey, Work> inFlight;
@@ -367,7 +370,8 @@ void ThumbnailLoader::prepare(const std::vector<ThumbnailRequest>& requests) {
 bool ThumbnailLoader::waitForIdle(int msecs) {
     const QDeadlineTimer deadline(msecs);
     return d->pool->waitForDone(int(deadline.remainingTime())) &&
-           d->background->waitForDone(int(deadline.remainingTime()));
+           d->background->waitForDone(int(deadline.remainingTime())) &&
+           d->link.waitForDone(int(deadline.remainingTime()));
 }
 
 void ThumbnailLoader::forget(const QString& hostPath) {

@@ -32,7 +32,8 @@ struct Thumbnail {
 // The size of a request's thumbnail for a photo of the given upright size.
 QSize thumbnailBox(const QSize& photoSize, int width, int fixedHeight);
 
-// Makes the thumbnails of a page on two worker threads. The ones made lately
+// Makes the thumbnails of a page on two worker threads, which a thread of
+// its own feeds with the photos that lie on a network drive. The ones made lately
 // stay in memory, bounded in bytes and keyed by path, file size, modification
 // time and box, so a page shown again decodes nothing; with a disk cache root
 // they also persist across starts in the desktop's shared thumbnail cache,

@@ -36,9 +36,9 @@ bool largerThanEntry(const QSize& photo) {
            photo.height() > DesktopThumbnailCache::LargeSide;
 }
 
-Thumbnail decode(const DesktopThumbnailCache& disk, FolderPacks& packs,
+Thumbnail decode(const DesktopThumbnailCache& disk, FolderPacks& packs, PhotoLink& link,
                  const ThumbnailRequest& request, const std::optional<FileStamp>& stamp) {
-    PhotoReader reader(request.hostPath);
+    PhotoReader reader(request.hostPath, &link);
     const QSize photo = reader.uprightSize();
     if (!photo.isValid())
         return {};
@@ -65,7 +65,7 @@ Thumbnail decode(const DesktopThumbnailCache& disk, FolderPacks& packs,
 
 } // namespace
 
-Thumbnail makeThumbnail(const DesktopThumbnailCache& disk, FolderPacks& packs,
+Thumbnail makeThumbnail(const DesktopThumbnailCache& disk, FolderPacks& packs, PhotoLink& link,
                         const ThumbnailRequest& request, const std::optional<FileStamp>& stamp,
                         bool& decoded) {
     decoded = false;
@@ -82,7 +82,7 @@ Thumbnail makeThumbnail(const DesktopThumbnailCache& disk, FolderPacks& packs,
             return *thumbnail;
     }
     decoded = true;
-    Thumbnail thumbnail = decode(disk, packs, request, stamp);
+    Thumbnail thumbnail = decode(disk, packs, link, request, stamp);
     if (thumbnail.image.isNull()) {
         if (stamp)
             disk.storeFailure(request.hostPath, *stamp);

@@ -3,6 +3,7 @@
 
 #include "core/imaging/desktop_thumbnail_cache.h"
 #include "core/imaging/folder_packs.h"
+#include "core/imaging/photo_link.h"
 #include "core/imaging/thumbnail_loader.h"
 
 #include <optional>
@@ -14,7 +15,8 @@
 // into that cache. What the photo itself gave goes into the folder's pack for
 // the other machines. A file that cannot be decoded gets a failure entry.
 // stamp is the file's as the caller saw it, nullopt for a missing file.
-// decoded is set when the file itself was read for its picture.
-Thumbnail makeThumbnail(const DesktopThumbnailCache& disk, FolderPacks& packs,
+// decoded is set when the file itself was read for its picture; a photo on a
+// network drive is read through link.
+Thumbnail makeThumbnail(const DesktopThumbnailCache& disk, FolderPacks& packs, PhotoLink& link,
                         const ThumbnailRequest& request, const std::optional<FileStamp>& stamp,
                         bool& decoded);

@@ -5,6 +5,7 @@
 #include "core/commands/folder_import.h"
 #include "core/commands/import_commands.h"
 #include "core/commands/settings_commands.h"
+#include "core/commands/trash_commands.h"
 #include "core/library/settings_form_values.h"
 #include "core/services/clock.h"
 #include "core/services/modal_runner.h"
@@ -15,6 +16,7 @@
 #include "ui/save_drive_window/save_drive_window.h"
 #include "ui/settings_window/settings_window.h"
 #include "ui/slide_show_window/slide_show.h"
+#include "ui/trash_window/trash_window.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -37,6 +39,10 @@ SecondaryWindows::SecondaryWindows(AppContext& program, MainWindow& form,
         m_program.services.modals.runModal(window);
     });
     connect(form.slideShowAction, &QAction::triggered, this, [this] { slideShow().start(); });
+    connect(form.trashAction, &QAction::triggered, this, [this] {
+        trashWindow().showItems(classTrashEntries(m_program));
+        m_program.services.modals.runModal(trashWindow());
+    });
 }
 
 void SecondaryWindows::openFolderNameWindow(FolderNameMode mode) {
@@ -102,4 +108,20 @@ SlideShow& SecondaryWindows::slideShow() {
     if (!m_slideShow)
         m_slideShow = new SlideShow(m_program, m_form);
     return *m_slideShow;
+}
+
+TrashWindow& SecondaryWindows::trashWindow() {
+    if (!m_trashWindow) {
+        m_trashWindow = new TrashWindow(&m_form);
+        connect(m_trashWindow, &TrashWindow::restoreRequested, this,
+                [this](const QStringList& ids) {
+                    restoreTrashItems(m_program, ids);
+                    m_trashWindow->showItems(classTrashEntries(m_program));
+                });
+        connect(m_trashWindow, &TrashWindow::emptyRequested, this, [this](const QStringList& ids) {
+            emptyTrashItems(m_program, ids);
+            m_trashWindow->showItems(classTrashEntries(m_program));
+        });
+    }
+    return *m_trashWindow;
 }

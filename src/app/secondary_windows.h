@@ -10,14 +10,16 @@ class FolderNameWindow;
 class SettingsWindow;
 class SaveDriveWindow;
 class SlideShow;
+class TrashWindow;
 class MainWindow;
 struct AppContext;
 enum class FolderNameMode;
 
 // The windows the main window opens: the import window, the settings and
-// save-drive windows, the clip window and the slide show. Each is made at its
-// first use, as a child of the main window, and afterwards only hidden and
-// shown again, so that it keeps what it shows from one opening to the next.
+// save-drive windows, the clip window, the slide show and the class's trash.
+// Each is made at its first use, as a child of the main window, and afterwards
+// only hidden and shown again, so that it keeps what it shows from one
+// opening to the next.
 // Every connection to and from them is made here, once, when it is made.
 class SecondaryWindows : public QObject {
     Q_OBJECT
@@ -34,6 +36,7 @@ public:
     SaveDriveWindow& saveDriveWindow();
     Clipping& clipping();
     SlideShow& slideShow();
+    TrashWindow& trashWindow();
 
 private:
     // Opens the folder-name window modally for mode; returns when it is
@@ -49,4 +52,5 @@ private:
     SaveDriveWindow* m_saveDriveWindow = nullptr;
     Clipping* m_clipping = nullptr;
     SlideShow* m_slideShow = nullptr;
+    TrashWindow* m_trashWindow = nullptr;
 };

@@ -213,6 +213,7 @@ void MainWindow::buildMenus() {
     editSeparator = editMenu->addSeparator();
     otherFolderAction = editMenu->addAction(QStringLiteral("他のフォルダを見る"));
     makeFolderAction = editMenu->addAction(QStringLiteral("フォルダをつくる"));
+    trashAction = editMenu->addAction(QStringLiteral("ごみばこ"));
 
     printMenu = bar->addMenu(QStringLiteral("いんさつ"));
     printOneAction = printMenu->addAction(QStringLiteral("１シートに，１まいずつ"));

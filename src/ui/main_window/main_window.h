@@ -76,6 +76,7 @@ public:
     QAction* editSeparator = nullptr;
     QAction* otherFolderAction = nullptr;
     QAction* makeFolderAction = nullptr;
+    QAction* trashAction = nullptr;
     QMenu* printMenu = nullptr;
     QAction* printOneAction = nullptr;
     QAction* printTwoAction = nullptr;

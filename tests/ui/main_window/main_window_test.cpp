@@ -243,7 +243,7 @@ TEST_F(MainWindowControlsTest, MenuBarHasItsItemsInOrder) {
                                     form.switchToDatabaseAction, form.settingsAction}));
     EXPECT_EQ(captions(form.editMenu->actions()),
               QStringList({"コピー", "さくじょ（けす）", "はる", "-", "他のフォルダを見る",
-                           "フォルダをつくる"}));
+                           "フォルダをつくる", "ごみばこ"}));
     EXPECT_EQ(form.editMenu->actions().at(3), form.editSeparator);
     EXPECT_EQ(captions(form.printMenu->actions()),
               QStringList({"１シートに，１まいずつ", "１シートに，２まいずつ",

@@ -124,14 +124,14 @@ QStringList makePhotoSet(const FileSystem& files, const QString& folder, int cou
 struct Session : BenchProgram {
     Session(const QString& driveRoot, const QString& cacheRoot)
         : BenchProgram(driveRoot, cacheRoot) {
-        state.ThumbColumns = 5;
+        state.screen.ThumbColumns = 5;
     }
 
     void show(const QStringList& paths, int topRow = 0) {
-        state.PhotoCount = int(paths.size());
+        state.folder.PhotoCount = int(paths.size());
         for (int i = 0; i < paths.size(); ++i)
-            state.PhotoPaths[i + 1] = paths[i];
-        state.ThumbTopRow = topRow;
+            state.folder.PhotoPaths[i + 1] = paths[i];
+        state.folder.ThumbTopRow = topRow;
     }
 
     double timePage() {

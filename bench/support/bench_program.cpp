@@ -32,8 +32,8 @@ BenchProgram::BenchProgram(const QString& driveRoot, const QString& cacheRoot,
 }
 
 void prepareImport(ProgramState& state, const FileSystem& files, const QString& classFolder) {
-    state.ClassFolder = classFolder;
-    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.openClass.ClassFolder = classFolder;
+    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
     state.FolderNameWindowMode = FolderNameMode::Import;
     files.makeDirectory(classFolder);
 }

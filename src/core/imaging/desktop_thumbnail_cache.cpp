@@ -2,7 +2,7 @@
 #include "core/imaging/desktop_thumbnail_cache.h"
 
 #include "core/files/untrusted_file.h"
-#include "core/geometry/proportions.h"
+#include "core/geometry/fitting.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>

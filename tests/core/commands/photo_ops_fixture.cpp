@@ -32,7 +32,7 @@ void PhotoCommands::makeFolders(std::initializer_list<Folder> folders) {
 }
 
 QString PhotoCommands::folderPath(int row) const {
-    return joinPath(rig.classFolder, rig.state.FolderTable[row][ColDirectory]);
+    return joinPath(rig.classFolder, rig.state.openClass.FolderTable[row][ColDirectory]);
 }
 
 QStringList PhotoCommands::addPhotos(const QString& folder, int count, const QString& prefix,
@@ -74,19 +74,19 @@ QDateTime PhotoCommands::modifiedAt(const QString& path) const {
 }
 
 void PhotoCommands::openByPath(const QString& folder) {
-    rig.state.CurrentFolderIndex = 0;
-    rig.state.PhotoFolder = folder;
+    rig.state.openClass.CurrentFolderIndex = 0;
+    rig.state.folder.PhotoFolder = folder;
     loadFolder(rig.program);
 }
 
 void PhotoCommands::mark(int first, int last) {
     for (int n = first; n <= last; ++n)
-        rig.state.PhotoMarks[n] = 1;
+        rig.state.folder.PhotoMarks[n] = 1;
 }
 
 int PhotoCommands::markedCount() const {
     int count = 0;
     for (int n = 1; n <= MaxPhotos; ++n)
-        count += rig.state.PhotoMarks[n];
+        count += rig.state.folder.PhotoMarks[n];
     return count;
 }

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QSize>
 #include <QString>
+#include <gtest/gtest.h>
 #include <vector>
 
 // The thumbnail panel's scroll bar and mouse connected, and a class folder on
@@ -38,6 +39,14 @@ struct LibraryRig : FormRig {
     QColor panelColourAt(QPoint pos) const;
 
     const QString classFolder = QStringLiteral("C:\\A_IMAGE\\CLASS_32");
+};
+
+// A test on a library rig with a screen screenWidth pixels wide.
+class LibraryTest : public ::testing::Test {
+protected:
+    explicit LibraryTest(int screenWidth = 1024) : rig(screenWidth) {}
+
+    LibraryRig rig;
 };
 
 // True when two colours differ by at most tolerance in every channel.

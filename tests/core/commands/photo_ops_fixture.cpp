@@ -3,6 +3,7 @@
 
 #include "app/photo_wiring.h"
 #include "core/library/library_paths.h"
+#include "core/library/load_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,6 +71,12 @@ QDateTime PhotoCommands::ageFile(const QString& path) const {
 
 QDateTime PhotoCommands::modifiedAt(const QString& path) const {
     return QFileInfo(rig.host(path)).lastModified();
+}
+
+void PhotoCommands::openByPath(const QString& folder) {
+    rig.state.openClass.CurrentFolderIndex = 0;
+    rig.state.folder.PhotoFolder = folder;
+    loadFolder(rig.program);
 }
 
 void PhotoCommands::mark(int first, int last) {

@@ -13,7 +13,7 @@ namespace {
 
 // Large enough that a read is one long transfer, small enough that the
 // decoder starts on a photo's first bytes while the rest comes.
-constexpr qint64 ChunkBytes = 256 * 1024;
+constexpr qint64 ChunkBytes = 1024 * 1024;
 
 } // namespace
 

@@ -23,7 +23,7 @@
 #include "support/recording_printer.h"
 #include "support/test_photos.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/main_window_view.h"
+#include "core/commands/main_view.h"
 #include "ui/main_window/thumbnail_page.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/picture_box.h"
@@ -153,7 +153,7 @@ struct Session {
     Session(const QString& driveRoot, const QString& cacheRoot)
         : files(DriveMap(driveRoot)), thumbnails(ThumbnailLoader::DefaultCacheBytes, cacheRoot),
           services{messages, screen, clock, files, dialogs, modals, thumbnails, printer, clipboard},
-          form(state, services), view(state, services, form), program{state, services, view} {
+          form(state, services), view(form.view()), program{state, services, view} {
         form.load();
         state.ThumbColumns = 5;
     }
@@ -186,7 +186,7 @@ struct Session {
     Services services;
     ProgramState state;
     MainWindow form;
-    MainWindowView view;
+    MainView& view;
     AppContext program;
 };
 
@@ -199,7 +199,7 @@ double timeNaivePage(Session& session, const QStringList& paths) {
         reader.setAutoTransform(true);
         const QImage photo = reader.read();
         const QRect cell((i % 5) * 154 + 5, (i / 5) * 132 + 58, 144, 108);
-        session.form.thumbnailPanel->stretchFrom(photo, photo.rect(), cell);
+        session.form.findChild<PictureBox*>(QStringLiteral("thumbnailPanel"))->stretchFrom(photo, photo.rect(), cell);
     }
     return msSince(timer);
 }

@@ -19,7 +19,7 @@
 #include "support/scripted_services.h"
 #include "support/test_photos.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/main_window_view.h"
+#include "core/commands/main_view.h"
 
 #include <QApplication>
 #include <QDir>
@@ -64,7 +64,7 @@ struct Job {
         : files(DriveMap(QDir::tempPath())),
           pdf(pdfPath), services{messages, screen,     clock, files,    dialogs,
                                  modals,   thumbnails, pdf,   clipboard},
-          form(state, services), view(state, services, form), program{state, services, view} {
+          form(state, services), view(form.view()), program{state, services, view} {
         form.load();
         state.ThumbColumns = 5;
         const QStringList names = QDir(photoFolder).entryList({"*.JPG"}, QDir::Files, QDir::Name);
@@ -113,7 +113,7 @@ struct Job {
     Services services;
     ProgramState state;
     MainWindow form;
-    MainWindowView view;
+    MainView& view;
     AppContext program;
 };
 

@@ -16,7 +16,7 @@
 #include "support/recording_printer.h"
 #include "support/test_photos.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/main_window_view.h"
+#include "core/commands/main_view.h"
 #include "ui/slide_show_window/slide_show.h"
 #include "ui/slide_show_window/slide_show_window.h"
 #include "ui/widgets/fonts.h"
@@ -65,7 +65,7 @@ struct Bench {
     Bench()
         : files(DriveMap(root.path())), services{messages, screen,     clock,   files,    dialogs,
                                                  modals,   thumbnails, printer, clipboard},
-          form(state, services), view(state, services, form), program{state, services, view} {
+          form(state, services), view(form.view()), program{state, services, view} {
         form.load();
     }
 
@@ -107,7 +107,7 @@ struct Bench {
             QThread::msleep(viewingMs);
             QElapsedTimer timer;
             timer.start();
-            show.window().stepButtons[1]->click();
+            show.step(1);
             times.push_back(timer.nsecsElapsed() / 1e6);
         }
         show.window().hide();
@@ -127,7 +127,7 @@ struct Bench {
     Services services;
     ProgramState state;
     MainWindow form;
-    MainWindowView view;
+    MainView& view;
     AppContext program;
     SlideShow show{program, form};
 };

@@ -3,6 +3,7 @@
 #include "fault_injection/fault_sweep.h"
 #include "ui/main_window/main_window.h"
 #include "ui/settings_window/settings_window.h"
+#include "support/window_controls.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -17,32 +18,32 @@ void answerYes(SweepRig& rig) {
 
 const CommandCase Import{.name = "import", .run = [](SweepRig& rig) {
                              answerYes(rig);
-                             rig.runFolderNameWindow([&rig] { rig.form->importAction->trigger(); },
+                             rig.runFolderNameWindow([&rig] { control<QAction>(*rig.form, "importAction")->trigger(); },
                                                      QStringLiteral("d"));
                          }};
 // The same under the shared database's lock.
 const CommandCase ImportIntoDatabase{.name = "import_into_database",
                                      .run =
                                          [](SweepRig& rig) {
-                                             rig.form->switchToDatabaseAction->trigger();
+                                             control<QAction>(*rig.form, "switchToDatabaseAction")->trigger();
                                              Import.run(rig);
                                          },
                                      .reach = {.database = true}};
 const CommandCase MakeFolder{.name = "make_folder", .run = [](SweepRig& rig) {
                                  rig.runFolderNameWindow(
-                                     [&rig] { rig.form->makeFolderAction->trigger(); },
+                                     [&rig] { control<QAction>(*rig.form, "makeFolderAction")->trigger(); },
                                      QStringLiteral("d"));
                              }};
 const CommandCase Rename{.name = "rename", .run = [](SweepRig& rig) {
                              rig.runFolderNameWindow(
-                                 [&rig] { rig.form->renameFolderButton->click(); },
+                                 [&rig] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); },
                                  QStringLiteral("z"));
                          }};
 const CommandCase DeleteFolder{.name = "delete_folder",
                                .run =
                                    [](SweepRig& rig) {
                                        answerYes(rig);
-                                       rig.form->deleteFolderButton->click();
+                                       control<QPushButton>(*rig.form, "deleteFolderButton")->click();
                                    },
                                .removes =
                                    [](const SweepRig& rig) {
@@ -56,7 +57,7 @@ const CommandCase DeletePhotos{
     [](SweepRig& rig) {
         rig.markPhotos(1, 2);
         answerYes(rig);
-        rig.form->deleteAction->trigger();
+        control<QAction>(*rig.form, "deleteAction")->trigger();
     },
     {},
     [](const SweepRig& rig) {
@@ -64,7 +65,7 @@ const CommandCase DeletePhotos{
     }};
 const CommandCase CopyPhotos{.name = "copy_photos", .run = [](SweepRig& rig) {
                                  rig.markPhotos(1, 2);
-                                 rig.form->copyAction->trigger();
+                                 control<QAction>(*rig.form, "copyAction")->trigger();
                                  rig.clickFolderRow(2);
                              }};
 const CommandCase SaveToPhotoDrive{.name = "save_to_photo_drive",
@@ -72,14 +73,14 @@ const CommandCase SaveToPhotoDrive{.name = "save_to_photo_drive",
                                        [](SweepRig& rig) {
                                            rig.markPhotos(1, 2);
                                            answerYes(rig);
-                                           rig.form->saveToDriveAction->trigger();
+                                           control<QAction>(*rig.form, "saveToDriveAction")->trigger();
                                        },
                                    .reach = {.photoDrive = true}};
 const CommandCase SaveToDatabase{.name = "save_to_database",
                                  .run =
                                      [](SweepRig& rig) {
                                          answerYes(rig);
-                                         QTest::mouseClick(rig.form->saveToDatabaseButton,
+                                         QTest::mouseClick(control<QPushButton>(*rig.form, "saveToDatabaseButton"),
                                                            Qt::LeftButton);
                                      },
                                  .reach = {.database = true}};
@@ -87,9 +88,9 @@ const CommandCase SaveSettings{.name = "save_settings",
                                .run =
                                    [](SweepRig& rig) {
                                        rig.modals.script = [](QDialog& dialog) {
-                                           static_cast<SettingsWindow&>(dialog).saveButton->click();
+                                           control<QPushButton>(dialog, "saveButton")->click();
                                        };
-                                       rig.form->settingsAction->trigger();
+                                       control<QAction>(*rig.form, "settingsAction")->trigger();
                                    },
                                .reach = {.settings = true}};
 

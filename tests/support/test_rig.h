@@ -10,7 +10,7 @@
 #include "support/recording_printer.h"
 #include "support/scripted_services.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/main_window_view.h"
+#include "core/commands/main_view.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -46,6 +46,6 @@ struct FormRig : TestRig {
     explicit FormRig(int screenWidth = 1024);
 
     std::unique_ptr<MainWindow> form;
-    MainWindowView view;
+    MainView& view;
     AppContext program;
 };

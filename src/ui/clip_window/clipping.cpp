@@ -12,30 +12,16 @@
 #include "core/services/services.h"
 #include "core/state/program_state.h"
 #include "ui/clip_window/clip_window.h"
-#include "ui/main_window/main_window.h"
-#include "ui/widgets/control_builders.h"
 #include "ui/widgets/picture_box.h"
 
-#include <QAction>
-#include <QPushButton>
-
-namespace {
-const QColor Unchosen(224, 224, 224);
-const QColor ChosenSize(192, 255, 255);
-const QColor ChosenArea(192, 255, 192);
-} // namespace
 
 Clipping::Clipping(AppContext& program, QWidget& parent)
     : QObject(&parent), m_program(program), m_window(new ClipWindow(&parent)) {
-    ClipWindow& window = *m_window;
-    for (int i = 0; i < 2; ++i) {
-        connect(window.sizeButtons[i], &QPushButton::clicked, this, [this, i] { chooseSize(i); });
-        connect(window.areaButtons[i], &QPushButton::clicked, this, [this, i] { chooseArea(i); });
-    }
-    connect(window.clipButton, &QPushButton::clicked, this, &Clipping::clip);
-    connect(window.photoBox, &PictureBox::mouseDown, this, &Clipping::mouseDown);
-    connect(window.photoBox, &PictureBox::mouseMove, this,
-            [this](Qt::MouseButtons, QPoint pos) { mouseMove(pos); });
+    connect(m_window, &ClipWindow::sizeChosen, this, &Clipping::chooseSize);
+    connect(m_window, &ClipWindow::areaChosen, this, &Clipping::chooseArea);
+    connect(m_window, &ClipWindow::clipRequested, this, &Clipping::clip);
+    connect(m_window, &ClipWindow::photoPressed, this, &Clipping::mouseDown);
+    connect(m_window, &ClipWindow::pointerMoved, this, &Clipping::mouseMove);
     showFaces();
 }
 
@@ -63,7 +49,7 @@ void Clipping::chooseSize(int mode) {
     ProgramState& state = m_program.state;
     state.ClipSizeMode = mode;
     showFaces();
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     picture.clear();
     picture.hide();
     placePicture();
@@ -77,7 +63,7 @@ void Clipping::chooseArea(int mode) {
     state.ClipClickCount = 0;
     if (mode == ClipRange)
         m_program.services.messages.inform(RangeHintMessage);
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     picture.hide();
     placePicture();
     picture.show();
@@ -106,7 +92,7 @@ void Clipping::mouseDown(Qt::MouseButton button, QPoint pos) {
 
 void Clipping::mouseMove(QPoint pos) {
     ProgramState& state = m_program.state;
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     // A held button lets the pointer leave the box; the frame stays on it.
     const QPoint corner = clampedInto(pos, picture.size());
     if (state.ClipClickCount != 1 || corner == QPoint(state.ClipDragX, state.ClipDragY))
@@ -124,7 +110,7 @@ void Clipping::mouseMove(QPoint pos) {
 void Clipping::clip() {
     ProgramState& state = m_program.state;
     Clipboard& clipboard = m_program.services.clipboard;
-    PictureBox& work = *m_window->cutSurface;
+    PictureBox& work = m_window->cutSurface();
     work.clear();
     clipboard.clear();
     drawPhoto();
@@ -134,9 +120,9 @@ void Clipping::clip() {
         fitInside(m_photoSize, QRect(QPoint(0, 0), clipDrawSize(state.ClipSizeMode)));
     QImage result;
     if (state.ClipClickCount == 0) {
-        result = m_window->photoBox->image().copy(photo);
+        result = m_window->photoBox().image().copy(photo);
     } else if (state.ClipClickCount == 2) {
-        const QImage box = m_window->photoBox->image();
+        const QImage box = m_window->photoBox().image();
         const QRect area =
             clipRectangle({state.ClipX[1], state.ClipY[1]}, {state.ClipX[2], state.ClipY[2]}) &
             photo;
@@ -153,15 +139,11 @@ void Clipping::clip() {
 }
 
 void Clipping::showFaces() {
-    const ProgramState& state = m_program.state;
-    for (int i = 0; i < 2; ++i) {
-        setFaceColor(m_window->sizeButtons[i], i == state.ClipSizeMode ? ChosenSize : Unchosen);
-        setFaceColor(m_window->areaButtons[i], i == state.ClipAreaMode ? ChosenArea : Unchosen);
-    }
+    m_window->showChosen(m_program.state.ClipSizeMode, m_program.state.ClipAreaMode);
 }
 
 void Clipping::placePicture() {
-    m_window->photoBox->setGeometry(clipPictureBox(m_program.state.ClipSizeMode));
+    m_window->photoBox().setGeometry(clipPictureBox(m_program.state.ClipSizeMode));
     drawPhoto();
     if (m_program.state.ClipClickCount == 2)
         drawChosenFrame();
@@ -170,7 +152,7 @@ void Clipping::placePicture() {
 void Clipping::drawPhoto() {
     ProgramState& state = m_program.state;
     const QImage& photo = state.ClipSizeMode == ClipSmall ? m_smallPhoto : m_photo;
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     picture.clear();
     picture.stretchFrom(
         photo, photo.rect(),
@@ -184,14 +166,9 @@ void Clipping::drawChosenFrame() {
     const ProgramState& state = m_program.state;
     const QPoint first(state.ClipX[1], state.ClipY[1]);
     const QPoint second(state.ClipX[2], state.ClipY[2]);
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     picture.setDrawMode(PictureBox::DrawMode::Copy);
     picture.drawBox(clipOuterFrame(first, second), Qt::white);
     picture.drawBox(clipRectangle(first, second), Qt::black);
     picture.refreshNow();
-}
-
-void connectClipCommands(AppContext& program, MainWindow& form) {
-    QObject::connect(form.clipAction, &QAction::triggered, &form,
-                     [&program] { program.services.messages.inform(ClipHintMessage); });
 }

@@ -7,7 +7,7 @@
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_controls.h"
 #include "ui/main_window/main_window_context.h"
 #include "ui/widgets/picture_box.h"
 
@@ -59,17 +59,17 @@ std::optional<QRect> focusFrameOf(const ProgramState& state, int photo) {
         .frame();
 }
 
-void moveFocusFrame(AppContext& program, MainWindow& form, int photo) {
-    PictureBox& panel = *form.thumbnailPanel;
+void moveFocusFrame(AppContext& program, MainWindowControls& controls, int photo) {
+    PictureBox& panel = *controls.thumbnailPanel;
     if (const std::optional<QRect> old = focusFrameOf(program.state, program.state.FocusedPhoto))
         drawRing(panel, *old, PanelBackground);
     program.state.FocusedPhoto = photo;
-    MainWindowContext main{program.state, program.services, form};
+    MainWindowContext main{program.state, program.services, controls};
     drawFocusFrame(main);
 }
 
-void turnPageTo(AppContext& program, MainWindow& form, const PageFocus& next) {
-    QScrollBar& scroll = *form.thumbnailScroll;
+void turnPageTo(AppContext& program, MainWindowControls& controls, const PageFocus& next) {
+    QScrollBar& scroll = *controls.thumbnailScroll;
     program.state.FocusedPhoto = next.focus;
     if (scroll.value() != next.topRow)
         scroll.setValue(next.topRow);
@@ -91,10 +91,10 @@ void scrollFolderList(AppContext& program, int rows) {
 
 void drawFocusFrame(MainWindowContext& main) {
     if (const std::optional<QRect> frame = focusFrameOf(main.state, main.state.FocusedPhoto))
-        drawRing(*main.window.thumbnailPanel, *frame, FocusColour);
+        drawRing(*main.controls.thumbnailPanel, *frame, FocusColour);
 }
 
-int onThumbnailKey(AppContext& program, MainWindow& form, int key, Qt::KeyboardModifiers) {
+int onThumbnailKey(AppContext& program, MainWindowControls& controls, int key, Qt::KeyboardModifiers) {
     ProgramState& state = program.state;
     if (state.FocusedPhoto <= 0)
         return 0;
@@ -114,14 +114,14 @@ int onThumbnailKey(AppContext& program, MainWindow& form, int key, Qt::KeyboardM
     const PageFocus next = pageFocusAfter({state.ThumbTopRow, state.FocusedPhoto}, *pageKey,
                                           state.ThumbColumns, state.PhotoCount);
     if (next.topRow != state.ThumbTopRow)
-        turnPageTo(program, form, next);
+        turnPageTo(program, controls, next);
     else
-        moveFocusFrame(program, form, next.focus);
+        moveFocusFrame(program, controls, next.focus);
     return 0;
 }
 
-void onThumbnailWheel(MainWindow& form, int notches, Qt::KeyboardModifiers modifiers) {
-    QScrollBar& scroll = *form.thumbnailScroll;
+void onThumbnailWheel(MainWindowControls& controls, int notches, Qt::KeyboardModifiers modifiers) {
+    QScrollBar& scroll = *controls.thumbnailScroll;
     const int step = modifiers & Qt::ControlModifier ? scroll.pageStep() : scroll.singleStep();
     scroll.setValue(scrolledRow(scroll.value(), -notches * step, scroll.maximum()));
 }

@@ -8,7 +8,7 @@
 #include "core/services/services.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_controls.h"
 #include "ui/main_window/main_window_context.h"
 #include "ui/main_window/page_keys.h"
 #include "ui/main_window/thumbnail_caption.h"
@@ -25,7 +25,7 @@ const QRect WholePanel(0, 0, 901, 901);
 } // namespace
 
 void drawFolderTitle(MainWindowContext& main) {
-    PictureBox& panel = *main.window.thumbnailPanel;
+    PictureBox& panel = *main.controls.thumbnailPanel;
     const bool large = isLargeGrid(main.state.ScreenWidthPx);
     panel.fillRect(titleBox(large), Qt::white);
     panel.drawBox(titleBox(large), Qt::black);
@@ -36,12 +36,12 @@ void drawFolderTitle(MainWindowContext& main) {
 
 void drawThumbnailPage(MainWindowContext& main) {
     ProgramState& state = main.state;
-    MainWindow& window = main.window;
-    PictureBox& panel = *window.thumbnailPanel;
+    MainWindowControls& controls = main.controls;
+    PictureBox& panel = *controls.thumbnailPanel;
 
     panel.fillRect(WholePanel, PanelBackground);
-    window.waitNotice->move(313, 237);
-    window.waitNotice->show();
+    controls.waitNotice->move(313, 237);
+    controls.waitNotice->show();
     panel.refreshNow();
 
     panel.fillRect(WholePanel, PanelBackground);
@@ -72,7 +72,7 @@ void drawThumbnailPage(MainWindowContext& main) {
         });
     }
     drawFocusFrame(main);
-    window.waitNotice->hide();
+    controls.waitNotice->hide();
     if (timedOut)
         main.services.messages.inform(NoAnswerMessage);
     prefetchNeighbours(state, main.services, page);

@@ -13,25 +13,20 @@
 #include "ui/slide_show_window/slide_show_window.h"
 #include "ui/widgets/picture_box.h"
 
-#include <QPushButton>
 #include <algorithm>
 
 SlideShow::SlideShow(AppContext& program, QWidget& parent)
     : QObject(&parent), m_program(program), m_window(new SlideShowWindow(&parent)) {
-    connect(m_window->endButton, &QPushButton::clicked, m_window, &QWidget::hide);
-    for (int i = 0; i < 2; ++i) {
-        connect(m_window->stepButtons[i], &QPushButton::clicked, this, [this, i] { step(i); });
-    }
+    connect(m_window, &SlideShowWindow::stepRequested, this, &SlideShow::step);
     connect(m_window, &SlideShowWindow::stripAsked, this, &SlideShow::showStrip);
-    m_window->thumbnailStrip->setDrawnItems([this] {
+    m_window->thumbnailStrip().setDrawnItems([this] {
         QList<PictureBox::DrawnItem> items;
         for (int k = 1; k <= m_program.state.SlideCount && m_layout.offersStrip; ++k)
             items.append({m_layout.scaled(stripSlot(k)), QStringLiteral("スライド %1").arg(k),
                           k == m_program.state.SlideIndex});
         return items;
     });
-    connect(m_window->thumbnailStrip, &PictureBox::mouseDown, this,
-            [this](Qt::MouseButton, QPoint pos) { pickFromStrip(pos); });
+    connect(m_window, &SlideShowWindow::stripPressed, this, &SlideShow::pickFromStrip);
 }
 
 void SlideShow::start() {
@@ -67,7 +62,7 @@ void SlideShow::startAt(int photo) {
 void SlideShow::open(int firstSlide) {
     ProgramState& state = m_program.state;
     state.SlideCount = std::min(state.SelectedCount, MaxSlides);
-    m_window->thumbnailStrip->hide();
+    m_window->thumbnailStrip().hide();
     layOut();
 
     QStringList hostPaths;
@@ -104,11 +99,11 @@ void SlideShow::pickFromStrip(QPoint pos) {
 
 void SlideShow::showStrip(bool shown) {
     if (shown) {
-        m_window->photoBox->move(m_layout.pictureBesideStrip.topLeft());
-        m_window->thumbnailStrip->show();
+        m_window->photoBox().move(m_layout.pictureBesideStrip.topLeft());
+        m_window->thumbnailStrip().show();
     } else {
-        m_window->thumbnailStrip->hide();
-        m_window->photoBox->move(m_layout.picture.topLeft());
+        m_window->thumbnailStrip().hide();
+        m_window->photoBox().move(m_layout.picture.topLeft());
     }
 }
 
@@ -121,7 +116,7 @@ void SlideShow::layOut() {
 
 void SlideShow::fillStrip() {
     ProgramState& state = m_program.state;
-    PictureBox& strip = *m_window->thumbnailStrip;
+    PictureBox& strip = m_window->thumbnailStrip();
     strip.clear();
     std::vector<ThumbnailRequest> requests;
     for (int k = 1; k <= state.SlideCount; ++k) {
@@ -146,7 +141,7 @@ void SlideShow::fillStrip() {
 void SlideShow::showSlide() {
     ProgramState& state = m_program.state;
     const DecodedSlide slide = m_decoder.slide(state.SlideIndex);
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     picture.clear();
     if (!slide.image.isNull()) {
         state.ImageWidth = slide.photoSize.width();

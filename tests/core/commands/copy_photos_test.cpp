@@ -3,6 +3,7 @@
 #include "core/library/library_paths.h"
 #include "photo_ops_fixture.h"
 #include "ui/widgets/picture_box.h"
+#include "support/window_controls.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -17,9 +18,9 @@ TEST_F(CopyingPhotos, MarkedPhotosGoIntoTheClickedFolderWhichOpens) {
     makeFolders({{QStringLiteral("a"), 10}, {QStringLiteral("b"), 7}});
     mark(1, 5);
 
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
 
-    EXPECT_FALSE(rig.form->copyTargetPrompt->isHidden());
+    EXPECT_FALSE(control<PictureBox>(*rig.form, "copyTargetPrompt")->isHidden());
     EXPECT_EQ(rig.state.Pick, FolderPick::CopyTarget);
     EXPECT_EQ(rig.state.PickCount, 5);
     EXPECT_EQ(markedCount(), 5);
@@ -38,7 +39,7 @@ TEST_F(CopyingPhotos, MarkedPhotosGoIntoTheClickedFolderWhichOpens) {
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("b"));
     EXPECT_EQ(markedCount(), 0);
     EXPECT_EQ(rig.state.Pick, FolderPick::Open);
-    EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*rig.form, "copyTargetPrompt")->isHidden());
 }
 
 TEST_F(CopyingPhotos, SourceFolderAsDestinationCopiesNothingButRecounts) {
@@ -46,7 +47,7 @@ TEST_F(CopyingPhotos, SourceFolderAsDestinationCopiesNothingButRecounts) {
     mark(1, 3);
     const QString marked = rig.state.PhotoPaths[1];
     const QDateTime before = ageFile(marked);
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
     addPhotos(folderPath(1), 1, QStringLiteral("new"));
 
     completeCopy(rig.program, 1);
@@ -69,7 +70,7 @@ TEST_F(CopyingPhotos, SameNamedFileIsReplacedWithoutGrowingTheCount) {
     ASSERT_NE(bytesOf(clash), source);
     rig.state.PhotoMarks[number] = 1;
 
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
     completeCopy(rig.program, 2);
 
     EXPECT_EQ(bytesOf(clash), source);
@@ -84,7 +85,7 @@ TEST_F(CopyingPhotos, OnlyTheFirstHundredMarkedAreCopied) {
         expected << fileNameOf(rig.state.PhotoPaths[n]);
     mark(1, 150);
 
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
     EXPECT_EQ(rig.state.PickCount, 150);
     completeCopy(rig.program, 2);
 
@@ -99,11 +100,11 @@ TEST_F(CopyingPhotos, CancelKeepsMarksAndFolders) {
     const QStringList index = rig.readIndexLines();
     mark(2, 4);
 
-    rig.form->copyAction->trigger();
-    rig.form->cancelCopyButton->click();
+    control<QAction>(*rig.form, "copyAction")->trigger();
+    control<QPushButton>(*rig.form, "cancelCopyButton")->click();
 
     EXPECT_EQ(rig.state.Pick, FolderPick::Open);
-    EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*rig.form, "copyTargetPrompt")->isHidden());
     EXPECT_EQ(markedCount(), 3);
     EXPECT_EQ(rig.state.PhotoMarks[2], 1);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
@@ -116,17 +117,17 @@ TEST_F(CopyingPhotos, CancelKeepsMarksAndFolders) {
 TEST_F(CopyingPhotos, NothingMarkedAsksForPhotosAndDoesNotWait) {
     makeFolders({{QStringLiteral("a"), 3}});
 
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("しゃしんをえらんでください。")});
     EXPECT_EQ(rig.state.Pick, FolderPick::Open);
-    EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*rig.form, "copyTargetPrompt")->isHidden());
 }
 
 TEST_F(CopyingPhotos, VanishedSourceIsReportedAfterTheDestinationOpens) {
     makeFolders({{QStringLiteral("a"), 5}, {QStringLiteral("b"), 1}});
     mark(1, 3);
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
     QFile::remove(rig.host(rig.state.PhotoPaths[2]));
 
     completeCopy(rig.program, 2);
@@ -135,7 +136,7 @@ TEST_F(CopyingPhotos, VanishedSourceIsReportedAfterTheDestinationOpens) {
     EXPECT_EQ(filesIn(folderPath(2)), 3);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
     EXPECT_EQ(rig.state.Pick, FolderPick::Open);
-    EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*rig.form, "copyTargetPrompt")->isHidden());
 }
 
 TEST_F(CopyingPhotos, RowOutsideTheClassFolderGetsNoCopies) {
@@ -146,7 +147,7 @@ TEST_F(CopyingPhotos, RowOutsideTheClassFolderGetsNoCopies) {
                          QStringLiteral("x,..\\outside,2001/01/02 0,")});
     rig.openClassFolder();
     mark(1, 2);
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
 
     completeCopy(rig.program, 2);
 
@@ -167,7 +168,7 @@ TEST_F(CopyingPhotos, NeverCopiesIntoALinkToAFolderOutsideTheLibrary) {
         {QStringLiteral("a,IMG_0001_a,2001/01/01 3,"), QStringLiteral("l,LINKED,2001/01/02 1,")});
     rig.openClassFolder();
     mark(1, 2);
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
 
     completeCopy(rig.program, 2);
 

@@ -5,6 +5,7 @@
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/main_window/lock_wait_indicator.h"
 #include "ui/widgets/picture_box.h"
+#include "support/window_controls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,7 +33,7 @@ protected:
 
 TEST_F(SavingToTheDatabase, IntoAnEmptyDatabaseMakesFolderOneWithTheTeachersTag) {
     rig.makeClassFolders({{QStringLiteral("はな"), 1}, {QStringLiteral("えんそく"), 3}});
-    QTest::mouseClick(rig.form->folderList, Qt::LeftButton, {}, {60, 88});
+    QTest::mouseClick(control<PictureBox>(*rig.form, "folderList"), Qt::LeftButton, {}, {60, 88});
     ASSERT_EQ(rig.state.FolderTitle, QStringLiteral("えんそく"));
     const QString shown = rig.state.PhotoFolder;
 
@@ -47,7 +48,7 @@ TEST_F(SavingToTheDatabase, IntoAnEmptyDatabaseMakesFolderOneWithTheTeachersTag)
     EXPECT_EQ(rig.state.PhotoFolder, shown);
     EXPECT_EQ(rig.state.ClassFolder, rig.classFolder);
     rig.messages.answers = {true};
-    QTest::mouseClick(rig.form->deleteFolderButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*rig.form, "deleteFolderButton"), Qt::LeftButton);
     EXPECT_FALSE(rig.files.exists(shown));
     EXPECT_EQ(rig.namesIn(rig.dbFolder(QStringLiteral("IMG_0001_えんそく"))).size(), 3);
 }
@@ -125,10 +126,10 @@ TEST_F(SavingToTheDatabase, SavedRowSurvivesARenameInTheOpenDatabase) {
     rig.state.FolderNameWindowMode = FolderNameMode::Rename;
     rig.modals.script = [](QDialog& dialog) {
         auto& window = static_cast<FolderNameWindow&>(dialog);
-        window.nameEdit->setText(QStringLiteral("あ"));
-        QTest::mouseClick(window.runButton, Qt::LeftButton);
+        control<QLineEdit>(window, "nameEdit")->setText(QStringLiteral("あ"));
+        QTest::mouseClick(control<QPushButton>(window, "runButton"), Qt::LeftButton);
     };
-    QTest::mouseClick(rig.form->renameFolderButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*rig.form, "renameFolderButton"), Qt::LeftButton);
     EXPECT_EQ(rig.dbLines(),
               QStringList({QStringLiteral("あ,IMG_0001_a,2002/06/01 2,"),
                            QStringLiteral("a,IMG_0002_a,2002/06/15 2,２年３組 先生")}));
@@ -146,7 +147,7 @@ TEST_F(SavingToTheDatabase, ABusyDatabaseChangesNothing) {
     QTimer::singleShot(100, [&] {
         const QCursor* cursor = QApplication::overrideCursor();
         waitShown =
-            !rig.form->waitNotice->isHidden() && cursor && cursor->shape() == Qt::WaitCursor;
+            !control<QLabel>(*rig.form, "waitNotice")->isHidden() && cursor && cursor->shape() == Qt::WaitCursor;
     });
     saveYes();
     EXPECT_TRUE(waitShown);

@@ -3,6 +3,7 @@
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/imaging/desktop_thumbnail_cache.h"
 #include "folder_fixture.h"
+#include "support/window_controls.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,7 @@ class DeletingFolders : public FolderCommands {
 protected:
     void deleteAnswering(bool yes) {
         rig.messages.answers.push_back(yes);
-        rig.form->deleteFolderButton->click();
+        control<QPushButton>(*rig.form, "deleteFolderButton")->click();
     }
     bool onDisk(const QString& drivePath) const { return QFileInfo::exists(rig.host(drivePath)); }
 };
@@ -80,7 +81,7 @@ TEST_F(DeletingFolders, NoChangesNothingButReadsTheFolderAgain) {
 
 TEST_F(DeletingFolders, WithoutFoldersNothingIsAsked) {
     rig.openClassFolder();
-    rig.form->deleteFolderButton->click();
+    control<QPushButton>(*rig.form, "deleteFolderButton")->click();
     EXPECT_TRUE(rig.messages.shown.isEmpty());
     EXPECT_EQ(rig.state.FolderTable.count(), 0);
 }
@@ -185,9 +186,9 @@ TEST_F(DeletingFolders, FolderOpenedByPathIsRefused) {
     makeFolders({1, 2});
     rig.makePhotos(QStringLiteral("D:\\PHOTOS"), 2, {32, 24});
     rig.dialogs.nextChoice = rig.host(QStringLiteral("D:\\PHOTOS\\P001.JPG"));
-    rig.form->otherFolderAction->trigger();
+    control<QAction>(*rig.form, "otherFolderAction")->trigger();
     const QStringList before = rig.readIndexLines();
-    rig.form->deleteFolderButton->click();
+    control<QPushButton>(*rig.form, "deleteFolderButton")->click();
 
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("このフォルダはけせません。")});
     EXPECT_EQ(rig.files.listFiles(QStringLiteral("D:\\PHOTOS"), QStringLiteral("*.*")).size(), 2);
@@ -211,7 +212,7 @@ TEST_F(DeletingFolders, DeletingTheOnlyFolderClearsPageTitleAndList) {
     const QColor pageBackground(255, 255, 192);
     EXPECT_EQ(rig.panelColourAt({60, 90}), pageBackground);
     const QRect title = titleBox(true).adjusted(1, 1, -1, -1);
-    const QImage page = rig.form->thumbnailPanel->image();
+    const QImage page = control<PictureBox>(*rig.form, "thumbnailPanel")->image();
     for (int y = title.top(); y <= title.bottom(); ++y)
         for (int x = title.left(); x <= title.right(); ++x)
             ASSERT_EQ(page.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;

@@ -4,6 +4,7 @@
 #include "app/folder_wiring.h"
 #include "support_library/library_fixture.h"
 #include "ui/widgets/picture_box.h"
+#include "support/window_controls.h"
 
 #include <QList>
 #include <QTest>
@@ -46,11 +47,11 @@ protected:
     }
 
     void clickFolderList(int y) {
-        QTest::mouseClick(rig.form->folderList, Qt::LeftButton, {}, {60, y});
+        QTest::mouseClick(control<PictureBox>(*rig.form, "folderList"), Qt::LeftButton, {}, {60, y});
     }
     // The fill of screen row i of the folder list, clear of its text.
     QColor listRowFill(int i) const {
-        return rig.form->folderList->image().pixelColor(190, 34 * i + 44);
+        return control<PictureBox>(*rig.form, "folderList")->image().pixelColor(190, 34 * i + 44);
     }
 
     LibraryRig rig;

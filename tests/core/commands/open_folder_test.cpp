@@ -2,6 +2,7 @@
 #include "core/commands/copy_photos.h"
 #include "folder_fixture.h"
 #include "support/window_clicks.h"
+#include "support/window_controls.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -28,9 +29,9 @@ TEST_F(OpeningFolders, ClickHeightPicksTheRow) {
 TEST_F(OpeningFolders, ADoubleClickOnARowOpensTheFolderOnce) {
     makeFolders({1, 2, 3});
     int opened = 0;
-    QObject::connect(rig.form->folderList, &PictureBox::mouseDown, rig.form.get(),
+    QObject::connect(control<PictureBox>(*rig.form, "folderList"), &PictureBox::mouseDown, rig.form.get(),
                      [&] { ++opened; });
-    doubleClickThroughWindow(*rig.form->folderList, {60, 88});
+    doubleClickThroughWindow(*control<PictureBox>(*rig.form, "folderList"), {60, 88});
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
     EXPECT_EQ(rig.state.PhotoCount, 2);
@@ -73,14 +74,14 @@ TEST_F(OpeningFolders, OpeningClearsTheMarksAndPutsTheScrollBarBack) {
     makeFolders({30, 3});
     rig.state.PhotoMarks[2] = 1;
     rig.state.PhotoMarks[30] = 1;
-    rig.form->thumbnailScroll->setValue(4);
+    control<QScrollBar>(*rig.form, "thumbnailScroll")->setValue(4);
     rig.state.ThumbTopRow = 4;
     clickFolderList(88);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
     EXPECT_EQ(rig.state.PhotoCount, 3);
     EXPECT_EQ(rig.state.PhotoMarks[2], 0);
     EXPECT_EQ(rig.state.PhotoMarks[30], 0);
-    EXPECT_EQ(rig.form->thumbnailScroll->value(), 0);
+    EXPECT_EQ(control<QScrollBar>(*rig.form, "thumbnailScroll")->value(), 0);
     EXPECT_EQ(rig.state.ThumbTopRow, 0);
     EXPECT_EQ(listRowFill(2), OpenRow);
     EXPECT_EQ(listRowFill(1), OtherRow);
@@ -109,8 +110,8 @@ TEST_F(OpeningFolders, WaitingCopyGoesIntoTheClickedFolder) {
 
 class PagingFolders : public FolderCommands {
 protected:
-    void previous() { rig.form->folderPageButtons[0]->click(); }
-    void next() { rig.form->folderPageButtons[1]->click(); }
+    void previous() { control<QPushButton>(*rig.form, "folderPageButton", 0)->click(); }
+    void next() { control<QPushButton>(*rig.form, "folderPageButton", 1)->click(); }
 };
 
 TEST_F(PagingFolders, NextPageOnlyWhenFoldersFollow) {
@@ -145,12 +146,12 @@ protected:
 TEST_F(PagingSmallFolderList, PreviousPageStopsAtTheTop) {
     makeRowsOnly(30);
     rig.state.FolderListTop = 5;
-    rig.form->folderPageButtons[0]->click();
+    control<QPushButton>(*rig.form, "folderPageButton", 0)->click();
     EXPECT_EQ(rig.state.FolderListTop, 0);
-    rig.form->folderPageButtons[1]->click();
+    control<QPushButton>(*rig.form, "folderPageButton", 1)->click();
     EXPECT_EQ(rig.state.FolderListTop, 13);
     rig.state.FolderListTop = -3;
-    rig.form->folderPageButtons[0]->click();
+    control<QPushButton>(*rig.form, "folderPageButton", 0)->click();
     EXPECT_EQ(rig.state.FolderListTop, 0);
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "photo_ops_fixture.h"
 
-#include "app/photo_wiring.h"
 #include "core/library/library_paths.h"
 
 #include <QDir>
@@ -9,7 +8,6 @@
 #include <QFileInfo>
 
 PhotoCommands::PhotoCommands() {
-    connectPhotoCommands(rig.program, *rig.form);
 }
 
 void PhotoCommands::makeFolders(std::initializer_list<Folder> folders) {

@@ -2,6 +2,7 @@
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
 #include "photo_ops_fixture.h"
+#include "support/window_controls.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,7 @@ TEST_F(SavingToPhotoDrive, MarkedPhotosAreCopiedAfterTheQuestionAndStayMarked) {
     rig.state.PhotoMarks[4] = 1;
     rig.messages.answers = {true};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     QStringList expected = {fileNameOf(rig.state.PhotoPaths[2]),
@@ -43,7 +44,7 @@ TEST_F(SavingToPhotoDrive, NoCopiesNothing) {
     mark(1, 3);
     rig.messages.answers = {false};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_TRUE(namesOnDrive().isEmpty());
     EXPECT_EQ(rig.messages.beeps, 0);
@@ -52,7 +53,7 @@ TEST_F(SavingToPhotoDrive, NoCopiesNothing) {
 TEST_F(SavingToPhotoDrive, NothingMarkedAsksForPhotosWithoutAQuestion) {
     makeFolders({{QStringLiteral("a"), 3}});
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("しゃしんをえらんでください。")});
     EXPECT_TRUE(namesOnDrive().isEmpty());
@@ -67,7 +68,7 @@ TEST_F(SavingToPhotoDrive, OnlyTheFirstHundredMarkedAreSaved) {
     mark(1, 150);
     rig.messages.answers = {true};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(namesOnDrive(), expected);
     EXPECT_EQ(markedCount(), 150);
@@ -79,7 +80,7 @@ TEST_F(SavingToPhotoDrive, SameNamedFileOnTheDriveIsReplaced) {
     mark(1, 1);
     rig.messages.answers = {true};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(bytesOf(QStringLiteral("A:\\a001.JPG")), bytesOf(rig.state.PhotoPaths[1]));
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
@@ -94,7 +95,7 @@ TEST_F(SavingToPhotoDrive, UnusableDriveIsReported) {
     mark(1, 2);
     rig.messages.answers = {true};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList({Question, SaveFailed}));
     EXPECT_EQ(markedCount(), 2);
@@ -110,7 +111,7 @@ TEST_F(SavingToPhotoDrive, PhotosAlreadyOnTheDriveAreLeftAlone) {
     mark(1, 2);
     rig.messages.answers = {true};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     EXPECT_EQ(modifiedAt(onDrive[0]), before);

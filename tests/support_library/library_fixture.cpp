@@ -9,6 +9,7 @@
 #include "core/state/class_names.h"
 #include "core/state/screen_mode.h"
 #include "support/cp932_files.h"
+#include "support/window_controls.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QDir>

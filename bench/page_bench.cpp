@@ -11,6 +11,7 @@
 
 #include "core/commands/app_context.h"
 #include "core/commands/folder_import.h"
+#include "core/commands/main_view.h"
 #include "core/files/drive_map.h"
 #include "core/files/file_system.h"
 #include "core/imaging/thumbnail_loader.h"
@@ -23,7 +24,6 @@
 #include "support/recording_printer.h"
 #include "support/test_photos.h"
 #include "ui/main_window/main_window.h"
-#include "core/commands/main_view.h"
 #include "ui/main_window/thumbnail_page.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/picture_box.h"
@@ -199,7 +199,8 @@ double timeNaivePage(Session& session, const QStringList& paths) {
         reader.setAutoTransform(true);
         const QImage photo = reader.read();
         const QRect cell((i % 5) * 154 + 5, (i / 5) * 132 + 58, 144, 108);
-        session.form.findChild<PictureBox*>(QStringLiteral("thumbnailPanel"))->stretchFrom(photo, photo.rect(), cell);
+        session.form.findChild<PictureBox*>(QStringLiteral("thumbnailPanel"))
+            ->stretchFrom(photo, photo.rect(), cell);
     }
     return msSince(timer);
 }

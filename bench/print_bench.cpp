@@ -5,6 +5,7 @@
 // a process of its own, so the peak memory belongs to that job alone.
 
 #include "core/commands/app_context.h"
+#include "core/commands/main_view.h"
 #include "core/commands/print_photo_sheets.h"
 #include "core/commands/sheet_printer.h"
 #include "core/files/drive_map.h"
@@ -19,7 +20,6 @@
 #include "support/scripted_services.h"
 #include "support/test_photos.h"
 #include "ui/main_window/main_window.h"
-#include "core/commands/main_view.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,6 +5,7 @@
 // decodes at the drawn size and makes the next slide while one is shown.
 
 #include "core/commands/app_context.h"
+#include "core/commands/main_view.h"
 #include "core/files/drive_map.h"
 #include "core/files/file_system.h"
 #include "core/imaging/photo_decoder.h"
@@ -16,7 +17,6 @@
 #include "support/recording_printer.h"
 #include "support/test_photos.h"
 #include "ui/main_window/main_window.h"
-#include "core/commands/main_view.h"
 #include "ui/slide_show_window/slide_show.h"
 #include "ui/slide_show_window/slide_show_window.h"
 #include "ui/widgets/fonts.h"

@@ -49,8 +49,7 @@ void Wiring::wireClassPanel() {
     AppContext& program = m_program;
     connect(&m_window, &MainWindow::classChosen, this,
             [&program](int index) { chooseClass(program, index); });
-    connect(&m_window, &MainWindow::saveDriveWindowRequested, this,
-            &Wiring::openSaveDriveWindow);
+    connect(&m_window, &MainWindow::saveDriveWindowRequested, this, &Wiring::openSaveDriveWindow);
 }
 
 void Wiring::wireFolderList() {
@@ -84,8 +83,7 @@ void Wiring::wireThumbnailPage() {
             [&program] { saveOpenFolderToDatabase(program); });
     connect(&m_window, &MainWindow::selectAllRequested, this,
             [&program] { selectAllPhotos(program); });
-    connect(&m_window, &MainWindow::cancelCopyRequested, this,
-            [&program] { cancelCopy(program); });
+    connect(&m_window, &MainWindow::cancelCopyRequested, this, [&program] { cancelCopy(program); });
 }
 
 void Wiring::wireMenus() {

@@ -4,12 +4,12 @@
 #include "core/library/library_paths.h"
 #include "support/cp932_files.h"
 #include "support/test_data.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/save_drive_window/save_drive_window.h"
 #include "ui/settings_window/settings_window.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -31,8 +31,8 @@ struct WholeProgram : ::testing::Test {
     LibraryRig rig{1024};
 
     void start(const QStringList& settings) {
-        ASSERT_TRUE(
-            writeCp932Lines(QDir(rig.programFolder).filePath(QStringLiteral("DRVDATA.TXT")), settings));
+        ASSERT_TRUE(writeCp932Lines(QDir(rig.programFolder).filePath(QStringLiteral("DRVDATA.TXT")),
+                                    settings));
         startUp(rig.program, rig.programFolder);
     }
     // ２年３組 is the eighth class button.
@@ -102,10 +102,12 @@ TEST_F(WholeProgram, SettingsSavedInTheWindowTakeEffectAtTheNextStart) {
     rig.messages.answers = {true}; // D: is this computer's own
     rig.modals.script = [](QDialog& dialog) {
         auto& window = static_cast<SettingsWindow&>(dialog);
-        control<QComboBox>(window, "saveDriveCombo")->setCurrentText(QStringLiteral("D:\\A_image\\"));
+        control<QComboBox>(window, "saveDriveCombo")
+            ->setCurrentText(QStringLiteral("D:\\A_image\\"));
         control<QComboBox>(window, "usageModeCombo")->setCurrentText(QStringLiteral("個人利用"));
         control<QComboBox>(window, "nodeNumberCombo")->setEditText(QStringLiteral("4"));
-        control<QComboBox>(window, "databaseFolderCombo")->setCurrentText(QStringLiteral("D:\\Adb_image\\"));
+        control<QComboBox>(window, "databaseFolderCombo")
+            ->setCurrentText(QStringLiteral("D:\\Adb_image\\"));
         control<QComboBox>(window, "schoolYearCombo")->setCurrentIndex(0); // no school year
         QTest::mouseClick(control<QPushButton>(window, "saveButton"), Qt::LeftButton);
     };
@@ -165,8 +167,9 @@ TEST_F(WholeProgram, ChangingTheNodeNumberAloneKeepsTheOtherLinesAsReadAtStartUp
         QTest::mouseClick(control<QPushButton>(dialog, "driveButton", 2), Qt::LeftButton);
     };
     QTest::mouseClick(control<QPushButton>(*rig.form, "saveDriveButton"), Qt::LeftButton);
-    saveSettings(
-        [](SettingsWindow& window) { control<QComboBox>(window, "nodeNumberCombo")->setEditText(QStringLiteral("5")); });
+    saveSettings([](SettingsWindow& window) {
+        control<QComboBox>(window, "nodeNumberCombo")->setEditText(QStringLiteral("5"));
+    });
     QStringList expected = TeacherSettings;
     expected[4] = QStringLiteral(" 5 ");
     EXPECT_EQ(settingsBytes(), encodeCp932Lines(expected));

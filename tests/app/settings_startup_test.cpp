@@ -2,9 +2,9 @@
 #include "app/startup.h"
 #include "core/files/cp932_text.h"
 #include "support/cp932_files.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,7 +47,8 @@ TEST_F(SettingsStartUp, SchoolYearMakesBothFolders) {
     EXPECT_EQ(rig.state.PcNumber, 3);
     EXPECT_TRUE(QFileInfo(rig.host(QStringLiteral("D:\\A_image\\2002"))).isDir());
     EXPECT_TRUE(QFileInfo(rig.host(QStringLiteral("D:\\Adb_image"))).isDir());
-    EXPECT_EQ(control<QPushButton>(*rig.form, "saveDriveButton")->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
+    EXPECT_EQ(control<QPushButton>(*rig.form, "saveDriveButton")->text(),
+              QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
     EXPECT_FALSE(control<PictureBox>(*rig.form, "classPanel")->isHidden());
 }
 

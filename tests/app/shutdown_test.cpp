@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/wiring.h"
 #include "support/test_rig.h"
-#include "ui/widgets/picture_box.h"
 #include "support/window_controls.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QAction>
 #include <gtest/gtest.h>

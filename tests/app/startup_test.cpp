@@ -27,7 +27,8 @@ TEST_F(StartUpTest, LeavesTheLoadedWindowWhereLoadPutItAndHidden) {
 
 TEST_F(StartUpTest, SaveDriveButtonNamesDriveC) {
     startUp(program, rig.root.path());
-    EXPECT_EQ(control<QPushButton>(form, "saveDriveButton")->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
+    EXPECT_EQ(control<QPushButton>(form, "saveDriveButton")->text(),
+              QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
 }
 
 TEST_F(StartUpTest, DefaultsAndClassNames) {

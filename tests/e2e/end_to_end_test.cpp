@@ -5,9 +5,9 @@
 #include "support/card_image.h"
 #include "support/cp932_files.h"
 #include "support/smb_share.h"
+#include "support/window_controls.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "xvfb_session.h"
-#include "support/window_controls.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

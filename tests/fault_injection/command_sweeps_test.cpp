@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/locked_index.h"
 #include "fault_injection/fault_sweep.h"
+#include "support/window_controls.h"
 #include "ui/main_window/main_window.h"
 #include "ui/settings_window/settings_window.h"
-#include "support/window_controls.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -18,40 +18,45 @@ void answerYes(SweepRig& rig) {
 
 const CommandCase Import{.name = "import", .run = [](SweepRig& rig) {
                              answerYes(rig);
-                             rig.runFolderNameWindow([&rig] { control<QAction>(*rig.form, "importAction")->trigger(); },
-                                                     QStringLiteral("d"));
+                             rig.runFolderNameWindow(
+                                 [&rig] { control<QAction>(*rig.form, "importAction")->trigger(); },
+                                 QStringLiteral("d"));
                          }};
 // The same under the shared database's lock.
-const CommandCase ImportIntoDatabase{.name = "import_into_database",
-                                     .run =
-                                         [](SweepRig& rig) {
-                                             control<QAction>(*rig.form, "switchToDatabaseAction")->trigger();
-                                             Import.run(rig);
-                                         },
-                                     .reach = {.database = true}};
-const CommandCase MakeFolder{.name = "make_folder", .run = [](SweepRig& rig) {
-                                 rig.runFolderNameWindow(
-                                     [&rig] { control<QAction>(*rig.form, "makeFolderAction")->trigger(); },
-                                     QStringLiteral("d"));
-                             }};
-const CommandCase Rename{.name = "rename", .run = [](SweepRig& rig) {
-                             rig.runFolderNameWindow(
-                                 [&rig] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); },
-                                 QStringLiteral("z"));
-                         }};
-const CommandCase DeleteFolder{.name = "delete_folder",
-                               .run =
-                                   [](SweepRig& rig) {
-                                       answerYes(rig);
-                                       control<QPushButton>(*rig.form, "deleteFolderButton")->click();
-                                   },
-                               .removes =
-                                   [](const SweepRig& rig) {
-                                       QStringList photos;
-                                       for (int n = 1; n <= rig.state.PhotoCount; ++n)
-                                           photos << rig.state.PhotoPaths[n];
-                                       return photos;
-                                   }};
+const CommandCase ImportIntoDatabase{
+    .name = "import_into_database",
+    .run =
+        [](SweepRig& rig) {
+            control<QAction>(*rig.form, "switchToDatabaseAction")->trigger();
+            Import.run(rig);
+        },
+    .reach = {.database = true}};
+const CommandCase MakeFolder{
+    .name = "make_folder", .run = [](SweepRig& rig) {
+        rig.runFolderNameWindow(
+            [&rig] { control<QAction>(*rig.form, "makeFolderAction")->trigger(); },
+            QStringLiteral("d"));
+    }};
+const CommandCase Rename{
+    .name = "rename", .run = [](SweepRig& rig) {
+        rig.runFolderNameWindow(
+            [&rig] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); },
+            QStringLiteral("z"));
+    }};
+const CommandCase DeleteFolder{
+    .name = "delete_folder",
+    .run =
+        [](SweepRig& rig) {
+            answerYes(rig);
+            control<QPushButton>(*rig.form, "deleteFolderButton")->click();
+        },
+    .removes =
+        [](const SweepRig& rig) {
+            QStringList photos;
+            for (int n = 1; n <= rig.state.PhotoCount; ++n)
+                photos << rig.state.PhotoPaths[n];
+            return photos;
+        }};
 const CommandCase DeletePhotos{
     "delete_photos",
     [](SweepRig& rig) {
@@ -68,22 +73,24 @@ const CommandCase CopyPhotos{.name = "copy_photos", .run = [](SweepRig& rig) {
                                  control<QAction>(*rig.form, "copyAction")->trigger();
                                  rig.clickFolderRow(2);
                              }};
-const CommandCase SaveToPhotoDrive{.name = "save_to_photo_drive",
-                                   .run =
-                                       [](SweepRig& rig) {
-                                           rig.markPhotos(1, 2);
-                                           answerYes(rig);
-                                           control<QAction>(*rig.form, "saveToDriveAction")->trigger();
-                                       },
-                                   .reach = {.photoDrive = true}};
-const CommandCase SaveToDatabase{.name = "save_to_database",
-                                 .run =
-                                     [](SweepRig& rig) {
-                                         answerYes(rig);
-                                         QTest::mouseClick(control<QPushButton>(*rig.form, "saveToDatabaseButton"),
-                                                           Qt::LeftButton);
-                                     },
-                                 .reach = {.database = true}};
+const CommandCase SaveToPhotoDrive{
+    .name = "save_to_photo_drive",
+    .run =
+        [](SweepRig& rig) {
+            rig.markPhotos(1, 2);
+            answerYes(rig);
+            control<QAction>(*rig.form, "saveToDriveAction")->trigger();
+        },
+    .reach = {.photoDrive = true}};
+const CommandCase SaveToDatabase{
+    .name = "save_to_database",
+    .run =
+        [](SweepRig& rig) {
+            answerYes(rig);
+            QTest::mouseClick(control<QPushButton>(*rig.form, "saveToDatabaseButton"),
+                              Qt::LeftButton);
+        },
+    .reach = {.database = true}};
 const CommandCase SaveSettings{.name = "save_settings",
                                .run =
                                    [](SweepRig& rig) {

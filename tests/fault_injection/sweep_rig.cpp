@@ -4,9 +4,9 @@
 #include "core/files/cp932_text.h"
 #include "core/library/library_paths.h"
 #include "support/cp932_files.h"
+#include "support/window_controls.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QDir>
 #include <QImage>
@@ -91,7 +91,8 @@ void SweepRig::markPhotos(int first, int last) {
 }
 
 void SweepRig::clickFolderRow(int row) {
-    QTest::mouseClick(control<PictureBox>(*form, "folderList"), Qt::LeftButton, {}, {60, 20 + 34 * row});
+    QTest::mouseClick(control<PictureBox>(*form, "folderList"), Qt::LeftButton, {},
+                      {60, 20 + 34 * row});
 }
 
 QString SweepRig::rowFolder(int row) const {

@@ -6,8 +6,7 @@
 
 // A window's control by the name of the member that holds it; a control
 // that is not there fails the test.
-template <class Control>
-Control* control(const QObject& window, const QString& name) {
+template <class Control> Control* control(const QObject& window, const QString& name) {
     auto* found = window.findChild<Control*>(name);
     if (!found)
         ADD_FAILURE() << "no control " << name.toStdString();

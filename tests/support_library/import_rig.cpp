@@ -2,9 +2,9 @@
 #include "support_library/import_rig.h"
 
 #include "core/library/library_paths.h"
+#include "support/window_controls.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/main_window/main_window.h"
-#include "support/window_controls.h"
 
 #include <QAction>
 #include <QDir>

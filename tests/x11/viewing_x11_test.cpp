@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/commands/main_view.h"
 #include "support/test_data.h"
 #include "support/test_photos.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/clip_window/clip_window.h"
 #include "ui/clip_window/clipping.h"
-#include "core/commands/main_view.h"
 #include "ui/slide_show_window/slide_show.h"
 #include "ui/slide_show_window/slide_show_window.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/qt_clipboard.h"
-#include "support/window_controls.h"
 
 #include <QEventLoop>
 #include <QProcess>
@@ -30,8 +30,7 @@ struct X11Rig {
     X11Rig()
         : services{rig.messages, rig.screen,     rig.clock,   rig.files, rig.dialogs,
                    rig.modals,   rig.thumbnails, rig.printer, clipboard},
-          form(rig.state, services),
-          view(form.view()), program{rig.state, services, view} {
+          form(rig.state, services), view(form.view()), program{rig.state, services, view} {
         form.load();
     }
     LibraryRig rig;
@@ -76,8 +75,10 @@ TEST(ViewingOnX11, ClippedRectangleCanBeReadBackFromTheXClipboard) {
     x.rig.modals.script = [&](QDialog& dialog) {
         auto& form = static_cast<ClipWindow&>(dialog);
         control<QPushButton>(form, "areaButton", 1)->click();
-        QTest::mouseClick(control<PictureBox>(form, "photoBox"), Qt::LeftButton, {}, QPoint(280, 200));
-        QTest::mouseClick(control<PictureBox>(form, "photoBox"), Qt::LeftButton, {}, QPoint(379, 279));
+        QTest::mouseClick(control<PictureBox>(form, "photoBox"), Qt::LeftButton, {},
+                          QPoint(280, 200));
+        QTest::mouseClick(control<PictureBox>(form, "photoBox"), Qt::LeftButton, {},
+                          QPoint(379, 279));
         control<QPushButton>(form, "clipButton")->click();
         shown = control<PictureBox>(form, "photoBox")->image().copy(280, 200, 100, 80);
     };

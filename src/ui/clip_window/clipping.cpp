@@ -14,7 +14,6 @@
 #include "ui/clip_window/clip_window.h"
 #include "ui/widgets/picture_box.h"
 
-
 Clipping::Clipping(AppContext& program, QWidget& parent)
     : QObject(&parent), m_program(program), m_window(new ClipWindow(&parent)) {
     connect(m_window, &ClipWindow::sizeChosen, this, &Clipping::chooseSize);

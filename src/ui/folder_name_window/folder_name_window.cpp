@@ -58,8 +58,8 @@ FolderNameWindow::FolderNameWindow(QWidget* parent) : QDialog(parent), m_outerHe
         makeLabel(QStringLiteral("フロッピーディスクをドライブＡに"), this, QRect(32, 84, 275, 21));
     m_cardInstructionSecondLine =
         makeLabel(QStringLiteral("セットしてください。"), this, QRect(12, 108, 164, 21));
-    m_typeInstructionFirstLine = makeLabel(QStringLiteral("フォルダ名をタイプし、「じっこう」"), this,
-                                         QRect(32, 132, 278, 21));
+    m_typeInstructionFirstLine = makeLabel(QStringLiteral("フォルダ名をタイプし、「じっこう」"),
+                                           this, QRect(32, 132, 278, 21));
     m_typeInstructionSecondLine =
         makeLabel(QStringLiteral("ボタンをおしてください。"), this, QRect(12, 156, 207, 21));
     m_photoDriveLine = makeLabel(QString(), this, QRect(12, 186, 305, 21));

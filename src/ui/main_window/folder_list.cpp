@@ -3,8 +3,8 @@
 
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/main_window_controls.h"
 #include "ui/main_window/main_window_context.h"
+#include "ui/main_window/main_window_controls.h"
 #include "ui/widgets/picture_box.h"
 
 #include <algorithm>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/main_window.h"
 
+#include "core/commands/app_context.h"
 #include "core/geometry/rounding.h"
+#include "core/geometry/sheet_layout.h"
 #include "core/services/screen_service.h"
 #include "core/services/services.h"
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "core/commands/app_context.h"
-#include "core/geometry/sheet_layout.h"
 #include "ui/main_window/folder_list.h"
 #include "ui/main_window/lock_wait_indicator.h"
 #include "ui/main_window/page_keys.h"
@@ -109,8 +109,7 @@ void MainWindow::announceControls() {
         connect(button, &QPushButton::clicked, this, intent);
     connect(c.folderList, &PictureBox::mouseDown, this, &MainWindow::folderListPressed);
     connect(c.thumbnailPanel, &PictureBox::mouseDown, this, &MainWindow::thumbnailPagePressed);
-    connect(c.thumbnailScroll, &QScrollBar::valueChanged, this,
-            &MainWindow::thumbnailPageScrolled);
+    connect(c.thumbnailScroll, &QScrollBar::valueChanged, this, &MainWindow::thumbnailPageScrolled);
 }
 
 void MainWindow::announceMenus() {
@@ -168,44 +167,43 @@ void MainWindow::handlePageKeys() {
 
 void MainWindow::nameControls() {
     const MainWindowControls& c = m_controls;
-    nameAll({
-        {c.classPanel, "classPanel"},
-        {c.classPrompt, "classPrompt"},
-        {c.saveDriveButton, "saveDriveButton"},
-        {c.folderList, "folderList"},
-        {c.folderHeadingBand, "folderHeadingBand"},
-        {c.classHeading, "classHeading"},
-        {c.deleteFolderButton, "deleteFolderButton"},
-        {c.renameFolderButton, "renameFolderButton"},
-        {c.thumbnailPanel, "thumbnailPanel"},
-        {c.saveToDatabaseButton, "saveToDatabaseButton"},
-        {c.selectAllButton, "selectAllButton"},
-        {c.thumbnailScroll, "thumbnailScroll"},
-        {c.waitNotice, "waitNotice"},
-        {c.copyTargetPrompt, "copyTargetPrompt"},
-        {c.copyPromptFirstLine, "copyPromptFirstLine"},
-        {c.copyPromptSecondLine, "copyPromptSecondLine"},
-        {c.cancelCopyButton, "cancelCopyButton"},
-        {c.photoHolder, "photoHolder"},
-        {c.quitAction, "quitAction"},
-        {c.importAction, "importAction"},
-        {c.saveToDriveAction, "saveToDriveAction"},
-        {c.editMenu, "editMenu"},
-        {c.copyAction, "copyAction"},
-        {c.deleteAction, "deleteAction"},
-        {c.pasteAction, "pasteAction"},
-        {c.editSeparator, "editSeparator"},
-        {c.otherFolderAction, "otherFolderAction"},
-        {c.makeFolderAction, "makeFolderAction"},
-        {c.printMenu, "printMenu"},
-        {c.printOneAction, "printOneAction"},
-        {c.printTwoAction, "printTwoAction"},
-        {c.printEightAction, "printEightAction"},
-        {c.printEighteenAction, "printEighteenAction"},
-        {c.slideShowAction, "slideShowAction"},
-        {c.clipAction, "clipAction"},
-        {c.switchToDatabaseAction, "switchToDatabaseAction"},
-        {c.settingsAction, "settingsAction"}});
+    nameAll({{c.classPanel, "classPanel"},
+             {c.classPrompt, "classPrompt"},
+             {c.saveDriveButton, "saveDriveButton"},
+             {c.folderList, "folderList"},
+             {c.folderHeadingBand, "folderHeadingBand"},
+             {c.classHeading, "classHeading"},
+             {c.deleteFolderButton, "deleteFolderButton"},
+             {c.renameFolderButton, "renameFolderButton"},
+             {c.thumbnailPanel, "thumbnailPanel"},
+             {c.saveToDatabaseButton, "saveToDatabaseButton"},
+             {c.selectAllButton, "selectAllButton"},
+             {c.thumbnailScroll, "thumbnailScroll"},
+             {c.waitNotice, "waitNotice"},
+             {c.copyTargetPrompt, "copyTargetPrompt"},
+             {c.copyPromptFirstLine, "copyPromptFirstLine"},
+             {c.copyPromptSecondLine, "copyPromptSecondLine"},
+             {c.cancelCopyButton, "cancelCopyButton"},
+             {c.photoHolder, "photoHolder"},
+             {c.quitAction, "quitAction"},
+             {c.importAction, "importAction"},
+             {c.saveToDriveAction, "saveToDriveAction"},
+             {c.editMenu, "editMenu"},
+             {c.copyAction, "copyAction"},
+             {c.deleteAction, "deleteAction"},
+             {c.pasteAction, "pasteAction"},
+             {c.editSeparator, "editSeparator"},
+             {c.otherFolderAction, "otherFolderAction"},
+             {c.makeFolderAction, "makeFolderAction"},
+             {c.printMenu, "printMenu"},
+             {c.printOneAction, "printOneAction"},
+             {c.printTwoAction, "printTwoAction"},
+             {c.printEightAction, "printEightAction"},
+             {c.printEighteenAction, "printEighteenAction"},
+             {c.slideShowAction, "slideShowAction"},
+             {c.clipAction, "clipAction"},
+             {c.switchToDatabaseAction, "switchToDatabaseAction"},
+             {c.settingsAction, "settingsAction"}});
     nameEach(c.classButtons, "classButton");
     nameEach(c.folderPageButtons, "folderPageButton");
 }
@@ -222,7 +220,8 @@ void MainWindow::nameForScreenReaders() {
     m_controls.thumbnailPanel->setAccessibleRole(QAccessible::List);
     m_controls.thumbnailPanel->setDrawnItems([this] { return thumbnailItems(m_state); });
     m_controls.thumbnailScroll->setAccessibleName(QStringLiteral("ページをめくる"));
-    m_controls.copyTargetPrompt->setAccessibleName(m_controls.copyPromptFirstLine->text() + m_controls.copyPromptSecondLine->text());
+    m_controls.copyTargetPrompt->setAccessibleName(m_controls.copyPromptFirstLine->text() +
+                                                   m_controls.copyPromptSecondLine->text());
     m_controls.photoHolder->setAccessibleName(QStringLiteral("しゃしん"));
 }
 
@@ -231,22 +230,25 @@ void MainWindow::nameForScreenReaders() {
 void MainWindow::setKeyboardOrder() {
     m_controls.folderList->setFocusPolicy(Qt::StrongFocus);
     m_controls.thumbnailPanel->setFocusPolicy(Qt::StrongFocus);
-    QWidget* const order[] = {m_controls.folderList,         m_controls.thumbnailPanel,       m_controls.deleteFolderButton,
-                              m_controls.renameFolderButton, m_controls.saveToDatabaseButton, m_controls.selectAllButton};
+    QWidget* const order[] = {m_controls.folderList,           m_controls.thumbnailPanel,
+                              m_controls.deleteFolderButton,   m_controls.renameFolderButton,
+                              m_controls.saveToDatabaseButton, m_controls.selectAllButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::buildClassPanel(QWidget* client) {
-    m_controls.classPanel = makePictureBox(client, QRect(120, 164, ClassPanelWidth, 261), ClassPanelColor);
-    m_controls.classPrompt = makeLabel(QStringLiteral("あなたのクラスをえらんでください。"), m_controls.classPanel,
-                            QRect(32, 12, 394, 27));
+    m_controls.classPanel =
+        makePictureBox(client, QRect(120, 164, ClassPanelWidth, 261), ClassPanelColor);
+    m_controls.classPrompt = makeLabel(QStringLiteral("あなたのクラスをえらんでください。"),
+                                       m_controls.classPanel, QRect(32, 12, 394, 27));
     m_controls.classPrompt->setFont(designFont(PGothic, 20.25));
     m_controls.saveDriveButton =
         makeButton(QStringLiteral("保存ドライブ"), m_controls.classPanel, QRect(428, 8, 177, 33));
     for (int i = 0; i < ClassCount; ++i) {
-        m_controls.classButtons[i] = makeButton(classDisplayName(i), m_controls.classPanel,
-                                     QRect(8 + 100 * (i / 5), 52 + 40 * (i % 5), 97, 37));
+        m_controls.classButtons[i] =
+            makeButton(classDisplayName(i), m_controls.classPanel,
+                       QRect(8 + 100 * (i / 5), 52 + 40 * (i % 5), 97, 37));
         setFaceColor(m_controls.classButtons[i], HeadingColor);
     }
 }
@@ -264,16 +266,19 @@ void MainWindow::buildFolderList(QWidget* client) {
     // class name whole without having to follow the length of its text.
     const QFont headingFont = designFont(PGothic, 18);
     m_controls.classHeading = makeLabel(QString(), m_controls.folderList,
-                             QRect(56, 8, 201 - 56, QFontMetrics(headingFont).height()));
+                                        QRect(56, 8, 201 - 56, QFontMetrics(headingFont).height()));
     m_controls.classHeading->setFont(headingFont);
 
     const QFont arrowFont = designFont(PGothic, 18, true);
-    m_controls.folderPageButtons[0] = makeButton(QStringLiteral("<"), m_controls.folderList, QRect(4, 4, 33, 33));
-    m_controls.folderPageButtons[1] = makeButton(QStringLiteral(">"), m_controls.folderList, QRect(160, 4, 33, 33));
+    m_controls.folderPageButtons[0] =
+        makeButton(QStringLiteral("<"), m_controls.folderList, QRect(4, 4, 33, 33));
+    m_controls.folderPageButtons[1] =
+        makeButton(QStringLiteral(">"), m_controls.folderList, QRect(160, 4, 33, 33));
     for (QPushButton* button : m_controls.folderPageButtons)
         button->setFont(arrowFont);
 
-    m_controls.deleteFolderButton = makeButton(QStringLiteral("けす"), client, QRect(4, 364, 69, 29));
+    m_controls.deleteFolderButton =
+        makeButton(QStringLiteral("けす"), client, QRect(4, 364, 69, 29));
     m_controls.deleteFolderButton->hide();
     m_controls.renameFolderButton =
         makeButton(QStringLiteral("名前をかえる"), client, QRect(76, 364, 125, 29));
@@ -281,41 +286,43 @@ void MainWindow::buildFolderList(QWidget* client) {
 }
 
 void MainWindow::buildThumbnailPanel(QWidget* client) {
-    m_controls.thumbnailPanel = makePictureBox(client, QRect(216, 20, 801, 477), ThumbnailPanelColor);
+    m_controls.thumbnailPanel =
+        makePictureBox(client, QRect(216, 20, 801, 477), ThumbnailPanelColor);
     m_controls.thumbnailPanel->setTextFont(designFont(PGothic, 12));
     m_controls.thumbnailPanel->hide();
 
     // The waiting notice lies under the panel's buttons and covers the page
     // being drawn.
-    m_controls.waitNotice =
-        makeLabel(QStringLiteral("まってください"), m_controls.thumbnailPanel, QRect(120, 100, 166, 27));
+    m_controls.waitNotice = makeLabel(QStringLiteral("まってください"), m_controls.thumbnailPanel,
+                                      QRect(120, 100, 166, 27));
     m_controls.waitNotice->setFont(designFont(PMincho, 20.25, true));
     fillWith(m_controls.waitNotice, ThumbnailPanelColor);
 
-    m_controls.saveToDatabaseButton =
-        makeButton(QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"), m_controls.thumbnailPanel, QRect(8, 4, 201, 33));
-    m_controls.selectAllButton =
-        makeButton(QStringLiteral("すべてをえらぶ"), m_controls.thumbnailPanel, QRect(628, 4, 149, 29));
+    m_controls.saveToDatabaseButton = makeButton(QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"),
+                                                 m_controls.thumbnailPanel, QRect(8, 4, 201, 33));
+    m_controls.selectAllButton = makeButton(QStringLiteral("すべてをえらぶ"),
+                                            m_controls.thumbnailPanel, QRect(628, 4, 149, 29));
     m_controls.thumbnailScroll = new PageScrollBar(Qt::Vertical, m_controls.thumbnailPanel);
     m_controls.thumbnailScroll->setGeometry(392, 4, 29, 461);
     // Each page costs a decode of every photo on it, so a drag redraws only
     // where the thumb is let go.
     m_controls.thumbnailScroll->setTracking(false);
 
-    m_controls.copyTargetPrompt = makePictureBox(m_controls.thumbnailPanel, QRect(170, 196, 321, 171),
-                                      QApplication::palette().color(QPalette::Button));
+    m_controls.copyTargetPrompt =
+        makePictureBox(m_controls.thumbnailPanel, QRect(170, 196, 321, 171),
+                       QApplication::palette().color(QPalette::Button));
     m_controls.copyTargetPrompt->hide();
     m_controls.copyPromptFirstLine = makeLabel(QStringLiteral("しゃしんをコピーするフォルダは"),
-                                    m_controls.copyTargetPrompt, QRect(32, 14, 248, 19));
-    m_controls.copyPromptSecondLine =
-        makeLabel(QStringLiteral("どこですか？"), m_controls.copyTargetPrompt, QRect(32, 40, 104, 19));
-    m_controls.cancelCopyButton =
-        makeButton(QStringLiteral("キャンセル"), m_controls.copyTargetPrompt, QRect(112, 96, 107, 39));
+                                               m_controls.copyTargetPrompt, QRect(32, 14, 248, 19));
+    m_controls.copyPromptSecondLine = makeLabel(
+        QStringLiteral("どこですか？"), m_controls.copyTargetPrompt, QRect(32, 40, 104, 19));
+    m_controls.cancelCopyButton = makeButton(QStringLiteral("キャンセル"),
+                                             m_controls.copyTargetPrompt, QRect(112, 96, 107, 39));
 }
 
 void MainWindow::buildPhotoHolder(QWidget* client) {
     m_controls.photoHolder = makePictureBox(client, QRect(178, 366, 177, 113),
-                                 QApplication::palette().color(QPalette::Button));
+                                            QApplication::palette().color(QPalette::Button));
     m_controls.photoHolder->setAutoSize(true);
     m_controls.photoHolder->hide();
 }
@@ -340,14 +347,20 @@ void MainWindow::buildMenus() {
     m_controls.deleteAction = m_controls.editMenu->addAction(QStringLiteral("さくじょ（けす）"));
     m_controls.pasteAction = m_controls.editMenu->addAction(QStringLiteral("はる"));
     m_controls.editSeparator = m_controls.editMenu->addSeparator();
-    m_controls.otherFolderAction = m_controls.editMenu->addAction(QStringLiteral("他のフォルダを見る"));
-    m_controls.makeFolderAction = m_controls.editMenu->addAction(QStringLiteral("フォルダをつくる"));
+    m_controls.otherFolderAction =
+        m_controls.editMenu->addAction(QStringLiteral("他のフォルダを見る"));
+    m_controls.makeFolderAction =
+        m_controls.editMenu->addAction(QStringLiteral("フォルダをつくる"));
 
     m_controls.printMenu = bar->addMenu(QStringLiteral("いんさつ"));
-    m_controls.printOneAction = m_controls.printMenu->addAction(QStringLiteral("１シートに，１まいずつ"));
-    m_controls.printTwoAction = m_controls.printMenu->addAction(QStringLiteral("１シートに，２まいずつ"));
-    m_controls.printEightAction = m_controls.printMenu->addAction(QStringLiteral("１シートに，８まいずつ"));
-    m_controls.printEighteenAction = m_controls.printMenu->addAction(QStringLiteral("１シートに，１８まいずつ"));
+    m_controls.printOneAction =
+        m_controls.printMenu->addAction(QStringLiteral("１シートに，１まいずつ"));
+    m_controls.printTwoAction =
+        m_controls.printMenu->addAction(QStringLiteral("１シートに，２まいずつ"));
+    m_controls.printEightAction =
+        m_controls.printMenu->addAction(QStringLiteral("１シートに，８まいずつ"));
+    m_controls.printEighteenAction =
+        m_controls.printMenu->addAction(QStringLiteral("１シートに，１８まいずつ"));
 
     m_controls.slideShowAction = bar->addAction(QStringLiteral("スライドショー"));
     m_controls.clipAction = bar->addAction(QStringLiteral("クリップボード"));
@@ -355,8 +368,9 @@ void MainWindow::buildMenus() {
     m_controls.settingsAction = bar->addAction(QStringLiteral("環境設定"));
 
     for (QAction* hidden :
-         {m_controls.importAction, m_controls.saveToDriveAction, m_controls.editMenu->menuAction(), m_controls.printMenu->menuAction(),
-          m_controls.slideShowAction, m_controls.clipAction, m_controls.switchToDatabaseAction})
+         {m_controls.importAction, m_controls.saveToDriveAction, m_controls.editMenu->menuAction(),
+          m_controls.printMenu->menuAction(), m_controls.slideShowAction, m_controls.clipAction,
+          m_controls.switchToDatabaseAction})
         hidden->setVisible(false);
 }
 
@@ -374,8 +388,10 @@ void MainWindow::load() {
     m_controls.thumbnailPanel->setGeometry(m_layout.thumbnailPanel);
     m_controls.folderList->setGeometry(m_layout.folderList);
     m_controls.classPanel->move(roundHalfEven(m_layout.classPanelLeft), m_layout.classPanelTop);
-    m_controls.deleteFolderButton->move(m_controls.deleteFolderButton->x(), m_layout.folderButtonsTop);
-    m_controls.renameFolderButton->move(m_controls.renameFolderButton->x(), m_layout.folderButtonsTop);
+    m_controls.deleteFolderButton->move(m_controls.deleteFolderButton->x(),
+                                        m_layout.folderButtonsTop);
+    m_controls.renameFolderButton->move(m_controls.renameFolderButton->x(),
+                                        m_layout.folderButtonsTop);
     m_controls.saveToDatabaseButton->setGeometry(m_layout.saveToDatabaseButton);
     m_controls.selectAllButton->setGeometry(m_layout.selectAllButton);
     if (m_layout.smallTopButtons) {

@@ -9,7 +9,6 @@
 #include <optional>
 
 class FileSystem;
-class MainView;
 struct ProgramState;
 struct Services;
 struct SheetLayout;

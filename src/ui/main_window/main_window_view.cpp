@@ -59,10 +59,9 @@ void MainWindowView::showClassFolderPanels() {
 
 void MainWindowView::showFolderCommands() {
     MainWindowControls& window = m_context.controls;
-    for (QAction* action :
-         {window.switchToDatabaseAction, window.clipAction, window.importAction,
-          window.editMenu->menuAction(), window.saveToDriveAction, window.slideShowAction,
-          window.printMenu->menuAction()})
+    for (QAction* action : {window.switchToDatabaseAction, window.clipAction, window.importAction,
+                            window.editMenu->menuAction(), window.saveToDriveAction,
+                            window.slideShowAction, window.printMenu->menuAction()})
         action->setVisible(true);
     window.deleteFolderButton->show();
     window.renameFolderButton->show();

@@ -7,8 +7,8 @@
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/main_window_controls.h"
 #include "ui/main_window/main_window_context.h"
+#include "ui/main_window/main_window_controls.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QScrollBar>
@@ -94,7 +94,8 @@ void drawFocusFrame(MainWindowContext& main) {
         drawRing(*main.controls.thumbnailPanel, *frame, FocusColour);
 }
 
-int onThumbnailKey(AppContext& program, MainWindowControls& controls, int key, Qt::KeyboardModifiers) {
+int onThumbnailKey(AppContext& program, MainWindowControls& controls, int key,
+                   Qt::KeyboardModifiers) {
     ProgramState& state = program.state;
     if (state.FocusedPhoto <= 0)
         return 0;

@@ -16,7 +16,8 @@ void drawFocusFrame(MainWindowContext& main);
 // A key on the thumbnail page: the arrows move the focus frame (turning the
 // page at its edges), the page keys turn pages, Space marks or unmarks the
 // photo in the frame. Returns the photo Enter asks to show, else 0.
-int onThumbnailKey(AppContext& program, MainWindowControls& controls, int key, Qt::KeyboardModifiers modifiers);
+int onThumbnailKey(AppContext& program, MainWindowControls& controls, int key,
+                   Qt::KeyboardModifiers modifiers);
 
 // The wheel over the page: a row a notch, a page a notch with Ctrl.
 void onThumbnailWheel(MainWindowControls& controls, int notches, Qt::KeyboardModifiers modifiers);

@@ -83,10 +83,11 @@ SettingsWindow::SettingsWindow(const SettingsValues& inForce, int lastYear, QWid
     setFixedSize(465, 199);
 
     m_saveButton = makeFaceButton(QStringLiteral("環境を保存する"), this, QRect(4, 4, 185, 33),
-                                QColor(192, 255, 192));
+                                  QColor(192, 255, 192));
     m_cancelButton = makeFaceButton(QStringLiteral("キャンセル"), this, QRect(196, 4, 133, 33),
-                                  QColor(255, 192, 192));
-    m_photoDriveLabel = makeWindowLabel(QStringLiteral("写真ドライブ"), this, QRect(4, 44, 137, 21));
+                                    QColor(255, 192, 192));
+    m_photoDriveLabel =
+        makeWindowLabel(QStringLiteral("写真ドライブ"), this, QRect(4, 44, 137, 21));
     m_photoDriveEdit = new QLineEdit(this);
     m_photoDriveEdit->setGeometry(144, 40, 237, 27);
     m_browseButton =
@@ -99,13 +100,13 @@ SettingsWindow::SettingsWindow(const SettingsValues& inForce, int lastYear, QWid
     m_schoolYearCombo = makeCombo(this, QRect(144, 100, 109, 29), schoolYears(lastYear));
     m_usageModeLabel = makeWindowLabel(QStringLiteral("利用形態"), this, QRect(260, 104, 84, 21));
     m_usageModeCombo = makeCombo(this, QRect(348, 100, 113, 29),
-                               {QStringLiteral("学校利用"), QStringLiteral("個人利用")});
+                                 {QStringLiteral("学校利用"), QStringLiteral("個人利用")});
     m_separatorLine = new QFrame(this);
     m_separatorLine->setFrameShape(QFrame::HLine);
     m_separatorLine->setFrameShadow(QFrame::Plain);
     m_separatorLine->setGeometry(4, 132, 457, 1);
     m_networkLabels[0] = makeWindowLabel(QStringLiteral("ネットワーク利用時のノード番号"), this,
-                                       QRect(4, 140, 315, 21));
+                                         QRect(4, 140, 315, 21));
     m_nodeNumberCombo = makeCombo(this, QRect(328, 136, 133, 29), nodeNumbers(), true);
     m_networkLabels[1] =
         makeWindowLabel(QStringLiteral("ネットワーク保存ドライブ"), this, QRect(4, 172, 252, 21));

@@ -68,10 +68,13 @@ SlideShowWindow::SlideShowWindow(QWidget* parent)
 
     nameEach(m_layoutButtons, "layoutButton");
     nameEach(m_stepButtons, "stepButton");
-    nameAll({{m_photoBox, "photoBox"}, {m_thumbnailStrip, "thumbnailStrip"}, {m_endButton, "endButton"}});
+    nameAll({{m_photoBox, "photoBox"},
+             {m_thumbnailStrip, "thumbnailStrip"},
+             {m_endButton, "endButton"}});
     connect(m_endButton, &QPushButton::clicked, this, &QWidget::hide);
     for (int i = 0; i < 2; ++i)
-        connect(m_stepButtons[i], &QPushButton::clicked, this, [this, i] { emit stepRequested(i); });
+        connect(m_stepButtons[i], &QPushButton::clicked, this,
+                [this, i] { emit stepRequested(i); });
     connect(m_thumbnailStrip, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton, QPoint pos) { emit stripPressed(pos); });
 }

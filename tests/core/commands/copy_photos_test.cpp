@@ -2,8 +2,8 @@
 #include "core/commands/copy_photos.h"
 #include "core/library/library_paths.h"
 #include "photo_ops_fixture.h"
-#include "ui/widgets/picture_box.h"
 #include "support/window_controls.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QFile>
 #include <QPushButton>

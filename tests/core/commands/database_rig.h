@@ -4,8 +4,8 @@
 #include "core/files/cp932_text.h"
 #include "core/library/library_paths.h"
 #include "support/cp932_files.h"
-#include "support_library/library_fixture.h"
 #include "support/window_controls.h"
+#include "support_library/library_fixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -55,7 +55,9 @@ struct DatabaseRig : LibraryRig {
     }
 
     void switchTree() { control<QAction>(*form, "switchToDatabaseAction")->trigger(); }
-    void clickSave() { QTest::mouseClick(control<QPushButton>(*form, "saveToDatabaseButton"), Qt::LeftButton); }
+    void clickSave() {
+        QTest::mouseClick(control<QPushButton>(*form, "saveToDatabaseButton"), Qt::LeftButton);
+    }
 
     const QString databaseRoot = QStringLiteral("C:\\Adb_image\\");
 };

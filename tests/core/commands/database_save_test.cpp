@@ -2,10 +2,9 @@
 #include "core/commands/database_save.h"
 #include "core/library/locked_index.h"
 #include "database_rig.h"
-#include "ui/folder_name_window/folder_name_window.h"
-#include "ui/main_window/lock_wait_indicator.h"
-#include "ui/widgets/picture_box.h"
 #include "support/window_controls.h"
+#include "ui/folder_name_window/folder_name_window.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QApplication>
 #include <QDir>
@@ -142,12 +141,11 @@ TEST_F(SavingToTheDatabase, ABusyDatabaseChangesNothing) {
         rig.files.lockFile(indexLockPathOf(rig.databaseRoot), std::chrono::milliseconds(0));
     ASSERT_TRUE(held);
     rig.files.setLockWaitLimit(std::chrono::milliseconds(300));
-    LockWaitIndicator indicator(*rig.form, rig.files);
     bool waitShown = false; // the window goes on handling its events meanwhile
     QTimer::singleShot(100, [&] {
         const QCursor* cursor = QApplication::overrideCursor();
-        waitShown =
-            !control<QLabel>(*rig.form, "waitNotice")->isHidden() && cursor && cursor->shape() == Qt::WaitCursor;
+        waitShown = !control<QLabel>(*rig.form, "waitNotice")->isHidden() && cursor &&
+                    cursor->shape() == Qt::WaitCursor;
     });
     saveYes();
     EXPECT_TRUE(waitShown);

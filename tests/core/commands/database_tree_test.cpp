@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "database_rig.h"
 #include "support/cp932_files.h"
-#include "ui/widgets/picture_box.h"
 #include "support/window_controls.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QLabel>
 
@@ -31,11 +31,13 @@ TEST_F(SwitchingTrees, ToAFilledDatabaseAndBackToTheClassAtItsFirstFolder) {
     rig.makeClassFolders({{QStringLiteral("えんそく"), 2}, {QStringLiteral("はな"), 4}});
     makeDatabase(3);
     rig.view.showFolderCommands();
-    ASSERT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(), QStringLiteral("データベースに切りかえ"));
+    ASSERT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(),
+              QStringLiteral("データベースに切りかえ"));
     rig.state.CurrentFolderIndex = 2;
 
     rig.switchTree();
-    EXPECT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(), QStringLiteral("データベースからもどる"));
+    EXPECT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(),
+              QStringLiteral("データベースからもどる"));
     EXPECT_EQ(control<QLabel>(*rig.form, "classHeading")->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
     EXPECT_EQ(rig.state.ClassFolder, rig.databaseRoot);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
@@ -44,7 +46,8 @@ TEST_F(SwitchingTrees, ToAFilledDatabaseAndBackToTheClassAtItsFirstFolder) {
     EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("うんどうかい"));
 
     rig.switchTree();
-    EXPECT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(), QStringLiteral("データベースに切りかえ"));
+    EXPECT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(),
+              QStringLiteral("データベースに切りかえ"));
     EXPECT_EQ(control<QLabel>(*rig.form, "classHeading")->text(), QStringLiteral("３年２組"));
     EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("C:\\A_IMAGE\\CLASS_32\\"));
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
@@ -93,7 +96,8 @@ TEST_F(SwitchingTrees, WithoutADatabaseFolderNothingChanges) {
     rig.clickSave();
     EXPECT_EQ(rig.messages.shown, QStringList({NoDatabase, NoDatabase}));
     EXPECT_EQ(rig.state.ClassFolder, rig.classFolder);
-    EXPECT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(), QStringLiteral("データベースに切りかえ"));
+    EXPECT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(),
+              QStringLiteral("データベースに切りかえ"));
 }
 
 } // namespace

@@ -5,10 +5,10 @@
 #include "core/library/index_file.h"
 #include "core/library/load_folder.h"
 #include "support/test_photos.h"
+#include "support/window_controls.h"
 #include "support_library/import_rig.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +37,9 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QColor listRowFill(int screenRow) const {
-        return control<PictureBox>(*rig.form, "folderList")->image().pixelColor(190, 34 * screenRow + 44);
+        return control<PictureBox>(*rig.form, "folderList")
+            ->image()
+            .pixelColor(190, 34 * screenRow + 44);
     }
 
     ImportRig rig;
@@ -357,8 +359,8 @@ TEST_F(Importing, PhotosThatVanishBeforeTheirCopyAreReported) {
     rig.messages.answers = {true};
     std::vector<int> progress;
     rig.whenOpen = [&](FolderNameWindow& window) {
-        QObject::connect(control<QProgressBar>(window, "importProgress"), &QProgressBar::valueChanged, &window,
-                         [&](int value) {
+        QObject::connect(control<QProgressBar>(window, "importProgress"),
+                         &QProgressBar::valueChanged, &window, [&](int value) {
                              progress.push_back(value);
                              if (value != 1)
                                  return;
@@ -435,8 +437,8 @@ TEST_F(Importing, ImportEndsWithItsThumbnailsMadeAndKeptForTheNextStart) {
     rig.messages.answers = {true};
     int madeWhenFull = -1;
     rig.whenOpen = [&](FolderNameWindow& window) {
-        QObject::connect(control<QProgressBar>(window, "importProgress"), &QProgressBar::valueChanged, &window,
-                         [&](int value) {
+        QObject::connect(control<QProgressBar>(window, "importProgress"),
+                         &QProgressBar::valueChanged, &window, [&](int value) {
                              if (value == 3)
                                  madeWhenFull = rig.thumbnails.decodeCount();
                          });
@@ -449,8 +451,9 @@ TEST_F(Importing, ImportEndsWithItsThumbnailsMadeAndKeptForTheNextStart) {
     const DesktopThumbnailCache cache(rig.thumbnailRoot());
     for (int n = 1; n <= 3; ++n)
         EXPECT_TRUE(QFile::exists(cache.largeEntryPath(rig.host(rig.state.PhotoPaths[n])))) << n;
-    EXPECT_TRUE(showsTestPicture(
-        control<PictureBox>(*rig.form, "thumbnailPanel")->image().copy(thumbCell(true, 2, 0, {}).picture())));
+    EXPECT_TRUE(showsTestPicture(control<PictureBox>(*rig.form, "thumbnailPanel")
+                                     ->image()
+                                     .copy(thumbCell(true, 2, 0, {}).picture())));
 }
 
 } // namespace

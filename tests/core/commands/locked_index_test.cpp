@@ -2,9 +2,9 @@
 #include "core/library/load_folder.h"
 #include "core/library/locked_index.h"
 #include "database_rig.h"
+#include "support/window_controls.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QFile>
 #include <QLineEdit>

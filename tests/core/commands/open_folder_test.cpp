@@ -29,8 +29,8 @@ TEST_F(OpeningFolders, ClickHeightPicksTheRow) {
 TEST_F(OpeningFolders, ADoubleClickOnARowOpensTheFolderOnce) {
     makeFolders({1, 2, 3});
     int opened = 0;
-    QObject::connect(control<PictureBox>(*rig.form, "folderList"), &PictureBox::mouseDown, rig.form.get(),
-                     [&] { ++opened; });
+    QObject::connect(control<PictureBox>(*rig.form, "folderList"), &PictureBox::mouseDown,
+                     rig.form.get(), [&] { ++opened; });
     doubleClickThroughWindow(*control<PictureBox>(*rig.form, "folderList"), {60, 88});
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(rig.state.CurrentFolderIndex, 2);

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "core/commands/app_context.h"
+#include "core/commands/main_view.h"
 #include "core/services/services.h"
 #include "support_library/library_fixture.h"
-#include "core/commands/main_view.h"
 
 #include <QImage>
 #include <QString>

@@ -7,8 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-PhotoCommands::PhotoCommands() {
-}
+PhotoCommands::PhotoCommands() {}
 
 void PhotoCommands::makeFolders(std::initializer_list<Folder> folders) {
     QStringList lines;

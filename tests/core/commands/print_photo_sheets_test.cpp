@@ -2,8 +2,8 @@
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/library/load_folder.h"
 #include "support/test_photos.h"
-#include "support_library/library_fixture.h"
 #include "support/window_controls.h"
+#include "support_library/library_fixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -21,9 +21,7 @@ using Placed = RecordingPrinter::Placed;
 // 10000 x 14000 twips that the printer records.
 class PrintSheets : public ::testing::Test {
 protected:
-    PrintSheets() {
-        rig.printer.sheetTwips = {10000, 14000};
-    }
+    PrintSheets() { rig.printer.sheetTwips = {10000, 14000}; }
 
     // count photos of solid, numbered colours become the open folder's photos.
     void makePhotos(int count, QSize size = {32, 24}) {

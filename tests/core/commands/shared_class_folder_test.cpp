@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/smb_share.h"
+#include "support/window_controls.h"
 #include "support_library/import_rig.h"
 #include "ui/main_window/main_window.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -65,11 +65,13 @@ TEST_F(SharedClassFolder, AnImportLosesNothingToADeleteAndARenameOnTheOtherMachi
     second.messages.answers = {true};
     second.importAs(QStringLiteral("えんそく"));
 
-    QTest::mouseClick(control<PictureBox>(*first.form, "folderList"), Qt::LeftButton, {}, {60, 20 + 34 * 2});
+    QTest::mouseClick(control<PictureBox>(*first.form, "folderList"), Qt::LeftButton, {},
+                      {60, 20 + 34 * 2});
     ASSERT_EQ(first.state.CurrentFolderIndex, 2);
     first.messages.answers = {true};
     control<QPushButton>(*first.form, "deleteFolderButton")->click();
-    QTest::mouseClick(control<PictureBox>(*first.form, "folderList"), Qt::LeftButton, {}, {60, 20 + 34});
+    QTest::mouseClick(control<PictureBox>(*first.form, "folderList"), Qt::LeftButton, {},
+                      {60, 20 + 34});
     ASSERT_EQ(first.state.CurrentFolderIndex, 1);
     first.renameTo(QStringLiteral("ふゆ"));
 

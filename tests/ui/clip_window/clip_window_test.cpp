@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/load_folder.h"
 #include "support/test_photos.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/clip_window/clip_window.h"
 #include "ui/clip_window/clipping.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QAction>
 #include <QMouseEvent>
@@ -52,7 +52,8 @@ protected:
         QTest::mouseClick(control<PictureBox>(form, "photoBox"), button, {}, pos);
     }
     void moveTo(ClipWindow& form, QPoint pos) {
-        QMouseEvent move(QEvent::MouseMove, pos, control<PictureBox>(form, "photoBox")->mapToGlobal(pos), Qt::NoButton,
+        QMouseEvent move(QEvent::MouseMove, pos,
+                         control<PictureBox>(form, "photoBox")->mapToGlobal(pos), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(control<PictureBox>(form, "photoBox"), &move);
     }
@@ -74,7 +75,8 @@ TEST_F(ClipTest, OpensTheWindowAtItsDesignPlaces) {
         EXPECT_EQ(faceOf(control<QPushButton>(form, "areaButton", 1)), Unchosen);
         EXPECT_EQ(faceOf(control<QPushButton>(form, "clipButton")), QColor(192, 192, 255));
         EXPECT_EQ(faceOf(control<QPushButton>(form, "closeButton")), QColor(255, 192, 192));
-        EXPECT_TRUE(showsTestPicture(control<PictureBox>(form, "photoBox")->image().copy(0, 0, 640, 480)));
+        EXPECT_TRUE(
+            showsTestPicture(control<PictureBox>(form, "photoBox")->image().copy(0, 0, 640, 480)));
         control<QPushButton>(form, "closeButton")->click();
         EXPECT_FALSE(form.isVisible());
     });
@@ -90,15 +92,18 @@ TEST_F(ClipTest, WholePictureIsThePhotoAsDrawnAtEitherSize) {
         control<QPushButton>(form, "clipButton")->click();
         EXPECT_EQ(rig.clipboard.image.size(), QSize(288, 480));
         EXPECT_TRUE(showsTestPicture(rig.clipboard.image));
-        EXPECT_EQ(rig.clipboard.image, control<PictureBox>(form, "photoBox")->image().copy(176, 0, 288, 480));
-        EXPECT_EQ(control<PictureBox>(form, "photoBox")->image().pixelColor(170, 240), control<PictureBox>(form, "photoBox")->backColor());
+        EXPECT_EQ(rig.clipboard.image,
+                  control<PictureBox>(form, "photoBox")->image().copy(176, 0, 288, 480));
+        EXPECT_EQ(control<PictureBox>(form, "photoBox")->image().pixelColor(170, 240),
+                  control<PictureBox>(form, "photoBox")->backColor());
 
         control<QPushButton>(form, "sizeButton", 1)->click();
         EXPECT_EQ(control<PictureBox>(form, "photoBox")->geometry(), QRect(164, 100, 321, 241));
         EXPECT_EQ(faceOf(control<QPushButton>(form, "sizeButton", 1)), QColor(192, 255, 255));
         EXPECT_EQ(faceOf(control<QPushButton>(form, "sizeButton", 0)), Unchosen);
         control<QPushButton>(form, "clipButton")->click();
-        EXPECT_EQ(rig.clipboard.image, control<PictureBox>(form, "photoBox")->image().copy(88, 0, 144, 240));
+        EXPECT_EQ(rig.clipboard.image,
+                  control<PictureBox>(form, "photoBox")->image().copy(88, 0, 144, 240));
         EXPECT_TRUE(showsTestPicture(rig.clipboard.image));
     });
     EXPECT_EQ(rig.state.ImageWidth, 300);
@@ -200,10 +205,12 @@ TEST_F(ClipTest, SizeChangeKeepsTheCorners) {
         click(form, {109, 69});
         control<QPushButton>(form, "sizeButton", 1)->click();
         EXPECT_EQ(rig.state.ClipClickCount, 2);
-        EXPECT_EQ(control<PictureBox>(form, "photoBox")->image().pixelColor(10, 40), QColor(Qt::black));
+        EXPECT_EQ(control<PictureBox>(form, "photoBox")->image().pixelColor(10, 40),
+                  QColor(Qt::black));
         control<QPushButton>(form, "clipButton")->click();
         EXPECT_EQ(rig.clipboard.image.size(), QSize(100, 50));
-        EXPECT_EQ(rig.clipboard.image, control<PictureBox>(form, "photoBox")->image().copy(10, 20, 100, 50));
+        EXPECT_EQ(rig.clipboard.image,
+                  control<PictureBox>(form, "photoBox")->image().copy(10, 20, 100, 50));
     });
 }
 
@@ -252,7 +259,8 @@ TEST_F(ClipTest, WindowKeepsItsModesBetweenOpenings) {
         EXPECT_EQ(control<PictureBox>(form, "photoBox")->geometry(), QRect(164, 100, 321, 241));
         EXPECT_EQ(faceOf(control<QPushButton>(form, "sizeButton", 1)), QColor(192, 255, 255));
         EXPECT_EQ(faceOf(control<QPushButton>(form, "areaButton", 1)), QColor(192, 255, 192));
-        EXPECT_EQ(control<PictureBox>(form, "photoBox")->image().pixelColor(10, 40), QColor(Qt::black));
+        EXPECT_EQ(control<PictureBox>(form, "photoBox")->image().pixelColor(10, 40),
+                  QColor(Qt::black));
         control<QPushButton>(form, "clipButton")->click();
         // The part of the rectangle on this photo, drawn 144 wide from x = 88.
         EXPECT_EQ(rig.clipboard.image.size(), QSize(22, 50));
@@ -284,7 +292,8 @@ TEST(ClipCommands, RightClickOnAThumbnailOpensItsPhotoAndMenuExplains) {
     rig.modals.script = [&](QDialog& dialog) {
         shown = static_cast<ClipWindow&>(dialog).photoBox().image().pixelColor(320, 240);
     };
-    QTest::mouseClick(control<PictureBox>(*rig.form, "thumbnailPanel"), Qt::RightButton, {}, QPoint(330, 100));
+    QTest::mouseClick(control<PictureBox>(*rig.form, "thumbnailPanel"), Qt::RightButton, {},
+                      QPoint(330, 100));
     EXPECT_EQ(rig.modals.opened, 1);
     EXPECT_TRUE(nearColour(shown, LibraryRig::photoColour(rig.photoFileNumber(3))));
     for (int n = 1; n <= 4; ++n)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/window_controls.h"
 #include "support_library/import_rig.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/widgets/fonts.h"
-#include "support/window_controls.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -31,13 +31,18 @@ TEST(FolderNameWindowTest, ControlsKeepTheirDesignPlaces) {
     EXPECT_EQ(control<QLineEdit>(window, "nameEdit")->geometry(), QRect(4, 44, 313, 30));
     EXPECT_EQ(control<QLineEdit>(window, "nameEdit")->font(), designFont(Gothic, 18));
     EXPECT_EQ(control<QLabel>(window, "instructionBox")->geometry(), QRect(4, 80, 313, 101));
-    EXPECT_EQ(control<QLabel>(window, "instructionBox")->palette().color(QPalette::Window), QColor(192, 255, 255));
+    EXPECT_EQ(control<QLabel>(window, "instructionBox")->palette().color(QPalette::Window),
+              QColor(192, 255, 255));
 
     const std::vector<std::pair<QLabel*, QString>> instructions = {
-        {control<QLabel>(window, "cardInstructionFirstLine"), QStringLiteral("フロッピーディスクをドライブＡに")},
-        {control<QLabel>(window, "cardInstructionSecondLine"), QStringLiteral("セットしてください。")},
-        {control<QLabel>(window, "typeInstructionFirstLine"), QStringLiteral("フォルダ名をタイプし、「じっこう」")},
-        {control<QLabel>(window, "typeInstructionSecondLine"), QStringLiteral("ボタンをおしてください。")}};
+        {control<QLabel>(window, "cardInstructionFirstLine"),
+         QStringLiteral("フロッピーディスクをドライブＡに")},
+        {control<QLabel>(window, "cardInstructionSecondLine"),
+         QStringLiteral("セットしてください。")},
+        {control<QLabel>(window, "typeInstructionFirstLine"),
+         QStringLiteral("フォルダ名をタイプし、「じっこう」")},
+        {control<QLabel>(window, "typeInstructionSecondLine"),
+         QStringLiteral("ボタンをおしてください。")}};
     const QList<QRect> places = {
         {32, 84, 275, 21}, {12, 108, 164, 21}, {32, 132, 278, 21}, {12, 156, 207, 21}};
     for (std::size_t i = 0; i < instructions.size(); ++i) {
@@ -86,19 +91,22 @@ protected:
 };
 
 TEST_F(OpeningForm2, EachCommandSetsCaptionHeightAndText) {
-    const auto import = openAndCancel([this] { control<QAction>(*rig.form, "importAction")->trigger(); });
+    const auto import =
+        openAndCancel([this] { control<QAction>(*rig.form, "importAction")->trigger(); });
     EXPECT_EQ(import.caption, QStringLiteral("デジカメから，ファイルをとりこむ"));
     EXPECT_EQ(import.height, 232);
     EXPECT_TRUE(import.initialText.isEmpty());
     EXPECT_EQ(rig.state.FolderNameWindowMode, FolderNameMode::Import);
 
-    const auto rename = openAndCancel([this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); });
+    const auto rename =
+        openAndCancel([this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); });
     EXPECT_EQ(rename.caption, QStringLiteral("フォルダ名をかえる"));
     EXPECT_EQ(rename.height, 143);
     EXPECT_EQ(rename.initialText, QStringLiteral("えんそく"));
     EXPECT_EQ(rig.state.FolderNameWindowMode, FolderNameMode::Rename);
 
-    const auto make = openAndCancel([this] { control<QAction>(*rig.form, "makeFolderAction")->trigger(); });
+    const auto make =
+        openAndCancel([this] { control<QAction>(*rig.form, "makeFolderAction")->trigger(); });
     EXPECT_EQ(make.caption, QStringLiteral("フォルダを作る"));
     EXPECT_EQ(make.height, 101);
     EXPECT_TRUE(make.initialText.isEmpty());
@@ -110,17 +118,22 @@ TEST_F(OpeningForm2, EachCommandSetsCaptionHeightAndText) {
 // Whatever the frame takes, the rename window shows the lines asking for a
 // name whole and no line cut through.
 TEST_F(OpeningForm2, TheRenameGuideIsNeverCut) {
-    const auto rename = openAndCancel([this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); });
+    const auto rename =
+        openAndCancel([this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); });
     const FolderNameWindow& window = *rename.window;
-    for (const QLabel* line : {control<QLabel>(window, "cardInstructionFirstLine"), control<QLabel>(window, "cardInstructionSecondLine")})
+    for (const QLabel* line : {control<QLabel>(window, "cardInstructionFirstLine"),
+                               control<QLabel>(window, "cardInstructionSecondLine")})
         EXPECT_TRUE(line->isHidden() || line->geometry().bottom() < window.height());
-    for (const QLabel* line : {control<QLabel>(window, "typeInstructionFirstLine"), control<QLabel>(window, "typeInstructionSecondLine")})
+    for (const QLabel* line : {control<QLabel>(window, "typeInstructionFirstLine"),
+                               control<QLabel>(window, "typeInstructionSecondLine")})
         EXPECT_TRUE(!line->isHidden() && line->geometry().bottom() < window.height());
 }
 
 TEST_F(OpeningForm2, OneWindowOwnedByTheMainWindowIsReused) {
-    const auto first = openAndCancel([this] { control<QAction>(*rig.form, "importAction")->trigger(); });
-    const auto second = openAndCancel([this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); });
+    const auto first =
+        openAndCancel([this] { control<QAction>(*rig.form, "importAction")->trigger(); });
+    const auto second =
+        openAndCancel([this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); });
     EXPECT_EQ(first.window, second.window);
     EXPECT_EQ(first.window->parent(), rig.form.get());
     EXPECT_FALSE(second.stayedOpen);
@@ -129,10 +142,10 @@ TEST_F(OpeningForm2, OneWindowOwnedByTheMainWindowIsReused) {
 TEST_F(OpeningForm2, CancelChangesNothing) {
     rig.putPhoto(QStringLiteral("P1.JPG"));
     const QStringList before = rig.readIndexLines();
-    for (const auto& command :
-         std::vector<std::function<void()>>{[this] { control<QAction>(*rig.form, "importAction")->trigger(); },
-                                            [this] { control<QAction>(*rig.form, "makeFolderAction")->trigger(); },
-                                            [this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); }})
+    for (const auto& command : std::vector<std::function<void()>>{
+             [this] { control<QAction>(*rig.form, "importAction")->trigger(); },
+             [this] { control<QAction>(*rig.form, "makeFolderAction")->trigger(); },
+             [this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); }})
         EXPECT_FALSE(openAndCancel(command).stayedOpen);
     EXPECT_EQ(rig.readIndexLines(), before);
     EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/main_window/folder_list.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <gtest/gtest.h>
 #include <utility>
@@ -25,7 +25,9 @@ protected:
                  QStringLiteral("IMG_%1_t").arg(i, 4, 10, QLatin1Char('0')), QString()});
         }
     }
-    QColor at(int x, int y) const { return control<PictureBox>(*rig.form, "folderList")->image().pixelColor(x, y); }
+    QColor at(int x, int y) const {
+        return control<PictureBox>(*rig.form, "folderList")->image().pixelColor(x, y);
+    }
     // The colour inside screen row i, clear of its text.
     QColor rowFill(int i) const { return at(190, 34 * i + 44); }
 
@@ -125,7 +127,8 @@ TEST_F(FolderList, EveryCountUpToFiveDigitsIsWholeInsideTheRow) {
             {QStringLiteral("2002/06/15 ") + count, QString(), QString(), QString()});
         rig.view.drawFolderList();
         const QRect line(3, 49, 192, 15); // inside the border, the first text line
-        const std::pair<int, int> drawn = inkColumns(control<PictureBox>(*rig.form, "folderList")->image(), line, OtherRow);
+        const std::pair<int, int> drawn =
+            inkColumns(control<PictureBox>(*rig.form, "folderList")->image(), line, OtherRow);
 
         PictureBox alone;
         alone.resize(300, 40);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_rig.h"
+#include "support/window_controls.h"
 #include "ui/main_window/main_window.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -50,7 +50,8 @@ TEST_P(MainWindowLayoutTest, PanelsTakeTheModeGeometry) {
     MainWindow& form = *rig.form;
     EXPECT_EQ(control<PictureBox>(form, "thumbnailPanel")->geometry(),
               large ? QRect(204, 2, 818, 710) : QRect(204, 2, 590, 530));
-    EXPECT_EQ(control<PictureBox>(form, "folderList")->geometry(), large ? QRect(2, 2, 200, 665) : QRect(2, 2, 200, 500));
+    EXPECT_EQ(control<PictureBox>(form, "folderList")->geometry(),
+              large ? QRect(2, 2, 200, 665) : QRect(2, 2, 200, 500));
     EXPECT_EQ(control<QScrollBar>(form, "thumbnailScroll")->geometry(),
               large ? QRect(785, 0, 29, 680) : QRect(558, 0, 29, 525));
     EXPECT_EQ(control<QPushButton>(form, "selectAllButton")->geometry(),
@@ -95,10 +96,15 @@ TEST_P(MainWindowLayoutTest, ClassPanelIsCentredOnTheDesignWidth) {
 
 TEST_P(MainWindowLayoutTest, BackingImagesFollowTheLaidOutPanels) {
     MainWindow& form = *rig.form;
-    EXPECT_EQ(control<PictureBox>(form, "thumbnailPanel")->image().size(), control<PictureBox>(form, "thumbnailPanel")->size());
-    EXPECT_EQ(control<PictureBox>(form, "thumbnailPanel")->image().pixelColor(control<PictureBox>(form, "thumbnailPanel")->width() - 1, 0),
+    EXPECT_EQ(control<PictureBox>(form, "thumbnailPanel")->image().size(),
+              control<PictureBox>(form, "thumbnailPanel")->size());
+    EXPECT_EQ(control<PictureBox>(form, "thumbnailPanel")
+                  ->image()
+                  .pixelColor(control<PictureBox>(form, "thumbnailPanel")->width() - 1, 0),
               QColor(255, 255, 192));
-    EXPECT_EQ(control<PictureBox>(form, "folderList")->image().pixelColor(0, control<PictureBox>(form, "folderList")->height() - 1),
+    EXPECT_EQ(control<PictureBox>(form, "folderList")
+                  ->image()
+                  .pixelColor(0, control<PictureBox>(form, "folderList")->height() - 1),
               QColor(255, 192, 192));
 }
 
@@ -131,7 +137,8 @@ TEST_F(MainWindowControlsTest, WindowCaptionColourAndFont) {
 
 TEST_F(MainWindowControlsTest, TheMsFacesResolveToJapaneseFonts) {
     EXPECT_EQ(QFontInfo(form.font()).family(), QStringLiteral("IPAPGothic"));
-    EXPECT_EQ(QFontInfo(control<QLabel>(form, "waitNotice")->font()).family(), QStringLiteral("IPAPMincho"));
+    EXPECT_EQ(QFontInfo(control<QLabel>(form, "waitNotice")->font()).family(),
+              QStringLiteral("IPAPMincho"));
     EXPECT_EQ(QFontInfo(designFont(Gothic, 12)).family(), QStringLiteral("IPAGothic"));
     EXPECT_EQ(QFontInfo(designFont(Mincho, 12)).family(), QStringLiteral("IPAMincho"));
 }
@@ -139,7 +146,8 @@ TEST_F(MainWindowControlsTest, TheMsFacesResolveToJapaneseFonts) {
 TEST_F(MainWindowControlsTest, ClassButtonsFollowTheClassTable) {
     for (int i = 0; i < 30; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(control<QPushButton>(form, "classButton", i)->parentWidget(), control<PictureBox>(form, "classPanel"));
+        EXPECT_EQ(control<QPushButton>(form, "classButton", i)->parentWidget(),
+                  control<PictureBox>(form, "classPanel"));
         EXPECT_EQ(control<QPushButton>(form, "classButton", i)->geometry(),
                   QRect(8 + 100 * (i / 5), 52 + 40 * (i % 5), 97, 37));
     }
@@ -165,13 +173,16 @@ TEST_F(MainWindowControlsTest, PanelsHaveTheirColoursAndTextFonts) {
 }
 
 TEST_F(MainWindowControlsTest, ControlsCarryTheirDesignCaptionsAndPlaces) {
-    EXPECT_EQ(control<QLabel>(form, "classPrompt")->text(), QStringLiteral("あなたのクラスをえらんでください。"));
+    EXPECT_EQ(control<QLabel>(form, "classPrompt")->text(),
+              QStringLiteral("あなたのクラスをえらんでください。"));
     EXPECT_EQ(control<QLabel>(form, "classPrompt")->geometry(), QRect(32, 12, 394, 27));
-    EXPECT_EQ(control<QPushButton>(form, "saveDriveButton")->text(), QStringLiteral("保存ドライブ"));
+    EXPECT_EQ(control<QPushButton>(form, "saveDriveButton")->text(),
+              QStringLiteral("保存ドライブ"));
     EXPECT_EQ(control<QPushButton>(form, "saveDriveButton")->geometry(), QRect(428, 8, 177, 33));
 
     EXPECT_EQ(control<QLabel>(form, "folderHeadingBand")->geometry(), QRect(0, 0, 197, 45));
-    EXPECT_EQ(control<QLabel>(form, "folderHeadingBand")->palette().color(QPalette::Window), QColor(255, 224, 192));
+    EXPECT_EQ(control<QLabel>(form, "folderHeadingBand")->palette().color(QPalette::Window),
+              QColor(255, 224, 192));
     EXPECT_EQ(control<QPushButton>(form, "folderPageButton", 0)->text(), QStringLiteral("<"));
     EXPECT_EQ(control<QPushButton>(form, "folderPageButton", 1)->text(), QStringLiteral(">"));
     EXPECT_EQ(control<QPushButton>(form, "folderPageButton", 1)->geometry(), QRect(160, 4, 33, 33));
@@ -179,11 +190,14 @@ TEST_F(MainWindowControlsTest, ControlsCarryTheirDesignCaptionsAndPlaces) {
     EXPECT_EQ(control<QLabel>(form, "classHeading")->pos(), QPoint(56, 8));
     EXPECT_EQ(control<QLabel>(form, "classHeading")->font().pixelSize(), 24);
     EXPECT_EQ(control<QPushButton>(form, "deleteFolderButton")->text(), QStringLiteral("けす"));
-    EXPECT_EQ(control<QPushButton>(form, "renameFolderButton")->text(), QStringLiteral("名前をかえる"));
+    EXPECT_EQ(control<QPushButton>(form, "renameFolderButton")->text(),
+              QStringLiteral("名前をかえる"));
 
-    EXPECT_EQ(control<QPushButton>(form, "saveToDatabaseButton")->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"));
+    EXPECT_EQ(control<QPushButton>(form, "saveToDatabaseButton")->text(),
+              QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"));
     EXPECT_EQ(control<QPushButton>(form, "saveToDatabaseButton")->geometry(), QRect(8, 4, 201, 33));
-    EXPECT_EQ(control<QPushButton>(form, "selectAllButton")->text(), QStringLiteral("すべてをえらぶ"));
+    EXPECT_EQ(control<QPushButton>(form, "selectAllButton")->text(),
+              QStringLiteral("すべてをえらぶ"));
     EXPECT_EQ(control<QLabel>(form, "waitNotice")->text(), QStringLiteral("まってください"));
     EXPECT_EQ(control<QLabel>(form, "waitNotice")->geometry(), QRect(120, 100, 166, 27));
     EXPECT_EQ(control<QLabel>(form, "waitNotice")->font().family(), PMincho);
@@ -191,8 +205,10 @@ TEST_F(MainWindowControlsTest, ControlsCarryTheirDesignCaptionsAndPlaces) {
     EXPECT_EQ(control<QLabel>(form, "waitNotice")->font().pixelSize(), 27);
 
     EXPECT_EQ(control<PictureBox>(form, "copyTargetPrompt")->geometry(), QRect(170, 196, 321, 171));
-    EXPECT_EQ(control<QLabel>(form, "copyPromptFirstLine")->text(), QStringLiteral("しゃしんをコピーするフォルダは"));
-    EXPECT_EQ(control<QLabel>(form, "copyPromptSecondLine")->text(), QStringLiteral("どこですか？"));
+    EXPECT_EQ(control<QLabel>(form, "copyPromptFirstLine")->text(),
+              QStringLiteral("しゃしんをコピーするフォルダは"));
+    EXPECT_EQ(control<QLabel>(form, "copyPromptSecondLine")->text(),
+              QStringLiteral("どこですか？"));
     EXPECT_EQ(control<QPushButton>(form, "cancelCopyButton")->text(), QStringLiteral("キャンセル"));
     EXPECT_EQ(control<QPushButton>(form, "cancelCopyButton")->geometry(), QRect(112, 96, 107, 39));
 }
@@ -200,8 +216,10 @@ TEST_F(MainWindowControlsTest, ControlsCarryTheirDesignCaptionsAndPlaces) {
 TEST_F(MainWindowControlsTest, HeadingControlsLieAboveTheHeadingBand) {
     const QList<QObject*> order = control<PictureBox>(form, "folderList")->children();
     const auto at = [&](QObject* o) { return order.indexOf(o); };
-    EXPECT_LT(at(control<QLabel>(form, "folderHeadingBand")), at(control<QLabel>(form, "classHeading")));
-    EXPECT_LT(at(control<QLabel>(form, "classHeading")), at(control<QPushButton>(form, "folderPageButton", 0)));
+    EXPECT_LT(at(control<QLabel>(form, "folderHeadingBand")),
+              at(control<QLabel>(form, "classHeading")));
+    EXPECT_LT(at(control<QLabel>(form, "classHeading")),
+              at(control<QPushButton>(form, "folderPageButton", 0)));
 }
 
 TEST_F(MainWindowControlsTest, OnlyTheClassPanelShowsAtFirst) {
@@ -211,10 +229,12 @@ TEST_F(MainWindowControlsTest, OnlyTheClassPanelShowsAtFirst) {
     EXPECT_FALSE(control<PictureBox>(form, "thumbnailPanel")->isVisible());
     EXPECT_FALSE(control<PictureBox>(form, "folderList")->isVisible());
     EXPECT_FALSE(control<PictureBox>(form, "photoHolder")->isVisible());
-    EXPECT_FALSE(control<PictureBox>(form, "copyTargetPrompt")->isVisibleTo(control<PictureBox>(form, "thumbnailPanel")));
+    EXPECT_FALSE(control<PictureBox>(form, "copyTargetPrompt")
+                     ->isVisibleTo(control<PictureBox>(form, "thumbnailPanel")));
     EXPECT_FALSE(control<QPushButton>(form, "deleteFolderButton")->isVisible());
     EXPECT_FALSE(control<QPushButton>(form, "renameFolderButton")->isVisible());
-    EXPECT_TRUE(control<QLabel>(form, "waitNotice")->isVisibleTo(control<PictureBox>(form, "thumbnailPanel")));
+    EXPECT_TRUE(control<QLabel>(form, "waitNotice")
+                    ->isVisibleTo(control<PictureBox>(form, "thumbnailPanel")));
 }
 
 TEST_F(MainWindowControlsTest, PhotoHolderTakesTheSizeOfTheLoadedPhoto) {
@@ -238,24 +258,35 @@ TEST_F(MainWindowControlsTest, MenuBarHasItsItemsInOrder) {
               QStringList({"おわり", "フロッピーから取り込む", "フロッピーへほぞん",
                            "しゃしんファイルのへんしゅう", "いんさつ", "スライドショー",
                            "クリップボード", "データベースに切りかえ", "環境設定"}));
-    EXPECT_EQ(bar, QList<QAction*>({control<QAction>(form, "quitAction"), control<QAction>(form, "importAction"), control<QAction>(form, "saveToDriveAction"),
-                                    control<QMenu>(form, "editMenu")->menuAction(), control<QMenu>(form, "printMenu")->menuAction(),
-                                    control<QAction>(form, "slideShowAction"), control<QAction>(form, "clipAction"),
-                                    control<QAction>(form, "switchToDatabaseAction"), control<QAction>(form, "settingsAction")}));
+    EXPECT_EQ(bar,
+              QList<QAction*>(
+                  {control<QAction>(form, "quitAction"), control<QAction>(form, "importAction"),
+                   control<QAction>(form, "saveToDriveAction"),
+                   control<QMenu>(form, "editMenu")->menuAction(),
+                   control<QMenu>(form, "printMenu")->menuAction(),
+                   control<QAction>(form, "slideShowAction"), control<QAction>(form, "clipAction"),
+                   control<QAction>(form, "switchToDatabaseAction"),
+                   control<QAction>(form, "settingsAction")}));
     EXPECT_EQ(captions(control<QMenu>(form, "editMenu")->actions()),
               QStringList({"コピー", "さくじょ（けす）", "はる", "-", "他のフォルダを見る",
                            "フォルダをつくる"}));
-    EXPECT_EQ(control<QMenu>(form, "editMenu")->actions().at(3), control<QAction>(form, "editSeparator"));
+    EXPECT_EQ(control<QMenu>(form, "editMenu")->actions().at(3),
+              control<QAction>(form, "editSeparator"));
     EXPECT_EQ(captions(control<QMenu>(form, "printMenu")->actions()),
               QStringList({"１シートに，１まいずつ", "１シートに，２まいずつ",
                            "１シートに，８まいずつ", "１シートに，１８まいずつ"}));
     EXPECT_EQ(control<QMenu>(form, "printMenu")->actions(),
-              QList<QAction*>({control<QAction>(form, "printOneAction"), control<QAction>(form, "printTwoAction"), control<QAction>(form, "printEightAction"),
+              QList<QAction*>({control<QAction>(form, "printOneAction"),
+                               control<QAction>(form, "printTwoAction"),
+                               control<QAction>(form, "printEightAction"),
                                control<QAction>(form, "printEighteenAction")}));
-    EXPECT_EQ(captions({control<QAction>(form, "copyAction"), control<QAction>(form, "deleteAction"), control<QAction>(form, "pasteAction"),
-                        control<QAction>(form, "otherFolderAction"), control<QAction>(form, "makeFolderAction")}),
-              QStringList({"コピー", "さくじょ（けす）", "はる", "他のフォルダを見る",
-                           "フォルダをつくる"}));
+    EXPECT_EQ(
+        captions({control<QAction>(form, "copyAction"), control<QAction>(form, "deleteAction"),
+                  control<QAction>(form, "pasteAction"),
+                  control<QAction>(form, "otherFolderAction"),
+                  control<QAction>(form, "makeFolderAction")}),
+        QStringList(
+            {"コピー", "さくじょ（けす）", "はる", "他のフォルダを見る", "フォルダをつくる"}));
 }
 
 QStringList visibleCaptions(const QMenuBar* bar) {

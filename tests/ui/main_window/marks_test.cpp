@@ -3,9 +3,9 @@
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/library/load_folder.h"
 #include "support/window_clicks.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -44,7 +44,8 @@ TEST_F(Marking, ADoubleClickMarksOnce) {
     doubleClickThroughWindow(*control<PictureBox>(*rig.form, "thumbnailPanel"), {160, 180});
     EXPECT_EQ(rig.state.PhotoMarks[7], 1);
     EXPECT_EQ(barOf(6), Blue);
-    QTest::mouseDClick(control<PictureBox>(*rig.form, "thumbnailPanel"), Qt::LeftButton, {}, {10, 50});
+    QTest::mouseDClick(control<PictureBox>(*rig.form, "thumbnailPanel"), Qt::LeftButton, {},
+                       {10, 50});
     EXPECT_EQ(rig.state.PhotoMarks[1], 1);
 }
 

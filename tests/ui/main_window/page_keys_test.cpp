@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/library/load_folder.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -33,7 +34,9 @@ TEST_P(PageKeys, MoveTheFocusAndTurnThePage) {
     rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
     rig.makePhotos(rig.state.PhotoFolder, start == "empty" ? 0 : 30);
     loadFolder(rig.program);
-    const auto press = [&rig](Qt::Key key) { QTest::keyClick(control<PictureBox>(*rig.form, "thumbnailPanel"), key); };
+    const auto press = [&rig](Qt::Key key) {
+        QTest::keyClick(control<PictureBox>(*rig.form, "thumbnailPanel"), key);
+    };
     if (start == "last on page") {
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right,
                             Qt::Key_Right, Qt::Key_Right, Qt::Key_Right})
@@ -86,8 +89,12 @@ TEST(Wheel, TurnsARowANotchAndAPageWithCtrlOrOverTheScrollBar) {
     // Where the wheel turns, notches away from the user, Ctrl, and then the
     // page's top row and the list's top folder.
     const std::tuple<QWidget*, int, Qt::KeyboardModifiers, int, int> turns[] = {
-        {page, 2, {}, 2, 0},  {page, 1, ctrl, 7, 0},  {control<QScrollBar>(*rig.form, "thumbnailScroll"), -1, {}, 2, 0},
-        {list, 1, {}, 2, 1},  {list, 1, ctrl, 2, 19}, {list, 1, ctrl, 2, 22},
+        {page, 2, {}, 2, 0},
+        {page, 1, ctrl, 7, 0},
+        {control<QScrollBar>(*rig.form, "thumbnailScroll"), -1, {}, 2, 0},
+        {list, 1, {}, 2, 1},
+        {list, 1, ctrl, 2, 19},
+        {list, 1, ctrl, 2, 22},
         {list, -3, {}, 2, 19}};
     for (const auto& [over, notches, modifiers, topRow, listTop] : turns) {
         QWheelEvent event(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(),
@@ -97,6 +104,22 @@ TEST(Wheel, TurnsARowANotchAndAPageWithCtrlOrOverTheScrollBar) {
         EXPECT_EQ(rig.state.ThumbTopRow, topRow);
         EXPECT_EQ(rig.state.FolderListTop, listTop);
     }
+}
+
+// Enter asks for the show of the photo in the focus frame, and only then.
+TEST(PageKeysEnter, AsksToShowTheFocusedPhoto) {
+    LibraryRig rig;
+    rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+    rig.makePhotos(rig.state.PhotoFolder, 8);
+    loadFolder(rig.program);
+    QSignalSpy asked(rig.form.get(), &MainWindow::photoShowRequested);
+    PictureBox* const page = control<PictureBox>(*rig.form, "thumbnailPanel");
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Space, Qt::Key_End})
+        QTest::keyClick(page, key);
+    EXPECT_EQ(asked.count(), 0);
+    QTest::keyClick(page, Qt::Key_Return);
+    ASSERT_EQ(asked.count(), 1);
+    EXPECT_EQ(asked[0][0].toInt(), 8);
 }
 
 } // namespace

@@ -4,10 +4,10 @@
 #include "core/library/load_folder.h"
 #include "support/circle_photo.h"
 #include "support/test_data.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/main_window/thumbnail_page.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,7 +73,8 @@ TEST_F(ThumbnailPage, TitleBoxShowsTheFolderTitle) {
     EXPECT_EQ(rig.panelColourAt({500, 32}), Qt::black);
     EXPECT_EQ(rig.panelColourAt({609, 31}), Qt::white);
     EXPECT_EQ(rig.panelColourAt({611, 20}), PanelBackground);
-    const QImage title = control<PictureBox>(*rig.form, "thumbnailPanel")->image().copy(QRect(398, 10, 60, 18));
+    const QImage title =
+        control<PictureBox>(*rig.form, "thumbnailPanel")->image().copy(QRect(398, 10, 60, 18));
     bool hasInk = false;
     for (int y = 0; y < title.height(); ++y)
         for (int x = 0; x < title.width(); ++x)
@@ -252,7 +253,9 @@ protected:
         loadFolder(rig.program);
     }
     QImage pictureOf(const CellLayout& cell) const {
-        return control<PictureBox>(*rig.form, "thumbnailPanel")->image().copy(cell.x + 5, cell.y + 18, cell.w, cell.h);
+        return control<PictureBox>(*rig.form, "thumbnailPanel")
+            ->image()
+            .copy(cell.x + 5, cell.y + 18, cell.w, cell.h);
     }
     LibraryRig rig;
 };

@@ -2,8 +2,8 @@
 #include "app/wiring.h"
 #include "core/commands/settings_commands.h"
 #include "support/test_rig.h"
-#include "ui/save_drive_window/save_drive_window.h"
 #include "support/window_controls.h"
+#include "ui/save_drive_window/save_drive_window.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,8 +18,7 @@ class SaveDriveWindowTest : public ::testing::Test {
 protected:
     SaveDriveWindowTest() : programFolder(rig.root.filePath(QStringLiteral("program"))) {
         QDir().mkpath(programFolder);
-        new Wiring(rig.program, *rig.form, programFolder,
-                             [] { FAIL() << "program ended"; });
+        new Wiring(rig.program, *rig.form, programFolder, [] { FAIL() << "program ended"; });
         rig.state.SaveBase = QStringLiteral("C:\\A_image\\");
         rig.state.SaveSubFolder = QStringLiteral("2001");
         rig.state.SaveRoot = QStringLiteral("C:\\A_image\\2001\\");
@@ -52,14 +51,16 @@ TEST_F(SaveDriveWindowTest, ChoosingDMakesItsSaveRootWithTheYearAndWritesNothing
     EXPECT_EQ(rig.state.SaveBase, QStringLiteral("D:\\A_IMAGE\\"));
     EXPECT_EQ(rig.state.ClassFolder, rig.state.SaveRoot);
     EXPECT_EQ(rig.state.SaveSubFolder, QStringLiteral("2001"));
-    EXPECT_EQ(control<QPushButton>(*rig.form, "saveDriveButton")->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(D:)"));
+    EXPECT_EQ(control<QPushButton>(*rig.form, "saveDriveButton")->text(),
+              QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(D:)"));
     EXPECT_TRUE(rig.files.isDirectory(QStringLiteral("D:\\A_IMAGE\\2001")));
     EXPECT_TRUE(QDir(programFolder).isEmpty());
 
     // The next opening shows the drive chosen.
     EXPECT_EQ(choose(0), QStringLiteral("D:"));
     EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("A:\\2001\\"));
-    EXPECT_EQ(control<QPushButton>(*rig.form, "saveDriveButton")->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(A:)"));
+    EXPECT_EQ(control<QPushButton>(*rig.form, "saveDriveButton")->text(),
+              QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(A:)"));
     EXPECT_EQ(rig.modals.opened, 2);
 }
 
@@ -72,7 +73,8 @@ TEST_F(SaveDriveWindowTest, HasTheEightDriveButtonsInARow) {
             QStringLiteral("Ｆ"), QStringLiteral("Ｇ"), QStringLiteral("Ｈ"), QStringLiteral("I")};
         for (int i = 0; i < 8; ++i) {
             EXPECT_EQ(control<QPushButton>(window, "driveButton", i)->text(), captions[i]);
-            EXPECT_EQ(control<QPushButton>(window, "driveButton", i)->geometry(), QRect(4 + 44 * i, 152, 41, 41));
+            EXPECT_EQ(control<QPushButton>(window, "driveButton", i)->geometry(),
+                      QRect(4 + 44 * i, 152, 41, 41));
         }
     };
     QTest::mouseClick(control<QPushButton>(*rig.form, "saveDriveButton"), Qt::LeftButton);

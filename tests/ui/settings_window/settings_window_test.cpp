@@ -4,8 +4,8 @@
 #include "core/library/settings_file.h"
 #include "core/library/settings_form_values.h"
 #include "support/test_rig.h"
-#include "ui/settings_window/settings_window.h"
 #include "support/window_controls.h"
+#include "ui/settings_window/settings_window.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -55,29 +55,42 @@ TEST_F(SettingsWindowTest, OffersEveryChoiceAndStartsFromTheSettingsInForce) {
             EXPECT_EQ(window.windowTitle(), QStringLiteral("環境設定"));
             EXPECT_EQ(window.size(), QSize(465, 199));
             EXPECT_EQ(control<QLineEdit>(window, "photoDriveEdit")->text(), QStringLiteral("A:\\"));
-            EXPECT_EQ(control<QComboBox>(window, "usageModeCombo")->currentText(), QStringLiteral("学校利用"));
-            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->currentText(), QStringLiteral("利用しない"));
-            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->currentText(), QStringLiteral("C:\\A_IMAGE\\"));
-            for (QComboBox* empty : {control<QComboBox>(window, "schoolYearCombo"), control<QComboBox>(window, "databaseFolderCombo")})
+            EXPECT_EQ(control<QComboBox>(window, "usageModeCombo")->currentText(),
+                      QStringLiteral("学校利用"));
+            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->currentText(),
+                      QStringLiteral("利用しない"));
+            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->currentText(),
+                      QStringLiteral("C:\\A_IMAGE\\"));
+            for (QComboBox* empty : {control<QComboBox>(window, "schoolYearCombo"),
+                                     control<QComboBox>(window, "databaseFolderCombo")})
                 EXPECT_TRUE(empty->currentText().isEmpty());
             // One entry a folder: the setting's spelling stands for "C:\A_image\".
             EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->count(), 24);
-            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->itemText(0), QStringLiteral("C:\\A_IMAGE\\"));
-            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->itemText(1), QStringLiteral("D:\\A_image\\"));
-            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->itemText(23), QStringLiteral("Z:\\A_image\\"));
+            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->itemText(0),
+                      QStringLiteral("C:\\A_IMAGE\\"));
+            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->itemText(1),
+                      QStringLiteral("D:\\A_image\\"));
+            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->itemText(23),
+                      QStringLiteral("Z:\\A_image\\"));
             EXPECT_EQ(control<QComboBox>(window, "databaseFolderCombo")->count(), 24);
-            EXPECT_EQ(control<QComboBox>(window, "databaseFolderCombo")->itemText(1), QStringLiteral("D:\\Adb_image\\"));
-            EXPECT_EQ(control<QComboBox>(window, "schoolYearCombo")->count(), 4); // up to the year after 2002
+            EXPECT_EQ(control<QComboBox>(window, "databaseFolderCombo")->itemText(1),
+                      QStringLiteral("D:\\Adb_image\\"));
+            EXPECT_EQ(control<QComboBox>(window, "schoolYearCombo")->count(),
+                      4); // up to the year after 2002
             EXPECT_EQ(control<QComboBox>(window, "schoolYearCombo")->itemText(0), QString());
-            EXPECT_EQ(control<QComboBox>(window, "schoolYearCombo")->itemText(3), QStringLiteral("2003"));
+            EXPECT_EQ(control<QComboBox>(window, "schoolYearCombo")->itemText(3),
+                      QStringLiteral("2003"));
             EXPECT_EQ(control<QComboBox>(window, "usageModeCombo")->count(), 2);
             EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->count(), 12);
-            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->itemText(1), QStringLiteral("先生機"));
-            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->itemText(11), QStringLiteral("10"));
+            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->itemText(1),
+                      QStringLiteral("先生機"));
+            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->itemText(11),
+                      QStringLiteral("10"));
             EXPECT_TRUE(control<QComboBox>(window, "nodeNumberCombo")->isEditable());
             EXPECT_FALSE(control<QComboBox>(window, "saveDriveCombo")->isEditable());
             EXPECT_EQ(control<QPushButton>(window, "saveButton")->geometry(), QRect(4, 4, 185, 33));
-            EXPECT_EQ(control<QComboBox>(window, "databaseFolderCombo")->geometry(), QRect(280, 168, 181, 29));
+            EXPECT_EQ(control<QComboBox>(window, "databaseFolderCombo")->geometry(),
+                      QRect(280, 168, 181, 29));
         },
         false);
 }
@@ -117,7 +130,8 @@ TEST_F(SettingsWindowTest, TheFolderButtonStoresADrivePathAndACancelEmptiesTheBo
     open(
         [](SettingsWindow& window) {
             QTest::mouseClick(control<QPushButton>(window, "browseButton"), Qt::LeftButton);
-            EXPECT_EQ(control<QLineEdit>(window, "photoDriveEdit")->text(), QStringLiteral("E:\\photos"));
+            EXPECT_EQ(control<QLineEdit>(window, "photoDriveEdit")->text(),
+                      QStringLiteral("E:\\photos"));
         },
         false);
     rig.dialogs.nextFolder = rig.host(QStringLiteral("E:\\"));
@@ -129,7 +143,9 @@ TEST_F(SettingsWindowTest, TheFolderButtonStoresADrivePathAndACancelEmptiesTheBo
         false);
     EXPECT_EQ(rig.dialogs.folderStart, photos); // the picker starts at the current value
     rig.dialogs.nextFolder.reset();
-    open([](SettingsWindow& window) { QTest::mouseClick(control<QPushButton>(window, "browseButton"), Qt::LeftButton); });
+    open([](SettingsWindow& window) {
+        QTest::mouseClick(control<QPushButton>(window, "browseButton"), Qt::LeftButton);
+    });
     EXPECT_EQ(rig.dialogs.foldersOpened, 3);
     EXPECT_EQ(rig.messages.shown.last(),
               QStringLiteral("「写真ドライブ」は「D:\\」のように ドライブから かいてください。"));
@@ -149,7 +165,8 @@ TEST_F(SettingsWindowTest, CancelKeepsWhatWasLeftForTheNextOpening) {
     open(
         [](SettingsWindow& window) {
             EXPECT_EQ(control<QLineEdit>(window, "photoDriveEdit")->text(), QStringLiteral("F:\\"));
-            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->currentText(), QStringLiteral("7"));
+            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->currentText(),
+                      QStringLiteral("7"));
         },
         false);
     EXPECT_EQ(ended, 0);

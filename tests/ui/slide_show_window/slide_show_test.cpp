@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/circle_photo.h"
 #include "support/test_photos.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/slide_show_window/slide_show.h"
 #include "ui/slide_show_window/slide_show_window.h"
 #include "ui/widgets/picture_box.h"
-#include "support/window_controls.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -68,7 +68,8 @@ TEST_F(SlideShowTest, OneSlideStaysOnBothSteps) {
     EXPECT_EQ(rig.state.SlideCount, 1);
     EXPECT_EQ(rig.state.SelectedPaths[1], rig.state.PhotoPaths[2]);
     EXPECT_TRUE(nearColour(slideColour(), photo(2)));
-    for (QPushButton* button : {control<QPushButton>(window(), "stepButton", 0), control<QPushButton>(window(), "stepButton", 1)}) {
+    for (QPushButton* button : {control<QPushButton>(window(), "stepButton", 0),
+                                control<QPushButton>(window(), "stepButton", 1)}) {
         button->click();
         EXPECT_EQ(rig.state.SlideIndex, 1);
         EXPECT_TRUE(nearColour(slideColour(), photo(2)));
@@ -113,13 +114,19 @@ TEST_P(StripOffer, TenSlidesOfferTheStripElevenDoNot) {
     EXPECT_EQ(control<PictureBox>(form, "layoutButton", 0)->isVisible(), GetParam().strip);
     EXPECT_EQ(control<PictureBox>(form, "layoutButton", 1)->isVisible(), GetParam().strip);
     EXPECT_FALSE(control<PictureBox>(form, "thumbnailStrip")->isVisible());
-    EXPECT_EQ(control<QPushButton>(form, "endButton")->geometry(), QRect(910, GetParam().buttonY, 87, 41));
-    EXPECT_EQ(control<QPushButton>(form, "stepButton", 0)->geometry(), QRect(420, GetParam().buttonY, 89, 41));
-    EXPECT_EQ(control<QPushButton>(form, "stepButton", 1)->geometry(), QRect(540, GetParam().buttonY, 89, 41));
-    EXPECT_EQ(control<PictureBox>(form, "photoBox")->geometry(), QRect(62, GetParam().strip ? 7 : 15, 900, 670));
+    EXPECT_EQ(control<QPushButton>(form, "endButton")->geometry(),
+              QRect(910, GetParam().buttonY, 87, 41));
+    EXPECT_EQ(control<QPushButton>(form, "stepButton", 0)->geometry(),
+              QRect(420, GetParam().buttonY, 89, 41));
+    EXPECT_EQ(control<QPushButton>(form, "stepButton", 1)->geometry(),
+              QRect(540, GetParam().buttonY, 89, 41));
+    EXPECT_EQ(control<PictureBox>(form, "photoBox")->geometry(),
+              QRect(62, GetParam().strip ? 7 : 15, 900, 670));
     if (GetParam().strip) {
-        EXPECT_EQ(control<PictureBox>(form, "layoutButton", 0)->geometry(), QRect(150, 680, 111, 85));
-        EXPECT_EQ(control<PictureBox>(form, "layoutButton", 1)->geometry(), QRect(270, 680, 111, 85));
+        EXPECT_EQ(control<PictureBox>(form, "layoutButton", 0)->geometry(),
+                  QRect(150, 680, 111, 85));
+        EXPECT_EQ(control<PictureBox>(form, "layoutButton", 1)->geometry(),
+                  QRect(270, 680, 111, 85));
     }
 }
 
@@ -141,10 +148,12 @@ TEST_F(SlideShowTest, StripShowsThumbnailsAndPicksSlides) {
     EXPECT_EQ(strip.pixelColor(100, 72), QColor(Qt::black));
     EXPECT_EQ(strip.pixelColor(0, 646), QColor(Qt::black));
 
-    QTest::mouseClick(control<PictureBox>(form, "thumbnailStrip"), Qt::LeftButton, {}, QPoint(50, 143));
+    QTest::mouseClick(control<PictureBox>(form, "thumbnailStrip"), Qt::LeftButton, {},
+                      QPoint(50, 143));
     EXPECT_EQ(rig.state.SlideIndex, 2);
     EXPECT_TRUE(nearColour(slideColour(), photo(2)));
-    QTest::mouseClick(control<PictureBox>(form, "thumbnailStrip"), Qt::RightButton, {}, QPoint(50, 719));
+    QTest::mouseClick(control<PictureBox>(form, "thumbnailStrip"), Qt::RightButton, {},
+                      QPoint(50, 719));
     EXPECT_EQ(rig.state.SlideIndex, 10);
     EXPECT_TRUE(nearColour(slideColour(), photo(10)));
 
@@ -164,7 +173,8 @@ TEST_F(SlideShowTest, ShorterShowClearsTheStripAndPicksItsLastSlide) {
     EXPECT_TRUE(nearColour(strip.pixelColor(50, 72 * 2 + 36), photo(3)));
     EXPECT_EQ(strip.pixelColor(50, 72 * 3 + 36), QColor(Qt::white));
     EXPECT_EQ(rig.state.SlideIndex, 1);
-    QTest::mouseClick(control<PictureBox>(window(), "thumbnailStrip"), Qt::LeftButton, {}, QPoint(50, 500));
+    QTest::mouseClick(control<PictureBox>(window(), "thumbnailStrip"), Qt::LeftButton, {},
+                      QPoint(50, 500));
     EXPECT_EQ(rig.state.SlideIndex, 3);
     EXPECT_TRUE(nearColour(slideColour(), photo(3)));
 }

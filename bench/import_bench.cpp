@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -99,10 +100,21 @@ double timeImport(const QString& card, bool throughDevice) {
     FormRig rig;
     DriveMap drives = rig.files.drives();
     if (throughDevice) {
+        // A device serves its photos from DCIM only: the card's files, linked
+        // there, are the same bytes in the same disk cache.
+        const QString device = card + QStringLiteral("-device");
+        const QString shoot = device + QStringLiteral("/DCIM/100BENCH");
+        QDir().mkpath(shoot);
+        for (const QString& name : QDir(card).entryList(QDir::Files)) {
+            if (::link(QFile::encodeName(QDir(card).filePath(name)).constData(),
+                       QFile::encodeName(QDir(shoot).filePath(name)).constData()) != 0 &&
+                errno != EEXIST)
+                return -1;
+        }
         // No card is ever found in a card root that does not exist.
         drives.setCardRoots({card + QStringLiteral("-no-cards")});
         drives.setCameraLookup(
-            {true, {}, QStringLiteral("Directory Browse"), QStringLiteral("disk:") + card});
+            {true, {}, QStringLiteral("Directory Browse"), QStringLiteral("disk:") + device});
     } else {
         drives.setDrive(u'A', card);
     }

@@ -12,7 +12,9 @@
 // copied every photo. FOTOBAKO_LOCK_HOST names the machine in its locks
 // (another machine on the same one); FOTOBAKO_LOCK_STALE_MS shortens the time
 // another machine's lock takes to count as abandoned, and
-// FOTOBAKO_LOCK_GRACE_MS the grace of a lock without its owner record.
+// FOTOBAKO_LOCK_GRACE_MS the grace of a lock without its owner record;
+// FOTOBAKO_LOCK_WAIT_MS lengthens the wait for the index lock, so that a
+// machine slowed by other work tells no save busy.
 
 #include "core/commands/database_save.h"
 #include "core/files/drive_map.h"
@@ -72,6 +74,9 @@ int main(int argc, char** argv) {
     files.setLockPolicy(policy);
     const QString database = files.drivePath(QDir(args[1]).absolutePath()) + u'\\';
     const QString source = files.drivePath(QDir(args[3]).absolutePath());
+    const int lockWaitMs = qEnvironmentVariableIntValue("FOTOBAKO_LOCK_WAIT_MS");
+    const std::chrono::milliseconds lockWait =
+        lockWaitMs > 0 ? std::chrono::milliseconds(lockWaitMs) : IndexLockWait;
     FolderIndex index;
     QTextStream out(stdout);
     int done = 0;
@@ -80,7 +85,7 @@ int main(int argc, char** argv) {
                                   QStringLiteral("テスト PC01"),
                                   QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))};
         const DatabaseSaveResult result =
-            saveFolderToDatabase(files, database, entry, index, IndexLockWait);
+            saveFolderToDatabase(files, database, entry, index, lockWait);
         if (result.outcome == DatabaseSave::Saved || result.outcome == DatabaseSave::SomeNotCopied)
             out << "row " << entry.title << Qt::endl;
         if (result.outcome == DatabaseSave::Saved)

@@ -2,6 +2,7 @@
 #include "core/files/file_lock.h"
 
 #include "core/files/lock_owner.h"
+#include "core/files/share_directory.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -59,8 +60,9 @@ QString ownerPathOf(const QString& lockPath) {
 // it at once.
 Made makeExclusively(const QString& path, const QByteArray& record) {
     const QByteArray name = QFile::encodeName(path);
-    if (::mkdir(name.constData(), 0755) != 0)
-        return errno == EEXIST || QFile::exists(path) ? Made::Exists : Made::Refused;
+    const DirectoryMaking making = makeDirectoryOnShare(name);
+    if (making.error != 0)
+        return making.error == EEXIST || QFile::exists(path) ? Made::Exists : Made::Refused;
     const QByteArray owner = QFile::encodeName(ownerPathOf(path));
     const int fd = ::open(owner.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const bool written =

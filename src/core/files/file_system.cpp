@@ -4,6 +4,7 @@
 #include "core/files/cp932_text.h"
 #include "core/files/fault_plan.h"
 #include "core/files/file_replacement.h"
+#include "core/files/share_directory.h"
 #include "core/files/untrusted_file.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QSaveFile>
 #include <QThread>
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -396,8 +398,12 @@ bool FileSystem::removeHostFile(const QString& host) const {
 
 bool FileSystem::makeDirectory(const QString& path) const {
     const auto parts = splitDrivePath(path);
-    return parts && !parts->names.isEmpty() &&
-           !injectsFault(m_faults, FileOperation::MakeDirectory) && QDir().mkdir(hostPath(path));
+    if (!parts || parts->names.isEmpty() || injectsFault(m_faults, FileOperation::MakeDirectory))
+        return false;
+    // New names are made under their folder's lock, so a directory found
+    // after a transient error is this making's own.
+    const DirectoryMaking making = makeDirectoryOnShare(QFile::encodeName(hostPath(path)));
+    return making.error == 0 || (making.error == EEXIST && making.retried);
 }
 
 bool FileSystem::removeDirectory(const QString& path) const {

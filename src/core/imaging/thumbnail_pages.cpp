@@ -7,11 +7,41 @@
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
 
+#include <QDir>
+#include <QHash>
 #include <algorithm>
 
 namespace {
 int photosPerPage(const ProgramState& state) {
     return state.ThumbColumns * state.ThumbColumns;
+}
+
+// The photos of a page share a folder, and their names come from its listing
+// as they are on disk: the spelling of the folder is looked up once, not for
+// every photo and every folder above it, each a round trip on a share.
+class PageHostPaths {
+public:
+    explicit PageHostPaths(const FileSystem& files) : m_files(files) {}
+
+    QString of(const QString& photoPath) {
+        const qsizetype cut = photoPath.lastIndexOf(u'\\');
+        if (cut <= 0)
+            return m_files.hostPath(photoPath);
+        const QString folder = photoPath.left(cut);
+        auto found = m_folders.constFind(folder);
+        if (found == m_folders.constEnd())
+            found = m_folders.insert(folder, m_files.hostPath(folder));
+        return found->isEmpty() ? QString() : QDir(*found).filePath(photoPath.mid(cut + 1));
+    }
+
+private:
+    const FileSystem& m_files;
+    QHash<QString, QString> m_folders;
+};
+
+ThumbnailRequest requestAt(const ProgramState& state, const QString& hostPath) {
+    const bool large = isLargeGrid(state.ScreenWidthPx);
+    return {hostPath, thumbWidth(large), large ? LargeThumbHeight : SmallThumbHeight};
 }
 } // namespace
 
@@ -26,17 +56,16 @@ PageRange currentPage(ProgramState& state) {
 
 ThumbnailRequest thumbnailRequest(const ProgramState& state, const FileSystem& files,
                                   const QString& photoPath) {
-    const bool large = isLargeGrid(state.ScreenWidthPx);
-    return {files.hostPath(photoPath), thumbWidth(large),
-            large ? LargeThumbHeight : SmallThumbHeight};
+    return requestAt(state, files.hostPath(photoPath));
 }
 
 std::vector<ThumbnailRequest> pageRequests(const ProgramState& state, const FileSystem& files,
                                            int first, int count) {
     std::vector<ThumbnailRequest> requests;
     requests.reserve(std::max(count, 0));
+    PageHostPaths hostPaths(files);
     for (int i = 1; i <= count; ++i)
-        requests.push_back(thumbnailRequest(state, files, state.PhotoPaths[first + i]));
+        requests.push_back(requestAt(state, hostPaths.of(state.PhotoPaths[first + i])));
     return requests;
 }
 
@@ -63,7 +92,8 @@ void prepareThumbnail(const ProgramState& state, Services& services, const QStri
 
 void makeOpeningPage(const ProgramState& state, Services& services, const QStringList& photoPaths) {
     std::vector<ThumbnailRequest> requests;
+    PageHostPaths hostPaths(services.files);
     for (const QString& path : photoPaths.mid(0, photosPerPage(state)))
-        requests.push_back(thumbnailRequest(state, services.files, path));
+        requests.push_back(requestAt(state, hostPaths.of(path)));
     services.thumbnails.loadPage(requests, [](int, const Thumbnail&) {});
 }

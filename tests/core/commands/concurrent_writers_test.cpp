@@ -42,11 +42,14 @@ QStringList lockFilesIn(const QString& folder) {
                                   QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System);
 }
 
-// A writer as a machine of its own, named in its locks.
+// A writer as a machine of its own, named in its locks. Many writers saving
+// round after round queue for the lock far longer than a class ever does.
 void startWriter(QProcess& writer, const QString& machine, const QStringList& arguments,
-                 int staleMs = 0) {
+                 int staleMs = 0, int lockWaitMs = 0) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("FOTOBAKO_LOCK_HOST"), machine);
+    if (lockWaitMs > 0)
+        environment.insert(QStringLiteral("FOTOBAKO_LOCK_WAIT_MS"), QString::number(lockWaitMs));
     if (staleMs > 0) {
         environment.insert(QStringLiteral("FOTOBAKO_LOCK_STALE_MS"), QString::number(staleMs));
         environment.insert(QStringLiteral("FOTOBAKO_LOCK_GRACE_MS"), QString::number(staleMs / 2));
@@ -72,7 +75,8 @@ void saveAtOnce(const QStringList& mounts, const QString& database, int writers,
             writer->setProcessChannelMode(QProcess::MergedChannels);
             startWriter(*writer, QStringLiteral("machine-%1").arg(w % mounts.size()),
                         {mounts[w % mounts.size()], QString::number(saves), source,
-                         QStringLiteral("b%1r%2w%3").arg(rowsBefore).arg(round).arg(w), go});
+                         QStringLiteral("b%1r%2w%3").arg(rowsBefore).arg(round).arg(w), go},
+                        0, 120000);
             ASSERT_TRUE(writer->waitForStarted(10000));
         }
         QElapsedTimer took;

@@ -48,6 +48,8 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
+    void fitOuterHeight();
+
     QLabel* m_nameLabel = nullptr;
     QPushButton* m_runButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
@@ -61,8 +63,6 @@ private:
     // photos it holds, so a pupil sees before "じっこう" that it is the right one.
     QLabel* m_photoDriveLine = nullptr;
     QProgressBar* m_importProgress = nullptr;
-
-    void fitOuterHeight();
 
     int m_outerHeight;
     bool m_typingGuideOnly = false;

@@ -36,6 +36,8 @@ signals:
     void saveRequested();
 
 private:
+    void showSettings(const SettingsValues& values);
+
     QPushButton* m_saveButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
     QLabel* m_photoDriveLabel = nullptr;
@@ -51,6 +53,4 @@ private:
     std::array<QLabel*, 2> m_networkLabels{};
     QComboBox* m_nodeNumberCombo = nullptr;
     QComboBox* m_databaseFolderCombo = nullptr;
-
-    void showSettings(const SettingsValues& values);
 };

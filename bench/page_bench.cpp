@@ -61,7 +61,7 @@ public:
 class YesMessages : public MessageService {
 public:
     void inform(const QString&) override {}
-    bool askYesNo(const QString&) override { return true; }
+    bool askYesNo(const QString&, QuestionDefault) override { return true; }
     void beep() override {}
 };
 

@@ -16,6 +16,7 @@
 #include "core/commands/print_photo_sheets.h"
 #include "core/commands/save_to_photo_drive.h"
 #include "core/commands/settings_commands.h"
+#include "core/commands/trash_commands.h"
 #include "core/library/settings_form_values.h"
 #include "core/services/clock.h"
 #include "core/services/message_service.h"
@@ -27,6 +28,7 @@
 #include "ui/save_drive_window/save_drive_window.h"
 #include "ui/settings_window/settings_window.h"
 #include "ui/slide_show_window/slide_show.h"
+#include "ui/trash_window/trash_window.h"
 
 #include <QCoreApplication>
 
@@ -97,6 +99,7 @@ void Wiring::wireMenus() {
             [this] { openFolderNameWindow(FolderNameMode::Import); });
     connect(&m_window, &MainWindow::makeFolderRequested, this,
             [this] { openFolderNameWindow(FolderNameMode::MakeFolder); });
+    connect(&m_window, &MainWindow::trashWindowRequested, this, &Wiring::openTrashWindow);
     connect(&m_window, &MainWindow::saveToPhotoDriveRequested, this,
             [&program] { saveToPhotoDrive(program); });
     connect(&m_window, &MainWindow::copyRequested, this, [&program] { startCopy(program); });
@@ -125,6 +128,12 @@ void Wiring::openFolderNameWindow(FolderNameMode mode) {
 void Wiring::openSaveDriveWindow() {
     SaveDriveWindow& window = saveDriveWindow();
     window.showCurrentDrive(m_program.state.SaveRoot.left(2));
+    m_program.services.modals.runModal(window);
+}
+
+void Wiring::openTrashWindow() {
+    TrashWindow& window = trashWindow();
+    window.showItems(classTrashEntries(m_program));
     m_program.services.modals.runModal(window);
 }
 
@@ -184,4 +193,20 @@ SlideShow& Wiring::slideShow() {
     if (!m_slideShow)
         m_slideShow = new SlideShow(m_program, m_window);
     return *m_slideShow;
+}
+
+TrashWindow& Wiring::trashWindow() {
+    if (!m_trashWindow) {
+        m_trashWindow = new TrashWindow(&m_window);
+        connect(m_trashWindow, &TrashWindow::restoreRequested, this,
+                [this](const QStringList& ids) {
+                    restoreTrashItems(m_program, ids);
+                    m_trashWindow->showItems(classTrashEntries(m_program));
+                });
+        connect(m_trashWindow, &TrashWindow::emptyRequested, this, [this](const QStringList& ids) {
+            emptyTrashItems(m_program, ids);
+            m_trashWindow->showItems(classTrashEntries(m_program));
+        });
+    }
+    return *m_trashWindow;
 }

@@ -11,6 +11,7 @@ class MainWindow;
 class SaveDriveWindow;
 class SettingsWindow;
 class SlideShow;
+class TrashWindow;
 struct AppContext;
 enum class FolderNameMode;
 
@@ -19,8 +20,8 @@ void endProgramNow();
 
 // The one place where what the user asks of a window becomes a command. The
 // windows the main window opens (the folder-name, settings and save-drive
-// windows, the clip window and the slide show) are made here at their first
-// use, as children of the main window, and afterwards only hidden and shown,
+// windows, the clip window, the slide show and the class's trash) are made
+// here at their first use, as children of the main window, and afterwards only hidden and shown,
 // so each keeps what it shows from one opening to the next.
 class Wiring : public QObject {
     Q_OBJECT
@@ -41,12 +42,14 @@ private:
     // hidden again.
     void openFolderNameWindow(FolderNameMode mode);
     void openSaveDriveWindow();
+    void openTrashWindow();
 
     FolderNameWindow& folderNameWindow();
     SettingsWindow& settingsWindow();
     SaveDriveWindow& saveDriveWindow();
     Clipping& clipping();
     SlideShow& slideShow();
+    TrashWindow& trashWindow();
 
     AppContext& m_program;
     MainWindow& m_window;
@@ -57,4 +60,5 @@ private:
     SaveDriveWindow* m_saveDriveWindow = nullptr;
     Clipping* m_clipping = nullptr;
     SlideShow* m_slideShow = nullptr;
+    TrashWindow* m_trashWindow = nullptr;
 };

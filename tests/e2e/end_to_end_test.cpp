@@ -203,12 +203,17 @@ protected:
         return found;
     }
 
-    // A question is a modal window of its own; Return answers its default, Yes.
+    // A question is a modal window of its own; Return answers its default,
+    // Yes where nothing is lost. Keys are pressed in the question's window.
+    bool pressIn(const QString& window, const QStringList& keys) {
+        return !window.isEmpty() &&
+               xdotool(QStringList{QStringLiteral("windowfocus"), QStringLiteral("--sync"), window,
+                                   QStringLiteral("key"), QStringLiteral("--delay"),
+                                   QStringLiteral("100")} +
+                       keys);
+    }
     bool answerYes(const QStringList& known) {
-        const QString question = newWindow(known);
-        return !question.isEmpty() &&
-               xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question,
-                        QStringLiteral("key"), QStringLiteral("Return")});
+        return pressIn(newWindow(known), {QStringLiteral("Return")});
     }
 
     // The class panel: ３年２組 is button index 11, grade 3 and class 2, at
@@ -380,7 +385,8 @@ TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
 
     // Before anything is copied the window names the card and counts its photos.
     FolderNameWindow expected;
-    control<QLabel>(expected, "photoDriveLine")->setText(QStringLiteral("CARD に 5まい"));
+    control<QLabel>(expected, "photoDriveLine")
+        ->setText(QStringLiteral("CARD に 5まい（あたらしい しゃしん 5まい）"));
     const QRect line = control<QLabel>(expected, "photoDriveLine")->geometry();
     const QImage wanted = expected.grab(line).toImage().convertToFormat(QImage::Format_RGB32);
     QImage shown;
@@ -388,7 +394,8 @@ TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
         shown = x.windowShot(folderNameWindow);
         return shown.copy(line) == wanted;
     });
-    EXPECT_EQ(shown.copy(line), wanted) << "the import window does not say CARD に 5まい";
+    EXPECT_EQ(shown.copy(line), wanted)
+        << "the import window does not name the card and its photos";
     // With no window manager the program gives its window the keyboard itself.
     EXPECT_EQ(x.run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")})
                   .value_or(QByteArray())
@@ -404,15 +411,15 @@ TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
     EXPECT_TRUE(waitUntil([&] { return x.visibleWindowsOf(program.processId()).size() == 1; }))
         << "the import window stayed open";
 
-    // Stamped with the time of the import; 101CANON's photos come after
-    // 100CANON's, those whose names are taken under names of their own.
+    // Stamped with the time of the import and numbered by camera folder, so
+    // that 101CANON's photos come after 100CANON's.
     const QDir photos(classFolder + QStringLiteral("/IMG_0001_ensoku"));
     const QStringList files = photos.entryList(QDir::Files);
     QStringList arrived;
     for (const QString& name : files)
         arrived << name.section(u'_', 1);
-    const char* const names[] = {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.JPG", "IMG_0001_2.JPG",
-                                 "IMG_0002_2.JPG"};
+    const char* const names[] = {"001_IMG_0001.JPG", "001_IMG_0002.JPG", "001_IMG_0003.JPG",
+                                 "002_IMG_0001.JPG", "002_IMG_0002.JPG"};
     ASSERT_EQ(arrived.size(), 5) << arrived.join(u' ').toStdString();
     for (int i = 0; i < 5; ++i) {
         const QImage photo(photos.filePath(files.value(arrived.indexOf(QLatin1String(names[i])))));
@@ -425,6 +432,49 @@ TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
     EXPECT_TRUE(index[0].startsWith(QStringLiteral("ensoku,IMG_0001_ensoku,")) &&
                 index[0].endsWith(QStringLiteral(" 5,")))
         << index[0].toStdString();
+}
+
+// A pupil presses Return at the delete question, then deletes for real; the
+// trash window, reached from the menu, brings the folder back.
+TEST_F(EndToEnd, ReturnKeepsTheFolderAndTheTrashBringsItBack) {
+    ASSERT_TRUE(makeLibrary());
+    const QString folder = QFileInfo(indexPath).path() + QStringLiteral("/IMG_0001_えんそく");
+    ASSERT_TRUE(startProgram()) << "the main window did not appear";
+    ASSERT_TRUE(chooseClass32()) << "no class panel or no question after the class button";
+    std::optional<QPoint> panel;
+    screenWhen([&](const QImage& screen) {
+        return (panel = firstPixelOf(screen, ThumbnailPanel)).has_value();
+    });
+    ASSERT_TRUE(panel) << "the class did not open";
+    // "けす" lies at (4, 668), 69 x 29, beside the panel at (204, 2).
+    const QPoint deleteButton = *panel + QPoint(4 + 34 - 204, 668 + 14 - 2);
+
+    ASSERT_TRUE(clickAt(deleteButton));
+    ASSERT_TRUE(pressIn(newWindow({mainWindow}), {QStringLiteral("Return")}));
+    ASSERT_TRUE(waitUntil([&] { return x.visibleWindowsOf(program.processId()).size() == 1; }))
+        << "the question stayed";
+    EXPECT_TRUE(QFileInfo(folder).isDir()) << "Return deleted the folder";
+
+    // Tab takes the focus from いいえ to はい.
+    ASSERT_TRUE(clickAt(deleteButton));
+    ASSERT_TRUE(pressIn(newWindow({mainWindow}), {QStringLiteral("Tab"), QStringLiteral("space")}));
+    ASSERT_TRUE(waitUntil([&] { return !QFileInfo::exists(folder); })) << "はい kept the folder";
+
+    // The trash is the last entry of the photo menu, the fourth word.
+    const std::optional<QPoint> editMenu = menuWord(x.screenshot(), 3);
+    ASSERT_TRUE(editMenu && clickAt(*editMenu));
+    ASSERT_TRUE(pressIn(mainWindow, {QStringLiteral("Up"), QStringLiteral("Return")}));
+    const QString trash = newWindow({mainWindow});
+    ASSERT_FALSE(trash.isEmpty()) << "no trash window";
+    // The first item is current: space marks it, Tab reaches もとにもどす.
+    ASSERT_TRUE(
+        pressIn(trash, {QStringLiteral("space"), QStringLiteral("Tab"), QStringLiteral("space")}));
+    EXPECT_TRUE(waitUntil([&] { return QFileInfo(folder).isDir(); }))
+        << "the trash did not bring the folder back";
+    EXPECT_TRUE(readCp932Lines(indexPath)
+                    .value_or(QStringList())
+                    .value(0)
+                    .startsWith(QStringLiteral("えんそく,IMG_0001_えんそく,")));
 }
 
 // Only the keyboard: Tab to the class and Space, Return at the question; the

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/commands/trash_commands.h"
+#include "core/library/class_trash.h"
 #include "core/library/locked_index.h"
 #include "fault_injection/fault_sweep.h"
 #include "support/window_controls.h"
@@ -6,6 +8,7 @@
 #include "ui/settings_window/settings_window.h"
 
 #include <QAction>
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -43,31 +46,28 @@ const CommandCase Rename{
             [&rig] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); },
             QStringLiteral("z"));
     }};
-const CommandCase DeleteFolder{
-    .name = "delete_folder",
-    .run =
-        [](SweepRig& rig) {
-            answerYes(rig);
-            control<QPushButton>(*rig.form, "deleteFolderButton")->click();
-        },
-    .removes =
-        [](const SweepRig& rig) {
-            QStringList photos;
-            for (int n = 1; n <= rig.state.PhotoCount; ++n)
-                photos << rig.state.PhotoPaths[n];
-            return photos;
-        }};
-const CommandCase DeletePhotos{
-    "delete_photos",
-    [](SweepRig& rig) {
-        rig.markPhotos(1, 2);
-        answerYes(rig);
-        control<QAction>(*rig.form, "deleteAction")->trigger();
-    },
-    {},
-    [](const SweepRig& rig) {
-        return QStringList{rig.state.PhotoPaths[1], rig.state.PhotoPaths[2]};
-    }};
+// Nothing a delete takes may be lost: it goes to the trash.
+const CommandCase DeleteFolder{.name = "delete_folder", .run = [](SweepRig& rig) {
+                                   answerYes(rig);
+                                   control<QPushButton>(*rig.form, "deleteFolderButton")->click();
+                               }};
+const CommandCase DeletePhotos{.name = "delete_photos", .run = [](SweepRig& rig) {
+                                   rig.markPhotos(1, 2);
+                                   answerYes(rig);
+                                   control<QAction>(*rig.form, "deleteAction")->trigger();
+                               }};
+// The teacher marks every item; read past the file system, whose faults are
+// for the command alone.
+void restoreAll(SweepRig& rig) {
+    restoreTrashItems(rig.program, QDir(rig.host(trashFolderOf(rig.classFolder)))
+                                       .entryList(QDir::Dirs | QDir::NoDotAndDotDot));
+}
+const CommandCase RestorePhotos{.name = "restore_photos",
+                                .run = restoreAll,
+                                .setup = [](SweepRig& rig) { DeletePhotos.run(rig); }};
+const CommandCase RestoreFolder{.name = "restore_folder",
+                                .run = restoreAll,
+                                .setup = [](SweepRig& rig) { DeleteFolder.run(rig); }};
 const CommandCase CopyPhotos{.name = "copy_photos", .run = [](SweepRig& rig) {
                                  rig.markPhotos(1, 2);
                                  control<QAction>(*rig.form, "copyAction")->trigger();
@@ -115,8 +115,20 @@ TEST_P(EveryFault, KeepsTheIndexWholeThePhotosSafeAndTellsTheUser) {
 
 INSTANTIATE_TEST_SUITE_P(EveryCommand, EveryFault,
                          ::testing::Values(Import, MakeFolder, Rename, DeleteFolder, DeletePhotos,
-                                           CopyPhotos, SaveToPhotoDrive, SaveToDatabase,
-                                           SaveSettings, ImportIntoDatabase),
+                                           RestorePhotos, RestoreFolder, CopyPhotos,
+                                           SaveToPhotoDrive, SaveToDatabase, SaveSettings,
+                                           ImportIntoDatabase),
+                         nameOf);
+
+class EveryCrash : public ::testing::TestWithParam<CommandCase> {};
+
+TEST_P(EveryCrash, LeavesEachPhotoInExactlyOnePlace) {
+    EXPECT_GT(sweepCrashes(GetParam()), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(TrashMoves, EveryCrash,
+                         ::testing::Values(DeleteFolder, DeletePhotos, RestorePhotos,
+                                           RestoreFolder),
                          nameOf);
 
 class FailedIndexWrite : public ::testing::TestWithParam<CommandCase> {};

@@ -103,6 +103,11 @@ QStringList outcomeOf(const RunRecord& run) {
     for (const auto& [path, entry] : run.after) {
         if (entry.kind == u"dir" || !isInsideAny(path, run.changeable) || isLockRecord(path))
             continue;
+        // The store of photo keys is made good by the next import, and a
+        // trash record left without its item by the next opening.
+        if (QFileInfo(path).fileName() == u"PHOTOKEYS.TXT" ||
+            (path.contains(u"/ごみばこ/") && !isPhoto(path, entry)))
+            continue;
         if (QFileInfo(path).fileName() == IndexFileName) {
             const auto rows = indexIn(run.after, QFileInfo(path).path());
             for (int i = 1; i <= rows.table.count(); ++i)
@@ -155,8 +160,7 @@ void checkPhotos(const RunRecord& run) {
             photosAfter << entry.hash;
     }
     for (const auto& [path, entry] : run.before) {
-        EXPECT_TRUE(!isPhoto(path, entry) || run.removable.contains(path) ||
-                    photosAfter.contains(entry.hash))
+        EXPECT_TRUE(!isPhoto(path, entry) || photosAfter.contains(entry.hash))
             << "photo lost from its old and its new place: " << path.toStdString();
     }
     for (const QString& folder : run.indexFolders) {
@@ -214,11 +218,9 @@ RunRecord runCommand(const CommandCase& command, int n, std::optional<FileOperat
         run.changeable << relative(rig->databaseRoot);
     if (command.reach.settings)
         run.changeable << root.relativeFilePath(rig->programFolder);
-    if (command.removes) {
-        for (const QString& photo : command.removes(*rig))
-            run.removable << relative(photo);
-    }
 
+    if (command.setup)
+        command.setup(*rig);
     run.before = snapshotOf(*rig);
     rig->messages.shown.clear();
     if (onward)
@@ -262,5 +264,30 @@ int sweepFaults(const CommandCase& command) {
         check(run);
     }
     EXPECT_LE(n, MostOperations);
+    return n - 1;
+}
+
+int sweepCrashes(const CommandCase& command) {
+    const auto placesOf = [](const TreeSnapshot& tree) {
+        std::map<QByteArray, QStringList> places;
+        for (const auto& [path, entry] : tree) {
+            if (isPhoto(path, entry))
+                places[entry.hash] << path;
+        }
+        return places;
+    };
+    int n = 1;
+    for (;; ++n) {
+        const RunRecord run = runCommand(command, n, std::nullopt, true);
+        if (!run.fault)
+            break;
+        const auto after = placesOf(run.after);
+        for (const auto& [hash, paths] : placesOf(run.before)) {
+            const auto found = after.find(hash);
+            EXPECT_TRUE(found != after.end() && found->second.size() == 1)
+                << "stopped at operation " << n << ": " << paths.first().toStdString() << " is in "
+                << (found == after.end() ? 0 : found->second.size()) << " places";
+        }
+    }
     return n - 1;
 }

@@ -4,7 +4,6 @@
 #include "fault_injection/sweep_rig.h"
 
 #include <QByteArray>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -24,8 +23,8 @@ struct CommandCase {
     const char* name;
     std::function<void(SweepRig&)> run;
     Reach reach = {};
-    // Drive paths of the photos the command is meant to delete.
-    std::function<QStringList(const SweepRig&)> removes = nullptr;
+    // Brings the rig where the command starts, before anything is recorded.
+    std::function<void(SweepRig&)> setup = nullptr;
 };
 inline void PrintTo(const CommandCase& command, std::ostream* os) {
     *os << command.name;
@@ -52,7 +51,6 @@ struct RunRecord {
     std::optional<FileOperation> fault;
     QStringList changeable;   // folders the command may change
     QStringList indexFolders; // the class folder and the database folder
-    QSet<QString> removable;  // photos it is meant to delete
 };
 
 // Runs command without faults, then with its first, second, … file operation
@@ -60,12 +58,18 @@ struct RunRecord {
 // after every run that:
 // - every index still reads whole and each of its rows names a folder;
 // - nothing outside the folders the command may change was touched;
-// - no photo is gone that the command was not meant to delete, and every
+// - no photo is gone, and every
 //   photo of a photo folder stays reachable through a row;
 // - a photo count the command wrote is the folder's own;
 // - when the run did less than the run without faults, the user was told.
 // Returns the number of runs that met a fault.
 int sweepFaults(const CommandCase& command);
+
+// Runs command as if the machine stopped at its first, second, … file
+// operation (that one and every later one fails), each time on a fresh rig,
+// and checks after every run that each photo is in exactly one place. Returns
+// the number of runs that stopped.
+int sweepCrashes(const CommandCase& command);
 
 // Runs command on a fresh rig whose n-th file operation of kind fails, and
 // with onward every later one of that kind too.

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <gtest/gtest.h>
 
-bool ScriptedMessages::askYesNo(const QString& text) {
+bool ScriptedMessages::askYesNo(const QString& text, QuestionDefault) {
     shown << text;
     if (answers.empty()) {
         ADD_FAILURE() << "unscripted question: " << text.toStdString();

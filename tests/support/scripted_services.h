@@ -17,7 +17,7 @@
 class ScriptedMessages : public MessageService {
 public:
     void inform(const QString& text) override { shown << text; }
-    bool askYesNo(const QString& text) override;
+    bool askYesNo(const QString& text, QuestionDefault answer = QuestionDefault::Yes) override;
     void beep() override { ++beeps; }
 
     // Answers for the next questions, in order; an unscripted question fails

@@ -6,11 +6,15 @@
 
 class FileSystem;
 
-// One photo of the photo drive: the folder it lies in (a drive path) and
-// its file name.
+// One photo of the photo drive: the folder it lies in (a drive path), its
+// file name, the place of its folder among the drive's photo folders (0 for
+// the top level, then 1, 2 … for the camera folders in DCIM) and its size
+// (-1 when it could not be had).
 struct CardPhoto {
     QString folder;
     QString name;
+    int group = 0;
+    qint64 size = -1;
 };
 
 // The photos an import takes from drive: the photo files (see

@@ -2,10 +2,12 @@
 #include "core/commands/class_folder.h"
 
 #include "core/commands/app_context.h"
+#include "core/library/class_trash.h"
 #include "core/library/index_file.h"
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
 #include "core/library/locked_index.h"
+#include "core/services/clock.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
@@ -17,6 +19,7 @@ void showClassFolderPanels(AppContext& program) {
 
 void openClassFolder(AppContext& program) {
     ProgramState& state = program.state;
+    cleanTrash(program.services.files, state.ClassFolder, program.services.clock.now());
     readOpenIndex(program);
     // Its rows are not known, so it is shown empty and never written over.
     if (state.FolderTable.unreadable())

@@ -6,9 +6,11 @@
 #include "core/files/file_system.h"
 #include "core/imaging/thumbnail_loader.h"
 #include "core/library/changeable_folder.h"
+#include "core/library/class_trash.h"
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
 #include "core/library/locked_index.h"
+#include "core/services/clock.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
@@ -16,17 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-// Every file goes; a sub-directory stays. False when the folder could not be
-// listed or a file stayed.
-bool removeFilesOf(const FileSystem& files, const QString& folder) {
-    bool listed = false;
-    const QStringList names = files.listFiles(folder, QStringLiteral("*.*"), &listed);
-    bool allGone = listed;
-    for (const QString& name : names)
-        allGone = files.removeFileIn(folder, name) && allGone;
-    return allGone;
-}
 
 IndexChange removeRow(const QString& directory, int position) {
     return [directory, position](FolderIndex& index) {
@@ -38,42 +29,43 @@ IndexChange removeRow(const QString& directory, int position) {
     };
 }
 
-// The files go first and the row only once none of them stayed, so that the
-// photos left stay reachable; the directory goes last, so that a row the index
-// kept still names it. A row whose directory is no photo folder of its own
-// (outside the class folder, a link, a class folder) loses only its row.
-void removeOpenRow(AppContext& program) {
+// The folder moves into the class's trash in the same hold of the lock that
+// takes its row out, and back when the index cannot be written, so that its
+// photos stay reachable from a row or from the trash. A row whose directory
+// is no photo folder of its own (outside the class folder, a link, a class
+// folder) loses only its row.
+void trashOpenRow(AppContext& program) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     MessageService& messages = program.services.messages;
     const int position = state.CurrentFolderIndex;
     const QString folder = changeablePhotoFolderOfRow(files, state, position);
     const QString directory = state.FolderTable[position][ColDirectory];
-    // Nothing is removed while the row could not be.
+    // Nothing is moved while the row could not be removed.
     if (state.FolderTable.unreadable() || !files.isWritable(state.ClassFolder)) {
         messages.inform(IndexNotWrittenMessage);
         return;
     }
-    if (!folder.isEmpty()) {
-        if (!files.isWritable(folder)) {
-            messages.inform(SomePhotosStayedMessage);
-            return;
-        }
-        program.services.thumbnails.forgetFolder(files.hostPath(folder));
-        // The marks belonged to the photos, which the reload lists afresh.
-        state.clearMarks(state.PhotoCount);
-        if (!removeFilesOf(files, folder)) {
-            messages.inform(SomePhotosStayedMessage);
-            return;
-        }
-    }
-    const IndexUpdate update = rewriteOpenIndex(program, removeRow(directory, position));
-    if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
+    if (folder.isEmpty()) {
+        if (rewriteOpenIndex(program, removeRow(directory, position)) == IndexUpdate::Written)
+            state.CurrentFolderIndex = position;
         return;
-    state.CurrentFolderIndex = position;
+    }
+    if (!files.isWritable(folder)) {
+        messages.inform(SomePhotosStayedMessage);
+        return;
+    }
+    program.services.thumbnails.forgetFolder(files.hostPath(folder));
+    // The marks belonged to the photos, which the reload lists afresh.
     state.clearMarks(state.PhotoCount);
-    if (!folder.isEmpty())
-        files.removeDirectory(folder);
+    FolderMove moved;
+    const IndexUpdate update =
+        rewriteOpenIndex(program, trashFolder(files, state.ClassFolder, directory, position,
+                                              program.services.clock.now(), moved));
+    if (finishFolderMove(files, update, moved, QString()))
+        state.CurrentFolderIndex = position;
+    else if (update == IndexUpdate::Unchanged)
+        messages.inform(moved.unrecorded ? IndexNotWrittenMessage : SomePhotosStayedMessage);
 }
 
 } // namespace
@@ -86,8 +78,9 @@ void deleteOpenFolder(AppContext& program) {
         program.services.messages.inform(QStringLiteral("このフォルダはけせません。"));
         return;
     }
-    if (program.services.messages.askYesNo(QStringLiteral("フォルダをけしていいですか。")))
-        removeOpenRow(program);
+    if (program.services.messages.askYesNo(QStringLiteral("フォルダをけしていいですか。"),
+                                           QuestionDefault::No))
+        trashOpenRow(program);
 
     if (state.FolderTable.count() > 0) {
         state.CurrentFolderIndex = std::min(state.CurrentFolderIndex, state.FolderTable.count());

@@ -7,7 +7,11 @@
 #include "core/files/file_system.h"
 #include "core/imaging/thumbnail_loader.h"
 #include "core/library/changeable_folder.h"
+#include "core/library/class_trash.h"
+#include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
+#include "core/library/locked_index.h"
+#include "core/services/clock.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
@@ -35,18 +39,37 @@ void deletePhotos(AppContext& program) {
         return;
     }
     if (!program.services.messages.askYesNo(
-            QStringLiteral("しゃしんをさくじょ（けす）してよろしいですか？")))
+            QStringLiteral("しゃしんをさくじょ（けす）してよろしいですか？"), QuestionDefault::No))
         return;
 
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
-    // A photo that cannot be deleted stays; the recount shows what is left.
+    const QStringList paths = collectedPaths(state, state.SelectedCount);
+    // A photo that cannot be moved stays; the recount shows what is left.
     // One that was gone already is not missed.
     bool somePhotoStayed = false;
-    for (const QString& path : collectedPaths(state, state.SelectedCount)) {
-        if (!files.removeFile(path) && files.exists(path))
-            somePhotoStayed = true;
-        program.services.thumbnails.forget(files.hostPath(path));
+    if (state.CurrentFolderIndex == 0) {
+        // A folder opened by its path belongs to no class and has no trash.
+        for (const QString& path : paths) {
+            if (!files.removeFile(path) && files.exists(path))
+                somePhotoStayed = true;
+            program.services.thumbnails.forget(files.hostPath(path));
+        }
+    } else {
+        const std::optional<FileLock> lock =
+            files.lockFile(indexLockPathOf(state.ClassFolder), IndexLockWait);
+        if (!lock) {
+            program.services.messages.inform(DatabaseBusyMessage);
+            return;
+        }
+        const FolderRow row = state.FolderTable[state.CurrentFolderIndex];
+        const QDateTime now = program.services.clock.now();
+        for (const QString& path : paths) {
+            if (!trashPhoto(files, state.ClassFolder, row, fileNameOf(path), now) &&
+                files.exists(path))
+                somePhotoStayed = true;
+            program.services.thumbnails.forget(files.hostPath(path));
+        }
     }
     recountFolderIntoRow(program, state.CurrentFolderIndex);
     program.view.drawFolderList();

@@ -3,7 +3,8 @@
 
 struct AppContext;
 
-// Deletes the first 100 marked photos of the open folder after the pupil
-// confirms, brings the folder's count in the index up to date and shows the
+// Moves the first 100 marked photos of the open folder into the class's trash
+// after the pupil confirms (a folder opened by its path has none: its photos
+// are deleted), brings the folder's count in the index up to date and shows the
 // folder again.
 void deletePhotos(AppContext& program);

@@ -2,6 +2,7 @@
 #include "core/commands/folder_import.h"
 
 #include "core/commands/app_context.h"
+#include "core/commands/card_import.h"
 #include "core/commands/card_photos.h"
 #include "core/commands/import_names.h"
 #include "core/commands/photo_source.h"
@@ -29,6 +30,7 @@ namespace {
 struct CopyTally {
     int found = 0;
     int copied = 0;
+    int skipped = 0; // already in the class
     // The source went away before every photo was copied.
     bool sourceGone = false;
 };
@@ -77,35 +79,32 @@ bool renameOpenFolder(AppContext& program, const QString& name) {
     return true;
 }
 
-// The names the photos get in the new folder, in card order.
-QStringList targetNames(const QList<CardPhoto>& photos, const QString& stamp) {
-    ImportedNames names;
-    QStringList targets;
-    for (const CardPhoto& photo : photos)
-        targets << names.distinct(storablePhotoName(importedName(photo.name, stamp)));
-    return targets;
-}
-
-// Every photo file of the photo drive counts as found, copied or not. The
-// thumbnails of the opening page (the first photos by name) are made on the
-// loader's threads while the copying goes on; a copy faster than they are
-// waits for them before the last step is shown, so the import ends with that
-// page ready to draw at once.
-CopyTally copyPhotoDrive(AppContext& program, const PhotoSource& source,
-                         const QList<CardPhoto>& photos, const QString& folder,
-                         const ImportProgress& progress) {
+// Every photo file of the photo drive counts as found, copied, skipped or
+// not. The thumbnails of the opening page (the first photos by name) are made
+// on the loader's threads while the copying goes on; a copy faster than they
+// are waits for them before the last step is shown, so the import ends with
+// that page ready to draw at once. Each copy's key is taken from the bytes it
+// copies and kept in the class's store.
+CopyTally copyPhotoDrive(AppContext& program, const PhotoSource& source, const CardImport& import,
+                         const QString& directory, const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
-    const QStringList targets = targetNames(photos, program.services.clock.stampText());
+    const QList<CardPhoto>& photos = import.fresh;
+    const QString folder = joinPath(program.state.ClassFolder, directory);
+    const QStringList targets = importedNames(photos, program.services.clock.stampText());
     QStringList byName = targets;
     sortByName(byName);
     // A page shows as many rows as columns.
     const QStringList openingPage =
         byName.mid(0, program.state.ThumbColumns * program.state.ThumbColumns);
-    CopyTally tally{int(photos.size())};
+    ClassPhotoHashes keys = import.keys;
+    CopyTally tally{int(photos.size()) + import.skipped, 0, import.skipped};
     for (int i = 0; i < photos.size(); ++i) {
         const QString target = joinPath(folder, targets[i]);
-        if (source.copy(photos[i], target)) {
+        QByteArray headHash;
+        if (source.copy(photos[i], target, &headHash)) {
             ++tally.copied;
+            if (photos[i].size >= 0 && !headHash.isEmpty())
+                keys.add(directory, targets[i], {photos[i].size, headHash});
             if (openingPage.contains(targets[i]))
                 prepareThumbnail(program.state, program.services, target);
         } else if (source.goneWhenACopyFails()) {
@@ -116,8 +115,11 @@ CopyTally copyPhotoDrive(AppContext& program, const PhotoSource& source,
             makeOpeningPage(program.state, program.services,
                             listPhotoPaths(files, folder, MaxPhotos));
         if (progress)
-            progress(i + 1, int(photos.size()));
+            progress(i + 1 + import.skipped, tally.found);
     }
+    // A store that could not be written is made good by the next import.
+    if (keys.changed())
+        keys.write(files, program.state.ClassFolder);
     return tally;
 }
 
@@ -136,12 +138,20 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
         messages.inform(QStringLiteral("しゃしんのドライブがよめません。"));
         return std::nullopt;
     }
+    const QList<CardPhoto>& photos = *listed;
+    const CardImport import =
+        source ? sortOutCard(files, *source, state.ClassFolder, state.FolderTable, photos)
+               : CardImport();
+    if (!photos.isEmpty() && import.fresh.isEmpty()) {
+        messages.inform(QStringLiteral("ぜんぶ もう とりこんであります。"));
+        return CopyTally{int(photos.size()), 0, import.skipped};
+    }
     const QString date = program.services.clock.dateText();
     NumberedFolder added;
     const IndexUpdate update = rewriteOpenIndex(
         program,
         addNumberedFolder(files, state.ClassFolder, name,
-                          newFolderRow(date, int(listed->size()), name, QString()), added));
+                          newFolderRow(date, int(import.fresh.size()), name, QString()), added));
     const QString& directory = added.directory;
     if ((update == IndexUpdate::Failed || update == IndexUpdate::Busy) && added.made)
         files.removeDirectory(joinPath(state.ClassFolder, directory));
@@ -150,11 +160,10 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
                                    : QStringLiteral("フォルダをつくれませんでした。"));
     if (update != IndexUpdate::Written)
         return std::nullopt;
-    const QList<CardPhoto>& photos = *listed;
     const int row = state.FolderTable.findRow(directory, state.FolderTable.count());
     const QString folder = joinPath(state.ClassFolder, directory);
     const CopyTally tally =
-        source ? copyPhotoDrive(program, *source, photos, folder, progress) : CopyTally();
+        source ? copyPhotoDrive(program, *source, import, directory, progress) : CopyTally();
 
     // Opens the new folder at its first page with no photo marked, whatever
     // the folder left behind had marked or scrolled to.
@@ -206,10 +215,14 @@ bool importMakeOrRenameFolder(AppContext& program, const QString& typed,
     const std::optional<CopyTally> tally = addFolder(program, name, source.get(), progress);
     if (!tally)
         return false;
+    if (tally->found == tally->skipped)
+        return true;
     if (tally->sourceGone)
         messages.inform(
             QStringLiteral("カメラがはずれました。とりこめたのは %1まいです。").arg(tally->copied));
-    else if (tally->copied < tally->found)
+    else if (tally->copied < tally->found - tally->skipped)
         messages.inform(QStringLiteral("とりこめなかったしゃしんがあります。"));
+    if (tally->skipped > 0)
+        messages.inform(QStringLiteral("%1まいは もう とりこんであります。").arg(tally->skipped));
     return true;
 }

@@ -2,21 +2,27 @@
 #include "core/commands/import_commands.h"
 
 #include "core/commands/app_context.h"
-#include "core/commands/card_photos.h"
+#include "core/commands/card_import.h"
 #include "core/commands/photo_source.h"
 #include "core/services/services.h"
 
 namespace {
 
-// "CARD に 36まい" or "iPad に 36まい", or that no card is in.
+// "CARD に 36まい（あたらしい しゃしん 12まい）" or the same of an "iPad", or
+// that no card is in.
 QString photoDriveLine(const AppContext& program) {
+    const ProgramState& state = program.state;
     const std::unique_ptr<PhotoSource> source =
-        findPhotoSource(program.services.files, program.state.PhotoDrivePath);
+        findPhotoSource(program.services.files, state.PhotoDrivePath);
     if (!source)
         return QStringLiteral("カードがみつかりません。");
-    return QStringLiteral("%1 に %2まい")
+    const QList<CardPhoto> photos = source->photos().value_or(QList<CardPhoto>());
+    const CardImport import =
+        sortOutCard(program.services.files, *source, state.ClassFolder, state.FolderTable, photos);
+    return QStringLiteral("%1 に %2まい（あたらしい しゃしん %3まい）")
         .arg(source->name())
-        .arg(source->photos().value_or(QList<CardPhoto>()).size());
+        .arg(photos.size())
+        .arg(import.fresh.size());
 }
 
 } // namespace

@@ -22,8 +22,12 @@ public:
         return photos;
     }
 
-    bool copy(const CardPhoto& photo, const QString& target) const override {
-        return m_files.copyFileIn(photo.folder, photo.name, target);
+    bool copy(const CardPhoto& photo, const QString& target, QByteArray* headHash) const override {
+        return m_files.copyFileIn(photo.folder, photo.name, target, headHash);
+    }
+
+    QByteArray headHash(const CardPhoto& photo) const override {
+        return m_files.headHashIn(photo.folder, photo.name);
     }
 
     // A photo that cannot be read leaves the others to copy.
@@ -45,15 +49,24 @@ public:
         const auto files = m_device->listPhotos();
         if (!files)
             return std::nullopt;
+        // Each device folder is a camera folder of its own, as on a card.
         QList<CardPhoto> photos;
-        for (const CameraDevice::File& file : *files)
-            photos.append({file.folder, file.name});
+        int group = 0;
+        for (const CameraDevice::File& file : *files) {
+            if (!photos.isEmpty() && photos.last().folder != file.folder)
+                ++group;
+            photos.append({file.folder, file.name, group, file.size});
+        }
         return photos;
     }
 
-    bool copy(const CardPhoto& photo, const QString& target) const override {
+    bool copy(const CardPhoto& photo, const QString& target, QByteArray* headHash) const override {
         const QString host = m_files.hostPath(target);
-        return !host.isEmpty() && m_device->copyTo({photo.folder, photo.name}, host);
+        return !host.isEmpty() && m_device->copyTo({photo.folder, photo.name}, host, headHash);
+    }
+
+    QByteArray headHash(const CardPhoto& photo) const override {
+        return m_device->headHash({photo.folder, photo.name, photo.size});
     }
 
     // A device answers every transfer it can; one that breaks off means the

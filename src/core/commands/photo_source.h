@@ -3,6 +3,7 @@
 
 #include "core/commands/card_photos.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <memory>
@@ -23,8 +24,13 @@ public:
     // The photos in import order (see listCardPhotos); nullopt when the
     // source cannot be listed.
     virtual std::optional<QList<CardPhoto>> photos() const = 0;
-    // Copies photo to target (a drive path), whole or not at all.
-    virtual bool copy(const CardPhoto& photo, const QString& target) const = 0;
+    // Copies photo to target (a drive path), whole or not at all; headHash,
+    // when given, gets the hash of its head (see HeadHasher) taken from the
+    // bytes copied, or stays empty when it could not be had.
+    virtual bool copy(const CardPhoto& photo, const QString& target,
+                      QByteArray* headHash) const = 0;
+    // The hash of photo's head, read on its own; empty when it cannot be.
+    virtual QByteArray headHash(const CardPhoto& photo) const = 0;
     // True when a copy that fails means the source is gone, as a device
     // whose cable is pulled is: the import stops there.
     virtual bool goneWhenACopyFails() const = 0;

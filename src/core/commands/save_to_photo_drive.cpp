@@ -19,7 +19,9 @@ void saveToPhotoDrive(AppContext& program) {
         messages.inform(NoCardMessage);
         return;
     }
-    if (!messages.askYesNo(QStringLiteral("フロッピーディスクへ，ほぞんします？")))
+    // Photos of the same name on the card are replaced.
+    if (!messages.askYesNo(QStringLiteral("フロッピーディスクへ，ほぞんします？"),
+                           QuestionDefault::No))
         return;
 
     if (copyPhotosTo(program.services.files, collectedPaths(state, state.SelectedCount),

@@ -2,10 +2,13 @@
 #include "core/files/camera_device.h"
 
 #include "core/files/file_system.h"
+#include "core/files/head_hash.h"
 #include "core/files/photo_files.h"
+#include "core/files/untrusted_file.h"
 
 #include <QSaveFile>
 #include <gphoto2/gphoto2.h>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -148,7 +151,7 @@ bool CameraDevice::appendPhotosOf(const QString& folder, QList<File>& photos) co
     const std::optional<QStringList> names = list(folder, true);
     for (const QString& name : names.value_or(QStringList())) {
         if (isPhotoFileName(name))
-            photos.append({folder, name});
+            photos.append({folder, name, sizeOf(folder, name)});
     }
     return names.has_value();
 }
@@ -185,7 +188,7 @@ std::optional<QList<CameraDevice::File>> CameraDevice::listPhotos() const {
 
 // libgphoto2 writes the file straight into the new file's descriptor as it
 // arrives; the new file replaces nothing until the whole photo is in.
-bool CameraDevice::copyTo(const File& file, const QString& hostTarget) const {
+bool CameraDevice::copyTo(const File& file, const QString& hostTarget, QByteArray* headHash) const {
     QSaveFile target(hostTarget);
     if (!target.open(QIODevice::WriteOnly))
         return false;
@@ -205,5 +208,56 @@ bool CameraDevice::copyTo(const File& file, const QString& hostTarget) const {
         target.cancelWriting();
         return false;
     }
+    if (headHash) {
+        // The head just written is still in memory: reading it back costs no
+        // second transfer from the device.
+        QByteArray head(HeadHashBytes, Qt::Uninitialized);
+        const ssize_t read = ::pread(target.handle(), head.data(), head.size(), 0);
+        if (read >= 0) {
+            HeadHasher hasher;
+            hasher.add(head.constData(), read);
+            *headHash = hasher.result();
+        }
+    }
     return target.commit();
+}
+
+qint64 CameraDevice::sizeOf(const QString& folder, const QString& name) const {
+    CameraFileInfo info{};
+    if (gp_camera_file_get_info(m_camera, folder.toUtf8().constData(), name.toUtf8().constData(),
+                                &info, m_context) < GP_OK ||
+        !(info.file.fields & GP_FILE_INFO_SIZE))
+        return -1;
+    return qint64(info.file.size);
+}
+
+QByteArray CameraDevice::headHash(const File& file) const {
+    const QByteArray folder = file.folder.toUtf8();
+    const QByteArray name = file.name.toUtf8();
+    QByteArray head(HeadHashBytes, Qt::Uninitialized);
+    uint64_t size = head.size();
+    HeadHasher hasher;
+    const int read = gp_camera_file_read(m_camera, folder.constData(), name.constData(),
+                                         GP_FILE_TYPE_NORMAL, 0, head.data(), &size, m_context);
+    if (read >= GP_OK) {
+        hasher.add(head.constData(), qint64(size));
+        return hasher.result();
+    }
+    // A driver that cannot read part of a file gives it whole; a file larger
+    // than any photo is not taken into memory for it.
+    if (read != GP_ERROR_NOT_SUPPORTED || file.size < 0 ||
+        file.size > untrustedSizeLimit(UntrustedKind::Photo))
+        return {};
+    CameraFile* whole = nullptr;
+    if (gp_file_new(&whole) != GP_OK)
+        return {};
+    const std::unique_ptr<CameraFile, int (*)(CameraFile*)> owned(whole, gp_file_free);
+    const char* data = nullptr;
+    unsigned long length = 0;
+    if (gp_camera_file_get(m_camera, folder.constData(), name.constData(), GP_FILE_TYPE_NORMAL,
+                           whole, m_context) < GP_OK ||
+        gp_file_get_data_and_size(whole, &data, &length) != GP_OK)
+        return {};
+    hasher.add(data, qint64(length));
+    return hasher.result();
 }

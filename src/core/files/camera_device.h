@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -41,11 +42,12 @@ public:
     // The model the device names itself by ("iPad"), else its driver's name.
     QString modelName() const { return m_model; }
 
-    // A file on the device: its folder ("/store_00010001/DCIM/100APPLE") and
-    // its name.
+    // A file on the device: its folder ("/store_00010001/DCIM/100APPLE"), its
+    // name and its size as the device tells it (-1 when it does not).
     struct File {
         QString folder;
         QString name;
+        qint64 size = -1;
     };
     // The photo files (see isPhotoFileName) an import takes, in the order of
     // a card's: those at the top of the device's photo root, then those of
@@ -55,12 +57,18 @@ public:
     std::optional<QList<File>> listPhotos() const;
     // Copies file to the host file target through the device, whole or not
     // at all: nothing is left at target when the transfer breaks off.
-    bool copyTo(const File& file, const QString& hostTarget) const;
+    // headHash, when given, gets the hash of the copy's head (see HeadHasher),
+    // read back from the new file before it replaces anything.
+    bool copyTo(const File& file, const QString& hostTarget, QByteArray* headHash = nullptr) const;
+    // The hash of file's head, read from the device without the rest where
+    // the device allows; empty when it cannot be had.
+    QByteArray headHash(const File& file) const;
 
 private:
     CameraDevice(_Camera* camera, _GPContext* context);
     std::optional<QStringList> list(const QString& folder, bool files) const;
     bool appendPhotosOf(const QString& folder, QList<File>& photos) const;
+    qint64 sizeOf(const QString& folder, const QString& name) const;
 
     _Camera* m_camera;
     _GPContext* m_context;

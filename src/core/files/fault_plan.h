@@ -14,6 +14,7 @@ enum class FileOperation {
     MakeDirectory,
     RemoveDirectory,
     Lock,
+    Rename,
 };
 
 // Makes the file-system service fail one chosen operation, so that a command

@@ -4,6 +4,7 @@
 #include "core/files/cp932_text.h"
 #include "core/files/fault_plan.h"
 #include "core/files/file_replacement.h"
+#include "core/files/head_hash.h"
 #include "core/files/share_directory.h"
 #include "core/files/untrusted_file.h"
 
@@ -111,7 +112,7 @@ bool isMissingHost(const QString& host) {
 
 // The copy is written beside the target and renamed over it at the end, so
 // a failed read leaves an older file of that name whole.
-bool writeCopy(QFile& input, const QString& target) {
+bool writeCopy(QFile& input, const QString& target, HeadHasher* hasher) {
     QSaveFile output(target);
     if (!output.open(QIODevice::WriteOnly))
         return false;
@@ -122,6 +123,8 @@ bool writeCopy(QFile& input, const QString& target) {
             return false;
         if (read == 0)
             break;
+        if (hasher)
+            hasher->add(buffer.constData(), read);
         if (output.write(buffer.constData(), read) != read)
             return false;
     }
@@ -336,12 +339,34 @@ bool FileSystem::removeFile(const QString& path) const {
     return removeHostFile(hostPath(path));
 }
 
-bool FileSystem::copyFileIn(const QString& folder, const QString& name, const QString& to) const {
-    return copyHostFile(hostPathIn(folder, name), hostPath(to));
+bool FileSystem::copyFileIn(const QString& folder, const QString& name, const QString& to,
+                            QByteArray* headHash) const {
+    return copyHostFile(hostPathIn(folder, name), hostPath(to), headHash);
 }
 
 bool FileSystem::removeFileIn(const QString& folder, const QString& name) const {
     return removeHostFile(hostPathIn(folder, name));
+}
+
+qint64 FileSystem::fileSizeIn(const QString& folder, const QString& name) const {
+    const QFileInfo info(hostPathIn(folder, name));
+    return info.filePath().isEmpty() || info.isSymLink() || !info.isFile() ? -1 : info.size();
+}
+
+QByteArray FileSystem::headHashIn(const QString& folder, const QString& name) const {
+    const QString host = hostPathIn(folder, name);
+    if (host.isEmpty() || injectsFault(m_faults, FileOperation::Open))
+        return {};
+    return headHashOfFile(host);
+}
+
+bool FileSystem::moveIn(const QString& folder, const QString& name, const QString& to) const {
+    const QString source = hostPathIn(folder, name);
+    const QString target = hostPath(to);
+    if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).exists() ||
+        QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+        return false;
+    return !injectsFault(m_faults, FileOperation::Rename) && QDir().rename(source, target);
 }
 
 QString FileSystem::hostPathIn(const QString& folder, const QString& name) const {
@@ -351,7 +376,8 @@ QString FileSystem::hostPathIn(const QString& folder, const QString& name) const
     return joined(host, name);
 }
 
-bool FileSystem::copyHostFile(const QString& source, const QString& target) const {
+bool FileSystem::copyHostFile(const QString& source, const QString& target,
+                              QByteArray* headHash) const {
     if (source.isEmpty() || target.isEmpty())
         return false;
     UntrustedFile input(source, UntrustedKind::Photo);
@@ -371,7 +397,10 @@ bool FileSystem::copyHostFile(const QString& source, const QString& target) cons
     // has caught up, whether the copy was made or not.
     bool copied = false;
     for (int attempt = 1; !copied; ++attempt) {
-        copied = writeCopy(input.device(), target);
+        HeadHasher hasher;
+        copied = writeCopy(input.device(), target, headHash ? &hasher : nullptr);
+        if (copied && headHash)
+            *headHash = hasher.result();
         if (copied || attempt == CopyAttempts || !input.device().seek(0))
             break;
         QThread::msleep(CopyRetryPause.count() * attempt);
@@ -406,19 +435,31 @@ bool FileSystem::makeDirectory(const QString& path) const {
     return making.error == 0 || (making.error == EEXIST && making.retried);
 }
 
+bool FileSystem::removeTree(const QString& path) const {
+    const auto parts = splitDrivePath(path);
+    if (!parts || parts->names.isEmpty())
+        return false;
+    const QFileInfo info(hostPath(path));
+    if (info.isSymLink() || !info.isDir() || injectsFault(m_faults, FileOperation::RemoveDirectory))
+        return false;
+    std::error_code error;
+    std::filesystem::remove_all(info.filePath().toStdString(), error);
+    return !error;
+}
+
 bool FileSystem::removeDirectory(const QString& path) const {
     const auto parts = splitDrivePath(path);
     return parts && !parts->names.isEmpty() &&
            !injectsFault(m_faults, FileOperation::RemoveDirectory) && QDir().rmdir(hostPath(path));
 }
 
-FileSystem::FileRead FileSystem::readFile(const QString& path) const {
+FileSystem::FileRead FileSystem::readFile(const QString& path, UntrustedKind kind) const {
     const QString host = hostPath(path);
     if (host.isEmpty())
         return {};
     if (injectsFault(m_faults, FileOperation::Open))
         return {FileRead::Unreadable, {}};
-    UntrustedBytes file = readUntrusted(host, UntrustedKind::Index);
+    UntrustedBytes file = readUntrusted(host, kind);
     if (file.ok())
         return {FileRead::Read, std::move(file.bytes)};
     return {file.refusal == UntrustedRefusal::Missing && isMissingHost(host) ? FileRead::Missing

@@ -5,6 +5,7 @@
 #include "core/files/file_lock.h"
 #include "core/files/file_replacement.h"
 #include "core/files/lock_wait_observer.h"
+#include "core/files/untrusted_file.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -82,9 +83,21 @@ public:
     bool removeFile(const QString& path) const;
     // The same for the file called name directly in folder. The name is taken
     // whole, as a listing gave it: one holding "\" or ".." is never split or
-    // resolved as a path.
-    bool copyFileIn(const QString& folder, const QString& name, const QString& to) const;
+    // resolved as a path. headHash, when given, gets the hash of the first
+    // HeadHashBytes bytes, taken from what was read for the copy.
+    bool copyFileIn(const QString& folder, const QString& name, const QString& to,
+                    QByteArray* headHash = nullptr) const;
     bool removeFileIn(const QString& folder, const QString& name) const;
+    // Moves the file or directory called name directly in folder to to, on the
+    // same drive, in one rename: it is in one place or the other whatever
+    // happens. False, moving nothing, when to exists already.
+    bool moveIn(const QString& folder, const QString& name, const QString& to) const;
+    // The size of the ordinary file called name directly in folder; -1 when
+    // there is none or it is a link.
+    qint64 fileSizeIn(const QString& folder, const QString& name) const;
+    // The hash of its first HeadHashBytes bytes, read as an untrusted photo;
+    // empty when it cannot be read.
+    QByteArray headHashIn(const QString& folder, const QString& name) const;
     // Removes the temporary files a copy stopped half way left in folder
     // beside the files it was making ("P0003.JPG.atieDn" for a pattern
     // "*.JP*" among patterns); false when some could not be removed.
@@ -93,6 +106,9 @@ public:
     bool makeDirectory(const QString& path) const;
     // Removes an empty directory.
     bool removeDirectory(const QString& path) const;
+    // Removes the directory at path with all it holds; a link inside is
+    // removed itself, never what it points to. False for a link or a file.
+    bool removeTree(const QString& path) const;
 
     // A whole file's bytes. Missing only when the file does not exist; a file
     // that exists but cannot be opened or read to its end is unreadable.
@@ -101,7 +117,7 @@ public:
         Status status = Missing;
         QByteArray bytes;
     };
-    FileRead readFile(const QString& path) const;
+    FileRead readFile(const QString& path, UntrustedKind kind = UntrustedKind::Index) const;
     // Replaces the file atomically; on failure the old file stays whole and
     // errorString holds why.
     bool writeFile(const QString& path, const QByteArray& bytes,
@@ -146,7 +162,8 @@ private:
                              bool* ok) const;
     QStringList listNames(const QString& folder, QDir::Filters filters, bool* ok,
                           const std::function<bool(const QFileInfo&)>& keep) const;
-    bool copyHostFile(const QString& source, const QString& target) const;
+    bool copyHostFile(const QString& source, const QString& target,
+                      QByteArray* headHash = nullptr) const;
     bool removeHostFile(const QString& host) const;
 
     DriveMap m_drives;

@@ -47,6 +47,8 @@ qint64 untrustedSizeLimit(UntrustedKind kind) {
         return 1024 * 1024;
     case UntrustedKind::Photo:
         return 256LL * 1024 * 1024;
+    case UntrustedKind::PhotoKeys:
+        return 64LL * 1024 * 1024; // a line for each photo of 1000 full folders
     }
     return 0;
 }

@@ -7,12 +7,21 @@
 #include <chrono>
 
 // The one way in for a file that a pupil or a card can plant: thumbnail
-// entries, lock records, indexes, settings files and photos. The file is
+// entries, lock records, indexes, settings files, photos and a class's
+// store of photo keys. The file is
 // opened without following a link and without blocking (a FIFO answers at
 // once), taken only when the opened descriptor is a regular file, and read
 // to at most a size fit for its kind, so that no link, device or pipe can
 // reach outside, freeze a thread or fill the memory.
-enum class UntrustedKind { ThumbnailEntry, ThumbnailPack, LockRecord, Index, SettingsFile, Photo };
+enum class UntrustedKind {
+    ThumbnailEntry,
+    ThumbnailPack,
+    LockRecord,
+    Index,
+    SettingsFile,
+    Photo,
+    PhotoKeys,
+};
 
 enum class UntrustedRefusal {
     None,

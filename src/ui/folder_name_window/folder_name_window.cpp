@@ -63,6 +63,8 @@ FolderNameWindow::FolderNameWindow(QWidget* parent) : QDialog(parent), m_outerHe
     m_typeInstructionSecondLine =
         makeLabel(QStringLiteral("ボタンをおしてください。"), this, QRect(12, 156, 207, 21));
     m_photoDriveLine = makeLabel(QString(), this, QRect(12, 186, 305, 21));
+    // Smaller, so that the count of new photos fits on the line too.
+    m_photoDriveLine->setFont(designFont(PGothic, 10.5));
 
     // Covers the instructions while an import copies, when they no longer apply.
     m_importProgress = new QProgressBar(this);

@@ -230,6 +230,7 @@ void MainWindow::buildMenus() {
         m_controls.editMenu->addAction(QStringLiteral("他のフォルダを見る"));
     m_controls.makeFolderAction =
         m_controls.editMenu->addAction(QStringLiteral("フォルダをつくる"));
+    m_controls.trashAction = m_controls.editMenu->addAction(QStringLiteral("ごみばこ"));
 
     m_controls.printMenu = bar->addMenu(QStringLiteral("いんさつ"));
     m_controls.printOneAction =

@@ -67,6 +67,7 @@ signals:
     void deletePhotosRequested();
     void otherFolderRequested();
     void makeFolderRequested();
+    void trashWindowRequested();
     void printRequested(const SheetLayout& layout);
     void slideShowRequested();
     void clipHintRequested();

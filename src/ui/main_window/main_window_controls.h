@@ -52,6 +52,7 @@ struct MainWindowControls {
     QAction* editSeparator = nullptr;
     QAction* otherFolderAction = nullptr;
     QAction* makeFolderAction = nullptr;
+    QAction* trashAction = nullptr;
     QMenu* printMenu = nullptr;
     QAction* printOneAction = nullptr;
     QAction* printTwoAction = nullptr;

@@ -4,6 +4,7 @@
 #include "core/geometry/page_focus.h"
 #include "core/imaging/thumbnail_loader.h"
 #include "core/imaging/thumbnail_pages.h"
+#include "core/library/library_paths.h"
 #include "core/services/message_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
@@ -13,6 +14,7 @@
 #include "ui/main_window/page_keys.h"
 #include "ui/main_window/thumbnail_caption.h"
 #include "ui/widgets/picture_box.h"
+#include "ui/widgets/unreadable_photo_sign.h"
 
 #include <QLabel>
 
@@ -66,7 +68,10 @@ void drawThumbnailPage(MainWindowContext& main) {
             const ThumbCell cell =
                 thumbCell(large, index % columns, index / columns, thumb.photoSize);
             drawCaption(panel, cell, number, state.PhotoMarks[number] != 0);
-            if (!thumb.image.isNull())
+            if (thumb.image.isNull())
+                drawUnreadablePhotoSign(panel, cell.picture(),
+                                        fileNameOf(state.PhotoPaths[number]));
+            else
                 panel.stretchFrom(thumb.image, thumb.image.rect(), cell.drawnPicture());
             panel.refreshNow();
         });

@@ -6,12 +6,14 @@
 #include "core/files/file_system.h"
 #include "core/geometry/fit_inside.h"
 #include "core/imaging/thumbnail_loader.h"
+#include "core/library/library_paths.h"
 #include "core/services/message_service.h"
 #include "core/services/screen_service.h"
 #include "core/services/services.h"
 #include "core/state/program_state.h"
 #include "ui/slide_show_window/slide_show_window.h"
 #include "ui/widgets/picture_box.h"
+#include "ui/widgets/unreadable_photo_sign.h"
 
 #include <algorithm>
 
@@ -143,7 +145,10 @@ void SlideShow::showSlide() {
     const DecodedSlide slide = m_decoder.slide(state.SlideIndex);
     PictureBox& picture = m_window->photoBox();
     picture.clear();
-    if (!slide.image.isNull()) {
+    if (slide.image.isNull()) {
+        drawUnreadablePhotoSign(picture, QRect(QPoint(0, 0), m_layout.drawSize),
+                                fileNameOf(state.SelectedPaths[state.SlideIndex]));
+    } else {
         state.ImageWidth = slide.photoSize.width();
         state.ImageHeight = slide.photoSize.height();
         picture.stretchFrom(slide.image, slide.image.rect(),

@@ -13,10 +13,11 @@ void QtMessageService::inform(const QString& text) {
     box.exec();
 }
 
-bool QtMessageService::askYesNo(const QString& text) {
+bool QtMessageService::askYesNo(const QString& text, QuestionDefault answer) {
     QMessageBox box(QMessageBox::NoIcon, ProgramTitle, text, QMessageBox::Yes | QMessageBox::No,
                     m_parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(answer == QuestionDefault::Yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -13,7 +13,7 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     void inform(const QString& text) override;
-    bool askYesNo(const QString& text) override;
+    bool askYesNo(const QString& text, QuestionDefault answer = QuestionDefault::Yes) override;
     void beep() override;
 
 private:

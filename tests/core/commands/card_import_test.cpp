@@ -80,17 +80,18 @@ TEST_P(RealCard, BothDcimFoldersArriveInOrderAndNoPhotoReplacesAnother) {
         writePhoto(card.mountPoint() + u'/' + QLatin1String(onCard[i]), i + 1);
     rig.importAs(QStringLiteral("えんそく"));
 
-    EXPECT_EQ(rig.shownLine, QStringLiteral("CARD に 5まい"));
-    // By colour; copied in card order, 100CANON's three before 101CANON's two.
-    const char* const arrived[] = {"IMG_0002_2.JPG", "IMG_0003.JPG", "img_0001_2.jpg",
-                                   "IMG_0001.JPG", "IMG_0002.JPG"};
+    EXPECT_EQ(rig.shownLine, QStringLiteral("CARD に 5まい（あたらしい しゃしん 5まい）"));
+    // By colour; named so that 100CANON's three come before 101CANON's two.
+    const char* const arrived[] = {"002_IMG_0002.JPG", "001_IMG_0003.JPG", "002_img_0001.jpg",
+                                   "001_IMG_0001.JPG", "001_IMG_0002.JPG"};
     const QString folder = rig.host(rig.state.PhotoFolder) + QStringLiteral("/20020615093012_");
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(showsColour(folder + QLatin1String(arrived[i]), i + 1)) << arrived[i];
     EXPECT_TRUE(rig.state.PhotoCount == 5 && rig.readIndexLines().value(0).endsWith(" 5,"));
     rig.state.PhotoMarks[1] = 1; // saved to the same card
     saveToPhotoDrive(rig.program);
-    EXPECT_TRUE(showsColour(card.mountPoint() + QStringLiteral("/20020615093012_IMG_0001.JPG"), 4));
+    EXPECT_TRUE(
+        showsColour(card.mountPoint() + QStringLiteral("/20020615093012_001_IMG_0001.JPG"), 4));
 
     // A drive that DRIVES.TXT names wins over the card.
     DriveMap mapped = rig.files.drives();
@@ -137,7 +138,9 @@ TEST(LinuxNamedCard, ImportsOnlyWhatIsOnTheCardWhateverZStandsFor) {
             GTEST_SKIP() << "mount --bind needs root";
 
         rig.importAs(QStringLiteral("えんそく"));
-        EXPECT_TRUE(rig.shownLine.endsWith(QStringLiteral(" に 1まい"))) << zIsShare;
+        EXPECT_TRUE(
+            rig.shownLine.endsWith(QStringLiteral(" に 1まい（あたらしい しゃしん 1まい）")))
+            << zIsShare;
         EXPECT_EQ(rig.state.PhotoCount, 1) << zIsShare;
         EXPECT_TRUE(showsColour(rig.host(rig.state.PhotoPaths[1]), 1)) << zIsShare;
         EXPECT_EQ(QDir(rig.root.filePath(QStringLiteral("outside"))).entryList(QDir::Files),

@@ -2,6 +2,7 @@
 #include "core/files/fault_plan.h"
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/imaging/desktop_thumbnail_cache.h"
+#include "core/library/class_trash.h"
 #include "folder_fixture.h"
 #include "support/window_controls.h"
 
@@ -86,33 +87,36 @@ TEST_F(DeletingFolders, WithoutFoldersNothingIsAsked) {
     EXPECT_EQ(rig.state.FolderTable.count(), 0);
 }
 
-TEST_F(DeletingFolders, SubDirectoryStaysButTheRowGoes) {
+TEST_F(DeletingFolders, TheFolderGoesToTheTrashWholeAndTheRowGoes) {
     makeFolders({1, 2});
     const QString sub = folderOf(1) + QStringLiteral("\\SUB");
     rig.makePhotos(sub, 1, {32, 24});
     QFile(rig.host(folderOf(1)) + QStringLiteral("/NOTE.TXT")).open(QIODevice::WriteOnly);
     deleteAnswering(true);
 
-    EXPECT_TRUE(onDisk(sub + QStringLiteral("\\P001.JPG")));
-    EXPECT_EQ(QDir(rig.host(folderOf(1))).entryList(QDir::Files), QStringList());
+    EXPECT_FALSE(onDisk(folderOf(1)));
+    const QList<TrashItem> trash = listTrash(rig.files, rig.classFolder);
+    ASSERT_EQ(trash.size(), 1);
+    EXPECT_TRUE(onDisk(trash[0].contentPath + QStringLiteral("\\SUB\\P001.JPG")));
+    EXPECT_TRUE(onDisk(trash[0].contentPath + QStringLiteral("\\NOTE.TXT")));
     EXPECT_EQ(rig.readIndexLines(), QStringList{indexLine(2, 2)});
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
     EXPECT_EQ(rig.state.PhotoFolder, folderOf(2));
 }
 
-TEST_F(DeletingFolders, AFolderWhosePhotosCannotAllGoKeepsItsRow) {
+TEST_F(DeletingFolders, AFolderThatCannotMoveKeepsItsRow) {
     makeFolders({3, 2});
     FaultPlan faults;
     rig.files.setFaultPlan(&faults);
-    faults.failAt(2, FileOperation::Remove);
+    faults.failAt(1, FileOperation::Rename);
     deleteAnswering(true);
     rig.files.setFaultPlan(nullptr);
 
     EXPECT_EQ(rig.messages.shown, QStringList({Question, PhotosStayed}));
-    EXPECT_EQ(rig.files.listFiles(folderOf(1), QStringLiteral("*.*")).size(), 1);
-    EXPECT_EQ(rig.readIndexLines(), QStringList({indexLine(1, 1), indexLine(2, 2)}));
+    EXPECT_EQ(rig.files.listFiles(folderOf(1), QStringLiteral("*.*")).size(), 3);
+    EXPECT_EQ(rig.readIndexLines(), QStringList({indexLine(1, 3), indexLine(2, 2)}));
     EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
-    EXPECT_EQ(rig.state.PhotoCount, 1);
+    EXPECT_EQ(rig.state.PhotoCount, 3);
 
     // A folder that may not be changed loses nothing.
     const QString folder = rig.host(folderOf(2));
@@ -125,7 +129,7 @@ TEST_F(DeletingFolders, AFolderWhosePhotosCannotAllGoKeepsItsRow) {
 
     EXPECT_EQ(rig.messages.shown, QStringList({Question, PhotosStayed}));
     EXPECT_EQ(rig.files.listFiles(folderOf(2), QStringLiteral("*.*")).size(), 2);
-    EXPECT_EQ(rig.readIndexLines(), QStringList({indexLine(1, 1), indexLine(2, 2)}));
+    EXPECT_EQ(rig.readIndexLines(), QStringList({indexLine(1, 3), indexLine(2, 2)}));
 }
 
 TEST_F(DeletingFolders, NeverEmptiesALinkOrAClassFolder) {

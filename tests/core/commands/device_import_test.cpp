@@ -80,11 +80,18 @@ TEST(DeviceImport, EveryPhotoArrivesWholeInCardOrder) {
                                   "IMG_0101.JPG"}));
 
     rig.importAs(QStringLiteral("えんそく"));
-    EXPECT_EQ(rig.shownLine, QStringLiteral("Directory Browse に 5まい"));
+    EXPECT_EQ(rig.shownLine,
+              QStringLiteral("Directory Browse に 5まい（あたらしい しゃしん 5まい）"));
     EXPECT_EQ(rig.state.PhotoCount, 5);
     for (const QString& name : order)
         EXPECT_EQ(rig.arrived(name), sent[name]) << name.toStdString();
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("しゃしんをとりこみます。")});
+
+    // Known again by their heads read from the device, none comes twice.
+    rig.importAs(QStringLiteral("つぎ"));
+    EXPECT_EQ(rig.shownLine,
+              QStringLiteral("Directory Browse に 5まい（あたらしい しゃしん 0まい）"));
+    EXPECT_EQ(rig.messages.shown.value(2), QStringLiteral("ぜんぶ もう とりこんであります。"));
 }
 
 TEST(DeviceImport, APulledCableIsToldAndWhatArrivedStaysWhole) {
@@ -120,7 +127,8 @@ TEST(DeviceImport, TheDesktopsMountIsReadAsACard) {
     rig.put(QStringLiteral("device/DCIM/100APPLE"), QStringLiteral("IMG_9.JPG"), 9);
 
     rig.importAs(QStringLiteral("えんそく"));
-    EXPECT_EQ(rig.shownLine, QStringLiteral("SAMSUNG Galaxy Tab に 2まい"));
+    EXPECT_EQ(rig.shownLine,
+              QStringLiteral("SAMSUNG Galaxy Tab に 2まい（あたらしい しゃしん 2まい）"));
     EXPECT_EQ(rig.arrived(QStringLiteral("IMG_1.HEIC")), heic);
     EXPECT_EQ(rig.arrived(QStringLiteral("IMG_2.JPG")), jpeg);
     EXPECT_EQ(rig.state.PhotoCount, 2);

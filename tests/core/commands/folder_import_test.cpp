@@ -82,6 +82,7 @@ TEST_F(Importing, SameNameTwiceGivesTwoFolders) {
     rig.openClassFolder();
     rig.messages.answers = {true, true};
     rig.importAs(QStringLiteral("うんどうかい"));
+    rig.putPhoto(QStringLiteral("P1.JPG"), 2);
     rig.importAs(QStringLiteral("うんどうかい"));
     EXPECT_EQ(rig.readIndexLines(),
               QStringList({QStringLiteral("うんどうかい,IMG_0001_うんどうかい,2002/06/15 1,"),
@@ -305,6 +306,7 @@ TEST_F(Importing, EnterInTheTextBoxRunsOnce) {
     rig.openClassFolder();
     rig.messages.answers = {true, true};
     EXPECT_FALSE(rig.importAs(QStringLiteral("a"), Submit::Return).stayedOpen);
+    rig.putPhoto(QStringLiteral("P1.JPG"), 2);
     EXPECT_FALSE(rig.importAs(QStringLiteral("b"), Submit::Enter).stayedOpen);
     EXPECT_EQ(rig.messages.shown, QStringList(2, Question));
     EXPECT_EQ(rig.readIndexLines(), QStringList({QStringLiteral("a,IMG_0001_a,2002/06/15 1,"),

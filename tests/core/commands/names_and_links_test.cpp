@@ -36,14 +36,15 @@ TEST_F(NamesAndLinks, PathLikeNamesReachNoOtherFile) {
     for (const char* name : {"x\\..\\..\\IMG_0002_ensoku\\P001.JPG", "a\\..\\..\\..\\..\\S.JPG"})
         rig.putPhoto(name);
     QFile(rig.host(a) + "/x\\..\\..\\IMG_0002_ensoku\\P002.JPG").open(QIODevice::WriteOnly);
-    const auto before = files("|IMG_0001_a/|IMG_0003_ensoku/");
+    const QString changed = "|IMG_0001_a/|IMG_0003_ensoku/|/ごみばこ/|PHOTOKEYS.TXT$";
+    const auto before = files(changed);
     rig.messages.answers = {true, true};
     rig.openClassFolder();
     rig.importAs("ensoku");
     EXPECT_EQ(rig.namesIn(rig.folderPath("IMG_0003_ensoku")).size(), 2);
     rig.state.CurrentFolderIndex = 1;
     deleteOpenFolder(rig.program);
-    EXPECT_EQ(files("|IMG_0001_a/|IMG_0003_ensoku/"), before);
+    EXPECT_EQ(files(changed), before);
     EXPECT_FALSE(rig.files.exists(a));
 }
 

@@ -269,7 +269,7 @@ TEST_F(MainWindowControlsTest, MenuBarHasItsItemsInOrder) {
                    control<QAction>(form, "settingsAction")}));
     EXPECT_EQ(captions(control<QMenu>(form, "editMenu")->actions()),
               QStringList({"コピー", "さくじょ（けす）", "はる", "-", "他のフォルダを見る",
-                           "フォルダをつくる"}));
+                           "フォルダをつくる", "ごみばこ"}));
     EXPECT_EQ(control<QMenu>(form, "editMenu")->actions().at(3),
               control<QAction>(form, "editSeparator"));
     EXPECT_EQ(captions(control<QMenu>(form, "printMenu")->actions()),

@@ -127,7 +127,7 @@ void Wiring::openFolderNameWindow(FolderNameMode mode) {
 
 void Wiring::openSaveDriveWindow() {
     SaveDriveWindow& window = saveDriveWindow();
-    window.showCurrentDrive(m_program.state.SaveRoot.left(2));
+    window.showCurrentDrive(m_program.state.settings.SaveRoot.left(2));
     m_program.services.modals.runModal(window);
 }
 

@@ -15,7 +15,7 @@
 #include <algorithm>
 
 ImportRig::ImportRig() {
-    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
 }
 
 ImportRig::Outcome ImportRig::typeAndRun(const std::function<void()>& openCommand,

@@ -31,8 +31,8 @@ TEST_P(PageKeys, MoveTheFocusAndTurnThePage) {
     const KeyCase& c = GetParam();
     const std::string start = c.start;
     LibraryRig rig;
-    rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
-    rig.makePhotos(rig.state.PhotoFolder, start == "empty" ? 0 : 30);
+    rig.state.folder.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+    rig.makePhotos(rig.state.folder.PhotoFolder, start == "empty" ? 0 : 30);
     loadFolder(rig.program);
     const auto press = [&rig](Qt::Key key) {
         QTest::keyClick(control<PictureBox>(*rig.form, "thumbnailPanel"), key);
@@ -41,13 +41,13 @@ TEST_P(PageKeys, MoveTheFocusAndTurnThePage) {
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right,
                             Qt::Key_Right, Qt::Key_Right, Qt::Key_Right})
             press(key);
-        ASSERT_EQ(rig.state.FocusedPhoto, 25);
+        ASSERT_EQ(rig.state.folder.FocusedPhoto, 25);
     } else if (start == "last photo") {
         press(Qt::Key_End);
     }
     press(c.key);
-    EXPECT_EQ(rig.state.FocusedPhoto, c.focus);
-    EXPECT_EQ(rig.state.ThumbTopRow, c.topRow);
+    EXPECT_EQ(rig.state.folder.FocusedPhoto, c.focus);
+    EXPECT_EQ(rig.state.folder.ThumbTopRow, c.topRow);
     EXPECT_EQ(control<QScrollBar>(*rig.form, "thumbnailScroll")->value(), c.topRow);
     if (c.focus == 0)
         return;
@@ -55,7 +55,7 @@ TEST_P(PageKeys, MoveTheFocusAndTurnThePage) {
     const int index = c.focus - 1 - 5 * c.topRow;
     const QRect frame = thumbCell(true, index % 5, index / 5, {}).frame();
     EXPECT_EQ(rig.panelColourAt(frame.topLeft() + QPoint(-1, 20)), FocusOrange);
-    EXPECT_EQ(rig.state.PhotoMarks[c.focus], c.key == Qt::Key_Space ? 1 : 0);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[c.focus], c.key == Qt::Key_Space ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,16 +101,16 @@ TEST(Wheel, TurnsARowANotchAndAPageWithCtrlOrOverTheScrollBar) {
                           QPoint(0, -120 * notches), Qt::NoButton, modifiers, Qt::NoScrollPhase,
                           false);
         QApplication::sendEvent(over, &event);
-        EXPECT_EQ(rig.state.ThumbTopRow, topRow);
-        EXPECT_EQ(rig.state.FolderListTop, listTop);
+        EXPECT_EQ(rig.state.folder.ThumbTopRow, topRow);
+        EXPECT_EQ(rig.state.openClass.FolderListTop, listTop);
     }
 }
 
 // Enter asks for the show of the photo in the focus frame, and only then.
 TEST(PageKeysEnter, AsksToShowTheFocusedPhoto) {
     LibraryRig rig;
-    rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
-    rig.makePhotos(rig.state.PhotoFolder, 8);
+    rig.state.folder.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+    rig.makePhotos(rig.state.folder.PhotoFolder, 8);
     loadFolder(rig.program);
     QSignalSpy asked(rig.form.get(), &MainWindow::photoShowRequested);
     PictureBox* const page = control<PictureBox>(*rig.form, "thumbnailPanel");

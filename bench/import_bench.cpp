@@ -11,11 +11,10 @@
 #include "core/commands/folder_import.h"
 #include "core/files/file_system.h"
 #include "core/state/program_state.h"
+#include "support/bench_program.h"
 #include "support/test_photos.h"
 #include "support/test_rig.h"
-#include "ui/widgets/fonts.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -32,10 +31,6 @@ constexpr int DistinctPhotos = 6;
 constexpr int WaitMs = 600000;
 const char* const PacedOption = "--paced";
 const char* const BytesPerSecond = "40000000";
-
-double msSince(const QElapsedTimer& timer) {
-    return timer.nsecsElapsed() / 1e6;
-}
 
 // Photo-like 4000 x 3000 JPEGs, a few drawn and the rest copies of them.
 qint64 makeCard(const QString& folder) {
@@ -73,10 +68,7 @@ int measure(const QString& card) {
     const double copyAlone = msSince(timer);
 
     ProgramState& state = rig.state;
-    state.openClass.ClassFolder = QStringLiteral("C:\\CLASS_11");
-    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
-    state.FolderNameWindowMode = FolderNameMode::Import;
-    rig.files.makeDirectory(state.openClass.ClassFolder);
+    prepareImport(state, rig.files, QStringLiteral("C:\\CLASS_11"));
     rig.messages.answers = {true};
     double copied = 0;
     timer.restart();
@@ -132,10 +124,7 @@ double timeImport(const QString& card, bool throughDevice) {
     }
     rig.files = FileSystem(drives);
     ProgramState& state = rig.state;
-    state.openClass.ClassFolder = QStringLiteral("C:\\CLASS_11");
-    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
-    state.FolderNameWindowMode = FolderNameMode::Import;
-    rig.files.makeDirectory(state.openClass.ClassFolder);
+    prepareImport(state, rig.files, QStringLiteral("C:\\CLASS_11"));
     rig.messages.answers = {true};
     QElapsedTimer timer;
     timer.start();
@@ -147,10 +136,7 @@ double timeImport(const QString& card, bool throughDevice) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
+    BenchApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() == 3 && arguments[1] == QLatin1String(PacedOption))
         return measure(arguments[2]);

@@ -9,29 +9,14 @@
 // the same for tablets' HEIC photos: with their embedded thumbnails, and
 // without them beside libheif's own decoding of the files on two threads.
 
-#include "core/commands/app_context.h"
 #include "core/commands/folder_import.h"
-#include "core/commands/main_view.h"
 #include "core/files/drive_map.h"
 #include "core/files/file_system.h"
-#include "core/imaging/thumbnail_loader.h"
-#include "core/library/library_paths.h"
-#include "core/services/clock.h"
-#include "core/services/message_service.h"
-#include "core/services/screen_service.h"
-#include "core/services/services.h"
-#include "core/state/program_state.h"
-#include "support/recording_printer.h"
+#include "support/bench_program.h"
 #include "support/test_photos.h"
-#include "ui/main_window/main_window.h"
 #include "ui/main_window/thumbnail_page.h"
-#include "ui/widgets/fonts.h"
 #include "ui/widgets/picture_box.h"
-#include "ui/widgets/qt_clipboard.h"
-#include "ui/widgets/qt_file_dialogs.h"
-#include "ui/widgets/qt_modal_runner.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFuture>
@@ -51,24 +36,6 @@ constexpr int PagePhotos = 25;
 constexpr int IdleWaitMs = 120000;
 const char* const MemoryOption = "--memory-of-page";
 
-class BenchScreen : public ScreenService {
-public:
-    int widthPx() const override { return 1024; }
-    int heightPx() const override { return 768; }
-};
-
-// The import's question is answered Yes; nothing else is asked.
-class YesMessages : public MessageService {
-public:
-    void inform(const QString&) override {}
-    bool askYesNo(const QString&, QuestionDefault) override { return true; }
-    void beep() override {}
-};
-
-double msSince(const QElapsedTimer& timer) {
-    return timer.nsecsElapsed() / 1e6;
-}
-
 // A status figure of this process from /proc/self/status, in kB.
 long statusKb(const char* field) {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -79,6 +46,11 @@ long statusKb(const char* field) {
             return line.mid(qstrlen(field)).trimmed().split(' ').first().toLong();
     }
     return -1;
+}
+
+// A page's time beside the least it could cost, after its label.
+void printAgainstFloor(const char* label, double ms, double floorMs) {
+    std::printf("%s%8.1f ms  (%.2f x floor)\n", label, ms, ms / floorMs);
 }
 
 // Lets the peak resident size start again from the current size.
@@ -149,12 +121,9 @@ QStringList makePhotoSet(const FileSystem& files, const QString& folder, int cou
 
 // One start of the program on the bench's drives: a fresh state and window,
 // and a loader whose memory is empty. An empty cacheRoot keeps no disk cache.
-struct Session {
+struct Session : BenchProgram {
     Session(const QString& driveRoot, const QString& cacheRoot)
-        : files(DriveMap(driveRoot)), thumbnails(ThumbnailLoader::DefaultCacheBytes, cacheRoot),
-          services{messages, screen, clock, files, dialogs, modals, thumbnails, printer, clipboard},
-          form(state, services), view(form.view()), program{state, services, view} {
-        form.load();
+        : BenchProgram(driveRoot, cacheRoot) {
         state.screen.ThumbColumns = 5;
     }
 
@@ -173,21 +142,6 @@ struct Session {
     }
 
     void waitForBackground() { thumbnails.waitForIdle(IdleWaitMs); }
-
-    FileSystem files;
-    YesMessages messages;
-    BenchScreen screen;
-    SystemClock clock;
-    QtFileDialogs dialogs;
-    QtModalRunner modals;
-    ThumbnailLoader thumbnails;
-    RecordingPrinter printer;
-    QtClipboard clipboard;
-    Services services;
-    ProgramState state;
-    MainWindow form;
-    MainView& view;
-    AppContext program;
 };
 
 // Every photo decoded whole on this thread and stretched into its cell.
@@ -245,11 +199,7 @@ struct ImportTimes {
 };
 
 ImportTimes timeImport(Session& session, const QString& classFolder) {
-    ProgramState& state = session.state;
-    state.openClass.ClassFolder = classFolder;
-    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
-    state.FolderNameWindowMode = FolderNameMode::Import;
-    session.files.makeDirectory(classFolder);
+    prepareImport(session.state, session.files, classFolder);
     ::sync();
     QElapsedTimer timer;
     timer.start();
@@ -289,10 +239,7 @@ double memoryAboveIdleMb(const QString& driveRoot, const QString& cacheRoot,
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
+    BenchApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() == 5 && arguments[1] == QLatin1String(MemoryOption))
         return printMemoryAboveIdle(arguments[2], arguments[3], arguments[4]);
@@ -378,8 +325,7 @@ int main(int argc, char** argv) {
     std::printf("page of 25 photos, large grid (144 x 108), 2 cores\n");
     std::printf("  naive page, 12 MP, full decode on one thread   : %8.1f ms\n", naive);
     std::printf("  floor, 12 MP, scaled decode on 2 threads       : %8.1f ms\n", floor);
-    std::printf("  cold page, 12 MP, no EXIF thumbnail            : %8.1f ms  (%.2f x floor)\n",
-                cold, cold / floor);
+    printAgainstFloor("  cold page, 12 MP, no EXIF thumbnail            : ", cold, floor);
     std::printf("  page after a restart (disk cache filled)       : %8.1f ms\n", restart);
     std::printf("  same page again (memory cache)                 : %8.2f ms\n", warm);
     std::printf("  next page after the background made it         : %8.2f ms\n", next);
@@ -395,8 +341,7 @@ int main(int argc, char** argv) {
     std::printf("page of 25 HEIC photos of 12 MP, large grid, 2 cores\n");
     std::printf("  cold page, embedded thumbnails (goal 30 ms)    : %8.1f ms\n", heicColdEmbedded);
     std::printf("  HEIC floor, libheif decode on 2 threads        : %8.1f ms\n", heicFloor);
-    std::printf("  cold page, no embedded thumbnail (goal 1.2 x)  : %8.1f ms  (%.2f x floor)\n",
-                heicCold, heicCold / heicFloor);
+    printAgainstFloor("  cold page, no embedded thumbnail (goal 1.2 x)  : ", heicCold, heicFloor);
     std::printf("  that page after a restart (disk cache filled)  : %8.1f ms\n", heicRestart);
     return 0;
 }

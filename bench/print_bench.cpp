@@ -4,24 +4,15 @@
 // beside the same job with every photo decoded at full size. Each job runs in
 // a process of its own, so the peak memory belongs to that job alone.
 
-#include "core/commands/app_context.h"
-#include "core/commands/main_view.h"
 #include "core/commands/print_photo_sheets.h"
 #include "core/commands/sheet_printer.h"
-#include "core/files/drive_map.h"
-#include "core/files/file_system.h"
 #include "core/geometry/sheet_layout.h"
 #include "core/imaging/bitmap_file.h"
 #include "core/imaging/pdf_printer.h"
 #include "core/imaging/photo_decoder.h"
-#include "core/imaging/thumbnail_loader.h"
-#include "core/services/services.h"
-#include "core/state/program_state.h"
-#include "support/scripted_services.h"
+#include "support/bench_program.h"
 #include "support/test_photos.h"
-#include "ui/main_window/main_window.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -59,13 +50,15 @@ void runStep(const QString& self, const QString& step, const QString& folder) {
     child.waitForFinished(-1);
 }
 
-struct Job {
+// The printer comes before the program that prints on it.
+struct PdfSheets {
+    explicit PdfSheets(const QString& pdfPath) : pdf(pdfPath) {}
+    PdfPrinter pdf;
+};
+
+struct Job : PdfSheets, BenchProgram {
     Job(const QString& photoFolder, const QString& pdfPath)
-        : files(DriveMap(QDir::tempPath())),
-          pdf(pdfPath), services{messages, screen,     clock, files,    dialogs,
-                                 modals,   thumbnails, pdf,   clipboard},
-          form(state, services), view(form.view()), program{state, services, view} {
-        form.load();
+        : PdfSheets(pdfPath), BenchProgram(QDir::tempPath(), {}, &pdf) {
         state.screen.ThumbColumns = 5;
         const QStringList names = QDir(photoFolder).entryList({"*.JPG"}, QDir::Files, QDir::Name);
         for (int i = 0; i < names.size(); ++i) {
@@ -75,10 +68,7 @@ struct Job {
         state.folder.PhotoCount = int(names.size());
     }
 
-    void printAtCellSize() {
-        messages.answers = {true};
-        printPhotoSheets(program, eighteenToASheet());
-    }
+    void printAtCellSize() { printPhotoSheets(program, eighteenToASheet()); }
 
     // The same sheet with every photo decoded whole and passed on as a
     // full-size bitmap.
@@ -100,21 +90,6 @@ struct Job {
         removeBitmap(bitmap);
         control.endJob();
     }
-
-    FileSystem files;
-    PdfPrinter pdf;
-    ScriptedMessages messages;
-    FixedScreen screen;
-    FixedClock clock;
-    ScriptedFileDialogs dialogs;
-    ScriptedModals modals;
-    ThumbnailLoader thumbnails;
-    RecordingClipboard clipboard;
-    Services services;
-    ProgramState state;
-    MainWindow form;
-    MainView& view;
-    AppContext program;
 };
 
 int runJob(const QString& mode, const QString& photoFolder) {
@@ -138,9 +113,7 @@ int runJob(const QString& mode, const QString& photoFolder) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() == 3 && arguments[1] == QStringLiteral("make")) {
         makePhotos(arguments[2]);

@@ -4,29 +4,13 @@
 // full size, then stretched onto the slide) against the real show, which
 // decodes at the drawn size and makes the next slide while one is shown.
 
-#include "core/commands/app_context.h"
-#include "core/commands/main_view.h"
-#include "core/files/drive_map.h"
-#include "core/files/file_system.h"
 #include "core/imaging/photo_decoder.h"
-#include "core/imaging/thumbnail_loader.h"
-#include "core/services/clock.h"
-#include "core/services/screen_service.h"
-#include "core/services/services.h"
-#include "core/state/program_state.h"
-#include "support/recording_printer.h"
+#include "support/bench_program.h"
 #include "support/test_photos.h"
-#include "ui/main_window/main_window.h"
 #include "ui/slide_show_window/slide_show.h"
 #include "ui/slide_show_window/slide_show_window.h"
-#include "ui/widgets/fonts.h"
 #include "ui/widgets/picture_box.h"
-#include "ui/widgets/qt_clipboard.h"
-#include "ui/widgets/qt_file_dialogs.h"
-#include "ui/widgets/qt_message_service.h"
-#include "ui/widgets/qt_modal_runner.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -40,12 +24,6 @@ namespace {
 constexpr int Slides = 20;
 // How long a pupil looks at a slide before the next step.
 constexpr int ViewingMs = 1500;
-
-class BenchScreen : public ScreenService {
-public:
-    int widthPx() const override { return 1024; }
-    int heightPx() const override { return 768; }
-};
 
 struct Figures {
     double mean = 0;
@@ -61,13 +39,8 @@ Figures figuresOf(const std::vector<double>& times) {
     return figures;
 }
 
-struct Bench {
-    Bench()
-        : files(DriveMap(root.path())), services{messages, screen,     clock,   files,    dialogs,
-                                                 modals,   thumbnails, printer, clipboard},
-          form(state, services), view(form.view()), program{state, services, view} {
-        form.load();
-    }
+struct Bench : BenchProgram {
+    explicit Bench(const QString& driveRoot) : BenchProgram(driveRoot) {}
 
     void makePhotos() {
         TestJpegOptions options;
@@ -94,7 +67,7 @@ struct Bench {
             const QImage photo = decodePhoto(files.hostPath(state.folder.PhotoPaths[i]));
             slide.stretchFrom(photo, photo.rect(), QRect(0, 0, 900, 694));
             slide.refreshNow();
-            times.push_back(timer.nsecsElapsed() / 1e6);
+            times.push_back(msSince(timer));
         }
         return times;
     }
@@ -108,38 +81,21 @@ struct Bench {
             QElapsedTimer timer;
             timer.start();
             show.step(1);
-            times.push_back(timer.nsecsElapsed() / 1e6);
+            times.push_back(msSince(timer));
         }
         show.window().hide();
         return times;
     }
 
-    QTemporaryDir root;
-    FileSystem files;
-    QtMessageService messages;
-    BenchScreen screen;
-    SystemClock clock;
-    QtFileDialogs dialogs;
-    QtModalRunner modals;
-    ThumbnailLoader thumbnails;
-    RecordingPrinter printer;
-    QtClipboard clipboard;
-    Services services;
-    ProgramState state;
-    MainWindow form;
-    MainView& view;
-    AppContext program;
     SlideShow show{program, form};
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    Bench bench;
+    BenchApplication app(argc, argv);
+    QTemporaryDir drives;
+    Bench bench(drives.path());
 
     std::printf("making %d photos of 4000x3000...\n", Slides);
     std::fflush(stdout);

@@ -38,49 +38,27 @@ template <typename Function> Function next(const char* name) {
 
 } // namespace
 
+// Defines an open-like entry point that refuses an unnamed temporary file
+// and passes anything else on to the next library's function of the same
+// name.
+#define OPEN_REFUSING_TMPFILE(name, parameters, arguments)                                         \
+    int name parameters {                                                                          \
+        va_list rest;                                                                              \
+        va_start(rest, flags);                                                                     \
+        const mode_t mode = modeOf(flags, rest);                                                   \
+        va_end(rest);                                                                              \
+        if (refused(flags))                                                                        \
+            return -1;                                                                             \
+        static const auto real = next<decltype(&name)>(#name);                                     \
+        return real arguments;                                                                     \
+    }
+
 extern "C" {
 
-int open(const char* path, int flags, ...) {
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = modeOf(flags, arguments);
-    va_end(arguments);
-    if (refused(flags))
-        return -1;
-    static const auto real = next<int (*)(const char*, int, ...)>("open");
-    return real(path, flags, mode);
-}
-
-int open64(const char* path, int flags, ...) {
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = modeOf(flags, arguments);
-    va_end(arguments);
-    if (refused(flags))
-        return -1;
-    static const auto real = next<int (*)(const char*, int, ...)>("open64");
-    return real(path, flags, mode);
-}
-
-int openat(int folder, const char* path, int flags, ...) {
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = modeOf(flags, arguments);
-    va_end(arguments);
-    if (refused(flags))
-        return -1;
-    static const auto real = next<int (*)(int, const char*, int, ...)>("openat");
-    return real(folder, path, flags, mode);
-}
-
-int openat64(int folder, const char* path, int flags, ...) {
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = modeOf(flags, arguments);
-    va_end(arguments);
-    if (refused(flags))
-        return -1;
-    static const auto real = next<int (*)(int, const char*, int, ...)>("openat64");
-    return real(folder, path, flags, mode);
-}
+OPEN_REFUSING_TMPFILE(open, (const char* path, int flags, ...), (path, flags, mode))
+OPEN_REFUSING_TMPFILE(open64, (const char* path, int flags, ...), (path, flags, mode))
+OPEN_REFUSING_TMPFILE(openat, (int folder, const char* path, int flags, ...),
+                      (folder, path, flags, mode))
+OPEN_REFUSING_TMPFILE(openat64, (int folder, const char* path, int flags, ...),
+                      (folder, path, flags, mode))
 }

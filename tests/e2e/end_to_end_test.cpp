@@ -355,11 +355,7 @@ TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
     if (!media.isValid())
         GTEST_SKIP() << "cannot make a folder under /media";
     CardImage card(CardImage::Format::ExFat, media.filePath(QStringLiteral("CARD")));
-    if (const QString failure = card.start(); !failure.isEmpty()) {
-        if (card.skippable())
-            GTEST_SKIP() << failure.toStdString();
-        FAIL() << failure.toStdString();
-    }
+    START_CARD_OR_END_TEST(card);
     // The camera numbers its photos from 1 again in 101CANON.
     const char* const onCard[] = {"100CANON/IMG_0001.JPG", "100CANON/IMG_0002.JPG",
                                   "100CANON/IMG_0003.JPG", "101CANON/IMG_0001.JPG",

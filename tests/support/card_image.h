@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 // A camera card: an exFAT or FAT32 image labelled CARD on a loop device,
 // mounted through FUSE at mountPoint; unmounted and detached when it goes.
@@ -26,3 +27,14 @@ private:
     bool m_mounted = false;
     bool m_skippable = false;
 };
+
+// Mounts card, or ends the test: skipped where the machine cannot have a
+// card, failed where a tool of scripts/setup.sh is missing.
+#define START_CARD_OR_END_TEST(card)                                                               \
+    do {                                                                                           \
+        if (const QString failure = (card).start(); !failure.isEmpty()) {                          \
+            if ((card).skippable())                                                                \
+                GTEST_SKIP() << failure.toStdString();                                             \
+            FAIL() << failure.toStdString();                                                       \
+        }                                                                                          \
+    } while (false)

@@ -16,6 +16,12 @@
 namespace {
 
 const QString ShareName = QStringLiteral("school");
+const QList<ServerComponent> Components = {
+    {QStringLiteral("/usr/sbin/smbd"),
+     QStringLiteral("smbd is not installed (Debian package samba)")},
+    {QStringLiteral("smbnetfs"),
+     QStringLiteral("smbnetfs is not installed (Debian package smbnetfs)")},
+    FuseDevice};
 
 bool writeFile(const QString& path, const QString& text, QFile::Permissions permissions) {
     QFile file(path);
@@ -24,8 +30,6 @@ bool writeFile(const QString& path, const QString& text, QFile::Permissions perm
 }
 
 } // namespace
-
-SmbShare::SmbShare() = default;
 
 SmbShare::~SmbShare() {
     for (const QString& mountPoint : std::as_const(m_mounted))
@@ -46,11 +50,6 @@ SmbShare::~SmbShare() {
     }
 }
 
-bool SmbShare::fail(const QString& reason) {
-    m_skipReason = reason;
-    return false;
-}
-
 QString SmbShare::shareFolder(const QString& mountName) const {
     if (m_gvfsFolders.contains(mountName))
         return m_gvfsFolders.value(mountName);
@@ -61,14 +60,8 @@ QString SmbShare::shareFolder(const QString& mountName) const {
 }
 
 bool SmbShare::start() {
-    if (!m_dir.isValid())
-        return fail(QStringLiteral("no temporary folder"));
-    if (!QFileInfo::exists(QStringLiteral("/usr/sbin/smbd")))
-        return fail(QStringLiteral("smbd is not installed (Debian package samba)"));
-    if (QStandardPaths::findExecutable(QStringLiteral("smbnetfs")).isEmpty())
-        return fail(QStringLiteral("smbnetfs is not installed (Debian package smbnetfs)"));
-    if (!QFileInfo::exists(QStringLiteral("/dev/fuse")))
-        return fail(QStringLiteral("FUSE is unavailable: /dev/fuse is missing"));
+    if (!haveComponents(Components))
+        return false;
     if (::geteuid() != 0)
         return fail(QStringLiteral("a private smbd needs to run as root"));
     for (const char* folder : {"served", "state", "home/.smb"})

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/private_server.h"
+
 #include <QHash>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <memory>
 #include <vector>
 
@@ -16,12 +17,9 @@
 // is a machine of its own. Everything lives in one temporary folder: the
 // server's configuration and state, the served folder and the mount points.
 // The machine's own Samba setup is never read or changed.
-class SmbShare {
+class SmbShare : public PrivateServer {
 public:
-    SmbShare();
     ~SmbShare();
-    SmbShare(const SmbShare&) = delete;
-    SmbShare& operator=(const SmbShare&) = delete;
 
     // Starts the server and mounts the share once. False, with skipReason()
     // saying why, where a component is missing or cannot start here.
@@ -30,7 +28,6 @@ public:
     // Another machine's mount of the same share, named name; its folder is
     // shareFolder(name). Only after start().
     bool mountAgain(const QString& name, Client client = Client::Smbnetfs);
-    QString skipReason() const { return m_skipReason; }
 
     // The server as a school's may fail: stopped (every call waits) and
     // continued, or killed and started again on the same port.
@@ -47,18 +44,15 @@ public:
     int port() const { return m_port; }
 
 private:
-    bool fail(const QString& reason);
     void signalServer(int signal);
     bool startServer();
     bool writeClientConfig();
     bool mount(const QString& name);
     bool mountWithGvfs(const QString& name);
 
-    QTemporaryDir m_dir;
     QProcess m_server;
     QStringList m_mounted;
     std::vector<std::unique_ptr<QProcess>> m_sessions;
     QHash<QString, QString> m_gvfsFolders;
     int m_port = 0;
-    QString m_skipReason;
 };

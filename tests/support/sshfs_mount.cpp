@@ -29,20 +29,14 @@ SshfsMount::~SshfsMount() {
     }
 }
 
-bool SshfsMount::fail(const QString& reason) {
-    m_skipReason = reason;
-    return false;
-}
-
 bool SshfsMount::start() {
-    if (!m_dir.isValid())
-        return fail(QStringLiteral("no temporary folder"));
-    if (!QFileInfo::exists(QStringLiteral("/usr/sbin/sshd")))
-        return fail(QStringLiteral("sshd is not installed (Debian package openssh-server)"));
-    if (QStandardPaths::findExecutable(QStringLiteral("sshfs")).isEmpty())
-        return fail(QStringLiteral("sshfs is not installed (Debian package sshfs)"));
-    if (!QFileInfo::exists(QStringLiteral("/dev/fuse")))
-        return fail(QStringLiteral("FUSE is unavailable: /dev/fuse is missing"));
+    const QList<ServerComponent> components = {
+        {QStringLiteral("/usr/sbin/sshd"),
+         QStringLiteral("sshd is not installed (Debian package openssh-server)")},
+        {QStringLiteral("sshfs"), QStringLiteral("sshfs is not installed (Debian package sshfs)")},
+        FuseDevice};
+    if (!haveComponents(components))
+        return false;
     if (m_user.isEmpty())
         return fail(QStringLiteral("the current user has no name"));
     QDir(m_dir.path()).mkpath(QStringLiteral("served"));

@@ -1,21 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/private_server.h"
+
 #include <QProcess>
 #include <QString>
-#include <QTemporaryDir>
 
 // A folder served by a private sshd on the loopback address and mounted
 // through sshfs, standing for a school's network drive. Everything lives in
 // one temporary folder: host key, client key, authorized_keys, the server's
 // configuration, the served folder and the mount point. The machine's own ssh
 // setup is never read or changed.
-class SshfsMount {
+class SshfsMount : public PrivateServer {
 public:
     SshfsMount();
     ~SshfsMount();
-    SshfsMount(const SshfsMount&) = delete;
-    SshfsMount& operator=(const SshfsMount&) = delete;
 
     // Starts the server and mounts. False, with skipReason() saying why, where
     // a component is missing or cannot start on this machine.
@@ -23,7 +22,6 @@ public:
     // A second, independent mount of the same served folder, as another
     // machine on the network would have. Only after start().
     bool mountAgain(const QString& mountPoint);
-    QString skipReason() const { return m_skipReason; }
 
     // The mounted folder, as the program would see the network drive.
     QString mountPoint() const { return m_dir.path() + QStringLiteral("/mnt"); }
@@ -31,16 +29,13 @@ public:
     QString servedFolder() const { return m_dir.path() + QStringLiteral("/served"); }
 
 private:
-    bool fail(const QString& reason);
-    bool makeKeys();
-    bool startServer();
-    bool mount(const QString& mountPoint);
-    void unmount(const QString& mountPoint);
-
-    QTemporaryDir m_dir;
     QProcess m_server;
     QStringList m_mounted;
     int m_port = 0;
     QString m_user;
-    QString m_skipReason;
+
+    bool makeKeys();
+    bool startServer();
+    bool mount(const QString& mountPoint);
+    void unmount(const QString& mountPoint);
 };

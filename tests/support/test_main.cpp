@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/widgets/fonts.h"
+#include "support/test_application.h"
 
-#include <QApplication>
-#include <gtest/gtest.h>
+#include <QtGlobal>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("fotobako-tests"));
-    installFontSubstitutions();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return runAllTests(argc, argv, QStringLiteral("fotobako-tests"));
 }

@@ -24,24 +24,17 @@ constexpr int kNoiseAmplitude = 16;
 // the tag's definition: where row 0 and column 0 of the stored picture lie
 // when it is shown. uprightWidth and uprightHeight are the shown size.
 QPoint uprightPosition(int orientation, int x, int y, int uprightWidth, int uprightHeight) {
-    switch (orientation) {
-    case 2:
-        return {uprightWidth - 1 - x, y};
-    case 3:
-        return {uprightWidth - 1 - x, uprightHeight - 1 - y};
-    case 4:
-        return {x, uprightHeight - 1 - y};
-    case 5:
-        return {y, x};
-    case 6:
-        return {uprightWidth - 1 - y, x};
-    case 7:
-        return {uprightWidth - 1 - y, uprightHeight - 1 - x};
-    case 8:
-        return {y, uprightHeight - 1 - x};
-    default:
+    if (orientation < 2 || orientation > 8)
         return {x, y};
-    }
+    // 5 to 8 store the picture on its side: rows become columns.
+    const bool transposed = orientation >= 5;
+    const bool mirrored =
+        orientation == 2 || orientation == 3 || orientation == 6 || orientation == 7;
+    const bool flipped =
+        orientation == 3 || orientation == 4 || orientation == 7 || orientation == 8;
+    const int column = transposed ? y : x;
+    const int row = transposed ? x : y;
+    return {mirrored ? uprightWidth - 1 - column : column, flipped ? uprightHeight - 1 - row : row};
 }
 
 bool turnsSideways(int orientation) {

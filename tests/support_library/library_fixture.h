@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QSize>
 #include <QString>
+#include <gtest/gtest.h>
 #include <vector>
 
 // Every command of the main window connected, and a class folder on the
@@ -41,6 +42,14 @@ struct LibraryRig : FormRig {
     const QString classFolder = QStringLiteral("C:\\A_IMAGE\\CLASS_32");
     QString programFolder; // host path
     int programEnds = 0;
+};
+
+// A test on a library rig with a screen screenWidth pixels wide.
+class LibraryTest : public ::testing::Test {
+protected:
+    explicit LibraryTest(int screenWidth = 1024) : rig(screenWidth) {}
+
+    LibraryRig rig;
 };
 
 // True when two colours differ by at most tolerance in every channel.

@@ -3,6 +3,7 @@
 
 #include "core/files/lock_owner.h"
 #include "core/files/share_directory.h"
+#include "core/files/untrusted_file.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -95,29 +96,6 @@ qint64 changeTimeOf(const struct stat& status) {
     return qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
 }
 
-// Reads the record without following a link and without waiting on a pipe or
-// a device: only a regular file of a record's size is read.
-std::optional<QByteArray> readRecordFile(const QString& path) {
-    constexpr qint64 RecordLimit = 4096;
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat status {};
-    QByteArray bytes;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= RecordLimit) {
-        bytes.resize(RecordLimit + 1);
-        const ssize_t read = ::read(fd, bytes.data(), size_t(bytes.size()));
-        bytes.resize(read < 0 ? 0 : qsizetype(read));
-        ::close(fd);
-        if (read >= 0 && read <= RecordLimit)
-            return bytes;
-        return std::nullopt;
-    }
-    ::close(fd);
-    return std::nullopt;
-}
-
 // nullopt when the lock is gone.
 std::optional<Sighting> look(const QString& path) {
     struct stat folder {};
@@ -133,10 +111,9 @@ std::optional<Sighting> look(const QString& path) {
         return seen;
     }
     seen.recordTime = changeTimeOf(record);
-    const std::optional<QByteArray> bytes =
-        S_ISREG(record.st_mode) ? readRecordFile(recordPath) : std::nullopt;
-    if (bytes)
-        seen.record = *bytes;
+    UntrustedBytes bytes = readUntrusted(recordPath, UntrustedKind::LockRecord);
+    if (bytes.ok())
+        seen.record = std::move(bytes.bytes);
     else
         seen.kind = Sighting::Stranger;
     return seen;

@@ -500,13 +500,7 @@ std::optional<QStringList> FileSystem::readTextLines(const QString& path) const 
 
 bool FileSystem::writeTextLines(const QString& path, const QStringList& lines,
                                 QString* errorString) const {
-    const QString host = hostPath(path);
-    if (host.isEmpty()) {
-        if (errorString)
-            *errorString = QStringLiteral("No drive in path \"%1\"").arg(path);
-        return false;
-    }
-    return replaceFileContents(host, encodeCp932Lines(lines), errorString, m_faults);
+    return writeFile(path, encodeCp932Lines(lines), errorString);
 }
 
 bool FileSystem::writeHostTextLines(const QString& hostPath, const QStringList& lines,

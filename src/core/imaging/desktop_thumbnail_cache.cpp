@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/desktop_thumbnail_cache.h"
 
+#include "core/files/untrusted_file.h"
 #include "core/geometry/fitting.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -70,9 +72,15 @@ QSize statedPhotoSize(const QImage& entry) {
 }
 
 // The keys come from the decoded image: the reader's own text() splits keys
-// at their first colon.
+// at their first colon. Whoever shares the account can plant a link or a pipe
+// in the cache, so the entry is read as any other stranger's file.
 std::optional<QImage> readEntry(const QString& path, const QString& uri, const FileStamp& stamp) {
-    QImageReader reader(path, "png");
+    UntrustedBytes file = readUntrusted(path, UntrustedKind::ThumbnailEntry);
+    if (!file.ok())
+        return std::nullopt;
+    QBuffer buffer(&file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
     QImage entry = reader.read();
     if (entry.isNull() || entry.text(UriKey) != uri ||
         !keyMatches(entry, MTimeKey, stamp.modifiedSecs, true) ||

@@ -2,26 +2,19 @@
 #include "core/imaging/image_orientation.h"
 
 #include <QTransform>
+#include <array>
 
 Orientation orientationOfExifValue(int value) {
-    switch (value) {
-    case 2:
-        return QImageIOHandler::TransformationMirror;
-    case 3:
-        return QImageIOHandler::TransformationRotate180;
-    case 4:
-        return QImageIOHandler::TransformationFlip;
-    case 5:
-        return QImageIOHandler::TransformationFlipAndRotate90;
-    case 6:
-        return QImageIOHandler::TransformationRotate90;
-    case 7:
-        return QImageIOHandler::TransformationMirrorAndRotate90;
-    case 8:
-        return QImageIOHandler::TransformationRotate270;
-    default:
-        return QImageIOHandler::TransformationNone;
-    }
+    // By the tag's value; 1 and any value it does not define stand upright.
+    static constexpr std::array ByValue = {
+        QImageIOHandler::TransformationNone,      QImageIOHandler::TransformationNone,
+        QImageIOHandler::TransformationMirror,    QImageIOHandler::TransformationRotate180,
+        QImageIOHandler::TransformationFlip,      QImageIOHandler::TransformationFlipAndRotate90,
+        QImageIOHandler::TransformationRotate90,  QImageIOHandler::TransformationMirrorAndRotate90,
+        QImageIOHandler::TransformationRotate270,
+    };
+    return value >= 0 && value < int(ByValue.size()) ? ByValue[size_t(value)]
+                                                     : QImageIOHandler::TransformationNone;
 }
 
 QImage applyOrientation(QImage image, Orientation orientation) {

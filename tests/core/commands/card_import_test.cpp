@@ -67,11 +67,7 @@ class RealCard : public ::testing::TestWithParam<CardImage::Format> {};
 TEST_P(RealCard, BothDcimFoldersArriveInOrderAndNoPhotoReplacesAnother) {
     CardRig rig;
     CardImage card(GetParam(), rig.root.filePath(QStringLiteral("media/pupil/CARD")));
-    if (const QString failure = card.start(); !failure.isEmpty()) {
-        if (card.skippable())
-            GTEST_SKIP() << failure.toStdString();
-        FAIL() << failure.toStdString();
-    }
+    START_CARD_OR_END_TEST(card);
     const char* const onCard[] = {"DCIM/101CANON/IMG_0002.JPG", "DCIM/100CANON/IMG_0003.JPG",
                                   "DCIM/101CANON/img_0001.jpg", "DCIM/100CANON/IMG_0001.JPG",
                                   "DCIM/100CANON/IMG_0002.JPG", "DCIM/.hidden/IMG_0009.JPG",

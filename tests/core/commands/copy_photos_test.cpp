@@ -12,7 +12,21 @@ namespace {
 
 const QString CopyFailed = QStringLiteral("コピーできなかったしゃしんがあります。");
 
-using CopyingPhotos = PhotoCommands;
+class CopyingPhotos : public PhotoCommands {
+protected:
+    // Copies two photos of folder 1, which holds three, into folder 2, which
+    // the index places outside the class folder: nothing may be copied.
+    void copyOutsideTheClassFolder() {
+        rig.openClassFolder();
+        mark(1, 2);
+        control<QAction>(*rig.form, "copyAction")->trigger();
+
+        completeCopy(rig.program, 2);
+
+        EXPECT_EQ(filesIn(folderPath(1)), 3);
+        EXPECT_EQ(rig.messages.shown, QStringList{CopyFailed});
+    }
+};
 
 TEST_F(CopyingPhotos, MarkedPhotosGoIntoTheClickedFolderWhichOpens) {
     makeFolders({{QStringLiteral("a"), 10}, {QStringLiteral("b"), 7}});
@@ -145,15 +159,9 @@ TEST_F(CopyingPhotos, RowOutsideTheClassFolderGetsNoCopies) {
     rig.files.makeDirectory(outside);
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2001/01/01 3,"),
                          QStringLiteral("x,..\\outside,2001/01/02 0,")});
-    rig.openClassFolder();
-    mark(1, 2);
-    control<QAction>(*rig.form, "copyAction")->trigger();
-
-    completeCopy(rig.program, 2);
+    copyOutsideTheClassFolder();
 
     EXPECT_EQ(filesIn(outside), 0);
-    EXPECT_EQ(filesIn(folderPath(1)), 3);
-    EXPECT_EQ(rig.messages.shown, QStringList{CopyFailed});
     EXPECT_EQ(rig.state.copy.Pick, FolderPick::Open);
     EXPECT_EQ(rig.state.folder.PhotoCount, 0);
 }
@@ -166,15 +174,9 @@ TEST_F(CopyingPhotos, NeverCopiesIntoALinkToAFolderOutsideTheLibrary) {
         QFile::link(rig.host(outside), rig.host(rig.classFolder) + QStringLiteral("/LINKED")));
     rig.writeIndexLines(
         {QStringLiteral("a,IMG_0001_a,2001/01/01 3,"), QStringLiteral("l,LINKED,2001/01/02 1,")});
-    rig.openClassFolder();
-    mark(1, 2);
-    control<QAction>(*rig.form, "copyAction")->trigger();
-
-    completeCopy(rig.program, 2);
+    copyOutsideTheClassFolder();
 
     EXPECT_EQ(filesIn(outside), 1);
-    EXPECT_EQ(filesIn(folderPath(1)), 3);
-    EXPECT_EQ(rig.messages.shown, QStringList{CopyFailed});
 }
 
 } // namespace

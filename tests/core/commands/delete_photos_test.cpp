@@ -124,9 +124,7 @@ TEST_F(DeletingPhotos, FolderOpenedByPathRewritesTheIndexRowsUnchanged) {
     makeFolders({{QStringLiteral("a"), 2}, {QStringLiteral("b"), 1}});
     const QStringList index = rig.readIndexLines();
     addPhotos(QStringLiteral("D:\\PHOTOS"), 3, QStringLiteral("d"));
-    rig.state.openClass.CurrentFolderIndex = 0;
-    rig.state.folder.PhotoFolder = QStringLiteral("D:\\PHOTOS");
-    loadFolder(rig.program);
+    openByPath(QStringLiteral("D:\\PHOTOS"));
     mark(1, 1);
     rig.messages.answers = {true};
 

@@ -2,6 +2,7 @@
 #include "photo_ops_fixture.h"
 
 #include "core/library/library_paths.h"
+#include "core/library/load_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,6 +68,12 @@ QDateTime PhotoCommands::ageFile(const QString& path) const {
 
 QDateTime PhotoCommands::modifiedAt(const QString& path) const {
     return QFileInfo(rig.host(path)).lastModified();
+}
+
+void PhotoCommands::openByPath(const QString& folder) {
+    rig.state.openClass.CurrentFolderIndex = 0;
+    rig.state.folder.PhotoFolder = folder;
+    loadFolder(rig.program);
 }
 
 void PhotoCommands::mark(int first, int last) {

@@ -35,6 +35,9 @@ protected:
     QDateTime ageFile(const QString& path) const;
     QDateTime modifiedAt(const QString& path) const;
 
+    // Opens folder by its path, as row 0, as a folder outside the class
+    // folder is opened.
+    void openByPath(const QString& folder);
     // Marks photos first..last of the open folder.
     void mark(int first, int last);
     int markedCount() const;

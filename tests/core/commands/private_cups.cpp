@@ -55,7 +55,8 @@ QString ppdOptions() {
 }
 } // namespace
 
-PrivateCups::PrivateCups() : m_dir(QDir::tempPath() + QStringLiteral("/fotobakocups-XXXXXX")) {
+PrivateCups::PrivateCups()
+    : PrivateServer(QDir::tempPath() + QStringLiteral("/fotobakocups-XXXXXX")) {
     m_failure = start();
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/private_server.h"
+
 #include <QProcess>
 #include <QString>
-#include <QTemporaryDir>
 #include <memory>
 
 // A CUPS scheduler of the test's own: its configuration, spool, logs and
@@ -11,12 +12,10 @@
 // it starts) reaches it through CUPS_SERVER. It can hold one cups-pdf queue as
 // its default printer, which writes each job as a PDF file into outFolder().
 // The machine's own printer setup is never read or changed.
-class PrivateCups {
+class PrivateCups : public PrivateServer {
 public:
     PrivateCups();
     ~PrivateCups();
-    PrivateCups(const PrivateCups&) = delete;
-    PrivateCups& operator=(const PrivateCups&) = delete;
 
     // Empty when the scheduler runs, else why it could not start.
     QString failure() const { return m_failure; }
@@ -37,7 +36,6 @@ private:
     QString start();
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    QTemporaryDir m_dir;
     std::unique_ptr<QProcess> m_cupsd;
     QString m_failure;
 };

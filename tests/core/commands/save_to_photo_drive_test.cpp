@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/library_paths.h"
-#include "core/library/load_folder.h"
 #include "photo_ops_fixture.h"
 #include "support/window_controls.h"
 
@@ -105,9 +104,7 @@ TEST_F(SavingToPhotoDrive, PhotosAlreadyOnTheDriveAreLeftAlone) {
     makeFolders({{QStringLiteral("a"), 1}});
     const QStringList onDrive = addPhotos(QStringLiteral("A:\\"), 2, QStringLiteral("f"));
     const QDateTime before = ageFile(onDrive[0]);
-    rig.state.openClass.CurrentFolderIndex = 0;
-    rig.state.folder.PhotoFolder = QStringLiteral("A:");
-    loadFolder(rig.program);
+    openByPath(QStringLiteral("A:"));
     mark(1, 2);
     rig.messages.answers = {true};
 

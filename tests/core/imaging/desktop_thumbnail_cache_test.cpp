@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -108,6 +109,21 @@ TEST_F(DesktopThumbnailCacheTest, ForeignEntriesCountByTheirKeys) {
     ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
     corrupt.write("\x89PNG\r\n\x1a\n not really");
     corrupt.close();
+    EXPECT_EQ(cache.find(photo(), stamp).kind, DesktopThumbnailCache::Entry::Missing);
+}
+
+// Whoever shares the account can plant them; a pipe would block the reader.
+TEST_F(DesktopThumbnailCacheTest, ALinkOrAPipeInPlaceOfAnEntryIsNoEntry) {
+    const DesktopThumbnailCache cache(root());
+    cache.store(photo(), stamp, picture(), {4000, 3000});
+    const QString entry = cache.largeEntryPath(photo());
+    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere.png"));
+    ASSERT_TRUE(QFile::rename(entry, elsewhere));
+    ASSERT_TRUE(QFile::link(elsewhere, entry));
+    EXPECT_EQ(cache.find(photo(), stamp).kind, DesktopThumbnailCache::Entry::Missing);
+
+    ASSERT_TRUE(QFile::remove(entry));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(entry).constData(), 0600), 0);
     EXPECT_EQ(cache.find(photo(), stamp).kind, DesktopThumbnailCache::Entry::Missing);
 }
 

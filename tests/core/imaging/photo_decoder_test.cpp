@@ -140,23 +140,27 @@ TEST(PhotoDecoderRealFiles, DeviceFilesReportUprightSizes) {
 
 // --- EXIF thumbnail --------------------------------------------------------
 
-TEST_F(PhotoDecoderTest, EmbeddedThumbnailServesBoxesItCovers) {
-    const QString file = writePhoto(QStringLiteral("cam.jpg"), QSize(1600, 1200),
-                                    {.orientation = 1, .exifThumbnail = QSize(160, 120)});
-    for (const QSize box : {QSize(144, 108), QSize(160, 120), QSize(130, 98)}) {
-        const QImage scaled = decodePhotoScaled(file, box);
-        EXPECT_EQ(scaled.size(), box);
-        EXPECT_TRUE(showsTestPicture(scaled, TestPalette::Thumbnail)) << box.width();
-    }
-}
-
-TEST_F(PhotoDecoderTest, MainPictureServesBoxesTheThumbnailDoesNotCover) {
-    const QString file = writePhoto(QStringLiteral("cam.jpg"), QSize(1600, 1200),
-                                    {.exifThumbnail = QSize(160, 120)});
-    for (const QSize box : {QSize(161, 120), QSize(160, 121), QSize(400, 300)}) {
-        const QImage scaled = decodePhotoScaled(file, box);
-        EXPECT_EQ(scaled.size(), box);
-        EXPECT_TRUE(showsTestPicture(scaled, TestPalette::Photo)) << box.width();
+// The embedded thumbnail serves the boxes it covers, the main picture the
+// others, whether or not the photo says it stands upright.
+TEST_F(PhotoDecoderTest, EmbeddedThumbnailServesOnlyBoxesItCovers) {
+    const QString tagged = writePhoto(QStringLiteral("tagged.jpg"), QSize(1600, 1200),
+                                      {.orientation = 1, .exifThumbnail = QSize(160, 120)});
+    const QString untagged = writePhoto(QStringLiteral("untagged.jpg"), QSize(1600, 1200),
+                                        {.exifThumbnail = QSize(160, 120)});
+    const struct {
+        QSize box;
+        TestPalette shown;
+    } cases[] = {
+        {{144, 108}, TestPalette::Thumbnail}, {{160, 120}, TestPalette::Thumbnail},
+        {{130, 98}, TestPalette::Thumbnail},  {{161, 120}, TestPalette::Photo},
+        {{160, 121}, TestPalette::Photo},     {{400, 300}, TestPalette::Photo},
+    };
+    for (const auto& c : cases) {
+        for (const QString& file : {tagged, untagged}) {
+            const QImage scaled = decodePhotoScaled(file, c.box);
+            EXPECT_EQ(scaled.size(), c.box);
+            EXPECT_TRUE(showsTestPicture(scaled, c.shown)) << c.box.width() << file.toStdString();
+        }
     }
 }
 
@@ -392,8 +396,8 @@ TEST(PhotoDecoderRealFiles, EveryRealFileLoads) {
     for (const QString& file : files) {
         const QString name = QFileInfo(file).fileName();
         SCOPED_TRACE(qPrintable(name));
-        const QSize size = readPhotoSize(file);
         const QImage scaled = decodePhotoScaled(file, QSize(130, 98));
+        const QSize size = readPhotoSize(file);
         if (name == twelveBit)
             continue;
         EXPECT_TRUE(size.isValid());

@@ -10,15 +10,16 @@
 namespace {
 
 TEST(SettingsRead, AllSixLines) {
-    const SettingsRead read = parseSettingsLines(
-        {QStringLiteral("A:\\"), QStringLiteral("D:\\A_image\\"), QStringLiteral("2002"),
-         QStringLiteral("学校利用"), QStringLiteral(" 999 "), QStringLiteral("C:\\Adb_image\\")});
-    EXPECT_EQ(read.photoDrive, QStringLiteral("A:\\"));
-    EXPECT_EQ(read.saveBase, QStringLiteral("D:\\A_image\\"));
-    EXPECT_EQ(read.saveSubFolder, QStringLiteral("2002"));
-    EXPECT_EQ(read.usageMode, QStringLiteral("学校利用"));
+    const QStringList lines = {QStringLiteral("A:\\"),  QStringLiteral("D:\\A_image\\"),
+                               QStringLiteral("2002"),  QStringLiteral("学校利用"),
+                               QStringLiteral(" 999 "), QStringLiteral("C:\\Adb_image\\")};
+    const SettingsRead read = parseSettingsLines(lines);
+    EXPECT_EQ(read.photoDrive, lines[0]);
+    EXPECT_EQ(read.saveBase, lines[1]);
+    EXPECT_EQ(read.saveSubFolder, lines[2]);
+    EXPECT_EQ(read.usageMode, lines[3]);
     EXPECT_EQ(read.pcNumber, 999);
-    EXPECT_EQ(read.databaseRoot, QStringLiteral("C:\\Adb_image\\"));
+    EXPECT_EQ(read.databaseRoot, lines[5]);
 }
 
 TEST(SettingsRead, WholeLinesKeepCommasAndBlanks) {

@@ -9,13 +9,13 @@
 
 namespace {
 
-const QColor ListBackground(255, 192, 192);
-const QColor OpenRow(100, 255, 20);
-const QColor OtherRow(255, 240, 255);
-
-class FolderList : public ::testing::Test {
+class FolderList : public LibraryTest {
 protected:
-    explicit FolderList(int screenWidth = 1024) : rig(screenWidth) {}
+    using LibraryTest::LibraryTest;
+
+    static inline const QColor ListBackground{255, 192, 192};
+    static inline const QColor OpenRow{100, 255, 20};
+    static inline const QColor OtherRow{255, 240, 255};
 
     void fillTable(int count) {
         rig.state.openClass.FolderTable = FolderIndex();
@@ -30,8 +30,6 @@ protected:
     }
     // The colour inside screen row i, clear of its text.
     QColor rowFill(int i) const { return at(190, 34 * i + 44); }
-
-    LibraryRig rig;
 };
 
 TEST_F(FolderList, RowsAreThirtyFourPixelsApartWithTheOpenOneHighlighted) {

@@ -24,9 +24,9 @@ const QColor PanelBackground(255, 255, 192);
 const QColor Yellow(255, 255, 0);
 const QColor Blue(0, 0, 255);
 
-class ThumbnailPage : public ::testing::Test {
+class ThumbnailPage : public LibraryTest {
 protected:
-    explicit ThumbnailPage(int screenWidth = 1024) : rig(screenWidth) {}
+    using LibraryTest::LibraryTest;
 
     void openPhotos(int count, QSize size = {320, 240}) {
         const QString folder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
@@ -44,8 +44,6 @@ protected:
         }
         return 0;
     }
-
-    LibraryRig rig;
 };
 
 TEST_F(ThumbnailPage, LargeGridDrawsTwentyFiveCellsInOrder) {

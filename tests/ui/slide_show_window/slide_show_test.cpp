@@ -15,9 +15,9 @@ namespace {
 
 const QString Folder = QStringLiteral("C:\\A_IMAGE\\CLASS_32\\IMG_0001_a");
 
-class SlideShowTest : public ::testing::Test {
+class SlideShowTest : public LibraryTest {
 protected:
-    explicit SlideShowTest(int screenWidth = 1024) : rig(screenWidth) {}
+    using LibraryTest::LibraryTest;
 
     // Makes count photos in the open folder and marks those listed (all when
     // none are listed).
@@ -45,7 +45,6 @@ protected:
     // The colour of the photo file number n.
     static QColor photo(int n) { return LibraryRig::photoColour(n); }
 
-    LibraryRig rig;
     SlideShow show{rig.program, *rig.form};
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/database_save.h"
+#include "core/commands/database_store.h"
 #include "core/library/locked_index.h"
 #include "database_rig.h"
 #include "support/window_controls.h"
@@ -76,6 +77,24 @@ TEST_F(SavingToTheDatabase, AnEmptyFolderLeftWithoutItsRowIsClearedByTheNextSave
     EXPECT_EQ(rig.dbLines().value(1), QStringLiteral("b,IMG_0002_b,2002/06/15 1,２年３組 先生"));
     EXPECT_FALSE(QFileInfo::exists(rig.host(rig.dbFolder(QStringLiteral("IMG_0002_x")))));
     EXPECT_TRUE(QFileInfo::exists(rig.host(rig.dbFolder(QStringLiteral("IMG_0003_y/P.JPG")))));
+}
+
+// A save cut off between making the mark of its copies and writing the mark's
+// owner leaves the mark empty; the next save, in a program that never saw it
+// before, finishes that save at once.
+TEST_F(SavingToTheDatabase, AMarkLeftWithoutItsOwnerIsFinishedByTheNextSave) {
+    rig.writeDbLines({QStringLiteral("a,IMG_0001_a,2002/06/01 0,")});
+    const QString folder = rig.host(rig.dbFolder(QStringLiteral("IMG_0001_a")));
+    QDir().mkpath(folder);
+    QFile(folder + QStringLiteral("/P1.JPG")).open(QIODevice::WriteOnly);
+    QFile(folder + QStringLiteral("/P2.JPG")).open(QIODevice::WriteOnly);
+    const QString mark =
+        rig.host(copyingLockPathOf(rig.databaseRoot, QStringLiteral("IMG_0001_a")));
+    QDir().mkpath(mark);
+    rig.makeClassFolders({{QStringLiteral("b"), 1}});
+    saveYes();
+    EXPECT_EQ(rig.dbLines().value(0), QStringLiteral("a,IMG_0001_a,2002/06/01 2,"));
+    EXPECT_FALSE(QFileInfo::exists(mark));
 }
 
 TEST_F(SavingToTheDatabase, AnEmptyFolderGivesAnEmptyDatabaseFolderCountedZero) {

@@ -27,7 +27,7 @@ BenchProgram::BenchProgram(const QString& driveRoot, const QString& cacheRoot,
       services{messages, screen, clock,      files,
                dialogs,  modals, thumbnails, printer ? *printer : recorder,
                clipboard},
-      form(state, services), view(state, services, form), program{state, services, view} {
+      form(state, services), view(form.view()), program{state, services, view} {
     form.load();
 }
 

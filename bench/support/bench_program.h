@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/commands/app_context.h"
+#include "core/commands/main_view.h"
 #include "core/files/file_system.h"
 #include "core/imaging/thumbnail_loader.h"
 #include "core/services/clock.h"
@@ -11,7 +12,6 @@
 #include "core/state/program_state.h"
 #include "support/recording_printer.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/main_window_view.h"
 #include "ui/widgets/qt_clipboard.h"
 #include "ui/widgets/qt_file_dialogs.h"
 #include "ui/widgets/qt_modal_runner.h"
@@ -60,7 +60,7 @@ struct BenchProgram {
     Services services;
     ProgramState state;
     MainWindow form;
-    MainWindowView view;
+    MainView& view;
     AppContext program;
 };
 

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
-#include "app/main_window_wiring.h"
-#include "app/shutdown.h"
 #include "app/startup.h"
+#include "app/wiring.h"
 #include "core/imaging/desktop_thumbnail_cache.h"
 #include "core/library/settings_file.h"
 
@@ -31,10 +30,9 @@ Application::Application()
                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
       m_services{m_messages, m_screen,     m_clock,   m_files,    m_dialogs,
                  m_modals,   m_thumbnails, m_printer, m_clipboard},
-      m_form(m_state, m_services),
-      m_view(m_state, m_services, m_form), m_program{m_state, m_services, m_view} {
+      m_form(m_state, m_services), m_program{m_state, m_services, m_form.view()} {
     m_messages.setParent(&m_form);
-    connectShutDown(m_program, m_form);
-    connectMainWindow(m_program, m_form, m_places.writableFolder());
-    startUp(m_program, m_form, m_places.folderToRead(SettingsFileName));
+    new Wiring(m_program, m_form, m_places.writableFolder());
+    m_form.load();
+    startUp(m_program, m_places.folderToRead(SettingsFileName));
 }

@@ -9,7 +9,6 @@
 #include "core/services/services.h"
 #include "core/state/program_state.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/main_window_view.h"
 #include "ui/widgets/qt_clipboard.h"
 #include "ui/widgets/qt_file_dialogs.h"
 #include "ui/widgets/qt_message_service.h"
@@ -43,6 +42,5 @@ private:
     Services m_services;
     ProgramState m_state;
     MainWindow m_form;
-    MainWindowView m_view;
     AppContext m_program;
 };

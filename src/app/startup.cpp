@@ -12,9 +12,6 @@
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/main_window.h"
-
-#include <QPushButton>
 
 namespace {
 void setDefaults(ProgramState& state) {
@@ -22,13 +19,6 @@ void setDefaults(ProgramState& state) {
     state.settings.SaveRoot = QStringLiteral("C:\\A_IMAGE\\");
     state.settings.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
     state.settings.SaveSubFolder.clear();
-}
-
-// The button names drive C: whatever the settings say; setting it is the
-// window's first use and lays it out for the screen.
-void loadMainWindow(MainWindow& form) {
-    form.saveDriveButton->setText(QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
-    form.load();
 }
 
 // A drive that DRIVES.TXT leaves to this computer is told of once, before
@@ -78,10 +68,11 @@ void fillClassNames(ProgramState& state) {
 }
 } // namespace
 
-void startUp(AppContext& program, MainWindow& form, const QString& settingsFolder) {
+void startUp(AppContext& program, const QString& settingsFolder) {
     ProgramState& state = program.state;
     setDefaults(state);
-    loadMainWindow(form);
+    // The button names drive C: whatever the settings say.
+    program.view.setSaveDriveCaption(QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
     for (const QString& note : program.services.files.drives().loadNotes())
         program.services.messages.inform(note);
     loadSettings(program, settingsFolder + u'/' + SettingsFileName);

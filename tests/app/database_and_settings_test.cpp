@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/main_window_wiring.h"
 #include "app/startup.h"
 #include "core/files/cp932_text.h"
 #include "core/library/library_paths.h"
 #include "support/cp932_files.h"
 #include "support/test_data.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/save_drive_window/save_drive_window.h"
@@ -29,31 +29,28 @@ namespace {
 // command wired, as the application does it.
 struct WholeProgram : ::testing::Test {
     LibraryRig rig{1024};
-    QTemporaryDir programFolder;
-    int ended = 0;
 
     void start(const QStringList& settings) {
-        ASSERT_TRUE(
-            writeCp932Lines(programFolder.filePath(QStringLiteral("DRVDATA.TXT")), settings));
-        startUp(rig.program, *rig.form, programFolder.path());
-        connectMainWindow(rig.program, *rig.form, programFolder.path(), [this] { ++ended; });
+        ASSERT_TRUE(writeCp932Lines(QDir(rig.programFolder).filePath(QStringLiteral("DRVDATA.TXT")),
+                                    settings));
+        startUp(rig.program, rig.programFolder);
     }
     // ２年３組 is the eighth class button.
     void chooseClass23() {
         rig.messages.answers.push_back(true);
-        QTest::mouseClick(rig.form->classButtons[7], Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*rig.form, "classButton", 7), Qt::LeftButton);
         ASSERT_EQ(rig.state.openClass.ClassName, QStringLiteral("２年３組"));
     }
     // Opens the settings window, lets change work it and saves.
     void saveSettings(const std::function<void(SettingsWindow&)>& change) {
         rig.modals.script = [change](QDialog& dialog) {
             change(static_cast<SettingsWindow&>(dialog));
-            QTest::mouseClick(static_cast<SettingsWindow&>(dialog).saveButton, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(dialog, "saveButton"), Qt::LeftButton);
         };
-        rig.form->settingsAction->trigger();
+        control<QAction>(*rig.form, "settingsAction")->trigger();
     }
     QByteArray settingsBytes() const {
-        QFile file(programFolder.filePath(QStringLiteral("DRVDATA.TXT")));
+        QFile file(QDir(rig.programFolder).filePath(QStringLiteral("DRVDATA.TXT")));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };
@@ -82,11 +79,11 @@ TEST_F(WholeProgram, RealPhotosSavedFromAClassAppearInTheDatabaseWithClassAndTag
     ASSERT_EQ(rig.state.folder.PhotoCount, 3);
 
     rig.messages.answers = {true};
-    QTest::mouseClick(rig.form->saveToDatabaseButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*rig.form, "saveToDatabaseButton"), Qt::LeftButton);
     EXPECT_EQ(rig.messages.shown.last(), QStringLiteral("保存しました"));
 
-    rig.form->switchToDatabaseAction->trigger();
-    EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
+    control<QAction>(*rig.form, "switchToDatabaseAction")->trigger();
+    EXPECT_EQ(control<QLabel>(*rig.form, "classHeading")->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
     ASSERT_EQ(rig.state.openClass.FolderTable.count(), 1);
     EXPECT_EQ(rig.state.openClass.FolderTable[1][ColRemark], QStringLiteral("２年３組 先生"));
     EXPECT_EQ(rig.state.openClass.FolderTable[1][ColDirectory],
@@ -106,29 +103,31 @@ TEST_F(WholeProgram, SettingsSavedInTheWindowTakeEffectAtTheNextStart) {
     rig.messages.answers = {true}; // D: is this computer's own
     rig.modals.script = [](QDialog& dialog) {
         auto& window = static_cast<SettingsWindow&>(dialog);
-        window.saveDriveCombo->setCurrentText(QStringLiteral("D:\\A_image\\"));
-        window.usageModeCombo->setCurrentText(QStringLiteral("個人利用"));
-        window.nodeNumberCombo->setEditText(QStringLiteral("4"));
-        window.databaseFolderCombo->setCurrentText(QStringLiteral("D:\\Adb_image\\"));
-        window.schoolYearCombo->setCurrentIndex(0); // no school year
-        QTest::mouseClick(window.saveButton, Qt::LeftButton);
+        control<QComboBox>(window, "saveDriveCombo")
+            ->setCurrentText(QStringLiteral("D:\\A_image\\"));
+        control<QComboBox>(window, "usageModeCombo")->setCurrentText(QStringLiteral("個人利用"));
+        control<QComboBox>(window, "nodeNumberCombo")->setEditText(QStringLiteral("4"));
+        control<QComboBox>(window, "databaseFolderCombo")
+            ->setCurrentText(QStringLiteral("D:\\Adb_image\\"));
+        control<QComboBox>(window, "schoolYearCombo")->setCurrentIndex(0); // no school year
+        QTest::mouseClick(control<QPushButton>(window, "saveButton"), Qt::LeftButton);
     };
-    rig.form->settingsAction->trigger();
-    ASSERT_EQ(ended, 1);
+    control<QAction>(*rig.form, "settingsAction")->trigger();
+    ASSERT_EQ(rig.programEnds, 1);
 
-    QFile written(programFolder.filePath(QStringLiteral("DRVDATA.TXT")));
+    QFile written(QDir(rig.programFolder).filePath(QStringLiteral("DRVDATA.TXT")));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), QByteArray("A:\\\r\nD:\\A_image\\\r\n\r\n") +
                                      encodeCp932(QStringLiteral("個人利用")) +
                                      QByteArray("\r\n 4 \r\nD:\\Adb_image\\\r\n"));
 
     LibraryRig next{1024};
-    startUp(next.program, *next.form, programFolder.path());
+    startUp(next.program, rig.programFolder);
     EXPECT_EQ(next.state.settings.UsageMode, QStringLiteral("個人利用"));
     EXPECT_EQ(next.state.openClass.ClassFolder, QStringLiteral("D:\\A_image\\"));
     EXPECT_EQ(next.state.settings.PcNumber, 4);
     EXPECT_EQ(next.state.settings.DatabaseRoot, QStringLiteral("D:\\Adb_image\\"));
-    EXPECT_TRUE(next.form->classPanel->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*next.form, "classPanel")->isHidden());
 }
 
 // Settings D:\A_image\ and 2001; Ｃ chosen in the save-drive window.
@@ -137,27 +136,27 @@ TEST_F(WholeProgram, TheChosenDriveKeepsItsClassThroughTheDatabaseAndImportsTher
     settings[1] = QStringLiteral("D:\\A_image\\");
     start(settings);
     rig.modals.script = [](QDialog& dialog) {
-        QTest::mouseClick(static_cast<SaveDriveWindow&>(dialog).driveButtons[1], Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, "driveButton", 1), Qt::LeftButton);
     };
-    QTest::mouseClick(rig.form->saveDriveButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*rig.form, "saveDriveButton"), Qt::LeftButton);
     EXPECT_EQ(rig.state.settings.SaveRoot, QStringLiteral("C:\\A_IMAGE\\2001\\"));
     EXPECT_TRUE(rig.files.isDirectory(rig.state.settings.SaveRoot));
     chooseClass23();
     const QString classFolder = rig.state.openClass.ClassFolder;
 
-    rig.form->switchToDatabaseAction->trigger();
-    rig.form->switchToDatabaseAction->trigger();
+    control<QAction>(*rig.form, "switchToDatabaseAction")->trigger();
+    control<QAction>(*rig.form, "switchToDatabaseAction")->trigger();
     EXPECT_EQ(rig.state.openClass.ClassFolder.chopped(1), classFolder);
     EXPECT_TRUE(rig.files.isDirectory(QStringLiteral("C:\\A_IMAGE\\2001\\CLASS_23")));
-    EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("２年３組"));
+    EXPECT_EQ(control<QLabel>(*rig.form, "classHeading")->text(), QStringLiteral("２年３組"));
     // Making a folder there writes its index: the class was never left empty.
     rig.modals.script = [](QDialog& dialog) {
         auto& window = static_cast<FolderNameWindow&>(dialog);
-        window.nameEdit->setText(QStringLiteral("えんそく"));
-        window.runButton->click();
+        control<QLineEdit>(window, "nameEdit")->setText(QStringLiteral("えんそく"));
+        control<QPushButton>(window, "runButton")->click();
     };
     rig.messages.shown.clear();
-    rig.form->makeFolderAction->trigger();
+    control<QAction>(*rig.form, "makeFolderAction")->trigger();
     EXPECT_EQ(rig.state.openClass.FolderTable.count(), 1);
     EXPECT_TRUE(rig.messages.shown.isEmpty()) << rig.messages.shown.join(u' ').toStdString();
     EXPECT_TRUE(rig.files.exists(QStringLiteral("C:\\A_IMAGE\\2001\\CLASS_23\\IMGMAIN.TXT")));
@@ -166,11 +165,12 @@ TEST_F(WholeProgram, TheChosenDriveKeepsItsClassThroughTheDatabaseAndImportsTher
 TEST_F(WholeProgram, ChangingTheNodeNumberAloneKeepsTheOtherLinesAsReadAtStartUp) {
     start(TeacherSettings);
     rig.modals.script = [](QDialog& dialog) {
-        QTest::mouseClick(static_cast<SaveDriveWindow&>(dialog).driveButtons[2], Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, "driveButton", 2), Qt::LeftButton);
     };
-    QTest::mouseClick(rig.form->saveDriveButton, Qt::LeftButton);
-    saveSettings(
-        [](SettingsWindow& window) { window.nodeNumberCombo->setEditText(QStringLiteral("5")); });
+    QTest::mouseClick(control<QPushButton>(*rig.form, "saveDriveButton"), Qt::LeftButton);
+    saveSettings([](SettingsWindow& window) {
+        control<QComboBox>(window, "nodeNumberCombo")->setEditText(QStringLiteral("5"));
+    });
     QStringList expected = TeacherSettings;
     expected[4] = QStringLiteral(" 5 ");
     EXPECT_EQ(settingsBytes(), encodeCp932Lines(expected));
@@ -199,8 +199,8 @@ TEST_P(SettingsWindowValues, ThatCannotWorkAreRefusedWithAMessageAndNothingWritt
         rig.dialogs.nextFolder = QStringLiteral("/");
     }
     saveSettings([](SettingsWindow& window) {
-        QTest::mouseClick(window.browseButton, Qt::LeftButton);
-        window.nodeNumberCombo->setEditText(QStringLiteral("３"));
+        QTest::mouseClick(control<QPushButton>(window, "browseButton"), Qt::LeftButton);
+        control<QComboBox>(window, "nodeNumberCombo")->setEditText(QStringLiteral("３"));
     });
     EXPECT_EQ(rig.messages.shown.value(0), QString::fromUtf16(c.message));
     QStringList expected = TeacherSettings;
@@ -224,9 +224,9 @@ TEST_F(WholeProgram, ADatabaseFolderRemovedAfterStartUpIsToldAtOnce) {
     start(TeacherSettings);
     ASSERT_TRUE(QDir(rig.host(QStringLiteral("C:\\Adb_image"))).removeRecursively());
     const QDeadlineTimer oneSecond(1000);
-    rig.form->saveToDatabaseButton->click();
+    control<QPushButton>(*rig.form, "saveToDatabaseButton")->click();
     EXPECT_FALSE(oneSecond.hasExpired());
-    rig.form->switchToDatabaseAction->trigger();
+    control<QAction>(*rig.form, "switchToDatabaseAction")->trigger();
     EXPECT_EQ(rig.messages.shown,
               QStringList(2, QStringLiteral("データベースのフォルダがみつかりません。")));
     EXPECT_FALSE(QFileInfo::exists(rig.host(QStringLiteral("C:\\Adb_image"))));

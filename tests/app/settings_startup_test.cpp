@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "core/files/cp932_text.h"
 #include "support/cp932_files.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/widgets/picture_box.h"
 
@@ -22,7 +23,7 @@ struct SettingsStartUp : ::testing::Test {
     void writeSettings(const QStringList& lines) {
         ASSERT_TRUE(writeCp932Lines(programFolder.filePath(QStringLiteral("DRVDATA.TXT")), lines));
     }
-    void start() { startUp(rig.program, *rig.form, programFolder.path()); }
+    void start() { startUp(rig.program, programFolder.path()); }
 };
 
 TEST_F(SettingsStartUp, NoSettingsFileStartsInSchoolUseOnTheClassPanel) {
@@ -30,8 +31,8 @@ TEST_F(SettingsStartUp, NoSettingsFileStartsInSchoolUseOnTheClassPanel) {
     EXPECT_EQ(rig.state.settings.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
     EXPECT_EQ(rig.state.settings.PhotoDrivePath, QStringLiteral("A:\\"));
     EXPECT_TRUE(rig.state.settings.UsageMode.isEmpty());
-    EXPECT_FALSE(rig.form->classPanel->isHidden());
-    EXPECT_TRUE(rig.form->thumbnailPanel->isHidden());
+    EXPECT_FALSE(control<PictureBox>(*rig.form, "classPanel")->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*rig.form, "thumbnailPanel")->isHidden());
     EXPECT_EQ(rig.state.openClass.FolderTable.count(), 0);
 }
 
@@ -46,8 +47,9 @@ TEST_F(SettingsStartUp, SchoolYearMakesBothFolders) {
     EXPECT_EQ(rig.state.settings.PcNumber, 3);
     EXPECT_TRUE(QFileInfo(rig.host(QStringLiteral("D:\\A_image\\2002"))).isDir());
     EXPECT_TRUE(QFileInfo(rig.host(QStringLiteral("D:\\Adb_image"))).isDir());
-    EXPECT_EQ(rig.form->saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
-    EXPECT_FALSE(rig.form->classPanel->isHidden());
+    EXPECT_EQ(control<QPushButton>(*rig.form, "saveDriveButton")->text(),
+              QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
+    EXPECT_FALSE(control<PictureBox>(*rig.form, "classPanel")->isHidden());
 }
 
 TEST_F(SettingsStartUp, OneLineFileChangesOnlyThePhotoDrive) {
@@ -69,11 +71,11 @@ TEST_F(SettingsStartUp, PersonalUseOpensTheSaveRootWithItsFirstFolder) {
     EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
     EXPECT_EQ(rig.state.folder.PhotoCount, 3);
     EXPECT_EQ(rig.state.screen.ThumbColumns, 5);
-    EXPECT_TRUE(rig.form->classPanel->isHidden());
-    EXPECT_FALSE(rig.form->thumbnailPanel->isHidden());
-    EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("個人利用"));
-    EXPECT_TRUE(rig.form->editMenu->menuAction()->isVisible());
-    EXPECT_FALSE(rig.form->deleteFolderButton->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*rig.form, "classPanel")->isHidden());
+    EXPECT_FALSE(control<PictureBox>(*rig.form, "thumbnailPanel")->isHidden());
+    EXPECT_EQ(control<QLabel>(*rig.form, "classHeading")->text(), QStringLiteral("個人利用"));
+    EXPECT_TRUE(control<QMenu>(*rig.form, "editMenu")->menuAction()->isVisible());
+    EXPECT_FALSE(control<QPushButton>(*rig.form, "deleteFolderButton")->isHidden());
 }
 
 TEST_F(SettingsStartUp, PersonalUseWithAnEmptyIndexOpensNoFolder) {
@@ -83,7 +85,7 @@ TEST_F(SettingsStartUp, PersonalUseWithAnEmptyIndexOpensNoFolder) {
     EXPECT_EQ(rig.state.openClass.FolderTable.count(), 0);
     EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 0);
     EXPECT_EQ(rig.state.folder.PhotoCount, 0);
-    EXPECT_TRUE(rig.form->classPanel->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*rig.form, "classPanel")->isHidden());
 }
 
 // A save drive folder or database folder on a letter DRIVES.TXT leaves to
@@ -108,7 +110,7 @@ TEST_F(SettingsStartUp, FolderOnAnUnmappedDriveIsToldOnce) {
         writeSettings({QStringLiteral("A:\\"), c.saveBase, QString(), QStringLiteral("学校利用"),
                        QStringLiteral(" 0 "), c.databaseRoot});
         for (int run = 0; run < 2; ++run)
-            startUp(fresh.program, *fresh.form, programFolder.path());
+            startUp(fresh.program, programFolder.path());
         EXPECT_EQ(fresh.messages.shown, c.told.isEmpty() ? QStringList() : QStringList{c.told})
             << c.saveBase.toStdString() << " " << c.databaseRoot.toStdString();
         EXPECT_TRUE(fresh.files.isDirectory(c.saveBase));

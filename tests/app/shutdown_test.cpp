@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/shutdown.h"
+#include "app/wiring.h"
 #include "support/test_rig.h"
+#include "support/window_controls.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QAction>
@@ -11,7 +12,7 @@ namespace {
 class ShutDownTest : public ::testing::Test {
 protected:
     ShutDownTest() {
-        connectShutDown(rig.program, *rig.form, [this] { ++ends; });
+        new Wiring(rig.program, *rig.form, rig.root.path(), [this] { ++ends; });
         rig.form->show();
     }
     FormRig rig;
@@ -20,7 +21,7 @@ protected:
 
 TEST_F(ShutDownTest, EndMenuAsksAndYesEndsTheProgram) {
     rig.messages.answers = {true};
-    rig.form->quitAction->trigger();
+    control<QAction>(*rig.form, "quitAction")->trigger();
     EXPECT_EQ(rig.messages.shown, QStringList{"おわります"});
     EXPECT_EQ(ends, 1);
 }
@@ -29,7 +30,7 @@ TEST_F(ShutDownTest, EndMenuAnsweredNoLeavesEverythingAsItWas) {
     rig.state.folder.PhotoCount = 3;
     rig.state.folder.PhotoMarks[2] = 1;
     rig.messages.answers = {false};
-    rig.form->quitAction->trigger();
+    control<QAction>(*rig.form, "quitAction")->trigger();
     EXPECT_EQ(rig.messages.shown, QStringList{"おわります"});
     EXPECT_EQ(ends, 0);
     EXPECT_EQ(rig.state.folder.PhotoMarks[2], 1);
@@ -46,7 +47,7 @@ TEST_F(ShutDownTest, ClosingTheWindowEndsWithoutAQuestion) {
 }
 
 TEST_F(ShutDownTest, ClosingWhileTheClassPanelShowsEndsTheSameWay) {
-    ASSERT_TRUE(rig.form->classPanel->isVisible());
+    ASSERT_TRUE(control<PictureBox>(*rig.form, "classPanel")->isVisible());
     rig.form->close();
     EXPECT_EQ(ends, 1);
     EXPECT_TRUE(rig.messages.shown.isEmpty());

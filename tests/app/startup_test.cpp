@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 #include "support/test_rig.h"
+#include "support/window_controls.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -10,13 +11,14 @@ namespace {
 struct StartUpTest : ::testing::Test {
     TestRig rig{1280};
     MainWindow form{rig.state, rig.services};
-    MainWindowView view{rig.state, rig.services, form};
+    MainView& view = form.view();
     AppContext program{rig.state, rig.services, view};
 };
 
-TEST_F(StartUpTest, LoadsTheWindowForTheScreen) {
+TEST_F(StartUpTest, LeavesTheLoadedWindowWhereLoadPutItAndHidden) {
     ASSERT_FALSE(form.isLoaded());
-    startUp(program, form, rig.root.path());
+    form.load();
+    startUp(program, rig.root.path());
     EXPECT_TRUE(form.isLoaded());
     EXPECT_EQ(rig.state.screen.ScreenWidthPx, 1280);
     EXPECT_EQ(form.frameGeometry(), QRect(128, 0, 1024, 748));
@@ -24,13 +26,14 @@ TEST_F(StartUpTest, LoadsTheWindowForTheScreen) {
 }
 
 TEST_F(StartUpTest, SaveDriveButtonNamesDriveC) {
-    startUp(program, form, rig.root.path());
-    EXPECT_EQ(form.saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
+    startUp(program, rig.root.path());
+    EXPECT_EQ(control<QPushButton>(form, "saveDriveButton")->text(),
+              QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
 }
 
 TEST_F(StartUpTest, DefaultsAndClassNames) {
     rig.state.settings.SaveSubFolder = QStringLiteral("2001");
-    startUp(program, form, rig.root.path());
+    startUp(program, rig.root.path());
     EXPECT_EQ(rig.state.settings.PhotoDrivePath, QStringLiteral("A:\\"));
     EXPECT_EQ(rig.state.settings.SaveBase, QStringLiteral("C:\\A_IMAGE\\"));
     EXPECT_EQ(rig.state.settings.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));

@@ -5,6 +5,7 @@
 #include "support/card_image.h"
 #include "support/cp932_files.h"
 #include "support/smb_share.h"
+#include "support/window_controls.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "xvfb_session.h"
 
@@ -380,8 +381,9 @@ TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
 
     // Before anything is copied the window names the card and counts its photos.
     FolderNameWindow expected;
-    expected.photoDriveLine->setText(QStringLiteral("CARD に 5まい（あたらしい しゃしん 5まい）"));
-    const QRect line = expected.photoDriveLine->geometry();
+    control<QLabel>(expected, "photoDriveLine")
+        ->setText(QStringLiteral("CARD に 5まい（あたらしい しゃしん 5まい）"));
+    const QRect line = control<QLabel>(expected, "photoDriveLine")->geometry();
     const QImage wanted = expected.grab(line).toImage().convertToFormat(QImage::Format_RGB32);
     QImage shown;
     waitUntil([&] {
@@ -396,7 +398,7 @@ TEST_F(EndToEnd, APupilSeesTheCardAndImportsBothItsDcimFolders) {
                   .trimmed(),
               folderNameWindow.toLatin1());
 
-    const QPoint run = expected.runButton->geometry().center();
+    const QPoint run = control<QPushButton>(expected, "runButton")->geometry().center();
     ASSERT_TRUE(xdotool({QStringLiteral("type"), QStringLiteral("ensoku")}));
     ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), folderNameWindow,
                          QStringLiteral("--sync"), QString::number(run.x()),

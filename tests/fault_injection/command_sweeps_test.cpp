@@ -3,6 +3,7 @@
 #include "core/library/class_trash.h"
 #include "core/library/locked_index.h"
 #include "fault_injection/fault_sweep.h"
+#include "support/window_controls.h"
 #include "ui/main_window/main_window.h"
 #include "ui/settings_window/settings_window.h"
 
@@ -20,36 +21,40 @@ void answerYes(SweepRig& rig) {
 
 const CommandCase Import{.name = "import", .run = [](SweepRig& rig) {
                              answerYes(rig);
-                             rig.runFolderNameWindow([&rig] { rig.form->importAction->trigger(); },
-                                                     QStringLiteral("d"));
+                             rig.runFolderNameWindow(
+                                 [&rig] { control<QAction>(*rig.form, "importAction")->trigger(); },
+                                 QStringLiteral("d"));
                          }};
 // The same under the shared database's lock.
-const CommandCase ImportIntoDatabase{.name = "import_into_database",
-                                     .run =
-                                         [](SweepRig& rig) {
-                                             rig.form->switchToDatabaseAction->trigger();
-                                             Import.run(rig);
-                                         },
-                                     .reach = {.database = true}};
-const CommandCase MakeFolder{.name = "make_folder", .run = [](SweepRig& rig) {
-                                 rig.runFolderNameWindow(
-                                     [&rig] { rig.form->makeFolderAction->trigger(); },
-                                     QStringLiteral("d"));
-                             }};
-const CommandCase Rename{.name = "rename", .run = [](SweepRig& rig) {
-                             rig.runFolderNameWindow(
-                                 [&rig] { rig.form->renameFolderButton->click(); },
-                                 QStringLiteral("z"));
-                         }};
+const CommandCase ImportIntoDatabase{
+    .name = "import_into_database",
+    .run =
+        [](SweepRig& rig) {
+            control<QAction>(*rig.form, "switchToDatabaseAction")->trigger();
+            Import.run(rig);
+        },
+    .reach = {.database = true}};
+const CommandCase MakeFolder{
+    .name = "make_folder", .run = [](SweepRig& rig) {
+        rig.runFolderNameWindow(
+            [&rig] { control<QAction>(*rig.form, "makeFolderAction")->trigger(); },
+            QStringLiteral("d"));
+    }};
+const CommandCase Rename{
+    .name = "rename", .run = [](SweepRig& rig) {
+        rig.runFolderNameWindow(
+            [&rig] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); },
+            QStringLiteral("z"));
+    }};
 // Nothing a delete takes may be lost: it goes to the trash.
 const CommandCase DeleteFolder{.name = "delete_folder", .run = [](SweepRig& rig) {
                                    answerYes(rig);
-                                   rig.form->deleteFolderButton->click();
+                                   control<QPushButton>(*rig.form, "deleteFolderButton")->click();
                                }};
 const CommandCase DeletePhotos{.name = "delete_photos", .run = [](SweepRig& rig) {
                                    rig.markPhotos(1, 2);
                                    answerYes(rig);
-                                   rig.form->deleteAction->trigger();
+                                   control<QAction>(*rig.form, "deleteAction")->trigger();
                                }};
 // The teacher marks every item; read past the file system, whose faults are
 // for the command alone.
@@ -65,32 +70,34 @@ const CommandCase RestoreFolder{.name = "restore_folder",
                                 .setup = [](SweepRig& rig) { DeleteFolder.run(rig); }};
 const CommandCase CopyPhotos{.name = "copy_photos", .run = [](SweepRig& rig) {
                                  rig.markPhotos(1, 2);
-                                 rig.form->copyAction->trigger();
+                                 control<QAction>(*rig.form, "copyAction")->trigger();
                                  rig.clickFolderRow(2);
                              }};
-const CommandCase SaveToPhotoDrive{.name = "save_to_photo_drive",
-                                   .run =
-                                       [](SweepRig& rig) {
-                                           rig.markPhotos(1, 2);
-                                           answerYes(rig);
-                                           rig.form->saveToDriveAction->trigger();
-                                       },
-                                   .reach = {.photoDrive = true}};
-const CommandCase SaveToDatabase{.name = "save_to_database",
-                                 .run =
-                                     [](SweepRig& rig) {
-                                         answerYes(rig);
-                                         QTest::mouseClick(rig.form->saveToDatabaseButton,
-                                                           Qt::LeftButton);
-                                     },
-                                 .reach = {.database = true}};
+const CommandCase SaveToPhotoDrive{
+    .name = "save_to_photo_drive",
+    .run =
+        [](SweepRig& rig) {
+            rig.markPhotos(1, 2);
+            answerYes(rig);
+            control<QAction>(*rig.form, "saveToDriveAction")->trigger();
+        },
+    .reach = {.photoDrive = true}};
+const CommandCase SaveToDatabase{
+    .name = "save_to_database",
+    .run =
+        [](SweepRig& rig) {
+            answerYes(rig);
+            QTest::mouseClick(control<QPushButton>(*rig.form, "saveToDatabaseButton"),
+                              Qt::LeftButton);
+        },
+    .reach = {.database = true}};
 const CommandCase SaveSettings{.name = "save_settings",
                                .run =
                                    [](SweepRig& rig) {
                                        rig.modals.script = [](QDialog& dialog) {
-                                           static_cast<SettingsWindow&>(dialog).saveButton->click();
+                                           control<QPushButton>(dialog, "saveButton")->click();
                                        };
-                                       rig.form->settingsAction->trigger();
+                                       control<QAction>(*rig.form, "settingsAction")->trigger();
                                    },
                                .reach = {.settings = true}};
 

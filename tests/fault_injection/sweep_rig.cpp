@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fault_injection/sweep_rig.h"
 
-#include "app/database_wiring.h"
-#include "app/folder_wiring.h"
-#include "app/photo_wiring.h"
-#include "app/secondary_windows.h"
 #include "core/files/cp932_text.h"
 #include "core/library/library_paths.h"
 #include "support/cp932_files.h"
+#include "support/window_controls.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/widgets/picture_box.h"
 
@@ -26,7 +23,7 @@ struct FolderMade {
 
 } // namespace
 
-SweepRig::SweepRig() : programFolder(root.filePath(QStringLiteral("program"))) {
+SweepRig::SweepRig() {
     int colour = 0;
     const auto putPhotos = [&](const QString& folder, const QStringList& names) {
         files.makeDirectory(folder);
@@ -63,7 +60,6 @@ SweepRig::SweepRig() : programFolder(root.filePath(QStringLiteral("program"))) {
     writeIndex(databaseRoot, {{QStringLiteral("x"), {"x001.JPG"}}}, QStringLiteral("１年１組"));
     putPhotos(photoDrive, {"DSC00001.JPG", "DSC00002.JPG", "DSC00003.JPG"});
     putPhotos(QStringLiteral("D:\\KEEP"), {"k001.JPG"});
-    QDir().mkpath(programFolder);
     writeCp932Lines(
         programFolder + u'/' + QStringLiteral("DRVDATA.TXT"),
         {"A:\\", "C:\\A_image\\", "", QStringLiteral("学校利用"), " 3 ", "C:\\Adb_image\\"});
@@ -75,10 +71,6 @@ SweepRig::SweepRig() : programFolder(root.filePath(QStringLiteral("program"))) {
     state.settings.SaveRootSetting = QStringLiteral("C:\\A_image\\");
     state.openClass.ClassSubFolder = QStringLiteral("CLASS_32");
     state.settings.PcNumber = 3;
-    connectFolderCommands(program, *form);
-    connectPhotoCommands(program, *form);
-    connectDatabaseCommands(program, *form);
-    new SecondaryWindows(program, *form, programFolder, [this] { ++programEnds; });
     openClassFolder();
     state.folder.FolderTitle = state.openClass.FolderTable[1][ColTitle];
 }
@@ -86,8 +78,8 @@ SweepRig::SweepRig() : programFolder(root.filePath(QStringLiteral("program"))) {
 void SweepRig::runFolderNameWindow(const std::function<void()>& opener, const QString& name) {
     modals.script = [name](QDialog& dialog) {
         auto& window = dynamic_cast<FolderNameWindow&>(dialog);
-        window.nameEdit->setText(name);
-        window.runButton->click();
+        control<QLineEdit>(window, "nameEdit")->setText(name);
+        control<QPushButton>(window, "runButton")->click();
     };
     opener();
     modals.script = nullptr;
@@ -99,7 +91,8 @@ void SweepRig::markPhotos(int first, int last) {
 }
 
 void SweepRig::clickFolderRow(int row) {
-    QTest::mouseClick(form->folderList, Qt::LeftButton, {}, {60, 20 + 34 * row});
+    QTest::mouseClick(control<PictureBox>(*form, "folderList"), Qt::LeftButton, {},
+                      {60, 20 + 34 * row});
 }
 
 QString SweepRig::rowFolder(int row) const {

@@ -25,7 +25,5 @@ struct SweepRig : LibraryRig {
 
     const QString databaseRoot = QStringLiteral("C:\\Adb_image\\");
     const QString photoDrive = QStringLiteral("A:\\");
-    QString programFolder; // host path
     FaultPlan faults;
-    int programEnds = 0;
 };

@@ -21,6 +21,6 @@ TestRig::TestRig(int screenWidth)
 
 FormRig::FormRig(int screenWidth)
     : TestRig(screenWidth), form(std::make_unique<MainWindow>(state, services)),
-      view(state, services, *form), program{state, services, view} {
+      view(form->view()), program{state, services, view} {
     form->load();
 }

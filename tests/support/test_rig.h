@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/commands/app_context.h"
+#include "core/commands/main_view.h"
 #include "core/files/drive_map.h"
 #include "core/files/file_system.h"
 #include "core/imaging/thumbnail_loader.h"
@@ -10,7 +11,6 @@
 #include "support/recording_printer.h"
 #include "support/scripted_services.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/main_window_view.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -46,6 +46,6 @@ struct FormRig : TestRig {
     explicit FormRig(int screenWidth = 1024);
 
     std::unique_ptr<MainWindow> form;
-    MainWindowView view;
+    MainView& view;
     AppContext program;
 };

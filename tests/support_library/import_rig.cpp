@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support_library/import_rig.h"
 
-#include "app/secondary_windows.h"
 #include "core/library/library_paths.h"
+#include "support/window_controls.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/main_window/main_window.h"
 
@@ -16,7 +16,6 @@
 
 ImportRig::ImportRig() {
     state.settings.PhotoDrivePath = QStringLiteral("A:\\");
-    new SecondaryWindows(program, *form, root.path(), [] {});
 }
 
 ImportRig::Outcome ImportRig::typeAndRun(const std::function<void()>& openCommand,
@@ -27,19 +26,19 @@ ImportRig::Outcome ImportRig::typeAndRun(const std::function<void()>& openComman
         outcome.window = &window;
         outcome.caption = window.windowTitle();
         outcome.height = window.frameGeometry().height();
-        outcome.initialText = window.nameEdit->text();
+        outcome.initialText = control<QLineEdit>(window, "nameEdit")->text();
         if (whenOpen)
             whenOpen(window);
-        window.nameEdit->setText(name);
+        control<QLineEdit>(window, "nameEdit")->setText(name);
         switch (submit) {
         case Submit::Click:
-            window.runButton->click();
+            control<QPushButton>(window, "runButton")->click();
             break;
         case Submit::Return:
-            QTest::keyClick(window.nameEdit, Qt::Key_Return);
+            QTest::keyClick(control<QLineEdit>(window, "nameEdit"), Qt::Key_Return);
             break;
         case Submit::Enter:
-            QTest::keyClick(window.nameEdit, Qt::Key_Enter);
+            QTest::keyClick(control<QLineEdit>(window, "nameEdit"), Qt::Key_Enter);
             break;
         }
         outcome.stayedOpen = window.isVisible();
@@ -50,15 +49,15 @@ ImportRig::Outcome ImportRig::typeAndRun(const std::function<void()>& openComman
 }
 
 ImportRig::Outcome ImportRig::importAs(const QString& name, Submit submit) {
-    return typeAndRun([this] { form->importAction->trigger(); }, name, submit);
+    return typeAndRun([this] { control<QAction>(*form, "importAction")->trigger(); }, name, submit);
 }
 
 ImportRig::Outcome ImportRig::makeFolderAs(const QString& name) {
-    return typeAndRun([this] { form->makeFolderAction->trigger(); }, name);
+    return typeAndRun([this] { control<QAction>(*form, "makeFolderAction")->trigger(); }, name);
 }
 
 ImportRig::Outcome ImportRig::renameTo(const QString& name) {
-    return typeAndRun([this] { form->renameFolderButton->click(); }, name);
+    return typeAndRun([this] { control<QPushButton>(*form, "renameFolderButton")->click(); }, name);
 }
 
 void ImportRig::putPhoto(const QString& name, int colour) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support_library/library_fixture.h"
 
-#include "app/thumbnail_wiring.h"
+#include "app/wiring.h"
 #include "core/commands/class_folder.h"
 #include "core/files/cp932_text.h"
 #include "core/library/index_file.h"
@@ -9,13 +9,17 @@
 #include "core/state/class_names.h"
 #include "core/state/screen_mode.h"
 #include "support/cp932_files.h"
+#include "support/window_controls.h"
 #include "ui/widgets/picture_box.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <cstdlib>
 
-LibraryRig::LibraryRig(int screenWidth) : FormRig(screenWidth) {
+LibraryRig::LibraryRig(int screenWidth)
+    : FormRig(screenWidth), programFolder(root.filePath(QStringLiteral("program"))) {
+    QDir().mkpath(programFolder);
     files.makeDirectory(QStringLiteral("C:\\A_IMAGE"));
     files.makeDirectory(classFolder);
     for (int i = 1; i <= ClassCount; ++i)
@@ -23,7 +27,7 @@ LibraryRig::LibraryRig(int screenWidth) : FormRig(screenWidth) {
     state.openClass.ClassFolder = classFolder;
     state.openClass.ClassName = QStringLiteral("３年２組");
     state.screen.ThumbColumns = thumbColumnsFor(state.screen.ScreenWidthPx);
-    connectBrowserControls(program, *form);
+    new Wiring(program, *form, programFolder, [this] { ++programEnds; });
 }
 
 QColor LibraryRig::photoColour(int n) {
@@ -73,7 +77,7 @@ void LibraryRig::openClassFolder() {
 }
 
 QColor LibraryRig::panelColourAt(QPoint pos) const {
-    return form->thumbnailPanel->image().pixelColor(pos);
+    return control<PictureBox>(*form, "thumbnailPanel")->image().pixelColor(pos);
 }
 
 bool nearColour(const QColor& a, const QColor& b, int tolerance) {

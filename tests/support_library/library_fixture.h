@@ -9,9 +9,10 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-// The thumbnail panel's scroll bar and mouse connected, and a class folder on
-// the temporary C: drive with photo folders of solid,
-// numbered colours, so a thumbnail's pixels tell which photo it shows.
+// Every command of the main window connected, and a class folder on the
+// temporary C: drive with photo folders of solid, numbered colours, so a
+// thumbnail's pixels tell which photo it shows. Saving the settings writes
+// them in programFolder and counts an end of the program.
 struct LibraryRig : FormRig {
     explicit LibraryRig(int screenWidth = 1024);
 
@@ -39,6 +40,8 @@ struct LibraryRig : FormRig {
     QColor panelColourAt(QPoint pos) const;
 
     const QString classFolder = QStringLiteral("C:\\A_IMAGE\\CLASS_32");
+    QString programFolder; // host path
+    int programEnds = 0;
 };
 
 // A test on a library rig with a screen screenWidth pixels wide.

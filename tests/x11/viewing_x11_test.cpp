@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/commands/main_view.h"
 #include "support/test_data.h"
 #include "support/test_photos.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/clip_window/clip_window.h"
 #include "ui/clip_window/clipping.h"
-#include "ui/main_window/main_window_view.h"
 #include "ui/slide_show_window/slide_show.h"
 #include "ui/slide_show_window/slide_show_window.h"
 #include "ui/widgets/picture_box.h"
@@ -29,15 +30,14 @@ struct X11Rig {
     X11Rig()
         : services{rig.messages, rig.screen,     rig.clock,   rig.files, rig.dialogs,
                    rig.modals,   rig.thumbnails, rig.printer, clipboard},
-          form(rig.state, services),
-          view(rig.state, services, form), program{rig.state, services, view} {
+          form(rig.state, services), view(form.view()), program{rig.state, services, view} {
         form.load();
     }
     LibraryRig rig;
     QtClipboard clipboard;
     Services services;
     MainWindow form;
-    MainWindowView view;
+    MainView& view;
     AppContext program;
 };
 
@@ -74,11 +74,13 @@ TEST(ViewingOnX11, ClippedRectangleCanBeReadBackFromTheXClipboard) {
     QImage shown;
     x.rig.modals.script = [&](QDialog& dialog) {
         auto& form = static_cast<ClipWindow&>(dialog);
-        form.areaButtons[1]->click();
-        QTest::mouseClick(form.photoBox, Qt::LeftButton, {}, QPoint(280, 200));
-        QTest::mouseClick(form.photoBox, Qt::LeftButton, {}, QPoint(379, 279));
-        form.clipButton->click();
-        shown = form.photoBox->image().copy(280, 200, 100, 80);
+        control<QPushButton>(form, "areaButton", 1)->click();
+        QTest::mouseClick(control<PictureBox>(form, "photoBox"), Qt::LeftButton, {},
+                          QPoint(280, 200));
+        QTest::mouseClick(control<PictureBox>(form, "photoBox"), Qt::LeftButton, {},
+                          QPoint(379, 279));
+        control<QPushButton>(form, "clipButton")->click();
+        shown = control<PictureBox>(form, "photoBox")->image().copy(280, 200, 100, 80);
     };
     Clipping(x.program, x.form).open(1);
     ASSERT_EQ(x.rig.messages.shown.size(), 1); // the hint of "はんい" only
@@ -106,10 +108,10 @@ TEST(ViewingOnX11, ShowOfThreeRealPhotosStepsForwardAndBack) {
     show.start();
     SlideShowWindow& window = show.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    std::vector<QImage> slides{window.photoBox->image()};
+    std::vector<QImage> slides{control<PictureBox>(window, "photoBox")->image()};
     for (int i = 0; i < 2; ++i) {
-        window.stepButtons[1]->click();
-        slides.push_back(window.photoBox->image());
+        control<QPushButton>(window, "stepButton", 1)->click();
+        slides.push_back(control<PictureBox>(window, "photoBox")->image());
     }
     QImage black(slides[0].size(), QImage::Format_RGB32);
     black.fill(Qt::black);
@@ -118,10 +120,10 @@ TEST(ViewingOnX11, ShowOfThreeRealPhotosStepsForwardAndBack) {
     EXPECT_NE(slides[0], slides[1]);
     EXPECT_NE(slides[1], slides[2]);
     QTest::keyClick(&window, Qt::Key_Left);
-    EXPECT_EQ(window.photoBox->image(), slides[1]);
-    window.stepButtons[0]->click();
-    EXPECT_EQ(window.photoBox->image(), slides[0]);
-    window.endButton->click();
+    EXPECT_EQ(control<PictureBox>(window, "photoBox")->image(), slides[1]);
+    control<QPushButton>(window, "stepButton", 0)->click();
+    EXPECT_EQ(control<PictureBox>(window, "photoBox")->image(), slides[0]);
+    control<QPushButton>(window, "endButton")->click();
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -137,7 +139,7 @@ TEST(ViewingOnX11, SlideShowFillsTheScreenWithoutAWindowManager) {
     SlideShowWindow& window = show.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.frameGeometry(), window.screen()->geometry());
-    window.endButton->click();
+    control<QPushButton>(window, "endButton")->click();
 }
 
 } // namespace

@@ -41,8 +41,14 @@ void finishAbandonedSaves(const FileSystem& files, const QString& databaseRoot, 
         if (!name.startsWith(CopyingPrefix, Qt::CaseInsensitive) ||
             !isPlainDirectoryName(directory))
             continue;
-        std::optional<FileLock> mark = files.lockFile(copyingLockPathOf(databaseRoot, directory),
-                                                      std::chrono::milliseconds(0));
+        // Marks are made only under the index lock, which this save holds, so
+        // one still without its owner record is no maker's between its two
+        // steps: the maker was cut off (a server gone, or a lost answer), and
+        // the empty mark goes at once instead of after the grace a later look
+        // in this same process would need.
+        const QString markPath = copyingLockPathOf(databaseRoot, directory);
+        files.removeDirectory(markPath);
+        std::optional<FileLock> mark = files.lockFile(markPath, std::chrono::milliseconds(0));
         if (!mark)
             continue;
         countArrivedPhotos(files, databaseRoot, directory, index);

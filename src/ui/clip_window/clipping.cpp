@@ -12,18 +12,9 @@
 #include "core/services/services.h"
 #include "core/state/program_state.h"
 #include "ui/clip_window/clip_window.h"
-#include "ui/main_window/main_window.h"
-#include "ui/widgets/control_builders.h"
 #include "ui/widgets/picture_box.h"
 
-#include <QAction>
-#include <QPushButton>
-
 namespace {
-const QColor Unchosen(224, 224, 224);
-const QColor ChosenSize(192, 255, 255);
-const QColor ChosenArea(192, 255, 192);
-
 ClipSize sizeOfButton(int index) {
     return index == 0 ? ClipSize::Large : ClipSize::Small;
 }
@@ -35,17 +26,13 @@ ClipArea areaOfButton(int index) {
 
 Clipping::Clipping(AppContext& program, QWidget& parent)
     : QObject(&parent), m_program(program), m_window(new ClipWindow(&parent)) {
-    ClipWindow& window = *m_window;
-    for (int i = 0; i < 2; ++i) {
-        connect(window.sizeButtons[i], &QPushButton::clicked, this,
-                [this, i] { chooseSize(sizeOfButton(i)); });
-        connect(window.areaButtons[i], &QPushButton::clicked, this,
-                [this, i] { chooseArea(areaOfButton(i)); });
-    }
-    connect(window.clipButton, &QPushButton::clicked, this, &Clipping::clip);
-    connect(window.photoBox, &PictureBox::mouseDown, this, &Clipping::mouseDown);
-    connect(window.photoBox, &PictureBox::mouseMove, this,
-            [this](Qt::MouseButtons, QPoint pos) { mouseMove(pos); });
+    connect(m_window, &ClipWindow::sizeChosen, this,
+            [this](int button) { chooseSize(sizeOfButton(button)); });
+    connect(m_window, &ClipWindow::areaChosen, this,
+            [this](int button) { chooseArea(areaOfButton(button)); });
+    connect(m_window, &ClipWindow::clipRequested, this, &Clipping::clip);
+    connect(m_window, &ClipWindow::photoPressed, this, &Clipping::mouseDown);
+    connect(m_window, &ClipWindow::pointerMoved, this, &Clipping::mouseMove);
     showFaces();
 }
 
@@ -72,7 +59,7 @@ void Clipping::open(int photo) {
 void Clipping::chooseSize(ClipSize size) {
     m_state.size = size;
     showFaces();
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     picture.clear();
     picture.hide();
     placePicture();
@@ -85,7 +72,7 @@ void Clipping::chooseArea(ClipArea area) {
     m_state.corners = 0;
     if (area == ClipArea::Range)
         m_program.services.messages.inform(RangeHintMessage);
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     picture.hide();
     placePicture();
     picture.show();
@@ -110,7 +97,7 @@ void Clipping::mouseDown(Qt::MouseButton button, QPoint pos) {
 }
 
 void Clipping::mouseMove(QPoint pos) {
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     // A held button lets the pointer leave the box; the frame stays on it.
     const QPoint corner = clampedInto(pos, picture.size());
     if (m_state.corners != 1 || corner == m_state.loose)
@@ -125,7 +112,7 @@ void Clipping::mouseMove(QPoint pos) {
 
 void Clipping::clip() {
     Clipboard& clipboard = m_program.services.clipboard;
-    PictureBox& work = *m_window->cutSurface;
+    PictureBox& work = m_window->cutSurface();
     work.clear();
     clipboard.clear();
     drawPhoto();
@@ -134,9 +121,9 @@ void Clipping::clip() {
     const QRect photo = fitInside(m_photoSize, QRect(QPoint(0, 0), clipDrawSize(m_state.size)));
     QImage result;
     if (m_state.corners == 0) {
-        result = m_window->photoBox->image().copy(photo);
+        result = m_window->photoBox().image().copy(photo);
     } else if (m_state.corners == 2) {
-        const QImage box = m_window->photoBox->image();
+        const QImage box = m_window->photoBox().image();
         const QRect area = clipRectangle(m_state.first, m_state.second) & photo;
         work.resize(area.size());
         work.stretchFrom(box, area, QRect(QPoint(0, 0), area.size()));
@@ -150,16 +137,12 @@ void Clipping::clip() {
 }
 
 void Clipping::showFaces() {
-    for (int i = 0; i < 2; ++i) {
-        setFaceColor(m_window->sizeButtons[i],
-                     sizeOfButton(i) == m_state.size ? ChosenSize : Unchosen);
-        setFaceColor(m_window->areaButtons[i],
-                     areaOfButton(i) == m_state.area ? ChosenArea : Unchosen);
-    }
+    m_window->showChosen(m_state.size == ClipSize::Large ? 0 : 1,
+                         m_state.area == ClipArea::Whole ? 0 : 1);
 }
 
 void Clipping::placePicture() {
-    m_window->photoBox->setGeometry(clipPictureBox(m_state.size));
+    m_window->photoBox().setGeometry(clipPictureBox(m_state.size));
     drawPhoto();
     if (m_state.corners == 2)
         drawChosenFrame();
@@ -167,7 +150,7 @@ void Clipping::placePicture() {
 
 void Clipping::drawPhoto() {
     const QImage& photo = m_state.size == ClipSize::Small ? m_smallPhoto : m_photo;
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     picture.clear();
     picture.stretchFrom(photo, photo.rect(),
                         fitInside(m_photoSize, QRect(QPoint(0, 0), clipDrawSize(m_state.size))));
@@ -176,14 +159,9 @@ void Clipping::drawPhoto() {
 }
 
 void Clipping::drawChosenFrame() {
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     picture.setDrawMode(PictureBox::DrawMode::Copy);
     picture.drawBox(clipOuterFrame(m_state.first, m_state.second), Qt::white);
     picture.drawBox(clipRectangle(m_state.first, m_state.second), Qt::black);
     picture.refreshNow();
-}
-
-void connectClipCommands(AppContext& program, MainWindow& form) {
-    QObject::connect(form.clipAction, &QAction::triggered, &form,
-                     [&program] { program.services.messages.inform(ClipHintMessage); });
 }

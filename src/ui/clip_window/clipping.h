@@ -9,7 +9,6 @@
 #include <Qt>
 
 class ClipWindow;
-class MainWindow;
 class QWidget;
 struct AppContext;
 
@@ -74,6 +73,3 @@ private:
     QImage m_photo;      // fitted into 640 x 480
     QImage m_smallPhoto; // fitted into 320 x 240
 };
-
-// Connects "クリップボード", which only explains how to clip.
-void connectClipCommands(AppContext& program, MainWindow& form);

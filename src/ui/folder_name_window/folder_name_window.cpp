@@ -2,6 +2,7 @@
 #include "ui/folder_name_window/folder_name_window.h"
 
 #include "ui/widgets/control_builders.h"
+#include "ui/widgets/control_names.h"
 #include "ui/widgets/fonts.h"
 
 #include <QLabel>
@@ -41,40 +42,51 @@ FolderNameWindow::FolderNameWindow(QWidget* parent) : QDialog(parent), m_outerHe
     setFont(designFont(PGothic, 15.75));
     fillWith(this, WindowColor);
 
-    nameLabel = makeLabel(QStringLiteral("フォルダ名"), this, QRect(8, 16, 93, 21));
-    nameLabel->setFont(designFont(PGothic, 14.25));
-    fillWith(nameLabel, WindowColor);
-    runButton = makeButton(QStringLiteral("じっこう"), this, QRect(136, 4, 77, 33));
-    cancelButton = makeButton(QStringLiteral("ｷｬﾝｾﾙ"), this, QRect(216, 4, 105, 33));
-    nameEdit = new QLineEdit(this);
-    nameEdit->setGeometry(4, 44, 313, 30);
-    nameEdit->setFont(designFont(Gothic, 18));
+    m_nameLabel = makeLabel(QStringLiteral("フォルダ名"), this, QRect(8, 16, 93, 21));
+    m_nameLabel->setFont(designFont(PGothic, 14.25));
+    fillWith(m_nameLabel, WindowColor);
+    m_runButton = makeButton(QStringLiteral("じっこう"), this, QRect(136, 4, 77, 33));
+    m_cancelButton = makeButton(QStringLiteral("ｷｬﾝｾﾙ"), this, QRect(216, 4, 105, 33));
+    m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setGeometry(4, 44, 313, 30);
+    m_nameEdit->setFont(designFont(Gothic, 18));
 
-    instructionBox = new QLabel(this);
-    instructionBox->setGeometry(4, 80, 313, 101);
-    fillWith(instructionBox, InstructionColor);
-    cardInstructionFirstLine =
+    m_instructionBox = new QLabel(this);
+    m_instructionBox->setGeometry(4, 80, 313, 101);
+    fillWith(m_instructionBox, InstructionColor);
+    m_cardInstructionFirstLine =
         makeLabel(QStringLiteral("フロッピーディスクをドライブＡに"), this, QRect(32, 84, 275, 21));
-    cardInstructionSecondLine =
+    m_cardInstructionSecondLine =
         makeLabel(QStringLiteral("セットしてください。"), this, QRect(12, 108, 164, 21));
-    typeInstructionFirstLine = makeLabel(QStringLiteral("フォルダ名をタイプし、「じっこう」"), this,
-                                         QRect(32, 132, 278, 21));
-    typeInstructionSecondLine =
+    m_typeInstructionFirstLine = makeLabel(QStringLiteral("フォルダ名をタイプし、「じっこう」"),
+                                           this, QRect(32, 132, 278, 21));
+    m_typeInstructionSecondLine =
         makeLabel(QStringLiteral("ボタンをおしてください。"), this, QRect(12, 156, 207, 21));
-    photoDriveLine = makeLabel(QString(), this, QRect(12, 186, 305, 21));
+    m_photoDriveLine = makeLabel(QString(), this, QRect(12, 186, 305, 21));
     // Smaller, so that the count of new photos fits on the line too.
-    photoDriveLine->setFont(designFont(PGothic, 10.5));
+    m_photoDriveLine->setFont(designFont(PGothic, 10.5));
 
     // Covers the instructions while an import copies, when they no longer apply.
-    importProgress = new QProgressBar(this);
-    importProgress->setGeometry(12, 116, 297, 29);
-    importProgress->setFormat(QStringLiteral("%v / %m"));
-    importProgress->setAlignment(Qt::AlignCenter);
-    importProgress->hide();
+    m_importProgress = new QProgressBar(this);
+    m_importProgress->setGeometry(12, 116, 297, 29);
+    m_importProgress->setFormat(QStringLiteral("%v / %m"));
+    m_importProgress->setAlignment(Qt::AlignCenter);
+    m_importProgress->hide();
 
-    connect(runButton, &QPushButton::clicked, this, &FolderNameWindow::runRequested);
-    connect(nameEdit, &QLineEdit::returnPressed, this, &FolderNameWindow::runRequested);
-    connect(cancelButton, &QPushButton::clicked, this, &FolderNameWindow::reject);
+    nameAll({{m_nameLabel, "nameLabel"},
+             {m_runButton, "runButton"},
+             {m_cancelButton, "cancelButton"},
+             {m_nameEdit, "nameEdit"},
+             {m_instructionBox, "instructionBox"},
+             {m_cardInstructionFirstLine, "cardInstructionFirstLine"},
+             {m_cardInstructionSecondLine, "cardInstructionSecondLine"},
+             {m_typeInstructionFirstLine, "typeInstructionFirstLine"},
+             {m_typeInstructionSecondLine, "typeInstructionSecondLine"},
+             {m_photoDriveLine, "photoDriveLine"},
+             {m_importProgress, "importProgress"}});
+    connect(m_runButton, &QPushButton::clicked, this, &FolderNameWindow::runRequested);
+    connect(m_nameEdit, &QLineEdit::returnPressed, this, &FolderNameWindow::runRequested);
+    connect(m_cancelButton, &QPushButton::clicked, this, &FolderNameWindow::reject);
 
     fitOuterHeight();
 }
@@ -82,28 +94,28 @@ FolderNameWindow::FolderNameWindow(QWidget* parent) : QDialog(parent), m_outerHe
 void FolderNameWindow::setOuterHeight(int pixels) {
     m_outerHeight = pixels;
     m_typingGuideOnly = false;
-    cardInstructionFirstLine->show();
-    cardInstructionSecondLine->show();
-    typeInstructionFirstLine->move(32, 132);
-    typeInstructionSecondLine->move(12, 156);
+    m_cardInstructionFirstLine->show();
+    m_cardInstructionSecondLine->show();
+    m_typeInstructionFirstLine->move(32, 132);
+    m_typeInstructionSecondLine->move(12, 156);
     fitOuterHeight();
 }
 
 void FolderNameWindow::showTypingGuideOnly(int outerPixels) {
     m_outerHeight = outerPixels;
     m_typingGuideOnly = true;
-    cardInstructionFirstLine->hide();
-    cardInstructionSecondLine->hide();
-    typeInstructionFirstLine->move(cardInstructionFirstLine->pos());
-    typeInstructionSecondLine->move(cardInstructionSecondLine->pos());
+    m_cardInstructionFirstLine->hide();
+    m_cardInstructionSecondLine->hide();
+    m_typeInstructionFirstLine->move(m_cardInstructionFirstLine->pos());
+    m_typeInstructionSecondLine->move(m_cardInstructionSecondLine->pos());
     fitOuterHeight();
 }
 
 void FolderNameWindow::prepare(FolderNameMode mode, const QString& name,
                                const QString& photoDriveText) {
     const ModeLook look = lookOf(mode);
-    nameEdit->setText(name);
-    photoDriveLine->setText(photoDriveText);
+    m_nameEdit->setText(name);
+    m_photoDriveLine->setText(photoDriveText);
     if (mode == FolderNameMode::Rename)
         showTypingGuideOnly(look.outerHeight);
     else
@@ -112,19 +124,19 @@ void FolderNameWindow::prepare(FolderNameMode mode, const QString& name,
 }
 
 QString FolderNameWindow::typedName() const {
-    return nameEdit->text();
+    return m_nameEdit->text();
 }
 
 void FolderNameWindow::showProgress(int copied, int found) {
-    importProgress->setRange(0, found);
-    importProgress->setValue(copied);
-    importProgress->show();
-    importProgress->repaint();
+    m_importProgress->setRange(0, found);
+    m_importProgress->setValue(copied);
+    m_importProgress->show();
+    m_importProgress->repaint();
 }
 
 void FolderNameWindow::showEvent(QShowEvent* event) {
-    importProgress->hide();
-    nameEdit->setFocus();
+    m_importProgress->hide();
+    m_nameEdit->setFocus();
     QDialog::showEvent(event);
     fitOuterHeight();
 }
@@ -140,12 +152,12 @@ void FolderNameWindow::fitOuterHeight() {
     const int frame = frameGeometry().height() - geometry().height();
     if (m_typingGuideOnly) {
         // A thick frame makes the window taller rather than cut a line.
-        const int guideBottom = typeInstructionSecondLine->geometry().bottom() + 1;
+        const int guideBottom = m_typeInstructionSecondLine->geometry().bottom() + 1;
         const int client = std::max(m_outerHeight - frame, guideBottom + 6);
-        instructionBox->resize(313, client - 4 - instructionBox->y());
+        m_instructionBox->resize(313, client - 4 - m_instructionBox->y());
         setFixedSize(ClientWidth, client);
         return;
     }
-    instructionBox->resize(313, 101);
+    m_instructionBox->resize(313, 101);
     setFixedSize(ClientWidth, std::max(0, m_outerHeight - frame));
 }

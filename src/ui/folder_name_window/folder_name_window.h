@@ -39,22 +39,8 @@ public:
     // keeps the event loop waiting until it ends.
     void showProgress(int copied, int found);
 
-    QLabel* nameLabel = nullptr;
-    QPushButton* runButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-    QLineEdit* nameEdit = nullptr;
-    QLabel* instructionBox = nullptr;
-    QLabel* cardInstructionFirstLine = nullptr;
-    QLabel* cardInstructionSecondLine = nullptr;
-    QLabel* typeInstructionFirstLine = nullptr;
-    QLabel* typeInstructionSecondLine = nullptr;
-    // Below the instruction box: the card the import will read and how many
-    // photos it holds, so a pupil sees before "じっこう" that it is the right one.
-    QLabel* photoDriveLine = nullptr;
-    QProgressBar* importProgress = nullptr;
-
 signals:
-    // runButton was clicked or Enter was pressed in nameEdit.
+    // "じっこう" was clicked or Enter was pressed in the name box.
     void runRequested();
 
 protected:
@@ -63,6 +49,20 @@ protected:
 
 private:
     void fitOuterHeight();
+
+    QLabel* m_nameLabel = nullptr;
+    QPushButton* m_runButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QLineEdit* m_nameEdit = nullptr;
+    QLabel* m_instructionBox = nullptr;
+    QLabel* m_cardInstructionFirstLine = nullptr;
+    QLabel* m_cardInstructionSecondLine = nullptr;
+    QLabel* m_typeInstructionFirstLine = nullptr;
+    QLabel* m_typeInstructionSecondLine = nullptr;
+    // Below the instruction box: the card the import will read and how many
+    // photos it holds, so a pupil sees before "じっこう" that it is the right one.
+    QLabel* m_photoDriveLine = nullptr;
+    QProgressBar* m_importProgress = nullptr;
 
     int m_outerHeight;
     bool m_typingGuideOnly = false;

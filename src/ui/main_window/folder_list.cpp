@@ -3,8 +3,8 @@
 
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_context.h"
+#include "ui/main_window/main_window_controls.h"
 #include "ui/widgets/picture_box.h"
 
 #include <algorithm>
@@ -32,7 +32,7 @@ QString countText(const QString& dateAndCount) {
 
 void drawFolderList(MainWindowContext& main) {
     ProgramState& state = main.state;
-    PictureBox& panel = *main.window.folderList;
+    PictureBox& panel = *main.controls.folderList;
     // The focus row follows the open folder until the list itself is worked
     // with the keys.
     if (!panel.hasFocus() || state.openClass.FocusedFolderRow <= 0)

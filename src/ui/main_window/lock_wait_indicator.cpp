@@ -2,14 +2,13 @@
 #include "ui/main_window/lock_wait_indicator.h"
 
 #include "core/files/file_system.h"
-#include "ui/main_window/main_window.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QThread>
 
-LockWaitIndicator::LockWaitIndicator(MainWindow& form, FileSystem& files)
-    : QObject(&form), m_form(form), m_files(files) {
+LockWaitIndicator::LockWaitIndicator(QLabel& waitNotice, FileSystem& files)
+    : QObject(&waitNotice), m_waitNotice(waitNotice), m_files(files) {
     m_files.setLockWaitObserver(this);
 }
 
@@ -24,9 +23,9 @@ void LockWaitIndicator::stillWaiting() {
         return;
     if (!m_shown) {
         m_shown = true;
-        m_form.waitNotice->move(313, 237);
-        m_form.waitNotice->show();
-        m_form.waitNotice->raise();
+        m_waitNotice.move(313, 237);
+        m_waitNotice.show();
+        m_waitNotice.raise();
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -36,6 +35,6 @@ void LockWaitIndicator::waitEnded() {
     if (!m_shown || QThread::currentThread() != thread())
         return;
     m_shown = false;
-    m_form.waitNotice->hide();
+    m_waitNotice.hide();
     QApplication::restoreOverrideCursor();
 }

@@ -6,7 +6,7 @@
 #include <QObject>
 
 class FileSystem;
-class MainWindow;
+class QLabel;
 
 // While a command waits for a lock that another machine holds, the main
 // window shows "まってください" and the wait cursor, and goes on drawing
@@ -14,14 +14,15 @@ class MainWindow;
 // watches files for as long as it lives.
 class LockWaitIndicator : public QObject, public LockWaitObserver {
 public:
-    LockWaitIndicator(MainWindow& form, FileSystem& files);
+    // Lives as long as waitNotice.
+    LockWaitIndicator(QLabel& waitNotice, FileSystem& files);
     ~LockWaitIndicator() override;
 
     void stillWaiting() override;
     void waitEnded() override;
 
 private:
-    MainWindow& m_form;
+    QLabel& m_waitNotice;
     FileSystem& m_files;
     bool m_shown = false;
 };

@@ -8,6 +8,7 @@
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
 #include "ui/main_window/folder_list.h"
+#include "ui/main_window/lock_wait_indicator.h"
 #include "ui/main_window/thumbnail_page.h"
 #include "ui/widgets/control_builders.h"
 #include "ui/widgets/fonts.h"
@@ -63,7 +64,8 @@ PictureBox* makePictureBox(QWidget* parent, const QRect& geometry, const QColor&
 } // namespace
 
 MainWindow::MainWindow(ProgramState& state, Services& services, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_services(services) {
+    : QMainWindow(parent), m_state(state), m_services(services),
+      m_view(state, services, m_controls) {
     setWindowTitle(QStringLiteral("しゃしんばこ"));
     setFont(designFont(PGothic, 14.25));
 
@@ -79,116 +81,129 @@ MainWindow::MainWindow(ProgramState& state, Services& services, QWidget* parent)
     buildMenus();
     nameForScreenReaders();
     setKeyboardOrder();
+    nameControls();
+    announceControls();
+    announceMenus();
+    handlePageKeys();
 }
 
 void MainWindow::nameForScreenReaders() {
-    classPanel->setAccessibleName(QStringLiteral("クラスをえらぶ"));
-    folderList->setAccessibleName(QStringLiteral("フォルダのいちらん"));
-    folderList->setAccessibleRole(QAccessible::List);
-    folderList->setDrawnItems([this] { return folderListItems(m_state); });
-    folderPageButtons[0]->setAccessibleName(QStringLiteral("まえのフォルダ"));
-    folderPageButtons[1]->setAccessibleName(QStringLiteral("つぎのフォルダ"));
-    folderHeadingBand->setAccessibleName(QStringLiteral("クラス"));
-    thumbnailPanel->setAccessibleName(QStringLiteral("しゃしんのページ"));
-    thumbnailPanel->setAccessibleRole(QAccessible::List);
-    thumbnailPanel->setDrawnItems([this] { return thumbnailItems(m_state); });
-    thumbnailScroll->setAccessibleName(QStringLiteral("ページをめくる"));
-    copyTargetPrompt->setAccessibleName(copyPromptFirstLine->text() + copyPromptSecondLine->text());
-    photoHolder->setAccessibleName(QStringLiteral("しゃしん"));
+    m_controls.classPanel->setAccessibleName(QStringLiteral("クラスをえらぶ"));
+    m_controls.folderList->setAccessibleName(QStringLiteral("フォルダのいちらん"));
+    m_controls.folderList->setAccessibleRole(QAccessible::List);
+    m_controls.folderList->setDrawnItems([this] { return folderListItems(m_state); });
+    m_controls.folderPageButtons[0]->setAccessibleName(QStringLiteral("まえのフォルダ"));
+    m_controls.folderPageButtons[1]->setAccessibleName(QStringLiteral("つぎのフォルダ"));
+    m_controls.folderHeadingBand->setAccessibleName(QStringLiteral("クラス"));
+    m_controls.thumbnailPanel->setAccessibleName(QStringLiteral("しゃしんのページ"));
+    m_controls.thumbnailPanel->setAccessibleRole(QAccessible::List);
+    m_controls.thumbnailPanel->setDrawnItems([this] { return thumbnailItems(m_state); });
+    m_controls.thumbnailScroll->setAccessibleName(QStringLiteral("ページをめくる"));
+    m_controls.copyTargetPrompt->setAccessibleName(m_controls.copyPromptFirstLine->text() +
+                                                   m_controls.copyPromptSecondLine->text());
+    m_controls.photoHolder->setAccessibleName(QStringLiteral("しゃしん"));
 }
 
 // Tab goes from the folder list to the page and on to the buttons; the
 // arrows then work inside the list or the page.
 void MainWindow::setKeyboardOrder() {
-    folderList->setFocusPolicy(Qt::StrongFocus);
-    thumbnailPanel->setFocusPolicy(Qt::StrongFocus);
-    QWidget* const order[] = {folderList,         thumbnailPanel,       deleteFolderButton,
-                              renameFolderButton, saveToDatabaseButton, selectAllButton};
+    m_controls.folderList->setFocusPolicy(Qt::StrongFocus);
+    m_controls.thumbnailPanel->setFocusPolicy(Qt::StrongFocus);
+    QWidget* const order[] = {m_controls.folderList,           m_controls.thumbnailPanel,
+                              m_controls.deleteFolderButton,   m_controls.renameFolderButton,
+                              m_controls.saveToDatabaseButton, m_controls.selectAllButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::buildClassPanel(QWidget* client) {
-    classPanel = makePictureBox(client, QRect(120, 164, ClassPanelWidth, 261), ClassPanelColor);
-    classPrompt = makeLabel(QStringLiteral("あなたのクラスをえらんでください。"), classPanel,
-                            QRect(32, 12, 394, 27));
-    classPrompt->setFont(designFont(PGothic, 20.25));
-    saveDriveButton =
-        makeButton(QStringLiteral("保存ドライブ"), classPanel, QRect(428, 8, 177, 33));
+    m_controls.classPanel =
+        makePictureBox(client, QRect(120, 164, ClassPanelWidth, 261), ClassPanelColor);
+    m_controls.classPrompt = makeLabel(QStringLiteral("あなたのクラスをえらんでください。"),
+                                       m_controls.classPanel, QRect(32, 12, 394, 27));
+    m_controls.classPrompt->setFont(designFont(PGothic, 20.25));
+    m_controls.saveDriveButton =
+        makeButton(QStringLiteral("保存ドライブ"), m_controls.classPanel, QRect(428, 8, 177, 33));
     for (int i = 0; i < ClassCount; ++i) {
-        classButtons[i] = makeButton(classDisplayName(i), classPanel,
-                                     QRect(8 + 100 * (i / 5), 52 + 40 * (i % 5), 97, 37));
-        setFaceColor(classButtons[i], HeadingColor);
+        m_controls.classButtons[i] =
+            makeButton(classDisplayName(i), m_controls.classPanel,
+                       QRect(8 + 100 * (i / 5), 52 + 40 * (i % 5), 97, 37));
+        setFaceColor(m_controls.classButtons[i], HeadingColor);
     }
 }
 
 void MainWindow::buildFolderList(QWidget* client) {
-    folderList = makePictureBox(client, QRect(4, 4, 201, 341), FolderListColor);
-    folderList->setTextFont(designFont(PGothic, 12));
-    folderList->hide();
+    m_controls.folderList = makePictureBox(client, QRect(4, 4, 201, 341), FolderListColor);
+    m_controls.folderList->setTextFont(designFont(PGothic, 12));
+    m_controls.folderList->hide();
 
-    folderHeadingBand = new QLabel(folderList);
-    folderHeadingBand->setGeometry(0, 0, 197, 45);
-    fillWith(folderHeadingBand, HeadingColor);
+    m_controls.folderHeadingBand = new QLabel(m_controls.folderList);
+    m_controls.folderHeadingBand->setGeometry(0, 0, 197, 45);
+    fillWith(m_controls.folderHeadingBand, HeadingColor);
 
     // Transparent and reaching to the panel's edge, the heading shows any
     // class name whole without having to follow the length of its text.
     const QFont headingFont = designFont(PGothic, 18);
-    classHeading = makeLabel(QString(), folderList,
-                             QRect(56, 8, 201 - 56, QFontMetrics(headingFont).height()));
-    classHeading->setFont(headingFont);
+    m_controls.classHeading = makeLabel(QString(), m_controls.folderList,
+                                        QRect(56, 8, 201 - 56, QFontMetrics(headingFont).height()));
+    m_controls.classHeading->setFont(headingFont);
 
     const QFont arrowFont = designFont(PGothic, 18, true);
-    folderPageButtons[0] = makeButton(QStringLiteral("<"), folderList, QRect(4, 4, 33, 33));
-    folderPageButtons[1] = makeButton(QStringLiteral(">"), folderList, QRect(160, 4, 33, 33));
-    for (QPushButton* button : folderPageButtons)
+    m_controls.folderPageButtons[0] =
+        makeButton(QStringLiteral("<"), m_controls.folderList, QRect(4, 4, 33, 33));
+    m_controls.folderPageButtons[1] =
+        makeButton(QStringLiteral(">"), m_controls.folderList, QRect(160, 4, 33, 33));
+    for (QPushButton* button : m_controls.folderPageButtons)
         button->setFont(arrowFont);
 
-    deleteFolderButton = makeButton(QStringLiteral("けす"), client, QRect(4, 364, 69, 29));
-    deleteFolderButton->hide();
-    renameFolderButton =
+    m_controls.deleteFolderButton =
+        makeButton(QStringLiteral("けす"), client, QRect(4, 364, 69, 29));
+    m_controls.deleteFolderButton->hide();
+    m_controls.renameFolderButton =
         makeButton(QStringLiteral("名前をかえる"), client, QRect(76, 364, 125, 29));
-    renameFolderButton->hide();
+    m_controls.renameFolderButton->hide();
 }
 
 void MainWindow::buildThumbnailPanel(QWidget* client) {
-    thumbnailPanel = makePictureBox(client, QRect(216, 20, 801, 477), ThumbnailPanelColor);
-    thumbnailPanel->setTextFont(designFont(PGothic, 12));
-    thumbnailPanel->hide();
+    m_controls.thumbnailPanel =
+        makePictureBox(client, QRect(216, 20, 801, 477), ThumbnailPanelColor);
+    m_controls.thumbnailPanel->setTextFont(designFont(PGothic, 12));
+    m_controls.thumbnailPanel->hide();
 
     // The waiting notice lies under the panel's buttons and covers the page
     // being drawn.
-    waitNotice =
-        makeLabel(QStringLiteral("まってください"), thumbnailPanel, QRect(120, 100, 166, 27));
-    waitNotice->setFont(designFont(PMincho, 20.25, true));
-    fillWith(waitNotice, ThumbnailPanelColor);
+    m_controls.waitNotice = makeLabel(QStringLiteral("まってください"), m_controls.thumbnailPanel,
+                                      QRect(120, 100, 166, 27));
+    m_controls.waitNotice->setFont(designFont(PMincho, 20.25, true));
+    fillWith(m_controls.waitNotice, ThumbnailPanelColor);
 
-    saveToDatabaseButton =
-        makeButton(QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"), thumbnailPanel, QRect(8, 4, 201, 33));
-    selectAllButton =
-        makeButton(QStringLiteral("すべてをえらぶ"), thumbnailPanel, QRect(628, 4, 149, 29));
-    thumbnailScroll = new PageScrollBar(Qt::Vertical, thumbnailPanel);
-    thumbnailScroll->setGeometry(392, 4, 29, 461);
+    m_controls.saveToDatabaseButton = makeButton(QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"),
+                                                 m_controls.thumbnailPanel, QRect(8, 4, 201, 33));
+    m_controls.selectAllButton = makeButton(QStringLiteral("すべてをえらぶ"),
+                                            m_controls.thumbnailPanel, QRect(628, 4, 149, 29));
+    m_controls.thumbnailScroll = new PageScrollBar(Qt::Vertical, m_controls.thumbnailPanel);
+    m_controls.thumbnailScroll->setGeometry(392, 4, 29, 461);
     // Each page costs a decode of every photo on it, so a drag redraws only
     // where the thumb is let go.
-    thumbnailScroll->setTracking(false);
+    m_controls.thumbnailScroll->setTracking(false);
 
-    copyTargetPrompt = makePictureBox(thumbnailPanel, QRect(170, 196, 321, 171),
-                                      QApplication::palette().color(QPalette::Button));
-    copyTargetPrompt->hide();
-    copyPromptFirstLine = makeLabel(QStringLiteral("しゃしんをコピーするフォルダは"),
-                                    copyTargetPrompt, QRect(32, 14, 248, 19));
-    copyPromptSecondLine =
-        makeLabel(QStringLiteral("どこですか？"), copyTargetPrompt, QRect(32, 40, 104, 19));
-    cancelCopyButton =
-        makeButton(QStringLiteral("キャンセル"), copyTargetPrompt, QRect(112, 96, 107, 39));
+    m_controls.copyTargetPrompt =
+        makePictureBox(m_controls.thumbnailPanel, QRect(170, 196, 321, 171),
+                       QApplication::palette().color(QPalette::Button));
+    m_controls.copyTargetPrompt->hide();
+    m_controls.copyPromptFirstLine = makeLabel(QStringLiteral("しゃしんをコピーするフォルダは"),
+                                               m_controls.copyTargetPrompt, QRect(32, 14, 248, 19));
+    m_controls.copyPromptSecondLine = makeLabel(
+        QStringLiteral("どこですか？"), m_controls.copyTargetPrompt, QRect(32, 40, 104, 19));
+    m_controls.cancelCopyButton = makeButton(QStringLiteral("キャンセル"),
+                                             m_controls.copyTargetPrompt, QRect(112, 96, 107, 39));
 }
 
 void MainWindow::buildPhotoHolder(QWidget* client) {
-    photoHolder = makePictureBox(client, QRect(178, 366, 177, 113),
-                                 QApplication::palette().color(QPalette::Button));
-    photoHolder->setAutoSize(true);
-    photoHolder->hide();
+    m_controls.photoHolder = makePictureBox(client, QRect(178, 366, 177, 113),
+                                            QApplication::palette().color(QPalette::Button));
+    m_controls.photoHolder->setAutoSize(true);
+    m_controls.photoHolder->hide();
 }
 
 void MainWindow::buildMenus() {
@@ -202,33 +217,40 @@ void MainWindow::buildMenus() {
     bar->setStyle(keysStyle);
     bar->setStyleSheet(MenuBarStyle);
 
-    quitAction = bar->addAction(QStringLiteral("おわり"));
-    importAction = bar->addAction(QStringLiteral("フロッピーから取り込む"));
-    saveToDriveAction = bar->addAction(QStringLiteral("フロッピーへほぞん"));
+    m_controls.quitAction = bar->addAction(QStringLiteral("おわり"));
+    m_controls.importAction = bar->addAction(QStringLiteral("フロッピーから取り込む"));
+    m_controls.saveToDriveAction = bar->addAction(QStringLiteral("フロッピーへほぞん"));
 
-    editMenu = bar->addMenu(QStringLiteral("しゃしんファイルのへんしゅう"));
-    copyAction = editMenu->addAction(QStringLiteral("コピー"));
-    deleteAction = editMenu->addAction(QStringLiteral("さくじょ（けす）"));
-    pasteAction = editMenu->addAction(QStringLiteral("はる"));
-    editSeparator = editMenu->addSeparator();
-    otherFolderAction = editMenu->addAction(QStringLiteral("他のフォルダを見る"));
-    makeFolderAction = editMenu->addAction(QStringLiteral("フォルダをつくる"));
-    trashAction = editMenu->addAction(QStringLiteral("ごみばこ"));
+    m_controls.editMenu = bar->addMenu(QStringLiteral("しゃしんファイルのへんしゅう"));
+    m_controls.copyAction = m_controls.editMenu->addAction(QStringLiteral("コピー"));
+    m_controls.deleteAction = m_controls.editMenu->addAction(QStringLiteral("さくじょ（けす）"));
+    m_controls.pasteAction = m_controls.editMenu->addAction(QStringLiteral("はる"));
+    m_controls.editSeparator = m_controls.editMenu->addSeparator();
+    m_controls.otherFolderAction =
+        m_controls.editMenu->addAction(QStringLiteral("他のフォルダを見る"));
+    m_controls.makeFolderAction =
+        m_controls.editMenu->addAction(QStringLiteral("フォルダをつくる"));
+    m_controls.trashAction = m_controls.editMenu->addAction(QStringLiteral("ごみばこ"));
 
-    printMenu = bar->addMenu(QStringLiteral("いんさつ"));
-    printOneAction = printMenu->addAction(QStringLiteral("１シートに，１まいずつ"));
-    printTwoAction = printMenu->addAction(QStringLiteral("１シートに，２まいずつ"));
-    printEightAction = printMenu->addAction(QStringLiteral("１シートに，８まいずつ"));
-    printEighteenAction = printMenu->addAction(QStringLiteral("１シートに，１８まいずつ"));
+    m_controls.printMenu = bar->addMenu(QStringLiteral("いんさつ"));
+    m_controls.printOneAction =
+        m_controls.printMenu->addAction(QStringLiteral("１シートに，１まいずつ"));
+    m_controls.printTwoAction =
+        m_controls.printMenu->addAction(QStringLiteral("１シートに，２まいずつ"));
+    m_controls.printEightAction =
+        m_controls.printMenu->addAction(QStringLiteral("１シートに，８まいずつ"));
+    m_controls.printEighteenAction =
+        m_controls.printMenu->addAction(QStringLiteral("１シートに，１８まいずつ"));
 
-    slideShowAction = bar->addAction(QStringLiteral("スライドショー"));
-    clipAction = bar->addAction(QStringLiteral("クリップボード"));
-    switchToDatabaseAction = bar->addAction(QStringLiteral("データベースに切りかえ"));
-    settingsAction = bar->addAction(QStringLiteral("環境設定"));
+    m_controls.slideShowAction = bar->addAction(QStringLiteral("スライドショー"));
+    m_controls.clipAction = bar->addAction(QStringLiteral("クリップボード"));
+    m_controls.switchToDatabaseAction = bar->addAction(QStringLiteral("データベースに切りかえ"));
+    m_controls.settingsAction = bar->addAction(QStringLiteral("環境設定"));
 
     for (QAction* hidden :
-         {importAction, saveToDriveAction, editMenu->menuAction(), printMenu->menuAction(),
-          slideShowAction, clipAction, switchToDatabaseAction})
+         {m_controls.importAction, m_controls.saveToDriveAction, m_controls.editMenu->menuAction(),
+          m_controls.printMenu->menuAction(), m_controls.slideShowAction, m_controls.clipAction,
+          m_controls.switchToDatabaseAction})
         hidden->setVisible(false);
 }
 
@@ -240,35 +262,32 @@ void MainWindow::load() {
     m_state.screen.ScreenWidthPx = m_services.screen.widthPx();
     m_layout = mainWindowLayoutFor(m_state.screen.ScreenWidthPx);
 
-    thumbnailScroll->setGeometry(m_layout.thumbnailScroll);
+    m_controls.thumbnailScroll->setGeometry(m_layout.thumbnailScroll);
     // One position is one row of thumbnails; a click in the track turns a page.
-    thumbnailScroll->setPageStep(thumbColumnsFor(m_state.screen.ScreenWidthPx));
-    thumbnailPanel->setGeometry(m_layout.thumbnailPanel);
-    folderList->setGeometry(m_layout.folderList);
-    classPanel->move(roundHalfEven(m_layout.classPanelLeft), m_layout.classPanelTop);
-    deleteFolderButton->move(deleteFolderButton->x(), m_layout.folderButtonsTop);
-    renameFolderButton->move(renameFolderButton->x(), m_layout.folderButtonsTop);
-    saveToDatabaseButton->setGeometry(m_layout.saveToDatabaseButton);
-    selectAllButton->setGeometry(m_layout.selectAllButton);
+    m_controls.thumbnailScroll->setPageStep(thumbColumnsFor(m_state.screen.ScreenWidthPx));
+    m_controls.thumbnailPanel->setGeometry(m_layout.thumbnailPanel);
+    m_controls.folderList->setGeometry(m_layout.folderList);
+    m_controls.classPanel->move(roundHalfEven(m_layout.classPanelLeft), m_layout.classPanelTop);
+    m_controls.deleteFolderButton->move(m_controls.deleteFolderButton->x(),
+                                        m_layout.folderButtonsTop);
+    m_controls.renameFolderButton->move(m_controls.renameFolderButton->x(),
+                                        m_layout.folderButtonsTop);
+    m_controls.saveToDatabaseButton->setGeometry(m_layout.saveToDatabaseButton);
+    m_controls.selectAllButton->setGeometry(m_layout.selectAllButton);
     if (m_layout.smallTopButtons) {
         const QFont smaller = designFont(PGothic, 12);
-        saveToDatabaseButton->setFont(smaller);
-        selectAllButton->setFont(smaller);
+        m_controls.saveToDatabaseButton->setFont(smaller);
+        m_controls.selectAllButton->setFont(smaller);
     }
 
     fitOuterSize();
     move(centredWindowLeft(m_state.screen.ScreenWidthPx, m_layout.windowSize.width()), 0);
     // A pupil's first step is choosing the class: Tab and Space start there.
-    classButtons[0]->setFocus();
+    m_controls.classButtons[0]->setFocus();
 }
 
-void MainWindow::showFolderCommands() {
-    for (QAction* action :
-         {switchToDatabaseAction, clipAction, importAction, editMenu->menuAction(),
-          saveToDriveAction, slideShowAction, printMenu->menuAction()})
-        action->setVisible(true);
-    deleteFolderButton->show();
-    renameFolderButton->show();
+void MainWindow::showLockWaitsOf(FileSystem& files) {
+    new LockWaitIndicator(*m_controls.waitNotice, files);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

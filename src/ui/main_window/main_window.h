@@ -2,24 +2,22 @@
 #pragma once
 
 #include "core/geometry/main_window_layout.h"
+#include "ui/main_window/main_window_controls.h"
+#include "ui/main_window/main_window_view.h"
 
 #include <QMainWindow>
-#include <array>
 #include <optional>
 
-class QAction;
-class QLabel;
-class QMenu;
-class QPushButton;
-class QScrollBar;
-class PictureBox;
+class FileSystem;
 struct ProgramState;
 struct Services;
+struct SheetLayout;
 
 // The main window: the class panel, the folder list, the thumbnail panel, the
-// two folder buttons and the menu bar. Controls keep their design names and
-// absolute pixel geometry; the handlers that act on them are connected from
-// outside, so the window itself only holds and lays out its controls.
+// two folder buttons and the menu bar. Controls keep their design pixel
+// geometry. The window moves its own page and list for the keys and the
+// wheel, draws what the commands ask through view(), and tells what the user
+// asked for through its signals; it runs no command of its own.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -33,61 +31,49 @@ public:
     // The layout load() chose.
     const MainWindowLayout& chosenLayout() const { return m_layout; }
 
-    // Makes the photo menus and the folder buttons visible, as when a class
-    // folder is opened.
-    void showFolderCommands();
+    // The window as the commands see it.
+    MainView& view() { return m_view; }
 
-    // Class panel
-    PictureBox* classPanel = nullptr;
-    QLabel* classPrompt = nullptr;
-    QPushButton* saveDriveButton = nullptr;
-    std::array<QPushButton*, 30> classButtons{};
-
-    // Folder list
-    PictureBox* folderList = nullptr;
-    QLabel* folderHeadingBand = nullptr;
-    std::array<QPushButton*, 2> folderPageButtons{};
-    QLabel* classHeading = nullptr;
-    QPushButton* deleteFolderButton = nullptr;
-    QPushButton* renameFolderButton = nullptr;
-
-    // Thumbnail panel
-    PictureBox* thumbnailPanel = nullptr;
-    QPushButton* saveToDatabaseButton = nullptr;
-    QPushButton* selectAllButton = nullptr;
-    QScrollBar* thumbnailScroll = nullptr;
-    QLabel* waitNotice = nullptr;
-    PictureBox* copyTargetPrompt = nullptr;
-    QLabel* copyPromptFirstLine = nullptr;
-    QLabel* copyPromptSecondLine = nullptr;
-    QPushButton* cancelCopyButton = nullptr;
-
-    // Hidden and sizing itself to its picture; nothing loads a photo into it.
-    PictureBox* photoHolder = nullptr;
-
-    // Menu bar
-    QAction* quitAction = nullptr;
-    QAction* importAction = nullptr;
-    QAction* saveToDriveAction = nullptr;
-    QMenu* editMenu = nullptr;
-    QAction* copyAction = nullptr;
-    QAction* deleteAction = nullptr;
-    QAction* pasteAction = nullptr;
-    QAction* editSeparator = nullptr;
-    QAction* otherFolderAction = nullptr;
-    QAction* makeFolderAction = nullptr;
-    QAction* trashAction = nullptr;
-    QMenu* printMenu = nullptr;
-    QAction* printOneAction = nullptr;
-    QAction* printTwoAction = nullptr;
-    QAction* printEightAction = nullptr;
-    QAction* printEighteenAction = nullptr;
-    QAction* slideShowAction = nullptr;
-    QAction* clipAction = nullptr;
-    QAction* switchToDatabaseAction = nullptr;
-    QAction* settingsAction = nullptr;
+    // Shows "まってください" and the wait cursor while a command on the window's
+    // thread waits for a lock in files.
+    void showLockWaitsOf(FileSystem& files);
 
 signals:
+    void classChosen(int index);
+    void saveDriveWindowRequested();
+
+    // A mouse button went down on the folder list or the thumbnail page.
+    void folderListPressed(Qt::MouseButton button, QPoint pos);
+    void thumbnailPagePressed(Qt::MouseButton button, QPoint pos);
+    // "<" (0) or ">" (1) over the folder list.
+    void folderPageRequested(int index);
+    // Enter on the folder list's focus row.
+    void folderRowChosen(int row);
+    // The scroll bar, the wheel or the keys moved the page to start at row.
+    void thumbnailPageScrolled(int topRow);
+    // Enter on the photo in the focus frame.
+    void photoShowRequested(int photo);
+
+    void deleteFolderRequested();
+    void renameFolderRequested();
+    void saveToDatabaseRequested();
+    void selectAllRequested();
+    void cancelCopyRequested();
+
+    void quitRequested();
+    void importRequested();
+    void saveToPhotoDriveRequested();
+    void copyRequested();
+    void deletePhotosRequested();
+    void otherFolderRequested();
+    void makeFolderRequested();
+    void trashWindowRequested();
+    void printRequested(const SheetLayout& layout);
+    void slideShowRequested();
+    void clipHintRequested();
+    void databaseSwitchRequested();
+    void settingsRequested();
+
     // Any attempt to close the window.
     void closeRequested();
 
@@ -102,12 +88,18 @@ private:
     void buildThumbnailPanel(QWidget* client);
     void buildPhotoHolder(QWidget* client);
     void buildMenus();
+    void announceControls();
+    void announceMenus();
+    void handlePageKeys();
+    void nameControls();
     void fitOuterSize();
     void nameForScreenReaders();
     void setKeyboardOrder();
 
     ProgramState& m_state;
     Services& m_services;
+    MainWindowControls m_controls;
+    MainWindowView m_view;
     bool m_loaded = false;
     MainWindowLayout m_layout;
     std::optional<QSize> m_sizedForFrame;

@@ -2,7 +2,7 @@
 #include "ui/main_window/main_window_view.h"
 
 #include "ui/main_window/folder_list.h"
-#include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_controls.h"
 #include "ui/main_window/marks.h"
 #include "ui/main_window/thumbnail_page.h"
 #include "ui/main_window/window_side_work.h"
@@ -10,17 +10,18 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 
 void MainWindowView::setThumbnailScrollMaximum(int maximum) {
-    m_context.window.thumbnailScroll->setMaximum(maximum);
+    m_context.controls.thumbnailScroll->setMaximum(maximum);
 }
 
 void MainWindowView::drawThumbnailPage() {
     ::drawThumbnailPage(m_context);
     // A folder just opened is worked with the keys at once.
-    m_context.window.thumbnailPanel->setFocus();
+    m_context.controls.thumbnailPanel->setFocus();
 }
 
 void MainWindowView::drawFolderList() {
@@ -36,43 +37,49 @@ void MainWindowView::drawMarkCaptions() {
 }
 
 void MainWindowView::resetThumbnailScroll() {
-    m_context.window.thumbnailScroll->setValue(0);
+    m_context.controls.thumbnailScroll->setValue(0);
 }
 
 void MainWindowView::clearThumbnailPage() {
-    m_context.window.thumbnailScroll->setValue(0);
-    m_context.window.thumbnailScroll->setMaximum(0);
-    m_context.window.thumbnailPanel->clear();
+    m_context.controls.thumbnailScroll->setValue(0);
+    m_context.controls.thumbnailScroll->setMaximum(0);
+    m_context.controls.thumbnailPanel->clear();
 }
 
 void MainWindowView::showCopyTargetPrompt(bool shown) {
-    m_context.window.copyTargetPrompt->setVisible(shown);
+    m_context.controls.copyTargetPrompt->setVisible(shown);
 }
 
 void MainWindowView::showClassFolderPanels() {
-    MainWindow& window = m_context.window;
+    MainWindowControls& window = m_context.controls;
     window.classPanel->hide();
     window.thumbnailPanel->show();
     window.folderList->show();
 }
 
 void MainWindowView::showFolderCommands() {
-    m_context.window.showFolderCommands();
+    MainWindowControls& window = m_context.controls;
+    for (QAction* action : {window.switchToDatabaseAction, window.clipAction, window.importAction,
+                            window.editMenu->menuAction(), window.saveToDriveAction,
+                            window.slideShowAction, window.printMenu->menuAction()})
+        action->setVisible(true);
+    window.deleteFolderButton->show();
+    window.renameFolderButton->show();
 }
 
 void MainWindowView::setFolderListHeading(const QString& heading) {
-    m_context.window.classHeading->setText(heading);
-    m_context.window.classHeading->adjustSize();
+    m_context.controls.classHeading->setText(heading);
+    m_context.controls.classHeading->adjustSize();
 }
 
 void MainWindowView::setDatabaseSwitchCaption(const QString& caption) {
-    m_context.window.switchToDatabaseAction->setText(caption);
+    m_context.controls.switchToDatabaseAction->setText(caption);
 }
 
 void MainWindowView::setSaveDriveCaption(const QString& caption) {
-    m_context.window.saveDriveButton->setText(caption);
+    m_context.controls.saveDriveButton->setText(caption);
 }
 
 void MainWindowView::runBesideWindow(const std::function<void()>& work) {
-    ::runBesideWindow(m_context.window, work);
+    ::runBesideWindow(*m_context.controls.waitNotice, work);
 }

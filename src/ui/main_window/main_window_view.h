@@ -7,8 +7,8 @@
 // The main window as the commands see it.
 class MainWindowView : public MainView {
 public:
-    MainWindowView(ProgramState& state, Services& services, MainWindow& window)
-        : m_context{state, services, window} {}
+    MainWindowView(ProgramState& state, Services& services, MainWindowControls& controls)
+        : m_context{state, services, controls} {}
 
     void setThumbnailScrollMaximum(int maximum) override;
     void drawThumbnailPage() override;

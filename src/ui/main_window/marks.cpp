@@ -4,8 +4,8 @@
 #include "core/imaging/thumbnail_pages.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_context.h"
+#include "ui/main_window/main_window_controls.h"
 #include "ui/main_window/page_keys.h"
 #include "ui/main_window/thumbnail_caption.h"
 #include "ui/widgets/picture_box.h"
@@ -14,7 +14,7 @@ void drawMarkCaptions(MainWindowContext& main) {
     ProgramState& state = main.state;
     const PageRange page = currentPage(state);
     const bool large = isLargeGrid(state.screen.ScreenWidthPx);
-    PictureBox& panel = *main.window.thumbnailPanel;
+    PictureBox& panel = *main.controls.thumbnailPanel;
     for (int index = 0; index < page.count; ++index) {
         const int number = page.first + index + 1;
         const ThumbCell cell = thumbCell(large, index % state.screen.ThumbColumns,

@@ -7,8 +7,8 @@
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_context.h"
+#include "ui/main_window/main_window_controls.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QScrollBar>
@@ -59,18 +59,18 @@ std::optional<QRect> focusFrameOf(const ProgramState& state, int photo) {
         .frame();
 }
 
-void moveFocusFrame(AppContext& program, MainWindow& form, int photo) {
-    PictureBox& panel = *form.thumbnailPanel;
+void moveFocusFrame(AppContext& program, MainWindowControls& controls, int photo) {
+    PictureBox& panel = *controls.thumbnailPanel;
     if (const std::optional<QRect> old =
             focusFrameOf(program.state, program.state.folder.FocusedPhoto))
         drawRing(panel, *old, PanelBackground);
     program.state.folder.FocusedPhoto = photo;
-    MainWindowContext main{program.state, program.services, form};
+    MainWindowContext main{program.state, program.services, controls};
     drawFocusFrame(main);
 }
 
-void turnPageTo(AppContext& program, MainWindow& form, const PageFocus& next) {
-    QScrollBar& scroll = *form.thumbnailScroll;
+void turnPageTo(AppContext& program, MainWindowControls& controls, const PageFocus& next) {
+    QScrollBar& scroll = *controls.thumbnailScroll;
     program.state.folder.FocusedPhoto = next.focus;
     if (scroll.value() != next.topRow)
         scroll.setValue(next.topRow);
@@ -93,10 +93,11 @@ void scrollFolderList(AppContext& program, int rows) {
 
 void drawFocusFrame(MainWindowContext& main) {
     if (const std::optional<QRect> frame = focusFrameOf(main.state, main.state.folder.FocusedPhoto))
-        drawRing(*main.window.thumbnailPanel, *frame, FocusColour);
+        drawRing(*main.controls.thumbnailPanel, *frame, FocusColour);
 }
 
-int onThumbnailKey(AppContext& program, MainWindow& form, int key, Qt::KeyboardModifiers) {
+int onThumbnailKey(AppContext& program, MainWindowControls& controls, int key,
+                   Qt::KeyboardModifiers) {
     ProgramState& state = program.state;
     if (state.folder.FocusedPhoto <= 0)
         return 0;
@@ -117,14 +118,14 @@ int onThumbnailKey(AppContext& program, MainWindow& form, int key, Qt::KeyboardM
         pageFocusAfter({state.folder.ThumbTopRow, state.folder.FocusedPhoto}, *pageKey,
                        state.screen.ThumbColumns, state.folder.PhotoCount);
     if (next.topRow != state.folder.ThumbTopRow)
-        turnPageTo(program, form, next);
+        turnPageTo(program, controls, next);
     else
-        moveFocusFrame(program, form, next.focus);
+        moveFocusFrame(program, controls, next.focus);
     return 0;
 }
 
-void onThumbnailWheel(MainWindow& form, int notches, Qt::KeyboardModifiers modifiers) {
-    QScrollBar& scroll = *form.thumbnailScroll;
+void onThumbnailWheel(MainWindowControls& controls, int notches, Qt::KeyboardModifiers modifiers) {
+    QScrollBar& scroll = *controls.thumbnailScroll;
     const int step = modifiers & Qt::ControlModifier ? scroll.pageStep() : scroll.singleStep();
     scroll.setValue(scrolledRow(scroll.value(), -notches * step, scroll.maximum()));
 }

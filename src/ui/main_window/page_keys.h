@@ -3,7 +3,7 @@
 
 #include <Qt>
 
-class MainWindow;
+struct MainWindowControls;
 struct AppContext;
 struct MainWindowContext;
 
@@ -16,10 +16,11 @@ void drawFocusFrame(MainWindowContext& main);
 // A key on the thumbnail page: the arrows move the focus frame (turning the
 // page at its edges), the page keys turn pages, Space marks or unmarks the
 // photo in the frame. Returns the photo Enter asks to show, else 0.
-int onThumbnailKey(AppContext& program, MainWindow& form, int key, Qt::KeyboardModifiers modifiers);
+int onThumbnailKey(AppContext& program, MainWindowControls& controls, int key,
+                   Qt::KeyboardModifiers modifiers);
 
 // The wheel over the page: a row a notch, a page a notch with Ctrl.
-void onThumbnailWheel(MainWindow& form, int notches, Qt::KeyboardModifiers modifiers);
+void onThumbnailWheel(MainWindowControls& controls, int notches, Qt::KeyboardModifiers modifiers);
 
 // A key on the folder list: Up and Down move its focus row (framed while the
 // list has the keys), scrolling the list as it leaves it. Returns the row

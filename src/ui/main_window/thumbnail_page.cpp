@@ -9,8 +9,8 @@
 #include "core/services/services.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
-#include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_context.h"
+#include "ui/main_window/main_window_controls.h"
 #include "ui/main_window/page_keys.h"
 #include "ui/main_window/thumbnail_caption.h"
 #include "ui/widgets/picture_box.h"
@@ -27,7 +27,7 @@ const QRect WholePanel(0, 0, 901, 901);
 } // namespace
 
 void drawFolderTitle(MainWindowContext& main) {
-    PictureBox& panel = *main.window.thumbnailPanel;
+    PictureBox& panel = *main.controls.thumbnailPanel;
     const bool large = isLargeGrid(main.state.screen.ScreenWidthPx);
     panel.fillRect(titleBox(large), Qt::white);
     panel.drawBox(titleBox(large), Qt::black);
@@ -38,12 +38,12 @@ void drawFolderTitle(MainWindowContext& main) {
 
 void drawThumbnailPage(MainWindowContext& main) {
     ProgramState& state = main.state;
-    MainWindow& window = main.window;
-    PictureBox& panel = *window.thumbnailPanel;
+    MainWindowControls& controls = main.controls;
+    PictureBox& panel = *controls.thumbnailPanel;
 
     panel.fillRect(WholePanel, PanelBackground);
-    window.waitNotice->move(313, 237);
-    window.waitNotice->show();
+    controls.waitNotice->move(313, 237);
+    controls.waitNotice->show();
     panel.refreshNow();
 
     panel.fillRect(WholePanel, PanelBackground);
@@ -77,7 +77,7 @@ void drawThumbnailPage(MainWindowContext& main) {
         });
     }
     drawFocusFrame(main);
-    window.waitNotice->hide();
+    controls.waitNotice->hide();
     if (timedOut)
         main.services.messages.inform(NoAnswerMessage);
     prefetchNeighbours(state, main.services, page);

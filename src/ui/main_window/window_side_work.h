@@ -3,11 +3,11 @@
 
 #include <functional>
 
-class MainWindow;
+class QLabel;
 
 // Runs work on a worker thread and returns once it is done. Meanwhile the
-// main window shows "まってください" and the wait cursor and goes on drawing
+// window shows "まってください" in waitNotice and the wait cursor and goes on drawing
 // itself, so a share that stops answering stalls the work, never the window;
 // the user's clicks and keys wait until the work is done. work must touch no
 // widget and no program state the window thread may change.
-void runBesideWindow(MainWindow& form, const std::function<void()>& work);
+void runBesideWindow(QLabel& waitNotice, const std::function<void()>& work);

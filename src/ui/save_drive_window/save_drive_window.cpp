@@ -2,6 +2,7 @@
 #include "ui/save_drive_window/save_drive_window.h"
 
 #include "ui/widgets/control_builders.h"
+#include "ui/widgets/control_names.h"
 #include "ui/widgets/fonts.h"
 
 #include <QFrame>
@@ -22,32 +23,38 @@ SaveDriveWindow::SaveDriveWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Form6"));
     setFixedSize(358, 201);
 
-    frameBox = new QFrame(this);
-    frameBox->setFrameShape(QFrame::Box);
-    frameBox->setGeometry(12, 4, 329, 81);
+    m_frameBox = new QFrame(this);
+    m_frameBox->setFrameShape(QFrame::Box);
+    m_frameBox->setGeometry(12, 4, 329, 81);
     const QFont labelFont = designFont(Gothic, 15.75);
-    promptFirstLine =
+    m_promptFirstLine =
         makeLabel(QStringLiteral("データを保存するドライブを"), this, QRect(48, 16, 273, 21));
-    promptSecondLine =
+    m_promptSecondLine =
         makeLabel(QStringLiteral("下からえらんでください。"), this, QRect(28, 48, 252, 21));
-    currentDriveLabel =
+    m_currentDriveLabel =
         makeLabel(QStringLiteral("現在の保存ドライブ"), this, QRect(20, 100, 189, 21));
-    for (QLabel* label : {promptFirstLine, promptSecondLine, currentDriveLabel})
+    for (QLabel* label : {m_promptFirstLine, m_promptSecondLine, m_currentDriveLabel})
         label->setFont(labelFont);
-    currentDriveEdit = new QLineEdit(this);
-    currentDriveEdit->setGeometry(216, 100, 121, 25);
-    currentDriveEdit->setFont(designFont(Gothic, 14.25));
+    m_currentDriveEdit = new QLineEdit(this);
+    m_currentDriveEdit->setGeometry(216, 100, 121, 25);
+    m_currentDriveEdit->setFont(designFont(Gothic, 14.25));
 
-    for (int i = 0; i < int(driveButtons.size()); ++i) {
+    for (int i = 0; i < int(m_driveButtons.size()); ++i) {
         auto* button = new QPushButton(QString::fromUtf16(DriveCaptions[i]), this);
         button->setAutoDefault(false);
         button->setGeometry(4 + 44 * i, 152, 41, 41);
         button->setFont(designFont(Gothic, 20.25, true));
         connect(button, &QPushButton::clicked, this, [this, i] { emit driveChosen(i); });
-        driveButtons[i] = button;
+        m_driveButtons[i] = button;
     }
+    nameEach(m_driveButtons, "driveButton");
+    nameAll({{m_frameBox, "frameBox"},
+             {m_promptFirstLine, "promptFirstLine"},
+             {m_promptSecondLine, "promptSecondLine"},
+             {m_currentDriveLabel, "currentDriveLabel"},
+             {m_currentDriveEdit, "currentDriveEdit"}});
 }
 
 void SaveDriveWindow::showCurrentDrive(const QString& drive) {
-    currentDriveEdit->setText(drive);
+    m_currentDriveEdit->setText(drive);
 }

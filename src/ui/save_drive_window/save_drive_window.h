@@ -21,13 +21,14 @@ public:
     // The drive in use, as "C:".
     void showCurrentDrive(const QString& drive);
 
-    QFrame* frameBox = nullptr;
-    QLabel* promptFirstLine = nullptr;
-    QLabel* promptSecondLine = nullptr;
-    QLabel* currentDriveLabel = nullptr;
-    QLineEdit* currentDriveEdit = nullptr;
-    std::array<QPushButton*, 8> driveButtons{};
-
 signals:
     void driveChosen(int index);
+
+private:
+    QFrame* m_frameBox = nullptr;
+    QLabel* m_promptFirstLine = nullptr;
+    QLabel* m_promptSecondLine = nullptr;
+    QLabel* m_currentDriveLabel = nullptr;
+    QLineEdit* m_currentDriveEdit = nullptr;
+    std::array<QPushButton*, 8> m_driveButtons{};
 };

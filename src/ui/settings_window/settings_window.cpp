@@ -2,6 +2,7 @@
 #include "ui/settings_window/settings_window.h"
 
 #include "ui/widgets/control_builders.h"
+#include "ui/widgets/control_names.h"
 #include "ui/widgets/fonts.h"
 
 #include <QComboBox>
@@ -81,57 +82,76 @@ SettingsWindow::SettingsWindow(const SettingsValues& inForce, int lastYear, QWid
     fillWith(this, WindowColor);
     setFixedSize(465, 199);
 
-    saveButton = makeFaceButton(QStringLiteral("環境を保存する"), this, QRect(4, 4, 185, 33),
-                                QColor(192, 255, 192));
-    cancelButton = makeFaceButton(QStringLiteral("キャンセル"), this, QRect(196, 4, 133, 33),
-                                  QColor(255, 192, 192));
-    photoDriveLabel = makeWindowLabel(QStringLiteral("写真ドライブ"), this, QRect(4, 44, 137, 21));
-    photoDriveEdit = new QLineEdit(this);
-    photoDriveEdit->setGeometry(144, 40, 237, 27);
-    browseButton =
+    m_saveButton = makeFaceButton(QStringLiteral("環境を保存する"), this, QRect(4, 4, 185, 33),
+                                  QColor(192, 255, 192));
+    m_cancelButton = makeFaceButton(QStringLiteral("キャンセル"), this, QRect(196, 4, 133, 33),
+                                    QColor(255, 192, 192));
+    m_photoDriveLabel =
+        makeWindowLabel(QStringLiteral("写真ドライブ"), this, QRect(4, 44, 137, 21));
+    m_photoDriveEdit = new QLineEdit(this);
+    m_photoDriveEdit->setGeometry(144, 40, 237, 27);
+    m_browseButton =
         makeFaceButton(QStringLiteral("参照"), this, QRect(384, 40, 77, 29), QColor(192, 255, 255));
-    saveDriveLabel = makeWindowLabel(QStringLiteral("保存ドライブ"), this, QRect(4, 72, 141, 25));
-    saveDriveCombo =
+    m_saveDriveLabel = makeWindowLabel(QStringLiteral("保存ドライブ"), this, QRect(4, 72, 141, 25));
+    m_saveDriveCombo =
         makeCombo(this, QRect(144, 68, 181, 29), driveFolders(QStringLiteral("A_image")));
-    schoolYearLabel =
+    m_schoolYearLabel =
         makeWindowLabel(QStringLiteral("利用年度･････"), this, QRect(4, 104, 139, 21));
-    schoolYearCombo = makeCombo(this, QRect(144, 100, 109, 29), schoolYears(lastYear));
-    usageModeLabel = makeWindowLabel(QStringLiteral("利用形態"), this, QRect(260, 104, 84, 21));
-    usageModeCombo = makeCombo(this, QRect(348, 100, 113, 29),
-                               {QStringLiteral("学校利用"), QStringLiteral("個人利用")});
-    separatorLine = new QFrame(this);
-    separatorLine->setFrameShape(QFrame::HLine);
-    separatorLine->setFrameShadow(QFrame::Plain);
-    separatorLine->setGeometry(4, 132, 457, 1);
-    networkLabels[0] = makeWindowLabel(QStringLiteral("ネットワーク利用時のノード番号"), this,
-                                       QRect(4, 140, 315, 21));
-    nodeNumberCombo = makeCombo(this, QRect(328, 136, 133, 29), nodeNumbers(), true);
-    networkLabels[1] =
+    m_schoolYearCombo = makeCombo(this, QRect(144, 100, 109, 29), schoolYears(lastYear));
+    m_usageModeLabel = makeWindowLabel(QStringLiteral("利用形態"), this, QRect(260, 104, 84, 21));
+    m_usageModeCombo = makeCombo(this, QRect(348, 100, 113, 29),
+                                 {QStringLiteral("学校利用"), QStringLiteral("個人利用")});
+    m_separatorLine = new QFrame(this);
+    m_separatorLine->setFrameShape(QFrame::HLine);
+    m_separatorLine->setFrameShadow(QFrame::Plain);
+    m_separatorLine->setGeometry(4, 132, 457, 1);
+    m_networkLabels[0] = makeWindowLabel(QStringLiteral("ネットワーク利用時のノード番号"), this,
+                                         QRect(4, 140, 315, 21));
+    m_nodeNumberCombo = makeCombo(this, QRect(328, 136, 133, 29), nodeNumbers(), true);
+    m_networkLabels[1] =
         makeWindowLabel(QStringLiteral("ネットワーク保存ドライブ"), this, QRect(4, 172, 252, 21));
-    databaseFolderCombo =
+    m_databaseFolderCombo =
         makeCombo(this, QRect(280, 168, 181, 29), driveFolders(QStringLiteral("Adb_image")));
 
     showSettings(inForce);
-    connect(cancelButton, &QPushButton::clicked, this, &SettingsWindow::reject);
+    nameEach(m_networkLabels, "networkLabel");
+    nameAll({{m_saveButton, "saveButton"},
+             {m_cancelButton, "cancelButton"},
+             {m_photoDriveLabel, "photoDriveLabel"},
+             {m_photoDriveEdit, "photoDriveEdit"},
+             {m_browseButton, "browseButton"},
+             {m_saveDriveLabel, "saveDriveLabel"},
+             {m_saveDriveCombo, "saveDriveCombo"},
+             {m_schoolYearLabel, "schoolYearLabel"},
+             {m_schoolYearCombo, "schoolYearCombo"},
+             {m_usageModeLabel, "usageModeLabel"},
+             {m_usageModeCombo, "usageModeCombo"},
+             {m_separatorLine, "separatorLine"},
+             {m_nodeNumberCombo, "nodeNumberCombo"},
+             {m_databaseFolderCombo, "databaseFolderCombo"}});
+    connect(m_cancelButton, &QPushButton::clicked, this, &SettingsWindow::reject);
+    connect(m_browseButton, &QPushButton::clicked, this,
+            &SettingsWindow::photoDriveBrowseRequested);
+    connect(m_saveButton, &QPushButton::clicked, this, &SettingsWindow::saveRequested);
 }
 
 // Every use mode but "個人利用" is school use, the empty one included.
 void SettingsWindow::showSettings(const SettingsValues& values) {
-    photoDriveEdit->setText(values.photoDrive);
-    choose(saveDriveCombo, values.saveBase);
-    choose(schoolYearCombo, values.saveSubFolder);
-    choose(usageModeCombo,
+    m_photoDriveEdit->setText(values.photoDrive);
+    choose(m_saveDriveCombo, values.saveBase);
+    choose(m_schoolYearCombo, values.saveSubFolder);
+    choose(m_usageModeCombo,
            values.usageMode.isEmpty() ? QStringLiteral("学校利用") : values.usageMode);
-    nodeNumberCombo->setEditText(nodeText(values.pcNumber));
-    choose(databaseFolderCombo, values.databaseRoot);
+    m_nodeNumberCombo->setEditText(nodeText(values.pcNumber));
+    choose(m_databaseFolderCombo, values.databaseRoot);
 }
 
 void SettingsWindow::showPhotoDrive(const QString& path) {
-    photoDriveEdit->setText(path);
+    m_photoDriveEdit->setText(path);
 }
 
 SettingsTexts SettingsWindow::texts() const {
-    return {photoDriveEdit->text(),         saveDriveCombo->currentText(),
-            schoolYearCombo->currentText(), usageModeCombo->currentText(),
-            nodeNumberCombo->currentText(), databaseFolderCombo->currentText()};
+    return {m_photoDriveEdit->text(),         m_saveDriveCombo->currentText(),
+            m_schoolYearCombo->currentText(), m_usageModeCombo->currentText(),
+            m_nodeNumberCombo->currentText(), m_databaseFolderCombo->currentText()};
 }

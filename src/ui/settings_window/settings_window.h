@@ -16,7 +16,7 @@ class QPushButton;
 // school year, the use mode, the node number and the database folder. It
 // starts with the settings in force when it is made; afterwards it is only
 // hidden and shown, so it keeps what the user left in it. Saving and choosing
-// a folder are handled by whoever connects to its buttons.
+// a folder are left to whoever handles its signals.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 
@@ -29,22 +29,28 @@ public:
     // Puts a folder into the photo drive box.
     void showPhotoDrive(const QString& path);
 
-    QPushButton* saveButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-    QLabel* photoDriveLabel = nullptr;
-    QLineEdit* photoDriveEdit = nullptr;
-    QPushButton* browseButton = nullptr;
-    QLabel* saveDriveLabel = nullptr;
-    QComboBox* saveDriveCombo = nullptr;
-    QLabel* schoolYearLabel = nullptr;
-    QComboBox* schoolYearCombo = nullptr;
-    QLabel* usageModeLabel = nullptr;
-    QComboBox* usageModeCombo = nullptr;
-    QFrame* separatorLine = nullptr;
-    std::array<QLabel*, 2> networkLabels{};
-    QComboBox* nodeNumberCombo = nullptr;
-    QComboBox* databaseFolderCombo = nullptr;
+signals:
+    // "参照" next to the photo drive.
+    void photoDriveBrowseRequested();
+    // "環境を保存する".
+    void saveRequested();
 
 private:
     void showSettings(const SettingsValues& values);
+
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QLabel* m_photoDriveLabel = nullptr;
+    QLineEdit* m_photoDriveEdit = nullptr;
+    QPushButton* m_browseButton = nullptr;
+    QLabel* m_saveDriveLabel = nullptr;
+    QComboBox* m_saveDriveCombo = nullptr;
+    QLabel* m_schoolYearLabel = nullptr;
+    QComboBox* m_schoolYearCombo = nullptr;
+    QLabel* m_usageModeLabel = nullptr;
+    QComboBox* m_usageModeCombo = nullptr;
+    QFrame* m_separatorLine = nullptr;
+    std::array<QLabel*, 2> m_networkLabels{};
+    QComboBox* m_nodeNumberCombo = nullptr;
+    QComboBox* m_databaseFolderCombo = nullptr;
 };

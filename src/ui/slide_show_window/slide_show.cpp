@@ -15,25 +15,20 @@
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/unreadable_photo_sign.h"
 
-#include <QPushButton>
 #include <algorithm>
 
 SlideShow::SlideShow(AppContext& program, QWidget& parent)
     : QObject(&parent), m_program(program), m_window(new SlideShowWindow(&parent)) {
-    connect(m_window->endButton, &QPushButton::clicked, m_window, &QWidget::hide);
-    for (int i = 0; i < 2; ++i) {
-        connect(m_window->stepButtons[i], &QPushButton::clicked, this, [this, i] { step(i); });
-    }
+    connect(m_window, &SlideShowWindow::stepRequested, this, &SlideShow::step);
     connect(m_window, &SlideShowWindow::stripAsked, this, &SlideShow::showStrip);
-    m_window->thumbnailStrip->setDrawnItems([this] {
+    m_window->thumbnailStrip().setDrawnItems([this] {
         QList<PictureBox::DrawnItem> items;
         for (int k = 1; k <= m_count && m_layout.offersStrip; ++k)
             items.append({m_layout.scaled(stripSlot(k)), QStringLiteral("スライド %1").arg(k),
                           k == m_shown});
         return items;
     });
-    connect(m_window->thumbnailStrip, &PictureBox::mouseDown, this,
-            [this](Qt::MouseButton, QPoint pos) { pickFromStrip(pos); });
+    connect(m_window, &SlideShowWindow::stripPressed, this, &SlideShow::pickFromStrip);
 }
 
 void SlideShow::start() {
@@ -69,7 +64,7 @@ void SlideShow::startAt(int photo) {
 void SlideShow::open(int firstSlide) {
     ProgramState& state = m_program.state;
     m_count = std::min(state.selection.SelectedCount, MaxSlides);
-    m_window->thumbnailStrip->hide();
+    m_window->thumbnailStrip().hide();
     layOut();
 
     QStringList hostPaths;
@@ -104,11 +99,11 @@ void SlideShow::pickFromStrip(QPoint pos) {
 
 void SlideShow::showStrip(bool shown) {
     if (shown) {
-        m_window->photoBox->move(m_layout.pictureBesideStrip.topLeft());
-        m_window->thumbnailStrip->show();
+        m_window->photoBox().move(m_layout.pictureBesideStrip.topLeft());
+        m_window->thumbnailStrip().show();
     } else {
-        m_window->thumbnailStrip->hide();
-        m_window->photoBox->move(m_layout.picture.topLeft());
+        m_window->thumbnailStrip().hide();
+        m_window->photoBox().move(m_layout.picture.topLeft());
     }
 }
 
@@ -120,7 +115,7 @@ void SlideShow::layOut() {
 
 void SlideShow::fillStrip() {
     ProgramState& state = m_program.state;
-    PictureBox& strip = *m_window->thumbnailStrip;
+    PictureBox& strip = m_window->thumbnailStrip();
     strip.clear();
     std::vector<ThumbnailRequest> requests;
     for (int k = 1; k <= m_count; ++k) {
@@ -145,7 +140,7 @@ void SlideShow::fillStrip() {
 void SlideShow::showSlide() {
     ProgramState& state = m_program.state;
     const DecodedSlide slide = m_decoder.slide(m_shown);
-    PictureBox& picture = *m_window->photoBox;
+    PictureBox& picture = m_window->photoBox();
     picture.clear();
     if (slide.image.isNull()) {
         drawUnreadablePhotoSign(picture, QRect(QPoint(0, 0), m_layout.drawSize),

@@ -10,7 +10,8 @@ class QPushButton;
 
 // The slide-show window: borderless and covering the screen, with the large
 // photo, the thumbnail strip, the two layout icons and the three buttons. It
-// only holds and places its controls; the show connects to them.
+// tells what the user asked through its signals and hides itself for
+// "おわり"; the show draws on the photo and the strip.
 class SlideShowWindow : public QWidget {
     Q_OBJECT
 
@@ -20,13 +21,14 @@ public:
     // Places and sizes every control, fonts and icons included, for layout.
     void place(const SlideLayout& layout);
 
-    PictureBox* photoBox = nullptr;
-    PictureBox* thumbnailStrip = nullptr;
-    std::array<PictureBox*, 2> layoutButtons{};
-    QPushButton* endButton = nullptr;
-    std::array<QPushButton*, 2> stepButtons{};
+    PictureBox& photoBox() { return *m_photoBox; }
+    PictureBox& thumbnailStrip() { return *m_thumbnailStrip; }
 
 signals:
+    // "＜" (0) or "＞" (1), or the arrow keys.
+    void stepRequested(int index);
+    // A mouse button went down on the strip at pos.
+    void stripPressed(QPoint pos);
     // A layout icon was clicked, or ↑ (show the strip) or ↓ (hide it) was
     // pressed while the strip is offered.
     void stripAsked(bool shown);
@@ -34,4 +36,11 @@ signals:
 protected:
     // The arrow keys step like "＜" and "＞", Esc ends the show like "おわり".
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    PictureBox* m_photoBox = nullptr;
+    PictureBox* m_thumbnailStrip = nullptr;
+    std::array<PictureBox*, 2> m_layoutButtons{};
+    QPushButton* m_endButton = nullptr;
+    std::array<QPushButton*, 2> m_stepButtons{};
 };

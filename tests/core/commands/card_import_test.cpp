@@ -3,6 +3,7 @@
 #include "core/files/photo_drive.h"
 #include "support/card_image.h"
 #include "support/mount_tools.h"
+#include "support/window_controls.h"
 #include "support_library/import_rig.h"
 #include "ui/folder_name_window/folder_name_window.h"
 
@@ -31,7 +32,9 @@ struct CardRig : ImportRig {
         drives.setCardRoots({root.filePath(QStringLiteral("media/pupil"))});
         files = FileSystem(drives);
         openClassFolder();
-        whenOpen = [this](FolderNameWindow& window) { shownLine = window.photoDriveLine->text(); };
+        whenOpen = [this](FolderNameWindow& window) {
+            shownLine = control<QLabel>(window, "photoDriveLine")->text();
+        };
         messages.answers = {true, true, true};
     }
     QString shownLine;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/photo_wiring.h"
 #include "core/commands/trash_commands.h"
 #include "core/library/class_trash.h"
 #include "core/library/index_file.h"
 #include "core/library/library_paths.h"
 #include "folder_fixture.h"
+#include "support/window_controls.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -28,8 +28,6 @@ struct TrashCase {
 
 class TrashTable : public FolderCommands, public ::testing::WithParamInterface<TrashCase> {
 protected:
-    TrashTable() { connectPhotoCommands(rig.program, *rig.form); }
-
     ClassView view() {
         ClassView seen;
         const FolderIndex index = readIndex(rig.files, indexPathOf(rig.classFolder));
@@ -46,11 +44,11 @@ protected:
 void deleteFirstTwoPhotos(LibraryRig& rig) {
     rig.state.folder.PhotoMarks[1] = rig.state.folder.PhotoMarks[2] = 1;
     rig.messages.answers = {true};
-    rig.form->deleteAction->trigger();
+    control<QAction>(*rig.form, "deleteAction")->trigger();
 }
 void deleteOpenFolder(LibraryRig& rig) {
     rig.messages.answers = {true};
-    rig.form->deleteFolderButton->click();
+    control<QPushButton>(*rig.form, "deleteFolderButton")->click();
 }
 void restoreAll(LibraryRig& rig) {
     restoreTrashItems(rig.program, {});

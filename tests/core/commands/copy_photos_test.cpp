@@ -2,6 +2,7 @@
 #include "core/commands/copy_photos.h"
 #include "core/library/library_paths.h"
 #include "photo_ops_fixture.h"
+#include "support/window_controls.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QFile>
@@ -18,7 +19,7 @@ protected:
     void copyOutsideTheClassFolder() {
         rig.openClassFolder();
         mark(1, 2);
-        rig.form->copyAction->trigger();
+        control<QAction>(*rig.form, "copyAction")->trigger();
 
         completeCopy(rig.program, 2);
 
@@ -31,9 +32,9 @@ TEST_F(CopyingPhotos, MarkedPhotosGoIntoTheClickedFolderWhichOpens) {
     makeFolders({{QStringLiteral("a"), 10}, {QStringLiteral("b"), 7}});
     mark(1, 5);
 
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
 
-    EXPECT_FALSE(rig.form->copyTargetPrompt->isHidden());
+    EXPECT_FALSE(control<PictureBox>(*rig.form, "copyTargetPrompt")->isHidden());
     EXPECT_EQ(rig.state.copy.Pick, FolderPick::CopyTarget);
     EXPECT_EQ(rig.state.copy.PickCount, 5);
     EXPECT_EQ(markedCount(), 5);
@@ -52,7 +53,7 @@ TEST_F(CopyingPhotos, MarkedPhotosGoIntoTheClickedFolderWhichOpens) {
     EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("b"));
     EXPECT_EQ(markedCount(), 0);
     EXPECT_EQ(rig.state.copy.Pick, FolderPick::Open);
-    EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*rig.form, "copyTargetPrompt")->isHidden());
 }
 
 TEST_F(CopyingPhotos, SourceFolderAsDestinationCopiesNothingButRecounts) {
@@ -60,7 +61,7 @@ TEST_F(CopyingPhotos, SourceFolderAsDestinationCopiesNothingButRecounts) {
     mark(1, 3);
     const QString marked = rig.state.folder.PhotoPaths[1];
     const QDateTime before = ageFile(marked);
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
     addPhotos(folderPath(1), 1, QStringLiteral("new"));
 
     completeCopy(rig.program, 1);
@@ -83,7 +84,7 @@ TEST_F(CopyingPhotos, SameNamedFileIsReplacedWithoutGrowingTheCount) {
     ASSERT_NE(bytesOf(clash), source);
     rig.state.folder.PhotoMarks[number] = 1;
 
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
     completeCopy(rig.program, 2);
 
     EXPECT_EQ(bytesOf(clash), source);
@@ -98,7 +99,7 @@ TEST_F(CopyingPhotos, OnlyTheFirstHundredMarkedAreCopied) {
         expected << fileNameOf(rig.state.folder.PhotoPaths[n]);
     mark(1, 150);
 
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
     EXPECT_EQ(rig.state.copy.PickCount, 150);
     completeCopy(rig.program, 2);
 
@@ -113,11 +114,11 @@ TEST_F(CopyingPhotos, CancelKeepsMarksAndFolders) {
     const QStringList index = rig.readIndexLines();
     mark(2, 4);
 
-    rig.form->copyAction->trigger();
-    rig.form->cancelCopyButton->click();
+    control<QAction>(*rig.form, "copyAction")->trigger();
+    control<QPushButton>(*rig.form, "cancelCopyButton")->click();
 
     EXPECT_EQ(rig.state.copy.Pick, FolderPick::Open);
-    EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*rig.form, "copyTargetPrompt")->isHidden());
     EXPECT_EQ(markedCount(), 3);
     EXPECT_EQ(rig.state.folder.PhotoMarks[2], 1);
     EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
@@ -130,17 +131,17 @@ TEST_F(CopyingPhotos, CancelKeepsMarksAndFolders) {
 TEST_F(CopyingPhotos, NothingMarkedAsksForPhotosAndDoesNotWait) {
     makeFolders({{QStringLiteral("a"), 3}});
 
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("しゃしんをえらんでください。")});
     EXPECT_EQ(rig.state.copy.Pick, FolderPick::Open);
-    EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*rig.form, "copyTargetPrompt")->isHidden());
 }
 
 TEST_F(CopyingPhotos, VanishedSourceIsReportedAfterTheDestinationOpens) {
     makeFolders({{QStringLiteral("a"), 5}, {QStringLiteral("b"), 1}});
     mark(1, 3);
-    rig.form->copyAction->trigger();
+    control<QAction>(*rig.form, "copyAction")->trigger();
     QFile::remove(rig.host(rig.state.folder.PhotoPaths[2]));
 
     completeCopy(rig.program, 2);
@@ -149,7 +150,7 @@ TEST_F(CopyingPhotos, VanishedSourceIsReportedAfterTheDestinationOpens) {
     EXPECT_EQ(filesIn(folderPath(2)), 3);
     EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 2);
     EXPECT_EQ(rig.state.copy.Pick, FolderPick::Open);
-    EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
+    EXPECT_TRUE(control<PictureBox>(*rig.form, "copyTargetPrompt")->isHidden());
 }
 
 TEST_F(CopyingPhotos, RowOutsideTheClassFolderGetsNoCopies) {

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/database_wiring.h"
-#include "app/folder_wiring.h"
-#include "app/secondary_windows.h"
 #include "core/files/cp932_text.h"
 #include "core/library/library_paths.h"
 #include "support/cp932_files.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 
 #include <QAction>
@@ -24,9 +22,6 @@ struct DatabaseRig : LibraryRig {
         state.settings.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
         state.settings.SaveRoot = state.settings.SaveBase;
         state.openClass.ClassSubFolder = QStringLiteral("CLASS_32");
-        connectDatabaseCommands(program, *form);
-        connectFolderCommands(program, *form);
-        new SecondaryWindows(program, *form, root.path(), [] {});
     }
 
     QString dbFolder(const QString& directory) const { return joinPath(databaseRoot, directory); }
@@ -59,8 +54,10 @@ struct DatabaseRig : LibraryRig {
         openClassFolder();
     }
 
-    void switchTree() { form->switchToDatabaseAction->trigger(); }
-    void clickSave() { QTest::mouseClick(form->saveToDatabaseButton, Qt::LeftButton); }
+    void switchTree() { control<QAction>(*form, "switchToDatabaseAction")->trigger(); }
+    void clickSave() {
+        QTest::mouseClick(control<QPushButton>(*form, "saveToDatabaseButton"), Qt::LeftButton);
+    }
 
     const QString databaseRoot = QStringLiteral("C:\\Adb_image\\");
 };

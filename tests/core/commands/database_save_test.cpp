@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/commands/database_save.h"
+#include "core/commands/database_store.h"
 #include "core/library/locked_index.h"
 #include "database_rig.h"
+#include "support/window_controls.h"
 #include "ui/folder_name_window/folder_name_window.h"
-#include "ui/main_window/lock_wait_indicator.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QApplication>
@@ -32,7 +33,7 @@ protected:
 
 TEST_F(SavingToTheDatabase, IntoAnEmptyDatabaseMakesFolderOneWithTheTeachersTag) {
     rig.makeClassFolders({{QStringLiteral("はな"), 1}, {QStringLiteral("えんそく"), 3}});
-    QTest::mouseClick(rig.form->folderList, Qt::LeftButton, {}, {60, 88});
+    QTest::mouseClick(control<PictureBox>(*rig.form, "folderList"), Qt::LeftButton, {}, {60, 88});
     ASSERT_EQ(rig.state.folder.FolderTitle, QStringLiteral("えんそく"));
     const QString shown = rig.state.folder.PhotoFolder;
 
@@ -47,7 +48,7 @@ TEST_F(SavingToTheDatabase, IntoAnEmptyDatabaseMakesFolderOneWithTheTeachersTag)
     EXPECT_EQ(rig.state.folder.PhotoFolder, shown);
     EXPECT_EQ(rig.state.openClass.ClassFolder, rig.classFolder);
     rig.messages.answers = {true};
-    QTest::mouseClick(rig.form->deleteFolderButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*rig.form, "deleteFolderButton"), Qt::LeftButton);
     EXPECT_FALSE(rig.files.exists(shown));
     EXPECT_EQ(rig.namesIn(rig.dbFolder(QStringLiteral("IMG_0001_えんそく"))).size(), 3);
 }
@@ -76,6 +77,24 @@ TEST_F(SavingToTheDatabase, AnEmptyFolderLeftWithoutItsRowIsClearedByTheNextSave
     EXPECT_EQ(rig.dbLines().value(1), QStringLiteral("b,IMG_0002_b,2002/06/15 1,２年３組 先生"));
     EXPECT_FALSE(QFileInfo::exists(rig.host(rig.dbFolder(QStringLiteral("IMG_0002_x")))));
     EXPECT_TRUE(QFileInfo::exists(rig.host(rig.dbFolder(QStringLiteral("IMG_0003_y/P.JPG")))));
+}
+
+// A save cut off between making the mark of its copies and writing the mark's
+// owner leaves the mark empty; the next save, in a program that never saw it
+// before, finishes that save at once.
+TEST_F(SavingToTheDatabase, AMarkLeftWithoutItsOwnerIsFinishedByTheNextSave) {
+    rig.writeDbLines({QStringLiteral("a,IMG_0001_a,2002/06/01 0,")});
+    const QString folder = rig.host(rig.dbFolder(QStringLiteral("IMG_0001_a")));
+    QDir().mkpath(folder);
+    QFile(folder + QStringLiteral("/P1.JPG")).open(QIODevice::WriteOnly);
+    QFile(folder + QStringLiteral("/P2.JPG")).open(QIODevice::WriteOnly);
+    const QString mark =
+        rig.host(copyingLockPathOf(rig.databaseRoot, QStringLiteral("IMG_0001_a")));
+    QDir().mkpath(mark);
+    rig.makeClassFolders({{QStringLiteral("b"), 1}});
+    saveYes();
+    EXPECT_EQ(rig.dbLines().value(0), QStringLiteral("a,IMG_0001_a,2002/06/01 2,"));
+    EXPECT_FALSE(QFileInfo::exists(mark));
 }
 
 TEST_F(SavingToTheDatabase, AnEmptyFolderGivesAnEmptyDatabaseFolderCountedZero) {
@@ -125,10 +144,10 @@ TEST_F(SavingToTheDatabase, SavedRowSurvivesARenameInTheOpenDatabase) {
     rig.state.FolderNameWindowMode = FolderNameMode::Rename;
     rig.modals.script = [](QDialog& dialog) {
         auto& window = static_cast<FolderNameWindow&>(dialog);
-        window.nameEdit->setText(QStringLiteral("あ"));
-        QTest::mouseClick(window.runButton, Qt::LeftButton);
+        control<QLineEdit>(window, "nameEdit")->setText(QStringLiteral("あ"));
+        QTest::mouseClick(control<QPushButton>(window, "runButton"), Qt::LeftButton);
     };
-    QTest::mouseClick(rig.form->renameFolderButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*rig.form, "renameFolderButton"), Qt::LeftButton);
     EXPECT_EQ(rig.dbLines(),
               QStringList({QStringLiteral("あ,IMG_0001_a,2002/06/01 2,"),
                            QStringLiteral("a,IMG_0002_a,2002/06/15 2,２年３組 先生")}));
@@ -141,12 +160,11 @@ TEST_F(SavingToTheDatabase, ABusyDatabaseChangesNothing) {
         rig.files.lockFile(indexLockPathOf(rig.databaseRoot), std::chrono::milliseconds(0));
     ASSERT_TRUE(held);
     rig.files.setLockWaitLimit(std::chrono::milliseconds(300));
-    LockWaitIndicator indicator(*rig.form, rig.files);
     bool waitShown = false; // the window goes on handling its events meanwhile
     QTimer::singleShot(100, [&] {
         const QCursor* cursor = QApplication::overrideCursor();
-        waitShown =
-            !rig.form->waitNotice->isHidden() && cursor && cursor->shape() == Qt::WaitCursor;
+        waitShown = !control<QLabel>(*rig.form, "waitNotice")->isHidden() && cursor &&
+                    cursor->shape() == Qt::WaitCursor;
     });
     saveYes();
     EXPECT_TRUE(waitShown);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "database_rig.h"
 #include "support/cp932_files.h"
+#include "support/window_controls.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QLabel>
@@ -19,7 +20,7 @@ protected:
         EXPECT_EQ(rig.state.openClass.FolderTable.count(), 0);
         EXPECT_EQ(rig.state.folder.PhotoCount, 0);
         EXPECT_TRUE(rig.state.folder.PhotoFolder.isEmpty());
-        const QImage panel = rig.form->thumbnailPanel->image();
+        const QImage panel = control<PictureBox>(*rig.form, "thumbnailPanel")->image();
         EXPECT_EQ(panel.pixelColor(panel.width() / 2, panel.height() / 2), QColor(255, 255, 192));
     }
 
@@ -29,13 +30,15 @@ protected:
 TEST_F(SwitchingTrees, ToAFilledDatabaseAndBackToTheClassAtItsFirstFolder) {
     rig.makeClassFolders({{QStringLiteral("えんそく"), 2}, {QStringLiteral("はな"), 4}});
     makeDatabase(3);
-    rig.form->showFolderCommands();
-    ASSERT_EQ(rig.form->switchToDatabaseAction->text(), QStringLiteral("データベースに切りかえ"));
+    rig.view.showFolderCommands();
+    ASSERT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(),
+              QStringLiteral("データベースに切りかえ"));
     rig.state.openClass.CurrentFolderIndex = 2;
 
     rig.switchTree();
-    EXPECT_EQ(rig.form->switchToDatabaseAction->text(), QStringLiteral("データベースからもどる"));
-    EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
+    EXPECT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(),
+              QStringLiteral("データベースからもどる"));
+    EXPECT_EQ(control<QLabel>(*rig.form, "classHeading")->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
     EXPECT_EQ(rig.state.openClass.ClassFolder, rig.databaseRoot);
     EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
     EXPECT_EQ(rig.state.folder.PhotoFolder, rig.dbFolder(QStringLiteral("IMG_0001_うんどうかい")));
@@ -43,8 +46,9 @@ TEST_F(SwitchingTrees, ToAFilledDatabaseAndBackToTheClassAtItsFirstFolder) {
     EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("うんどうかい"));
 
     rig.switchTree();
-    EXPECT_EQ(rig.form->switchToDatabaseAction->text(), QStringLiteral("データベースに切りかえ"));
-    EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("３年２組"));
+    EXPECT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(),
+              QStringLiteral("データベースに切りかえ"));
+    EXPECT_EQ(control<QLabel>(*rig.form, "classHeading")->text(), QStringLiteral("３年２組"));
     EXPECT_EQ(rig.state.openClass.ClassFolder, QStringLiteral("C:\\A_IMAGE\\CLASS_32\\"));
     EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
     EXPECT_EQ(rig.state.openClass.FolderTable.count(), 2);
@@ -80,7 +84,7 @@ TEST_F(SwitchingTrees, InPersonalUseComingBackReopensTheSaveRootWithTheYear) {
     rig.switchTree();
     EXPECT_EQ(rig.state.settings.SaveRoot, root);
     EXPECT_EQ(rig.state.openClass.ClassFolder, root);
-    EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("個人利用"));
+    EXPECT_EQ(control<QLabel>(*rig.form, "classHeading")->text(), QStringLiteral("個人利用"));
     EXPECT_EQ(rig.state.folder.PhotoCount, 5);
     EXPECT_EQ(rig.state.folder.PhotoFolder, joinPath(root, QStringLiteral("IMG_0001_a")));
 }
@@ -92,7 +96,8 @@ TEST_F(SwitchingTrees, WithoutADatabaseFolderNothingChanges) {
     rig.clickSave();
     EXPECT_EQ(rig.messages.shown, QStringList({NoDatabase, NoDatabase}));
     EXPECT_EQ(rig.state.openClass.ClassFolder, rig.classFolder);
-    EXPECT_EQ(rig.form->switchToDatabaseAction->text(), QStringLiteral("データベースに切りかえ"));
+    EXPECT_EQ(control<QAction>(*rig.form, "switchToDatabaseAction")->text(),
+              QStringLiteral("データベースに切りかえ"));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/imaging/desktop_thumbnail_cache.h"
 #include "core/library/class_trash.h"
 #include "folder_fixture.h"
+#include "support/window_controls.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +20,7 @@ class DeletingFolders : public FolderCommands {
 protected:
     void deleteAnswering(bool yes) {
         rig.messages.answers.push_back(yes);
-        rig.form->deleteFolderButton->click();
+        control<QPushButton>(*rig.form, "deleteFolderButton")->click();
     }
     bool onDisk(const QString& drivePath) const { return QFileInfo::exists(rig.host(drivePath)); }
 };
@@ -81,7 +82,7 @@ TEST_F(DeletingFolders, NoChangesNothingButReadsTheFolderAgain) {
 
 TEST_F(DeletingFolders, WithoutFoldersNothingIsAsked) {
     rig.openClassFolder();
-    rig.form->deleteFolderButton->click();
+    control<QPushButton>(*rig.form, "deleteFolderButton")->click();
     EXPECT_TRUE(rig.messages.shown.isEmpty());
     EXPECT_EQ(rig.state.openClass.FolderTable.count(), 0);
 }
@@ -189,9 +190,9 @@ TEST_F(DeletingFolders, FolderOpenedByPathIsRefused) {
     makeFolders({1, 2});
     rig.makePhotos(QStringLiteral("D:\\PHOTOS"), 2, {32, 24});
     rig.dialogs.nextChoice = rig.host(QStringLiteral("D:\\PHOTOS\\P001.JPG"));
-    rig.form->otherFolderAction->trigger();
+    control<QAction>(*rig.form, "otherFolderAction")->trigger();
     const QStringList before = rig.readIndexLines();
-    rig.form->deleteFolderButton->click();
+    control<QPushButton>(*rig.form, "deleteFolderButton")->click();
 
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("このフォルダはけせません。")});
     EXPECT_EQ(rig.files.listFiles(QStringLiteral("D:\\PHOTOS"), QStringLiteral("*.*")).size(), 2);
@@ -215,7 +216,7 @@ TEST_F(DeletingFolders, DeletingTheOnlyFolderClearsPageTitleAndList) {
     const QColor pageBackground(255, 255, 192);
     EXPECT_EQ(rig.panelColourAt({60, 90}), pageBackground);
     const QRect title = titleBox(true).adjusted(1, 1, -1, -1);
-    const QImage page = rig.form->thumbnailPanel->image();
+    const QImage page = control<PictureBox>(*rig.form, "thumbnailPanel")->image();
     for (int y = title.top(); y <= title.bottom(); ++y)
         for (int x = title.left(); x <= title.right(); ++x)
             ASSERT_EQ(page.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;

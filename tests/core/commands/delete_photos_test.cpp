@@ -3,6 +3,7 @@
 #include "core/imaging/desktop_thumbnail_cache.h"
 #include "core/library/load_folder.h"
 #include "photo_ops_fixture.h"
+#include "support/window_controls.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +22,7 @@ TEST_F(DeletingPhotos, MarkedPhotosAreDeletedAndTheRowKeepsItsDate) {
         rig.state.folder.PhotoMarks[n] = 1;
     rig.messages.answers = {true};
 
-    rig.form->deleteAction->trigger();
+    control<QAction>(*rig.form, "deleteAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     for (const QString& path : marked)
@@ -39,7 +40,7 @@ TEST_F(DeletingPhotos, NoChangesNothing) {
     const QStringList index = rig.readIndexLines();
     rig.messages.answers = {false};
 
-    rig.form->deleteAction->trigger();
+    control<QAction>(*rig.form, "deleteAction")->trigger();
 
     EXPECT_EQ(filesIn(folderPath(1)), 10);
     EXPECT_EQ(markedCount(), 3);
@@ -51,7 +52,7 @@ TEST_F(DeletingPhotos, NoChangesNothing) {
 TEST_F(DeletingPhotos, NothingMarkedAsksForPhotosWithoutAQuestion) {
     makeFolders({{QStringLiteral("a"), 4}});
 
-    rig.form->deleteAction->trigger();
+    control<QAction>(*rig.form, "deleteAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("しゃしんをえらんでください。")});
     EXPECT_EQ(filesIn(folderPath(1)), 4);
@@ -65,7 +66,7 @@ TEST_F(DeletingPhotos, OnlyTheFirstHundredMarkedAreDeleted) {
     mark(1, 120);
     rig.messages.answers = {true};
 
-    rig.form->deleteAction->trigger();
+    control<QAction>(*rig.form, "deleteAction")->trigger();
 
     for (int i = 0; i < 120; ++i)
         EXPECT_EQ(exists(paths[i]), i >= 100) << paths[i].toStdString();
@@ -79,7 +80,7 @@ TEST_F(DeletingPhotos, DeletingEveryPhotoLeavesAnEmptyPage) {
     mark(1, 4);
     rig.messages.answers = {true};
 
-    rig.form->deleteAction->trigger();
+    control<QAction>(*rig.form, "deleteAction")->trigger();
 
     EXPECT_EQ(filesIn(folderPath(1)), 0);
     EXPECT_EQ(rig.state.folder.PhotoCount, 0);
@@ -100,7 +101,7 @@ TEST_F(DeletingPhotos, RecountTakesEveryExtensionStartingWithJp) {
     rig.state.folder.PhotoMarks[first] = 1;
     rig.messages.answers = {true};
 
-    rig.form->deleteAction->trigger();
+    control<QAction>(*rig.form, "deleteAction")->trigger();
 
     EXPECT_EQ(rig.state.folder.PhotoCount, 4);
     EXPECT_EQ(rig.readIndexLines().value(0).section(u',', 2, 2), QStringLiteral("2002/06/15 4"));
@@ -112,7 +113,7 @@ TEST_F(DeletingPhotos, PhotoThatIsAlreadyGoneIsSkippedSilently) {
     QFile::remove(rig.host(rig.state.folder.PhotoPaths[2]));
     rig.messages.answers = {true};
 
-    rig.form->deleteAction->trigger();
+    control<QAction>(*rig.form, "deleteAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     EXPECT_EQ(rig.state.folder.PhotoCount, 2);
@@ -127,7 +128,7 @@ TEST_F(DeletingPhotos, FolderOpenedByPathRewritesTheIndexRowsUnchanged) {
     mark(1, 1);
     rig.messages.answers = {true};
 
-    rig.form->deleteAction->trigger();
+    control<QAction>(*rig.form, "deleteAction")->trigger();
 
     EXPECT_EQ(rig.state.folder.PhotoCount, 2);
     EXPECT_EQ(filesIn(QStringLiteral("D:\\PHOTOS")), 2);
@@ -149,7 +150,7 @@ TEST_F(DeletingPhotos, DeletedPhotosLeaveNoThumbnailBehind) {
     mark(2, 3);
     rig.messages.answers = {true};
 
-    rig.form->deleteAction->trigger();
+    control<QAction>(*rig.form, "deleteAction")->trigger();
 
     EXPECT_TRUE(QFile::exists(entries[0]));
     EXPECT_FALSE(QFile::exists(entries[1]));

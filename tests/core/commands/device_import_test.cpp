@@ -2,6 +2,7 @@
 #include "core/commands/folder_import.h"
 #include "core/commands/photo_source.h"
 #include "support/test_photos.h"
+#include "support/window_controls.h"
 #include "support_library/import_rig.h"
 #include "ui/folder_name_window/folder_name_window.h"
 
@@ -30,7 +31,9 @@ struct DeviceRig : ImportRig {
                                 QStringLiteral("disk:") + root.filePath(QStringLiteral("device"))});
         files = FileSystem(drives);
         openClassFolder();
-        whenOpen = [this](FolderNameWindow& window) { shownLine = window.photoDriveLine->text(); };
+        whenOpen = [this](FolderNameWindow& window) {
+            shownLine = control<QLabel>(window, "photoDriveLine")->text();
+        };
         messages.answers = {true, true, true};
     }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/folder_wiring.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/widgets/picture_box.h"
 
@@ -10,12 +10,10 @@
 #include <gtest/gtest.h>
 
 // A class folder whose rows are named f1, f2 ... in directories
-// IMG_0001_f1 ..., with the folder commands connected to the main window.
+// IMG_0001_f1 ..., with the commands connected to the main window.
 class FolderCommands : public ::testing::Test {
 protected:
-    explicit FolderCommands(int screenWidth = 1024) : rig(screenWidth) {
-        connectFolderCommands(rig.program, *rig.form);
-    }
+    explicit FolderCommands(int screenWidth = 1024) : rig(screenWidth) {}
 
     static QString directoryOf(int row) {
         return QStringLiteral("IMG_%1_f%2").arg(row, 4, 10, QLatin1Char('0')).arg(row);
@@ -46,11 +44,12 @@ protected:
     }
 
     void clickFolderList(int y) {
-        QTest::mouseClick(rig.form->folderList, Qt::LeftButton, {}, {60, y});
+        QTest::mouseClick(control<PictureBox>(*rig.form, "folderList"), Qt::LeftButton, {},
+                          {60, y});
     }
     // The fill of screen row i of the folder list, clear of its text.
     QColor listRowFill(int i) const {
-        return rig.form->folderList->image().pixelColor(190, 34 * i + 44);
+        return control<PictureBox>(*rig.form, "folderList")->image().pixelColor(190, 34 * i + 44);
     }
 
     LibraryRig rig;

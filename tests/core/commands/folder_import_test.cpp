@@ -5,6 +5,7 @@
 #include "core/library/index_file.h"
 #include "core/library/load_folder.h"
 #include "support/test_photos.h"
+#include "support/window_controls.h"
 #include "support_library/import_rig.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/widgets/picture_box.h"
@@ -36,7 +37,9 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QColor listRowFill(int screenRow) const {
-        return rig.form->folderList->image().pixelColor(190, 34 * screenRow + 44);
+        return control<PictureBox>(*rig.form, "folderList")
+            ->image()
+            .pixelColor(190, 34 * screenRow + 44);
     }
 
     ImportRig rig;
@@ -316,7 +319,7 @@ TEST_F(Importing, ImportOpensTheNewFolderAtItsFirstPageWithNothingMarked) {
     rig.openClassFolder();
     rig.state.folder.PhotoMarks[3] = 1;
     rig.state.folder.PhotoMarks[30] = 1;
-    rig.form->thumbnailScroll->setValue(4);
+    control<QScrollBar>(*rig.form, "thumbnailScroll")->setValue(4);
     rig.state.folder.ThumbTopRow = 4;
     rig.putPhoto(QStringLiteral("P1.JPG"), 1);
 
@@ -328,7 +331,7 @@ TEST_F(Importing, ImportOpensTheNewFolderAtItsFirstPageWithNothingMarked) {
               rig.folderPath(QStringLiteral("IMG_0002_new\\20020615093012_P1.JPG")));
     EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("new"));
     EXPECT_EQ(rig.state.folder.ThumbTopRow, 0);
-    EXPECT_EQ(rig.form->thumbnailScroll->value(), 0);
+    EXPECT_EQ(control<QScrollBar>(*rig.form, "thumbnailScroll")->value(), 0);
     for (int i = 1; i <= 30; ++i)
         EXPECT_EQ(rig.state.folder.PhotoMarks[i], 0) << i;
     EXPECT_EQ(listRowFill(1), OtherRow);
@@ -358,8 +361,8 @@ TEST_F(Importing, PhotosThatVanishBeforeTheirCopyAreReported) {
     rig.messages.answers = {true};
     std::vector<int> progress;
     rig.whenOpen = [&](FolderNameWindow& window) {
-        QObject::connect(window.importProgress, &QProgressBar::valueChanged, &window,
-                         [&](int value) {
+        QObject::connect(control<QProgressBar>(window, "importProgress"),
+                         &QProgressBar::valueChanged, &window, [&](int value) {
                              progress.push_back(value);
                              if (value != 1)
                                  return;
@@ -436,8 +439,8 @@ TEST_F(Importing, ImportEndsWithItsThumbnailsMadeAndKeptForTheNextStart) {
     rig.messages.answers = {true};
     int madeWhenFull = -1;
     rig.whenOpen = [&](FolderNameWindow& window) {
-        QObject::connect(window.importProgress, &QProgressBar::valueChanged, &window,
-                         [&](int value) {
+        QObject::connect(control<QProgressBar>(window, "importProgress"),
+                         &QProgressBar::valueChanged, &window, [&](int value) {
                              if (value == 3)
                                  madeWhenFull = rig.thumbnails.decodeCount();
                          });
@@ -451,8 +454,9 @@ TEST_F(Importing, ImportEndsWithItsThumbnailsMadeAndKeptForTheNextStart) {
     for (int n = 1; n <= 3; ++n)
         EXPECT_TRUE(QFile::exists(cache.largeEntryPath(rig.host(rig.state.folder.PhotoPaths[n]))))
             << n;
-    EXPECT_TRUE(showsTestPicture(
-        rig.form->thumbnailPanel->image().copy(thumbCell(true, 2, 0, {}).picture())));
+    EXPECT_TRUE(showsTestPicture(control<PictureBox>(*rig.form, "thumbnailPanel")
+                                     ->image()
+                                     .copy(thumbCell(true, 2, 0, {}).picture())));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "core/library/load_folder.h"
 #include "core/library/locked_index.h"
 #include "database_rig.h"
+#include "support/window_controls.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/widgets/picture_box.h"
 
@@ -41,10 +42,10 @@ TEST_F(SharedIndex, CountCorrectionKeepsTheOtherMachinesRow) {
 TEST_F(SharedIndex, DeletingFindsItsRowByNameAndKeepsTheOthers) {
     // The other machine's row went in front of ours.
     rig.writeDbLines({otherMachine, lineA, lineB});
-    QTest::mouseClick(rig.form->folderList, Qt::LeftButton, {}, {60, 88});
+    QTest::mouseClick(control<PictureBox>(*rig.form, "folderList"), Qt::LeftButton, {}, {60, 88});
     ASSERT_EQ(rig.state.folder.FolderTitle, QStringLiteral("b"));
     rig.messages.answers = {true};
-    QTest::mouseClick(rig.form->deleteFolderButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*rig.form, "deleteFolderButton"), Qt::LeftButton);
     EXPECT_EQ(rig.dbLines(), QStringList({otherMachine, lineA}));
     EXPECT_FALSE(rig.files.exists(rig.dbFolder(QStringLiteral("IMG_0002_b"))));
     EXPECT_TRUE(rig.files.exists(rig.dbFolder(QStringLiteral("IMG_0001_a"))));
@@ -54,10 +55,10 @@ TEST_F(SharedIndex, ANewFolderTakesANumberNoOtherMachineHas) {
     rig.state.FolderNameWindowMode = FolderNameMode::MakeFolder;
     rig.modals.script = [](QDialog& dialog) {
         auto& window = static_cast<FolderNameWindow&>(dialog);
-        window.nameEdit->setText(QStringLiteral("new"));
-        QTest::mouseClick(window.runButton, Qt::LeftButton);
+        control<QLineEdit>(window, "nameEdit")->setText(QStringLiteral("new"));
+        QTest::mouseClick(control<QPushButton>(window, "runButton"), Qt::LeftButton);
     };
-    rig.form->makeFolderAction->trigger();
+    control<QAction>(*rig.form, "makeFolderAction")->trigger();
     const QStringList lines = rig.dbLines();
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[2], otherMachine);

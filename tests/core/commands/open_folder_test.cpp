@@ -2,6 +2,7 @@
 #include "core/commands/copy_photos.h"
 #include "folder_fixture.h"
 #include "support/window_clicks.h"
+#include "support/window_controls.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -28,9 +29,9 @@ TEST_F(OpeningFolders, ClickHeightPicksTheRow) {
 TEST_F(OpeningFolders, ADoubleClickOnARowOpensTheFolderOnce) {
     makeFolders({1, 2, 3});
     int opened = 0;
-    QObject::connect(rig.form->folderList, &PictureBox::mouseDown, rig.form.get(),
-                     [&] { ++opened; });
-    doubleClickThroughWindow(*rig.form->folderList, {60, 88});
+    QObject::connect(control<PictureBox>(*rig.form, "folderList"), &PictureBox::mouseDown,
+                     rig.form.get(), [&] { ++opened; });
+    doubleClickThroughWindow(*control<PictureBox>(*rig.form, "folderList"), {60, 88});
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 2);
     EXPECT_EQ(rig.state.folder.PhotoCount, 2);
@@ -73,14 +74,14 @@ TEST_F(OpeningFolders, OpeningClearsTheMarksAndPutsTheScrollBarBack) {
     makeFolders({30, 3});
     rig.state.folder.PhotoMarks[2] = 1;
     rig.state.folder.PhotoMarks[30] = 1;
-    rig.form->thumbnailScroll->setValue(4);
+    control<QScrollBar>(*rig.form, "thumbnailScroll")->setValue(4);
     rig.state.folder.ThumbTopRow = 4;
     clickFolderList(88);
     EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 2);
     EXPECT_EQ(rig.state.folder.PhotoCount, 3);
     EXPECT_EQ(rig.state.folder.PhotoMarks[2], 0);
     EXPECT_EQ(rig.state.folder.PhotoMarks[30], 0);
-    EXPECT_EQ(rig.form->thumbnailScroll->value(), 0);
+    EXPECT_EQ(control<QScrollBar>(*rig.form, "thumbnailScroll")->value(), 0);
     EXPECT_EQ(rig.state.folder.ThumbTopRow, 0);
     EXPECT_EQ(listRowFill(2), OpenRow);
     EXPECT_EQ(listRowFill(1), OtherRow);
@@ -110,8 +111,8 @@ TEST_F(OpeningFolders, WaitingCopyGoesIntoTheClickedFolder) {
 
 class PagingFolders : public FolderCommands {
 protected:
-    void previous() { rig.form->folderPageButtons[0]->click(); }
-    void next() { rig.form->folderPageButtons[1]->click(); }
+    void previous() { control<QPushButton>(*rig.form, "folderPageButton", 0)->click(); }
+    void next() { control<QPushButton>(*rig.form, "folderPageButton", 1)->click(); }
 };
 
 TEST_F(PagingFolders, NextPageOnlyWhenFoldersFollow) {
@@ -146,12 +147,12 @@ protected:
 TEST_F(PagingSmallFolderList, PreviousPageStopsAtTheTop) {
     makeRowsOnly(30);
     rig.state.openClass.FolderListTop = 5;
-    rig.form->folderPageButtons[0]->click();
+    control<QPushButton>(*rig.form, "folderPageButton", 0)->click();
     EXPECT_EQ(rig.state.openClass.FolderListTop, 0);
-    rig.form->folderPageButtons[1]->click();
+    control<QPushButton>(*rig.form, "folderPageButton", 1)->click();
     EXPECT_EQ(rig.state.openClass.FolderListTop, 13);
     rig.state.openClass.FolderListTop = -3;
-    rig.form->folderPageButtons[0]->click();
+    control<QPushButton>(*rig.form, "folderPageButton", 0)->click();
     EXPECT_EQ(rig.state.openClass.FolderListTop, 0);
 }
 

@@ -43,7 +43,7 @@ QString colourText(const QColor& colour) {
 NinePhotoJob::NinePhotoJob(PrinterService& printer)
     : services{rig.messages, rig.screen,     rig.clock, rig.files,    rig.dialogs,
                rig.modals,   rig.thumbnails, printer,   rig.clipboard},
-      view(rig.state, services, *rig.form), program{rig.state, services, view} {
+      view(rig.form->view()), program{rig.state, services, view} {
     QStringList paths;
     realPhotos = haveSharedTestData();
     if (realPhotos) {

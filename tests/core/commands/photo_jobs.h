@@ -2,9 +2,9 @@
 #pragma once
 
 #include "core/commands/app_context.h"
+#include "core/commands/main_view.h"
 #include "core/services/services.h"
 #include "support_library/library_fixture.h"
-#include "ui/main_window/main_window_view.h"
 
 #include <QImage>
 #include <QString>
@@ -28,7 +28,7 @@ struct NinePhotoJob {
 
     LibraryRig rig;
     Services services;
-    MainWindowView view;
+    MainView& view;
     AppContext program;
     bool realPhotos = false;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "photo_ops_fixture.h"
 
-#include "app/photo_wiring.h"
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
 
@@ -9,9 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-PhotoCommands::PhotoCommands() {
-    connectPhotoCommands(rig.program, *rig.form);
-}
+PhotoCommands::PhotoCommands() {}
 
 void PhotoCommands::makeFolders(std::initializer_list<Folder> folders) {
     QStringList lines;

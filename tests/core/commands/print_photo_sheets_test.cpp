@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/print_wiring.h"
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/library/load_folder.h"
 #include "support/test_photos.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 
 #include <QAction>
@@ -21,10 +21,7 @@ using Placed = RecordingPrinter::Placed;
 // 10000 x 14000 twips that the printer records.
 class PrintSheets : public ::testing::Test {
 protected:
-    PrintSheets() {
-        rig.printer.sheetTwips = {10000, 14000};
-        connectPrintCommands(rig.program, *rig.form);
-    }
+    PrintSheets() { rig.printer.sheetTwips = {10000, 14000}; }
 
     // count photos of solid, numbered colours become the open folder's photos.
     void makePhotos(int count, QSize size = {32, 24}) {
@@ -81,7 +78,7 @@ protected:
 TEST_F(PrintSheets, NinePhotosAtEightMakeTwoSheetsWithTheNinthTopLeft) {
     makePhotos(9);
     markAll();
-    print(rig.form->printEightAction);
+    print(control<QAction>(*rig.form, "printEightAction"));
 
     EXPECT_EQ(rig.messages.shown,
               QStringList({QStringLiteral("しゃしんをかみに８まいずついんさつします。")}));
@@ -112,7 +109,7 @@ TEST_F(PrintSheets, NinePhotosAtEightMakeTwoSheetsWithTheNinthTopLeft) {
 TEST_F(PrintSheets, NineteenAtEighteenPutTheLastAloneInTheFirstCell) {
     makePhotos(19);
     markAll();
-    print(rig.form->printEighteenAction);
+    print(control<QAction>(*rig.form, "printEighteenAction"));
 
     ASSERT_EQ(rig.printer.sheets.size(), 2u);
     EXPECT_EQ(rig.printer.sheets[0].size(), 18u);
@@ -126,7 +123,7 @@ TEST_F(PrintSheets, NineteenAtEighteenPutTheLastAloneInTheFirstCell) {
 TEST_F(PrintSheets, OnlyMarkedPhotosArePrintedInAscendingOrder) {
     makePhotos(6);
     mark({6, 2, 5});
-    print(rig.form->printTwoAction);
+    print(control<QAction>(*rig.form, "printTwoAction"));
 
     ASSERT_EQ(rig.printer.sheets.size(), 2u);
     EXPECT_EQ(photosOn(0), (std::vector<int>{2, 5}));
@@ -143,7 +140,7 @@ TEST_F(PrintSheets, OnePerSheetTurnsLandscapePhotosToTheLeft) {
     ASSERT_TRUE(writeTestJpeg(rig.host(portrait), {48, 64}));
     usePhotos({landscape, portrait});
     markAll();
-    print(rig.form->printOneAction);
+    print(control<QAction>(*rig.form, "printOneAction"));
 
     ASSERT_EQ(rig.printer.sheets.size(), 2u);
     const std::array<QSize, 2> turnedSizes{QSize(48, 64), QSize(48, 64)};
@@ -159,7 +156,7 @@ TEST_F(PrintSheets, OnePerSheetTurnsLandscapePhotosToTheLeft) {
 TEST_F(PrintSheets, MoreThanAHundredMarkedPhotosAreAllPrinted) {
     makePhotos(120, {8, 6});
     markAll();
-    print(rig.form->printEighteenAction);
+    print(control<QAction>(*rig.form, "printEighteenAction"));
 
     ASSERT_EQ(rig.printer.sheets.size(), 7u);
     size_t printed = 0;
@@ -171,7 +168,7 @@ TEST_F(PrintSheets, MoreThanAHundredMarkedPhotosAreAllPrinted) {
 
 TEST_F(PrintSheets, NothingMarkedOnlySaysSo) {
     makePhotos(3);
-    rig.form->printEightAction->trigger();
+    control<QAction>(*rig.form, "printEightAction")->trigger();
     EXPECT_EQ(rig.messages.shown,
               QStringList({QStringLiteral("マークされたしゃしんがありません。")}));
     EXPECT_TRUE(rig.printer.calls.isEmpty());
@@ -182,7 +179,7 @@ TEST_F(PrintSheets, NothingMarkedOnlySaysSo) {
 TEST_F(PrintSheets, DecliningBeepsAndTouchesNothing) {
     makePhotos(3);
     mark({2});
-    print(rig.form->printEighteenAction, false);
+    print(control<QAction>(*rig.form, "printEighteenAction"), false);
     EXPECT_EQ(rig.messages.beeps, 1);
     EXPECT_TRUE(rig.printer.calls.isEmpty());
     EXPECT_EQ(rig.state.folder.PhotoMarks[2], 1);
@@ -192,7 +189,7 @@ TEST_F(PrintSheets, DecliningBeepsAndTouchesNothing) {
 TEST_F(PrintSheets, AfterPrintingTheBitmapIsGoneAndThePageShowsTheMarksAgain) {
     makePhotos(3);
     mark({1, 3});
-    print(rig.form->printEightAction);
+    print(control<QAction>(*rig.form, "printEightAction"));
     EXPECT_FALSE(QFile::exists(bitmapPath()));
     EXPECT_EQ(rig.state.folder.PhotoMarks[1], 1);
     EXPECT_EQ(rig.state.folder.PhotoMarks[2], 0);
@@ -210,14 +207,14 @@ TEST_F(PrintSheets, APhotoThatCannotBeDecodedIsSkippedAndTold) {
     broken.write("not a photo");
     broken.close();
     markAll();
-    print(rig.form->printEightAction);
+    print(control<QAction>(*rig.form, "printEightAction"));
 
     ASSERT_EQ(rig.printer.sheets.size(), 1u);
     EXPECT_EQ(photosOn(0), (std::vector<int>{1, 3}));
     EXPECT_EQ(rig.printer.sheets[0][1].target, cell(0.07, 0.27, 0.50, 0.48));
     EXPECT_EQ(rig.messages.shown.last(),
               QStringLiteral("いんさつできなかったしゃしんがあります。"));
-    print(rig.form->printOneAction); // and no blank sheet for it
+    print(control<QAction>(*rig.form, "printOneAction")); // and no blank sheet for it
     EXPECT_EQ(rig.printer.sheets.size(), 2u);
 }
 
@@ -232,7 +229,7 @@ TEST_F(PrintSheets, LargePhotosAreDecodedAtTheirCellSizeOnly) {
     EXPECT_TRUE(nearColour(rig.panelColourAt(thumbCell(true, 0, 0, {}).picture().center()),
                            QColor(100, 100, 100)));
     markAll();
-    print(rig.form->printEighteenAction);
+    print(control<QAction>(*rig.form, "printEighteenAction"));
     ASSERT_EQ(rig.printer.sheets.at(0).size(), 1u);
     // Inside 0.29 x 0.14 of an A4 sheet at 300 dpi (720 x 492), in 4:3.
     EXPECT_EQ(rig.printer.sheets[0][0].picture.size(), QSize(656, 492));

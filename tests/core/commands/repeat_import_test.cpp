@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/window_controls.h"
 #include "support_library/import_rig.h"
 #include "ui/folder_name_window/folder_name_window.h"
 
@@ -51,7 +52,7 @@ TEST_P(RepeatImport, BringsOnlyWhatTheClassLacks) {
     rig.messages.answers = {true};
     const ImportRig::Outcome outcome = rig.importAs(QStringLiteral("つぎ"));
 
-    EXPECT_EQ(outcome.window->photoDriveLine->text(), c.cardLine);
+    EXPECT_EQ(control<QLabel>(*outcome.window, "photoDriveLine")->text(), c.cardLine);
     EXPECT_EQ(rig.messages.shown, QStringList{Question} + c.told);
     EXPECT_FALSE(outcome.stayedOpen);
     EXPECT_EQ(rig.state.openClass.FolderTable.count(), foldersBefore + (c.newPhotos < 0 ? 0 : 1));

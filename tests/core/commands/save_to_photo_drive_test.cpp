@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/library_paths.h"
 #include "photo_ops_fixture.h"
+#include "support/window_controls.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,7 +25,7 @@ TEST_F(SavingToPhotoDrive, MarkedPhotosAreCopiedAfterTheQuestionAndStayMarked) {
     rig.state.folder.PhotoMarks[4] = 1;
     rig.messages.answers = {true};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     QStringList expected = {fileNameOf(rig.state.folder.PhotoPaths[2]),
@@ -42,7 +43,7 @@ TEST_F(SavingToPhotoDrive, NoCopiesNothing) {
     mark(1, 3);
     rig.messages.answers = {false};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_TRUE(namesOnDrive().isEmpty());
     EXPECT_EQ(rig.messages.beeps, 0);
@@ -51,7 +52,7 @@ TEST_F(SavingToPhotoDrive, NoCopiesNothing) {
 TEST_F(SavingToPhotoDrive, NothingMarkedAsksForPhotosWithoutAQuestion) {
     makeFolders({{QStringLiteral("a"), 3}});
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("しゃしんをえらんでください。")});
     EXPECT_TRUE(namesOnDrive().isEmpty());
@@ -66,7 +67,7 @@ TEST_F(SavingToPhotoDrive, OnlyTheFirstHundredMarkedAreSaved) {
     mark(1, 150);
     rig.messages.answers = {true};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(namesOnDrive(), expected);
     EXPECT_EQ(markedCount(), 150);
@@ -78,7 +79,7 @@ TEST_F(SavingToPhotoDrive, SameNamedFileOnTheDriveIsReplaced) {
     mark(1, 1);
     rig.messages.answers = {true};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(bytesOf(QStringLiteral("A:\\a001.JPG")), bytesOf(rig.state.folder.PhotoPaths[1]));
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
@@ -93,7 +94,7 @@ TEST_F(SavingToPhotoDrive, UnusableDriveIsReported) {
     mark(1, 2);
     rig.messages.answers = {true};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList({Question, SaveFailed}));
     EXPECT_EQ(markedCount(), 2);
@@ -107,7 +108,7 @@ TEST_F(SavingToPhotoDrive, PhotosAlreadyOnTheDriveAreLeftAlone) {
     mark(1, 2);
     rig.messages.answers = {true};
 
-    rig.form->saveToDriveAction->trigger();
+    control<QAction>(*rig.form, "saveToDriveAction")->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     EXPECT_EQ(modifiedAt(onDrive[0]), before);

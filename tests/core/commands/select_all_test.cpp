@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/geometry/thumbnail_geometry.h"
 #include "folder_fixture.h"
+#include "support/window_controls.h"
 
 #include <QPushButton>
 
@@ -15,7 +16,7 @@ protected:
         const ThumbCell cell = thumbCell(true, index % 5, index / 5, {32, 24});
         return rig.panelColourAt(cell.captionBar().topRight() + QPoint(-1, 1));
     }
-    void selectAll() { rig.form->selectAllButton->click(); }
+    void selectAll() { control<QPushButton>(*rig.form, "selectAllButton")->click(); }
 };
 
 TEST_F(SelectingAll, MarksAllThenTakesAllMarksOff) {
@@ -38,10 +39,10 @@ TEST_F(SelectingAll, MarksAllThenTakesAllMarksOff) {
 
 TEST_F(SelectingAll, WithoutPhotosNothingChanges) {
     makeFolders({0});
-    const QImage before = rig.form->thumbnailPanel->image();
+    const QImage before = control<PictureBox>(*rig.form, "thumbnailPanel")->image();
     selectAll();
     EXPECT_EQ(rig.state.folder.PhotoMarks[1], 0);
-    EXPECT_EQ(rig.form->thumbnailPanel->image(), before);
+    EXPECT_EQ(control<PictureBox>(*rig.form, "thumbnailPanel")->image(), before);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/folder_wiring.h"
 #include "support/smb_share.h"
+#include "support/window_controls.h"
 #include "support_library/import_rig.h"
 #include "ui/main_window/main_window.h"
 #include "ui/widgets/picture_box.h"
@@ -28,7 +28,6 @@ protected:
         rig.files = FileSystem(drives);
         rig.files.makeDirectory(QStringLiteral("C:\\A_IMAGE"));
         rig.files.makeDirectory(rig.classFolder);
-        connectFolderCommands(rig.program, *rig.form);
     }
 
     static QString line(const QString& title, int number, int count) {
@@ -66,11 +65,13 @@ TEST_F(SharedClassFolder, AnImportLosesNothingToADeleteAndARenameOnTheOtherMachi
     second.messages.answers = {true};
     second.importAs(QStringLiteral("えんそく"));
 
-    QTest::mouseClick(first.form->folderList, Qt::LeftButton, {}, {60, 20 + 34 * 2});
+    QTest::mouseClick(control<PictureBox>(*first.form, "folderList"), Qt::LeftButton, {},
+                      {60, 20 + 34 * 2});
     ASSERT_EQ(first.state.openClass.CurrentFolderIndex, 2);
     first.messages.answers = {true};
-    first.form->deleteFolderButton->click();
-    QTest::mouseClick(first.form->folderList, Qt::LeftButton, {}, {60, 20 + 34});
+    control<QPushButton>(*first.form, "deleteFolderButton")->click();
+    QTest::mouseClick(control<PictureBox>(*first.form, "folderList"), Qt::LeftButton, {},
+                      {60, 20 + 34});
     ASSERT_EQ(first.state.openClass.CurrentFolderIndex, 1);
     first.renameTo(QStringLiteral("ふゆ"));
 

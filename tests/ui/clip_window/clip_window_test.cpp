@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/thumbnail_wiring.h"
 #include "core/library/load_folder.h"
 #include "support/test_photos.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/clip_window/clip_window.h"
 #include "ui/clip_window/clipping.h"
@@ -49,12 +49,13 @@ protected:
         clip().open(n);
     }
     void click(ClipWindow& form, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(form.photoBox, button, {}, pos);
+        QTest::mouseClick(control<PictureBox>(form, "photoBox"), button, {}, pos);
     }
     void moveTo(ClipWindow& form, QPoint pos) {
-        QMouseEvent move(QEvent::MouseMove, pos, form.photoBox->mapToGlobal(pos), Qt::NoButton,
+        QMouseEvent move(QEvent::MouseMove, pos,
+                         control<PictureBox>(form, "photoBox")->mapToGlobal(pos), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(form.photoBox, &move);
+        QCoreApplication::sendEvent(control<PictureBox>(form, "photoBox"), &move);
     }
     LibraryRig rig;
     Clipping clipping{rig.program, *rig.form};
@@ -66,16 +67,17 @@ TEST_F(ClipTest, OpensTheWindowAtItsDesignPlaces) {
         EXPECT_EQ(form.windowTitle(), QStringLiteral("しゃしんのクリップ"));
         EXPECT_EQ(form.size(), QSize(651, 538));
         EXPECT_EQ(form.palette().color(QPalette::Window), QColor(255, 255, 192));
-        EXPECT_EQ(form.photoBox->geometry(), QRect(4, 51, 641, 481));
-        EXPECT_EQ(form.clipButton->geometry(), QRect(440, 4, 105, 41));
-        EXPECT_EQ(faceOf(form.sizeButtons[0]), QColor(192, 255, 255));
-        EXPECT_EQ(faceOf(form.sizeButtons[1]), Unchosen);
-        EXPECT_EQ(faceOf(form.areaButtons[0]), QColor(192, 255, 192));
-        EXPECT_EQ(faceOf(form.areaButtons[1]), Unchosen);
-        EXPECT_EQ(faceOf(form.clipButton), QColor(192, 192, 255));
-        EXPECT_EQ(faceOf(form.closeButton), QColor(255, 192, 192));
-        EXPECT_TRUE(showsTestPicture(form.photoBox->image().copy(0, 0, 640, 480)));
-        form.closeButton->click();
+        EXPECT_EQ(control<PictureBox>(form, "photoBox")->geometry(), QRect(4, 51, 641, 481));
+        EXPECT_EQ(control<QPushButton>(form, "clipButton")->geometry(), QRect(440, 4, 105, 41));
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "sizeButton", 0)), QColor(192, 255, 255));
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "sizeButton", 1)), Unchosen);
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "areaButton", 0)), QColor(192, 255, 192));
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "areaButton", 1)), Unchosen);
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "clipButton")), QColor(192, 192, 255));
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "closeButton")), QColor(255, 192, 192));
+        EXPECT_TRUE(
+            showsTestPicture(control<PictureBox>(form, "photoBox")->image().copy(0, 0, 640, 480)));
+        control<QPushButton>(form, "closeButton")->click();
         EXPECT_FALSE(form.isVisible());
     });
     EXPECT_EQ(rig.modals.opened, 1);
@@ -87,18 +89,21 @@ TEST_F(ClipTest, OpensTheWindowAtItsDesignPlaces) {
 // box, and that is what "すべて" clips.
 TEST_F(ClipTest, WholePictureIsThePhotoAsDrawnAtEitherSize) {
     open(2, [&](ClipWindow& form) {
-        form.clipButton->click();
+        control<QPushButton>(form, "clipButton")->click();
         EXPECT_EQ(rig.clipboard.image.size(), QSize(288, 480));
         EXPECT_TRUE(showsTestPicture(rig.clipboard.image));
-        EXPECT_EQ(rig.clipboard.image, form.photoBox->image().copy(176, 0, 288, 480));
-        EXPECT_EQ(form.photoBox->image().pixelColor(170, 240), form.photoBox->backColor());
+        EXPECT_EQ(rig.clipboard.image,
+                  control<PictureBox>(form, "photoBox")->image().copy(176, 0, 288, 480));
+        EXPECT_EQ(control<PictureBox>(form, "photoBox")->image().pixelColor(170, 240),
+                  control<PictureBox>(form, "photoBox")->backColor());
 
-        form.sizeButtons[1]->click();
-        EXPECT_EQ(form.photoBox->geometry(), QRect(164, 100, 321, 241));
-        EXPECT_EQ(faceOf(form.sizeButtons[1]), QColor(192, 255, 255));
-        EXPECT_EQ(faceOf(form.sizeButtons[0]), Unchosen);
-        form.clipButton->click();
-        EXPECT_EQ(rig.clipboard.image, form.photoBox->image().copy(88, 0, 144, 240));
+        control<QPushButton>(form, "sizeButton", 1)->click();
+        EXPECT_EQ(control<PictureBox>(form, "photoBox")->geometry(), QRect(164, 100, 321, 241));
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "sizeButton", 1)), QColor(192, 255, 255));
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "sizeButton", 0)), Unchosen);
+        control<QPushButton>(form, "clipButton")->click();
+        EXPECT_EQ(rig.clipboard.image,
+                  control<PictureBox>(form, "photoBox")->image().copy(88, 0, 144, 240));
         EXPECT_TRUE(showsTestPicture(rig.clipboard.image));
     });
     EXPECT_EQ(rig.state.folder.ImageWidth, 300);
@@ -113,19 +118,19 @@ class ClipRange : public ClipTest, public ::testing::WithParamInterface<Corners>
 
 TEST_P(ClipRange, TwoCornersInEitherOrderCutTheirRectangle) {
     open(1, [&](ClipWindow& form) {
-        form.areaButtons[1]->click();
+        control<QPushButton>(form, "areaButton", 1)->click();
         EXPECT_EQ(rig.messages.shown.value(0),
                   QStringLiteral("マウスでとりこむ場所を教えてください。"));
-        EXPECT_EQ(faceOf(form.areaButtons[1]), QColor(192, 255, 192));
-        EXPECT_EQ(faceOf(form.areaButtons[0]), Unchosen);
-        const QImage clean = form.photoBox->image();
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "areaButton", 1)), QColor(192, 255, 192));
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "areaButton", 0)), Unchosen);
+        const QImage clean = control<PictureBox>(form, "photoBox")->image();
         click(form, GetParam().first);
         click(form, GetParam().second);
         EXPECT_EQ(clipping.state().corners, 2);
-        form.clipButton->click();
+        control<QPushButton>(form, "clipButton")->click();
         EXPECT_EQ(rig.clipboard.image.size(), GetParam().expected.size());
         EXPECT_EQ(rig.clipboard.image, clean.copy(GetParam().expected));
-        EXPECT_EQ(form.photoBox->image(), clean);
+        EXPECT_EQ(control<PictureBox>(form, "photoBox")->image(), clean);
         EXPECT_EQ(clipping.state().corners, 0);
     });
 }
@@ -138,11 +143,11 @@ INSTANTIATE_TEST_SUITE_P(Examples, ClipRange,
 
 TEST_F(ClipTest, CutPixelsAreThePhotos) {
     open(1, [&](ClipWindow& form) {
-        form.areaButtons[1]->click();
+        control<QPushButton>(form, "areaButton", 1)->click();
         // Around the middle, where the four quadrants meet.
         click(form, {300, 220});
         click(form, {339, 259});
-        form.clipButton->click();
+        control<QPushButton>(form, "clipButton")->click();
         EXPECT_EQ(rig.clipboard.image.size(), QSize(40, 40));
         EXPECT_TRUE(showsTestPicture(rig.clipboard.image));
     });
@@ -150,11 +155,11 @@ TEST_F(ClipTest, CutPixelsAreThePhotos) {
 
 TEST_F(ClipTest, ChosenFrameIsWhiteOutsideBlack) {
     open(1, [&](ClipWindow& form) {
-        form.areaButtons[1]->click();
-        const QImage clean = form.photoBox->image();
+        control<QPushButton>(form, "areaButton", 1)->click();
+        const QImage clean = control<PictureBox>(form, "photoBox")->image();
         click(form, {109, 69});
         click(form, {10, 20});
-        const QImage framed = form.photoBox->image();
+        const QImage framed = control<PictureBox>(form, "photoBox")->image();
         EXPECT_EQ(framed.pixelColor(9, 40), QColor(Qt::white));
         EXPECT_EQ(framed.pixelColor(10, 40), QColor(Qt::black));
         EXPECT_EQ(framed.pixelColor(60, 70), QColor(Qt::white));
@@ -166,56 +171,58 @@ TEST_F(ClipTest, ChosenFrameIsWhiteOutsideBlack) {
 
 TEST_F(ClipTest, OneCornerClipsNothingThenTheWholePicture) {
     open(1, [&](ClipWindow& form) {
-        form.areaButtons[1]->click();
+        control<QPushButton>(form, "areaButton", 1)->click();
         click(form, {10, 20});
         rig.clipboard.image = QImage(5, 5, QImage::Format_RGB32);
-        form.clipButton->click();
+        control<QPushButton>(form, "clipButton")->click();
         EXPECT_TRUE(rig.clipboard.image.isNull());
         EXPECT_EQ(rig.clipboard.sets, 0);
-        form.clipButton->click();
+        control<QPushButton>(form, "clipButton")->click();
         EXPECT_EQ(rig.clipboard.image.size(), QSize(640, 480));
     });
 }
 
 TEST_F(ClipTest, RightClickDropsTheRectangle) {
     open(1, [&](ClipWindow& form) {
-        form.areaButtons[1]->click();
-        const QImage clean = form.photoBox->image();
+        control<QPushButton>(form, "areaButton", 1)->click();
+        const QImage clean = control<PictureBox>(form, "photoBox")->image();
         click(form, {10, 20});
         click(form, {109, 69});
         click(form, {200, 200}, Qt::RightButton);
         EXPECT_EQ(clipping.state().corners, 0);
-        EXPECT_EQ(form.photoBox->image(), clean);
+        EXPECT_EQ(control<PictureBox>(form, "photoBox")->image(), clean);
         click(form, {50, 60});
         click(form, {70, 90});
-        form.clipButton->click();
+        control<QPushButton>(form, "clipButton")->click();
         EXPECT_EQ(rig.clipboard.image.size(), QSize(21, 31));
     });
 }
 
 TEST_F(ClipTest, SizeChangeKeepsTheCorners) {
     open(1, [&](ClipWindow& form) {
-        form.areaButtons[1]->click();
+        control<QPushButton>(form, "areaButton", 1)->click();
         click(form, {10, 20});
         click(form, {109, 69});
-        form.sizeButtons[1]->click();
+        control<QPushButton>(form, "sizeButton", 1)->click();
         EXPECT_EQ(clipping.state().corners, 2);
-        EXPECT_EQ(form.photoBox->image().pixelColor(10, 40), QColor(Qt::black));
-        form.clipButton->click();
+        EXPECT_EQ(control<PictureBox>(form, "photoBox")->image().pixelColor(10, 40),
+                  QColor(Qt::black));
+        control<QPushButton>(form, "clipButton")->click();
         EXPECT_EQ(rig.clipboard.image.size(), QSize(100, 50));
-        EXPECT_EQ(rig.clipboard.image, form.photoBox->image().copy(10, 20, 100, 50));
+        EXPECT_EQ(rig.clipboard.image,
+                  control<PictureBox>(form, "photoBox")->image().copy(10, 20, 100, 50));
     });
 }
 
 TEST_F(ClipTest, RubberBandLeavesNoTrace) {
     open(1, [&](ClipWindow& form) {
-        form.areaButtons[1]->click();
-        const QImage clean = form.photoBox->image();
+        control<QPushButton>(form, "areaButton", 1)->click();
+        const QImage clean = control<PictureBox>(form, "photoBox")->image();
         click(form, {10, 20});
         moveTo(form, {200, 150});
         moveTo(form, {200, 150});
         moveTo(form, {60, 80});
-        const QImage banded = form.photoBox->image();
+        const QImage banded = control<PictureBox>(form, "photoBox")->image();
         // Only the frame at the last position differs, each pixel inverted.
         int changed = 0;
         for (int y = 0; y < clean.height(); ++y) {
@@ -233,7 +240,7 @@ TEST_F(ClipTest, RubberBandLeavesNoTrace) {
         EXPECT_EQ(clipping.state().loose.x(), 0);
         EXPECT_EQ(clipping.state().loose.y(), 480);
         click(form, {60, 80});
-        const QImage framed = form.photoBox->image();
+        const QImage framed = control<PictureBox>(form, "photoBox")->image();
         EXPECT_EQ(framed.pixelColor(150, 150), clean.pixelColor(150, 150));
         EXPECT_EQ(framed.pixelColor(5, 470), clean.pixelColor(5, 470));
         EXPECT_EQ(framed.pixelColor(10, 50), QColor(Qt::black));
@@ -242,18 +249,19 @@ TEST_F(ClipTest, RubberBandLeavesNoTrace) {
 
 TEST_F(ClipTest, WindowKeepsItsModesBetweenOpenings) {
     open(1, [&](ClipWindow& form) {
-        form.sizeButtons[1]->click();
-        form.areaButtons[1]->click();
+        control<QPushButton>(form, "sizeButton", 1)->click();
+        control<QPushButton>(form, "areaButton", 1)->click();
         click(form, {10, 20});
         click(form, {109, 69});
-        form.closeButton->click();
+        control<QPushButton>(form, "closeButton")->click();
     });
     open(2, [&](ClipWindow& form) {
-        EXPECT_EQ(form.photoBox->geometry(), QRect(164, 100, 321, 241));
-        EXPECT_EQ(faceOf(form.sizeButtons[1]), QColor(192, 255, 255));
-        EXPECT_EQ(faceOf(form.areaButtons[1]), QColor(192, 255, 192));
-        EXPECT_EQ(form.photoBox->image().pixelColor(10, 40), QColor(Qt::black));
-        form.clipButton->click();
+        EXPECT_EQ(control<PictureBox>(form, "photoBox")->geometry(), QRect(164, 100, 321, 241));
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "sizeButton", 1)), QColor(192, 255, 255));
+        EXPECT_EQ(faceOf(control<QPushButton>(form, "areaButton", 1)), QColor(192, 255, 192));
+        EXPECT_EQ(control<PictureBox>(form, "photoBox")->image().pixelColor(10, 40),
+                  QColor(Qt::black));
+        control<QPushButton>(form, "clipButton")->click();
         // The part of the rectangle on this photo, drawn 144 wide from x = 88.
         EXPECT_EQ(rig.clipboard.image.size(), QSize(22, 50));
     });
@@ -270,7 +278,7 @@ TEST_F(ClipTest, FailuresAreToldInKana) {
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("このしゃしんはひらけません。")});
 
     rig.clipboard.refusing = true;
-    open(1, [&](ClipWindow& form) { form.clipButton->click(); });
+    open(1, [&](ClipWindow& form) { control<QPushButton>(form, "clipButton")->click(); });
     EXPECT_EQ(rig.messages.shown.value(1),
               QStringLiteral("クリップボードにいれられませんでした。"));
 }
@@ -280,16 +288,12 @@ TEST(ClipCommands, RightClickOnAThumbnailOpensItsPhotoAndMenuExplains) {
     rig.state.folder.PhotoFolder = Folder;
     rig.makePhotos(Folder, 4, {640, 480});
     loadFolder(rig.program);
-    // A second connection of the panel: the rig's own one only marks.
-    Clipping clipping(rig.program, *rig.form);
-    connectBrowserControls(rig.program, *rig.form,
-                           [&clipping](int photo) { clipping.open(photo); });
-    connectClipCommands(rig.program, *rig.form);
     QColor shown;
     rig.modals.script = [&](QDialog& dialog) {
-        shown = static_cast<ClipWindow&>(dialog).photoBox->image().pixelColor(320, 240);
+        shown = static_cast<ClipWindow&>(dialog).photoBox().image().pixelColor(320, 240);
     };
-    QTest::mouseClick(rig.form->thumbnailPanel, Qt::RightButton, {}, QPoint(330, 100));
+    QTest::mouseClick(control<PictureBox>(*rig.form, "thumbnailPanel"), Qt::RightButton, {},
+                      QPoint(330, 100));
     EXPECT_EQ(rig.modals.opened, 1);
     EXPECT_TRUE(nearColour(shown, LibraryRig::photoColour(rig.photoFileNumber(3))));
     for (int n = 1; n <= 4; ++n)
@@ -297,7 +301,7 @@ TEST(ClipCommands, RightClickOnAThumbnailOpensItsPhotoAndMenuExplains) {
 
     // The rig's class has no index, which opening the photo rebuilds and tells.
     rig.messages.shown.clear();
-    rig.form->clipAction->trigger();
+    control<QAction>(*rig.form, "clipAction")->trigger();
     EXPECT_EQ(rig.messages.shown,
               QStringList{QStringLiteral(
                   "クリップボードへとりこみたいしゃしんを\n右クリックしてください。")});

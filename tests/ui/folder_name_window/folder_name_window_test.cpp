@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/window_controls.h"
 #include "support_library/import_rig.h"
 #include "ui/folder_name_window/folder_name_window.h"
 #include "ui/widgets/fonts.h"
@@ -20,30 +21,35 @@ TEST(FolderNameWindowTest, ControlsKeepTheirDesignPlaces) {
     EXPECT_EQ(window.palette().color(QPalette::Window), WindowColor);
     EXPECT_EQ(window.font(), designFont(PGothic, 15.75));
 
-    EXPECT_EQ(window.nameLabel->text(), QStringLiteral("フォルダ名"));
-    EXPECT_EQ(window.nameLabel->geometry(), QRect(8, 16, 93, 21));
-    EXPECT_EQ(window.nameLabel->font(), designFont(PGothic, 14.25));
-    EXPECT_EQ(window.runButton->text(), QStringLiteral("じっこう"));
-    EXPECT_EQ(window.runButton->geometry(), QRect(136, 4, 77, 33));
-    EXPECT_EQ(window.cancelButton->text(), QStringLiteral("ｷｬﾝｾﾙ"));
-    EXPECT_EQ(window.cancelButton->geometry(), QRect(216, 4, 105, 33));
-    EXPECT_EQ(window.nameEdit->geometry(), QRect(4, 44, 313, 30));
-    EXPECT_EQ(window.nameEdit->font(), designFont(Gothic, 18));
-    EXPECT_EQ(window.instructionBox->geometry(), QRect(4, 80, 313, 101));
-    EXPECT_EQ(window.instructionBox->palette().color(QPalette::Window), QColor(192, 255, 255));
+    EXPECT_EQ(control<QLabel>(window, "nameLabel")->text(), QStringLiteral("フォルダ名"));
+    EXPECT_EQ(control<QLabel>(window, "nameLabel")->geometry(), QRect(8, 16, 93, 21));
+    EXPECT_EQ(control<QLabel>(window, "nameLabel")->font(), designFont(PGothic, 14.25));
+    EXPECT_EQ(control<QPushButton>(window, "runButton")->text(), QStringLiteral("じっこう"));
+    EXPECT_EQ(control<QPushButton>(window, "runButton")->geometry(), QRect(136, 4, 77, 33));
+    EXPECT_EQ(control<QPushButton>(window, "cancelButton")->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+    EXPECT_EQ(control<QPushButton>(window, "cancelButton")->geometry(), QRect(216, 4, 105, 33));
+    EXPECT_EQ(control<QLineEdit>(window, "nameEdit")->geometry(), QRect(4, 44, 313, 30));
+    EXPECT_EQ(control<QLineEdit>(window, "nameEdit")->font(), designFont(Gothic, 18));
+    EXPECT_EQ(control<QLabel>(window, "instructionBox")->geometry(), QRect(4, 80, 313, 101));
+    EXPECT_EQ(control<QLabel>(window, "instructionBox")->palette().color(QPalette::Window),
+              QColor(192, 255, 255));
 
     const std::vector<std::pair<QLabel*, QString>> instructions = {
-        {window.cardInstructionFirstLine, QStringLiteral("フロッピーディスクをドライブＡに")},
-        {window.cardInstructionSecondLine, QStringLiteral("セットしてください。")},
-        {window.typeInstructionFirstLine, QStringLiteral("フォルダ名をタイプし、「じっこう」")},
-        {window.typeInstructionSecondLine, QStringLiteral("ボタンをおしてください。")}};
+        {control<QLabel>(window, "cardInstructionFirstLine"),
+         QStringLiteral("フロッピーディスクをドライブＡに")},
+        {control<QLabel>(window, "cardInstructionSecondLine"),
+         QStringLiteral("セットしてください。")},
+        {control<QLabel>(window, "typeInstructionFirstLine"),
+         QStringLiteral("フォルダ名をタイプし、「じっこう」")},
+        {control<QLabel>(window, "typeInstructionSecondLine"),
+         QStringLiteral("ボタンをおしてください。")}};
     const QList<QRect> places = {
         {32, 84, 275, 21}, {12, 108, 164, 21}, {32, 132, 278, 21}, {12, 156, 207, 21}};
     for (std::size_t i = 0; i < instructions.size(); ++i) {
         EXPECT_EQ(instructions[i].first->text(), instructions[i].second);
         EXPECT_EQ(instructions[i].first->geometry(), places[int(i)]);
     }
-    EXPECT_TRUE(window.importProgress->isHidden());
+    EXPECT_TRUE(control<QProgressBar>(window, "importProgress")->isHidden());
 }
 
 TEST(FolderNameWindowTest, CancelAndTitleBarCloseHideWithoutRunning) {
@@ -51,7 +57,7 @@ TEST(FolderNameWindowTest, CancelAndTitleBarCloseHideWithoutRunning) {
     int runs = 0;
     QObject::connect(&window, &FolderNameWindow::runRequested, [&runs] { ++runs; });
     window.show();
-    window.cancelButton->click();
+    control<QPushButton>(window, "cancelButton")->click();
     EXPECT_FALSE(window.isVisible());
     window.show();
     window.close();
@@ -73,8 +79,8 @@ protected:
         rig.modals.script = [&](QDialog& dialog) {
             auto& window = dynamic_cast<FolderNameWindow&>(dialog);
             outcome = {&window, window.windowTitle(), window.frameGeometry().height(),
-                       window.nameEdit->text(), true};
-            window.cancelButton->click();
+                       control<QLineEdit>(window, "nameEdit")->text(), true};
+            control<QPushButton>(window, "cancelButton")->click();
             outcome.stayedOpen = window.isVisible();
         };
         command();
@@ -85,19 +91,22 @@ protected:
 };
 
 TEST_F(OpeningForm2, EachCommandSetsCaptionHeightAndText) {
-    const auto import = openAndCancel([this] { rig.form->importAction->trigger(); });
+    const auto import =
+        openAndCancel([this] { control<QAction>(*rig.form, "importAction")->trigger(); });
     EXPECT_EQ(import.caption, QStringLiteral("デジカメから，ファイルをとりこむ"));
     EXPECT_EQ(import.height, 232);
     EXPECT_TRUE(import.initialText.isEmpty());
     EXPECT_EQ(rig.state.FolderNameWindowMode, FolderNameMode::Import);
 
-    const auto rename = openAndCancel([this] { rig.form->renameFolderButton->click(); });
+    const auto rename =
+        openAndCancel([this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); });
     EXPECT_EQ(rename.caption, QStringLiteral("フォルダ名をかえる"));
     EXPECT_EQ(rename.height, 143);
     EXPECT_EQ(rename.initialText, QStringLiteral("えんそく"));
     EXPECT_EQ(rig.state.FolderNameWindowMode, FolderNameMode::Rename);
 
-    const auto make = openAndCancel([this] { rig.form->makeFolderAction->trigger(); });
+    const auto make =
+        openAndCancel([this] { control<QAction>(*rig.form, "makeFolderAction")->trigger(); });
     EXPECT_EQ(make.caption, QStringLiteral("フォルダを作る"));
     EXPECT_EQ(make.height, 101);
     EXPECT_TRUE(make.initialText.isEmpty());
@@ -109,17 +118,22 @@ TEST_F(OpeningForm2, EachCommandSetsCaptionHeightAndText) {
 // Whatever the frame takes, the rename window shows the lines asking for a
 // name whole and no line cut through.
 TEST_F(OpeningForm2, TheRenameGuideIsNeverCut) {
-    const auto rename = openAndCancel([this] { rig.form->renameFolderButton->click(); });
+    const auto rename =
+        openAndCancel([this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); });
     const FolderNameWindow& window = *rename.window;
-    for (const QLabel* line : {window.cardInstructionFirstLine, window.cardInstructionSecondLine})
+    for (const QLabel* line : {control<QLabel>(window, "cardInstructionFirstLine"),
+                               control<QLabel>(window, "cardInstructionSecondLine")})
         EXPECT_TRUE(line->isHidden() || line->geometry().bottom() < window.height());
-    for (const QLabel* line : {window.typeInstructionFirstLine, window.typeInstructionSecondLine})
+    for (const QLabel* line : {control<QLabel>(window, "typeInstructionFirstLine"),
+                               control<QLabel>(window, "typeInstructionSecondLine")})
         EXPECT_TRUE(!line->isHidden() && line->geometry().bottom() < window.height());
 }
 
 TEST_F(OpeningForm2, OneWindowOwnedByTheMainWindowIsReused) {
-    const auto first = openAndCancel([this] { rig.form->importAction->trigger(); });
-    const auto second = openAndCancel([this] { rig.form->renameFolderButton->click(); });
+    const auto first =
+        openAndCancel([this] { control<QAction>(*rig.form, "importAction")->trigger(); });
+    const auto second =
+        openAndCancel([this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); });
     EXPECT_EQ(first.window, second.window);
     EXPECT_EQ(first.window->parent(), rig.form.get());
     EXPECT_FALSE(second.stayedOpen);
@@ -128,10 +142,10 @@ TEST_F(OpeningForm2, OneWindowOwnedByTheMainWindowIsReused) {
 TEST_F(OpeningForm2, CancelChangesNothing) {
     rig.putPhoto(QStringLiteral("P1.JPG"));
     const QStringList before = rig.readIndexLines();
-    for (const auto& command :
-         std::vector<std::function<void()>>{[this] { rig.form->importAction->trigger(); },
-                                            [this] { rig.form->makeFolderAction->trigger(); },
-                                            [this] { rig.form->renameFolderButton->click(); }})
+    for (const auto& command : std::vector<std::function<void()>>{
+             [this] { control<QAction>(*rig.form, "importAction")->trigger(); },
+             [this] { control<QAction>(*rig.form, "makeFolderAction")->trigger(); },
+             [this] { control<QPushButton>(*rig.form, "renameFolderButton")->click(); }})
         EXPECT_FALSE(openAndCancel(command).stayedOpen);
     EXPECT_EQ(rig.readIndexLines(), before);
     EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
@@ -145,7 +159,7 @@ TEST_F(OpeningForm2, ImportShowsItsProgressUntilTheWindowOpensAgain) {
         rig.putPhoto(QString::fromLatin1(name));
     rig.messages.answers = {true};
     const auto outcome = rig.importAs(QStringLiteral("c"));
-    const QProgressBar* progress = outcome.window->importProgress;
+    const QProgressBar* progress = control<QProgressBar>(*outcome.window, "importProgress");
     EXPECT_FALSE(progress->isHidden());
     EXPECT_EQ(progress->value(), 3);
     EXPECT_EQ(progress->maximum(), 3);
@@ -153,7 +167,7 @@ TEST_F(OpeningForm2, ImportShowsItsProgressUntilTheWindowOpensAgain) {
 
     bool hiddenOnOpening = false;
     rig.whenOpen = [&](FolderNameWindow& window) {
-        hiddenOnOpening = window.importProgress->isHidden();
+        hiddenOnOpening = control<QProgressBar>(window, "importProgress")->isHidden();
     };
     rig.makeFolderAs(QStringLiteral("d"));
     EXPECT_TRUE(hiddenOnOpening);

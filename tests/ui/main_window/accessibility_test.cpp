@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/library/load_folder.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/widgets/picture_box.h"
 
@@ -29,7 +30,8 @@ TEST(Accessibility, EveryControlOfTheMainWindowHasAName) {
     rig.writeIndexLines({QStringLiteral("えんそく,IMG_0001_a,2002/06/15 3,")});
     rig.makePhotos(rig.classFolder + QStringLiteral("\\IMG_0001_a"), 3);
     rig.openClassFolder();
-    QTest::mouseClick(rig.form->thumbnailPanel, Qt::LeftButton, {}, QPoint(230, 100));
+    QTest::mouseClick(control<PictureBox>(*rig.form, "thumbnailPanel"), Qt::LeftButton, {},
+                      QPoint(230, 100));
 
     QStringList items;
     int controls = 0;

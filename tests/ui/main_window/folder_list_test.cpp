@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/main_window/folder_list.h"
 #include "ui/widgets/picture_box.h"
@@ -24,7 +25,9 @@ protected:
                  QStringLiteral("IMG_%1_t").arg(i, 4, 10, QLatin1Char('0')), QString()});
         }
     }
-    QColor at(int x, int y) const { return rig.form->folderList->image().pixelColor(x, y); }
+    QColor at(int x, int y) const {
+        return control<PictureBox>(*rig.form, "folderList")->image().pixelColor(x, y);
+    }
     // The colour inside screen row i, clear of its text.
     QColor rowFill(int i) const { return at(190, 34 * i + 44); }
 };
@@ -122,12 +125,13 @@ TEST_F(FolderList, EveryCountUpToFiveDigitsIsWholeInsideTheRow) {
             {QStringLiteral("2002/06/15 ") + count, QString(), QString(), QString()});
         rig.view.drawFolderList();
         const QRect line(3, 49, 192, 15); // inside the border, the first text line
-        const std::pair<int, int> drawn = inkColumns(rig.form->folderList->image(), line, OtherRow);
+        const std::pair<int, int> drawn =
+            inkColumns(control<PictureBox>(*rig.form, "folderList")->image(), line, OtherRow);
 
         PictureBox alone;
         alone.resize(300, 40);
         alone.setBackColor(OtherRow);
-        alone.setTextFont(rig.form->folderList->textFont());
+        alone.setTextFont(control<PictureBox>(*rig.form, "folderList")->textFont());
         alone.setCurrentPos({0, 0});
         alone.print(shown);
         const std::pair<int, int> whole = inkColumns(alone.image(), QRect(0, 0, 300, 20), OtherRow);

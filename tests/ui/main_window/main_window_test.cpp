@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_rig.h"
+#include "support/window_controls.h"
 #include "ui/main_window/main_window.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/picture_box.h"
@@ -47,16 +48,17 @@ TEST_P(MainWindowLayoutTest, WindowHasTheModeSizeAndIsCentredAtTheTop) {
 TEST_P(MainWindowLayoutTest, PanelsTakeTheModeGeometry) {
     const bool large = GetParam().large;
     MainWindow& form = *rig.form;
-    EXPECT_EQ(form.thumbnailPanel->geometry(),
+    EXPECT_EQ(control<PictureBox>(form, "thumbnailPanel")->geometry(),
               large ? QRect(204, 2, 818, 710) : QRect(204, 2, 590, 530));
-    EXPECT_EQ(form.folderList->geometry(), large ? QRect(2, 2, 200, 665) : QRect(2, 2, 200, 500));
-    EXPECT_EQ(form.thumbnailScroll->geometry(),
+    EXPECT_EQ(control<PictureBox>(form, "folderList")->geometry(),
+              large ? QRect(2, 2, 200, 665) : QRect(2, 2, 200, 500));
+    EXPECT_EQ(control<QScrollBar>(form, "thumbnailScroll")->geometry(),
               large ? QRect(785, 0, 29, 680) : QRect(558, 0, 29, 525));
-    EXPECT_EQ(form.selectAllButton->geometry(),
+    EXPECT_EQ(control<QPushButton>(form, "selectAllButton")->geometry(),
               large ? QRect(628, 4, 149, 29) : QRect(162, 4, 120, 29));
-    EXPECT_EQ(form.deleteFolderButton->geometry(),
+    EXPECT_EQ(control<QPushButton>(form, "deleteFolderButton")->geometry(),
               large ? QRect(4, 668, 69, 29) : QRect(4, 506, 69, 29));
-    EXPECT_EQ(form.renameFolderButton->geometry(),
+    EXPECT_EQ(control<QPushButton>(form, "renameFolderButton")->geometry(),
               large ? QRect(76, 668, 125, 29) : QRect(76, 506, 125, 29));
 }
 
@@ -73,9 +75,9 @@ TEST_P(MainWindowLayoutTest, NoControlCoversAnother) {
     const QRect page = large ? QRect(QPoint(4, 39), QPoint(4 + 154 * 4 + 145, 39 + 132 * 4 + 127))
                              : QRect(QPoint(4, 39), QPoint(4 + 140 * 3 + 131, 403 + 117));
     const std::vector<std::pair<const char*, QRect>> parts{
-        {"saveToDatabaseButton", form.saveToDatabaseButton->geometry()},
-        {"selectAllButton", form.selectAllButton->geometry()},
-        {"thumbnailScroll", form.thumbnailScroll->geometry()},
+        {"saveToDatabaseButton", control<QPushButton>(form, "saveToDatabaseButton")->geometry()},
+        {"selectAllButton", control<QPushButton>(form, "selectAllButton")->geometry()},
+        {"thumbnailScroll", control<QScrollBar>(form, "thumbnailScroll")->geometry()},
         {"title", titleBox},
         {"page", page}};
     for (size_t a = 0; a < parts.size(); ++a)
@@ -88,16 +90,21 @@ TEST_P(MainWindowLayoutTest, ClassPanelIsCentredOnTheDesignWidth) {
     const bool large = GetParam().large;
     MainWindow& form = *rig.form;
     EXPECT_DOUBLE_EQ(form.chosenLayout().classPanelLeft, large ? 203.5 : 91.5);
-    EXPECT_EQ(form.classPanel->geometry(),
+    EXPECT_EQ(control<PictureBox>(form, "classPanel")->geometry(),
               large ? QRect(204, 200, 617, 261) : QRect(92, 130, 617, 261));
 }
 
 TEST_P(MainWindowLayoutTest, BackingImagesFollowTheLaidOutPanels) {
     MainWindow& form = *rig.form;
-    EXPECT_EQ(form.thumbnailPanel->image().size(), form.thumbnailPanel->size());
-    EXPECT_EQ(form.thumbnailPanel->image().pixelColor(form.thumbnailPanel->width() - 1, 0),
+    EXPECT_EQ(control<PictureBox>(form, "thumbnailPanel")->image().size(),
+              control<PictureBox>(form, "thumbnailPanel")->size());
+    EXPECT_EQ(control<PictureBox>(form, "thumbnailPanel")
+                  ->image()
+                  .pixelColor(control<PictureBox>(form, "thumbnailPanel")->width() - 1, 0),
               QColor(255, 255, 192));
-    EXPECT_EQ(form.folderList->image().pixelColor(0, form.folderList->height() - 1),
+    EXPECT_EQ(control<PictureBox>(form, "folderList")
+                  ->image()
+                  .pixelColor(0, control<PictureBox>(form, "folderList")->height() - 1),
               QColor(255, 192, 192));
 }
 
@@ -130,7 +137,8 @@ TEST_F(MainWindowControlsTest, WindowCaptionColourAndFont) {
 
 TEST_F(MainWindowControlsTest, TheMsFacesResolveToJapaneseFonts) {
     EXPECT_EQ(QFontInfo(form.font()).family(), QStringLiteral("IPAPGothic"));
-    EXPECT_EQ(QFontInfo(form.waitNotice->font()).family(), QStringLiteral("IPAPMincho"));
+    EXPECT_EQ(QFontInfo(control<QLabel>(form, "waitNotice")->font()).family(),
+              QStringLiteral("IPAPMincho"));
     EXPECT_EQ(QFontInfo(designFont(Gothic, 12)).family(), QStringLiteral("IPAGothic"));
     EXPECT_EQ(QFontInfo(designFont(Mincho, 12)).family(), QStringLiteral("IPAMincho"));
 }
@@ -138,90 +146,103 @@ TEST_F(MainWindowControlsTest, TheMsFacesResolveToJapaneseFonts) {
 TEST_F(MainWindowControlsTest, ClassButtonsFollowTheClassTable) {
     for (int i = 0; i < 30; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(form.classButtons[i]->parentWidget(), form.classPanel);
-        EXPECT_EQ(form.classButtons[i]->geometry(),
+        EXPECT_EQ(control<QPushButton>(form, "classButton", i)->parentWidget(),
+                  control<PictureBox>(form, "classPanel"));
+        EXPECT_EQ(control<QPushButton>(form, "classButton", i)->geometry(),
                   QRect(8 + 100 * (i / 5), 52 + 40 * (i % 5), 97, 37));
     }
-    EXPECT_EQ(form.classButtons[0]->text(), QStringLiteral("１年１組"));
-    EXPECT_EQ(form.classButtons[7]->text(), QStringLiteral("２年３組"));
-    EXPECT_EQ(form.classButtons[29]->text(), QStringLiteral("６年５組"));
+    EXPECT_EQ(control<QPushButton>(form, "classButton", 0)->text(), QStringLiteral("１年１組"));
+    EXPECT_EQ(control<QPushButton>(form, "classButton", 7)->text(), QStringLiteral("２年３組"));
+    EXPECT_EQ(control<QPushButton>(form, "classButton", 29)->text(), QStringLiteral("６年５組"));
 }
 
 TEST_F(MainWindowControlsTest, ClassButtonsShowTheirFaceColour) {
     form.show();
-    const QImage face = form.classButtons[12]->grab().toImage();
+    const QImage face = control<QPushButton>(form, "classButton", 12)->grab().toImage();
     EXPECT_EQ(face.pixelColor(6, 6), QColor(255, 224, 192));
     EXPECT_EQ(face.pixelColor(face.width() - 7, face.height() - 7), QColor(255, 224, 192));
 }
 
 TEST_F(MainWindowControlsTest, PanelsHaveTheirColoursAndTextFonts) {
-    EXPECT_EQ(form.classPanel->backColor(), QColor(192, 255, 255));
-    EXPECT_EQ(form.folderList->backColor(), QColor(255, 192, 192));
-    EXPECT_EQ(form.thumbnailPanel->backColor(), QColor(255, 255, 192));
-    EXPECT_EQ(form.thumbnailPanel->textFont().pixelSize(), 16);
-    EXPECT_EQ(form.folderList->textFont().pixelSize(), 16);
-    EXPECT_EQ(form.thumbnailPanel->textFont().family(), PGothic);
+    EXPECT_EQ(control<PictureBox>(form, "classPanel")->backColor(), QColor(192, 255, 255));
+    EXPECT_EQ(control<PictureBox>(form, "folderList")->backColor(), QColor(255, 192, 192));
+    EXPECT_EQ(control<PictureBox>(form, "thumbnailPanel")->backColor(), QColor(255, 255, 192));
+    EXPECT_EQ(control<PictureBox>(form, "thumbnailPanel")->textFont().pixelSize(), 16);
+    EXPECT_EQ(control<PictureBox>(form, "folderList")->textFont().pixelSize(), 16);
+    EXPECT_EQ(control<PictureBox>(form, "thumbnailPanel")->textFont().family(), PGothic);
 }
 
 TEST_F(MainWindowControlsTest, ControlsCarryTheirDesignCaptionsAndPlaces) {
-    EXPECT_EQ(form.classPrompt->text(), QStringLiteral("あなたのクラスをえらんでください。"));
-    EXPECT_EQ(form.classPrompt->geometry(), QRect(32, 12, 394, 27));
-    EXPECT_EQ(form.saveDriveButton->text(), QStringLiteral("保存ドライブ"));
-    EXPECT_EQ(form.saveDriveButton->geometry(), QRect(428, 8, 177, 33));
+    EXPECT_EQ(control<QLabel>(form, "classPrompt")->text(),
+              QStringLiteral("あなたのクラスをえらんでください。"));
+    EXPECT_EQ(control<QLabel>(form, "classPrompt")->geometry(), QRect(32, 12, 394, 27));
+    EXPECT_EQ(control<QPushButton>(form, "saveDriveButton")->text(),
+              QStringLiteral("保存ドライブ"));
+    EXPECT_EQ(control<QPushButton>(form, "saveDriveButton")->geometry(), QRect(428, 8, 177, 33));
 
-    EXPECT_EQ(form.folderHeadingBand->geometry(), QRect(0, 0, 197, 45));
-    EXPECT_EQ(form.folderHeadingBand->palette().color(QPalette::Window), QColor(255, 224, 192));
-    EXPECT_EQ(form.folderPageButtons[0]->text(), QStringLiteral("<"));
-    EXPECT_EQ(form.folderPageButtons[1]->text(), QStringLiteral(">"));
-    EXPECT_EQ(form.folderPageButtons[1]->geometry(), QRect(160, 4, 33, 33));
-    EXPECT_TRUE(form.folderPageButtons[0]->font().bold());
-    EXPECT_EQ(form.classHeading->pos(), QPoint(56, 8));
-    EXPECT_EQ(form.classHeading->font().pixelSize(), 24);
-    EXPECT_EQ(form.deleteFolderButton->text(), QStringLiteral("けす"));
-    EXPECT_EQ(form.renameFolderButton->text(), QStringLiteral("名前をかえる"));
+    EXPECT_EQ(control<QLabel>(form, "folderHeadingBand")->geometry(), QRect(0, 0, 197, 45));
+    EXPECT_EQ(control<QLabel>(form, "folderHeadingBand")->palette().color(QPalette::Window),
+              QColor(255, 224, 192));
+    EXPECT_EQ(control<QPushButton>(form, "folderPageButton", 0)->text(), QStringLiteral("<"));
+    EXPECT_EQ(control<QPushButton>(form, "folderPageButton", 1)->text(), QStringLiteral(">"));
+    EXPECT_EQ(control<QPushButton>(form, "folderPageButton", 1)->geometry(), QRect(160, 4, 33, 33));
+    EXPECT_TRUE(control<QPushButton>(form, "folderPageButton", 0)->font().bold());
+    EXPECT_EQ(control<QLabel>(form, "classHeading")->pos(), QPoint(56, 8));
+    EXPECT_EQ(control<QLabel>(form, "classHeading")->font().pixelSize(), 24);
+    EXPECT_EQ(control<QPushButton>(form, "deleteFolderButton")->text(), QStringLiteral("けす"));
+    EXPECT_EQ(control<QPushButton>(form, "renameFolderButton")->text(),
+              QStringLiteral("名前をかえる"));
 
-    EXPECT_EQ(form.saveToDatabaseButton->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"));
-    EXPECT_EQ(form.saveToDatabaseButton->geometry(), QRect(8, 4, 201, 33));
-    EXPECT_EQ(form.selectAllButton->text(), QStringLiteral("すべてをえらぶ"));
-    EXPECT_EQ(form.waitNotice->text(), QStringLiteral("まってください"));
-    EXPECT_EQ(form.waitNotice->geometry(), QRect(120, 100, 166, 27));
-    EXPECT_EQ(form.waitNotice->font().family(), PMincho);
-    EXPECT_TRUE(form.waitNotice->font().bold());
-    EXPECT_EQ(form.waitNotice->font().pixelSize(), 27);
+    EXPECT_EQ(control<QPushButton>(form, "saveToDatabaseButton")->text(),
+              QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"));
+    EXPECT_EQ(control<QPushButton>(form, "saveToDatabaseButton")->geometry(), QRect(8, 4, 201, 33));
+    EXPECT_EQ(control<QPushButton>(form, "selectAllButton")->text(),
+              QStringLiteral("すべてをえらぶ"));
+    EXPECT_EQ(control<QLabel>(form, "waitNotice")->text(), QStringLiteral("まってください"));
+    EXPECT_EQ(control<QLabel>(form, "waitNotice")->geometry(), QRect(120, 100, 166, 27));
+    EXPECT_EQ(control<QLabel>(form, "waitNotice")->font().family(), PMincho);
+    EXPECT_TRUE(control<QLabel>(form, "waitNotice")->font().bold());
+    EXPECT_EQ(control<QLabel>(form, "waitNotice")->font().pixelSize(), 27);
 
-    EXPECT_EQ(form.copyTargetPrompt->geometry(), QRect(170, 196, 321, 171));
-    EXPECT_EQ(form.copyPromptFirstLine->text(), QStringLiteral("しゃしんをコピーするフォルダは"));
-    EXPECT_EQ(form.copyPromptSecondLine->text(), QStringLiteral("どこですか？"));
-    EXPECT_EQ(form.cancelCopyButton->text(), QStringLiteral("キャンセル"));
-    EXPECT_EQ(form.cancelCopyButton->geometry(), QRect(112, 96, 107, 39));
+    EXPECT_EQ(control<PictureBox>(form, "copyTargetPrompt")->geometry(), QRect(170, 196, 321, 171));
+    EXPECT_EQ(control<QLabel>(form, "copyPromptFirstLine")->text(),
+              QStringLiteral("しゃしんをコピーするフォルダは"));
+    EXPECT_EQ(control<QLabel>(form, "copyPromptSecondLine")->text(),
+              QStringLiteral("どこですか？"));
+    EXPECT_EQ(control<QPushButton>(form, "cancelCopyButton")->text(), QStringLiteral("キャンセル"));
+    EXPECT_EQ(control<QPushButton>(form, "cancelCopyButton")->geometry(), QRect(112, 96, 107, 39));
 }
 
 TEST_F(MainWindowControlsTest, HeadingControlsLieAboveTheHeadingBand) {
-    const QList<QObject*> order = form.folderList->children();
+    const QList<QObject*> order = control<PictureBox>(form, "folderList")->children();
     const auto at = [&](QObject* o) { return order.indexOf(o); };
-    EXPECT_LT(at(form.folderHeadingBand), at(form.classHeading));
-    EXPECT_LT(at(form.classHeading), at(form.folderPageButtons[0]));
+    EXPECT_LT(at(control<QLabel>(form, "folderHeadingBand")),
+              at(control<QLabel>(form, "classHeading")));
+    EXPECT_LT(at(control<QLabel>(form, "classHeading")),
+              at(control<QPushButton>(form, "folderPageButton", 0)));
 }
 
 TEST_F(MainWindowControlsTest, OnlyTheClassPanelShowsAtFirst) {
     form.show();
-    EXPECT_TRUE(form.classPanel->isVisible());
-    EXPECT_TRUE(form.classButtons[0]->isVisible());
-    EXPECT_FALSE(form.thumbnailPanel->isVisible());
-    EXPECT_FALSE(form.folderList->isVisible());
-    EXPECT_FALSE(form.photoHolder->isVisible());
-    EXPECT_FALSE(form.copyTargetPrompt->isVisibleTo(form.thumbnailPanel));
-    EXPECT_FALSE(form.deleteFolderButton->isVisible());
-    EXPECT_FALSE(form.renameFolderButton->isVisible());
-    EXPECT_TRUE(form.waitNotice->isVisibleTo(form.thumbnailPanel));
+    EXPECT_TRUE(control<PictureBox>(form, "classPanel")->isVisible());
+    EXPECT_TRUE(control<QPushButton>(form, "classButton", 0)->isVisible());
+    EXPECT_FALSE(control<PictureBox>(form, "thumbnailPanel")->isVisible());
+    EXPECT_FALSE(control<PictureBox>(form, "folderList")->isVisible());
+    EXPECT_FALSE(control<PictureBox>(form, "photoHolder")->isVisible());
+    EXPECT_FALSE(control<PictureBox>(form, "copyTargetPrompt")
+                     ->isVisibleTo(control<PictureBox>(form, "thumbnailPanel")));
+    EXPECT_FALSE(control<QPushButton>(form, "deleteFolderButton")->isVisible());
+    EXPECT_FALSE(control<QPushButton>(form, "renameFolderButton")->isVisible());
+    EXPECT_TRUE(control<QLabel>(form, "waitNotice")
+                    ->isVisibleTo(control<PictureBox>(form, "thumbnailPanel")));
 }
 
 TEST_F(MainWindowControlsTest, PhotoHolderTakesTheSizeOfTheLoadedPhoto) {
     QImage photo(640, 480, QImage::Format_RGB32);
     photo.fill(Qt::blue);
-    form.photoHolder->setPicture(photo);
-    EXPECT_EQ(form.photoHolder->size(), QSize(640, 480));
-    EXPECT_EQ(form.photoHolder->image().size(), QSize(640, 480));
+    control<PictureBox>(form, "photoHolder")->setPicture(photo);
+    EXPECT_EQ(control<PictureBox>(form, "photoHolder")->size(), QSize(640, 480));
+    EXPECT_EQ(control<PictureBox>(form, "photoHolder")->image().size(), QSize(640, 480));
 }
 
 QStringList captions(const QList<QAction*>& actions) {
@@ -237,24 +258,35 @@ TEST_F(MainWindowControlsTest, MenuBarHasItsItemsInOrder) {
               QStringList({"おわり", "フロッピーから取り込む", "フロッピーへほぞん",
                            "しゃしんファイルのへんしゅう", "いんさつ", "スライドショー",
                            "クリップボード", "データベースに切りかえ", "環境設定"}));
-    EXPECT_EQ(bar, QList<QAction*>({form.quitAction, form.importAction, form.saveToDriveAction,
-                                    form.editMenu->menuAction(), form.printMenu->menuAction(),
-                                    form.slideShowAction, form.clipAction,
-                                    form.switchToDatabaseAction, form.settingsAction}));
-    EXPECT_EQ(captions(form.editMenu->actions()),
+    EXPECT_EQ(bar,
+              QList<QAction*>(
+                  {control<QAction>(form, "quitAction"), control<QAction>(form, "importAction"),
+                   control<QAction>(form, "saveToDriveAction"),
+                   control<QMenu>(form, "editMenu")->menuAction(),
+                   control<QMenu>(form, "printMenu")->menuAction(),
+                   control<QAction>(form, "slideShowAction"), control<QAction>(form, "clipAction"),
+                   control<QAction>(form, "switchToDatabaseAction"),
+                   control<QAction>(form, "settingsAction")}));
+    EXPECT_EQ(captions(control<QMenu>(form, "editMenu")->actions()),
               QStringList({"コピー", "さくじょ（けす）", "はる", "-", "他のフォルダを見る",
                            "フォルダをつくる", "ごみばこ"}));
-    EXPECT_EQ(form.editMenu->actions().at(3), form.editSeparator);
-    EXPECT_EQ(captions(form.printMenu->actions()),
+    EXPECT_EQ(control<QMenu>(form, "editMenu")->actions().at(3),
+              control<QAction>(form, "editSeparator"));
+    EXPECT_EQ(captions(control<QMenu>(form, "printMenu")->actions()),
               QStringList({"１シートに，１まいずつ", "１シートに，２まいずつ",
                            "１シートに，８まいずつ", "１シートに，１８まいずつ"}));
-    EXPECT_EQ(form.printMenu->actions(),
-              QList<QAction*>({form.printOneAction, form.printTwoAction, form.printEightAction,
-                               form.printEighteenAction}));
-    EXPECT_EQ(captions({form.copyAction, form.deleteAction, form.pasteAction,
-                        form.otherFolderAction, form.makeFolderAction}),
-              QStringList({"コピー", "さくじょ（けす）", "はる", "他のフォルダを見る",
-                           "フォルダをつくる"}));
+    EXPECT_EQ(control<QMenu>(form, "printMenu")->actions(),
+              QList<QAction*>({control<QAction>(form, "printOneAction"),
+                               control<QAction>(form, "printTwoAction"),
+                               control<QAction>(form, "printEightAction"),
+                               control<QAction>(form, "printEighteenAction")}));
+    EXPECT_EQ(
+        captions({control<QAction>(form, "copyAction"), control<QAction>(form, "deleteAction"),
+                  control<QAction>(form, "pasteAction"),
+                  control<QAction>(form, "otherFolderAction"),
+                  control<QAction>(form, "makeFolderAction")}),
+        QStringList(
+            {"コピー", "さくじょ（けす）", "はる", "他のフォルダを見る", "フォルダをつくる"}));
 }
 
 QStringList visibleCaptions(const QMenuBar* bar) {
@@ -268,23 +300,23 @@ QStringList visibleCaptions(const QMenuBar* bar) {
 TEST_F(MainWindowControlsTest, OnlyEndAndSettingsMenusShowUntilAFolderOpens) {
     EXPECT_EQ(visibleCaptions(form.menuBar()), QStringList({"おわり", "環境設定"}));
 
-    form.showFolderCommands();
+    form.view().showFolderCommands();
     EXPECT_EQ(visibleCaptions(form.menuBar()).size(), 9);
     form.show();
-    EXPECT_TRUE(form.deleteFolderButton->isVisible());
-    EXPECT_TRUE(form.renameFolderButton->isVisible());
-    EXPECT_FALSE(form.thumbnailPanel->isVisible());
+    EXPECT_TRUE(control<QPushButton>(form, "deleteFolderButton")->isVisible());
+    EXPECT_TRUE(control<QPushButton>(form, "renameFolderButton")->isVisible());
+    EXPECT_FALSE(control<PictureBox>(form, "thumbnailPanel")->isVisible());
 }
 
 TEST(MainWindowMenuBar, EveryItemFitsOnTheSmallWindowsOneLine) {
     FormRig rig(800);
-    rig.form->showFolderCommands();
+    rig.view.showFolderCommands();
     rig.form->show();
     QMenuBar* bar = rig.form->menuBar();
     // The database item also reads "come back" while the database is open.
     const QStringList databaseCaptions{"データベースに切りかえ", "データベースからもどる"};
     for (const QString& databaseCaption : databaseCaptions) {
-        rig.form->switchToDatabaseAction->setText(databaseCaption);
+        control<QAction>(*rig.form, "switchToDatabaseAction")->setText(databaseCaption);
         for (QAction* action : bar->actions()) {
             SCOPED_TRACE(action->text().toStdString());
             const QRect place = bar->actionGeometry(action);

@@ -3,6 +3,7 @@
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/library/load_folder.h"
 #include "support/window_clicks.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/widgets/picture_box.h"
 
@@ -40,10 +41,11 @@ TEST_F(Marking, LeftClickTogglesAndRedrawsTheBar) {
 }
 
 TEST_F(Marking, ADoubleClickMarksOnce) {
-    doubleClickThroughWindow(*rig.form->thumbnailPanel, {160, 180});
+    doubleClickThroughWindow(*control<PictureBox>(*rig.form, "thumbnailPanel"), {160, 180});
     EXPECT_EQ(rig.state.folder.PhotoMarks[7], 1);
     EXPECT_EQ(barOf(6), Blue);
-    QTest::mouseDClick(rig.form->thumbnailPanel, Qt::LeftButton, {}, {10, 50});
+    QTest::mouseDClick(control<PictureBox>(*rig.form, "thumbnailPanel"), Qt::LeftButton, {},
+                       {10, 50});
     EXPECT_EQ(rig.state.folder.PhotoMarks[1], 1);
 }
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/geometry/thumbnail_geometry.h"
 #include "core/library/load_folder.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -32,7 +34,9 @@ TEST_P(PageKeys, MoveTheFocusAndTurnThePage) {
     rig.state.folder.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
     rig.makePhotos(rig.state.folder.PhotoFolder, start == "empty" ? 0 : 30);
     loadFolder(rig.program);
-    const auto press = [&rig](Qt::Key key) { QTest::keyClick(rig.form->thumbnailPanel, key); };
+    const auto press = [&rig](Qt::Key key) {
+        QTest::keyClick(control<PictureBox>(*rig.form, "thumbnailPanel"), key);
+    };
     if (start == "last on page") {
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right,
                             Qt::Key_Right, Qt::Key_Right, Qt::Key_Right})
@@ -44,7 +48,7 @@ TEST_P(PageKeys, MoveTheFocusAndTurnThePage) {
     press(c.key);
     EXPECT_EQ(rig.state.folder.FocusedPhoto, c.focus);
     EXPECT_EQ(rig.state.folder.ThumbTopRow, c.topRow);
-    EXPECT_EQ(rig.form->thumbnailScroll->value(), c.topRow);
+    EXPECT_EQ(control<QScrollBar>(*rig.form, "thumbnailScroll")->value(), c.topRow);
     if (c.focus == 0)
         return;
     // The frame is drawn around the focused cell of the page shown.
@@ -79,14 +83,18 @@ TEST(Wheel, TurnsARowANotchAndAPageWithCtrlOrOverTheScrollBar) {
     rig.writeIndexLines(rows);
     rig.makePhotos(rig.classFolder + QStringLiteral("\\IMG_0001_f"), 60);
     rig.openClassFolder();
-    QWidget* const page = rig.form->thumbnailPanel;
-    QWidget* const list = rig.form->folderList;
+    QWidget* const page = control<PictureBox>(*rig.form, "thumbnailPanel");
+    QWidget* const list = control<PictureBox>(*rig.form, "folderList");
     const Qt::KeyboardModifier ctrl = Qt::ControlModifier;
     // Where the wheel turns, notches away from the user, Ctrl, and then the
     // page's top row and the list's top folder.
     const std::tuple<QWidget*, int, Qt::KeyboardModifiers, int, int> turns[] = {
-        {page, 2, {}, 2, 0},  {page, 1, ctrl, 7, 0},  {rig.form->thumbnailScroll, -1, {}, 2, 0},
-        {list, 1, {}, 2, 1},  {list, 1, ctrl, 2, 19}, {list, 1, ctrl, 2, 22},
+        {page, 2, {}, 2, 0},
+        {page, 1, ctrl, 7, 0},
+        {control<QScrollBar>(*rig.form, "thumbnailScroll"), -1, {}, 2, 0},
+        {list, 1, {}, 2, 1},
+        {list, 1, ctrl, 2, 19},
+        {list, 1, ctrl, 2, 22},
         {list, -3, {}, 2, 19}};
     for (const auto& [over, notches, modifiers, topRow, listTop] : turns) {
         QWheelEvent event(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(),
@@ -96,6 +104,22 @@ TEST(Wheel, TurnsARowANotchAndAPageWithCtrlOrOverTheScrollBar) {
         EXPECT_EQ(rig.state.folder.ThumbTopRow, topRow);
         EXPECT_EQ(rig.state.openClass.FolderListTop, listTop);
     }
+}
+
+// Enter asks for the show of the photo in the focus frame, and only then.
+TEST(PageKeysEnter, AsksToShowTheFocusedPhoto) {
+    LibraryRig rig;
+    rig.state.folder.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+    rig.makePhotos(rig.state.folder.PhotoFolder, 8);
+    loadFolder(rig.program);
+    QSignalSpy asked(rig.form.get(), &MainWindow::photoShowRequested);
+    PictureBox* const page = control<PictureBox>(*rig.form, "thumbnailPanel");
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Space, Qt::Key_End})
+        QTest::keyClick(page, key);
+    EXPECT_EQ(asked.count(), 0);
+    QTest::keyClick(page, Qt::Key_Return);
+    ASSERT_EQ(asked.count(), 1);
+    EXPECT_EQ(asked[0][0].toInt(), 8);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/library/load_folder.h"
 #include "support/circle_photo.h"
 #include "support/test_data.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/main_window/thumbnail_page.h"
 #include "ui/widgets/picture_box.h"
@@ -57,7 +58,7 @@ TEST_F(ThumbnailPage, LargeGridDrawsTwentyFiveCellsInOrder) {
     EXPECT_EQ(rig.panelColourAt({300, 174}), Yellow);
     EXPECT_EQ(rig.state.folder.ImageWidth, 320);
     EXPECT_EQ(rig.state.folder.ImageHeight, 240);
-    EXPECT_TRUE(rig.form->waitNotice->isHidden());
+    EXPECT_TRUE(control<QLabel>(*rig.form, "waitNotice")->isHidden());
 }
 
 TEST_F(ThumbnailPage, TitleBoxShowsTheFolderTitle) {
@@ -70,7 +71,8 @@ TEST_F(ThumbnailPage, TitleBoxShowsTheFolderTitle) {
     EXPECT_EQ(rig.panelColourAt({500, 32}), Qt::black);
     EXPECT_EQ(rig.panelColourAt({609, 31}), Qt::white);
     EXPECT_EQ(rig.panelColourAt({611, 20}), PanelBackground);
-    const QImage title = rig.form->thumbnailPanel->image().copy(QRect(398, 10, 60, 18));
+    const QImage title =
+        control<PictureBox>(*rig.form, "thumbnailPanel")->image().copy(QRect(398, 10, 60, 18));
     bool hasInk = false;
     for (int y = 0; y < title.height(); ++y)
         for (int x = 0; x < title.width(); ++x)
@@ -80,13 +82,13 @@ TEST_F(ThumbnailPage, TitleBoxShowsTheFolderTitle) {
 
 TEST_F(ThumbnailPage, ScrollRangeAndPageCorrection) {
     openPhotos(30);
-    EXPECT_EQ(rig.form->thumbnailScroll->maximum(), 10);
-    rig.form->thumbnailScroll->setValue(10);
+    EXPECT_EQ(control<QScrollBar>(*rig.form, "thumbnailScroll")->maximum(), 10);
+    control<QScrollBar>(*rig.form, "thumbnailScroll")->setValue(10);
     EXPECT_EQ(rig.state.folder.ThumbTopRow, 5);
     EXPECT_EQ(photoShownIn(thumbCell(true, 0, 0, {}), 30), 26);
     EXPECT_EQ(photoShownIn(thumbCell(true, 4, 0, {}), 30), 30);
     EXPECT_EQ(rig.panelColourAt(thumbCell(true, 0, 1, {}).picture().center()), PanelBackground);
-    EXPECT_EQ(rig.form->thumbnailScroll->value(), 10);
+    EXPECT_EQ(control<QScrollBar>(*rig.form, "thumbnailScroll")->value(), 10);
 }
 
 TEST_F(ThumbnailPage, ScrollMaximumIsCountOverThreeRoundedHalfEven) {
@@ -94,7 +96,7 @@ TEST_F(ThumbnailPage, ScrollMaximumIsCountOverThreeRoundedHalfEven) {
         rig.state.folder.PhotoFolder = rig.classFolder + QStringLiteral("\\F%1").arg(count);
         rig.makePhotos(rig.state.folder.PhotoFolder, count, {32, 24});
         loadFolder(rig.program);
-        EXPECT_EQ(rig.form->thumbnailScroll->maximum(), maximum) << count;
+        EXPECT_EQ(control<QScrollBar>(*rig.form, "thumbnailScroll")->maximum(), maximum) << count;
     }
 }
 
@@ -113,7 +115,7 @@ TEST_F(ThumbnailPage, EmptyFolderShowsOnlyBackgroundAndTitle) {
     EXPECT_EQ(rig.state.folder.ThumbTopRow, 3);
     EXPECT_EQ(rig.panelColourAt({200, 200}), PanelBackground);
     EXPECT_EQ(rig.panelColourAt({400, 20}), Qt::white);
-    EXPECT_TRUE(rig.form->waitNotice->isHidden());
+    EXPECT_TRUE(control<QLabel>(*rig.form, "waitNotice")->isHidden());
 }
 
 TEST_F(ThumbnailPage, UndecodableFilesKeepTheirCaptionAndLeaveTheSizeAlone) {
@@ -142,7 +144,7 @@ TEST_F(ThumbnailPage, MarksSurviveScrolling) {
     openPhotos(30);
     toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {160, 180}); // photo 7
     ASSERT_EQ(rig.state.folder.PhotoMarks[7], 1);
-    rig.form->thumbnailScroll->setValue(1);
+    control<QScrollBar>(*rig.form, "thumbnailScroll")->setValue(1);
     // Photo 7 is now in the first row, third column.
     EXPECT_EQ(rig.panelColourAt(thumbCell(true, 1, 0, {}).captionBar().topRight() + QPoint(-1, 1)),
               Blue);
@@ -167,7 +169,7 @@ QRect thumbOf(const QScrollBar& bar) {
 
 TEST_F(ThumbnailPage, DraggingTheThumbRedrawsOnlyWhereItIsLetGo) {
     openPhotos(30);
-    QScrollBar& bar = *rig.form->thumbnailScroll;
+    QScrollBar& bar = *control<QScrollBar>(*rig.form, "thumbnailScroll");
     const QPoint grip = thumbOf(bar).center();
     QTest::mousePress(&bar, Qt::LeftButton, {}, grip);
     QTest::mouseMove(&bar, grip + QPoint(0, 150));
@@ -189,7 +191,7 @@ TEST_P(ScrollTrack, AClickMovesOnePageOfRows) {
     rig.state.folder.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
     rig.makePhotos(rig.state.folder.PhotoFolder, 60, {64, 48});
     loadFolder(rig.program);
-    QScrollBar& bar = *rig.form->thumbnailScroll;
+    QScrollBar& bar = *control<QScrollBar>(*rig.form, "thumbnailScroll");
     const QRect thumb = thumbOf(bar);
     QTest::mouseClick(&bar, Qt::LeftButton, {}, {thumb.center().x(), thumb.bottom() + 20});
     const int rows = GetParam() > 999 ? 5 : 4;
@@ -213,7 +215,7 @@ TEST_F(SmallThumbnailPage, FourByFourWithRowsFromTheProportions) {
         EXPECT_EQ(photoShownIn(cell, 20), index + 1) << index;
     }
     EXPECT_EQ(rig.panelColourAt({300, 4}), Qt::black);
-    EXPECT_EQ(rig.form->thumbnailScroll->maximum(), 7);
+    EXPECT_EQ(control<QScrollBar>(*rig.form, "thumbnailScroll")->maximum(), 7);
 }
 
 // A portrait photo keeps its proportions inside the box of a landscape one, on
@@ -227,7 +229,7 @@ TEST(PortraitThumbnail, StaysRoundInsideItsBox) {
             rig.host(rig.state.folder.PhotoFolder + QStringLiteral("\\P.JPG")), {600, 800}));
         loadFolder(rig.program);
         const QRect box = thumbCell(screenWidth > 999, 0, 0, {}).picture();
-        const QImage page = rig.form->thumbnailPanel->image();
+        const QImage page = control<PictureBox>(*rig.form, "thumbnailPanel")->image();
         EXPECT_TRUE(discIsRound(page, box)) << screenWidth;
         EXPECT_EQ(page.pixelColor(box.topLeft()), PanelBackground) << screenWidth;
     }
@@ -249,7 +251,9 @@ protected:
         loadFolder(rig.program);
     }
     QImage pictureOf(const CellLayout& cell) const {
-        return rig.form->thumbnailPanel->image().copy(cell.x + 5, cell.y + 18, cell.w, cell.h);
+        return control<PictureBox>(*rig.form, "thumbnailPanel")
+            ->image()
+            .copy(cell.x + 5, cell.y + 18, cell.w, cell.h);
     }
     LibraryRig rig;
 };
@@ -279,7 +283,7 @@ TEST_P(CellFrame, FrameAndBarSurroundThePictureWhichMarkingLeavesAlone) {
                 ASSERT_TRUE(nearColour(picture.pixelColor(x, y), photo)) << when << x << "," << y;
     };
     check("drawn ");
-    const QImage page = rig.form->thumbnailPanel->image();
+    const QImage page = control<PictureBox>(*rig.form, "thumbnailPanel")->image();
     toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {10, 50});
     ASSERT_EQ(rig.state.folder.PhotoMarks[1], 1);
     check("marked ");
@@ -288,7 +292,7 @@ TEST_P(CellFrame, FrameAndBarSurroundThePictureWhichMarkingLeavesAlone) {
         const ThumbCell other =
             thumbCell(cell.screenWidth > 999, index % rig.state.screen.ThumbColumns,
                       index / rig.state.screen.ThumbColumns, {640, 480});
-        EXPECT_EQ(rig.form->thumbnailPanel->image().copy(other.picture()),
+        EXPECT_EQ(control<PictureBox>(*rig.form, "thumbnailPanel")->image().copy(other.picture()),
                   page.copy(other.picture()))
             << index;
     }
@@ -316,10 +320,10 @@ TEST_F(RealPhotoPage, OrientedAndBrokenFilesDrawAndTheFolderCompletes) {
         QStringLiteral("Z:") + sharedTestData(QStringLiteral("jpeg/broken")).replace(u'/', u'\\');
     for (int row = 0; row < 10; ++row) {
         loadFolder(rig.program);
-        rig.form->thumbnailScroll->setValue(row);
+        control<QScrollBar>(*rig.form, "thumbnailScroll")->setValue(row);
     }
     EXPECT_GT(rig.state.folder.PhotoCount, 20);
-    EXPECT_TRUE(rig.form->waitNotice->isHidden());
+    EXPECT_TRUE(control<QLabel>(*rig.form, "waitNotice")->isHidden());
 }
 
 class BackgroundPages : public ThumbnailPage {
@@ -341,7 +345,7 @@ TEST_F(BackgroundPages, NextAndPreviousPagesAreReadyWithoutDecoding) {
     ASSERT_TRUE(rig.thumbnails.waitForIdle(60000));
     EXPECT_EQ(rig.thumbnails.decodeCount(), 50);
 
-    rig.form->thumbnailScroll->setValue(5);
+    control<QScrollBar>(*rig.form, "thumbnailScroll")->setValue(5);
     EXPECT_EQ(rig.thumbnails.decodeCount(), 50);
     EXPECT_EQ(photoShownIn(thumbCell(true, 0, 0, {}), 60), 26);
     EXPECT_EQ(photoShownIn(thumbCell(true, 4, 4, {}), 60), 50);
@@ -349,7 +353,7 @@ TEST_F(BackgroundPages, NextAndPreviousPagesAreReadyWithoutDecoding) {
     // From the second page both neighbours are made: the third, then the first.
     ASSERT_TRUE(rig.thumbnails.waitForIdle(60000));
     EXPECT_EQ(rig.thumbnails.decodeCount(), 60);
-    rig.form->thumbnailScroll->setValue(10);
+    control<QScrollBar>(*rig.form, "thumbnailScroll")->setValue(10);
     EXPECT_EQ(rig.thumbnails.decodeCount(), 60);
     EXPECT_EQ(photoShownIn(thumbCell(true, 4, 1, {}), 60), 60);
 }

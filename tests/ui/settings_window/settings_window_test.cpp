@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/secondary_windows.h"
+#include "app/wiring.h"
 #include "core/files/cp932_text.h"
 #include "core/library/settings_file.h"
 #include "core/library/settings_form_values.h"
 #include "support/test_rig.h"
+#include "support/window_controls.h"
 #include "ui/settings_window/settings_window.h"
 
 #include <QAction>
@@ -23,7 +24,7 @@ protected:
         QDir().mkpath(programFolder);
         rig.state.settings.PhotoDrivePath = QStringLiteral("A:\\");
         rig.state.settings.SaveRootSetting = QStringLiteral("C:\\A_IMAGE\\");
-        new SecondaryWindows(rig.program, *rig.form, programFolder, [this] { ++ended; });
+        new Wiring(rig.program, *rig.form, programFolder, [this] { ++ended; });
     }
 
     // Opens the window and works it with script; then clicks "環境を保存する"
@@ -33,9 +34,9 @@ protected:
             auto& window = static_cast<SettingsWindow&>(dialog);
             script(window);
             if (save)
-                QTest::mouseClick(window.saveButton, Qt::LeftButton);
+                QTest::mouseClick(control<QPushButton>(window, "saveButton"), Qt::LeftButton);
         };
-        rig.form->settingsAction->trigger();
+        control<QAction>(*rig.form, "settingsAction")->trigger();
     }
     QString settingsPath() const { return programFolder + QStringLiteral("/DRVDATA.TXT"); }
     QByteArray settingsBytes() const {
@@ -53,30 +54,43 @@ TEST_F(SettingsWindowTest, OffersEveryChoiceAndStartsFromTheSettingsInForce) {
         [](SettingsWindow& window) {
             EXPECT_EQ(window.windowTitle(), QStringLiteral("環境設定"));
             EXPECT_EQ(window.size(), QSize(465, 199));
-            EXPECT_EQ(window.photoDriveEdit->text(), QStringLiteral("A:\\"));
-            EXPECT_EQ(window.usageModeCombo->currentText(), QStringLiteral("学校利用"));
-            EXPECT_EQ(window.nodeNumberCombo->currentText(), QStringLiteral("利用しない"));
-            EXPECT_EQ(window.saveDriveCombo->currentText(), QStringLiteral("C:\\A_IMAGE\\"));
-            for (QComboBox* empty : {window.schoolYearCombo, window.databaseFolderCombo})
+            EXPECT_EQ(control<QLineEdit>(window, "photoDriveEdit")->text(), QStringLiteral("A:\\"));
+            EXPECT_EQ(control<QComboBox>(window, "usageModeCombo")->currentText(),
+                      QStringLiteral("学校利用"));
+            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->currentText(),
+                      QStringLiteral("利用しない"));
+            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->currentText(),
+                      QStringLiteral("C:\\A_IMAGE\\"));
+            for (QComboBox* empty : {control<QComboBox>(window, "schoolYearCombo"),
+                                     control<QComboBox>(window, "databaseFolderCombo")})
                 EXPECT_TRUE(empty->currentText().isEmpty());
             // One entry a folder: the setting's spelling stands for "C:\A_image\".
-            EXPECT_EQ(window.saveDriveCombo->count(), 24);
-            EXPECT_EQ(window.saveDriveCombo->itemText(0), QStringLiteral("C:\\A_IMAGE\\"));
-            EXPECT_EQ(window.saveDriveCombo->itemText(1), QStringLiteral("D:\\A_image\\"));
-            EXPECT_EQ(window.saveDriveCombo->itemText(23), QStringLiteral("Z:\\A_image\\"));
-            EXPECT_EQ(window.databaseFolderCombo->count(), 24);
-            EXPECT_EQ(window.databaseFolderCombo->itemText(1), QStringLiteral("D:\\Adb_image\\"));
-            EXPECT_EQ(window.schoolYearCombo->count(), 4); // up to the year after 2002
-            EXPECT_EQ(window.schoolYearCombo->itemText(0), QString());
-            EXPECT_EQ(window.schoolYearCombo->itemText(3), QStringLiteral("2003"));
-            EXPECT_EQ(window.usageModeCombo->count(), 2);
-            EXPECT_EQ(window.nodeNumberCombo->count(), 12);
-            EXPECT_EQ(window.nodeNumberCombo->itemText(1), QStringLiteral("先生機"));
-            EXPECT_EQ(window.nodeNumberCombo->itemText(11), QStringLiteral("10"));
-            EXPECT_TRUE(window.nodeNumberCombo->isEditable());
-            EXPECT_FALSE(window.saveDriveCombo->isEditable());
-            EXPECT_EQ(window.saveButton->geometry(), QRect(4, 4, 185, 33));
-            EXPECT_EQ(window.databaseFolderCombo->geometry(), QRect(280, 168, 181, 29));
+            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->count(), 24);
+            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->itemText(0),
+                      QStringLiteral("C:\\A_IMAGE\\"));
+            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->itemText(1),
+                      QStringLiteral("D:\\A_image\\"));
+            EXPECT_EQ(control<QComboBox>(window, "saveDriveCombo")->itemText(23),
+                      QStringLiteral("Z:\\A_image\\"));
+            EXPECT_EQ(control<QComboBox>(window, "databaseFolderCombo")->count(), 24);
+            EXPECT_EQ(control<QComboBox>(window, "databaseFolderCombo")->itemText(1),
+                      QStringLiteral("D:\\Adb_image\\"));
+            EXPECT_EQ(control<QComboBox>(window, "schoolYearCombo")->count(),
+                      4); // up to the year after 2002
+            EXPECT_EQ(control<QComboBox>(window, "schoolYearCombo")->itemText(0), QString());
+            EXPECT_EQ(control<QComboBox>(window, "schoolYearCombo")->itemText(3),
+                      QStringLiteral("2003"));
+            EXPECT_EQ(control<QComboBox>(window, "usageModeCombo")->count(), 2);
+            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->count(), 12);
+            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->itemText(1),
+                      QStringLiteral("先生機"));
+            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->itemText(11),
+                      QStringLiteral("10"));
+            EXPECT_TRUE(control<QComboBox>(window, "nodeNumberCombo")->isEditable());
+            EXPECT_FALSE(control<QComboBox>(window, "saveDriveCombo")->isEditable());
+            EXPECT_EQ(control<QPushButton>(window, "saveButton")->geometry(), QRect(4, 4, 185, 33));
+            EXPECT_EQ(control<QComboBox>(window, "databaseFolderCombo")->geometry(),
+                      QRect(280, 168, 181, 29));
         },
         false);
 }
@@ -93,12 +107,12 @@ TEST_F(SettingsWindowTest, SavingAtOnceWritesTheStartingValuesAndEnds) {
 TEST_F(SettingsWindowTest, ChoicesReadBackThroughTheSettingsReader) {
     rig.messages.answers = {true}; // D: is this computer's own
     open([](SettingsWindow& window) {
-        window.photoDriveEdit->setText(QStringLiteral("D:"));
-        window.saveDriveCombo->setCurrentIndex(1);
-        window.schoolYearCombo->setCurrentIndex(2);
-        window.usageModeCombo->setCurrentIndex(1);
-        window.nodeNumberCombo->setCurrentIndex(1);
-        window.databaseFolderCombo->setCurrentIndex(0);
+        control<QLineEdit>(window, "photoDriveEdit")->setText(QStringLiteral("D:"));
+        control<QComboBox>(window, "saveDriveCombo")->setCurrentIndex(1);
+        control<QComboBox>(window, "schoolYearCombo")->setCurrentIndex(2);
+        control<QComboBox>(window, "usageModeCombo")->setCurrentIndex(1);
+        control<QComboBox>(window, "nodeNumberCombo")->setCurrentIndex(1);
+        control<QComboBox>(window, "databaseFolderCombo")->setCurrentIndex(0);
     });
     const SettingsRead read = readSettingsFile(settingsPath());
     EXPECT_EQ(read.photoDrive, QStringLiteral("D:\\"));
@@ -115,20 +129,23 @@ TEST_F(SettingsWindowTest, TheFolderButtonStoresADrivePathAndACancelEmptiesTheBo
     rig.dialogs.nextFolder = photos;
     open(
         [](SettingsWindow& window) {
-            QTest::mouseClick(window.browseButton, Qt::LeftButton);
-            EXPECT_EQ(window.photoDriveEdit->text(), QStringLiteral("E:\\photos"));
+            QTest::mouseClick(control<QPushButton>(window, "browseButton"), Qt::LeftButton);
+            EXPECT_EQ(control<QLineEdit>(window, "photoDriveEdit")->text(),
+                      QStringLiteral("E:\\photos"));
         },
         false);
     rig.dialogs.nextFolder = rig.host(QStringLiteral("E:\\"));
     open(
         [](SettingsWindow& window) {
-            QTest::mouseClick(window.browseButton, Qt::LeftButton);
-            EXPECT_EQ(window.photoDriveEdit->text(), QStringLiteral("E:\\"));
+            QTest::mouseClick(control<QPushButton>(window, "browseButton"), Qt::LeftButton);
+            EXPECT_EQ(control<QLineEdit>(window, "photoDriveEdit")->text(), QStringLiteral("E:\\"));
         },
         false);
     EXPECT_EQ(rig.dialogs.folderStart, photos); // the picker starts at the current value
     rig.dialogs.nextFolder.reset();
-    open([](SettingsWindow& window) { QTest::mouseClick(window.browseButton, Qt::LeftButton); });
+    open([](SettingsWindow& window) {
+        QTest::mouseClick(control<QPushButton>(window, "browseButton"), Qt::LeftButton);
+    });
     EXPECT_EQ(rig.dialogs.foldersOpened, 3);
     EXPECT_EQ(rig.messages.shown.last(),
               QStringLiteral("「写真ドライブ」は「D:\\」のように ドライブから かいてください。"));
@@ -138,17 +155,18 @@ TEST_F(SettingsWindowTest, TheFolderButtonStoresADrivePathAndACancelEmptiesTheBo
 TEST_F(SettingsWindowTest, CancelKeepsWhatWasLeftForTheNextOpening) {
     open(
         [](SettingsWindow& window) {
-            window.photoDriveEdit->setText(QStringLiteral("F:\\"));
-            window.nodeNumberCombo->setEditText(QStringLiteral("7"));
-            QTest::mouseClick(window.cancelButton, Qt::LeftButton);
+            control<QLineEdit>(window, "photoDriveEdit")->setText(QStringLiteral("F:\\"));
+            control<QComboBox>(window, "nodeNumberCombo")->setEditText(QStringLiteral("7"));
+            QTest::mouseClick(control<QPushButton>(window, "cancelButton"), Qt::LeftButton);
             EXPECT_FALSE(window.isVisible());
         },
         false);
     EXPECT_FALSE(QFile::exists(settingsPath()));
     open(
         [](SettingsWindow& window) {
-            EXPECT_EQ(window.photoDriveEdit->text(), QStringLiteral("F:\\"));
-            EXPECT_EQ(window.nodeNumberCombo->currentText(), QStringLiteral("7"));
+            EXPECT_EQ(control<QLineEdit>(window, "photoDriveEdit")->text(), QStringLiteral("F:\\"));
+            EXPECT_EQ(control<QComboBox>(window, "nodeNumberCombo")->currentText(),
+                      QStringLiteral("7"));
         },
         false);
     EXPECT_EQ(ended, 0);
@@ -156,7 +174,7 @@ TEST_F(SettingsWindowTest, CancelKeepsWhatWasLeftForTheNextOpening) {
 
 TEST_F(SettingsWindowTest, ANodeNumberOutOfRangeIsRefusedAndNothingWritten) {
     open([](SettingsWindow& window) {
-        window.nodeNumberCombo->setEditText(QStringLiteral("1000"));
+        control<QComboBox>(window, "nodeNumberCombo")->setEditText(QStringLiteral("1000"));
     });
     EXPECT_EQ(
         rig.messages.shown,

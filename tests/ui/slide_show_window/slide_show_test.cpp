@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/circle_photo.h"
 #include "support/test_photos.h"
+#include "support/window_controls.h"
 #include "support_library/library_fixture.h"
 #include "ui/slide_show_window/slide_show.h"
 #include "ui/slide_show_window/slide_show_window.h"
@@ -39,7 +40,7 @@ protected:
     }
     SlideShowWindow& window() { return show.window(); }
     QColor slideColour(QPoint pos = {450, 300}) {
-        return window().photoBox->image().pixelColor(pos);
+        return control<PictureBox>(window(), "photoBox")->image().pixelColor(pos);
     }
     // The colour of the photo file number n.
     static QColor photo(int n) { return LibraryRig::photoColour(n); }
@@ -66,12 +67,13 @@ TEST_F(SlideShowTest, OneSlideStaysOnBothSteps) {
     EXPECT_EQ(show.slideCount(), 1);
     EXPECT_EQ(rig.state.selection.SelectedPaths[1], rig.state.folder.PhotoPaths[2]);
     EXPECT_TRUE(nearColour(slideColour(), photo(2)));
-    for (QPushButton* button : {window().stepButtons[0], window().stepButtons[1]}) {
+    for (QPushButton* button : {control<QPushButton>(window(), "stepButton", 0),
+                                control<QPushButton>(window(), "stepButton", 1)}) {
         button->click();
         EXPECT_EQ(show.slideShown(), 1);
         EXPECT_TRUE(nearColour(slideColour(), photo(2)));
     }
-    window().endButton->click();
+    control<QPushButton>(window(), "endButton")->click();
     EXPECT_FALSE(window().isVisible());
     EXPECT_EQ(rig.state.folder.PhotoMarks[2], 1);
 }
@@ -81,7 +83,7 @@ TEST_F(SlideShowTest, ButtonsAndKeysStepWithoutWrapping) {
     start();
     const int expected[] = {3, 4, 4};
     for (int colour : expected) {
-        window().stepButtons[1]->click();
+        control<QPushButton>(window(), "stepButton", 1)->click();
         EXPECT_TRUE(nearColour(slideColour(), photo(colour))) << colour;
     }
     QTest::keyClick(&window(), Qt::Key_Left);
@@ -108,16 +110,22 @@ TEST_P(StripOffer, TenSlidesOfferTheStripElevenDoNot) {
     makeFolder(GetParam().slides);
     start();
     SlideShowWindow& form = window();
-    EXPECT_EQ(form.layoutButtons[0]->isVisible(), GetParam().strip);
-    EXPECT_EQ(form.layoutButtons[1]->isVisible(), GetParam().strip);
-    EXPECT_FALSE(form.thumbnailStrip->isVisible());
-    EXPECT_EQ(form.endButton->geometry(), QRect(910, GetParam().buttonY, 87, 41));
-    EXPECT_EQ(form.stepButtons[0]->geometry(), QRect(420, GetParam().buttonY, 89, 41));
-    EXPECT_EQ(form.stepButtons[1]->geometry(), QRect(540, GetParam().buttonY, 89, 41));
-    EXPECT_EQ(form.photoBox->geometry(), QRect(62, GetParam().strip ? 7 : 15, 900, 670));
+    EXPECT_EQ(control<PictureBox>(form, "layoutButton", 0)->isVisible(), GetParam().strip);
+    EXPECT_EQ(control<PictureBox>(form, "layoutButton", 1)->isVisible(), GetParam().strip);
+    EXPECT_FALSE(control<PictureBox>(form, "thumbnailStrip")->isVisible());
+    EXPECT_EQ(control<QPushButton>(form, "endButton")->geometry(),
+              QRect(910, GetParam().buttonY, 87, 41));
+    EXPECT_EQ(control<QPushButton>(form, "stepButton", 0)->geometry(),
+              QRect(420, GetParam().buttonY, 89, 41));
+    EXPECT_EQ(control<QPushButton>(form, "stepButton", 1)->geometry(),
+              QRect(540, GetParam().buttonY, 89, 41));
+    EXPECT_EQ(control<PictureBox>(form, "photoBox")->geometry(),
+              QRect(62, GetParam().strip ? 7 : 15, 900, 670));
     if (GetParam().strip) {
-        EXPECT_EQ(form.layoutButtons[0]->geometry(), QRect(150, 680, 111, 85));
-        EXPECT_EQ(form.layoutButtons[1]->geometry(), QRect(270, 680, 111, 85));
+        EXPECT_EQ(control<PictureBox>(form, "layoutButton", 0)->geometry(),
+                  QRect(150, 680, 111, 85));
+        EXPECT_EQ(control<PictureBox>(form, "layoutButton", 1)->geometry(),
+                  QRect(270, 680, 111, 85));
     }
 }
 
@@ -128,41 +136,44 @@ TEST_F(SlideShowTest, StripShowsThumbnailsAndPicksSlides) {
     makeFolder(10);
     start();
     SlideShowWindow& form = window();
-    QTest::mouseClick(form.layoutButtons[1], Qt::LeftButton);
-    EXPECT_TRUE(form.thumbnailStrip->isVisible());
-    EXPECT_EQ(form.thumbnailStrip->geometry(), QRect(7, 7, 101, 721));
-    EXPECT_EQ(form.photoBox->pos(), QPoint(116, 7));
+    QTest::mouseClick(control<PictureBox>(form, "layoutButton", 1), Qt::LeftButton);
+    EXPECT_TRUE(control<PictureBox>(form, "thumbnailStrip")->isVisible());
+    EXPECT_EQ(control<PictureBox>(form, "thumbnailStrip")->geometry(), QRect(7, 7, 101, 721));
+    EXPECT_EQ(control<PictureBox>(form, "photoBox")->pos(), QPoint(116, 7));
 
-    const QImage strip = form.thumbnailStrip->image();
+    const QImage strip = control<PictureBox>(form, "thumbnailStrip")->image();
     for (int k = 1; k <= 10; ++k)
         EXPECT_TRUE(nearColour(strip.pixelColor(50, 72 * (k - 1) + 36), photo(k))) << k;
     EXPECT_EQ(strip.pixelColor(100, 72), QColor(Qt::black));
     EXPECT_EQ(strip.pixelColor(0, 646), QColor(Qt::black));
 
-    QTest::mouseClick(form.thumbnailStrip, Qt::LeftButton, {}, QPoint(50, 143));
+    QTest::mouseClick(control<PictureBox>(form, "thumbnailStrip"), Qt::LeftButton, {},
+                      QPoint(50, 143));
     EXPECT_EQ(show.slideShown(), 2);
     EXPECT_TRUE(nearColour(slideColour(), photo(2)));
-    QTest::mouseClick(form.thumbnailStrip, Qt::RightButton, {}, QPoint(50, 719));
+    QTest::mouseClick(control<PictureBox>(form, "thumbnailStrip"), Qt::RightButton, {},
+                      QPoint(50, 719));
     EXPECT_EQ(show.slideShown(), 10);
     EXPECT_TRUE(nearColour(slideColour(), photo(10)));
 
-    QTest::mouseClick(form.layoutButtons[0], Qt::LeftButton);
-    EXPECT_FALSE(form.thumbnailStrip->isVisible());
-    EXPECT_EQ(form.photoBox->pos(), QPoint(62, 7));
+    QTest::mouseClick(control<PictureBox>(form, "layoutButton", 0), Qt::LeftButton);
+    EXPECT_FALSE(control<PictureBox>(form, "thumbnailStrip")->isVisible());
+    EXPECT_EQ(control<PictureBox>(form, "photoBox")->pos(), QPoint(62, 7));
 }
 
 TEST_F(SlideShowTest, ShorterShowClearsTheStripAndPicksItsLastSlide) {
     makeFolder(10);
     start();
-    window().endButton->click();
+    control<QPushButton>(window(), "endButton")->click();
     for (int n = 4; n <= 10; ++n)
         rig.state.folder.PhotoMarks[n] = 0;
     start();
-    const QImage strip = window().thumbnailStrip->image();
+    const QImage strip = control<PictureBox>(window(), "thumbnailStrip")->image();
     EXPECT_TRUE(nearColour(strip.pixelColor(50, 72 * 2 + 36), photo(3)));
     EXPECT_EQ(strip.pixelColor(50, 72 * 3 + 36), QColor(Qt::white));
     EXPECT_EQ(show.slideShown(), 1);
-    QTest::mouseClick(window().thumbnailStrip, Qt::LeftButton, {}, QPoint(50, 500));
+    QTest::mouseClick(control<PictureBox>(window(), "thumbnailStrip"), Qt::LeftButton, {},
+                      QPoint(50, 500));
     EXPECT_EQ(show.slideShown(), 3);
     EXPECT_TRUE(nearColour(slideColour(), photo(3)));
 }
@@ -182,11 +193,11 @@ TEST_F(SlideShowTest, EachPhotoFitsTheBoxInItsOwnProportions) {
     const auto colours = testPaletteColors(TestPalette::Photo);
     for (int i = 0; i < sizes.size(); ++i) {
         if (i > 0)
-            window().stepButtons[1]->click();
+            control<QPushButton>(window(), "stepButton", 1)->click();
         EXPECT_EQ(rig.state.folder.ImageWidth, sizes[i].width());
         EXPECT_EQ(rig.state.folder.ImageHeight, sizes[i].height());
         // Whole and centred in 900 x 670: the quadrants meet at (450, 335).
-        const QImage slide = window().photoBox->image();
+        const QImage slide = control<PictureBox>(window(), "photoBox")->image();
         EXPECT_EQ(slide.size(), QSize(900, 670));
         EXPECT_TRUE(nearColour(slide.pixelColor(440, 325), colours[0], 24)) << i;
         EXPECT_TRUE(nearColour(slide.pixelColor(460, 325), colours[1], 24)) << i;
@@ -197,19 +208,19 @@ TEST_F(SlideShowTest, EachPhotoFitsTheBoxInItsOwnProportions) {
     }
     ASSERT_TRUE(writeCirclePhoto(rig.host(paths[1]), {600, 800}));
     start();
-    window().stepButtons[1]->click();
-    EXPECT_TRUE(discIsRound(window().photoBox->image()));
+    control<QPushButton>(window(), "stepButton", 1)->click();
+    EXPECT_TRUE(discIsRound(control<PictureBox>(window(), "photoBox")->image()));
 }
 
 TEST_F(SlideShowTest, UnreadablePhotoIsABlackSlideAndTheShowGoesOn) {
     makeFolder(3);
     QFile::remove(rig.host(rig.state.folder.PhotoPaths[2]));
     start();
-    const QImage strip = window().thumbnailStrip->image();
+    const QImage strip = control<PictureBox>(window(), "thumbnailStrip")->image();
     EXPECT_EQ(strip.pixelColor(50, 72 + 36), QColor(Qt::white));
-    window().stepButtons[1]->click();
+    control<QPushButton>(window(), "stepButton", 1)->click();
     EXPECT_EQ(slideColour(), QColor(224, 224, 224)); // the sign
-    window().stepButtons[1]->click();
+    control<QPushButton>(window(), "stepButton", 1)->click();
     EXPECT_TRUE(nearColour(slideColour(), photo(3)));
 }
 
@@ -224,10 +235,10 @@ TEST_F(SlideShowTest, MoreThan999MarkedPhotosHoldTheFirst999) {
     EXPECT_EQ(show.slideCount(), 999);
     EXPECT_EQ(rig.state.selection.SelectedPaths[999], paths[998]);
     EXPECT_TRUE(rig.state.selection.SelectedPaths[1000].isEmpty());
-    EXPECT_FALSE(window().layoutButtons[1]->isVisible());
+    EXPECT_FALSE(control<PictureBox>(window(), "layoutButton", 1)->isVisible());
     EXPECT_TRUE(nearColour(slideColour(), photo(1)));
-    window().stepButtons[1]->click();
-    window().stepButtons[1]->click();
+    control<QPushButton>(window(), "stepButton", 1)->click();
+    control<QPushButton>(window(), "stepButton", 1)->click();
     EXPECT_EQ(slideColour(), QColor(224, 224, 224)); // the sign
 }
 
@@ -240,13 +251,13 @@ TEST_F(SmallScreenShow, NeverOffersTheStrip) {
     makeFolder(3);
     start();
     SlideShowWindow& form = window();
-    EXPECT_FALSE(form.layoutButtons[0]->isVisible());
-    EXPECT_FALSE(form.layoutButtons[1]->isVisible());
-    EXPECT_FALSE(form.thumbnailStrip->isVisible());
-    EXPECT_EQ(form.photoBox->geometry(), QRect(80, 15, 640, 480));
-    EXPECT_EQ(form.endButton->pos(), QPoint(700, 520));
-    EXPECT_EQ(form.stepButtons[0]->pos(), QPoint(230, 520));
-    EXPECT_EQ(form.stepButtons[1]->pos(), QPoint(440, 520));
+    EXPECT_FALSE(control<PictureBox>(form, "layoutButton", 0)->isVisible());
+    EXPECT_FALSE(control<PictureBox>(form, "layoutButton", 1)->isVisible());
+    EXPECT_FALSE(control<PictureBox>(form, "thumbnailStrip")->isVisible());
+    EXPECT_EQ(control<PictureBox>(form, "photoBox")->geometry(), QRect(80, 15, 640, 480));
+    EXPECT_EQ(control<QPushButton>(form, "endButton")->pos(), QPoint(700, 520));
+    EXPECT_EQ(control<QPushButton>(form, "stepButton", 0)->pos(), QPoint(230, 520));
+    EXPECT_EQ(control<QPushButton>(form, "stepButton", 1)->pos(), QPoint(440, 520));
     EXPECT_TRUE(nearColour(slideColour({639, 479}), photo(1)));
 }
 

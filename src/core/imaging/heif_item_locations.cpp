@@ -6,7 +6,7 @@
 
 namespace {
 
-// Reads big-endian fields of 0, 2, 4 or 8 bytes within [position, end).
+// Reads big-endian fields of up to 8 bytes within [position, end).
 class FieldReader {
 public:
     FieldReader(const QByteArray& bytes, qsizetype position, qsizetype end)
@@ -15,9 +15,7 @@ public:
     qsizetype position() const { return m_position; }
 
     std::optional<quint64> take(int size) {
-        if (size != 0 && size != 1 && size != 2 && size != 4 && size != 8)
-            return std::nullopt;
-        if (m_end - m_position < size)
+        if (size < 0 || size > 8 || m_end - m_position < size)
             return std::nullopt;
         quint64 value = 0;
         for (int i = 0; i < size; ++i)
@@ -76,6 +74,10 @@ bool cutPrimaryExtents(QByteArray& meta, const Child& iloc, quint64 primary, qui
     const int lengthSize = int(*sizes >> 8 & 15);
     const int baseOffsetSize = int(*sizes >> 4 & 15);
     const int indexSize = *version == 0 ? 0 : int(*sizes & 15);
+    for (const int size : {offsetSize, lengthSize, baseOffsetSize, indexSize}) {
+        if (size != 0 && size != 4 && size != 8)
+            return false;
+    }
     const std::optional<quint64> itemCount = fields.take(*version < 2 ? 2 : 4);
     if (!itemCount)
         return false;

@@ -228,8 +228,8 @@ HeifPhoto::HeifPhoto(QFile& file)
     const auto [metaPosition, meta] = metaBoxOf(file);
     const bool ownTurns = turnsItself(meta);
     // libheif reads the thumbnail's data through the view later.
-    m_view.reset(
-        new HeifFileView{file, metaPosition, withShortPrimaryData(meta, OpeningPrimaryBytes), 0});
+    m_view = std::make_unique<HeifFileView>(file, metaPosition,
+                                            withShortPrimaryData(meta, OpeningPrimaryBytes), 0);
     if (!initialised || !m_context ||
         heif_context_read_from_reader(m_context.get(), &ViewReader, m_view.get(), nullptr).code !=
             heif_error_Ok)

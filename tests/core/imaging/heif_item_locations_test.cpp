@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/heif_item_locations.h"
 
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
 
 QByteArray bigEndian(quint64 value, int size) {
-    QByteArray bytes;
-    for (int i = size - 1; i >= 0; --i)
-        bytes += char(value >> (8 * i) & 0xff);
-    return bytes;
+    const quint64 big = qToBigEndian(value);
+    return QByteArray(reinterpret_cast<const char*>(&big) + 8 - size, size);
 }
 
 QByteArray box(const char* type, const QByteArray& body) {
@@ -17,25 +16,17 @@ QByteArray box(const char* type, const QByteArray& body) {
 }
 
 struct Layout {
-    int version = 0;
-    int lengthSize = 4;
-    int indexSize = 0;
+    int version = 0, lengthSize = 4, indexSize = 0;
     quint64 primaryLength = 5'000'000;
 };
-
-constexpr quint64 ThumbnailLength = 40'000;
 
 // A 'meta' box whose primary item 1 and thumbnail item 2 lie in the file.
 QByteArray metaOf(const Layout& layout) {
     const int idSize = layout.version < 2 ? 2 : 4;
-    QByteArray iloc = bigEndian(quint64(layout.version) << 24, 4);
-    iloc += char(0x40 | layout.lengthSize);
-    iloc += char(0x40 | layout.indexSize);
-    iloc += bigEndian(2, idSize);
-    for (const auto& [id, length] : {std::pair{1, layout.primaryLength}, {2, ThumbnailLength}}) {
-        iloc += bigEndian(id, idSize);
-        if (layout.version > 0)
-            iloc += bigEndian(0, 2);
+    QByteArray iloc = bigEndian(quint64(layout.version) << 24, 4) + char(0x40 | layout.lengthSize) +
+                      char(0x40 | layout.indexSize) + bigEndian(2, idSize);
+    for (const auto& [id, length] : {std::pair{1, layout.primaryLength}, {2, quint64(40'000)}}) {
+        iloc += bigEndian(id, idSize) + bigEndian(0, layout.version > 0 ? 2 : 0);
         iloc += bigEndian(0, 2) + bigEndian(0, 4) + bigEndian(1, 2);
         iloc += bigEndian(0, layout.indexSize) + bigEndian(1000 * id, 4);
         iloc += bigEndian(length, layout.lengthSize);
@@ -44,33 +35,24 @@ QByteArray metaOf(const Layout& layout) {
     return box("meta", bigEndian(0, 4) + box("hdlr", QByteArray(24, 0)) + pitm + box("iloc", iloc));
 }
 
-struct CutCase {
-    const char* name;
-    Layout layout;
-    quint64 expectedPrimaryLength;
-};
-
 TEST(HeifItemLocations, CutsOnlyThePrimaryLongExtents) {
-    const CutCase cases[] = {
+    const std::tuple<const char*, Layout, quint64> cases[] = {
         {"version 0", {}, 4096},
         {"version 1 with indexes", {.version = 1, .indexSize = 4}, 4096},
         {"version 2, 8-byte lengths", {.version = 2, .lengthSize = 8}, 4096},
         {"already short", {.primaryLength = 300}, 300},
-        // No length field: the extent runs to the end of the file.
-        {"to the end of the file", {.lengthSize = 0}, 0},
+        {"no length: to the end of the file", {.lengthSize = 0}, 0},
     };
-    for (const CutCase& c : cases) {
-        Layout expected = c.layout;
-        expected.primaryLength = c.expectedPrimaryLength;
-        EXPECT_EQ(withShortPrimaryData(metaOf(c.layout), 4096).toHex().toStdString(),
-                  metaOf(expected).toHex().toStdString())
-            << c.name;
+    for (const auto& [name, layout, cutLength] : cases) {
+        Layout expected = layout;
+        expected.primaryLength = cutLength;
+        EXPECT_EQ(withShortPrimaryData(metaOf(layout), 4096).toHex(), metaOf(expected).toHex())
+            << name;
     }
 }
 
-// Whatever a stranger's file holds, the copy keeps the box's size and
-// writes inside the 'iloc' box only: every cut-off and every byte turned to
-// 0x00 or 0xff.
+// Cut off anywhere, or any byte 0x00 or 0xff: the copy keeps the box's size
+// and writes inside the 'iloc' box only.
 TEST(HeifItemLocations, SurvivesDamagedBoxes) {
     const QByteArray meta = metaOf({});
     const qsizetype ilocBody = meta.indexOf("iloc") + 4;
@@ -81,7 +63,7 @@ TEST(HeifItemLocations, SurvivesDamagedBoxes) {
             QByteArray damaged = meta;
             damaged[at] = odd;
             const QByteArray result = withShortPrimaryData(damaged, 16);
-            ASSERT_EQ(result.size(), damaged.size()) << at;
+            EXPECT_EQ(result.size(), damaged.size()) << at;
             EXPECT_EQ(result.left(ilocBody), damaged.left(ilocBody)) << at;
         }
     }

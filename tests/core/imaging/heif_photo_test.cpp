@@ -52,8 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HeicCase{"ExifMirror", {.exifOrientation = 7, .thumbnail = {96, 72}}},
                       HeicCase{"HeifTurn", {.heifOrientation = 8, .thumbnail = {96, 72}}},
                       HeicCase{"HeifHalfTurn", {.heifOrientation = 3}},
-                      // Noise makes the picture's data longer than what is
-                      // read of it on opening.
+                      // Picture data longer than what is read on opening.
                       HeicCase{"NoisyWithThumbnail",
                                {.exifOrientation = 6, .thumbnail = {96, 72}, .noise = true}},
                       // Tablets state the turn twice, by the file and by EXIF.

@@ -73,10 +73,10 @@ int measure(const QString& card) {
     const double copyAlone = msSince(timer);
 
     ProgramState& state = rig.state;
-    state.ClassFolder = QStringLiteral("C:\\CLASS_11");
-    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.openClass.ClassFolder = QStringLiteral("C:\\CLASS_11");
+    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
     state.FolderNameWindowMode = FolderNameMode::Import;
-    rig.files.makeDirectory(state.ClassFolder);
+    rig.files.makeDirectory(state.openClass.ClassFolder);
     rig.messages.answers = {true};
     double copied = 0;
     timer.restart();
@@ -91,9 +91,9 @@ int measure(const QString& card) {
     std::printf("  import, from じっこう to first page drawn : %8.1f ms  (%.3f x the copy "
                 "alone; goal 1.1)\n",
                 firstPage, firstPage / copyAlone);
-    std::printf("  photos shown                              : %8d\n", state.PhotoCount);
+    std::printf("  photos shown                              : %8d\n", state.folder.PhotoCount);
 
-    const int folders = state.FolderTable.count();
+    const int folders = state.openClass.FolderTable.count();
     rig.messages.answers = {true};
     timer.restart();
     importMakeOrRenameFolder(rig.program, QStringLiteral("again"), {});
@@ -101,7 +101,8 @@ int measure(const QString& card) {
     std::printf("  the same card again, every photo skipped  : %8.1f ms  (goal under 1000 ms; "
                 "%s)\n",
                 again,
-                state.FolderTable.count() == folders ? "no folder made" : "A FOLDER WAS MADE");
+                state.openClass.FolderTable.count() == folders ? "no folder made"
+                                                               : "A FOLDER WAS MADE");
     return 0;
 }
 
@@ -131,16 +132,16 @@ double timeImport(const QString& card, bool throughDevice) {
     }
     rig.files = FileSystem(drives);
     ProgramState& state = rig.state;
-    state.ClassFolder = QStringLiteral("C:\\CLASS_11");
-    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.openClass.ClassFolder = QStringLiteral("C:\\CLASS_11");
+    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
     state.FolderNameWindowMode = FolderNameMode::Import;
-    rig.files.makeDirectory(state.ClassFolder);
+    rig.files.makeDirectory(state.openClass.ClassFolder);
     rig.messages.answers = {true};
     QElapsedTimer timer;
     timer.start();
     importMakeOrRenameFolder(rig.program, QStringLiteral("bench"), {});
     const double ms = msSince(timer);
-    return state.PhotoCount == Photos ? ms : -1;
+    return state.folder.PhotoCount == Photos ? ms : -1;
 }
 
 } // namespace

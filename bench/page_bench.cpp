@@ -155,14 +155,14 @@ struct Session {
           services{messages, screen, clock, files, dialogs, modals, thumbnails, printer, clipboard},
           form(state, services), view(state, services, form), program{state, services, view} {
         form.load();
-        state.ThumbColumns = 5;
+        state.screen.ThumbColumns = 5;
     }
 
     void show(const QStringList& paths, int topRow = 0) {
-        state.PhotoCount = int(paths.size());
+        state.folder.PhotoCount = int(paths.size());
         for (int i = 0; i < paths.size(); ++i)
-            state.PhotoPaths[i + 1] = paths[i];
-        state.ThumbTopRow = topRow;
+            state.folder.PhotoPaths[i + 1] = paths[i];
+        state.folder.ThumbTopRow = topRow;
     }
 
     double timePage() {
@@ -245,8 +245,8 @@ struct ImportTimes {
 
 ImportTimes timeImport(Session& session, const QString& classFolder) {
     ProgramState& state = session.state;
-    state.ClassFolder = classFolder;
-    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.openClass.ClassFolder = classFolder;
+    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
     state.FolderNameWindowMode = FolderNameMode::Import;
     session.files.makeDirectory(classFolder);
     ::sync();

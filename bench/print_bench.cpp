@@ -66,13 +66,13 @@ struct Job {
                                  modals,   thumbnails, pdf,   clipboard},
           form(state, services), view(state, services, form), program{state, services, view} {
         form.load();
-        state.ThumbColumns = 5;
+        state.screen.ThumbColumns = 5;
         const QStringList names = QDir(photoFolder).entryList({"*.JPG"}, QDir::Files, QDir::Name);
         for (int i = 0; i < names.size(); ++i) {
-            state.PhotoPaths[i + 1] = files.drivePath(QDir(photoFolder).filePath(names[i]));
-            state.PhotoMarks[i + 1] = 1;
+            state.folder.PhotoPaths[i + 1] = files.drivePath(QDir(photoFolder).filePath(names[i]));
+            state.folder.PhotoMarks[i + 1] = 1;
         }
-        state.PhotoCount = int(names.size());
+        state.folder.PhotoCount = int(names.size());
     }
 
     void printAtCellSize() {
@@ -87,8 +87,8 @@ struct Job {
         const QString bitmap = QDir(pdf.scratchFolder()).filePath(QStringLiteral("PRIMG.BMP"));
         SheetPrinter control(pdf);
         control.beginJob();
-        for (int p = 1; p <= state.PhotoCount; ++p) {
-            saveBitmap(decodePhoto(files.hostPath(state.PhotoPaths[p])), bitmap);
+        for (int p = 1; p <= state.folder.PhotoCount; ++p) {
+            saveBitmap(decodePhoto(files.hostPath(state.folder.PhotoPaths[p])), bitmap);
             const CellEdges cell =
                 cellEdges(layout, p, control.sheetWidth(), control.sheetHeight());
             control.setDrawLeft(cell.Left);

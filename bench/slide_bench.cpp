@@ -77,10 +77,10 @@ struct Bench {
             const QString path =
                 QStringLiteral("C:\\show\\P%1.JPG").arg(i, 2, 10, QLatin1Char('0'));
             writeTestJpeg(files.hostPath(path), {4000, 3000}, options);
-            state.PhotoPaths[i] = path;
-            state.PhotoMarks[i] = 1;
+            state.folder.PhotoPaths[i] = path;
+            state.folder.PhotoMarks[i] = 1;
         }
-        state.PhotoCount = Slides;
+        state.folder.PhotoCount = Slides;
     }
 
     // Every photo decoded whole on this thread and stretched onto the slide.
@@ -91,7 +91,7 @@ struct Bench {
         for (int i = 2; i <= Slides; ++i) {
             QElapsedTimer timer;
             timer.start();
-            const QImage photo = decodePhoto(files.hostPath(state.PhotoPaths[i]));
+            const QImage photo = decodePhoto(files.hostPath(state.folder.PhotoPaths[i]));
             slide.stretchFrom(photo, photo.rect(), QRect(0, 0, 900, 694));
             slide.refreshNow();
             times.push_back(timer.nsecsElapsed() / 1e6);

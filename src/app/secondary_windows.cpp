@@ -35,7 +35,7 @@ SecondaryWindows::SecondaryWindows(AppContext& program, MainWindow& form,
             [this] { m_program.services.modals.runModal(settingsWindow()); });
     connect(form.saveDriveButton, &QPushButton::clicked, this, [this] {
         SaveDriveWindow& window = saveDriveWindow();
-        window.showCurrentDrive(m_program.state.SaveRoot.left(2));
+        window.showCurrentDrive(m_program.state.settings.SaveRoot.left(2));
         m_program.services.modals.runModal(window);
     });
     connect(form.slideShowAction, &QAction::triggered, this, [this] { slideShow().start(); });

@@ -18,10 +18,10 @@
 
 namespace {
 void setDefaults(ProgramState& state) {
-    state.PhotoDrivePath = QStringLiteral("A:\\");
-    state.SaveRoot = QStringLiteral("C:\\A_IMAGE\\");
-    state.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
-    state.SaveSubFolder.clear();
+    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
+    state.settings.SaveRoot = QStringLiteral("C:\\A_IMAGE\\");
+    state.settings.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
+    state.settings.SaveSubFolder.clear();
 }
 
 // The button names drive C: whatever the settings say; setting it is the
@@ -35,8 +35,8 @@ void loadMainWindow(MainWindow& form) {
 // start-up makes a folder there that the school would look for on its share.
 void tellOfPrivateDrives(AppContext& program) {
     const ProgramState& state = program.state;
-    const QStringList fields =
-        unmadePrivateDriveFields(program.services.files, state.SaveBase, state.DatabaseRoot);
+    const QStringList fields = unmadePrivateDriveFields(
+        program.services.files, state.settings.SaveBase, state.settings.DatabaseRoot);
     if (!fields.isEmpty())
         program.services.messages.inform(privateDriveNotice(fields));
 }
@@ -49,14 +49,14 @@ void loadSettings(AppContext& program, const QString& settingsHostPath) {
     if (read.savedInUtf8)
         program.services.messages.inform(SettingsEncodingMessage);
     if (read.photoDrive)
-        state.PhotoDrivePath = *read.photoDrive;
+        state.settings.PhotoDrivePath = *read.photoDrive;
     if (!read.hasBothLines())
         return;
-    state.SaveBase = *read.saveBase;
-    state.SaveSubFolder = read.saveSubFolder.value_or(state.SaveSubFolder);
-    state.UsageMode = read.usageMode.value_or(state.UsageMode);
-    state.PcNumber = read.pcNumber.value_or(state.PcNumber);
-    state.DatabaseRoot = read.databaseRoot.value_or(state.DatabaseRoot);
+    state.settings.SaveBase = *read.saveBase;
+    state.settings.SaveSubFolder = read.saveSubFolder.value_or(state.settings.SaveSubFolder);
+    state.settings.UsageMode = read.usageMode.value_or(state.settings.UsageMode);
+    state.settings.PcNumber = read.pcNumber.value_or(state.settings.PcNumber);
+    state.settings.DatabaseRoot = read.databaseRoot.value_or(state.settings.DatabaseRoot);
     tellOfPrivateDrives(program);
     rebuildSaveRoot(state, program.services.files);
 }
@@ -64,17 +64,17 @@ void loadSettings(AppContext& program, const QString& settingsHostPath) {
 // Personal use opens the save root itself as the class folder.
 void openPersonalLibrary(AppContext& program) {
     ProgramState& state = program.state;
-    state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
-    state.ClassName = QStringLiteral("個人利用");
-    state.ClassSubFolder.clear();
+    state.screen.ThumbColumns = thumbColumnsFor(state.screen.ScreenWidthPx);
+    state.openClass.ClassName = QStringLiteral("個人利用");
+    state.openClass.ClassSubFolder.clear();
     showClassFolderPanels(program);
-    program.services.files.makeDirectory(state.ClassFolder);
+    program.services.files.makeDirectory(state.openClass.ClassFolder);
     openClassFolder(program);
 }
 
 void fillClassNames(ProgramState& state) {
     for (int i = 0; i < ClassCount; ++i)
-        state.ClassNames[i + 1] = classDisplayName(i);
+        state.openClass.ClassNames[i + 1] = classDisplayName(i);
 }
 } // namespace
 
@@ -87,11 +87,11 @@ void startUp(AppContext& program, MainWindow& form, const QString& settingsFolde
     loadSettings(program, settingsFolder + u'/' + SettingsFileName);
     // What the settings window shows and saves as line 2, whatever drive the
     // save-drive window chooses later in the run.
-    state.SaveRootSetting = state.SaveBase;
-    if (!state.DatabaseRoot.isEmpty())
-        program.services.files.makeDirectory(state.DatabaseRoot);
+    state.settings.SaveRootSetting = state.settings.SaveBase;
+    if (!state.settings.DatabaseRoot.isEmpty())
+        program.services.files.makeDirectory(state.settings.DatabaseRoot);
     fillClassNames(state);
-    state.ClassFolder = state.SaveRoot;
-    if (state.UsageMode == QStringLiteral("個人利用"))
+    state.openClass.ClassFolder = state.settings.SaveRoot;
+    if (state.settings.UsageMode == QStringLiteral("個人利用"))
         openPersonalLibrary(program);
 }

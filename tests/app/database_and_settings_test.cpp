@@ -42,7 +42,7 @@ struct WholeProgram : ::testing::Test {
     void chooseClass23() {
         rig.messages.answers.push_back(true);
         QTest::mouseClick(rig.form->classButtons[7], Qt::LeftButton);
-        ASSERT_EQ(rig.state.ClassName, QStringLiteral("２年３組"));
+        ASSERT_EQ(rig.state.openClass.ClassName, QStringLiteral("２年３組"));
     }
     // Opens the settings window, lets change work it and saves.
     void saveSettings(const std::function<void(SettingsWindow&)>& change) {
@@ -79,7 +79,7 @@ TEST_F(WholeProgram, RealPhotosSavedFromAClassAppearInTheDatabaseWithClassAndTag
                     {QStringLiteral("えんそく,IMG_0001_えんそく,2002/06/01 3,")});
     start(TeacherSettings);
     chooseClass23();
-    ASSERT_EQ(rig.state.PhotoCount, 3);
+    ASSERT_EQ(rig.state.folder.PhotoCount, 3);
 
     rig.messages.answers = {true};
     QTest::mouseClick(rig.form->saveToDatabaseButton, Qt::LeftButton);
@@ -87,13 +87,14 @@ TEST_F(WholeProgram, RealPhotosSavedFromAClassAppearInTheDatabaseWithClassAndTag
 
     rig.form->switchToDatabaseAction->trigger();
     EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
-    ASSERT_EQ(rig.state.FolderTable.count(), 1);
-    EXPECT_EQ(rig.state.FolderTable[1][ColRemark], QStringLiteral("２年３組 先生"));
-    EXPECT_EQ(rig.state.FolderTable[1][ColDirectory], QStringLiteral("IMG_0001_えんそく"));
-    EXPECT_EQ(rig.state.PhotoCount, 3);
+    ASSERT_EQ(rig.state.openClass.FolderTable.count(), 1);
+    EXPECT_EQ(rig.state.openClass.FolderTable[1][ColRemark], QStringLiteral("２年３組 先生"));
+    EXPECT_EQ(rig.state.openClass.FolderTable[1][ColDirectory],
+              QStringLiteral("IMG_0001_えんそく"));
+    EXPECT_EQ(rig.state.folder.PhotoCount, 3);
     for (const QString& photo : photos) {
         QFile original(sharedTestData(QStringLiteral("jpeg/real/") + photo));
-        QFile saved(rig.host(joinPath(rig.state.PhotoFolder, photo)));
+        QFile saved(rig.host(joinPath(rig.state.folder.PhotoFolder, photo)));
         ASSERT_TRUE(original.open(QIODevice::ReadOnly));
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
         EXPECT_EQ(saved.readAll(), original.readAll()) << photo.toStdString();
@@ -123,10 +124,10 @@ TEST_F(WholeProgram, SettingsSavedInTheWindowTakeEffectAtTheNextStart) {
 
     LibraryRig next{1024};
     startUp(next.program, *next.form, programFolder.path());
-    EXPECT_EQ(next.state.UsageMode, QStringLiteral("個人利用"));
-    EXPECT_EQ(next.state.ClassFolder, QStringLiteral("D:\\A_image\\"));
-    EXPECT_EQ(next.state.PcNumber, 4);
-    EXPECT_EQ(next.state.DatabaseRoot, QStringLiteral("D:\\Adb_image\\"));
+    EXPECT_EQ(next.state.settings.UsageMode, QStringLiteral("個人利用"));
+    EXPECT_EQ(next.state.openClass.ClassFolder, QStringLiteral("D:\\A_image\\"));
+    EXPECT_EQ(next.state.settings.PcNumber, 4);
+    EXPECT_EQ(next.state.settings.DatabaseRoot, QStringLiteral("D:\\Adb_image\\"));
     EXPECT_TRUE(next.form->classPanel->isHidden());
 }
 
@@ -139,14 +140,14 @@ TEST_F(WholeProgram, TheChosenDriveKeepsItsClassThroughTheDatabaseAndImportsTher
         QTest::mouseClick(static_cast<SaveDriveWindow&>(dialog).driveButtons[1], Qt::LeftButton);
     };
     QTest::mouseClick(rig.form->saveDriveButton, Qt::LeftButton);
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\2001\\"));
-    EXPECT_TRUE(rig.files.isDirectory(rig.state.SaveRoot));
+    EXPECT_EQ(rig.state.settings.SaveRoot, QStringLiteral("C:\\A_IMAGE\\2001\\"));
+    EXPECT_TRUE(rig.files.isDirectory(rig.state.settings.SaveRoot));
     chooseClass23();
-    const QString classFolder = rig.state.ClassFolder;
+    const QString classFolder = rig.state.openClass.ClassFolder;
 
     rig.form->switchToDatabaseAction->trigger();
     rig.form->switchToDatabaseAction->trigger();
-    EXPECT_EQ(rig.state.ClassFolder.chopped(1), classFolder);
+    EXPECT_EQ(rig.state.openClass.ClassFolder.chopped(1), classFolder);
     EXPECT_TRUE(rig.files.isDirectory(QStringLiteral("C:\\A_IMAGE\\2001\\CLASS_23")));
     EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("２年３組"));
     // Making a folder there writes its index: the class was never left empty.
@@ -157,7 +158,7 @@ TEST_F(WholeProgram, TheChosenDriveKeepsItsClassThroughTheDatabaseAndImportsTher
     };
     rig.messages.shown.clear();
     rig.form->makeFolderAction->trigger();
-    EXPECT_EQ(rig.state.FolderTable.count(), 1);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 1);
     EXPECT_TRUE(rig.messages.shown.isEmpty()) << rig.messages.shown.join(u' ').toStdString();
     EXPECT_TRUE(rig.files.exists(QStringLiteral("C:\\A_IMAGE\\2001\\CLASS_23\\IMGMAIN.TXT")));
 }

@@ -27,12 +27,12 @@ struct SettingsStartUp : ::testing::Test {
 
 TEST_F(SettingsStartUp, NoSettingsFileStartsInSchoolUseOnTheClassPanel) {
     start();
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
-    EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("A:\\"));
-    EXPECT_TRUE(rig.state.UsageMode.isEmpty());
+    EXPECT_EQ(rig.state.settings.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.settings.PhotoDrivePath, QStringLiteral("A:\\"));
+    EXPECT_TRUE(rig.state.settings.UsageMode.isEmpty());
     EXPECT_FALSE(rig.form->classPanel->isHidden());
     EXPECT_TRUE(rig.form->thumbnailPanel->isHidden());
-    EXPECT_EQ(rig.state.FolderTable.count(), 0);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 0);
 }
 
 TEST_F(SettingsStartUp, SchoolYearMakesBothFolders) {
@@ -40,10 +40,10 @@ TEST_F(SettingsStartUp, SchoolYearMakesBothFolders) {
                    QStringLiteral("学校利用"), QStringLiteral(" 3 "),
                    QStringLiteral("D:\\Adb_image\\")});
     start();
-    EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("E:\\"));
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_image\\2002\\"));
-    EXPECT_EQ(rig.state.ClassFolder, rig.state.SaveRoot);
-    EXPECT_EQ(rig.state.PcNumber, 3);
+    EXPECT_EQ(rig.state.settings.PhotoDrivePath, QStringLiteral("E:\\"));
+    EXPECT_EQ(rig.state.settings.SaveRoot, QStringLiteral("D:\\A_image\\2002\\"));
+    EXPECT_EQ(rig.state.openClass.ClassFolder, rig.state.settings.SaveRoot);
+    EXPECT_EQ(rig.state.settings.PcNumber, 3);
     EXPECT_TRUE(QFileInfo(rig.host(QStringLiteral("D:\\A_image\\2002"))).isDir());
     EXPECT_TRUE(QFileInfo(rig.host(QStringLiteral("D:\\Adb_image"))).isDir());
     EXPECT_EQ(rig.form->saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(C:)"));
@@ -53,8 +53,8 @@ TEST_F(SettingsStartUp, SchoolYearMakesBothFolders) {
 TEST_F(SettingsStartUp, OneLineFileChangesOnlyThePhotoDrive) {
     writeSettings({QStringLiteral("F:\\")});
     start();
-    EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("F:\\"));
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.settings.PhotoDrivePath, QStringLiteral("F:\\"));
+    EXPECT_EQ(rig.state.settings.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
 }
 
 TEST_F(SettingsStartUp, PersonalUseOpensTheSaveRootWithItsFirstFolder) {
@@ -64,11 +64,11 @@ TEST_F(SettingsStartUp, PersonalUseOpensTheSaveRootWithItsFirstFolder) {
     writeCp932Lines(rig.host(QStringLiteral("C:\\A_IMAGE\\IMGMAIN.TXT")),
                     {QStringLiteral("a,IMG_0001_a,2002/06/15 3,")});
     start();
-    EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("C:\\A_IMAGE\\"));
-    EXPECT_EQ(rig.state.ClassName, QStringLiteral("個人利用"));
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
-    EXPECT_EQ(rig.state.PhotoCount, 3);
-    EXPECT_EQ(rig.state.ThumbColumns, 5);
+    EXPECT_EQ(rig.state.openClass.ClassFolder, QStringLiteral("C:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.openClass.ClassName, QStringLiteral("個人利用"));
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 3);
+    EXPECT_EQ(rig.state.screen.ThumbColumns, 5);
     EXPECT_TRUE(rig.form->classPanel->isHidden());
     EXPECT_FALSE(rig.form->thumbnailPanel->isHidden());
     EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("個人利用"));
@@ -80,9 +80,9 @@ TEST_F(SettingsStartUp, PersonalUseWithAnEmptyIndexOpensNoFolder) {
     writeSettings({QStringLiteral("A:\\"), QStringLiteral("C:\\A_IMAGE\\"), QString(),
                    QStringLiteral("個人利用")});
     start();
-    EXPECT_EQ(rig.state.FolderTable.count(), 0);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 0);
-    EXPECT_EQ(rig.state.PhotoCount, 0);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 0);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 0);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 0);
     EXPECT_TRUE(rig.form->classPanel->isHidden());
 }
 

@@ -26,20 +26,20 @@ TEST_F(ShutDownTest, EndMenuAsksAndYesEndsTheProgram) {
 }
 
 TEST_F(ShutDownTest, EndMenuAnsweredNoLeavesEverythingAsItWas) {
-    rig.state.PhotoCount = 3;
-    rig.state.PhotoMarks[2] = 1;
+    rig.state.folder.PhotoCount = 3;
+    rig.state.folder.PhotoMarks[2] = 1;
     rig.messages.answers = {false};
     rig.form->quitAction->trigger();
     EXPECT_EQ(rig.messages.shown, QStringList{"おわります"});
     EXPECT_EQ(ends, 0);
-    EXPECT_EQ(rig.state.PhotoMarks[2], 1);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[2], 1);
     EXPECT_TRUE(rig.form->isVisible());
     EXPECT_EQ(rig.messages.beeps, 0);
 }
 
 TEST_F(ShutDownTest, ClosingTheWindowEndsWithoutAQuestion) {
-    rig.state.PhotoCount = 3;
-    rig.state.PhotoMarks[1] = 1;
+    rig.state.folder.PhotoCount = 3;
+    rig.state.folder.PhotoMarks[1] = 1;
     rig.form->close();
     EXPECT_EQ(ends, 1);
     EXPECT_TRUE(rig.messages.shown.isEmpty());

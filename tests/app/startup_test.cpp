@@ -18,7 +18,7 @@ TEST_F(StartUpTest, LoadsTheWindowForTheScreen) {
     ASSERT_FALSE(form.isLoaded());
     startUp(program, form, rig.root.path());
     EXPECT_TRUE(form.isLoaded());
-    EXPECT_EQ(rig.state.ScreenWidthPx, 1280);
+    EXPECT_EQ(rig.state.screen.ScreenWidthPx, 1280);
     EXPECT_EQ(form.frameGeometry(), QRect(128, 0, 1024, 748));
     EXPECT_FALSE(form.isVisible());
 }
@@ -29,17 +29,17 @@ TEST_F(StartUpTest, SaveDriveButtonNamesDriveC) {
 }
 
 TEST_F(StartUpTest, DefaultsAndClassNames) {
-    rig.state.SaveSubFolder = QStringLiteral("2001");
+    rig.state.settings.SaveSubFolder = QStringLiteral("2001");
     startUp(program, form, rig.root.path());
-    EXPECT_EQ(rig.state.PhotoDrivePath, QStringLiteral("A:\\"));
-    EXPECT_EQ(rig.state.SaveBase, QStringLiteral("C:\\A_IMAGE\\"));
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
-    EXPECT_TRUE(rig.state.SaveSubFolder.isEmpty());
-    EXPECT_EQ(rig.state.ClassFolder, rig.state.SaveRoot);
-    EXPECT_TRUE(rig.state.ClassNames[0].isEmpty());
-    EXPECT_EQ(rig.state.ClassNames[1], QStringLiteral("１年１組"));
-    EXPECT_EQ(rig.state.ClassNames[8], QStringLiteral("２年３組"));
-    EXPECT_EQ(rig.state.ClassNames[30], QStringLiteral("６年５組"));
+    EXPECT_EQ(rig.state.settings.PhotoDrivePath, QStringLiteral("A:\\"));
+    EXPECT_EQ(rig.state.settings.SaveBase, QStringLiteral("C:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.settings.SaveRoot, QStringLiteral("C:\\A_IMAGE\\"));
+    EXPECT_TRUE(rig.state.settings.SaveSubFolder.isEmpty());
+    EXPECT_EQ(rig.state.openClass.ClassFolder, rig.state.settings.SaveRoot);
+    EXPECT_TRUE(rig.state.openClass.ClassNames[0].isEmpty());
+    EXPECT_EQ(rig.state.openClass.ClassNames[1], QStringLiteral("１年１組"));
+    EXPECT_EQ(rig.state.openClass.ClassNames[8], QStringLiteral("２年３組"));
+    EXPECT_EQ(rig.state.openClass.ClassNames[30], QStringLiteral("６年５組"));
 }
 
 } // namespace

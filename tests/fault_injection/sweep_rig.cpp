@@ -68,19 +68,19 @@ SweepRig::SweepRig() : programFolder(root.filePath(QStringLiteral("program"))) {
         programFolder + u'/' + QStringLiteral("DRVDATA.TXT"),
         {"A:\\", "C:\\A_image\\", "", QStringLiteral("学校利用"), " 3 ", "C:\\Adb_image\\"});
 
-    state.PhotoDrivePath = photoDrive;
-    state.DatabaseRoot = databaseRoot;
-    state.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
-    state.SaveRoot = state.SaveBase;
-    state.SaveRootSetting = QStringLiteral("C:\\A_image\\");
-    state.ClassSubFolder = QStringLiteral("CLASS_32");
-    state.PcNumber = 3;
+    state.settings.PhotoDrivePath = photoDrive;
+    state.settings.DatabaseRoot = databaseRoot;
+    state.settings.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
+    state.settings.SaveRoot = state.settings.SaveBase;
+    state.settings.SaveRootSetting = QStringLiteral("C:\\A_image\\");
+    state.openClass.ClassSubFolder = QStringLiteral("CLASS_32");
+    state.settings.PcNumber = 3;
     connectFolderCommands(program, *form);
     connectPhotoCommands(program, *form);
     connectDatabaseCommands(program, *form);
     new SecondaryWindows(program, *form, programFolder, [this] { ++programEnds; });
     openClassFolder();
-    state.FolderTitle = state.FolderTable[1][ColTitle];
+    state.folder.FolderTitle = state.openClass.FolderTable[1][ColTitle];
 }
 
 void SweepRig::runFolderNameWindow(const std::function<void()>& opener, const QString& name) {
@@ -95,7 +95,7 @@ void SweepRig::runFolderNameWindow(const std::function<void()>& opener, const QS
 
 void SweepRig::markPhotos(int first, int last) {
     for (int n = first; n <= last; ++n)
-        state.PhotoMarks[n] = 1;
+        state.folder.PhotoMarks[n] = 1;
 }
 
 void SweepRig::clickFolderRow(int row) {
@@ -103,5 +103,5 @@ void SweepRig::clickFolderRow(int row) {
 }
 
 QString SweepRig::rowFolder(int row) const {
-    return joinPath(classFolder, state.FolderTable[row][ColDirectory]);
+    return joinPath(classFolder, state.openClass.FolderTable[row][ColDirectory]);
 }

@@ -15,7 +15,7 @@
 #include <algorithm>
 
 ImportRig::ImportRig() {
-    state.PhotoDrivePath = QStringLiteral("A:\\");
+    state.settings.PhotoDrivePath = QStringLiteral("A:\\");
     new SecondaryWindows(program, *form, root.path(), [] {});
 }
 

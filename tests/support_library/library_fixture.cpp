@@ -19,10 +19,10 @@ LibraryRig::LibraryRig(int screenWidth) : FormRig(screenWidth) {
     files.makeDirectory(QStringLiteral("C:\\A_IMAGE"));
     files.makeDirectory(classFolder);
     for (int i = 1; i <= ClassCount; ++i)
-        state.ClassNames[i] = classDisplayName(i - 1);
-    state.ClassFolder = classFolder;
-    state.ClassName = QStringLiteral("３年２組");
-    state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
+        state.openClass.ClassNames[i] = classDisplayName(i - 1);
+    state.openClass.ClassFolder = classFolder;
+    state.openClass.ClassName = QStringLiteral("３年２組");
+    state.screen.ThumbColumns = thumbColumnsFor(state.screen.ScreenWidthPx);
     connectBrowserControls(program, *form);
 }
 
@@ -45,7 +45,7 @@ QStringList LibraryRig::makePhotos(const QString& folder, int count, QSize size,
 }
 
 int LibraryRig::photoFileNumber(int n) const {
-    const QString name = fileNameOf(state.PhotoPaths[n]);
+    const QString name = fileNameOf(state.folder.PhotoPaths[n]);
     return name.mid(1, 3).toInt();
 }
 

@@ -68,8 +68,8 @@ TEST(ViewingOnX11, ClippedRectangleCanBeReadBackFromTheXClipboard) {
     x.rig.files.makeDirectory(Folder);
     const QString path = Folder + QStringLiteral("\\Q1.JPG");
     ASSERT_TRUE(writeTestJpeg(x.rig.host(path), {1600, 1200}));
-    x.rig.state.PhotoPaths[1] = path;
-    x.rig.state.PhotoCount = 1;
+    x.rig.state.folder.PhotoPaths[1] = path;
+    x.rig.state.folder.PhotoCount = 1;
 
     QImage shown;
     x.rig.modals.script = [&](QDialog& dialog) {
@@ -96,11 +96,11 @@ TEST(ViewingOnX11, ShowOfThreeRealPhotosStepsForwardAndBack) {
     const QStringList names = {QStringLiteral("DSC_3079.jpg"), QStringLiteral("Sanyo S1.JPG"),
                                QStringLiteral("Panasonic DMC-LC70 (Lumix).jpg")};
     for (int i = 0; i < names.size(); ++i) {
-        x.rig.state.PhotoPaths[i + 1] =
+        x.rig.state.folder.PhotoPaths[i + 1] =
             x.rig.files.drivePath(sharedTestData(QStringLiteral("jpeg/real/") + names[i]));
-        x.rig.state.PhotoMarks[i + 1] = 1;
+        x.rig.state.folder.PhotoMarks[i + 1] = 1;
     }
-    x.rig.state.PhotoCount = 3;
+    x.rig.state.folder.PhotoCount = 3;
 
     SlideShow show(x.program, x.form);
     show.start();
@@ -129,9 +129,9 @@ TEST(ViewingOnX11, ShowOfThreeRealPhotosStepsForwardAndBack) {
 // make the show fill the screen.
 TEST(ViewingOnX11, SlideShowFillsTheScreenWithoutAWindowManager) {
     X11Rig x;
-    x.rig.state.PhotoPaths[1] = x.rig.makePhotos(Folder, 1, {640, 480}).constFirst();
-    x.rig.state.PhotoMarks[1] = 1;
-    x.rig.state.PhotoCount = 1;
+    x.rig.state.folder.PhotoPaths[1] = x.rig.makePhotos(Folder, 1, {640, 480}).constFirst();
+    x.rig.state.folder.PhotoMarks[1] = 1;
+    x.rig.state.folder.PhotoCount = 1;
     SlideShow show(x.program, x.form);
     show.start();
     SlideShowWindow& window = show.window();

@@ -5,6 +5,12 @@
 #include <Qt>
 
 struct AppContext;
+struct ProgramState;
+
+// The index row a click at height y of the folder list stands for, or 0 when
+// there are no folders. The heading and the first row give the first row of
+// the page; a click below the last row gives the last folder.
+int folderRowAt(const ProgramState& state, int y);
 
 // The paging buttons of the folder list: index 0 ("<") shows the previous
 // page, index 1 (">") the next one when there is one. The open folder and the

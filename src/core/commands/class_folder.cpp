@@ -14,20 +14,20 @@
 
 void showClassFolderPanels(AppContext& program) {
     program.view.showClassFolderPanels();
-    program.view.setFolderListHeading(program.state.ClassName);
+    program.view.setFolderListHeading(program.state.openClass.ClassName);
 }
 
 void openClassFolder(AppContext& program) {
     ProgramState& state = program.state;
-    cleanTrash(program.services.files, state.ClassFolder, program.services.clock.now());
+    cleanTrash(program.services.files, state.openClass.ClassFolder, program.services.clock.now());
     readOpenIndex(program);
     // Its rows are not known, so it is shown empty and never written over.
-    if (state.FolderTable.unreadable())
+    if (state.openClass.FolderTable.unreadable())
         program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));
-    state.FolderListTop = 0;
-    if (state.FolderTable.count() > 0) {
-        state.CurrentFolderIndex = 1;
-        state.PhotoFolder = photoFolderOfRow(state, 1);
+    state.openClass.FolderListTop = 0;
+    if (state.openClass.FolderTable.count() > 0) {
+        state.openClass.CurrentFolderIndex = 1;
+        state.folder.PhotoFolder = photoFolderOfRow(state, 1);
     }
     program.view.drawFolderList();
     loadFolder(program);

@@ -12,16 +12,17 @@
 
 void chooseClass(AppContext& program, int buttonIndex) {
     ProgramState& state = program.state;
-    state.ThumbColumns = thumbColumnsFor(state.ScreenWidthPx);
-    state.ClassName = state.ClassNames[buttonIndex + 1];
-    state.ClassSubFolder = classFolderName(buttonIndex);
-    if (!program.services.messages.askYesNo(state.ClassName + QStringLiteral("でよろしいですか")))
+    state.screen.ThumbColumns = thumbColumnsFor(state.screen.ScreenWidthPx);
+    state.openClass.ClassName = state.openClass.ClassNames[buttonIndex + 1];
+    state.openClass.ClassSubFolder = classFolderName(buttonIndex);
+    if (!program.services.messages.askYesNo(state.openClass.ClassName +
+                                            QStringLiteral("でよろしいですか")))
         return;
 
     showClassFolderPanels(program);
     FileSystem& files = program.services.files;
-    files.makeDirectory(state.ClassFolder);
-    files.makeDirectory(state.ClassFolder + state.ClassSubFolder);
-    state.ClassFolder += state.ClassSubFolder;
+    files.makeDirectory(state.openClass.ClassFolder);
+    files.makeDirectory(state.openClass.ClassFolder + state.openClass.ClassSubFolder);
+    state.openClass.ClassFolder += state.openClass.ClassSubFolder;
     openClassFolder(program);
 }

@@ -16,21 +16,21 @@ void startCopy(AppContext& program) {
     if (!collectMarkedPhotosOrInform(program))
         return;
     program.view.showCopyTargetPrompt(true);
-    program.state.Pick = FolderPick::CopyTarget;
-    program.state.PickCount = program.state.SelectedCount;
+    program.state.copy.Pick = FolderPick::CopyTarget;
+    program.state.copy.PickCount = program.state.selection.SelectedCount;
 }
 
 void completeCopy(AppContext& program, int destinationRow) {
     ProgramState& state = program.state;
-    if (destinationRow < 1 || destinationRow > state.FolderTable.count())
+    if (destinationRow < 1 || destinationRow > state.openClass.FolderTable.count())
         return;
 
     program.view.resetThumbnailScroll();
     // The scroll handler does this too when it runs; the destination opens on
     // its first page either way.
-    state.ThumbTopRow = 0;
-    state.PhotoFolder = photoFolderOfRow(state, destinationRow);
-    const QStringList sources = collectedPaths(state, state.PickCount);
+    state.folder.ThumbTopRow = 0;
+    state.folder.PhotoFolder = photoFolderOfRow(state, destinationRow);
+    const QStringList sources = collectedPaths(state, state.copy.PickCount);
     // A row whose directory is a link, a folder of the library itself or lies
     // outside the class folder gets no copies.
     const QString target =
@@ -39,15 +39,15 @@ void completeCopy(AppContext& program, int destinationRow) {
                               ? int(sources.size())
                               : copyPhotosTo(program.services.files, sources, target + u'\\');
 
-    const FolderRow destination = state.FolderTable[destinationRow];
+    const FolderRow destination = state.openClass.FolderTable[destinationRow];
     const int row = recountFolderIntoRow(program, destinationRow);
     if (row == 0)
-        state.FolderTable.setPathRow(destination);
-    state.Pick = FolderPick::Open;
-    state.CurrentFolderIndex = row;
+        state.openClass.FolderTable.setPathRow(destination);
+    state.copy.Pick = FolderPick::Open;
+    state.openClass.CurrentFolderIndex = row;
     program.view.drawFolderList();
     loadFolder(program);
-    state.FolderTitle = state.FolderTable[row][ColTitle];
+    state.folder.FolderTitle = state.openClass.FolderTable[row][ColTitle];
     program.view.drawFolderTitle();
     program.view.showCopyTargetPrompt(false);
 
@@ -56,7 +56,7 @@ void completeCopy(AppContext& program, int destinationRow) {
 }
 
 void cancelCopy(AppContext& program) {
-    program.state.Pick = FolderPick::Open;
+    program.state.copy.Pick = FolderPick::Open;
     program.view.drawFolderList();
     loadFolder(program);
     program.view.showCopyTargetPrompt(false);

@@ -15,7 +15,7 @@ const QString PrivateDatabaseMessage =
 } // namespace
 
 bool checkDatabaseFolder(AppContext& program) {
-    const QString& folder = program.state.DatabaseRoot;
+    const QString& folder = program.state.settings.DatabaseRoot;
     const FileSystem& files = program.services.files;
     if (!files.isDirectory(folder)) {
         program.services.messages.inform(DatabaseMissingMessage);

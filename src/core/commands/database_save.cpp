@@ -21,17 +21,17 @@ namespace {
 bool canSave(AppContext& program) {
     const ProgramState& state = program.state;
     MessageService& messages = program.services.messages;
-    if (state.DatabaseRoot.isEmpty()) {
+    if (state.settings.DatabaseRoot.isEmpty()) {
         messages.inform(QStringLiteral("データベースのフォルダがきまっていません。"));
         return false;
     }
     if (!checkDatabaseFolder(program))
         return false;
-    if (state.PhotoFolder.isEmpty()) {
+    if (state.folder.PhotoFolder.isEmpty()) {
         messages.inform(QStringLiteral("ほぞんするフォルダがひらかれていません。"));
         return false;
     }
-    if (!isUsableFolderTitle(state.FolderTitle)) {
+    if (!isUsableFolderTitle(state.folder.FolderTitle)) {
         messages.inform(QStringLiteral("フォルダ名につかえないもじがあります。"));
         return false;
     }
@@ -76,13 +76,13 @@ void saveOpenFolderToDatabase(AppContext& program) {
         messages.beep();
         return;
     }
-    const DatabaseEntry entry{state.PhotoFolder, state.FolderTitle,
-                              state.ClassName + machineTag(state.PcNumber),
+    const DatabaseEntry entry{state.folder.PhotoFolder, state.folder.FolderTitle,
+                              state.openClass.ClassName + machineTag(state.settings.PcNumber),
                               program.services.clock.dateText()};
     // The save, copies and all, runs away from the window, on its own copy
     // of what it needs.
     const FileSystem& files = program.services.files;
-    const QString databaseRoot = state.DatabaseRoot;
+    const QString databaseRoot = state.settings.DatabaseRoot;
     FolderIndex written;
     DatabaseSaveResult result;
     program.view.runBesideWindow(
@@ -90,12 +90,12 @@ void saveOpenFolderToDatabase(AppContext& program) {
     const DatabaseSave outcome = result.outcome;
     if (outcome != DatabaseSave::Busy && outcome != DatabaseSave::Unlisted &&
         outcome != DatabaseSave::Missing) {
-        state.DbFolderTable.replaceRows(std::move(written));
+        state.openClass.DbFolderTable.replaceRows(std::move(written));
         // While the database tree is open, the list takes the index as
         // written, so that no later rewrite of the open index can lose the
         // new row.
         if (isDatabaseOpen(state)) {
-            adoptOpenIndex(state, state.DbFolderTable);
+            adoptOpenIndex(state, state.openClass.DbFolderTable);
             program.view.drawFolderList();
         }
     }

@@ -21,12 +21,12 @@ const QString FromDatabase = QStringLiteral("データベースからもどる")
 // acted on either.
 void showEmptyTree(AppContext& program) {
     ProgramState& state = program.state;
-    state.clearMarks(state.PhotoCount);
-    state.PhotoCount = 0;
-    state.PhotoFolder.clear();
-    state.FolderTitle.clear();
-    state.CurrentFolderIndex = 0;
-    state.ThumbTopRow = 0;
+    state.folder.clearMarks(state.folder.PhotoCount);
+    state.folder.PhotoCount = 0;
+    state.folder.PhotoFolder.clear();
+    state.folder.FolderTitle.clear();
+    state.openClass.CurrentFolderIndex = 0;
+    state.folder.ThumbTopRow = 0;
     program.view.drawFolderList();
     program.view.clearThumbnailPage();
 }
@@ -35,7 +35,7 @@ void showEmptyTree(AppContext& program) {
 
 void switchDatabaseTree(AppContext& program) {
     ProgramState& state = program.state;
-    if (state.DatabaseRoot.isEmpty()) {
+    if (state.settings.DatabaseRoot.isEmpty()) {
         program.services.messages.inform(
             QStringLiteral("データベースのフォルダがきまっていません。"));
         return;
@@ -44,20 +44,20 @@ void switchDatabaseTree(AppContext& program) {
         if (!checkDatabaseFolder(program))
             return;
         program.view.setDatabaseSwitchCaption(FromDatabase);
-        state.ClassFolder = state.DatabaseRoot;
+        state.openClass.ClassFolder = state.settings.DatabaseRoot;
         program.view.setFolderListHeading(QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
     } else {
         program.view.setDatabaseSwitchCaption(ToDatabase);
         rebuildSaveRoot(state, program.services.files);
         rebuildClassFolder(state, program.services.files);
-        program.view.setFolderListHeading(state.ClassName);
+        program.view.setFolderListHeading(state.openClass.ClassName);
     }
     readOpenIndex(program);
     // Its rows are not known, so it is shown empty and never written over.
-    if (state.FolderTable.unreadable())
+    if (state.openClass.FolderTable.unreadable())
         program.services.messages.inform(QStringLiteral("もくじのファイルがよめません。"));
-    state.FolderListTop = 0;
-    if (state.FolderTable.count() == 0)
+    state.openClass.FolderListTop = 0;
+    if (state.openClass.FolderTable.count() == 0)
         showEmptyTree(program);
     else
         openFolderRow(program, 1);

@@ -38,17 +38,18 @@ void trashOpenRow(AppContext& program) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     MessageService& messages = program.services.messages;
-    const int position = state.CurrentFolderIndex;
+    const int position = state.openClass.CurrentFolderIndex;
     const QString folder = changeablePhotoFolderOfRow(files, state, position);
-    const QString directory = state.FolderTable[position][ColDirectory];
+    const QString directory = state.openClass.FolderTable[position][ColDirectory];
     // Nothing is moved while the row could not be removed.
-    if (state.FolderTable.unreadable() || !files.isWritable(state.ClassFolder)) {
+    if (state.openClass.FolderTable.unreadable() ||
+        !files.isWritable(state.openClass.ClassFolder)) {
         messages.inform(IndexNotWrittenMessage);
         return;
     }
     if (folder.isEmpty()) {
         if (rewriteOpenIndex(program, removeRow(directory, position)) == IndexUpdate::Written)
-            state.CurrentFolderIndex = position;
+            state.openClass.CurrentFolderIndex = position;
         return;
     }
     if (!files.isWritable(folder)) {
@@ -57,13 +58,13 @@ void trashOpenRow(AppContext& program) {
     }
     program.services.thumbnails.forgetFolder(files.hostPath(folder));
     // The marks belonged to the photos, which the reload lists afresh.
-    state.clearMarks(state.PhotoCount);
+    state.folder.clearMarks(state.folder.PhotoCount);
     FolderMove moved;
     const IndexUpdate update =
-        rewriteOpenIndex(program, trashFolder(files, state.ClassFolder, directory, position,
-                                              program.services.clock.now(), moved));
+        rewriteOpenIndex(program, trashFolder(files, state.openClass.ClassFolder, directory,
+                                              position, program.services.clock.now(), moved));
     if (finishFolderMove(files, update, moved, QString()))
-        state.CurrentFolderIndex = position;
+        state.openClass.CurrentFolderIndex = position;
     else if (update == IndexUpdate::Unchanged)
         messages.inform(moved.unrecorded ? IndexNotWrittenMessage : SomePhotosStayedMessage);
 }
@@ -72,9 +73,10 @@ void trashOpenRow(AppContext& program) {
 
 void deleteOpenFolder(AppContext& program) {
     ProgramState& state = program.state;
-    if (state.FolderTable.count() == 0)
+    if (state.openClass.FolderTable.count() == 0)
         return;
-    if (state.CurrentFolderIndex < 1 || state.CurrentFolderIndex > state.FolderTable.count()) {
+    if (state.openClass.CurrentFolderIndex < 1 ||
+        state.openClass.CurrentFolderIndex > state.openClass.FolderTable.count()) {
         program.services.messages.inform(QStringLiteral("このフォルダはけせません。"));
         return;
     }
@@ -82,16 +84,18 @@ void deleteOpenFolder(AppContext& program) {
                                            QuestionDefault::No))
         trashOpenRow(program);
 
-    if (state.FolderTable.count() > 0) {
-        state.CurrentFolderIndex = std::min(state.CurrentFolderIndex, state.FolderTable.count());
-        state.PhotoFolder = photoFolderOfRow(state, state.CurrentFolderIndex);
+    if (state.openClass.FolderTable.count() > 0) {
+        state.openClass.CurrentFolderIndex =
+            std::min(state.openClass.CurrentFolderIndex, state.openClass.FolderTable.count());
+        state.folder.PhotoFolder = photoFolderOfRow(state, state.openClass.CurrentFolderIndex);
     } else {
         // The last folder went: nothing is open, so the page and title are wiped.
-        state.PhotoFolder.clear();
-        state.FolderTitle.clear();
+        state.folder.PhotoFolder.clear();
+        state.folder.FolderTitle.clear();
     }
     loadFolder(program);
     program.view.drawFolderList();
-    state.FolderTitle = state.FolderTable[state.CurrentFolderIndex][ColTitle];
+    state.folder.FolderTitle =
+        state.openClass.FolderTable[state.openClass.CurrentFolderIndex][ColTitle];
     program.view.drawFolderTitle();
 }

@@ -24,9 +24,9 @@ namespace {
 bool isChangeableOpenFolder(const AppContext& program) {
     const ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
-    if (state.CurrentFolderIndex == 0)
-        return !files.isLink(state.PhotoFolder);
-    return !changeablePhotoFolderOfRow(files, state, state.CurrentFolderIndex).isEmpty();
+    if (state.openClass.CurrentFolderIndex == 0)
+        return !files.isLink(state.folder.PhotoFolder);
+    return !changeablePhotoFolderOfRow(files, state, state.openClass.CurrentFolderIndex).isEmpty();
 }
 
 } // namespace
@@ -44,11 +44,11 @@ void deletePhotos(AppContext& program) {
 
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
-    const QStringList paths = collectedPaths(state, state.SelectedCount);
+    const QStringList paths = collectedPaths(state, state.selection.SelectedCount);
     // A photo that cannot be moved stays; the recount shows what is left.
     // One that was gone already is not missed.
     bool somePhotoStayed = false;
-    if (state.CurrentFolderIndex == 0) {
+    if (state.openClass.CurrentFolderIndex == 0) {
         // A folder opened by its path belongs to no class and has no trash.
         for (const QString& path : paths) {
             if (!files.removeFile(path) && files.exists(path))
@@ -57,21 +57,21 @@ void deletePhotos(AppContext& program) {
         }
     } else {
         const std::optional<FileLock> lock =
-            files.lockFile(indexLockPathOf(state.ClassFolder), IndexLockWait);
+            files.lockFile(indexLockPathOf(state.openClass.ClassFolder), IndexLockWait);
         if (!lock) {
             program.services.messages.inform(DatabaseBusyMessage);
             return;
         }
-        const FolderRow row = state.FolderTable[state.CurrentFolderIndex];
+        const FolderRow row = state.openClass.FolderTable[state.openClass.CurrentFolderIndex];
         const QDateTime now = program.services.clock.now();
         for (const QString& path : paths) {
-            if (!trashPhoto(files, state.ClassFolder, row, fileNameOf(path), now) &&
+            if (!trashPhoto(files, state.openClass.ClassFolder, row, fileNameOf(path), now) &&
                 files.exists(path))
                 somePhotoStayed = true;
             program.services.thumbnails.forget(files.hostPath(path));
         }
     }
-    recountFolderIntoRow(program, state.CurrentFolderIndex);
+    recountFolderIntoRow(program, state.openClass.CurrentFolderIndex);
     program.view.drawFolderList();
     loadFolder(program);
     if (somePhotoStayed)

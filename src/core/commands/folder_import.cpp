@@ -62,19 +62,19 @@ bool acceptsName(MessageService& messages, const QString& name) {
 // shown changes.
 bool renameOpenFolder(AppContext& program, const QString& name) {
     ProgramState& state = program.state;
-    const int open = state.CurrentFolderIndex;
+    const int open = state.openClass.CurrentFolderIndex;
     const auto rename = [&name](FolderRow& row) {
         row[ColTitle] = name;
         row[ColRemark].clear();
     };
     if (open == 0)
-        state.FolderTable.editRowAt(0, rename);
-    const IndexUpdate update =
-        rewriteOpenIndex(program, editRow(state.FolderTable[open][ColDirectory], open, rename));
+        state.openClass.FolderTable.editRowAt(0, rename);
+    const IndexUpdate update = rewriteOpenIndex(
+        program, editRow(state.openClass.FolderTable[open][ColDirectory], open, rename));
     if (update != IndexUpdate::Written && update != IndexUpdate::Unchanged)
         return false;
     program.view.drawFolderList();
-    state.FolderTitle = name;
+    state.folder.FolderTitle = name;
     program.view.drawFolderTitle();
     return true;
 }
@@ -89,13 +89,13 @@ CopyTally copyPhotoDrive(AppContext& program, const PhotoSource& source, const C
                          const QString& directory, const ImportProgress& progress) {
     const FileSystem& files = program.services.files;
     const QList<CardPhoto>& photos = import.fresh;
-    const QString folder = joinPath(program.state.ClassFolder, directory);
+    const QString folder = joinPath(program.state.openClass.ClassFolder, directory);
     const QStringList targets = importedNames(photos, program.services.clock.stampText());
     QStringList byName = targets;
     sortByName(byName);
     // A page shows as many rows as columns.
     const QStringList openingPage =
-        byName.mid(0, program.state.ThumbColumns * program.state.ThumbColumns);
+        byName.mid(0, program.state.screen.ThumbColumns * program.state.screen.ThumbColumns);
     ClassPhotoHashes keys = import.keys;
     CopyTally tally{int(photos.size()) + import.skipped, 0, import.skipped};
     for (int i = 0; i < photos.size(); ++i) {
@@ -119,7 +119,7 @@ CopyTally copyPhotoDrive(AppContext& program, const PhotoSource& source, const C
     }
     // A store that could not be written is made good by the next import.
     if (keys.changed())
-        keys.write(files, program.state.ClassFolder);
+        keys.write(files, program.state.openClass.ClassFolder);
     return tally;
 }
 
@@ -139,9 +139,9 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
         return std::nullopt;
     }
     const QList<CardPhoto>& photos = *listed;
-    const CardImport import =
-        source ? sortOutCard(files, *source, state.ClassFolder, state.FolderTable, photos)
-               : CardImport();
+    const CardImport import = source ? sortOutCard(files, *source, state.openClass.ClassFolder,
+                                                   state.openClass.FolderTable, photos)
+                                     : CardImport();
     if (!photos.isEmpty() && import.fresh.isEmpty()) {
         messages.inform(QStringLiteral("ぜんぶ もう とりこんであります。"));
         return CopyTally{int(photos.size()), 0, import.skipped};
@@ -150,32 +150,33 @@ std::optional<CopyTally> addFolder(AppContext& program, const QString& name,
     NumberedFolder added;
     const IndexUpdate update = rewriteOpenIndex(
         program,
-        addNumberedFolder(files, state.ClassFolder, name,
+        addNumberedFolder(files, state.openClass.ClassFolder, name,
                           newFolderRow(date, int(import.fresh.size()), name, QString()), added));
     const QString& directory = added.directory;
     if ((update == IndexUpdate::Failed || update == IndexUpdate::Busy) && added.made)
-        files.removeDirectory(joinPath(state.ClassFolder, directory));
+        files.removeDirectory(joinPath(state.openClass.ClassFolder, directory));
     if (update == IndexUpdate::Unchanged)
         messages.inform(added.full ? QStringLiteral("これいじょうフォルダをつくれません。")
                                    : QStringLiteral("フォルダをつくれませんでした。"));
     if (update != IndexUpdate::Written)
         return std::nullopt;
-    const int row = state.FolderTable.findRow(directory, state.FolderTable.count());
-    const QString folder = joinPath(state.ClassFolder, directory);
+    const int row =
+        state.openClass.FolderTable.findRow(directory, state.openClass.FolderTable.count());
+    const QString folder = joinPath(state.openClass.ClassFolder, directory);
     const CopyTally tally =
         source ? copyPhotoDrive(program, *source, import, directory, progress) : CopyTally();
 
     // Opens the new folder at its first page with no photo marked, whatever
     // the folder left behind had marked or scrolled to.
-    state.CurrentFolderIndex = row;
-    state.PhotoFolder = folder;
-    state.clearMarks(std::max(state.PhotoCount, tally.found));
-    state.PhotoCount = 0;
+    state.openClass.CurrentFolderIndex = row;
+    state.folder.PhotoFolder = folder;
+    state.folder.clearMarks(std::max(state.folder.PhotoCount, tally.found));
+    state.folder.PhotoCount = 0;
     program.view.drawFolderList();
-    state.FolderTitle = name;
-    if (state.ThumbTopRow > 0) {
+    state.folder.FolderTitle = name;
+    if (state.folder.ThumbTopRow > 0) {
         program.view.resetThumbnailScroll();
-        state.ThumbTopRow = 0;
+        state.folder.ThumbTopRow = 0;
     }
     loadFolder(program);
     return tally;
@@ -195,14 +196,14 @@ bool importMakeOrRenameFolder(AppContext& program, const QString& typed,
         return renameOpenFolder(program, name);
     // Read afresh, since another machine may have filled a shared index since
     // it was opened: a refusal after the question would waste the pupil's yes.
-    if (state.FolderTable.isFull() ||
-        readIndex(program.services.files, indexPathOf(state.ClassFolder)).isFull()) {
+    if (state.openClass.FolderTable.isFull() ||
+        readIndex(program.services.files, indexPathOf(state.openClass.ClassFolder)).isFull()) {
         messages.inform(QStringLiteral("これいじょうフォルダをつくれません。"));
         return false;
     }
     std::unique_ptr<PhotoSource> source;
     if (state.FolderNameWindowMode == FolderNameMode::Import) {
-        source = findPhotoSource(program.services.files, state.PhotoDrivePath);
+        source = findPhotoSource(program.services.files, state.settings.PhotoDrivePath);
         if (!source) {
             messages.inform(NoCardMessage);
             return false;

@@ -10,20 +10,21 @@
 
 int recountFolderIntoRow(AppContext& program, int row) {
     ProgramState& state = program.state;
-    const QString directory = state.FolderTable[row][ColDirectory];
-    state.clearMarks(state.PhotoCount);
+    const QString directory = state.openClass.FolderTable[row][ColDirectory];
+    state.folder.clearMarks(state.folder.PhotoCount);
     // Counted by the same listing loadFolder uses, so the reload that follows
     // finds the count it expects and keeps the date. A folder that could not
     // be listed keeps its count.
     bool listed = false;
-    state.PhotoCount =
-        int(listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos, &listed).size());
-    const int photoCount = state.PhotoCount;
+    state.folder.PhotoCount =
+        int(listPhotoPaths(program.services.files, state.folder.PhotoFolder, MaxPhotos, &listed)
+                .size());
+    const int photoCount = state.folder.PhotoCount;
     if (listed)
         rewriteOpenIndex(program, editRow(directory, row, [photoCount](FolderRow& r) {
                              r[ColDateCount] = dateAndCount(r[ColDateCount].left(10), photoCount);
                          }));
-    state.clearMarks(state.PhotoCount);
-    state.PhotoCount = 0;
-    return row == 0 ? 0 : state.FolderTable.findRow(directory, row);
+    state.folder.clearMarks(state.folder.PhotoCount);
+    state.folder.PhotoCount = 0;
+    return row == 0 ? 0 : state.openClass.FolderTable.findRow(directory, row);
 }

@@ -13,12 +13,13 @@ namespace {
 QString photoDriveLine(const AppContext& program) {
     const ProgramState& state = program.state;
     const std::unique_ptr<PhotoSource> source =
-        findPhotoSource(program.services.files, state.PhotoDrivePath);
+        findPhotoSource(program.services.files, state.settings.PhotoDrivePath);
     if (!source)
         return QStringLiteral("カードがみつかりません。");
     const QList<CardPhoto> photos = source->photos().value_or(QList<CardPhoto>());
     const CardImport import =
-        sortOutCard(program.services.files, *source, state.ClassFolder, state.FolderTable, photos);
+        sortOutCard(program.services.files, *source, state.openClass.ClassFolder,
+                    state.openClass.FolderTable, photos);
     return QStringLiteral("%1 に %2まい（あたらしい しゃしん %3まい）")
         .arg(source->name())
         .arg(photos.size())
@@ -30,7 +31,8 @@ QString photoDriveLine(const AppContext& program) {
 FolderNameStart startFolderName(AppContext& program, FolderNameMode mode) {
     ProgramState& state = program.state;
     state.FolderNameWindowMode = mode;
-    return {mode == FolderNameMode::Rename ? state.FolderTable[state.CurrentFolderIndex][ColTitle]
-                                           : QString(),
+    return {mode == FolderNameMode::Rename
+                ? state.openClass.FolderTable[state.openClass.CurrentFolderIndex][ColTitle]
+                : QString(),
             mode == FolderNameMode::Import ? photoDriveLine(program) : QString()};
 }

@@ -2,22 +2,22 @@
 #include "core/commands/open_folder.h"
 
 #include "core/commands/app_context.h"
+#include "core/commands/browsing.h"
 #include "core/commands/copy_photos.h"
-#include "core/geometry/folder_hit_test.h"
 #include "core/library/library_paths.h"
 #include "core/library/load_folder.h"
 #include "core/state/program_state.h"
 
 void openFolderRow(AppContext& program, int k) {
     ProgramState& state = program.state;
-    state.CurrentFolderIndex = k;
-    state.PhotoFolder = photoFolderOfRow(state, k);
-    state.clearMarks(state.PhotoCount);
-    state.PhotoCount = 0;
+    state.openClass.CurrentFolderIndex = k;
+    state.folder.PhotoFolder = photoFolderOfRow(state, k);
+    state.folder.clearMarks(state.folder.PhotoCount);
+    state.folder.PhotoCount = 0;
     program.view.drawFolderList();
-    if (state.ThumbTopRow > 0) {
+    if (state.folder.ThumbTopRow > 0) {
         program.view.resetThumbnailScroll();
-        state.ThumbTopRow = 0;
+        state.folder.ThumbTopRow = 0;
     }
     loadFolder(program);
 }
@@ -29,7 +29,7 @@ void onFolderListMouseDown(AppContext& program, Qt::MouseButton, QPoint pos) {
 void pickFolderRow(AppContext& program, int k) {
     if (k == 0)
         return;
-    if (program.state.Pick == FolderPick::CopyTarget)
+    if (program.state.copy.Pick == FolderPick::CopyTarget)
         completeCopy(program, k);
     else
         openFolderRow(program, k);

@@ -18,11 +18,11 @@ void openFolderByPath(AppContext& program) {
         return;
 
     ProgramState& state = program.state;
-    state.PhotoFolder = folder;
-    state.clearMarks(state.PhotoCount);
-    state.Pick = FolderPick::Open;
-    state.CurrentFolderIndex = 0;
-    state.FolderTitle = QStringLiteral("他のフォルダ");
+    state.folder.PhotoFolder = folder;
+    state.folder.clearMarks(state.folder.PhotoCount);
+    state.copy.Pick = FolderPick::Open;
+    state.openClass.CurrentFolderIndex = 0;
+    state.folder.FolderTitle = QStringLiteral("他のフォルダ");
     program.view.drawFolderTitle();
     // No row of the list is the open folder any more.
     program.view.drawFolderList();

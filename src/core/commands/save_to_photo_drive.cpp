@@ -14,7 +14,7 @@ void saveToPhotoDrive(AppContext& program) {
         return;
     MessageService& messages = program.services.messages;
     const ProgramState& state = program.state;
-    const PhotoDrive drive = findPhotoDrive(program.services.files, state.PhotoDrivePath);
+    const PhotoDrive drive = findPhotoDrive(program.services.files, state.settings.PhotoDrivePath);
     if (!drive.found) {
         messages.inform(NoCardMessage);
         return;
@@ -24,7 +24,7 @@ void saveToPhotoDrive(AppContext& program) {
                            QuestionDefault::No))
         return;
 
-    if (copyPhotosTo(program.services.files, collectedPaths(state, state.SelectedCount),
+    if (copyPhotosTo(program.services.files, collectedPaths(state, state.selection.SelectedCount),
                      drive.path) > 0)
         messages.inform(QStringLiteral("ほぞんできなかったしゃしんがあります。"));
 }

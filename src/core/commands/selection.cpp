@@ -9,19 +9,20 @@
 #include <algorithm>
 
 void collectMarkedPhotos(ProgramState& state, int keep) {
-    state.SelectedCount = 0;
-    for (int i = 1; i <= state.PhotoCount; ++i) {
-        if (state.PhotoMarks[i] != 1)
+    state.selection.SelectedCount = 0;
+    for (int i = 1; i <= state.folder.PhotoCount; ++i) {
+        if (state.folder.PhotoMarks[i] != 1)
             continue;
-        ++state.SelectedCount;
-        if (state.SelectedCount <= keep)
-            state.SelectedPaths[state.SelectedCount] = state.PhotoPaths[i];
+        ++state.selection.SelectedCount;
+        if (state.selection.SelectedCount <= keep)
+            state.selection.SelectedPaths[state.selection.SelectedCount] =
+                state.folder.PhotoPaths[i];
     }
 }
 
 bool collectMarkedPhotosOrInform(AppContext& program) {
     collectMarkedPhotos(program.state);
-    if (program.state.SelectedCount > 0)
+    if (program.state.selection.SelectedCount > 0)
         return true;
     program.services.messages.inform(NothingMarkedMessage);
     return false;
@@ -31,6 +32,6 @@ QStringList collectedPaths(const ProgramState& state, int count) {
     QStringList paths;
     const int last = std::clamp(count, 0, MaxSelectedPhotos);
     for (int j = 1; j <= last; ++j)
-        paths << state.SelectedPaths[j];
+        paths << state.selection.SelectedPaths[j];
     return paths;
 }

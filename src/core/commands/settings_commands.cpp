@@ -57,8 +57,9 @@ QString saveRootOfDriveButton(int index) {
 
 void chooseSaveDrive(AppContext& program, int index) {
     ProgramState& state = program.state;
-    state.SaveBase = saveRootOfDriveButton(index);
+    state.settings.SaveBase = saveRootOfDriveButton(index);
     rebuildSaveRoot(state, program.services.files);
-    program.view.setSaveDriveCaption(QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(") + state.SaveRoot.left(2) + u')');
-    state.ClassFolder = state.SaveRoot;
+    program.view.setSaveDriveCaption(QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(") +
+                                     state.settings.SaveRoot.left(2) + u')');
+    state.openClass.ClassFolder = state.settings.SaveRoot;
 }

@@ -13,9 +13,18 @@ class PrinterService;
 // printer service.
 class SheetPrinter {
 public:
-    // Member numbers of the five settings the commands write with zero around
-    // beginJob. They are kept as written; none of them changes the sheets.
-    enum Setting { Setting9 = 9, Setting36 = 36, Setting55 = 55, Setting91 = 91, Setting126 = 126 };
+    // The settings the print commands clear around beginJob, by their member
+    // numbers. This control prints only what their zero stands for: no sheet
+    // shown in a preview, portrait sheets sent straight to the printer, no
+    // border round the drawable area and no header band above it. A value
+    // written is kept and read back.
+    enum class Setting {
+        PreviewPage = 9,   // a 32-bit sheet number
+        HeaderHeight = 36, // a 32-bit length
+        Orientation = 55,  // a 16-bit code, 0 for portrait
+        PageBorder = 91,   // a 32-bit style, 0 for none
+        Preview = 126,     // a flag
+    };
 
     explicit SheetPrinter(PrinterService& printer);
 
@@ -52,7 +61,7 @@ public:
 
 private:
     PrinterService& m_printer;
-    std::map<int, double> m_settings;
+    std::map<Setting, double> m_settings;
     double m_left = 0;
     double m_top = 0;
     double m_right = 0;

@@ -22,7 +22,8 @@ constexpr int ThumbnailHeight = 72;
 
 QList<TrashItem> chosenItems(const AppContext& program, const QStringList& ids) {
     QList<TrashItem> chosen;
-    for (const TrashItem& item : listTrash(program.services.files, program.state.ClassFolder)) {
+    for (const TrashItem& item :
+         listTrash(program.services.files, program.state.openClass.ClassFolder)) {
         if (ids.isEmpty() || ids.contains(item.id))
             chosen.append(item);
     }
@@ -32,7 +33,7 @@ QList<TrashItem> chosenItems(const AppContext& program, const QStringList& ids) 
 // Brings the photo counts of the rows of directories up to date.
 void recountRows(AppContext& program, const QSet<QString>& directories) {
     const FileSystem& files = program.services.files;
-    const QString& classFolder = program.state.ClassFolder;
+    const QString& classFolder = program.state.openClass.ClassFolder;
     rewriteOpenIndex(program, [&](FolderIndex& index) {
         bool changed = false;
         for (const QString& directory : directories) {
@@ -50,7 +51,7 @@ void recountRows(AppContext& program, const QSet<QString>& directories) {
 
 bool restoreFolderItem(AppContext& program, const TrashItem& item) {
     const FileSystem& files = program.services.files;
-    const QString& classFolder = program.state.ClassFolder;
+    const QString& classFolder = program.state.openClass.ClassFolder;
     FolderMove moved;
     const IndexUpdate update =
         rewriteOpenIndex(program, restoreFolder(files, classFolder, item, moved));
@@ -64,7 +65,7 @@ QList<TrashEntry> classTrashEntries(AppContext& program) {
     QList<TrashEntry> entries;
     std::vector<ThumbnailRequest> requests;
     QList<int> requested; // the entry of each request
-    for (const TrashItem& item : listTrash(files, program.state.ClassFolder)) {
+    for (const TrashItem& item : listTrash(files, program.state.openClass.ClassFolder)) {
         const bool photo = item.kind == TrashItem::Kind::Photo;
         const QString when = item.trashedAt.toString(QStringLiteral("yyyy/MM/dd"));
         entries.append({item.id,
@@ -97,9 +98,10 @@ void restoreTrashItems(AppContext& program, const QStringList& ids) {
             continue;
         }
         const std::optional<FileLock> lock =
-            files.lockFile(indexLockPathOf(state.ClassFolder), IndexLockWait);
-        const FolderIndex index = readIndex(files, indexPathOf(state.ClassFolder));
-        if (lock && restorePhoto(files, state.ClassFolder, index, item) == PhotoRestore::Restored)
+            files.lockFile(indexLockPathOf(state.openClass.ClassFolder), IndexLockWait);
+        const FolderIndex index = readIndex(files, indexPathOf(state.openClass.ClassFolder));
+        if (lock &&
+            restorePhoto(files, state.openClass.ClassFolder, index, item) == PhotoRestore::Restored)
             refilled.insert(item.row[ColDirectory]);
         else
             someStayed = true;
@@ -108,10 +110,10 @@ void restoreTrashItems(AppContext& program, const QStringList& ids) {
         recountRows(program, refilled);
     if (someStayed)
         program.services.messages.inform(QStringLiteral("もとにもどせなかったものがあります。"));
-    if (state.CurrentFolderIndex == 0 && state.FolderTable.count() > 0) {
-        state.CurrentFolderIndex = 1;
-        state.PhotoFolder = photoFolderOfRow(state, 1);
-        state.FolderTitle = state.FolderTable[1][ColTitle];
+    if (state.openClass.CurrentFolderIndex == 0 && state.openClass.FolderTable.count() > 0) {
+        state.openClass.CurrentFolderIndex = 1;
+        state.folder.PhotoFolder = photoFolderOfRow(state, 1);
+        state.folder.FolderTitle = state.openClass.FolderTable[1][ColTitle];
     }
     program.view.drawFolderList();
     loadFolder(program);
@@ -123,7 +125,7 @@ void emptyTrashItems(AppContext& program, const QStringList& ids) {
             QuestionDefault::No))
         return;
     const FileSystem& files = program.services.files;
-    const QString& classFolder = program.state.ClassFolder;
+    const QString& classFolder = program.state.openClass.ClassFolder;
     const std::optional<FileLock> lock =
         files.lockFile(indexLockPathOf(classFolder), IndexLockWait);
     if (!lock) {

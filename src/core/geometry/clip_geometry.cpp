@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-QRect clipPictureBox(int sizeMode) {
-    return sizeMode == ClipSmall ? QRect(164, 100, 321, 241) : QRect(4, 51, 641, 481);
+QRect clipPictureBox(ClipSize size) {
+    return size == ClipSize::Small ? QRect(164, 100, 321, 241) : QRect(4, 51, 641, 481);
 }
 
-QSize clipDrawSize(int sizeMode) {
-    return sizeMode == ClipSmall ? QSize(320, 240) : QSize(640, 480);
+QSize clipDrawSize(ClipSize size) {
+    return size == ClipSize::Small ? QSize(320, 240) : QSize(640, 480);
 }
 
 QRect clipRectangle(QPoint a, QPoint b) {

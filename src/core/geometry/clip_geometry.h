@@ -8,13 +8,15 @@
 // The clip window's picture box and the rectangles cut from it. Pixels of the
 // window and of the picture box.
 
-enum ClipSizeModes { ClipLarge = 0, ClipSmall = 1 };
-enum ClipAreaModes { ClipWhole = 0, ClipRange = 1 };
+// The size the photo is drawn at: "640×480" or "320×240".
+enum class ClipSize { Large, Small };
+// What "クリップ" takes: "すべて", the whole photo, or "はんい", a rectangle.
+enum class ClipArea { Whole, Range };
 
-// photoBox for a size mode: one pixel wider and higher than the photo.
-QRect clipPictureBox(int sizeMode);
+// photoBox for a size: one pixel wider and higher than the photo.
+QRect clipPictureBox(ClipSize size);
 // The photo drawn into photoBox at (0, 0).
-QSize clipDrawSize(int sizeMode);
+QSize clipDrawSize(ClipSize size);
 
 // The rectangle two corners span, in either order, both corner pixels in it.
 QRect clipRectangle(QPoint a, QPoint b);

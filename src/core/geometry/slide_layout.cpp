@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/geometry/slide_layout.h"
 
-#include "core/geometry/rounding.h"
+#include "core/geometry/fitting.h"
 #include "core/state/screen_mode.h"
 
 #include <algorithm>

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/geometry/thumbnail_geometry.h"
 
-#include "core/geometry/fit_inside.h"
-#include "core/geometry/rounding.h"
+#include "core/geometry/fitting.h"
 
 #include <algorithm>
 

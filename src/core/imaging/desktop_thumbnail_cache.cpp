@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/desktop_thumbnail_cache.h"
 
-#include "core/geometry/proportions.h"
+#include "core/geometry/fitting.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "core/imaging/photo_reader.h"
 
 #include "core/files/network_mount.h"
-#include "core/geometry/proportions.h"
+#include "core/geometry/fitting.h"
 #include "core/imaging/exif_thumbnail.h"
 #include "core/imaging/heif_photo.h"
 #include "core/imaging/image_orientation.h"

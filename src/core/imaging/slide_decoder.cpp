@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/slide_decoder.h"
 
-#include "core/geometry/fit_inside.h"
+#include "core/geometry/fitting.h"
 #include "core/imaging/photo_reader.h"
 
 #include <QtConcurrent/QtConcurrentRun>

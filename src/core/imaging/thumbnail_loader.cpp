@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/thumbnail_loader.h"
 
-#include "core/geometry/fit_inside.h"
-#include "core/geometry/rounding.h"
+#include "core/geometry/fitting.h"
 #include "core/imaging/desktop_thumbnail_cache.h"
 #include "core/imaging/folder_packs.h"
 #include "core/imaging/shared_thumbnail_folder.h"

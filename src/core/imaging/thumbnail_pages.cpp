@@ -13,7 +13,7 @@
 
 namespace {
 int photosPerPage(const ProgramState& state) {
-    return state.ThumbColumns * state.ThumbColumns;
+    return state.screen.ThumbColumns * state.screen.ThumbColumns;
 }
 
 // The photos of a page share a folder, and their names come from its listing
@@ -40,18 +40,19 @@ private:
 };
 
 ThumbnailRequest requestAt(const ProgramState& state, const QString& hostPath) {
-    const bool large = isLargeGrid(state.ScreenWidthPx);
+    const bool large = isLargeGrid(state.screen.ScreenWidthPx);
     return {hostPath, thumbWidth(large), large ? LargeThumbHeight : SmallThumbHeight};
 }
 } // namespace
 
 PageRange currentPage(ProgramState& state) {
-    const int columns = state.ThumbColumns;
-    if (state.PhotoCount <= 0 || columns <= 0)
+    const int columns = state.screen.ThumbColumns;
+    if (state.folder.PhotoCount <= 0 || columns <= 0)
         return {};
-    state.ThumbTopRow = correctedTopRow(state.ThumbTopRow, columns, state.PhotoCount);
-    const int first = columns * state.ThumbTopRow;
-    return {first, std::min(state.PhotoCount - first, columns * columns)};
+    state.folder.ThumbTopRow =
+        correctedTopRow(state.folder.ThumbTopRow, columns, state.folder.PhotoCount);
+    const int first = columns * state.folder.ThumbTopRow;
+    return {first, std::min(state.folder.PhotoCount - first, columns * columns)};
 }
 
 ThumbnailRequest thumbnailRequest(const ProgramState& state, const FileSystem& files,
@@ -65,7 +66,7 @@ std::vector<ThumbnailRequest> pageRequests(const ProgramState& state, const File
     requests.reserve(std::max(count, 0));
     PageHostPaths hostPaths(files);
     for (int i = 1; i <= count; ++i)
-        requests.push_back(requestAt(state, hostPaths.of(state.PhotoPaths[first + i])));
+        requests.push_back(requestAt(state, hostPaths.of(state.folder.PhotoPaths[first + i])));
     return requests;
 }
 
@@ -76,8 +77,8 @@ void prefetchNeighbours(const ProgramState& state, Services& services, const Pag
     std::vector<ThumbnailRequest> requests;
     if (page.count > 0 && perPage > 0) {
         const int next = page.first + perPage;
-        requests =
-            pageRequests(state, services.files, next, std::min(perPage, state.PhotoCount - next));
+        requests = pageRequests(state, services.files, next,
+                                std::min(perPage, state.folder.PhotoCount - next));
         const int previous = std::max(0, page.first - perPage);
         for (ThumbnailRequest& request :
              pageRequests(state, services.files, previous, page.first - previous))

@@ -16,7 +16,8 @@ bool isSameFolder(const FileSystem& files, const QString& a, const QString& b) {
 // the classes.
 bool isClassFolderOfSaveRoot(const FileSystem& files, const ProgramState& state,
                              const QString& directory) {
-    if (state.SaveRoot.isEmpty() || !isSameFolder(files, state.ClassFolder, state.SaveRoot))
+    if (state.settings.SaveRoot.isEmpty() ||
+        !isSameFolder(files, state.openClass.ClassFolder, state.settings.SaveRoot))
         return false;
     for (int index = 0; index < ClassCount; ++index) {
         if (directory.compare(classFolderName(index), Qt::CaseInsensitive) == 0)
@@ -29,11 +30,11 @@ bool isClassFolderOfSaveRoot(const FileSystem& files, const ProgramState& state,
 
 QString changeablePhotoFolderOfRow(const FileSystem& files, const ProgramState& state, int row) {
     const QString folder = photoFolderOfRow(state, row);
-    if (folder.isEmpty() || !files.isDirectoryIn(folder, state.ClassFolder) ||
+    if (folder.isEmpty() || !files.isDirectoryIn(folder, state.openClass.ClassFolder) ||
         files.exists(indexPathOf(folder)) ||
-        isClassFolderOfSaveRoot(files, state, state.FolderTable[row][ColDirectory]))
+        isClassFolderOfSaveRoot(files, state, state.openClass.FolderTable[row][ColDirectory]))
         return {};
-    for (const QString& root : {state.SaveRoot, state.DatabaseRoot}) {
+    for (const QString& root : {state.settings.SaveRoot, state.settings.DatabaseRoot}) {
         if (!root.isEmpty() && files.isWithin(root, folder))
             return {};
     }

@@ -20,11 +20,13 @@ QString folderOf(const QString& path) {
 }
 
 QString photoFolderOfRow(const ProgramState& state, int row) {
-    const QString& directory = state.FolderTable[row][ColDirectory];
-    return isPlainDirectoryName(directory) ? joinPath(state.ClassFolder, directory) : QString();
+    const QString& directory = state.openClass.FolderTable[row][ColDirectory];
+    return isPlainDirectoryName(directory) ? joinPath(state.openClass.ClassFolder, directory)
+                                           : QString();
 }
 
 QString saveRootOf(const ProgramState& state) {
-    return state.SaveSubFolder.isEmpty() ? state.SaveBase
-                                         : state.SaveBase + state.SaveSubFolder + u'\\';
+    return state.settings.SaveSubFolder.isEmpty()
+               ? state.settings.SaveBase
+               : state.settings.SaveBase + state.settings.SaveSubFolder + u'\\';
 }

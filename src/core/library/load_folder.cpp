@@ -3,7 +3,7 @@
 
 #include "core/files/file_system.h"
 #include "core/files/photo_files.h"
-#include "core/geometry/rounding.h"
+#include "core/geometry/fitting.h"
 #include "core/library/index_file.h"
 #include "core/library/library_context.h"
 #include "core/library/library_paths.h"
@@ -36,25 +36,26 @@ void loadFolder(const LibraryContext& program) {
     ProgramState& state = program.state;
     bool listed = false;
     const QStringList paths =
-        listPhotoPaths(program.services.files, state.PhotoFolder, MaxPhotos, &listed);
-    state.PhotoCount = int(paths.size());
+        listPhotoPaths(program.services.files, state.folder.PhotoFolder, MaxPhotos, &listed);
+    state.folder.PhotoCount = int(paths.size());
     // The focus frame starts on the first photo of the page.
-    state.FocusedPhoto = 0;
-    for (int i = 0; i < state.PhotoCount; ++i)
-        state.PhotoPaths[i + 1] = paths[i];
+    state.folder.FocusedPhoto = 0;
+    for (int i = 0; i < state.folder.PhotoCount; ++i)
+        state.folder.PhotoPaths[i + 1] = paths[i];
 
-    program.view.setThumbnailScrollMaximum(roundHalfEven(state.PhotoCount / 3.0));
+    program.view.setThumbnailScrollMaximum(roundHalfEven(state.folder.PhotoCount / 3.0));
     program.view.drawThumbnailPage();
 
     // A folder that could not be listed may hold photos all the same.
-    const int open = state.CurrentFolderIndex;
-    const FolderRow& row = state.FolderTable[open];
-    if (!listed || storedPhotoCount(row[ColDateCount]) == state.PhotoCount)
+    const int open = state.openClass.CurrentFolderIndex;
+    const FolderRow& row = state.openClass.FolderTable[open];
+    if (!listed || storedPhotoCount(row[ColDateCount]) == state.folder.PhotoCount)
         return;
-    const QString corrected = dateAndCount(program.services.clock.dateText(), state.PhotoCount);
+    const QString corrected =
+        dateAndCount(program.services.clock.dateText(), state.folder.PhotoCount);
     const auto correct = [&corrected](FolderRow& r) { r[ColDateCount] = corrected; };
     const QString directory = row[ColDirectory];
-    state.FolderTable.editRowAt(open, correct);
+    state.openClass.FolderTable.editRowAt(open, correct);
     const IndexUpdate update =
         rewriteOpenIndex(program, editRow(directory, open, correct), FailedWrite::Silent);
     if (update == IndexUpdate::Written || update == IndexUpdate::Unchanged)

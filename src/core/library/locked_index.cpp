@@ -67,7 +67,8 @@ IndexChange editRow(const QString& directory, int hint, std::function<void(Folde
 }
 
 bool isDatabaseOpen(const ProgramState& state) {
-    return !state.DatabaseRoot.isEmpty() && state.ClassFolder == state.DatabaseRoot;
+    return !state.settings.DatabaseRoot.isEmpty() &&
+           state.openClass.ClassFolder == state.settings.DatabaseRoot;
 }
 
 IndexUpdate rewriteOpenIndex(const LibraryContext& program, const IndexChange& change,
@@ -75,8 +76,9 @@ IndexUpdate rewriteOpenIndex(const LibraryContext& program, const IndexChange& c
     ProgramState& state = program.state;
     FolderIndex index;
     bool rebuilt = false;
-    const IndexUpdate result = updateIndexLocked(program.services.files, state.ClassFolder, change,
-                                                 index, IndexLockWait, &rebuilt);
+    const IndexUpdate result =
+        updateIndexLocked(program.services.files, state.openClass.ClassFolder, change, index,
+                          IndexLockWait, &rebuilt);
     if (result != IndexUpdate::Busy && result != IndexUpdate::Missing)
         adoptOpenIndex(state, std::move(index));
     // A class folder that is gone is a folder the index cannot be written in.
@@ -98,19 +100,21 @@ void readOpenIndex(const LibraryContext& program) {
     ProgramState& state = program.state;
     const FileSystem& files = program.services.files;
     IndexOrigin origin = IndexOrigin::File;
-    state.FolderTable.replaceRows(readIndex(files, indexPathOf(state.ClassFolder), &origin));
-    if (origin != IndexOrigin::File && hasNumberedFolders(files, state.ClassFolder))
+    state.openClass.FolderTable.replaceRows(
+        readIndex(files, indexPathOf(state.openClass.ClassFolder), &origin));
+    if (origin != IndexOrigin::File && hasNumberedFolders(files, state.openClass.ClassFolder))
         rewriteOpenIndex(
             program, [](FolderIndex&) { return false; }, FailedWrite::Silent);
 }
 
 void adoptOpenIndex(ProgramState& state, FolderIndex index) {
-    const int openRow = state.CurrentFolderIndex;
-    const FolderRow open = state.FolderTable[openRow];
-    state.FolderTable.replaceRows(std::move(index));
+    const int openRow = state.openClass.CurrentFolderIndex;
+    const FolderRow open = state.openClass.FolderTable[openRow];
+    state.openClass.FolderTable.replaceRows(std::move(index));
     if (openRow > 0) {
-        state.CurrentFolderIndex = state.FolderTable.findRow(open[ColDirectory], openRow);
-        if (state.CurrentFolderIndex == 0)
-            state.FolderTable.setPathRow(open);
+        state.openClass.CurrentFolderIndex =
+            state.openClass.FolderTable.findRow(open[ColDirectory], openRow);
+        if (state.openClass.CurrentFolderIndex == 0)
+            state.openClass.FolderTable.setPathRow(open);
     }
 }

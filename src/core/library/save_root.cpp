@@ -6,14 +6,15 @@
 #include "core/state/program_state.h"
 
 void rebuildSaveRoot(ProgramState& state, const FileSystem& files) {
-    state.SaveRoot = saveRootOf(state);
-    files.makeDirectory(state.SaveBase);
-    files.makeDirectory(state.SaveRoot);
+    state.settings.SaveRoot = saveRootOf(state);
+    files.makeDirectory(state.settings.SaveBase);
+    files.makeDirectory(state.settings.SaveRoot);
 }
 
 void rebuildClassFolder(ProgramState& state, const FileSystem& files) {
-    state.ClassFolder = state.ClassSubFolder.isEmpty()
-                            ? state.SaveRoot
-                            : state.SaveRoot + state.ClassSubFolder + u'\\';
-    files.makeDirectory(state.ClassFolder);
+    state.openClass.ClassFolder =
+        state.openClass.ClassSubFolder.isEmpty()
+            ? state.settings.SaveRoot
+            : state.settings.SaveRoot + state.openClass.ClassSubFolder + u'\\';
+    files.makeDirectory(state.openClass.ClassFolder);
 }

@@ -35,6 +35,7 @@ std::optional<SettingsValues> settingsFromTexts(const SettingsTexts& texts) {
 }
 
 SettingsValues settingsInForce(const ProgramState& state) {
-    return {state.PhotoDrivePath, state.SaveRootSetting, state.SaveSubFolder,
-            state.UsageMode,      state.PcNumber,        state.DatabaseRoot};
+    return {state.settings.PhotoDrivePath, state.settings.SaveRootSetting,
+            state.settings.SaveSubFolder,  state.settings.UsageMode,
+            state.settings.PcNumber,       state.settings.DatabaseRoot};
 }

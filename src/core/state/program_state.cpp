@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-void ProgramState::clearMarks(int count) {
+void OpenFolder::clearMarks(int count) {
     const int last = std::clamp(count, 0, MaxPhotos);
     std::fill(PhotoMarks.begin() + 1, PhotoMarks.begin() + 1 + last, 0);
 }

@@ -6,9 +6,9 @@
 #include <QString>
 #include <array>
 
-// Every program-wide variable, under one roof. One instance per running
-// program, owned by the application and passed by reference to every window
-// and routine.
+// The program's state in its parts. One instance per running program, owned
+// by the application and passed by reference to every window and routine.
+// The clip window, the slide show and printing keep their own.
 
 inline constexpr int MaxPhotos = 1000;
 inline constexpr int ClassCount = 30;
@@ -20,12 +20,14 @@ enum class FolderNameMode { Import, Rename, MakeFolder };
 // target of the photos being copied.
 enum class FolderPick { Open, CopyTarget };
 
-struct ProgramState {
-    // Screen mode
+// The screen the main window was laid out for.
+struct ScreenFit {
     int ScreenWidthPx = 0;
     int ThumbColumns = 0;
+};
 
-    // Settings
+// The settings file's values and the save root made from them.
+struct ProgramSettings {
     QString PhotoDrivePath;
     QString SaveRootSetting;
     QString SaveBase;
@@ -34,8 +36,10 @@ struct ProgramState {
     QString UsageMode;
     int PcNumber = 0;
     QString DatabaseRoot;
+};
 
-    // Class and folder index
+// The class chosen, its folder and index, and the folder list's page.
+struct OpenClass {
     std::array<QString, ClassCount + 1> ClassNames; // entries 1..30
     QString ClassName;
     QString ClassSubFolder;
@@ -43,37 +47,47 @@ struct ProgramState {
     FolderIndex FolderTable; // ClassFolder's index; its count() is the folder count
     int CurrentFolderIndex = 0;
     int FolderListTop = 0;
+    int FocusedFolderRow = 0;  // the folder row Up and Down move through; 0 for none
+    FolderIndex DbFolderTable; // the database index as last read while saving into it
+};
+
+// The open photo folder: its photos (entries 1..PhotoCount), their marks and
+// the thumbnail page shown.
+struct OpenFolder {
     QString FolderTitle;
     QString PhotoFolder;
-    FolderIndex DbFolderTable; // the database index as last read while saving into it
-
-    // Photos of the open folder (entries 1..PhotoCount)
     std::array<QString, MaxPhotos + 1> PhotoPaths;
     int PhotoCount = 0;
     std::array<int, MaxPhotos + 1> PhotoMarks{};
     int ThumbTopRow = 0;
-    int FocusedPhoto = 0;     // the photo with the keyboard focus frame; 0 for none
-    int FocusedFolderRow = 0; // the folder row Up and Down move through; 0 for none
+    int FocusedPhoto = 0; // the photo with the keyboard focus frame; 0 for none
+    // The size of the photo most recently drawn.
     int ImageWidth = 0;
     int ImageHeight = 0;
 
-    // Operation state
-    FolderPick Pick = FolderPick::Open;
-    int PickCount = 0;
-    std::array<QString, MaxPhotos + 1> SelectedPaths;
-    int SelectedCount = 0;
-    FolderNameMode FolderNameWindowMode = FolderNameMode::Import;
-    int PrintPos = 0;
-    int SlideCount = 0;
-    int SlideIndex = 0;
-    int ClipDragX = 0;
-    int ClipDragY = 0;
-    std::array<int, 3> ClipX{};
-    std::array<int, 3> ClipY{};
-    int ClipSizeMode = 0;
-    int ClipAreaMode = 0;
-    int ClipClickCount = 0;
-
     // Clears the marks of photos 1..count.
     void clearMarks(int count);
+};
+
+// A copy of marked photos waiting for the pupil to click its target folder.
+struct PendingCopy {
+    FolderPick Pick = FolderPick::Open;
+    int PickCount = 0;
+};
+
+// The marked photos' paths as the last delete, copy, save or slide show
+// collected them (entries 1..).
+struct PhotoSelection {
+    std::array<QString, MaxPhotos + 1> SelectedPaths;
+    int SelectedCount = 0;
+};
+
+struct ProgramState {
+    ScreenFit screen;
+    ProgramSettings settings;
+    OpenClass openClass;
+    OpenFolder folder;
+    PendingCopy copy;
+    PhotoSelection selection;
+    FolderNameMode FolderNameWindowMode = FolderNameMode::Import;
 };

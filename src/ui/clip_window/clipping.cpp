@@ -4,7 +4,7 @@
 #include "core/commands/app_context.h"
 #include "core/files/file_system.h"
 #include "core/geometry/clip_geometry.h"
-#include "core/geometry/fit_inside.h"
+#include "core/geometry/fitting.h"
 #include "core/imaging/photo_reader.h"
 #include "core/services/clipboard.h"
 #include "core/services/message_service.h"
@@ -23,14 +23,24 @@ namespace {
 const QColor Unchosen(224, 224, 224);
 const QColor ChosenSize(192, 255, 255);
 const QColor ChosenArea(192, 255, 192);
+
+ClipSize sizeOfButton(int index) {
+    return index == 0 ? ClipSize::Large : ClipSize::Small;
+}
+
+ClipArea areaOfButton(int index) {
+    return index == 0 ? ClipArea::Whole : ClipArea::Range;
+}
 } // namespace
 
 Clipping::Clipping(AppContext& program, QWidget& parent)
     : QObject(&parent), m_program(program), m_window(new ClipWindow(&parent)) {
     ClipWindow& window = *m_window;
     for (int i = 0; i < 2; ++i) {
-        connect(window.sizeButtons[i], &QPushButton::clicked, this, [this, i] { chooseSize(i); });
-        connect(window.areaButtons[i], &QPushButton::clicked, this, [this, i] { chooseArea(i); });
+        connect(window.sizeButtons[i], &QPushButton::clicked, this,
+                [this, i] { chooseSize(sizeOfButton(i)); });
+        connect(window.areaButtons[i], &QPushButton::clicked, this,
+                [this, i] { chooseArea(areaOfButton(i)); });
     }
     connect(window.clipButton, &QPushButton::clicked, this, &Clipping::clip);
     connect(window.photoBox, &PictureBox::mouseDown, this, &Clipping::mouseDown);
@@ -41,27 +51,26 @@ Clipping::Clipping(AppContext& program, QWidget& parent)
 
 void Clipping::open(int photo) {
     ProgramState& state = m_program.state;
-    const QString hostPath = m_program.services.files.hostPath(state.PhotoPaths[photo]);
+    const QString hostPath = m_program.services.files.hostPath(state.folder.PhotoPaths[photo]);
     PhotoReader reader(hostPath);
     const QSize photoSize = reader.uprightSize();
-    QImage picture = reader.scaled(fittedSize(photoSize, clipDrawSize(ClipLarge)));
+    QImage picture = reader.scaled(fittedSize(photoSize, clipDrawSize(ClipSize::Large)));
     if (picture.isNull()) {
         m_program.services.messages.inform(UnreadablePhotoMessage);
         return;
     }
-    state.ImageWidth = photoSize.width();
-    state.ImageHeight = photoSize.height();
+    state.folder.ImageWidth = photoSize.width();
+    state.folder.ImageHeight = photoSize.height();
     m_photoSize = photoSize;
     m_photo = std::move(picture);
-    m_smallPhoto = m_photo.scaled(fittedSize(photoSize, clipDrawSize(ClipSmall)),
+    m_smallPhoto = m_photo.scaled(fittedSize(photoSize, clipDrawSize(ClipSize::Small)),
                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     placePicture();
     m_program.services.modals.runModal(*m_window);
 }
 
-void Clipping::chooseSize(int mode) {
-    ProgramState& state = m_program.state;
-    state.ClipSizeMode = mode;
+void Clipping::chooseSize(ClipSize size) {
+    m_state.size = size;
     showFaces();
     PictureBox& picture = *m_window->photoBox;
     picture.clear();
@@ -70,12 +79,11 @@ void Clipping::chooseSize(int mode) {
     picture.show();
 }
 
-void Clipping::chooseArea(int mode) {
-    ProgramState& state = m_program.state;
-    state.ClipAreaMode = mode;
+void Clipping::chooseArea(ClipArea area) {
+    m_state.area = area;
     showFaces();
-    state.ClipClickCount = 0;
-    if (mode == ClipRange)
+    m_state.corners = 0;
+    if (area == ClipArea::Range)
         m_program.services.messages.inform(RangeHintMessage);
     PictureBox& picture = *m_window->photoBox;
     picture.hide();
@@ -84,45 +92,38 @@ void Clipping::chooseArea(int mode) {
 }
 
 void Clipping::mouseDown(Qt::MouseButton button, QPoint pos) {
-    ProgramState& state = m_program.state;
-    if (state.ClipAreaMode == ClipWhole)
+    if (m_state.area == ClipArea::Whole)
         return;
     drawPhoto();
     if (button == Qt::RightButton) {
-        state.ClipClickCount = 0;
+        m_state.corners = 0;
         return;
     }
-    if (state.ClipClickCount == 0) {
-        state.ClipX[1] = pos.x();
-        state.ClipY[1] = pos.y();
-        state.ClipClickCount = 1;
+    if (m_state.corners == 0) {
+        m_state.first = pos;
+        m_state.corners = 1;
         return;
     }
-    state.ClipX[2] = pos.x();
-    state.ClipY[2] = pos.y();
-    state.ClipClickCount = 2;
+    m_state.second = pos;
+    m_state.corners = 2;
     drawChosenFrame();
 }
 
 void Clipping::mouseMove(QPoint pos) {
-    ProgramState& state = m_program.state;
     PictureBox& picture = *m_window->photoBox;
     // A held button lets the pointer leave the box; the frame stays on it.
     const QPoint corner = clampedInto(pos, picture.size());
-    if (state.ClipClickCount != 1 || corner == QPoint(state.ClipDragX, state.ClipDragY))
+    if (m_state.corners != 1 || corner == m_state.loose)
         return;
-    const QPoint first(state.ClipX[1], state.ClipY[1]);
     picture.setDrawMode(PictureBox::DrawMode::Xor);
-    if (state.ClipDragX != -1)
-        picture.drawBox(QRect(first, QPoint(state.ClipDragX, state.ClipDragY)), Qt::white);
-    picture.drawBox(QRect(first, corner), Qt::white);
-    state.ClipDragX = corner.x();
-    state.ClipDragY = corner.y();
+    if (m_state.loose.x() != -1)
+        picture.drawBox(QRect(m_state.first, m_state.loose), Qt::white);
+    picture.drawBox(QRect(m_state.first, corner), Qt::white);
+    m_state.loose = corner;
     picture.setDrawMode(PictureBox::DrawMode::Copy);
 }
 
 void Clipping::clip() {
-    ProgramState& state = m_program.state;
     Clipboard& clipboard = m_program.services.clipboard;
     PictureBox& work = *m_window->cutSurface;
     work.clear();
@@ -130,64 +131,55 @@ void Clipping::clip() {
     drawPhoto();
 
     // Only the photo as drawn is clipped, never the box around it.
-    const QRect photo =
-        fitInside(m_photoSize, QRect(QPoint(0, 0), clipDrawSize(state.ClipSizeMode)));
+    const QRect photo = fitInside(m_photoSize, QRect(QPoint(0, 0), clipDrawSize(m_state.size)));
     QImage result;
-    if (state.ClipClickCount == 0) {
+    if (m_state.corners == 0) {
         result = m_window->photoBox->image().copy(photo);
-    } else if (state.ClipClickCount == 2) {
+    } else if (m_state.corners == 2) {
         const QImage box = m_window->photoBox->image();
-        const QRect area =
-            clipRectangle({state.ClipX[1], state.ClipY[1]}, {state.ClipX[2], state.ClipY[2]}) &
-            photo;
+        const QRect area = clipRectangle(m_state.first, m_state.second) & photo;
         work.resize(area.size());
         work.stretchFrom(box, area, QRect(QPoint(0, 0), area.size()));
         work.refreshNow();
         result = work.image();
     }
-    state.ClipClickCount = 0;
-    state.ClipDragX = -1;
-    state.ClipDragY = -1;
+    m_state.corners = 0;
+    m_state.loose = QPoint(-1, -1);
     if (!result.isNull() && !result.size().isEmpty() && !clipboard.setImage(result))
         m_program.services.messages.inform(ClipboardFailedMessage);
 }
 
 void Clipping::showFaces() {
-    const ProgramState& state = m_program.state;
     for (int i = 0; i < 2; ++i) {
-        setFaceColor(m_window->sizeButtons[i], i == state.ClipSizeMode ? ChosenSize : Unchosen);
-        setFaceColor(m_window->areaButtons[i], i == state.ClipAreaMode ? ChosenArea : Unchosen);
+        setFaceColor(m_window->sizeButtons[i],
+                     sizeOfButton(i) == m_state.size ? ChosenSize : Unchosen);
+        setFaceColor(m_window->areaButtons[i],
+                     areaOfButton(i) == m_state.area ? ChosenArea : Unchosen);
     }
 }
 
 void Clipping::placePicture() {
-    m_window->photoBox->setGeometry(clipPictureBox(m_program.state.ClipSizeMode));
+    m_window->photoBox->setGeometry(clipPictureBox(m_state.size));
     drawPhoto();
-    if (m_program.state.ClipClickCount == 2)
+    if (m_state.corners == 2)
         drawChosenFrame();
 }
 
 void Clipping::drawPhoto() {
-    ProgramState& state = m_program.state;
-    const QImage& photo = state.ClipSizeMode == ClipSmall ? m_smallPhoto : m_photo;
+    const QImage& photo = m_state.size == ClipSize::Small ? m_smallPhoto : m_photo;
     PictureBox& picture = *m_window->photoBox;
     picture.clear();
-    picture.stretchFrom(
-        photo, photo.rect(),
-        fitInside(m_photoSize, QRect(QPoint(0, 0), clipDrawSize(state.ClipSizeMode))));
+    picture.stretchFrom(photo, photo.rect(),
+                        fitInside(m_photoSize, QRect(QPoint(0, 0), clipDrawSize(m_state.size))));
     picture.refreshNow();
-    state.ClipDragX = -1;
-    state.ClipDragY = -1;
+    m_state.loose = QPoint(-1, -1);
 }
 
 void Clipping::drawChosenFrame() {
-    const ProgramState& state = m_program.state;
-    const QPoint first(state.ClipX[1], state.ClipY[1]);
-    const QPoint second(state.ClipX[2], state.ClipY[2]);
     PictureBox& picture = *m_window->photoBox;
     picture.setDrawMode(PictureBox::DrawMode::Copy);
-    picture.drawBox(clipOuterFrame(first, second), Qt::white);
-    picture.drawBox(clipRectangle(first, second), Qt::black);
+    picture.drawBox(clipOuterFrame(m_state.first, m_state.second), Qt::white);
+    picture.drawBox(clipRectangle(m_state.first, m_state.second), Qt::black);
     picture.refreshNow();
 }
 

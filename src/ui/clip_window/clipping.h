@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/geometry/clip_geometry.h"
+
 #include <QImage>
 #include <QObject>
 #include <QPoint>
@@ -18,7 +20,18 @@ inline const QString UnreadablePhotoMessage = QStringLiteral("このしゃしん
 inline const QString ClipboardFailedMessage =
     QStringLiteral("クリップボードにいれられませんでした。");
 
-// The clip window's commands on the program-wide clip state: the photo shown
+// What the clip window keeps from one opening to the next: its two modes and
+// the rectangle being chosen with two clicks.
+struct ClipState {
+    ClipSize size = ClipSize::Large;
+    ClipArea area = ClipArea::Whole;
+    int corners = 0; // corners clicked so far: 0, 1 or 2
+    QPoint first;
+    QPoint second;
+    QPoint loose; // the rubber band's loose corner as drawn; (-1, -1) for none
+};
+
+// The clip window's commands on its own state: the photo shown
 // at one of two sizes, the whole picture or a rectangle chosen with two
 // clicks, and "クリップ" putting the result on the clipboard. The window is
 // made at its first opening and afterwards only hidden and shown, so its
@@ -33,10 +46,8 @@ public:
     // Right click on the thumbnail of photo number: loads the photo and
     // shows the window modally; an unreadable photo only gives a message.
     void open(int photo);
-    // "640×480" (0) or "320×240" (1).
-    void chooseSize(int mode);
-    // "すべて" (0) or "はんい" (1).
-    void chooseArea(int mode);
+    void chooseSize(ClipSize size);
+    void chooseArea(ClipArea area);
     void mouseDown(Qt::MouseButton button, QPoint pos);
     void mouseMove(QPoint pos);
     // "クリップ": the photo as drawn, or the part of it inside the chosen
@@ -44,6 +55,7 @@ public:
     void clip();
 
     ClipWindow& window() { return *m_window; }
+    const ClipState& state() const { return m_state; }
 
 private:
     void showFaces();
@@ -57,6 +69,7 @@ private:
 
     AppContext& m_program;
     ClipWindow* m_window;
+    ClipState m_state;
     QSize m_photoSize;   // the photo's own upright size
     QImage m_photo;      // fitted into 640 x 480
     QImage m_smallPhoto; // fitted into 320 x 240

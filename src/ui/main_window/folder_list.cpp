@@ -35,21 +35,22 @@ void drawFolderList(MainWindowContext& main) {
     PictureBox& panel = *main.window.folderList;
     // The focus row follows the open folder until the list itself is worked
     // with the keys.
-    if (!panel.hasFocus() || state.FocusedFolderRow <= 0)
-        state.FocusedFolderRow = state.CurrentFolderIndex;
-    state.FocusedFolderRow = std::clamp(
-        state.FocusedFolderRow, std::min(1, state.FolderTable.count()), state.FolderTable.count());
+    if (!panel.hasFocus() || state.openClass.FocusedFolderRow <= 0)
+        state.openClass.FocusedFolderRow = state.openClass.CurrentFolderIndex;
+    state.openClass.FocusedFolderRow = std::clamp(state.openClass.FocusedFolderRow,
+                                                  std::min(1, state.openClass.FolderTable.count()),
+                                                  state.openClass.FolderTable.count());
     panel.fillRect(QRect(0, 0, 301, 1001), ListBackground);
-    const int rows = folderListRowsFor(state.ScreenWidthPx);
+    const int rows = folderListRowsFor(state.screen.ScreenWidthPx);
     panel.setForeColor(Qt::black);
     for (int i = 1; i <= rows; ++i) {
-        const int k = state.FolderListTop + i;
-        if (k > state.FolderTable.count())
+        const int k = state.openClass.FolderListTop + i;
+        if (k > state.openClass.FolderTable.count())
             continue;
-        const FolderRow& row = state.FolderTable[k];
-        const bool open = k == state.CurrentFolderIndex;
+        const FolderRow& row = state.openClass.FolderTable[k];
+        const bool open = k == state.openClass.CurrentFolderIndex;
         if (open)
-            state.FolderTitle = row[ColTitle];
+            state.folder.FolderTitle = row[ColTitle];
         panel.fillRect(folderRowBox(i), open ? OpenRow : OtherRow);
         panel.drawBox(folderRowBox(i), Qt::black);
         panel.setCurrentPos({4, 34 * i + 15});
@@ -59,7 +60,7 @@ void drawFolderList(MainWindowContext& main) {
         panel.print(count);
         panel.setCurrentPos({4, 34 * i + 31});
         panel.print(row[ColDateCount].mid(2, 8) + u' ' + row[ColRemark]);
-        if (k == state.FocusedFolderRow && panel.hasFocus())
+        if (k == state.openClass.FocusedFolderRow && panel.hasFocus())
             panel.drawBox(folderRowBox(i).adjusted(1, 1, -1, -1), FocusRow);
     }
     panel.update();
@@ -67,11 +68,14 @@ void drawFolderList(MainWindowContext& main) {
 
 QList<PictureBox::DrawnItem> folderListItems(const ProgramState& state) {
     QList<PictureBox::DrawnItem> items;
-    const int rows = folderListRowsFor(state.ScreenWidthPx);
-    for (int i = 1; i <= rows && state.FolderListTop + i <= state.FolderTable.count(); ++i) {
-        const int k = state.FolderListTop + i;
-        items.append({folderRowBox(i), folderRowName(state.FolderTable[k]).trimmed(),
-                      k == state.CurrentFolderIndex, k == state.FocusedFolderRow});
+    const int rows = folderListRowsFor(state.screen.ScreenWidthPx);
+    for (int i = 1;
+         i <= rows && state.openClass.FolderListTop + i <= state.openClass.FolderTable.count();
+         ++i) {
+        const int k = state.openClass.FolderListTop + i;
+        items.append({folderRowBox(i), folderRowName(state.openClass.FolderTable[k]).trimmed(),
+                      k == state.openClass.CurrentFolderIndex,
+                      k == state.openClass.FocusedFolderRow});
     }
     return items;
 }

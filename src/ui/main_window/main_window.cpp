@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/main_window.h"
 
-#include "core/geometry/rounding.h"
+#include "core/geometry/fitting.h"
 #include "core/services/screen_service.h"
 #include "core/services/services.h"
 #include "core/state/class_names.h"
@@ -237,12 +237,12 @@ void MainWindow::load() {
         return;
     m_loaded = true;
 
-    m_state.ScreenWidthPx = m_services.screen.widthPx();
-    m_layout = mainWindowLayoutFor(m_state.ScreenWidthPx);
+    m_state.screen.ScreenWidthPx = m_services.screen.widthPx();
+    m_layout = mainWindowLayoutFor(m_state.screen.ScreenWidthPx);
 
     thumbnailScroll->setGeometry(m_layout.thumbnailScroll);
     // One position is one row of thumbnails; a click in the track turns a page.
-    thumbnailScroll->setPageStep(thumbColumnsFor(m_state.ScreenWidthPx));
+    thumbnailScroll->setPageStep(thumbColumnsFor(m_state.screen.ScreenWidthPx));
     thumbnailPanel->setGeometry(m_layout.thumbnailPanel);
     folderList->setGeometry(m_layout.folderList);
     classPanel->move(roundHalfEven(m_layout.classPanelLeft), m_layout.classPanelTop);
@@ -257,7 +257,7 @@ void MainWindow::load() {
     }
 
     fitOuterSize();
-    move(centredWindowLeft(m_state.ScreenWidthPx, m_layout.windowSize.width()), 0);
+    move(centredWindowLeft(m_state.screen.ScreenWidthPx, m_layout.windowSize.width()), 0);
     // A pupil's first step is choosing the class: Tab and Space start there.
     classButtons[0]->setFocus();
 }

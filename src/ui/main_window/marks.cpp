@@ -13,13 +13,13 @@
 void drawMarkCaptions(MainWindowContext& main) {
     ProgramState& state = main.state;
     const PageRange page = currentPage(state);
-    const bool large = isLargeGrid(state.ScreenWidthPx);
+    const bool large = isLargeGrid(state.screen.ScreenWidthPx);
     PictureBox& panel = *main.window.thumbnailPanel;
     for (int index = 0; index < page.count; ++index) {
         const int number = page.first + index + 1;
-        const ThumbCell cell =
-            thumbCell(large, index % state.ThumbColumns, index / state.ThumbColumns, {});
-        drawCaption(panel, cell, number, state.PhotoMarks[number] != 0);
+        const ThumbCell cell = thumbCell(large, index % state.screen.ThumbColumns,
+                                         index / state.screen.ThumbColumns, {});
+        drawCaption(panel, cell, number, state.folder.PhotoMarks[number] != 0);
     }
     drawFocusFrame(main);
     panel.update();

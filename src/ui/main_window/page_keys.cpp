@@ -50,27 +50,28 @@ void drawRing(PictureBox& panel, const QRect& frame, const QColor& colour) {
 }
 
 std::optional<QRect> focusFrameOf(const ProgramState& state, int photo) {
-    const int columns = state.ThumbColumns;
-    const int index = photo - 1 - state.ThumbTopRow * columns;
-    if (photo <= 0 || photo > state.PhotoCount || columns <= 0 || index < 0 ||
+    const int columns = state.screen.ThumbColumns;
+    const int index = photo - 1 - state.folder.ThumbTopRow * columns;
+    if (photo <= 0 || photo > state.folder.PhotoCount || columns <= 0 || index < 0 ||
         index >= columns * columns)
         return std::nullopt;
-    return thumbCell(isLargeGrid(state.ScreenWidthPx), index % columns, index / columns, {})
+    return thumbCell(isLargeGrid(state.screen.ScreenWidthPx), index % columns, index / columns, {})
         .frame();
 }
 
 void moveFocusFrame(AppContext& program, MainWindow& form, int photo) {
     PictureBox& panel = *form.thumbnailPanel;
-    if (const std::optional<QRect> old = focusFrameOf(program.state, program.state.FocusedPhoto))
+    if (const std::optional<QRect> old =
+            focusFrameOf(program.state, program.state.folder.FocusedPhoto))
         drawRing(panel, *old, PanelBackground);
-    program.state.FocusedPhoto = photo;
+    program.state.folder.FocusedPhoto = photo;
     MainWindowContext main{program.state, program.services, form};
     drawFocusFrame(main);
 }
 
 void turnPageTo(AppContext& program, MainWindow& form, const PageFocus& next) {
     QScrollBar& scroll = *form.thumbnailScroll;
-    program.state.FocusedPhoto = next.focus;
+    program.state.folder.FocusedPhoto = next.focus;
     if (scroll.value() != next.topRow)
         scroll.setValue(next.topRow);
     else
@@ -79,30 +80,31 @@ void turnPageTo(AppContext& program, MainWindow& form, const PageFocus& next) {
 
 void scrollFolderList(AppContext& program, int rows) {
     ProgramState& state = program.state;
-    const int pageRows = folderListRowsFor(state.ScreenWidthPx);
-    const int last = std::max({0, state.FolderTable.count() - pageRows, state.FolderListTop});
-    const int top = std::clamp(state.FolderListTop + rows, 0, last);
-    if (top == state.FolderListTop)
+    const int pageRows = folderListRowsFor(state.screen.ScreenWidthPx);
+    const int last = std::max(
+        {0, state.openClass.FolderTable.count() - pageRows, state.openClass.FolderListTop});
+    const int top = std::clamp(state.openClass.FolderListTop + rows, 0, last);
+    if (top == state.openClass.FolderListTop)
         return;
-    state.FolderListTop = top;
+    state.openClass.FolderListTop = top;
     program.view.drawFolderList();
 }
 } // namespace
 
 void drawFocusFrame(MainWindowContext& main) {
-    if (const std::optional<QRect> frame = focusFrameOf(main.state, main.state.FocusedPhoto))
+    if (const std::optional<QRect> frame = focusFrameOf(main.state, main.state.folder.FocusedPhoto))
         drawRing(*main.window.thumbnailPanel, *frame, FocusColour);
 }
 
 int onThumbnailKey(AppContext& program, MainWindow& form, int key, Qt::KeyboardModifiers) {
     ProgramState& state = program.state;
-    if (state.FocusedPhoto <= 0)
+    if (state.folder.FocusedPhoto <= 0)
         return 0;
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        return state.FocusedPhoto;
+        return state.folder.FocusedPhoto;
     if (key == Qt::Key_Space) {
-        if (state.Pick == FolderPick::Open) {
-            int& mark = state.PhotoMarks[state.FocusedPhoto];
+        if (state.copy.Pick == FolderPick::Open) {
+            int& mark = state.folder.PhotoMarks[state.folder.FocusedPhoto];
             mark = mark ? 0 : 1;
             program.view.drawMarkCaptions();
         }
@@ -111,9 +113,10 @@ int onThumbnailKey(AppContext& program, MainWindow& form, int key, Qt::KeyboardM
     const std::optional<PageKey> pageKey = pageKeyOf(key);
     if (!pageKey)
         return 0;
-    const PageFocus next = pageFocusAfter({state.ThumbTopRow, state.FocusedPhoto}, *pageKey,
-                                          state.ThumbColumns, state.PhotoCount);
-    if (next.topRow != state.ThumbTopRow)
+    const PageFocus next =
+        pageFocusAfter({state.folder.ThumbTopRow, state.folder.FocusedPhoto}, *pageKey,
+                       state.screen.ThumbColumns, state.folder.PhotoCount);
+    if (next.topRow != state.folder.ThumbTopRow)
         turnPageTo(program, form, next);
     else
         moveFocusFrame(program, form, next.focus);
@@ -128,24 +131,25 @@ void onThumbnailWheel(MainWindow& form, int notches, Qt::KeyboardModifiers modif
 
 int onFolderListKey(AppContext& program, int key) {
     ProgramState& state = program.state;
-    const int count = state.FolderTable.count();
-    if (count == 0 || state.FocusedFolderRow <= 0)
+    const int count = state.openClass.FolderTable.count();
+    if (count == 0 || state.openClass.FocusedFolderRow <= 0)
         return 0;
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        return state.FocusedFolderRow;
+        return state.openClass.FocusedFolderRow;
     if (key != Qt::Key_Up && key != Qt::Key_Down)
         return 0;
-    state.FocusedFolderRow =
-        std::clamp(state.FocusedFolderRow + (key == Qt::Key_Down ? 1 : -1), 1, count);
-    const int pageRows = folderListRowsFor(state.ScreenWidthPx);
-    state.FolderListTop = std::clamp(state.FolderListTop, state.FocusedFolderRow - pageRows,
-                                     state.FocusedFolderRow - 1);
+    state.openClass.FocusedFolderRow =
+        std::clamp(state.openClass.FocusedFolderRow + (key == Qt::Key_Down ? 1 : -1), 1, count);
+    const int pageRows = folderListRowsFor(state.screen.ScreenWidthPx);
+    state.openClass.FolderListTop =
+        std::clamp(state.openClass.FolderListTop, state.openClass.FocusedFolderRow - pageRows,
+                   state.openClass.FocusedFolderRow - 1);
     program.view.drawFolderList();
     return 0;
 }
 
 void onFolderListWheel(AppContext& program, int notches, Qt::KeyboardModifiers modifiers) {
     const int step =
-        modifiers & Qt::ControlModifier ? folderListRowsFor(program.state.ScreenWidthPx) : 1;
+        modifiers & Qt::ControlModifier ? folderListRowsFor(program.state.screen.ScreenWidthPx) : 1;
     scrollFolderList(program, -notches * step);
 }

@@ -28,12 +28,12 @@ const QRect WholePanel(0, 0, 901, 901);
 
 void drawFolderTitle(MainWindowContext& main) {
     PictureBox& panel = *main.window.thumbnailPanel;
-    const bool large = isLargeGrid(main.state.ScreenWidthPx);
+    const bool large = isLargeGrid(main.state.screen.ScreenWidthPx);
     panel.fillRect(titleBox(large), Qt::white);
     panel.drawBox(titleBox(large), Qt::black);
     panel.setForeColor(Qt::black);
     panel.setCurrentPos(titleTextPos(large));
-    panel.print(main.state.FolderTitle);
+    panel.print(main.state.folder.FolderTitle);
 }
 
 void drawThumbnailPage(MainWindowContext& main) {
@@ -50,27 +50,27 @@ void drawThumbnailPage(MainWindowContext& main) {
     drawFolderTitle(main);
 
     const PageRange page = currentPage(state);
-    state.FocusedPhoto =
-        focusOnPage(state.FocusedPhoto, state.ThumbTopRow, state.ThumbColumns, state.PhotoCount);
+    state.folder.FocusedPhoto = focusOnPage(state.folder.FocusedPhoto, state.folder.ThumbTopRow,
+                                            state.screen.ThumbColumns, state.folder.PhotoCount);
     bool timedOut = false;
     if (page.count > 0) {
-        const bool large = isLargeGrid(state.ScreenWidthPx);
-        const int columns = state.ThumbColumns;
+        const bool large = isLargeGrid(state.screen.ScreenWidthPx);
+        const int columns = state.screen.ThumbColumns;
         const std::vector<ThumbnailRequest> requests =
             pageRequests(state, main.services.files, page.first, page.count);
         main.services.thumbnails.loadPage(requests, [&](int index, const Thumbnail& thumb) {
             timedOut = timedOut || thumb.timedOut;
             const int number = page.first + index + 1;
             if (thumb.photoSize.isValid()) {
-                state.ImageWidth = thumb.photoSize.width();
-                state.ImageHeight = thumb.photoSize.height();
+                state.folder.ImageWidth = thumb.photoSize.width();
+                state.folder.ImageHeight = thumb.photoSize.height();
             }
             const ThumbCell cell =
                 thumbCell(large, index % columns, index / columns, thumb.photoSize);
-            drawCaption(panel, cell, number, state.PhotoMarks[number] != 0);
+            drawCaption(panel, cell, number, state.folder.PhotoMarks[number] != 0);
             if (thumb.image.isNull())
                 drawUnreadablePhotoSign(panel, cell.picture(),
-                                        fileNameOf(state.PhotoPaths[number]));
+                                        fileNameOf(state.folder.PhotoPaths[number]));
             else
                 panel.stretchFrom(thumb.image, thumb.image.rect(), cell.drawnPicture());
             panel.refreshNow();
@@ -86,15 +86,15 @@ void drawThumbnailPage(MainWindowContext& main) {
 QList<PictureBox::DrawnItem> thumbnailItems(ProgramState& state) {
     QList<PictureBox::DrawnItem> items;
     const PageRange page = currentPage(state);
-    const bool large = isLargeGrid(state.ScreenWidthPx);
+    const bool large = isLargeGrid(state.screen.ScreenWidthPx);
     for (int index = 0; index < page.count; ++index) {
         const int number = page.first + index + 1;
-        const bool marked = state.PhotoMarks[number] != 0;
-        const ThumbCell cell =
-            thumbCell(large, index % state.ThumbColumns, index / state.ThumbColumns, {});
+        const bool marked = state.folder.PhotoMarks[number] != 0;
+        const ThumbCell cell = thumbCell(large, index % state.screen.ThumbColumns,
+                                         index / state.screen.ThumbColumns, {});
         items.append({cell.frame(),
                       QStringLiteral("しゃしん ") + captionStyle(number, marked).caption, marked,
-                      number == state.FocusedPhoto});
+                      number == state.folder.FocusedPhoto});
     }
     return items;
 }

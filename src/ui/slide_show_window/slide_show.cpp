@@ -4,7 +4,7 @@
 #include "core/commands/app_context.h"
 #include "core/commands/selection.h"
 #include "core/files/file_system.h"
-#include "core/geometry/fit_inside.h"
+#include "core/geometry/fitting.h"
 #include "core/imaging/thumbnail_loader.h"
 #include "core/library/library_paths.h"
 #include "core/services/message_service.h"
@@ -27,9 +27,9 @@ SlideShow::SlideShow(AppContext& program, QWidget& parent)
     connect(m_window, &SlideShowWindow::stripAsked, this, &SlideShow::showStrip);
     m_window->thumbnailStrip->setDrawnItems([this] {
         QList<PictureBox::DrawnItem> items;
-        for (int k = 1; k <= m_program.state.SlideCount && m_layout.offersStrip; ++k)
+        for (int k = 1; k <= m_count && m_layout.offersStrip; ++k)
             items.append({m_layout.scaled(stripSlot(k)), QStringLiteral("スライド %1").arg(k),
-                          k == m_program.state.SlideIndex});
+                          k == m_shown});
         return items;
     });
     connect(m_window->thumbnailStrip, &PictureBox::mouseDown, this,
@@ -39,7 +39,7 @@ SlideShow::SlideShow(AppContext& program, QWidget& parent)
 void SlideShow::start() {
     ProgramState& state = m_program.state;
     collectMarkedPhotos(state, MaxSlides);
-    if (state.SelectedCount == 0) {
+    if (state.selection.SelectedCount == 0) {
         m_program.services.messages.inform(NoSlidesMessage);
         return;
     }
@@ -48,17 +48,17 @@ void SlideShow::start() {
 
 void SlideShow::startAt(int photo) {
     ProgramState& state = m_program.state;
-    if (photo < 1 || photo > state.PhotoCount)
+    if (photo < 1 || photo > state.folder.PhotoCount)
         return;
     int slide = 0;
-    if (state.PhotoMarks[photo] != 0) {
+    if (state.folder.PhotoMarks[photo] != 0) {
         collectMarkedPhotos(state, MaxSlides);
-        slide =
-            int(std::count(state.PhotoMarks.begin() + 1, state.PhotoMarks.begin() + photo + 1, 1));
+        slide = int(std::count(state.folder.PhotoMarks.begin() + 1,
+                               state.folder.PhotoMarks.begin() + photo + 1, 1));
     } else {
-        state.SelectedCount = std::min(state.PhotoCount, MaxSlides);
-        std::copy_n(state.PhotoPaths.begin() + 1, state.SelectedCount,
-                    state.SelectedPaths.begin() + 1);
+        state.selection.SelectedCount = std::min(state.folder.PhotoCount, MaxSlides);
+        std::copy_n(state.folder.PhotoPaths.begin() + 1, state.selection.SelectedCount,
+                    state.selection.SelectedPaths.begin() + 1);
         slide = photo;
     }
     if (slide > MaxSlides)
@@ -68,15 +68,15 @@ void SlideShow::startAt(int photo) {
 
 void SlideShow::open(int firstSlide) {
     ProgramState& state = m_program.state;
-    state.SlideCount = std::min(state.SelectedCount, MaxSlides);
+    m_count = std::min(state.selection.SelectedCount, MaxSlides);
     m_window->thumbnailStrip->hide();
     layOut();
 
     QStringList hostPaths;
-    for (int k = 1; k <= state.SlideCount; ++k)
-        hostPaths << m_program.services.files.hostPath(state.SelectedPaths[k]);
+    for (int k = 1; k <= m_count; ++k)
+        hostPaths << m_program.services.files.hostPath(state.selection.SelectedPaths[k]);
     m_decoder.reset(hostPaths, m_layout.drawSize);
-    state.SlideIndex = firstSlide;
+    m_shown = firstSlide;
     // The first slide is made on a worker while the strip is filled.
     m_decoder.prefetch(firstSlide);
     if (m_layout.offersStrip)
@@ -93,14 +93,12 @@ void SlideShow::open(int firstSlide) {
 }
 
 void SlideShow::step(int index) {
-    ProgramState& state = m_program.state;
-    state.SlideIndex = steppedSlide(state.SlideIndex, index == 0 ? -1 : 1, state.SlideCount);
+    m_shown = steppedSlide(m_shown, index == 0 ? -1 : 1, m_count);
     showSlide();
 }
 
 void SlideShow::pickFromStrip(QPoint pos) {
-    ProgramState& state = m_program.state;
-    state.SlideIndex = slideAtStripY(pos.y() / m_layout.scale, state.SlideCount);
+    m_shown = slideAtStripY(pos.y() / m_layout.scale, m_count);
     showSlide();
 }
 
@@ -116,8 +114,7 @@ void SlideShow::showStrip(bool shown) {
 
 void SlideShow::layOut() {
     const ScreenService& screen = m_program.services.screen;
-    m_layout =
-        slideLayoutFor(QSize(screen.widthPx(), screen.heightPx()), m_program.state.SlideCount);
+    m_layout = slideLayoutFor(QSize(screen.widthPx(), screen.heightPx()), m_count);
     m_window->place(m_layout);
 }
 
@@ -126,16 +123,16 @@ void SlideShow::fillStrip() {
     PictureBox& strip = *m_window->thumbnailStrip;
     strip.clear();
     std::vector<ThumbnailRequest> requests;
-    for (int k = 1; k <= state.SlideCount; ++k) {
+    for (int k = 1; k <= m_count; ++k) {
         const QRect slot = m_layout.scaled(stripSlot(k));
-        requests.push_back({m_program.services.files.hostPath(state.SelectedPaths[k]), slot.width(),
-                            slot.height()});
+        requests.push_back({m_program.services.files.hostPath(state.selection.SelectedPaths[k]),
+                            slot.width(), slot.height()});
     }
     m_program.services.thumbnails.loadPage(requests, [&](int index, const Thumbnail& thumb) {
         if (thumb.image.isNull())
             return;
-        state.ImageWidth = thumb.photoSize.width();
-        state.ImageHeight = thumb.photoSize.height();
+        state.folder.ImageWidth = thumb.photoSize.width();
+        state.folder.ImageHeight = thumb.photoSize.height();
         strip.stretchFrom(thumb.image, thumb.image.rect(),
                           fitInside(thumb.photoSize, m_layout.scaled(stripSlot(index + 1))));
     });
@@ -147,15 +144,15 @@ void SlideShow::fillStrip() {
 
 void SlideShow::showSlide() {
     ProgramState& state = m_program.state;
-    const DecodedSlide slide = m_decoder.slide(state.SlideIndex);
+    const DecodedSlide slide = m_decoder.slide(m_shown);
     PictureBox& picture = *m_window->photoBox;
     picture.clear();
     if (slide.image.isNull()) {
         drawUnreadablePhotoSign(picture, QRect(QPoint(0, 0), m_layout.drawSize),
-                                fileNameOf(state.SelectedPaths[state.SlideIndex]));
+                                fileNameOf(state.selection.SelectedPaths[m_shown]));
     } else {
-        state.ImageWidth = slide.photoSize.width();
-        state.ImageHeight = slide.photoSize.height();
+        state.folder.ImageWidth = slide.photoSize.width();
+        state.folder.ImageHeight = slide.photoSize.height();
         picture.stretchFrom(slide.image, slide.image.rect(),
                             fitInside(slide.photoSize, QRect(QPoint(0, 0), m_layout.drawSize)));
     }

@@ -36,6 +36,9 @@ public:
     void showStrip(bool shown);
 
     SlideShowWindow& window() { return *m_window; }
+    // Slides in the show and the one shown, 1..count.
+    int slideCount() const { return m_count; }
+    int slideShown() const { return m_shown; }
 
 private:
     void layOut();
@@ -47,4 +50,6 @@ private:
     SlideShowWindow* m_window;
     SlideLayout m_layout;
     SlideDecoder m_decoder;
+    int m_count = 0;
+    int m_shown = 0;
 };

@@ -46,7 +46,7 @@ TEST(ImportOrder, PhotosComeInNameOrderWhateverOrderTheyWereWritten) {
     rig.messages.answers = {true};
     rig.importAs(QStringLiteral("えんそく"));
     for (int n = 1; n <= 12; ++n)
-        EXPECT_TRUE(rig.state.PhotoPaths[n].endsWith(
+        EXPECT_TRUE(rig.state.folder.PhotoPaths[n].endsWith(
             QStringLiteral("IMG_%1.JPG").arg(n, 4, 10, QChar(u'0')), Qt::CaseInsensitive));
 }
 
@@ -81,11 +81,12 @@ TEST_P(RealCard, BothDcimFoldersArriveInOrderAndNoPhotoReplacesAnother) {
     // By colour; named so that 100CANON's three come before 101CANON's two.
     const char* const arrived[] = {"002_IMG_0002.JPG", "001_IMG_0003.JPG", "002_img_0001.jpg",
                                    "001_IMG_0001.JPG", "001_IMG_0002.JPG"};
-    const QString folder = rig.host(rig.state.PhotoFolder) + QStringLiteral("/20020615093012_");
+    const QString folder =
+        rig.host(rig.state.folder.PhotoFolder) + QStringLiteral("/20020615093012_");
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(showsColour(folder + QLatin1String(arrived[i]), i + 1)) << arrived[i];
-    EXPECT_TRUE(rig.state.PhotoCount == 5 && rig.readIndexLines().value(0).endsWith(" 5,"));
-    rig.state.PhotoMarks[1] = 1; // saved to the same card
+    EXPECT_TRUE(rig.state.folder.PhotoCount == 5 && rig.readIndexLines().value(0).endsWith(" 5,"));
+    rig.state.folder.PhotoMarks[1] = 1; // saved to the same card
     saveToPhotoDrive(rig.program);
     EXPECT_TRUE(
         showsColour(card.mountPoint() + QStringLiteral("/20020615093012_001_IMG_0001.JPG"), 4));
@@ -96,8 +97,8 @@ TEST_P(RealCard, BothDcimFoldersArriveInOrderAndNoPhotoReplacesAnother) {
     rig.files = FileSystem(mapped);
     writePhoto(rig.root.filePath(QStringLiteral("mapped/DSC.JPG")), 6);
     rig.importAs(QStringLiteral("えんそく"));
-    EXPECT_EQ(rig.state.PhotoCount, 1);
-    EXPECT_TRUE(showsColour(rig.host(rig.state.PhotoPaths[1]), 6));
+    EXPECT_EQ(rig.state.folder.PhotoCount, 1);
+    EXPECT_TRUE(showsColour(rig.host(rig.state.folder.PhotoPaths[1]), 6));
 }
 
 // A card with Linux names: a folder bound where the desktop mounts cards.
@@ -138,8 +139,8 @@ TEST(LinuxNamedCard, ImportsOnlyWhatIsOnTheCardWhateverZStandsFor) {
         EXPECT_TRUE(
             rig.shownLine.endsWith(QStringLiteral(" に 1まい（あたらしい しゃしん 1まい）")))
             << zIsShare;
-        EXPECT_EQ(rig.state.PhotoCount, 1) << zIsShare;
-        EXPECT_TRUE(showsColour(rig.host(rig.state.PhotoPaths[1]), 1)) << zIsShare;
+        EXPECT_EQ(rig.state.folder.PhotoCount, 1) << zIsShare;
+        EXPECT_TRUE(showsColour(rig.host(rig.state.folder.PhotoPaths[1]), 1)) << zIsShare;
         EXPECT_EQ(QDir(rig.root.filePath(QStringLiteral("outside"))).entryList(QDir::Files),
                   before);
     }

@@ -44,7 +44,7 @@ protected:
 };
 
 void deleteFirstTwoPhotos(LibraryRig& rig) {
-    rig.state.PhotoMarks[1] = rig.state.PhotoMarks[2] = 1;
+    rig.state.folder.PhotoMarks[1] = rig.state.folder.PhotoMarks[2] = 1;
     rig.messages.answers = {true};
     rig.form->deleteAction->trigger();
 }
@@ -122,10 +122,10 @@ TEST_P(TrashTable, LeavesTheClassAsExpected) {
     EXPECT_EQ(after, (ClassView{GetParam().rowsAfter.isEmpty() ? before.rows : GetParam().rowsAfter,
                                 GetParam().trashItems}));
     // Neither the folder list nor a page shows the trash.
-    for (int row = 1; row <= rig.state.FolderTable.count(); ++row)
-        EXPECT_NE(rig.state.FolderTable[row][ColDirectory], TrashFolderName);
-    for (int n = 1; n <= rig.state.PhotoCount; ++n)
-        EXPECT_FALSE(rig.state.PhotoPaths[n].contains(TrashFolderName));
+    for (int row = 1; row <= rig.state.openClass.FolderTable.count(); ++row)
+        EXPECT_NE(rig.state.openClass.FolderTable[row][ColDirectory], TrashFolderName);
+    for (int n = 1; n <= rig.state.folder.PhotoCount; ++n)
+        EXPECT_FALSE(rig.state.folder.PhotoPaths[n].contains(TrashFolderName));
 }
 
 INSTANTIATE_TEST_SUITE_P(Trash, TrashTable, ::testing::ValuesIn(Cases),

@@ -20,8 +20,8 @@ TEST_F(CopyingPhotos, MarkedPhotosGoIntoTheClickedFolderWhichOpens) {
     rig.form->copyAction->trigger();
 
     EXPECT_FALSE(rig.form->copyTargetPrompt->isHidden());
-    EXPECT_EQ(rig.state.Pick, FolderPick::CopyTarget);
-    EXPECT_EQ(rig.state.PickCount, 5);
+    EXPECT_EQ(rig.state.copy.Pick, FolderPick::CopyTarget);
+    EXPECT_EQ(rig.state.copy.PickCount, 5);
     EXPECT_EQ(markedCount(), 5);
     EXPECT_EQ(filesIn(folderPath(2)), 7);
 
@@ -32,19 +32,19 @@ TEST_F(CopyingPhotos, MarkedPhotosGoIntoTheClickedFolderWhichOpens) {
     EXPECT_EQ(filesIn(folderPath(2)), 12);
     EXPECT_EQ(rig.readIndexLines(), QStringList({QStringLiteral("a,IMG_0001_a,2001/01/01 10,"),
                                                  QStringLiteral("b,IMG_0002_b,2001/01/02 12,")}));
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
-    EXPECT_EQ(rig.state.PhotoFolder, folderPath(2));
-    EXPECT_EQ(rig.state.PhotoCount, 12);
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("b"));
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 2);
+    EXPECT_EQ(rig.state.folder.PhotoFolder, folderPath(2));
+    EXPECT_EQ(rig.state.folder.PhotoCount, 12);
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("b"));
     EXPECT_EQ(markedCount(), 0);
-    EXPECT_EQ(rig.state.Pick, FolderPick::Open);
+    EXPECT_EQ(rig.state.copy.Pick, FolderPick::Open);
     EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
 }
 
 TEST_F(CopyingPhotos, SourceFolderAsDestinationCopiesNothingButRecounts) {
     makeFolders({{QStringLiteral("a"), 10}, {QStringLiteral("b"), 2}});
     mark(1, 3);
-    const QString marked = rig.state.PhotoPaths[1];
+    const QString marked = rig.state.folder.PhotoPaths[1];
     const QDateTime before = ageFile(marked);
     rig.form->copyAction->trigger();
     addPhotos(folderPath(1), 1, QStringLiteral("new"));
@@ -63,11 +63,11 @@ TEST_F(CopyingPhotos, SameNamedFileIsReplacedWithoutGrowingTheCount) {
     const QString clash = joinPath(folderPath(2), QStringLiteral("a001.JPG"));
     addPhotos(folderPath(2), 1, QStringLiteral("a"), 200);
     int number = 1;
-    while (fileNameOf(rig.state.PhotoPaths[number]) != QStringLiteral("a001.JPG"))
+    while (fileNameOf(rig.state.folder.PhotoPaths[number]) != QStringLiteral("a001.JPG"))
         ++number;
-    const QByteArray source = bytesOf(rig.state.PhotoPaths[number]);
+    const QByteArray source = bytesOf(rig.state.folder.PhotoPaths[number]);
     ASSERT_NE(bytesOf(clash), source);
-    rig.state.PhotoMarks[number] = 1;
+    rig.state.folder.PhotoMarks[number] = 1;
 
     rig.form->copyAction->trigger();
     completeCopy(rig.program, 2);
@@ -81,11 +81,11 @@ TEST_F(CopyingPhotos, OnlyTheFirstHundredMarkedAreCopied) {
     makeFolders({{QStringLiteral("a"), 150}, {QStringLiteral("b"), 0}});
     QStringList expected;
     for (int n = 1; n <= 100; ++n)
-        expected << fileNameOf(rig.state.PhotoPaths[n]);
+        expected << fileNameOf(rig.state.folder.PhotoPaths[n]);
     mark(1, 150);
 
     rig.form->copyAction->trigger();
-    EXPECT_EQ(rig.state.PickCount, 150);
+    EXPECT_EQ(rig.state.copy.PickCount, 150);
     completeCopy(rig.program, 2);
 
     EXPECT_EQ(filesIn(folderPath(2)), 100);
@@ -102,12 +102,12 @@ TEST_F(CopyingPhotos, CancelKeepsMarksAndFolders) {
     rig.form->copyAction->trigger();
     rig.form->cancelCopyButton->click();
 
-    EXPECT_EQ(rig.state.Pick, FolderPick::Open);
+    EXPECT_EQ(rig.state.copy.Pick, FolderPick::Open);
     EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
     EXPECT_EQ(markedCount(), 3);
-    EXPECT_EQ(rig.state.PhotoMarks[2], 1);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
-    EXPECT_EQ(rig.state.PhotoCount, 6);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[2], 1);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 6);
     EXPECT_EQ(filesIn(folderPath(1)), 6);
     EXPECT_EQ(filesIn(folderPath(2)), 2);
     EXPECT_EQ(rig.readIndexLines(), index);
@@ -119,7 +119,7 @@ TEST_F(CopyingPhotos, NothingMarkedAsksForPhotosAndDoesNotWait) {
     rig.form->copyAction->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("しゃしんをえらんでください。")});
-    EXPECT_EQ(rig.state.Pick, FolderPick::Open);
+    EXPECT_EQ(rig.state.copy.Pick, FolderPick::Open);
     EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
 }
 
@@ -127,14 +127,14 @@ TEST_F(CopyingPhotos, VanishedSourceIsReportedAfterTheDestinationOpens) {
     makeFolders({{QStringLiteral("a"), 5}, {QStringLiteral("b"), 1}});
     mark(1, 3);
     rig.form->copyAction->trigger();
-    QFile::remove(rig.host(rig.state.PhotoPaths[2]));
+    QFile::remove(rig.host(rig.state.folder.PhotoPaths[2]));
 
     completeCopy(rig.program, 2);
 
     EXPECT_EQ(rig.messages.shown, QStringList{CopyFailed});
     EXPECT_EQ(filesIn(folderPath(2)), 3);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
-    EXPECT_EQ(rig.state.Pick, FolderPick::Open);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 2);
+    EXPECT_EQ(rig.state.copy.Pick, FolderPick::Open);
     EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
 }
 
@@ -153,8 +153,8 @@ TEST_F(CopyingPhotos, RowOutsideTheClassFolderGetsNoCopies) {
     EXPECT_EQ(filesIn(outside), 0);
     EXPECT_EQ(filesIn(folderPath(1)), 3);
     EXPECT_EQ(rig.messages.shown, QStringList{CopyFailed});
-    EXPECT_EQ(rig.state.Pick, FolderPick::Open);
-    EXPECT_EQ(rig.state.PhotoCount, 0);
+    EXPECT_EQ(rig.state.copy.Pick, FolderPick::Open);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 0);
 }
 
 TEST_F(CopyingPhotos, NeverCopiesIntoALinkToAFolderOutsideTheLibrary) {

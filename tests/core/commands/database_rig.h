@@ -20,10 +20,10 @@
 struct DatabaseRig : LibraryRig {
     DatabaseRig() {
         files.makeDirectory(databaseRoot);
-        state.DatabaseRoot = databaseRoot;
-        state.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
-        state.SaveRoot = state.SaveBase;
-        state.ClassSubFolder = QStringLiteral("CLASS_32");
+        state.settings.DatabaseRoot = databaseRoot;
+        state.settings.SaveBase = QStringLiteral("C:\\A_IMAGE\\");
+        state.settings.SaveRoot = state.settings.SaveBase;
+        state.openClass.ClassSubFolder = QStringLiteral("CLASS_32");
         connectDatabaseCommands(program, *form);
         connectFolderCommands(program, *form);
         new SecondaryWindows(program, *form, root.path(), [] {});

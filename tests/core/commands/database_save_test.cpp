@@ -19,8 +19,8 @@ namespace {
 class SavingToTheDatabase : public ::testing::Test {
 protected:
     SavingToTheDatabase() {
-        rig.state.ClassName = QStringLiteral("２年３組");
-        rig.state.PcNumber = 999;
+        rig.state.openClass.ClassName = QStringLiteral("２年３組");
+        rig.state.settings.PcNumber = 999;
     }
     void saveYes() {
         rig.messages.answers = {true};
@@ -33,8 +33,8 @@ protected:
 TEST_F(SavingToTheDatabase, IntoAnEmptyDatabaseMakesFolderOneWithTheTeachersTag) {
     rig.makeClassFolders({{QStringLiteral("はな"), 1}, {QStringLiteral("えんそく"), 3}});
     QTest::mouseClick(rig.form->folderList, Qt::LeftButton, {}, {60, 88});
-    ASSERT_EQ(rig.state.FolderTitle, QStringLiteral("えんそく"));
-    const QString shown = rig.state.PhotoFolder;
+    ASSERT_EQ(rig.state.folder.FolderTitle, QStringLiteral("えんそく"));
+    const QString shown = rig.state.folder.PhotoFolder;
 
     saveYes();
     EXPECT_EQ(rig.messages.shown, QStringList({SaveQuestion, Saved}));
@@ -44,8 +44,8 @@ TEST_F(SavingToTheDatabase, IntoAnEmptyDatabaseMakesFolderOneWithTheTeachersTag)
     EXPECT_EQ(rig.namesIn(shown).size(), 3);
 
     // The window still shows the class folder, and a delete acts on it.
-    EXPECT_EQ(rig.state.PhotoFolder, shown);
-    EXPECT_EQ(rig.state.ClassFolder, rig.classFolder);
+    EXPECT_EQ(rig.state.folder.PhotoFolder, shown);
+    EXPECT_EQ(rig.state.openClass.ClassFolder, rig.classFolder);
     rig.messages.answers = {true};
     QTest::mouseClick(rig.form->deleteFolderButton, Qt::LeftButton);
     EXPECT_FALSE(rig.files.exists(shown));
@@ -79,8 +79,8 @@ TEST_F(SavingToTheDatabase, AnEmptyFolderLeftWithoutItsRowIsClearedByTheNextSave
 }
 
 TEST_F(SavingToTheDatabase, AnEmptyFolderGivesAnEmptyDatabaseFolderCountedZero) {
-    rig.state.ClassName = QStringLiteral("個人利用");
-    rig.state.PcNumber = 3;
+    rig.state.openClass.ClassName = QStringLiteral("個人利用");
+    rig.state.settings.PcNumber = 3;
     rig.makeClassFolders({{QStringLiteral("から"), 0}});
     saveYes();
     EXPECT_EQ(rig.dbLines(),
@@ -103,7 +103,7 @@ TEST_F(SavingToTheDatabase, UnsafeTitlesAreRefusedBeforeAnythingIsWritten) {
     for (const QString& title : {QStringLiteral("..\\..\\x"), QStringLiteral("a,b"),
                                  QStringLiteral(".."), QStringLiteral("x/y")}) {
         rig.messages.shown.clear();
-        rig.state.FolderTitle = title;
+        rig.state.folder.FolderTitle = title;
         rig.clickSave();
         EXPECT_EQ(rig.messages.shown,
                   QStringList{QStringLiteral("フォルダ名につかえないもじがあります。")})
@@ -119,8 +119,8 @@ TEST_F(SavingToTheDatabase, SavedRowSurvivesARenameInTheOpenDatabase) {
     rig.writeDbLines({QStringLiteral("a,IMG_0001_a,2002/06/01 2,１年１組")});
     rig.switchTree();
     saveYes();
-    EXPECT_EQ(rig.state.FolderTable.count(), 2);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 2);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
 
     rig.state.FolderNameWindowMode = FolderNameMode::Rename;
     rig.modals.script = [](QDialog& dialog) {
@@ -132,7 +132,7 @@ TEST_F(SavingToTheDatabase, SavedRowSurvivesARenameInTheOpenDatabase) {
     EXPECT_EQ(rig.dbLines(),
               QStringList({QStringLiteral("あ,IMG_0001_a,2002/06/01 2,"),
                            QStringLiteral("a,IMG_0002_a,2002/06/15 2,２年３組 先生")}));
-    EXPECT_EQ(rig.state.FolderTable[2][ColDirectory], QStringLiteral("IMG_0002_a"));
+    EXPECT_EQ(rig.state.openClass.FolderTable[2][ColDirectory], QStringLiteral("IMG_0002_a"));
 }
 
 TEST_F(SavingToTheDatabase, ABusyDatabaseChangesNothing) {
@@ -171,7 +171,7 @@ TEST_F(SavingToTheDatabase, KeepsLinesThatAreNoRowsAndNeverOverwritesAnUnreadabl
     ASSERT_TRUE(QFile::remove(index));
     ASSERT_TRUE(QDir().mkdir(index));
     rig.messages.shown.clear();
-    rig.state.FolderTitle = QStringLiteral("b");
+    rig.state.folder.FolderTitle = QStringLiteral("b");
     saveYes();
     EXPECT_EQ(rig.messages.shown,
               QStringList({SaveQuestion, QStringLiteral("データベースに保存できませんでした。")}));

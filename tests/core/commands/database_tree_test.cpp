@@ -16,9 +16,9 @@ protected:
                               .arg(photos)});
     }
     void expectEmptyPanel() {
-        EXPECT_EQ(rig.state.FolderTable.count(), 0);
-        EXPECT_EQ(rig.state.PhotoCount, 0);
-        EXPECT_TRUE(rig.state.PhotoFolder.isEmpty());
+        EXPECT_EQ(rig.state.openClass.FolderTable.count(), 0);
+        EXPECT_EQ(rig.state.folder.PhotoCount, 0);
+        EXPECT_TRUE(rig.state.folder.PhotoFolder.isEmpty());
         const QImage panel = rig.form->thumbnailPanel->image();
         EXPECT_EQ(panel.pixelColor(panel.width() / 2, panel.height() / 2), QColor(255, 255, 192));
     }
@@ -31,67 +31,67 @@ TEST_F(SwitchingTrees, ToAFilledDatabaseAndBackToTheClassAtItsFirstFolder) {
     makeDatabase(3);
     rig.form->showFolderCommands();
     ASSERT_EQ(rig.form->switchToDatabaseAction->text(), QStringLiteral("データベースに切りかえ"));
-    rig.state.CurrentFolderIndex = 2;
+    rig.state.openClass.CurrentFolderIndex = 2;
 
     rig.switchTree();
     EXPECT_EQ(rig.form->switchToDatabaseAction->text(), QStringLiteral("データベースからもどる"));
     EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽ"));
-    EXPECT_EQ(rig.state.ClassFolder, rig.databaseRoot);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
-    EXPECT_EQ(rig.state.PhotoFolder, rig.dbFolder(QStringLiteral("IMG_0001_うんどうかい")));
-    EXPECT_EQ(rig.state.PhotoCount, 3);
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("うんどうかい"));
+    EXPECT_EQ(rig.state.openClass.ClassFolder, rig.databaseRoot);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.folder.PhotoFolder, rig.dbFolder(QStringLiteral("IMG_0001_うんどうかい")));
+    EXPECT_EQ(rig.state.folder.PhotoCount, 3);
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("うんどうかい"));
 
     rig.switchTree();
     EXPECT_EQ(rig.form->switchToDatabaseAction->text(), QStringLiteral("データベースに切りかえ"));
     EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("３年２組"));
-    EXPECT_EQ(rig.state.ClassFolder, QStringLiteral("C:\\A_IMAGE\\CLASS_32\\"));
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
-    EXPECT_EQ(rig.state.FolderTable.count(), 2);
-    EXPECT_EQ(rig.state.PhotoCount, 2);
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("えんそく"));
+    EXPECT_EQ(rig.state.openClass.ClassFolder, QStringLiteral("C:\\A_IMAGE\\CLASS_32\\"));
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 2);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 2);
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("えんそく"));
 }
 
 TEST_F(SwitchingTrees, EmptyTreesClearThePanelEachTime) {
     rig.makeClassFolders({});
-    rig.state.PhotoFolder = QStringLiteral("C:\\ELSEWHERE");
-    rig.state.PhotoCount = 2;
-    rig.state.PhotoMarks[2] = 1;
+    rig.state.folder.PhotoFolder = QStringLiteral("C:\\ELSEWHERE");
+    rig.state.folder.PhotoCount = 2;
+    rig.state.folder.PhotoMarks[2] = 1;
     for (int i = 0; i < 3; ++i) {
         rig.switchTree();
         expectEmptyPanel();
-        EXPECT_EQ(rig.state.PhotoMarks[2], 0);
+        EXPECT_EQ(rig.state.folder.PhotoMarks[2], 0);
     }
-    EXPECT_EQ(rig.state.ClassFolder, rig.databaseRoot);
+    EXPECT_EQ(rig.state.openClass.ClassFolder, rig.databaseRoot);
 }
 
 TEST_F(SwitchingTrees, InPersonalUseComingBackReopensTheSaveRootWithTheYear) {
-    rig.state.ClassName = QStringLiteral("個人利用");
-    rig.state.ClassSubFolder.clear();
-    rig.state.SaveSubFolder = QStringLiteral("2001");
+    rig.state.openClass.ClassName = QStringLiteral("個人利用");
+    rig.state.openClass.ClassSubFolder.clear();
+    rig.state.settings.SaveSubFolder = QStringLiteral("2001");
     const QString root = QStringLiteral("C:\\A_IMAGE\\2001\\");
     rig.files.makeDirectory(root);
     rig.makePhotos(joinPath(root, QStringLiteral("IMG_0001_a")), 5, {32, 24});
     writeCp932Lines(rig.host(indexPathOf(root)), {QStringLiteral("a,IMG_0001_a,2002/06/15 5,")});
-    rig.state.ClassFolder = root;
+    rig.state.openClass.ClassFolder = root;
 
     rig.switchTree();
     expectEmptyPanel();
     rig.switchTree();
-    EXPECT_EQ(rig.state.SaveRoot, root);
-    EXPECT_EQ(rig.state.ClassFolder, root);
+    EXPECT_EQ(rig.state.settings.SaveRoot, root);
+    EXPECT_EQ(rig.state.openClass.ClassFolder, root);
     EXPECT_EQ(rig.form->classHeading->text(), QStringLiteral("個人利用"));
-    EXPECT_EQ(rig.state.PhotoCount, 5);
-    EXPECT_EQ(rig.state.PhotoFolder, joinPath(root, QStringLiteral("IMG_0001_a")));
+    EXPECT_EQ(rig.state.folder.PhotoCount, 5);
+    EXPECT_EQ(rig.state.folder.PhotoFolder, joinPath(root, QStringLiteral("IMG_0001_a")));
 }
 
 TEST_F(SwitchingTrees, WithoutADatabaseFolderNothingChanges) {
     rig.makeClassFolders({{QStringLiteral("a"), 1}});
-    rig.state.DatabaseRoot.clear();
+    rig.state.settings.DatabaseRoot.clear();
     rig.switchTree();
     rig.clickSave();
     EXPECT_EQ(rig.messages.shown, QStringList({NoDatabase, NoDatabase}));
-    EXPECT_EQ(rig.state.ClassFolder, rig.classFolder);
+    EXPECT_EQ(rig.state.openClass.ClassFolder, rig.classFolder);
     EXPECT_EQ(rig.form->switchToDatabaseAction->text(), QStringLiteral("データベースに切りかえ"));
 }
 

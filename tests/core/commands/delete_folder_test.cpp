@@ -27,23 +27,23 @@ protected:
 TEST_F(DeletingFolders, DeletingAMiddleFolderOpensTheOneThatFollowed) {
     makeFolders({1, 2, 3, 4, 5});
     clickFolderList(20 + 34 * 3);
-    ASSERT_EQ(rig.state.CurrentFolderIndex, 3);
-    rig.state.PhotoMarks[1] = 1;
+    ASSERT_EQ(rig.state.openClass.CurrentFolderIndex, 3);
+    rig.state.folder.PhotoMarks[1] = 1;
     deleteAnswering(true);
 
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     EXPECT_FALSE(onDisk(folderOf(3)));
     EXPECT_EQ(rig.readIndexLines(),
               QStringList({indexLine(1, 1), indexLine(2, 2), indexLine(4, 4), indexLine(5, 5)}));
-    EXPECT_EQ(rig.state.FolderTable.count(), 4);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 3);
-    EXPECT_EQ(rig.state.PhotoFolder, folderOf(4));
-    EXPECT_EQ(rig.state.PhotoCount, 4);
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("f4"));
-    EXPECT_EQ(rig.state.PhotoMarks[1], 0);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 4);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 3);
+    EXPECT_EQ(rig.state.folder.PhotoFolder, folderOf(4));
+    EXPECT_EQ(rig.state.folder.PhotoCount, 4);
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("f4"));
+    EXPECT_EQ(rig.state.folder.PhotoMarks[1], 0);
     EXPECT_EQ(listRowFill(3), OpenRow);
     EXPECT_EQ(listRowFill(5), ListBackground);
-    EXPECT_TRUE(rig.state.FolderTable[5][ColDirectory].isEmpty());
+    EXPECT_TRUE(rig.state.openClass.FolderTable[5][ColDirectory].isEmpty());
 }
 
 TEST_F(DeletingFolders, DeletingTheLastRowOpensTheNewLastRow) {
@@ -52,26 +52,26 @@ TEST_F(DeletingFolders, DeletingTheLastRowOpensTheNewLastRow) {
     deleteAnswering(true);
     EXPECT_EQ(rig.readIndexLines(),
               QStringList({indexLine(1, 1), indexLine(2, 2), indexLine(3, 3), indexLine(4, 4)}));
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 4);
-    EXPECT_EQ(rig.state.PhotoFolder, folderOf(4));
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("f4"));
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 4);
+    EXPECT_EQ(rig.state.folder.PhotoFolder, folderOf(4));
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("f4"));
     EXPECT_EQ(listRowFill(4), OpenRow);
 }
 
 TEST_F(DeletingFolders, NoChangesNothingButReadsTheFolderAgain) {
     makeFolders({1, 2, 3});
     clickFolderList(88);
-    rig.state.PhotoMarks[1] = 1;
+    rig.state.folder.PhotoMarks[1] = 1;
     const QStringList before = rig.readIndexLines();
     QFile(rig.host(folderOf(2)) + QStringLiteral("/NEW.JPG")).open(QIODevice::WriteOnly);
     deleteAnswering(false);
 
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     EXPECT_TRUE(onDisk(folderOf(2)));
-    EXPECT_EQ(rig.state.FolderTable.count(), 3);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
-    EXPECT_EQ(rig.state.PhotoCount, 3);
-    EXPECT_EQ(rig.state.PhotoMarks[1], 1);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 3);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 2);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 3);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[1], 1);
     // Only the reload's own count correction touches the index.
     QStringList expected = before;
     expected[1] = indexLine(2, 3);
@@ -83,7 +83,7 @@ TEST_F(DeletingFolders, WithoutFoldersNothingIsAsked) {
     rig.openClassFolder();
     rig.form->deleteFolderButton->click();
     EXPECT_TRUE(rig.messages.shown.isEmpty());
-    EXPECT_EQ(rig.state.FolderTable.count(), 0);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 0);
 }
 
 TEST_F(DeletingFolders, TheFolderGoesToTheTrashWholeAndTheRowGoes) {
@@ -99,8 +99,8 @@ TEST_F(DeletingFolders, TheFolderGoesToTheTrashWholeAndTheRowGoes) {
     EXPECT_TRUE(onDisk(trash[0].contentPath + QStringLiteral("\\SUB\\P001.JPG")));
     EXPECT_TRUE(onDisk(trash[0].contentPath + QStringLiteral("\\NOTE.TXT")));
     EXPECT_EQ(rig.readIndexLines(), QStringList{indexLine(2, 2)});
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
-    EXPECT_EQ(rig.state.PhotoFolder, folderOf(2));
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.folder.PhotoFolder, folderOf(2));
 }
 
 TEST_F(DeletingFolders, AFolderThatCannotMoveKeepsItsRow) {
@@ -114,8 +114,8 @@ TEST_F(DeletingFolders, AFolderThatCannotMoveKeepsItsRow) {
     EXPECT_EQ(rig.messages.shown, QStringList({Question, PhotosStayed}));
     EXPECT_EQ(rig.files.listFiles(folderOf(1), QStringLiteral("*.*")).size(), 3);
     EXPECT_EQ(rig.readIndexLines(), QStringList({indexLine(1, 3), indexLine(2, 2)}));
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
-    EXPECT_EQ(rig.state.PhotoCount, 3);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 3);
 
     // A folder that may not be changed loses nothing.
     const QString folder = rig.host(folderOf(2));
@@ -137,7 +137,7 @@ TEST_F(DeletingFolders, NeverEmptiesALinkOrAClassFolder) {
     ASSERT_TRUE(
         QFile::link(rig.host(outside), rig.host(rig.classFolder) + QStringLiteral("/LINKED")));
     // In personal use the class folder is the save root, beside the classes' folders.
-    rig.state.SaveRoot = rig.classFolder;
+    rig.state.settings.SaveRoot = rig.classFolder;
     const QString otherClass = rig.classFolder + QStringLiteral("\\CLASS_11");
     const QString nestedIndex = rig.classFolder + QStringLiteral("\\NESTED");
     rig.makePhotos(otherClass, 1, {32, 24});
@@ -167,7 +167,7 @@ TEST_F(DeletingFolders, DirectoryOutsideTheClassFolderIsNeverDeleted) {
 
     EXPECT_EQ(rig.files.listFiles(outside, QStringLiteral("*.*")).size(), 2);
     EXPECT_EQ(rig.readIndexLines(), QStringList{indexLine(1, 1)});
-    EXPECT_EQ(rig.state.PhotoFolder, folderOf(1));
+    EXPECT_EQ(rig.state.folder.PhotoFolder, folderOf(1));
 }
 
 TEST_F(DeletingFolders, LinksToOutsideThePhotoFolderAreNeverFollowed) {
@@ -197,20 +197,20 @@ TEST_F(DeletingFolders, FolderOpenedByPathIsRefused) {
     EXPECT_EQ(rig.files.listFiles(QStringLiteral("D:\\PHOTOS"), QStringLiteral("*.*")).size(), 2);
     EXPECT_TRUE(onDisk(folderOf(1)));
     EXPECT_EQ(rig.readIndexLines(), before);
-    EXPECT_EQ(rig.state.FolderTable.count(), 2);
-    EXPECT_EQ(rig.state.PhotoFolder, QStringLiteral("D:\\PHOTOS"));
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 2);
+    EXPECT_EQ(rig.state.folder.PhotoFolder, QStringLiteral("D:\\PHOTOS"));
 }
 
 TEST_F(DeletingFolders, DeletingTheOnlyFolderClearsPageTitleAndList) {
     makeFolders({3});
     deleteAnswering(true);
 
-    EXPECT_EQ(rig.state.FolderTable.count(), 0);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 0);
     EXPECT_EQ(rig.readIndexLines(), QStringList());
     EXPECT_FALSE(onDisk(folderOf(1)));
-    EXPECT_EQ(rig.state.PhotoCount, 0);
-    EXPECT_TRUE(rig.state.PhotoFolder.isEmpty());
-    EXPECT_TRUE(rig.state.FolderTitle.isEmpty());
+    EXPECT_EQ(rig.state.folder.PhotoCount, 0);
+    EXPECT_TRUE(rig.state.folder.PhotoFolder.isEmpty());
+    EXPECT_TRUE(rig.state.folder.FolderTitle.isEmpty());
     EXPECT_EQ(listRowFill(1), ListBackground);
     const QColor pageBackground(255, 255, 192);
     EXPECT_EQ(rig.panelColourAt({60, 90}), pageBackground);

@@ -48,7 +48,7 @@ struct DeviceRig : ImportRig {
 
     // The arrived photo's bytes, by its name on the device.
     QByteArray arrived(const QString& name) const {
-        return bytesOf(host(state.PhotoFolder) + QStringLiteral("/20020615093012_") + name);
+        return bytesOf(host(state.folder.PhotoFolder) + QStringLiteral("/20020615093012_") + name);
     }
 
     QString shownLine;
@@ -69,7 +69,7 @@ TEST(DeviceImport, EveryPhotoArrivesWholeInCardOrder) {
             bytesOf(rig.put(QLatin1String(onDevice[i][0]), QLatin1String(onDevice[i][1]), i));
 
     QStringList order;
-    for (const CardPhoto& photo : findPhotoSource(rig.files, rig.state.PhotoDrivePath)
+    for (const CardPhoto& photo : findPhotoSource(rig.files, rig.state.settings.PhotoDrivePath)
                                       ->photos()
                                       .value_or(QList<CardPhoto>()))
         order << photo.name;
@@ -79,7 +79,7 @@ TEST(DeviceImport, EveryPhotoArrivesWholeInCardOrder) {
     rig.importAs(QStringLiteral("えんそく"));
     EXPECT_EQ(rig.shownLine,
               QStringLiteral("Directory Browse に 5まい（あたらしい しゃしん 5まい）"));
-    EXPECT_EQ(rig.state.PhotoCount, 5);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 5);
     for (const QString& name : order)
         EXPECT_EQ(rig.arrived(name), sent[name]) << name.toStdString();
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("しゃしんをとりこみます。")});
@@ -107,7 +107,7 @@ TEST(DeviceImport, APulledCableIsToldAndWhatArrivedStaysWhole) {
 
     EXPECT_EQ(rig.messages.shown.value(1),
               QStringLiteral("カメラがはずれました。とりこめたのは 2まいです。"));
-    EXPECT_EQ(rig.files.listFiles(rig.state.PhotoFolder, QStringLiteral("*.*")),
+    EXPECT_EQ(rig.files.listFiles(rig.state.folder.PhotoFolder, QStringLiteral("*.*")),
               QStringList({"20020615093012_IMG_1.JPG", "20020615093012_IMG_2.JPG"}))
         << "nothing half-written";
     for (const QString& name : {QStringLiteral("IMG_1.JPG"), QStringLiteral("IMG_2.JPG")})
@@ -128,7 +128,7 @@ TEST(DeviceImport, TheDesktopsMountIsReadAsACard) {
               QStringLiteral("SAMSUNG Galaxy Tab に 2まい（あたらしい しゃしん 2まい）"));
     EXPECT_EQ(rig.arrived(QStringLiteral("IMG_1.HEIC")), heic);
     EXPECT_EQ(rig.arrived(QStringLiteral("IMG_2.JPG")), jpeg);
-    EXPECT_EQ(rig.state.PhotoCount, 2);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 2);
 }
 
 } // namespace

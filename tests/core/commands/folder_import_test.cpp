@@ -55,7 +55,7 @@ TEST_F(Importing, FirstImportMakesFolderOneAndCreatesTheIndex) {
     // "えんそく,IMG_0001_えんそく,2002/06/15 1," in code page 932, CR LF.
     const QByteArray title("\x82\xa6\x82\xf1\x82\xbb\x82\xad");
     EXPECT_EQ(indexBytes(), title + ",IMG_0001_" + title + ",2002/06/15 1,\r\n");
-    EXPECT_EQ(rig.state.FolderTable.count(), 1);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 1);
     EXPECT_EQ(rig.state.FolderNameWindowMode, FolderNameMode::Import);
 }
 
@@ -71,7 +71,7 @@ TEST_F(Importing, NewFolderTakesTheLowestFreeNumberAndTheLastRow) {
                                                  QStringLiteral("d,IMG_0004_d,2002/01/01 0,"),
                                                  QStringLiteral("c,IMG_0003_c,2002/06/15 0,")}));
     EXPECT_TRUE(rig.files.isDirectory(rig.folderPath(QStringLiteral("IMG_0003_c"))));
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 4);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 4);
 }
 
 TEST_F(Importing, SameNameTwiceGivesTwoFolders) {
@@ -106,7 +106,7 @@ TEST_F(Importing, CopiesEveryPhotoFileHiddenOnesTooUnderTheirImportNames) {
                      QStringLiteral("20020615093012_DSC00001.JPG"),
                      QStringLiteral("20020615093012_p.jpeg"), QStringLiteral("2002_0615.JPG")}));
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("x,IMG_0001_x,2002/06/15 6,")});
-    EXPECT_EQ(rig.state.PhotoCount, 6);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 6);
 }
 
 TEST_F(Importing, NoAtTheQuestionBeepsAndKeepsTheWindowOpen) {
@@ -120,8 +120,8 @@ TEST_F(Importing, NoAtTheQuestionBeepsAndKeepsTheWindowOpen) {
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
     EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
-    EXPECT_EQ(rig.state.FolderTable.count(), 1);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 1);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
 }
 
 TEST_F(Importing, EmptyNameAsksForOneInEveryModeAndEveryWay) {
@@ -135,7 +135,7 @@ TEST_F(Importing, EmptyNameAsksForOneInEveryModeAndEveryWay) {
         EXPECT_TRUE(outcome.stayedOpen);
     EXPECT_EQ(rig.messages.shown, QStringList(5, TypeAName));
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("a"));
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("a"));
 }
 
 TEST_F(Importing, NamesThatCannotNameAFolderAreRefusedInEveryMode) {
@@ -156,7 +156,7 @@ TEST_F(Importing, NamesThatCannotNameAFolderAreRefusedInEveryMode) {
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/01/01 0,")});
     EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
     EXPECT_EQ(rig.namesIn(QStringLiteral("C:\\A_IMAGE")), QStringList{QStringLiteral("CLASS_32")});
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("a"));
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("a"));
 }
 
 TEST_F(Importing, CharactersTheIndexCannotHoldAreRefusedInEveryMode) {
@@ -181,7 +181,7 @@ TEST_F(Importing, LinuxFormsOfFullWidthCharactersBecomeTheirWindowsForm) {
                                                 QStringLiteral(",2002/06/15 0,")});
     EXPECT_TRUE(indexBytes().contains("1\x81\x60"
                                       "3\x83\x5C"));
-    EXPECT_EQ(rig.state.FolderTitle, title);
+    EXPECT_EQ(rig.state.folder.FolderTitle, title);
     EXPECT_EQ(rig.namesIn(rig.classFolder),
               (QStringList{QStringLiteral("IMGMAIN.TXT"), QStringLiteral("IMG_0001_") + title}));
 }
@@ -202,14 +202,14 @@ TEST_F(Importing, ThousandFoldersAreTheLimit) {
             << QStringLiteral("t%1,IMG_%2_t,2002/01/01 0,").arg(i).arg(i, 4, 10, QLatin1Char('0'));
     rig.writeIndexLines(lines);
     rig.openClassFolder();
-    ASSERT_EQ(rig.state.FolderTable.count(), MaxFolderRows);
+    ASSERT_EQ(rig.state.openClass.FolderTable.count(), MaxFolderRows);
     EXPECT_TRUE(rig.importAs(QStringLiteral("x")).stayedOpen);
     EXPECT_TRUE(rig.makeFolderAs(QStringLiteral("y")).stayedOpen);
     EXPECT_EQ(rig.messages.shown, QStringList(2, TooManyFolders));
     EXPECT_EQ(rig.readIndexLines(), lines);
     EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
-    EXPECT_EQ(rig.state.FolderTable.count(), MaxFolderRows);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), MaxFolderRows);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
 
     // Renaming adds nothing and stays possible.
     EXPECT_FALSE(rig.renameTo(QStringLiteral("z")).stayedOpen);
@@ -251,8 +251,8 @@ TEST_F(Importing, MakingAFolderAsksNothingAndCopiesNothing) {
                                                  QStringLiteral("b,IMG_0002_b,2002/06/15 0,")}));
     EXPECT_TRUE(rig.files.isDirectory(rig.folderPath(QStringLiteral("IMG_0002_b"))));
     EXPECT_TRUE(rig.namesIn(rig.folderPath(QStringLiteral("IMG_0002_b"))).isEmpty());
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
-    EXPECT_EQ(rig.state.PhotoFolder, rig.folderPath(QStringLiteral("IMG_0002_b")));
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 2);
+    EXPECT_EQ(rig.state.folder.PhotoFolder, rig.folderPath(QStringLiteral("IMG_0002_b")));
     EXPECT_EQ(rig.state.FolderNameWindowMode, FolderNameMode::MakeFolder);
 }
 
@@ -261,8 +261,8 @@ TEST_F(Importing, RenamingChangesOnlyTheTitleAndEmptiesTheRemark) {
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2002/01/01 0,"),
                          QStringLiteral("b,IMG_0002_b,2002/01/01 2,３年２組,PC3")});
     rig.openClassFolder();
-    rig.state.CurrentFolderIndex = 2;
-    rig.state.PhotoFolder = rig.folderPath(QStringLiteral("IMG_0002_b"));
+    rig.state.openClass.CurrentFolderIndex = 2;
+    rig.state.folder.PhotoFolder = rig.folderPath(QStringLiteral("IMG_0002_b"));
     loadFolder(rig.program);
 
     const auto outcome = rig.renameTo(QStringLiteral("あたらしい"));
@@ -274,8 +274,8 @@ TEST_F(Importing, RenamingChangesOnlyTheTitleAndEmptiesTheRemark) {
                            QStringLiteral("あたらしい,IMG_0002_b,2002/01/01 2,")}));
     EXPECT_EQ(rig.namesIn(rig.classFolder),
               QStringList({QStringLiteral("IMGMAIN.TXT"), QStringLiteral("IMG_0002_b")}));
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("あたらしい"));
-    EXPECT_EQ(rig.state.PhotoCount, 2);
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("あたらしい"));
+    EXPECT_EQ(rig.state.folder.PhotoCount, 2);
     EXPECT_EQ(rig.state.FolderNameWindowMode, FolderNameMode::Rename);
 
     // The renamed folder still holds its number.
@@ -288,12 +288,12 @@ TEST_F(Importing, RenamingAFolderOpenedByPathLeavesTheIndexAlone) {
                                QStringLiteral("b,IMG_0002_b,2002/01/01 0,x")};
     rig.writeIndexLines(lines);
     rig.openClassFolder();
-    rig.state.CurrentFolderIndex = 0;
-    rig.state.FolderTitle = QStringLiteral("他のフォルダ");
+    rig.state.openClass.CurrentFolderIndex = 0;
+    rig.state.folder.FolderTitle = QStringLiteral("他のフォルダ");
     EXPECT_FALSE(rig.renameTo(QStringLiteral("べつ")).stayedOpen);
     EXPECT_EQ(rig.readIndexLines(), lines);
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("べつ"));
-    EXPECT_EQ(rig.state.FolderTable.count(), 2);
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("べつ"));
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 2);
     EXPECT_EQ(listRowFill(1), OtherRow);
     EXPECT_EQ(listRowFill(2), OtherRow);
 }
@@ -314,23 +314,23 @@ TEST_F(Importing, ImportOpensTheNewFolderAtItsFirstPageWithNothingMarked) {
     rig.makePhotos(rig.folderPath(QStringLiteral("IMG_0001_a")), 30, {32, 24}, 5);
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2002/01/01 30,")});
     rig.openClassFolder();
-    rig.state.PhotoMarks[3] = 1;
-    rig.state.PhotoMarks[30] = 1;
+    rig.state.folder.PhotoMarks[3] = 1;
+    rig.state.folder.PhotoMarks[30] = 1;
     rig.form->thumbnailScroll->setValue(4);
-    rig.state.ThumbTopRow = 4;
+    rig.state.folder.ThumbTopRow = 4;
     rig.putPhoto(QStringLiteral("P1.JPG"), 1);
 
     rig.messages.answers = {true};
     rig.importAs(QStringLiteral("new"));
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
-    EXPECT_EQ(rig.state.PhotoCount, 1);
-    EXPECT_EQ(rig.state.PhotoPaths[1],
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 2);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 1);
+    EXPECT_EQ(rig.state.folder.PhotoPaths[1],
               rig.folderPath(QStringLiteral("IMG_0002_new\\20020615093012_P1.JPG")));
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("new"));
-    EXPECT_EQ(rig.state.ThumbTopRow, 0);
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("new"));
+    EXPECT_EQ(rig.state.folder.ThumbTopRow, 0);
     EXPECT_EQ(rig.form->thumbnailScroll->value(), 0);
     for (int i = 1; i <= 30; ++i)
-        EXPECT_EQ(rig.state.PhotoMarks[i], 0) << i;
+        EXPECT_EQ(rig.state.folder.PhotoMarks[i], 0) << i;
     EXPECT_EQ(listRowFill(1), OtherRow);
     EXPECT_EQ(listRowFill(2), OpenRow);
     EXPECT_TRUE(nearColour(rig.panelColourAt(thumbCell(true, 0, 0, {}).picture().center()),
@@ -345,9 +345,9 @@ TEST_F(Importing, NewFolderBeyondTheListPageIsOpenedWithItsTitle) {
     rig.writeIndexLines(lines);
     rig.openClassFolder();
     rig.makeFolderAs(QStringLiteral("nineteen"));
-    EXPECT_EQ(rig.state.FolderListTop, 0);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 19);
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("nineteen"));
+    EXPECT_EQ(rig.state.openClass.FolderListTop, 0);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 19);
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("nineteen"));
     EXPECT_EQ(listRowFill(1), OtherRow);
 }
 
@@ -375,8 +375,8 @@ TEST_F(Importing, PhotosThatVanishBeforeTheirCopyAreReported) {
     EXPECT_EQ(rig.namesIn(rig.folderPath(QStringLiteral("IMG_0001_a"))).size(), 1);
     // The index row first counts the four found, then opening corrects it.
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/06/15 1,")});
-    EXPECT_EQ(rig.state.PhotoCount, 1);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 1);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
 }
 
 // Links are followed only inside their folder, so a link on the photo drive
@@ -443,13 +443,14 @@ TEST_F(Importing, ImportEndsWithItsThumbnailsMadeAndKeptForTheNextStart) {
                          });
     };
     rig.importAs(QStringLiteral("new"));
-    ASSERT_EQ(rig.state.PhotoCount, 3);
+    ASSERT_EQ(rig.state.folder.PhotoCount, 3);
     // All made before the bar was full, each once; the page drew them from memory.
     EXPECT_EQ(madeWhenFull, 3);
     EXPECT_EQ(rig.thumbnails.decodeCount(), 3);
     const DesktopThumbnailCache cache(rig.thumbnailRoot());
     for (int n = 1; n <= 3; ++n)
-        EXPECT_TRUE(QFile::exists(cache.largeEntryPath(rig.host(rig.state.PhotoPaths[n])))) << n;
+        EXPECT_TRUE(QFile::exists(cache.largeEntryPath(rig.host(rig.state.folder.PhotoPaths[n]))))
+            << n;
     EXPECT_TRUE(showsTestPicture(
         rig.form->thumbnailPanel->image().copy(thumbCell(true, 2, 0, {}).picture())));
 }

@@ -33,7 +33,7 @@ TEST_P(MissingIndex, IsRecoveredWithEveryRowNeverWrittenOver) {
 
     if (throughSave) {
         rig.makeClassFolders({{QStringLiteral("C_1"), 1}});
-        rig.state.ClassName = QStringLiteral("２年３組");
+        rig.state.openClass.ClassName = QStringLiteral("２年３組");
         rig.messages.answers = {true};
         rig.clickSave();
     } else {

@@ -77,7 +77,7 @@ TEST_P(DamagedIndexSurvives, Import) {
     rig.importAs(QStringLiteral("new"));
 
     const QList<QByteArray> lines = linesOnDisk();
-    if (rig.state.FolderTable.count() == MaxFolderRows) {
+    if (rig.state.openClass.FolderTable.count() == MaxFolderRows) {
         EXPECT_EQ(rig.messages.shown,
                   QStringList{QStringLiteral("これいじょうフォルダをつくれません。")});
         EXPECT_EQ(lines, GetParam().lines);

@@ -35,14 +35,14 @@ TEST_F(SharedIndex, CountCorrectionKeepsTheOtherMachinesRow) {
     loadFolder(rig.program);
     EXPECT_EQ(rig.dbLines(),
               QStringList({QStringLiteral("a,IMG_0001_a,2002/06/15 4,"), lineB, otherMachine}));
-    EXPECT_EQ(rig.state.FolderTable.count(), 3);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 3);
 }
 
 TEST_F(SharedIndex, DeletingFindsItsRowByNameAndKeepsTheOthers) {
     // The other machine's row went in front of ours.
     rig.writeDbLines({otherMachine, lineA, lineB});
     QTest::mouseClick(rig.form->folderList, Qt::LeftButton, {}, {60, 88});
-    ASSERT_EQ(rig.state.FolderTitle, QStringLiteral("b"));
+    ASSERT_EQ(rig.state.folder.FolderTitle, QStringLiteral("b"));
     rig.messages.answers = {true};
     QTest::mouseClick(rig.form->deleteFolderButton, Qt::LeftButton);
     EXPECT_EQ(rig.dbLines(), QStringList({otherMachine, lineA}));
@@ -62,7 +62,7 @@ TEST_F(SharedIndex, ANewFolderTakesANumberNoOtherMachineHas) {
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[2], otherMachine);
     EXPECT_EQ(lines[3], QStringLiteral("new,IMG_0004_new,2002/06/15 0,"));
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 4);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 4);
 }
 
 TEST_F(SharedIndex, ABusyLockChangesNeitherTheFileNorTheTable) {

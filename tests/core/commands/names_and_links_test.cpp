@@ -42,7 +42,7 @@ TEST_F(NamesAndLinks, PathLikeNamesReachNoOtherFile) {
     rig.openClassFolder();
     rig.importAs("ensoku");
     EXPECT_EQ(rig.namesIn(rig.folderPath("IMG_0003_ensoku")).size(), 2);
-    rig.state.CurrentFolderIndex = 1;
+    rig.state.openClass.CurrentFolderIndex = 1;
     deleteOpenFolder(rig.program);
     EXPECT_EQ(files(changed), before);
     EXPECT_FALSE(rig.files.exists(a));
@@ -59,7 +59,7 @@ TEST_F(NamesAndLinks, LinksInPlaceOfAPhotoFolderOrTheIndexAreRefused) {
         ASSERT_TRUE(QFile::rename(inClass, inClass + u'~') && QFile::link(inClass + u'~', inClass));
         const auto before = files();
         rig.openClassFolder();
-        rig.state.PhotoMarks[1] = 1;
+        rig.state.folder.PhotoMarks[1] = 1;
         run();
         EXPECT_EQ(files(), before);
         EXPECT_TRUE(rig.messages.shown.contains(message));

@@ -14,26 +14,26 @@ protected:
         rig.makePhotos(QStringLiteral("D:\\PHOTOS"), 6, {32, 24});
     }
     void waitForCopy() {
-        rig.state.PhotoMarks[1] = 1;
-        rig.state.Pick = FolderPick::CopyTarget;
+        rig.state.folder.PhotoMarks[1] = 1;
+        rig.state.copy.Pick = FolderPick::CopyTarget;
         rig.form->copyTargetPrompt->show();
     }
 };
 
 TEST_F(OpeningByPath, ShowsEveryPhotoOfTheChosenFilesFolder) {
-    rig.state.PhotoMarks[2] = 1;
+    rig.state.folder.PhotoMarks[2] = 1;
     rig.dialogs.nextChoice = rig.host(QStringLiteral("D:\\PHOTOS\\P004.JPG"));
     rig.form->otherFolderAction->trigger();
 
     EXPECT_EQ(rig.dialogs.opened, 1);
-    EXPECT_EQ(rig.state.PhotoFolder, QStringLiteral("D:\\PHOTOS"));
-    EXPECT_EQ(rig.state.PhotoCount, 6);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 0);
-    EXPECT_EQ(rig.state.FolderTitle, OtherTitle);
-    EXPECT_EQ(rig.state.PhotoMarks[2], 0);
+    EXPECT_EQ(rig.state.folder.PhotoFolder, QStringLiteral("D:\\PHOTOS"));
+    EXPECT_EQ(rig.state.folder.PhotoCount, 6);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 0);
+    EXPECT_EQ(rig.state.folder.FolderTitle, OtherTitle);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[2], 0);
     EXPECT_EQ(listRowFill(1), OtherRow);
     EXPECT_EQ(listRowFill(2), OtherRow);
-    EXPECT_EQ(rig.state.FolderTable.count(), 2);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 2);
     EXPECT_TRUE(rig.messages.shown.isEmpty());
 }
 
@@ -44,16 +44,16 @@ TEST_F(OpeningByPath, SameCountAsBeforeStillTakesTheHighlightOff) {
     ASSERT_EQ(listRowFill(1), OpenRow);
     rig.form->otherFolderAction->trigger();
     EXPECT_EQ(listRowFill(1), OtherRow);
-    EXPECT_EQ(rig.state.FolderTitle, OtherTitle);
+    EXPECT_EQ(rig.state.folder.FolderTitle, OtherTitle);
 }
 
 TEST_F(OpeningByPath, DropsAWaitingCopy) {
     waitForCopy();
     rig.dialogs.nextChoice = rig.host(QStringLiteral("D:\\PHOTOS\\P001.JPG"));
     rig.form->otherFolderAction->trigger();
-    EXPECT_EQ(rig.state.Pick, FolderPick::Open);
+    EXPECT_EQ(rig.state.copy.Pick, FolderPick::Open);
     EXPECT_TRUE(rig.form->copyTargetPrompt->isHidden());
-    EXPECT_EQ(rig.state.PhotoMarks[1], 0);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[1], 0);
 }
 
 TEST_F(OpeningByPath, CancelChangesNothingAlsoWhileACopyWaits) {
@@ -61,13 +61,13 @@ TEST_F(OpeningByPath, CancelChangesNothingAlsoWhileACopyWaits) {
     rig.dialogs.nextChoice.reset();
     rig.form->otherFolderAction->trigger();
     EXPECT_EQ(rig.dialogs.opened, 1);
-    EXPECT_EQ(rig.state.Pick, FolderPick::CopyTarget);
+    EXPECT_EQ(rig.state.copy.Pick, FolderPick::CopyTarget);
     EXPECT_FALSE(rig.form->copyTargetPrompt->isHidden());
-    EXPECT_EQ(rig.state.PhotoMarks[1], 1);
-    EXPECT_EQ(rig.state.PhotoFolder, folderOf(1));
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 1);
-    EXPECT_EQ(rig.state.PhotoCount, 2);
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("f1"));
+    EXPECT_EQ(rig.state.folder.PhotoMarks[1], 1);
+    EXPECT_EQ(rig.state.folder.PhotoFolder, folderOf(1));
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 1);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 2);
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("f1"));
     EXPECT_EQ(listRowFill(1), OpenRow);
 }
 
@@ -75,9 +75,9 @@ TEST_F(OpeningByPath, FileAtTheRootOfADriveShowsThatRoot) {
     rig.makePhotos(QStringLiteral("E:\\"), 2, {32, 24});
     rig.dialogs.nextChoice = rig.host(QStringLiteral("E:\\P002.JPG"));
     rig.form->otherFolderAction->trigger();
-    EXPECT_EQ(rig.state.PhotoFolder, QStringLiteral("E:"));
-    EXPECT_EQ(rig.state.PhotoCount, 2);
-    EXPECT_EQ(rig.state.PhotoPaths[1].left(4), QStringLiteral("E:\\P"));
+    EXPECT_EQ(rig.state.folder.PhotoFolder, QStringLiteral("E:"));
+    EXPECT_EQ(rig.state.folder.PhotoCount, 2);
+    EXPECT_EQ(rig.state.folder.PhotoPaths[1].left(4), QStringLiteral("E:\\P"));
 }
 
 } // namespace

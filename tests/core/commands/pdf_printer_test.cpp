@@ -42,11 +42,12 @@ TEST(PdfSheets, PhotosKeepTheirProportionsOnPaper) {
     PdfPrinter pdf(out.filePath(QStringLiteral("round.pdf")), out.path());
     NinePhotoJob job(pdf);
     for (int n = 1; n <= 2; ++n) {
-        job.rig.state.PhotoPaths[n] = job.rig.classFolder + QStringLiteral("\\C%1.JPG").arg(n);
-        ASSERT_TRUE(writeCirclePhoto(job.rig.host(job.rig.state.PhotoPaths[n]),
+        job.rig.state.folder.PhotoPaths[n] =
+            job.rig.classFolder + QStringLiteral("\\C%1.JPG").arg(n);
+        ASSERT_TRUE(writeCirclePhoto(job.rig.host(job.rig.state.folder.PhotoPaths[n]),
                                      n == 1 ? QSize(600, 800) : QSize(800, 600)));
     }
-    job.rig.state.PhotoCount = 2;
+    job.rig.state.folder.PhotoCount = 2;
     job.rig.messages.answers = {true};
     printPhotoSheets(job.program, oneToASheet());
     for (int page = 1; page <= 2; ++page) {

@@ -54,10 +54,10 @@ NinePhotoJob::NinePhotoJob(PrinterService& printer)
         paths = rig.makePhotos(rig.classFolder + QStringLiteral("\\IMG_0001_a"), 9, {640, 480});
     }
     for (int i = 0; i < paths.size(); ++i) {
-        rig.state.PhotoPaths[i + 1] = paths[i];
-        rig.state.PhotoMarks[i + 1] = 1;
+        rig.state.folder.PhotoPaths[i + 1] = paths[i];
+        rig.state.folder.PhotoMarks[i + 1] = 1;
     }
-    rig.state.PhotoCount = int(paths.size());
+    rig.state.folder.PhotoCount = int(paths.size());
 }
 
 void NinePhotoJob::printEightToASheet() {
@@ -66,7 +66,7 @@ void NinePhotoJob::printEightToASheet() {
 }
 
 QImage NinePhotoJob::photo(int n) const {
-    return decodePhoto(rig.files.hostPath(rig.state.PhotoPaths[n]));
+    return decodePhoto(rig.files.hostPath(rig.state.folder.PhotoPaths[n]));
 }
 
 QString NinePhotoJob::cellShowsPhoto(const QImage& page, int cell, int n) const {

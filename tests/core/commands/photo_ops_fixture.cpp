@@ -31,7 +31,7 @@ void PhotoCommands::makeFolders(std::initializer_list<Folder> folders) {
 }
 
 QString PhotoCommands::folderPath(int row) const {
-    return joinPath(rig.classFolder, rig.state.FolderTable[row][ColDirectory]);
+    return joinPath(rig.classFolder, rig.state.openClass.FolderTable[row][ColDirectory]);
 }
 
 QStringList PhotoCommands::addPhotos(const QString& folder, int count, const QString& prefix,
@@ -74,12 +74,12 @@ QDateTime PhotoCommands::modifiedAt(const QString& path) const {
 
 void PhotoCommands::mark(int first, int last) {
     for (int n = first; n <= last; ++n)
-        rig.state.PhotoMarks[n] = 1;
+        rig.state.folder.PhotoMarks[n] = 1;
 }
 
 int PhotoCommands::markedCount() const {
     int count = 0;
     for (int n = 1; n <= MaxPhotos; ++n)
-        count += rig.state.PhotoMarks[n];
+        count += rig.state.folder.PhotoMarks[n];
     return count;
 }

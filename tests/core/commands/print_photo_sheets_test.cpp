@@ -32,16 +32,16 @@ protected:
     }
     void usePhotos(const QStringList& paths) {
         for (int i = 0; i < paths.size(); ++i)
-            rig.state.PhotoPaths[i + 1] = paths[i];
-        rig.state.PhotoCount = int(paths.size());
+            rig.state.folder.PhotoPaths[i + 1] = paths[i];
+        rig.state.folder.PhotoCount = int(paths.size());
     }
     void mark(std::initializer_list<int> photos) {
         for (int p : photos)
-            rig.state.PhotoMarks[p] = 1;
+            rig.state.folder.PhotoMarks[p] = 1;
     }
     void markAll() {
-        for (int p = 1; p <= rig.state.PhotoCount; ++p)
-            rig.state.PhotoMarks[p] = 1;
+        for (int p = 1; p <= rig.state.folder.PhotoCount; ++p)
+            rig.state.folder.PhotoMarks[p] = 1;
     }
     void print(QAction* item, bool answer = true) {
         rig.messages.answers = {answer};
@@ -51,7 +51,7 @@ protected:
     int photoShown(const Placed& placed) const {
         const QImage& picture = placed.picture;
         const QColor centre = picture.pixelColor(picture.width() / 2, picture.height() / 2);
-        for (int n = 1; n <= rig.state.PhotoCount; ++n)
+        for (int n = 1; n <= rig.state.folder.PhotoCount; ++n)
             if (nearColour(centre, LibraryRig::photoColour(n)))
                 return n;
         return 0;
@@ -185,7 +185,7 @@ TEST_F(PrintSheets, DecliningBeepsAndTouchesNothing) {
     print(rig.form->printEighteenAction, false);
     EXPECT_EQ(rig.messages.beeps, 1);
     EXPECT_TRUE(rig.printer.calls.isEmpty());
-    EXPECT_EQ(rig.state.PhotoMarks[2], 1);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[2], 1);
     EXPECT_FALSE(QFile::exists(bitmapPath()));
 }
 
@@ -194,18 +194,18 @@ TEST_F(PrintSheets, AfterPrintingTheBitmapIsGoneAndThePageShowsTheMarksAgain) {
     mark({1, 3});
     print(rig.form->printEightAction);
     EXPECT_FALSE(QFile::exists(bitmapPath()));
-    EXPECT_EQ(rig.state.PhotoMarks[1], 1);
-    EXPECT_EQ(rig.state.PhotoMarks[2], 0);
-    EXPECT_EQ(rig.state.PhotoMarks[3], 1);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[1], 1);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[2], 0);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[3], 1);
     // Redrawing the page loaded the photos again, so the sheet size no
     // longer stands in the picture size.
-    EXPECT_EQ(rig.state.ImageWidth, 32);
-    EXPECT_EQ(rig.state.ImageHeight, 24);
+    EXPECT_EQ(rig.state.folder.ImageWidth, 32);
+    EXPECT_EQ(rig.state.folder.ImageHeight, 24);
 }
 
 TEST_F(PrintSheets, APhotoThatCannotBeDecodedIsSkippedAndTold) {
     makePhotos(3);
-    QFile broken(rig.host(rig.state.PhotoPaths[2]));
+    QFile broken(rig.host(rig.state.folder.PhotoPaths[2]));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
     broken.write("not a photo");
     broken.close();
@@ -227,7 +227,7 @@ TEST_F(PrintSheets, LargePhotosAreDecodedAtTheirCellSizeOnly) {
     huge.fill(100);
     rig.files.makeDirectory(folder);
     ASSERT_TRUE(huge.save(rig.host(folder + QStringLiteral("\\HUGE.JPG")), "JPEG", 50));
-    rig.state.PhotoFolder = folder;
+    rig.state.folder.PhotoFolder = folder;
     loadFolder(rig.program);
     EXPECT_TRUE(nearColour(rig.panelColourAt(thumbCell(true, 0, 0, {}).picture().center()),
                            QColor(100, 100, 100)));

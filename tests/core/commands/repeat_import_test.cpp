@@ -45,7 +45,7 @@ TEST_P(RepeatImport, BringsOnlyWhatTheClassLacks) {
         rig.messages.answers = {true};
         rig.importAs(QStringLiteral("まえ"));
     }
-    const int foldersBefore = rig.state.FolderTable.count();
+    const int foldersBefore = rig.state.openClass.FolderTable.count();
     putCard(c.card);
     rig.messages.shown.clear();
     rig.messages.answers = {true};
@@ -54,9 +54,9 @@ TEST_P(RepeatImport, BringsOnlyWhatTheClassLacks) {
     EXPECT_EQ(outcome.window->photoDriveLine->text(), c.cardLine);
     EXPECT_EQ(rig.messages.shown, QStringList{Question} + c.told);
     EXPECT_FALSE(outcome.stayedOpen);
-    EXPECT_EQ(rig.state.FolderTable.count(), foldersBefore + (c.newPhotos < 0 ? 0 : 1));
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), foldersBefore + (c.newPhotos < 0 ? 0 : 1));
     if (c.newPhotos >= 0) {
-        EXPECT_EQ(rig.state.PhotoCount, c.newPhotos);
+        EXPECT_EQ(rig.state.folder.PhotoCount, c.newPhotos);
     }
 }
 
@@ -127,9 +127,9 @@ TEST(CameraFolders, ARestartedCounterKeepsEachFoldersPhotosTogether) {
     rig.importAs(QStringLiteral("えんそく"));
     rig.openClassFolder();
 
-    ASSERT_EQ(rig.state.PhotoCount, cardOrder.size());
+    ASSERT_EQ(rig.state.folder.PhotoCount, cardOrder.size());
     for (int i = 0; i < cardOrder.size(); ++i)
-        EXPECT_EQ(bytesOf(rig.host(rig.state.PhotoPaths[i + 1])),
+        EXPECT_EQ(bytesOf(rig.host(rig.state.folder.PhotoPaths[i + 1])),
                   bytesOf(rig.driveHost(cardOrder[i])))
             << "page place " << i + 1;
 }

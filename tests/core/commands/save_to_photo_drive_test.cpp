@@ -13,7 +13,7 @@ const QString SaveFailed = QStringLiteral("ほぞんできなかったしゃし�
 
 class SavingToPhotoDrive : public PhotoCommands {
 protected:
-    SavingToPhotoDrive() { rig.state.PhotoDrivePath = QStringLiteral("A:\\"); }
+    SavingToPhotoDrive() { rig.state.settings.PhotoDrivePath = QStringLiteral("A:\\"); }
     QStringList namesOnDrive() const {
         return QDir(rig.host(QStringLiteral("A:\\"))).entryList(QDir::Files, QDir::Name);
     }
@@ -21,21 +21,21 @@ protected:
 
 TEST_F(SavingToPhotoDrive, MarkedPhotosAreCopiedAfterTheQuestionAndStayMarked) {
     makeFolders({{QStringLiteral("a"), 5}});
-    rig.state.PhotoMarks[2] = 1;
-    rig.state.PhotoMarks[4] = 1;
+    rig.state.folder.PhotoMarks[2] = 1;
+    rig.state.folder.PhotoMarks[4] = 1;
     rig.messages.answers = {true};
 
     rig.form->saveToDriveAction->trigger();
 
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
-    QStringList expected = {fileNameOf(rig.state.PhotoPaths[2]),
-                            fileNameOf(rig.state.PhotoPaths[4])};
+    QStringList expected = {fileNameOf(rig.state.folder.PhotoPaths[2]),
+                            fileNameOf(rig.state.folder.PhotoPaths[4])};
     expected.sort();
     EXPECT_EQ(namesOnDrive(), expected);
     EXPECT_EQ(bytesOf(QStringLiteral("A:\\") + expected[0]),
               bytesOf(joinPath(folderPath(1), expected[0])));
     EXPECT_EQ(markedCount(), 2);
-    EXPECT_EQ(rig.state.PhotoCount, 5);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 5);
 }
 
 TEST_F(SavingToPhotoDrive, NoCopiesNothing) {
@@ -62,7 +62,7 @@ TEST_F(SavingToPhotoDrive, OnlyTheFirstHundredMarkedAreSaved) {
     makeFolders({{QStringLiteral("a"), 150}});
     QStringList expected;
     for (int n = 1; n <= 100; ++n)
-        expected << fileNameOf(rig.state.PhotoPaths[n]);
+        expected << fileNameOf(rig.state.folder.PhotoPaths[n]);
     expected.sort();
     mark(1, 150);
     rig.messages.answers = {true};
@@ -81,7 +81,7 @@ TEST_F(SavingToPhotoDrive, SameNamedFileOnTheDriveIsReplaced) {
 
     rig.form->saveToDriveAction->trigger();
 
-    EXPECT_EQ(bytesOf(QStringLiteral("A:\\a001.JPG")), bytesOf(rig.state.PhotoPaths[1]));
+    EXPECT_EQ(bytesOf(QStringLiteral("A:\\a001.JPG")), bytesOf(rig.state.folder.PhotoPaths[1]));
     EXPECT_EQ(rig.messages.shown, QStringList{Question});
 }
 
@@ -90,7 +90,7 @@ TEST_F(SavingToPhotoDrive, UnusableDriveIsReported) {
     QFile file(rig.host(QStringLiteral("A:\\file.txt")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    rig.state.PhotoDrivePath = QStringLiteral("A:\\file.txt\\");
+    rig.state.settings.PhotoDrivePath = QStringLiteral("A:\\file.txt\\");
     mark(1, 2);
     rig.messages.answers = {true};
 
@@ -104,8 +104,8 @@ TEST_F(SavingToPhotoDrive, PhotosAlreadyOnTheDriveAreLeftAlone) {
     makeFolders({{QStringLiteral("a"), 1}});
     const QStringList onDrive = addPhotos(QStringLiteral("A:\\"), 2, QStringLiteral("f"));
     const QDateTime before = ageFile(onDrive[0]);
-    rig.state.CurrentFolderIndex = 0;
-    rig.state.PhotoFolder = QStringLiteral("A:");
+    rig.state.openClass.CurrentFolderIndex = 0;
+    rig.state.folder.PhotoFolder = QStringLiteral("A:");
     loadFolder(rig.program);
     mark(1, 2);
     rig.messages.answers = {true};

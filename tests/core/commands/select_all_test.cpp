@@ -20,27 +20,27 @@ protected:
 
 TEST_F(SelectingAll, MarksAllThenTakesAllMarksOff) {
     makeFolders({3});
-    rig.state.PhotoMarks[2] = 1;
+    rig.state.folder.PhotoMarks[2] = 1;
     selectAll();
     for (int n = 1; n <= 3; ++n) {
-        EXPECT_EQ(rig.state.PhotoMarks[n], 1) << n;
+        EXPECT_EQ(rig.state.folder.PhotoMarks[n], 1) << n;
         EXPECT_EQ(barOf(n - 1), Blue) << n;
     }
-    EXPECT_EQ(rig.state.PhotoMarks[4], 0);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[4], 0);
     selectAll();
     for (int n = 1; n <= 3; ++n) {
-        EXPECT_EQ(rig.state.PhotoMarks[n], 0) << n;
+        EXPECT_EQ(rig.state.folder.PhotoMarks[n], 0) << n;
         EXPECT_EQ(barOf(n - 1), Yellow) << n;
     }
     selectAll();
-    EXPECT_EQ(rig.state.PhotoMarks[3], 1);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[3], 1);
 }
 
 TEST_F(SelectingAll, WithoutPhotosNothingChanges) {
     makeFolders({0});
     const QImage before = rig.form->thumbnailPanel->image();
     selectAll();
-    EXPECT_EQ(rig.state.PhotoMarks[1], 0);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[1], 0);
     EXPECT_EQ(rig.form->thumbnailPanel->image(), before);
 }
 

@@ -8,32 +8,32 @@ namespace {
 
 TEST(CollectingMarkedPhotos, CountsEveryMarkAndKeepsTheFirstHundredPathsInOrder) {
     ProgramState state;
-    state.PhotoCount = 130;
+    state.folder.PhotoCount = 130;
     for (int n = 1; n <= 130; ++n)
-        state.PhotoPaths[n] = QStringLiteral("C:\\F\\%1.JPG").arg(n);
+        state.folder.PhotoPaths[n] = QStringLiteral("C:\\F\\%1.JPG").arg(n);
     for (int n = 2; n <= 130; ++n)
-        state.PhotoMarks[n] = n == 3 ? 0 : 1;
-    state.PhotoMarks[131] = 1; // beyond the photo list: not a photo of the folder
+        state.folder.PhotoMarks[n] = n == 3 ? 0 : 1;
+    state.folder.PhotoMarks[131] = 1; // beyond the photo list: not a photo of the folder
 
     collectMarkedPhotos(state);
 
-    EXPECT_EQ(state.SelectedCount, 128);
-    EXPECT_EQ(state.SelectedPaths[1], QStringLiteral("C:\\F\\2.JPG"));
-    EXPECT_EQ(state.SelectedPaths[2], QStringLiteral("C:\\F\\4.JPG"));
-    EXPECT_EQ(state.SelectedPaths[100], QStringLiteral("C:\\F\\102.JPG"));
-    EXPECT_TRUE(state.SelectedPaths[101].isEmpty());
-    EXPECT_EQ(collectedPaths(state, state.SelectedCount).size(), 100);
+    EXPECT_EQ(state.selection.SelectedCount, 128);
+    EXPECT_EQ(state.selection.SelectedPaths[1], QStringLiteral("C:\\F\\2.JPG"));
+    EXPECT_EQ(state.selection.SelectedPaths[2], QStringLiteral("C:\\F\\4.JPG"));
+    EXPECT_EQ(state.selection.SelectedPaths[100], QStringLiteral("C:\\F\\102.JPG"));
+    EXPECT_TRUE(state.selection.SelectedPaths[101].isEmpty());
+    EXPECT_EQ(collectedPaths(state, state.selection.SelectedCount).size(), 100);
     EXPECT_EQ(collectedPaths(state, 2),
               QStringList({QStringLiteral("C:\\F\\2.JPG"), QStringLiteral("C:\\F\\4.JPG")}));
 }
 
 TEST(CollectingMarkedPhotos, NoMarksGiveAnEmptySelection) {
     ProgramState state;
-    state.PhotoCount = 3;
-    state.SelectedCount = 7;
+    state.folder.PhotoCount = 3;
+    state.selection.SelectedCount = 7;
     collectMarkedPhotos(state);
-    EXPECT_EQ(state.SelectedCount, 0);
-    EXPECT_TRUE(collectedPaths(state, state.SelectedCount).isEmpty());
+    EXPECT_EQ(state.selection.SelectedCount, 0);
+    EXPECT_TRUE(collectedPaths(state, state.selection.SelectedCount).isEmpty());
 }
 
 } // namespace

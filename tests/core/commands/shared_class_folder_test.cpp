@@ -67,11 +67,11 @@ TEST_F(SharedClassFolder, AnImportLosesNothingToADeleteAndARenameOnTheOtherMachi
     second.importAs(QStringLiteral("えんそく"));
 
     QTest::mouseClick(first.form->folderList, Qt::LeftButton, {}, {60, 20 + 34 * 2});
-    ASSERT_EQ(first.state.CurrentFolderIndex, 2);
+    ASSERT_EQ(first.state.openClass.CurrentFolderIndex, 2);
     first.messages.answers = {true};
     first.form->deleteFolderButton->click();
     QTest::mouseClick(first.form->folderList, Qt::LeftButton, {}, {60, 20 + 34});
-    ASSERT_EQ(first.state.CurrentFolderIndex, 1);
+    ASSERT_EQ(first.state.openClass.CurrentFolderIndex, 1);
     first.renameTo(QStringLiteral("ふゆ"));
 
     const QStringList expected = {QStringLiteral("ふゆ,IMG_0001_はる,2002/06/15 1,"),
@@ -83,7 +83,7 @@ TEST_F(SharedClassFolder, AnImportLosesNothingToADeleteAndARenameOnTheOtherMachi
                   .filter(QStringLiteral(".JPG"))
                   .size(),
               2);
-    EXPECT_EQ(first.state.FolderTable.count(), 3);
+    EXPECT_EQ(first.state.openClass.FolderTable.count(), 3);
 }
 
 } // namespace

@@ -60,9 +60,9 @@ TEST(SheetPrinter, AJobThatCannotStartPrintsNothingAndSaysSo) {
 TEST(SheetPrinter, SettingsKeepWhatIsWritten) {
     RecordingPrinter printer;
     SheetPrinter control(printer);
-    control.setSetting(SheetPrinter::Setting55, 3);
-    EXPECT_DOUBLE_EQ(control.setting(SheetPrinter::Setting55), 3);
-    EXPECT_DOUBLE_EQ(control.setting(SheetPrinter::Setting126), 0);
+    control.setSetting(SheetPrinter::Setting::Orientation, 3);
+    EXPECT_DOUBLE_EQ(control.setting(SheetPrinter::Setting::Orientation), 3);
+    EXPECT_DOUBLE_EQ(control.setting(SheetPrinter::Setting::Preview), 0);
 }
 
 } // namespace

@@ -1,10 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/geometry/clip_geometry.h"
+#include "core/geometry/fitting.h"
 #include "core/geometry/slide_layout.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+TEST(Rounding, HalfGoesToTheEvenNeighbour) {
+    EXPECT_EQ(roundHalfEven(91.5), 92);
+    EXPECT_EQ(roundHalfEven(203.5), 204);
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(10 / 3.0), 3);
+    EXPECT_EQ(roundHalfEven(11 / 3.0), 4);
+    EXPECT_EQ(roundHalfEven(7 / 3.0), 2);
+    EXPECT_EQ(roundHalfEven(-0.5), 0);
+}
 
 // The show is designed for 1024 x 768 (800 x 600 below 1000 pixels wide) and
 // drawn at the one scale the screen holds, centred.
@@ -81,10 +93,10 @@ TEST(SlideSteps, StopAtBothEnds) {
 }
 
 TEST(ClipGeometry, BoxesAndRectangles) {
-    EXPECT_EQ(clipPictureBox(0), QRect(4, 51, 641, 481));
-    EXPECT_EQ(clipPictureBox(1), QRect(164, 100, 321, 241));
-    EXPECT_EQ(clipDrawSize(0), QSize(640, 480));
-    EXPECT_EQ(clipDrawSize(1), QSize(320, 240));
+    EXPECT_EQ(clipPictureBox(ClipSize::Large), QRect(4, 51, 641, 481));
+    EXPECT_EQ(clipPictureBox(ClipSize::Small), QRect(164, 100, 321, 241));
+    EXPECT_EQ(clipDrawSize(ClipSize::Large), QSize(640, 480));
+    EXPECT_EQ(clipDrawSize(ClipSize::Small), QSize(320, 240));
     EXPECT_EQ(clipRectangle({10, 20}, {109, 69}), QRect(10, 20, 100, 50));
     EXPECT_EQ(clipRectangle({109, 69}, {10, 20}), QRect(10, 20, 100, 50));
     EXPECT_EQ(clipRectangle({109, 20}, {10, 69}), QRect(10, 20, 100, 50));

@@ -20,7 +20,7 @@ TEST_F(LoadingFolder, DifferentCountCorrectsTheRowAndRewritesTheIndex) {
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2001/01/02 12,"),
                          QStringLiteral("b,IMG_0002_b,2001/01/03 4,x")});
     rig.openClassFolder();
-    EXPECT_EQ(rig.state.PhotoCount, 10);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 10);
     EXPECT_EQ(rig.readIndexLines(), QStringList({QStringLiteral("a,IMG_0001_a,2002/06/15 10,"),
                                                  QStringLiteral("b,IMG_0002_b,2001/01/03 4,x")}));
 }
@@ -36,7 +36,7 @@ TEST_F(LoadingFolder, EqualCountLeavesTheIndexUntouched) {
     }
     const QDateTime older = QFileInfo(indexHost()).lastModified();
     rig.openClassFolder();
-    EXPECT_EQ(rig.state.PhotoCount, 3);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 3);
     EXPECT_EQ(QFileInfo(indexHost()).lastModified(), older);
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2001/01/02 3")});
 }
@@ -64,17 +64,17 @@ TEST_F(LoadingFolder, DirectoryNamesThatLeaveTheClassFolderAreNeverListed) {
     rig.makePhotos(QStringLiteral("C:\\A_IMAGE\\outside"), 2, {32, 24});
     rig.writeIndexLines({QStringLiteral("a,..\\outside,2001/01/02 2,")});
     rig.openClassFolder();
-    EXPECT_EQ(rig.state.PhotoCount, 0);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 0);
 }
 
 TEST_F(LoadingFolder, FolderOpenedByPathRewritesTheIndexUnchanged) {
     rig.makePhotos(QStringLiteral("D:\\PHOTOS"), 2, {32, 24});
     rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2001/01/02 3,")});
     rig.openClassFolder();
-    rig.state.CurrentFolderIndex = 0;
-    rig.state.PhotoFolder = QStringLiteral("D:\\PHOTOS");
+    rig.state.openClass.CurrentFolderIndex = 0;
+    rig.state.folder.PhotoFolder = QStringLiteral("D:\\PHOTOS");
     loadFolder(rig.program);
-    EXPECT_EQ(rig.state.PhotoCount, 2);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 2);
     EXPECT_EQ(rig.readIndexLines(), QStringList{QStringLiteral("a,IMG_0001_a,2002/06/15 0,")});
 }
 

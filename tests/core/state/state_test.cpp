@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/geometry/rounding.h"
 #include "core/state/class_names.h"
 #include "core/state/program_state.h"
 #include "core/state/screen_mode.h"
@@ -33,26 +32,15 @@ TEST(ScreenModes, TwoSeparateThresholds) {
     EXPECT_EQ(folderListRowsFor(800), 13);
 }
 
-TEST(Rounding, HalfGoesToTheEvenNeighbour) {
-    EXPECT_EQ(roundHalfEven(91.5), 92);
-    EXPECT_EQ(roundHalfEven(203.5), 204);
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(3.5), 4);
-    EXPECT_EQ(roundHalfEven(10 / 3.0), 3);
-    EXPECT_EQ(roundHalfEven(11 / 3.0), 4);
-    EXPECT_EQ(roundHalfEven(7 / 3.0), 2);
-    EXPECT_EQ(roundHalfEven(-0.5), 0);
-}
-
 TEST(ProgramStateMarks, ClearingStopsAtTheCount) {
     ProgramState state;
-    state.PhotoMarks.fill(1);
-    state.clearMarks(3);
-    EXPECT_EQ(state.PhotoMarks[1], 0);
-    EXPECT_EQ(state.PhotoMarks[3], 0);
-    EXPECT_EQ(state.PhotoMarks[4], 1);
-    state.clearMarks(5000);
-    EXPECT_EQ(state.PhotoMarks[MaxPhotos], 0);
+    state.folder.PhotoMarks.fill(1);
+    state.folder.clearMarks(3);
+    EXPECT_EQ(state.folder.PhotoMarks[1], 0);
+    EXPECT_EQ(state.folder.PhotoMarks[3], 0);
+    EXPECT_EQ(state.folder.PhotoMarks[4], 1);
+    state.folder.clearMarks(5000);
+    EXPECT_EQ(state.folder.PhotoMarks[MaxPhotos], 0);
 }
 
 } // namespace

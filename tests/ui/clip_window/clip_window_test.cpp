@@ -30,9 +30,9 @@ protected:
         for (int i = 0; i < 2; ++i) {
             const QString path = Folder + QStringLiteral("\\Q%1.JPG").arg(i + 1);
             writeTestJpeg(rig.host(path), i == 0 ? QSize(800, 600) : QSize(300, 500));
-            rig.state.PhotoPaths[i + 1] = path;
+            rig.state.folder.PhotoPaths[i + 1] = path;
         }
-        rig.state.PhotoCount = 2;
+        rig.state.folder.PhotoCount = 2;
     }
 
     Clipping& clip() { return clipping; }
@@ -79,8 +79,8 @@ TEST_F(ClipTest, OpensTheWindowAtItsDesignPlaces) {
         EXPECT_FALSE(form.isVisible());
     });
     EXPECT_EQ(rig.modals.opened, 1);
-    EXPECT_EQ(rig.state.ImageWidth, 800);
-    EXPECT_EQ(rig.state.ImageHeight, 600);
+    EXPECT_EQ(rig.state.folder.ImageWidth, 800);
+    EXPECT_EQ(rig.state.folder.ImageHeight, 600);
 }
 
 // A 300 x 500 photo is drawn 288 x 480 (or 144 x 240) in the middle of the
@@ -101,7 +101,7 @@ TEST_F(ClipTest, WholePictureIsThePhotoAsDrawnAtEitherSize) {
         EXPECT_EQ(rig.clipboard.image, form.photoBox->image().copy(88, 0, 144, 240));
         EXPECT_TRUE(showsTestPicture(rig.clipboard.image));
     });
-    EXPECT_EQ(rig.state.ImageWidth, 300);
+    EXPECT_EQ(rig.state.folder.ImageWidth, 300);
 }
 
 struct Corners {
@@ -121,12 +121,12 @@ TEST_P(ClipRange, TwoCornersInEitherOrderCutTheirRectangle) {
         const QImage clean = form.photoBox->image();
         click(form, GetParam().first);
         click(form, GetParam().second);
-        EXPECT_EQ(rig.state.ClipClickCount, 2);
+        EXPECT_EQ(clipping.state().corners, 2);
         form.clipButton->click();
         EXPECT_EQ(rig.clipboard.image.size(), GetParam().expected.size());
         EXPECT_EQ(rig.clipboard.image, clean.copy(GetParam().expected));
         EXPECT_EQ(form.photoBox->image(), clean);
-        EXPECT_EQ(rig.state.ClipClickCount, 0);
+        EXPECT_EQ(clipping.state().corners, 0);
     });
 }
 
@@ -184,7 +184,7 @@ TEST_F(ClipTest, RightClickDropsTheRectangle) {
         click(form, {10, 20});
         click(form, {109, 69});
         click(form, {200, 200}, Qt::RightButton);
-        EXPECT_EQ(rig.state.ClipClickCount, 0);
+        EXPECT_EQ(clipping.state().corners, 0);
         EXPECT_EQ(form.photoBox->image(), clean);
         click(form, {50, 60});
         click(form, {70, 90});
@@ -199,7 +199,7 @@ TEST_F(ClipTest, SizeChangeKeepsTheCorners) {
         click(form, {10, 20});
         click(form, {109, 69});
         form.sizeButtons[1]->click();
-        EXPECT_EQ(rig.state.ClipClickCount, 2);
+        EXPECT_EQ(clipping.state().corners, 2);
         EXPECT_EQ(form.photoBox->image().pixelColor(10, 40), QColor(Qt::black));
         form.clipButton->click();
         EXPECT_EQ(rig.clipboard.image.size(), QSize(100, 50));
@@ -230,8 +230,8 @@ TEST_F(ClipTest, RubberBandLeavesNoTrace) {
         }
         EXPECT_EQ(changed, 0);
         moveTo(form, {-40, 900}); // outside the box: the frame stays on it
-        EXPECT_EQ(rig.state.ClipDragX, 0);
-        EXPECT_EQ(rig.state.ClipDragY, 480);
+        EXPECT_EQ(clipping.state().loose.x(), 0);
+        EXPECT_EQ(clipping.state().loose.y(), 480);
         click(form, {60, 80});
         const QImage framed = form.photoBox->image();
         EXPECT_EQ(framed.pixelColor(150, 150), clean.pixelColor(150, 150));
@@ -257,14 +257,14 @@ TEST_F(ClipTest, WindowKeepsItsModesBetweenOpenings) {
         // The part of the rectangle on this photo, drawn 144 wide from x = 88.
         EXPECT_EQ(rig.clipboard.image.size(), QSize(22, 50));
     });
-    EXPECT_EQ(rig.state.ClipSizeMode, 1);
-    EXPECT_EQ(rig.state.ClipAreaMode, 1);
+    EXPECT_EQ(clipping.state().size, ClipSize::Small);
+    EXPECT_EQ(clipping.state().area, ClipArea::Range);
     for (QPushButton* button : window().findChildren<QPushButton*>()) // after the clicks
         EXPECT_EQ(button->font(), window().font()) << button->text().toStdString();
 }
 
 TEST_F(ClipTest, FailuresAreToldInKana) {
-    QFile::remove(rig.host(rig.state.PhotoPaths[2]));
+    QFile::remove(rig.host(rig.state.folder.PhotoPaths[2]));
     open(2);
     EXPECT_EQ(rig.modals.opened, 0);
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("このしゃしんはひらけません。")});
@@ -277,7 +277,7 @@ TEST_F(ClipTest, FailuresAreToldInKana) {
 
 TEST(ClipCommands, RightClickOnAThumbnailOpensItsPhotoAndMenuExplains) {
     LibraryRig rig;
-    rig.state.PhotoFolder = Folder;
+    rig.state.folder.PhotoFolder = Folder;
     rig.makePhotos(Folder, 4, {640, 480});
     loadFolder(rig.program);
     // A second connection of the panel: the rig's own one only marks.
@@ -293,7 +293,7 @@ TEST(ClipCommands, RightClickOnAThumbnailOpensItsPhotoAndMenuExplains) {
     EXPECT_EQ(rig.modals.opened, 1);
     EXPECT_TRUE(nearColour(shown, LibraryRig::photoColour(rig.photoFileNumber(3))));
     for (int n = 1; n <= 4; ++n)
-        EXPECT_EQ(rig.state.PhotoMarks[n], 0);
+        EXPECT_EQ(rig.state.folder.PhotoMarks[n], 0);
 
     // The rig's class has no index, which opening the photo rebuilds and tells.
     rig.messages.shown.clear();

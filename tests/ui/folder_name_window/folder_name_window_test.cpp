@@ -65,7 +65,7 @@ protected:
         rig.writeIndexLines({QStringLiteral("a,IMG_0001_a,2002/01/01 0,"),
                              QStringLiteral("えんそく,IMG_0002_b,2002/01/01 0,")});
         rig.openClassFolder();
-        rig.state.CurrentFolderIndex = 2;
+        rig.state.openClass.CurrentFolderIndex = 2;
     }
     // Opens the window through command and cancels it.
     ImportRig::Outcome openAndCancel(const std::function<void()>& command) {
@@ -136,8 +136,8 @@ TEST_F(OpeningForm2, CancelChangesNothing) {
     EXPECT_EQ(rig.readIndexLines(), before);
     EXPECT_EQ(rig.namesIn(rig.classFolder), QStringList{QStringLiteral("IMGMAIN.TXT")});
     EXPECT_TRUE(rig.messages.shown.isEmpty());
-    EXPECT_EQ(rig.state.FolderTable.count(), 2);
-    EXPECT_EQ(rig.state.CurrentFolderIndex, 2);
+    EXPECT_EQ(rig.state.openClass.FolderTable.count(), 2);
+    EXPECT_EQ(rig.state.openClass.CurrentFolderIndex, 2);
 }
 
 TEST_F(OpeningForm2, ImportShowsItsProgressUntilTheWindowOpensAgain) {

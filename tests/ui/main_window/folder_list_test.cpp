@@ -17,9 +17,9 @@ protected:
     explicit FolderList(int screenWidth = 1024) : rig(screenWidth) {}
 
     void fillTable(int count) {
-        rig.state.FolderTable = FolderIndex();
+        rig.state.openClass.FolderTable = FolderIndex();
         for (int i = 1; i <= count; ++i) {
-            rig.state.FolderTable.addRow(
+            rig.state.openClass.FolderTable.addRow(
                 {QStringLiteral("2002/06/15 %1").arg(i), QStringLiteral("title%1").arg(i),
                  QStringLiteral("IMG_%1_t").arg(i, 4, 10, QLatin1Char('0')), QString()});
         }
@@ -33,7 +33,7 @@ protected:
 
 TEST_F(FolderList, RowsAreThirtyFourPixelsApartWithTheOpenOneHighlighted) {
     fillTable(3);
-    rig.state.CurrentFolderIndex = 2;
+    rig.state.openClass.CurrentFolderIndex = 2;
     rig.view.drawFolderList();
     EXPECT_EQ(rowFill(1), OtherRow);
     EXPECT_EQ(rowFill(2), OpenRow);
@@ -46,42 +46,42 @@ TEST_F(FolderList, RowsAreThirtyFourPixelsApartWithTheOpenOneHighlighted) {
     EXPECT_EQ(at(195, 60), Qt::black);
     EXPECT_EQ(at(196, 60), ListBackground);
     EXPECT_EQ(at(100, 47), ListBackground);
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("title2"));
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("title2"));
 }
 
 TEST_F(FolderList, PageStartsAfterFolderListTop) {
     fillTable(20);
-    rig.state.FolderListTop = 18;
-    rig.state.CurrentFolderIndex = 19;
-    rig.state.FolderTitle = QStringLiteral("before");
+    rig.state.openClass.FolderListTop = 18;
+    rig.state.openClass.CurrentFolderIndex = 19;
+    rig.state.folder.FolderTitle = QStringLiteral("before");
     rig.view.drawFolderList();
     EXPECT_EQ(rowFill(1), OpenRow);
     EXPECT_EQ(rowFill(2), OtherRow);
     for (int i = 3; i <= 18; ++i)
         EXPECT_EQ(rowFill(i), ListBackground) << i;
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("title19"));
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("title19"));
 }
 
 TEST_F(FolderList, OpenFolderOffThePageKeepsTheTitle) {
     fillTable(20);
-    rig.state.CurrentFolderIndex = 20;
-    rig.state.FolderTitle = QStringLiteral("kept");
+    rig.state.openClass.CurrentFolderIndex = 20;
+    rig.state.folder.FolderTitle = QStringLiteral("kept");
     rig.view.drawFolderList();
     for (int i = 1; i <= 18; ++i)
         EXPECT_EQ(rowFill(i), OtherRow) << i;
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("kept"));
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("kept"));
 }
 
 TEST_F(FolderList, NoFoldersLeavesOnlyTheBackground) {
-    rig.state.FolderTitle = QStringLiteral("kept");
+    rig.state.folder.FolderTitle = QStringLiteral("kept");
     rig.view.drawFolderList();
     EXPECT_EQ(rowFill(1), ListBackground);
-    EXPECT_EQ(rig.state.FolderTitle, QStringLiteral("kept"));
+    EXPECT_EQ(rig.state.folder.FolderTitle, QStringLiteral("kept"));
 }
 
 TEST_F(FolderList, CountAndDateTextsAreDrawn) {
     fillTable(1);
-    rig.state.FolderTable.editRowAt(
+    rig.state.openClass.FolderTable.editRowAt(
         1, [](FolderRow& row) { row[ColRemark] = QStringLiteral("remark"); });
     rig.view.drawFolderList();
     auto inkIn = [&](QRect area) {
@@ -119,8 +119,8 @@ TEST_F(FolderList, EveryCountUpToFiveDigitsIsWholeInsideTheRow) {
         {QStringLiteral("1000"), QStringLiteral(" 1000")},
         {QStringLiteral("99999"), QStringLiteral(" 99999")}};
     for (const auto& [count, shown] : counts) {
-        rig.state.FolderTable = FolderIndex();
-        rig.state.FolderTable.addRow(
+        rig.state.openClass.FolderTable = FolderIndex();
+        rig.state.openClass.FolderTable.addRow(
             {QStringLiteral("2002/06/15 ") + count, QString(), QString(), QString()});
         rig.view.drawFolderList();
         const QRect line(3, 49, 192, 15); // inside the border, the first text line

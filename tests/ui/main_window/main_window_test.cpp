@@ -34,7 +34,7 @@ protected:
 TEST_P(MainWindowLayoutTest, WindowHasTheModeSizeAndIsCentredAtTheTop) {
     const LayoutCase& c = GetParam();
     MainWindow& form = *rig.form;
-    EXPECT_EQ(rig.state.ScreenWidthPx, c.screenWidth);
+    EXPECT_EQ(rig.state.screen.ScreenWidthPx, c.screenWidth);
     EXPECT_EQ(form.chosenLayout().large, c.large);
     const QSize outer = c.large ? QSize(1024, 748) : QSize(800, 580);
     EXPECT_EQ(form.frameGeometry().size(), outer);
@@ -110,7 +110,7 @@ TEST(MainWindowLoad, RunsOnceOnly) {
     FormRig rig(800);
     rig.screen.width = 1280;
     rig.form->load();
-    EXPECT_EQ(rig.state.ScreenWidthPx, 800);
+    EXPECT_EQ(rig.state.screen.ScreenWidthPx, 800);
     EXPECT_EQ(rig.form->frameGeometry().size(), QSize(800, 580));
 }
 

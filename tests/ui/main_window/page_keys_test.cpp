@@ -29,21 +29,21 @@ TEST_P(PageKeys, MoveTheFocusAndTurnThePage) {
     const KeyCase& c = GetParam();
     const std::string start = c.start;
     LibraryRig rig;
-    rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
-    rig.makePhotos(rig.state.PhotoFolder, start == "empty" ? 0 : 30);
+    rig.state.folder.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+    rig.makePhotos(rig.state.folder.PhotoFolder, start == "empty" ? 0 : 30);
     loadFolder(rig.program);
     const auto press = [&rig](Qt::Key key) { QTest::keyClick(rig.form->thumbnailPanel, key); };
     if (start == "last on page") {
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right,
                             Qt::Key_Right, Qt::Key_Right, Qt::Key_Right})
             press(key);
-        ASSERT_EQ(rig.state.FocusedPhoto, 25);
+        ASSERT_EQ(rig.state.folder.FocusedPhoto, 25);
     } else if (start == "last photo") {
         press(Qt::Key_End);
     }
     press(c.key);
-    EXPECT_EQ(rig.state.FocusedPhoto, c.focus);
-    EXPECT_EQ(rig.state.ThumbTopRow, c.topRow);
+    EXPECT_EQ(rig.state.folder.FocusedPhoto, c.focus);
+    EXPECT_EQ(rig.state.folder.ThumbTopRow, c.topRow);
     EXPECT_EQ(rig.form->thumbnailScroll->value(), c.topRow);
     if (c.focus == 0)
         return;
@@ -51,7 +51,7 @@ TEST_P(PageKeys, MoveTheFocusAndTurnThePage) {
     const int index = c.focus - 1 - 5 * c.topRow;
     const QRect frame = thumbCell(true, index % 5, index / 5, {}).frame();
     EXPECT_EQ(rig.panelColourAt(frame.topLeft() + QPoint(-1, 20)), FocusOrange);
-    EXPECT_EQ(rig.state.PhotoMarks[c.focus], c.key == Qt::Key_Space ? 1 : 0);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[c.focus], c.key == Qt::Key_Space ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,8 +93,8 @@ TEST(Wheel, TurnsARowANotchAndAPageWithCtrlOrOverTheScrollBar) {
                           QPoint(0, -120 * notches), Qt::NoButton, modifiers, Qt::NoScrollPhase,
                           false);
         QApplication::sendEvent(over, &event);
-        EXPECT_EQ(rig.state.ThumbTopRow, topRow);
-        EXPECT_EQ(rig.state.FolderListTop, listTop);
+        EXPECT_EQ(rig.state.folder.ThumbTopRow, topRow);
+        EXPECT_EQ(rig.state.openClass.FolderListTop, listTop);
     }
 }
 

@@ -30,7 +30,7 @@ protected:
     void openPhotos(int count, QSize size = {320, 240}) {
         const QString folder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
         rig.makePhotos(folder, count, size);
-        rig.state.PhotoFolder = folder;
+        rig.state.folder.PhotoFolder = folder;
         loadFolder(rig.program);
     }
     // The photo number whose colour fills the picture of a cell, 0 for none.
@@ -49,7 +49,7 @@ protected:
 
 TEST_F(ThumbnailPage, LargeGridDrawsTwentyFiveCellsInOrder) {
     openPhotos(30);
-    EXPECT_EQ(rig.state.PhotoCount, 30);
+    EXPECT_EQ(rig.state.folder.PhotoCount, 30);
     for (int index = 0; index < 25; ++index) {
         const ThumbCell cell = thumbCell(true, index % 5, index / 5, {});
         EXPECT_EQ(photoShownIn(cell, 30), index + 1) << index;
@@ -57,13 +57,13 @@ TEST_F(ThumbnailPage, LargeGridDrawsTwentyFiveCellsInOrder) {
     }
     EXPECT_EQ(rig.panelColourAt({158, 171}), Qt::black); // the frame's corner
     EXPECT_EQ(rig.panelColourAt({300, 174}), Yellow);
-    EXPECT_EQ(rig.state.ImageWidth, 320);
-    EXPECT_EQ(rig.state.ImageHeight, 240);
+    EXPECT_EQ(rig.state.folder.ImageWidth, 320);
+    EXPECT_EQ(rig.state.folder.ImageHeight, 240);
     EXPECT_TRUE(rig.form->waitNotice->isHidden());
 }
 
 TEST_F(ThumbnailPage, TitleBoxShowsTheFolderTitle) {
-    rig.state.FolderTitle = QStringLiteral("えんそく");
+    rig.state.folder.FolderTitle = QStringLiteral("えんそく");
     openPhotos(1);
     // (390, 4), 220 x 28: the outline's far corner is (610, 32).
     EXPECT_EQ(rig.panelColourAt({390, 4}), Qt::black);
@@ -84,7 +84,7 @@ TEST_F(ThumbnailPage, ScrollRangeAndPageCorrection) {
     openPhotos(30);
     EXPECT_EQ(rig.form->thumbnailScroll->maximum(), 10);
     rig.form->thumbnailScroll->setValue(10);
-    EXPECT_EQ(rig.state.ThumbTopRow, 5);
+    EXPECT_EQ(rig.state.folder.ThumbTopRow, 5);
     EXPECT_EQ(photoShownIn(thumbCell(true, 0, 0, {}), 30), 26);
     EXPECT_EQ(photoShownIn(thumbCell(true, 4, 0, {}), 30), 30);
     EXPECT_EQ(rig.panelColourAt(thumbCell(true, 0, 1, {}).picture().center()), PanelBackground);
@@ -93,15 +93,15 @@ TEST_F(ThumbnailPage, ScrollRangeAndPageCorrection) {
 
 TEST_F(ThumbnailPage, ScrollMaximumIsCountOverThreeRoundedHalfEven) {
     for (const auto& [count, maximum] : {std::pair{10, 3}, {11, 4}, {7, 2}, {0, 0}}) {
-        rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\F%1").arg(count);
-        rig.makePhotos(rig.state.PhotoFolder, count, {32, 24});
+        rig.state.folder.PhotoFolder = rig.classFolder + QStringLiteral("\\F%1").arg(count);
+        rig.makePhotos(rig.state.folder.PhotoFolder, count, {32, 24});
         loadFolder(rig.program);
         EXPECT_EQ(rig.form->thumbnailScroll->maximum(), maximum) << count;
     }
 }
 
 TEST_F(ThumbnailPage, MarkedPhotosHaveBlueBars) {
-    rig.state.PhotoMarks[3] = 1;
+    rig.state.folder.PhotoMarks[3] = 1;
     openPhotos(4);
     EXPECT_EQ(rig.panelColourAt(thumbCell(true, 2, 0, {}).captionBar().topRight() + QPoint(-1, 1)),
               Blue);
@@ -110,9 +110,9 @@ TEST_F(ThumbnailPage, MarkedPhotosHaveBlueBars) {
 }
 
 TEST_F(ThumbnailPage, EmptyFolderShowsOnlyBackgroundAndTitle) {
-    rig.state.ThumbTopRow = 3;
+    rig.state.folder.ThumbTopRow = 3;
     openPhotos(0);
-    EXPECT_EQ(rig.state.ThumbTopRow, 3);
+    EXPECT_EQ(rig.state.folder.ThumbTopRow, 3);
     EXPECT_EQ(rig.panelColourAt({200, 200}), PanelBackground);
     EXPECT_EQ(rig.panelColourAt({400, 20}), Qt::white);
     EXPECT_TRUE(rig.form->waitNotice->isHidden());
@@ -126,11 +126,11 @@ TEST_F(ThumbnailPage, UndecodableFilesKeepTheirCaptionAndLeaveTheSizeAlone) {
     junk.write("not a picture at all");
     junk.close();
     QFile(rig.host(folder) + QStringLiteral("/P003.jpeg")).open(QIODevice::WriteOnly);
-    rig.state.PhotoFolder = folder;
+    rig.state.folder.PhotoFolder = folder;
     loadFolder(rig.program);
-    ASSERT_EQ(rig.state.PhotoCount, 3);
-    EXPECT_EQ(rig.state.ImageWidth, 64);
-    EXPECT_EQ(rig.state.ImageHeight, 48);
+    ASSERT_EQ(rig.state.folder.PhotoCount, 3);
+    EXPECT_EQ(rig.state.folder.ImageWidth, 64);
+    EXPECT_EQ(rig.state.folder.ImageHeight, 48);
     int drawnPictures = 0;
     for (int index = 0; index < 3; ++index) {
         const ThumbCell cell = thumbCell(true, index, 0, {});
@@ -143,7 +143,7 @@ TEST_F(ThumbnailPage, UndecodableFilesKeepTheirCaptionAndLeaveTheSizeAlone) {
 TEST_F(ThumbnailPage, MarksSurviveScrolling) {
     openPhotos(30);
     toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {160, 180}); // photo 7
-    ASSERT_EQ(rig.state.PhotoMarks[7], 1);
+    ASSERT_EQ(rig.state.folder.PhotoMarks[7], 1);
     rig.form->thumbnailScroll->setValue(1);
     // Photo 7 is now in the first row, third column.
     EXPECT_EQ(rig.panelColourAt(thumbCell(true, 1, 0, {}).captionBar().topRight() + QPoint(-1, 1)),
@@ -175,12 +175,12 @@ TEST_F(ThumbnailPage, DraggingTheThumbRedrawsOnlyWhereItIsLetGo) {
     QTest::mouseMove(&bar, grip + QPoint(0, 150));
     QTest::mouseMove(&bar, grip + QPoint(0, 300));
     EXPECT_GT(bar.sliderPosition(), 0);
-    EXPECT_EQ(rig.state.ThumbTopRow, 0);
+    EXPECT_EQ(rig.state.folder.ThumbTopRow, 0);
     EXPECT_EQ(photoShownIn(thumbCell(true, 0, 0, {}), 30), 1);
     QTest::mouseRelease(&bar, Qt::LeftButton, {}, grip + QPoint(0, 300));
     ASSERT_GT(bar.value(), 0);
-    EXPECT_EQ(rig.state.ThumbTopRow, std::min(bar.value(), 5));
-    EXPECT_EQ(photoShownIn(thumbCell(true, 0, 0, {}), 30), rig.state.ThumbTopRow * 5 + 1);
+    EXPECT_EQ(rig.state.folder.ThumbTopRow, std::min(bar.value(), 5));
+    EXPECT_EQ(photoShownIn(thumbCell(true, 0, 0, {}), 30), rig.state.folder.ThumbTopRow * 5 + 1);
 }
 
 // A click in the track below the thumb turns one page of rows.
@@ -188,15 +188,15 @@ class ScrollTrack : public ::testing::TestWithParam<int> {};
 
 TEST_P(ScrollTrack, AClickMovesOnePageOfRows) {
     LibraryRig rig(GetParam());
-    rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
-    rig.makePhotos(rig.state.PhotoFolder, 60, {64, 48});
+    rig.state.folder.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+    rig.makePhotos(rig.state.folder.PhotoFolder, 60, {64, 48});
     loadFolder(rig.program);
     QScrollBar& bar = *rig.form->thumbnailScroll;
     const QRect thumb = thumbOf(bar);
     QTest::mouseClick(&bar, Qt::LeftButton, {}, {thumb.center().x(), thumb.bottom() + 20});
     const int rows = GetParam() > 999 ? 5 : 4;
     EXPECT_EQ(bar.value(), rows);
-    EXPECT_EQ(rig.state.ThumbTopRow, rows);
+    EXPECT_EQ(rig.state.folder.ThumbTopRow, rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, ScrollTrack, ::testing::Values(1024, 800));
@@ -223,10 +223,10 @@ TEST_F(SmallThumbnailPage, FourByFourWithRowsFromTheProportions) {
 TEST(PortraitThumbnail, StaysRoundInsideItsBox) {
     for (const int screenWidth : {1024, 800}) {
         LibraryRig rig(screenWidth);
-        rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
-        rig.files.makeDirectory(rig.state.PhotoFolder);
-        ASSERT_TRUE(writeCirclePhoto(rig.host(rig.state.PhotoFolder + QStringLiteral("\\P.JPG")),
-                                     {600, 800}));
+        rig.state.folder.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+        rig.files.makeDirectory(rig.state.folder.PhotoFolder);
+        ASSERT_TRUE(writeCirclePhoto(
+            rig.host(rig.state.folder.PhotoFolder + QStringLiteral("\\P.JPG")), {600, 800}));
         loadFolder(rig.program);
         const QRect box = thumbCell(screenWidth > 999, 0, 0, {}).picture();
         const QImage page = rig.form->thumbnailPanel->image();
@@ -246,8 +246,8 @@ struct CellLayout {
 class CellFrame : public ::testing::TestWithParam<CellLayout> {
 protected:
     CellFrame() : rig(GetParam().screenWidth) {
-        rig.state.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
-        rig.makePhotos(rig.state.PhotoFolder, 12, {640, 480});
+        rig.state.folder.PhotoFolder = rig.classFolder + QStringLiteral("\\IMG_0001_a");
+        rig.makePhotos(rig.state.folder.PhotoFolder, 12, {640, 480});
         loadFolder(rig.program);
     }
     QImage pictureOf(const CellLayout& cell) const {
@@ -258,7 +258,7 @@ protected:
 
 TEST_P(CellFrame, FrameAndBarSurroundThePictureWhichMarkingLeavesAlone) {
     const CellLayout& cell = GetParam();
-    const int number = rig.state.ThumbColumns + 2;
+    const int number = rig.state.screen.ThumbColumns + 2;
     const QColor photo = LibraryRig::photoColour(rig.photoFileNumber(number));
     const int left = cell.x + 4, top = cell.y - 1;
     const int right = left + cell.w + 1, bottom = top + cell.frameHeight;
@@ -283,12 +283,13 @@ TEST_P(CellFrame, FrameAndBarSurroundThePictureWhichMarkingLeavesAlone) {
     check("drawn ");
     const QImage page = rig.form->thumbnailPanel->image();
     toggleMarkOrPickToClip(rig.program, Qt::LeftButton, {10, 50});
-    ASSERT_EQ(rig.state.PhotoMarks[1], 1);
+    ASSERT_EQ(rig.state.folder.PhotoMarks[1], 1);
     check("marked ");
     // No picture of the page changed.
     for (int index = 0; index < 12; ++index) {
-        const ThumbCell other = thumbCell(cell.screenWidth > 999, index % rig.state.ThumbColumns,
-                                          index / rig.state.ThumbColumns, {640, 480});
+        const ThumbCell other =
+            thumbCell(cell.screenWidth > 999, index % rig.state.screen.ThumbColumns,
+                      index / rig.state.screen.ThumbColumns, {640, 480});
         EXPECT_EQ(rig.form->thumbnailPanel->image().copy(other.picture()),
                   page.copy(other.picture()))
             << index;
@@ -308,18 +309,18 @@ TEST_F(RealPhotoPage, OrientedAndBrokenFilesDrawAndTheFolderCompletes) {
     REQUIRE_SHARED_TESTDATA();
     const QString drive = QStringLiteral("Z:") +
                           sharedTestData(QStringLiteral("jpeg/orientation")).replace(u'/', u'\\');
-    rig.state.PhotoFolder = drive;
+    rig.state.folder.PhotoFolder = drive;
     loadFolder(rig.program);
-    EXPECT_GT(rig.state.PhotoCount, 20);
-    EXPECT_EQ(rig.state.ThumbTopRow, 0);
+    EXPECT_GT(rig.state.folder.PhotoCount, 20);
+    EXPECT_EQ(rig.state.folder.ThumbTopRow, 0);
 
-    rig.state.PhotoFolder =
+    rig.state.folder.PhotoFolder =
         QStringLiteral("Z:") + sharedTestData(QStringLiteral("jpeg/broken")).replace(u'/', u'\\');
     for (int row = 0; row < 10; ++row) {
         loadFolder(rig.program);
         rig.form->thumbnailScroll->setValue(row);
     }
-    EXPECT_GT(rig.state.PhotoCount, 20);
+    EXPECT_GT(rig.state.folder.PhotoCount, 20);
     EXPECT_TRUE(rig.form->waitNotice->isHidden());
 }
 
@@ -331,8 +332,8 @@ protected:
         return folder;
     }
     void open(const QString& folder) {
-        rig.state.PhotoFolder = folder;
-        rig.state.ThumbTopRow = 0;
+        rig.state.folder.PhotoFolder = folder;
+        rig.state.folder.ThumbTopRow = 0;
         loadFolder(rig.program);
     }
 };

@@ -19,10 +19,10 @@ protected:
         QDir().mkpath(programFolder);
         new SecondaryWindows(rig.program, *rig.form, programFolder,
                              [] { FAIL() << "program ended"; });
-        rig.state.SaveBase = QStringLiteral("C:\\A_image\\");
-        rig.state.SaveSubFolder = QStringLiteral("2001");
-        rig.state.SaveRoot = QStringLiteral("C:\\A_image\\2001\\");
-        rig.state.ClassFolder = rig.state.SaveRoot;
+        rig.state.settings.SaveBase = QStringLiteral("C:\\A_image\\");
+        rig.state.settings.SaveSubFolder = QStringLiteral("2001");
+        rig.state.settings.SaveRoot = QStringLiteral("C:\\A_image\\2001\\");
+        rig.state.openClass.ClassFolder = rig.state.settings.SaveRoot;
     }
 
     // Opens the window from the class panel and clicks drive button index;
@@ -47,17 +47,17 @@ protected:
 // start-up makes it; the settings file is not written.
 TEST_F(SaveDriveWindowTest, ChoosingDMakesItsSaveRootWithTheYearAndWritesNothing) {
     EXPECT_EQ(choose(2), QStringLiteral("C:"));
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("D:\\A_IMAGE\\2001\\"));
-    EXPECT_EQ(rig.state.SaveBase, QStringLiteral("D:\\A_IMAGE\\"));
-    EXPECT_EQ(rig.state.ClassFolder, rig.state.SaveRoot);
-    EXPECT_EQ(rig.state.SaveSubFolder, QStringLiteral("2001"));
+    EXPECT_EQ(rig.state.settings.SaveRoot, QStringLiteral("D:\\A_IMAGE\\2001\\"));
+    EXPECT_EQ(rig.state.settings.SaveBase, QStringLiteral("D:\\A_IMAGE\\"));
+    EXPECT_EQ(rig.state.openClass.ClassFolder, rig.state.settings.SaveRoot);
+    EXPECT_EQ(rig.state.settings.SaveSubFolder, QStringLiteral("2001"));
     EXPECT_EQ(rig.form->saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(D:)"));
     EXPECT_TRUE(rig.files.isDirectory(QStringLiteral("D:\\A_IMAGE\\2001")));
     EXPECT_TRUE(QDir(programFolder).isEmpty());
 
     // The next opening shows the drive chosen.
     EXPECT_EQ(choose(0), QStringLiteral("D:"));
-    EXPECT_EQ(rig.state.SaveRoot, QStringLiteral("A:\\2001\\"));
+    EXPECT_EQ(rig.state.settings.SaveRoot, QStringLiteral("A:\\2001\\"));
     EXPECT_EQ(rig.form->saveDriveButton->text(), QStringLiteral("保存ﾄﾞﾗｲﾌﾞ(A:)"));
     EXPECT_EQ(rig.modals.opened, 2);
 }

@@ -21,8 +21,8 @@ class SettingsWindowTest : public ::testing::Test {
 protected:
     SettingsWindowTest() : programFolder(rig.root.filePath(QStringLiteral("program"))) {
         QDir().mkpath(programFolder);
-        rig.state.PhotoDrivePath = QStringLiteral("A:\\");
-        rig.state.SaveRootSetting = QStringLiteral("C:\\A_IMAGE\\");
+        rig.state.settings.PhotoDrivePath = QStringLiteral("A:\\");
+        rig.state.settings.SaveRootSetting = QStringLiteral("C:\\A_IMAGE\\");
         new SecondaryWindows(rig.program, *rig.form, programFolder, [this] { ++ended; });
     }
 

@@ -24,14 +24,14 @@ protected:
         const QStringList paths = rig.makePhotos(Folder, count, {160, 120});
         setPhotos(paths);
         for (int n = 1; n <= count; ++n)
-            rig.state.PhotoMarks[n] = marked.size() == 0 ? 1 : 0;
+            rig.state.folder.PhotoMarks[n] = marked.size() == 0 ? 1 : 0;
         for (int n : marked)
-            rig.state.PhotoMarks[n] = 1;
+            rig.state.folder.PhotoMarks[n] = 1;
     }
     void setPhotos(const QStringList& paths) {
-        rig.state.PhotoCount = int(paths.size());
+        rig.state.folder.PhotoCount = int(paths.size());
         for (int i = 0; i < paths.size(); ++i)
-            rig.state.PhotoPaths[i + 1] = paths[i];
+            rig.state.folder.PhotoPaths[i + 1] = paths[i];
     }
     SlideShow& start() {
         show.start();
@@ -50,7 +50,7 @@ protected:
 
 TEST_F(SlideShowTest, NoMarkedPhotoAsksForSomeAndOpensNothing) {
     makeFolder(3, {});
-    rig.state.PhotoMarks.fill(0);
+    rig.state.folder.PhotoMarks.fill(0);
     start();
     EXPECT_EQ(rig.messages.shown, QStringList{QStringLiteral("しゃしんをえらんでください。")});
     EXPECT_FALSE(window().isVisible());
@@ -63,18 +63,18 @@ TEST_F(SlideShowTest, OneSlideStaysOnBothSteps) {
     EXPECT_TRUE(window().isFullScreen());
     EXPECT_TRUE(window().windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_FALSE(window().isModal());
-    EXPECT_EQ(rig.state.SelectedCount, 1);
-    EXPECT_EQ(rig.state.SlideCount, 1);
-    EXPECT_EQ(rig.state.SelectedPaths[1], rig.state.PhotoPaths[2]);
+    EXPECT_EQ(rig.state.selection.SelectedCount, 1);
+    EXPECT_EQ(show.slideCount(), 1);
+    EXPECT_EQ(rig.state.selection.SelectedPaths[1], rig.state.folder.PhotoPaths[2]);
     EXPECT_TRUE(nearColour(slideColour(), photo(2)));
     for (QPushButton* button : {window().stepButtons[0], window().stepButtons[1]}) {
         button->click();
-        EXPECT_EQ(rig.state.SlideIndex, 1);
+        EXPECT_EQ(show.slideShown(), 1);
         EXPECT_TRUE(nearColour(slideColour(), photo(2)));
     }
     window().endButton->click();
     EXPECT_FALSE(window().isVisible());
-    EXPECT_EQ(rig.state.PhotoMarks[2], 1);
+    EXPECT_EQ(rig.state.folder.PhotoMarks[2], 1);
 }
 
 TEST_F(SlideShowTest, ButtonsAndKeysStepWithoutWrapping) {
@@ -86,13 +86,13 @@ TEST_F(SlideShowTest, ButtonsAndKeysStepWithoutWrapping) {
         EXPECT_TRUE(nearColour(slideColour(), photo(colour))) << colour;
     }
     QTest::keyClick(&window(), Qt::Key_Left);
-    EXPECT_EQ(rig.state.SlideIndex, 2);
+    EXPECT_EQ(show.slideShown(), 2);
     EXPECT_TRUE(nearColour(slideColour(), photo(3)));
     QTest::keyClick(&window(), Qt::Key_Left);
     QTest::keyClick(&window(), Qt::Key_Left);
     EXPECT_TRUE(nearColour(slideColour(), photo(1)));
     QTest::keyClick(&window(), Qt::Key_Right);
-    EXPECT_EQ(rig.state.SlideIndex, 2);
+    EXPECT_EQ(show.slideShown(), 2);
     QTest::keyClick(&window(), Qt::Key_Escape);
     EXPECT_FALSE(window().isVisible());
 }
@@ -141,10 +141,10 @@ TEST_F(SlideShowTest, StripShowsThumbnailsAndPicksSlides) {
     EXPECT_EQ(strip.pixelColor(0, 646), QColor(Qt::black));
 
     QTest::mouseClick(form.thumbnailStrip, Qt::LeftButton, {}, QPoint(50, 143));
-    EXPECT_EQ(rig.state.SlideIndex, 2);
+    EXPECT_EQ(show.slideShown(), 2);
     EXPECT_TRUE(nearColour(slideColour(), photo(2)));
     QTest::mouseClick(form.thumbnailStrip, Qt::RightButton, {}, QPoint(50, 719));
-    EXPECT_EQ(rig.state.SlideIndex, 10);
+    EXPECT_EQ(show.slideShown(), 10);
     EXPECT_TRUE(nearColour(slideColour(), photo(10)));
 
     QTest::mouseClick(form.layoutButtons[0], Qt::LeftButton);
@@ -157,14 +157,14 @@ TEST_F(SlideShowTest, ShorterShowClearsTheStripAndPicksItsLastSlide) {
     start();
     window().endButton->click();
     for (int n = 4; n <= 10; ++n)
-        rig.state.PhotoMarks[n] = 0;
+        rig.state.folder.PhotoMarks[n] = 0;
     start();
     const QImage strip = window().thumbnailStrip->image();
     EXPECT_TRUE(nearColour(strip.pixelColor(50, 72 * 2 + 36), photo(3)));
     EXPECT_EQ(strip.pixelColor(50, 72 * 3 + 36), QColor(Qt::white));
-    EXPECT_EQ(rig.state.SlideIndex, 1);
+    EXPECT_EQ(show.slideShown(), 1);
     QTest::mouseClick(window().thumbnailStrip, Qt::LeftButton, {}, QPoint(50, 500));
-    EXPECT_EQ(rig.state.SlideIndex, 3);
+    EXPECT_EQ(show.slideShown(), 3);
     EXPECT_TRUE(nearColour(slideColour(), photo(3)));
 }
 
@@ -178,14 +178,14 @@ TEST_F(SlideShowTest, EachPhotoFitsTheBoxInItsOwnProportions) {
     }
     setPhotos(paths);
     for (int n = 1; n <= 3; ++n)
-        rig.state.PhotoMarks[n] = 1;
+        rig.state.folder.PhotoMarks[n] = 1;
     start();
     const auto colours = testPaletteColors(TestPalette::Photo);
     for (int i = 0; i < sizes.size(); ++i) {
         if (i > 0)
             window().stepButtons[1]->click();
-        EXPECT_EQ(rig.state.ImageWidth, sizes[i].width());
-        EXPECT_EQ(rig.state.ImageHeight, sizes[i].height());
+        EXPECT_EQ(rig.state.folder.ImageWidth, sizes[i].width());
+        EXPECT_EQ(rig.state.folder.ImageHeight, sizes[i].height());
         // Whole and centred in 900 x 670: the quadrants meet at (450, 335).
         const QImage slide = window().photoBox->image();
         EXPECT_EQ(slide.size(), QSize(900, 670));
@@ -204,7 +204,7 @@ TEST_F(SlideShowTest, EachPhotoFitsTheBoxInItsOwnProportions) {
 
 TEST_F(SlideShowTest, UnreadablePhotoIsABlackSlideAndTheShowGoesOn) {
     makeFolder(3);
-    QFile::remove(rig.host(rig.state.PhotoPaths[2]));
+    QFile::remove(rig.host(rig.state.folder.PhotoPaths[2]));
     start();
     const QImage strip = window().thumbnailStrip->image();
     EXPECT_EQ(strip.pixelColor(50, 72 + 36), QColor(Qt::white));
@@ -219,12 +219,12 @@ TEST_F(SlideShowTest, MoreThan999MarkedPhotosHoldTheFirst999) {
     for (int n = 3; n <= MaxPhotos; ++n)
         paths << Folder + QStringLiteral("\\X%1.JPG").arg(n);
     setPhotos(paths);
-    rig.state.PhotoMarks.fill(1);
+    rig.state.folder.PhotoMarks.fill(1);
     start();
-    EXPECT_EQ(rig.state.SelectedCount, 1000);
-    EXPECT_EQ(rig.state.SlideCount, 999);
-    EXPECT_EQ(rig.state.SelectedPaths[999], paths[998]);
-    EXPECT_TRUE(rig.state.SelectedPaths[1000].isEmpty());
+    EXPECT_EQ(rig.state.selection.SelectedCount, 1000);
+    EXPECT_EQ(show.slideCount(), 999);
+    EXPECT_EQ(rig.state.selection.SelectedPaths[999], paths[998]);
+    EXPECT_TRUE(rig.state.selection.SelectedPaths[1000].isEmpty());
     EXPECT_FALSE(window().layoutButtons[1]->isVisible());
     EXPECT_TRUE(nearColour(slideColour(), photo(1)));
     window().stepButtons[1]->click();

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/geometry/fit_inside.h"
-
-#include "core/geometry/rounding.h"
+#include "core/geometry/fitting.h"
 
 #include <algorithm>
 

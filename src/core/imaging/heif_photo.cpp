@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/imaging/heif_photo.h"
 
+#include "core/imaging/heif_item_locations.h"
 #include "core/imaging/photo_decoder.h"
 
 #include <QFile>
 #include <QtEndian>
+#include <cstring>
 #include <libexif/exif-data.h>
 #include <libheif/heif.h>
 
@@ -20,22 +22,66 @@ constexpr size_t MaxExifBytes = 1024 * 1024;
 
 const QByteArrayList HeifBrands = {"heic", "heix", "heim", "heis", "hevc", "hevx", "mif1", "msf1"};
 
-// libheif reads through the open file, so only the boxes it asks for are read.
-QFile& fileOf(void* userdata) {
-    return *static_cast<QFile*>(userdata);
+// Only the primary picture's first bytes are handed to libheif on opening:
+// it reads the whole item then, which is most of the file, and the picture
+// itself is decoded from a context of its own.
+constexpr quint64 OpeningPrimaryBytes = 4096;
+
+// The open file as libheif reads it, with the 'meta' box served from memory
+// when it is given: only the boxes libheif asks for are read.
+} // namespace
+
+struct HeifFileView {
+    QFile& file;
+    qint64 metaPosition = 0;
+    QByteArray meta;
+    qint64 position = 0;
+};
+
+namespace {
+
+HeifFileView& viewOf(void* userdata) {
+    return *static_cast<HeifFileView*>(userdata);
 }
 
-const heif_reader FileReader = {
+int readView(void* data, size_t size, void* userdata) {
+    HeifFileView& view = viewOf(userdata);
+    auto* target = static_cast<char*>(data);
+    qint64 left = qint64(size);
+    while (left > 0) {
+        const qint64 inMeta = view.position - view.metaPosition;
+        qint64 piece = 0;
+        if (inMeta >= 0 && inMeta < view.meta.size()) {
+            piece = std::min(left, view.meta.size() - inMeta);
+            std::memcpy(target, view.meta.constData() + inMeta, size_t(piece));
+        } else {
+            piece = view.position < view.metaPosition && !view.meta.isEmpty()
+                        ? std::min(left, view.metaPosition - view.position)
+                        : left;
+            if (!view.file.seek(view.position) || view.file.read(target, piece) != piece)
+                return 1;
+        }
+        target += piece;
+        left -= piece;
+        view.position += piece;
+    }
+    return 0;
+}
+
+const heif_reader ViewReader = {
     1,
-    [](void* userdata) -> int64_t { return fileOf(userdata).pos(); },
-    [](void* data, size_t size, void* userdata) -> int {
-        return fileOf(userdata).read(static_cast<char*>(data), qint64(size)) == qint64(size) ? 0
-                                                                                             : 1;
+    [](void* userdata) -> int64_t { return viewOf(userdata).position; },
+    readView,
+    [](int64_t position, void* userdata) -> int {
+        HeifFileView& view = viewOf(userdata);
+        if (position < 0 || position > view.file.size())
+            return 1;
+        view.position = position;
+        return 0;
     },
-    [](int64_t position, void* userdata) -> int { return fileOf(userdata).seek(position) ? 0 : 1; },
     [](int64_t size, void* userdata) {
-        return size > fileOf(userdata).size() ? heif_reader_grow_status_size_beyond_eof
-                                              : heif_reader_grow_status_size_reached;
+        return size > viewOf(userdata).file.size() ? heif_reader_grow_status_size_beyond_eof
+                                                   : heif_reader_grow_status_size_reached;
     },
 };
 
@@ -73,8 +119,9 @@ void forEachBox(const QByteArray& bytes, qsizetype from, qsizetype to, Visit vis
     }
 }
 
-// The whole 'meta' box of the file, found box by box from its start.
-QByteArray metaBoxOf(QFile& file) {
+// The whole 'meta' box of the file and where it starts, found box by box
+// from the file's start.
+std::pair<qint64, QByteArray> metaBoxOf(QFile& file) {
     qint64 position = 0;
     while (file.seek(position)) {
         const QByteArray header = file.read(16);
@@ -86,8 +133,9 @@ QByteArray metaBoxOf(QFile& file) {
         if (size < 8 || size > quint64(file.size() - position))
             return {};
         if (header.mid(4, 4) == "meta")
-            return qint64(size) <= MaxMetaBoxBytes && file.seek(position) ? file.read(qint64(size))
-                                                                          : QByteArray();
+            return qint64(size) <= MaxMetaBoxBytes && file.seek(position)
+                       ? std::pair(position, file.read(qint64(size)))
+                       : std::pair<qint64, QByteArray>();
         position += qint64(size);
     }
     return {};
@@ -172,14 +220,18 @@ bool looksLikeHeif(const QByteArray& head) {
 }
 
 HeifPhoto::HeifPhoto(QFile& file)
-    : m_context(heif_context_alloc(), heif_context_free),
+    : m_file(file), m_context(heif_context_alloc(), heif_context_free),
       m_primary(nullptr, heif_image_handle_release),
       m_thumbnail(nullptr, heif_image_handle_release) {
     // Once, before any thread decodes: libheif registers its decoders then.
     static const bool initialised = heif_init(nullptr).code == heif_error_Ok;
-    const bool ownTurns = turnsItself(metaBoxOf(file));
-    if (!initialised || !m_context || !file.seek(0) ||
-        heif_context_read_from_reader(m_context.get(), &FileReader, &file, nullptr).code !=
+    const auto [metaPosition, meta] = metaBoxOf(file);
+    const bool ownTurns = turnsItself(meta);
+    // libheif reads the thumbnail's data through the view later.
+    m_view = std::make_unique<HeifFileView>(file, metaPosition,
+                                            withShortPrimaryData(meta, OpeningPrimaryBytes), 0);
+    if (!initialised || !m_context ||
+        heif_context_read_from_reader(m_context.get(), &ViewReader, m_view.get(), nullptr).code !=
             heif_error_Ok)
         return;
     heif_image_handle* primary = nullptr;
@@ -224,7 +276,18 @@ QImage HeifPhoto::whole() const {
     if (m_uprightSize.isEmpty() ||
         qint64(m_uprightSize.width()) * m_uprightSize.height() > MaxPhotoPixels)
         return {};
-    return decodeUpright(m_primary.get());
+    const std::unique_ptr<heif_context, void (*)(heif_context*)> context(heif_context_alloc(),
+                                                                         heif_context_free);
+    HeifFileView view{m_file, 0, {}, 0};
+    heif_image_handle* primary = nullptr;
+    if (!context ||
+        heif_context_read_from_reader(context.get(), &ViewReader, &view, nullptr).code !=
+            heif_error_Ok ||
+        heif_context_get_primary_image_handle(context.get(), &primary).code != heif_error_Ok)
+        return {};
+    const std::unique_ptr<heif_image_handle, void (*)(const heif_image_handle*)> handle(
+        primary, heif_image_handle_release);
+    return decodeUpright(handle.get());
 }
 
 QImage HeifPhoto::embeddedThumbnail() const {

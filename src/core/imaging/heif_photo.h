@@ -11,6 +11,7 @@
 class QFile;
 struct heif_context;
 struct heif_image_handle;
+struct HeifFileView;
 
 // True when the front of a file says it is a HEIF image (the HEIC photos of
 // tablets and phones).
@@ -18,9 +19,9 @@ bool looksLikeHeif(const QByteArray& head);
 
 // One HEIF photo read through libheif from an open file. Only the boxes that
 // describe the picture are read on opening; the picture's data is read when
-// it is decoded. The orientation is applied once: the file's own rotation
-// and mirroring when it has any, else the EXIF orientation, since writers
-// that store both mean the same turn by them.
+// it is decoded, from a reading of the file of its own. The orientation is applied once: the file's
+// own rotation and mirroring when it has any, else the EXIF orientation, since writers that store
+// both mean the same turn by them.
 class HeifPhoto {
 public:
     // file stays open and in place while this lives.
@@ -42,6 +43,8 @@ public:
 private:
     QImage decodeUpright(heif_image_handle* handle) const;
 
+    QFile& m_file;
+    std::unique_ptr<HeifFileView> m_view;
     std::unique_ptr<heif_context, void (*)(heif_context*)> m_context;
     std::unique_ptr<heif_image_handle, void (*)(const heif_image_handle*)> m_primary;
     std::unique_ptr<heif_image_handle, void (*)(const heif_image_handle*)> m_thumbnail;

@@ -52,6 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
                       HeicCase{"ExifMirror", {.exifOrientation = 7, .thumbnail = {96, 72}}},
                       HeicCase{"HeifTurn", {.heifOrientation = 8, .thumbnail = {96, 72}}},
                       HeicCase{"HeifHalfTurn", {.heifOrientation = 3}},
+                      // Picture data longer than what is read on opening.
+                      HeicCase{"NoisyWithThumbnail",
+                               {.exifOrientation = 6, .thumbnail = {96, 72}, .noise = true}},
                       // Tablets state the turn twice, by the file and by EXIF.
                       HeicCase{"BothTurns",
                                {.exifOrientation = 6, .heifOrientation = 6, .thumbnail = {96, 72}}},

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 # What building and running the program need; dpkg-dev gives Debian's
 # hardening flags.
 packages=(cmake g++ make pkgconf dpkg-dev qt6-base-dev libqt6printsupport6 libexif-dev libheif-dev
-    libgphoto2-dev libgl-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
+    libde265-dev libgphoto2-dev libgl-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
     qt6-qpa-plugins)
 # What the tests need and start: googletest, an X server, a printer, SSH and
 # SMB network drives, camera cards, a camera on a cable (libgphoto2's

@@ -3,6 +3,7 @@
 
 #include "core/imaging/heif_item_locations.h"
 #include "core/imaging/photo_decoder.h"
+#include "core/imaging/quick_hevc_decoder.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -224,7 +225,8 @@ HeifPhoto::HeifPhoto(QFile& file)
       m_primary(nullptr, heif_image_handle_release),
       m_thumbnail(nullptr, heif_image_handle_release) {
     // Once, before any thread decodes: libheif registers its decoders then.
-    static const bool initialised = heif_init(nullptr).code == heif_error_Ok;
+    static const bool initialised =
+        heif_init(nullptr).code == heif_error_Ok && registerQuickHevcDecoder();
     const auto [metaPosition, meta] = metaBoxOf(file);
     const bool ownTurns = turnsItself(meta);
     // libheif reads the thumbnail's data through the view later.
@@ -291,6 +293,7 @@ QImage HeifPhoto::whole() const {
 }
 
 QImage HeifPhoto::embeddedThumbnail() const {
+    const QuickHevcDecoding quick;
     return m_thumbnail ? decodeUpright(m_thumbnail.get()) : QImage();
 }
 

@@ -28,10 +28,10 @@ const QByteArrayList HeifBrands = {"heic", "heix", "heim", "heis", "hevc", "hevx
 // itself is decoded from a context of its own.
 constexpr quint64 OpeningPrimaryBytes = 4096;
 
-// The open file as libheif reads it, with the 'meta' box served from memory
-// when it is given: only the boxes libheif asks for are read.
 } // namespace
 
+// The open file as libheif reads it, with the 'meta' box served from memory
+// when it is given: only the boxes libheif asks for are read.
 struct HeifFileView {
     QFile& file;
     qint64 metaPosition = 0;

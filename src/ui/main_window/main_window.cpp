@@ -87,6 +87,12 @@ MainWindow::MainWindow(ProgramState& state, Services& services, QWidget* parent)
     handlePageKeys();
 }
 
+// The controls go after the members their connections use, and the folder
+// list, losing the keys as they go, tells so: nobody may be listening then.
+MainWindow::~MainWindow() {
+    disconnect(m_controls.folderList, nullptr, this, nullptr);
+}
+
 void MainWindow::nameForScreenReaders() {
     m_controls.classPanel->setAccessibleName(QStringLiteral("クラスをえらぶ"));
     m_controls.folderList->setAccessibleName(QStringLiteral("フォルダのいちらん"));

@@ -23,6 +23,7 @@ class MainWindow : public QMainWindow {
 
 public:
     MainWindow(ProgramState& state, Services& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Measures the screen and sizes and places the window and its panels for
     // the small or the large layout. Runs once, before the window is shown.

@@ -115,6 +115,20 @@ heif_error copyPicture(const de265_image* picture, heif_image** out) {
             std::memcpy(target + size_t(y) * size_t(targetStride),
                         source + size_t(y) * size_t(sourceStride), rowBytes);
     }
+    // The colours as the stream describes them: libheif's own decoder tells
+    // the same, and the file may say nothing of them.
+    heif_color_profile_nclx* colours = heif_nclx_color_profile_alloc();
+    if (colours) {
+        heif_nclx_color_profile_set_color_primaries(
+            colours, uint16_t(de265_get_image_colour_primaries(picture)));
+        heif_nclx_color_profile_set_transfer_characteristics(
+            colours, uint16_t(de265_get_image_transfer_characteristics(picture)));
+        heif_nclx_color_profile_set_matrix_coefficients(
+            colours, uint16_t(de265_get_image_matrix_coefficients(picture)));
+        colours->full_range_flag = uint8_t(de265_get_image_full_range_flag(picture) != 0);
+        heif_image_set_nclx_color_profile(image, colours);
+        heif_nclx_color_profile_free(colours);
+    }
     *out = image;
     return Ok;
 }

@@ -26,9 +26,8 @@ void countArrivedPhotos(const FileSystem& files, const QString& databaseRoot,
     const qsizetype present = listPhotoFiles(files, folder, &listed).size();
     if (!listed)
         return;
-    index.editRow(directory, index.count(), [&present](FolderRow& row) {
-        row[ColDateCount] = dateAndCount(row[ColDateCount].left(10), int(present));
-    });
+    index.editRow(directory, index.count(),
+                  [&present](FolderRow& row) { setStoredPhotoCount(row, int(present)); });
 }
 
 // Finishes the saves whose copies were left under way by a machine that

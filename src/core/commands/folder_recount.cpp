@@ -22,7 +22,7 @@ int recountFolderIntoRow(AppContext& program, int row) {
     const int photoCount = state.folder.PhotoCount;
     if (listed)
         rewriteOpenIndex(program, editRow(directory, row, [photoCount](FolderRow& r) {
-                             r[ColDateCount] = dateAndCount(r[ColDateCount].left(10), photoCount);
+                             setStoredPhotoCount(r, photoCount);
                          }));
     state.folder.clearMarks(state.folder.PhotoCount);
     state.folder.PhotoCount = 0;

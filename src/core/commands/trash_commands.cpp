@@ -41,7 +41,7 @@ void recountRows(AppContext& program, const QSet<QString>& directories) {
             const int count = int(
                 listPhotoPaths(files, joinPath(classFolder, directory), MaxPhotos, &listed).size());
             if (listed && index.editRow(directory, 0, [count](FolderRow& row) {
-                    row[ColDateCount] = dateAndCount(row[ColDateCount].left(10), count);
+                    setStoredPhotoCount(row, count);
                 }))
                 changed = true;
         }

@@ -148,3 +148,7 @@ int storedPhotoCount(const QString& dateAndCount) {
 QString dateAndCount(const QString& date, int count) {
     return date + u' ' + QString::number(count);
 }
+
+void setStoredPhotoCount(FolderRow& row, int count) {
+    row[ColDateCount] = dateAndCount(row[ColDateCount].left(10), count);
+}

@@ -61,3 +61,5 @@ IndexWrite writeIndex(
 int storedPhotoCount(const QString& dateAndCount);
 // "2002/06/15 12": a date text, a space and the count.
 QString dateAndCount(const QString& date, int count);
+// Sets the count of a row's date-and-count column, keeping its date.
+void setStoredPhotoCount(FolderRow& row, int count);

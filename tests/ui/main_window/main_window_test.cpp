@@ -173,44 +173,44 @@ TEST_F(MainWindowControlsTest, PanelsHaveTheirColoursAndTextFonts) {
 }
 
 TEST_F(MainWindowControlsTest, ControlsCarryTheirDesignCaptionsAndPlaces) {
-    EXPECT_EQ(control<QLabel>(form, "classPrompt")->text(),
-              QStringLiteral("あなたのクラスをえらんでください。"));
-    EXPECT_EQ(control<QLabel>(form, "classPrompt")->geometry(), QRect(32, 12, 394, 27));
-    EXPECT_EQ(control<QPushButton>(form, "saveDriveButton")->text(),
-              QStringLiteral("保存ドライブ"));
-    EXPECT_EQ(control<QPushButton>(form, "saveDriveButton")->geometry(), QRect(428, 8, 177, 33));
-
-    EXPECT_EQ(control<QLabel>(form, "folderHeadingBand")->geometry(), QRect(0, 0, 197, 45));
+    // Each control's caption and, where the design gives it, its place.
+    const struct {
+        const char* name;
+        QString caption;
+        QRect place;
+    } controls[] = {
+        {"classPrompt", QStringLiteral("あなたのクラスをえらんでください。"), {32, 12, 394, 27}},
+        {"saveDriveButton", QStringLiteral("保存ドライブ"), {428, 8, 177, 33}},
+        {"folderHeadingBand", QString(), {0, 0, 197, 45}},
+        {"folderPageButton0", QStringLiteral("<"), {}},
+        {"folderPageButton1", QStringLiteral(">"), {160, 4, 33, 33}},
+        {"deleteFolderButton", QStringLiteral("けす"), {}},
+        {"renameFolderButton", QStringLiteral("名前をかえる"), {}},
+        {"saveToDatabaseButton", QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"), {8, 4, 201, 33}},
+        {"selectAllButton", QStringLiteral("すべてをえらぶ"), {}},
+        {"waitNotice", QStringLiteral("まってください"), {120, 100, 166, 27}},
+        {"copyTargetPrompt", QString(), {170, 196, 321, 171}},
+        {"copyPromptFirstLine", QStringLiteral("しゃしんをコピーするフォルダは"), {}},
+        {"copyPromptSecondLine", QStringLiteral("どこですか？"), {}},
+        {"cancelCopyButton", QStringLiteral("キャンセル"), {112, 96, 107, 39}},
+    };
+    for (const auto& [name, caption, place] : controls) {
+        const QWidget* widget = control<QWidget>(form, QString::fromLatin1(name));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->property("text").toString(), caption) << name;
+        if (!place.isNull()) {
+            EXPECT_EQ(widget->geometry(), place) << name;
+        }
+    }
     EXPECT_EQ(control<QLabel>(form, "folderHeadingBand")->palette().color(QPalette::Window),
               QColor(255, 224, 192));
-    EXPECT_EQ(control<QPushButton>(form, "folderPageButton", 0)->text(), QStringLiteral("<"));
-    EXPECT_EQ(control<QPushButton>(form, "folderPageButton", 1)->text(), QStringLiteral(">"));
-    EXPECT_EQ(control<QPushButton>(form, "folderPageButton", 1)->geometry(), QRect(160, 4, 33, 33));
     EXPECT_TRUE(control<QPushButton>(form, "folderPageButton", 0)->font().bold());
     EXPECT_EQ(control<QLabel>(form, "classHeading")->pos(), QPoint(56, 8));
     EXPECT_EQ(control<QLabel>(form, "classHeading")->font().pixelSize(), 24);
-    EXPECT_EQ(control<QPushButton>(form, "deleteFolderButton")->text(), QStringLiteral("けす"));
-    EXPECT_EQ(control<QPushButton>(form, "renameFolderButton")->text(),
-              QStringLiteral("名前をかえる"));
-
-    EXPECT_EQ(control<QPushButton>(form, "saveToDatabaseButton")->text(),
-              QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"));
-    EXPECT_EQ(control<QPushButton>(form, "saveToDatabaseButton")->geometry(), QRect(8, 4, 201, 33));
-    EXPECT_EQ(control<QPushButton>(form, "selectAllButton")->text(),
-              QStringLiteral("すべてをえらぶ"));
-    EXPECT_EQ(control<QLabel>(form, "waitNotice")->text(), QStringLiteral("まってください"));
-    EXPECT_EQ(control<QLabel>(form, "waitNotice")->geometry(), QRect(120, 100, 166, 27));
-    EXPECT_EQ(control<QLabel>(form, "waitNotice")->font().family(), PMincho);
-    EXPECT_TRUE(control<QLabel>(form, "waitNotice")->font().bold());
-    EXPECT_EQ(control<QLabel>(form, "waitNotice")->font().pixelSize(), 27);
-
-    EXPECT_EQ(control<PictureBox>(form, "copyTargetPrompt")->geometry(), QRect(170, 196, 321, 171));
-    EXPECT_EQ(control<QLabel>(form, "copyPromptFirstLine")->text(),
-              QStringLiteral("しゃしんをコピーするフォルダは"));
-    EXPECT_EQ(control<QLabel>(form, "copyPromptSecondLine")->text(),
-              QStringLiteral("どこですか？"));
-    EXPECT_EQ(control<QPushButton>(form, "cancelCopyButton")->text(), QStringLiteral("キャンセル"));
-    EXPECT_EQ(control<QPushButton>(form, "cancelCopyButton")->geometry(), QRect(112, 96, 107, 39));
+    const QFont notice = control<QLabel>(form, "waitNotice")->font();
+    EXPECT_EQ(notice.family(), PMincho);
+    EXPECT_TRUE(notice.bold());
+    EXPECT_EQ(notice.pixelSize(), 27);
 }
 
 TEST_F(MainWindowControlsTest, HeadingControlsLieAboveTheHeadingBand) {

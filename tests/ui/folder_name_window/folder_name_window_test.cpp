@@ -21,16 +21,13 @@ TEST(FolderNameWindowTest, ControlsKeepTheirDesignPlaces) {
     EXPECT_EQ(window.palette().color(QPalette::Window), WindowColor);
     EXPECT_EQ(window.font(), designFont(PGothic, 15.75));
 
-    EXPECT_EQ(control<QLabel>(window, "nameLabel")->text(), QStringLiteral("フォルダ名"));
-    EXPECT_EQ(control<QLabel>(window, "nameLabel")->geometry(), QRect(8, 16, 93, 21));
+    expectDesign(window, {{"nameLabel", QStringLiteral("フォルダ名"), {8, 16, 93, 21}},
+                          {"runButton", QStringLiteral("じっこう"), {136, 4, 77, 33}},
+                          {"cancelButton", QStringLiteral("ｷｬﾝｾﾙ"), {216, 4, 105, 33}},
+                          {"nameEdit", QString(), {4, 44, 313, 30}},
+                          {"instructionBox", QString(), {4, 80, 313, 101}}});
     EXPECT_EQ(control<QLabel>(window, "nameLabel")->font(), designFont(PGothic, 14.25));
-    EXPECT_EQ(control<QPushButton>(window, "runButton")->text(), QStringLiteral("じっこう"));
-    EXPECT_EQ(control<QPushButton>(window, "runButton")->geometry(), QRect(136, 4, 77, 33));
-    EXPECT_EQ(control<QPushButton>(window, "cancelButton")->text(), QStringLiteral("ｷｬﾝｾﾙ"));
-    EXPECT_EQ(control<QPushButton>(window, "cancelButton")->geometry(), QRect(216, 4, 105, 33));
-    EXPECT_EQ(control<QLineEdit>(window, "nameEdit")->geometry(), QRect(4, 44, 313, 30));
     EXPECT_EQ(control<QLineEdit>(window, "nameEdit")->font(), designFont(Gothic, 18));
-    EXPECT_EQ(control<QLabel>(window, "instructionBox")->geometry(), QRect(4, 80, 313, 101));
     EXPECT_EQ(control<QLabel>(window, "instructionBox")->palette().color(QPalette::Window),
               QColor(192, 255, 255));
 

@@ -173,35 +173,22 @@ TEST_F(MainWindowControlsTest, PanelsHaveTheirColoursAndTextFonts) {
 }
 
 TEST_F(MainWindowControlsTest, ControlsCarryTheirDesignCaptionsAndPlaces) {
-    // Each control's caption and, where the design gives it, its place.
-    const struct {
-        const char* name;
-        QString caption;
-        QRect place;
-    } controls[] = {
-        {"classPrompt", QStringLiteral("あなたのクラスをえらんでください。"), {32, 12, 394, 27}},
-        {"saveDriveButton", QStringLiteral("保存ドライブ"), {428, 8, 177, 33}},
-        {"folderHeadingBand", QString(), {0, 0, 197, 45}},
-        {"folderPageButton0", QStringLiteral("<"), {}},
-        {"folderPageButton1", QStringLiteral(">"), {160, 4, 33, 33}},
-        {"deleteFolderButton", QStringLiteral("けす"), {}},
-        {"renameFolderButton", QStringLiteral("名前をかえる"), {}},
-        {"saveToDatabaseButton", QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"), {8, 4, 201, 33}},
-        {"selectAllButton", QStringLiteral("すべてをえらぶ"), {}},
-        {"waitNotice", QStringLiteral("まってください"), {120, 100, 166, 27}},
-        {"copyTargetPrompt", QString(), {170, 196, 321, 171}},
-        {"copyPromptFirstLine", QStringLiteral("しゃしんをコピーするフォルダは"), {}},
-        {"copyPromptSecondLine", QStringLiteral("どこですか？"), {}},
-        {"cancelCopyButton", QStringLiteral("キャンセル"), {112, 96, 107, 39}},
-    };
-    for (const auto& [name, caption, place] : controls) {
-        const QWidget* widget = control<QWidget>(form, QString::fromLatin1(name));
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->property("text").toString(), caption) << name;
-        if (!place.isNull()) {
-            EXPECT_EQ(widget->geometry(), place) << name;
-        }
-    }
+    expectDesign(
+        form,
+        {{"classPrompt", QStringLiteral("あなたのクラスをえらんでください。"), {32, 12, 394, 27}},
+         {"saveDriveButton", QStringLiteral("保存ドライブ"), {428, 8, 177, 33}},
+         {"folderHeadingBand", QString(), {0, 0, 197, 45}},
+         {"folderPageButton0", QStringLiteral("<"), {}},
+         {"folderPageButton1", QStringLiteral(">"), {160, 4, 33, 33}},
+         {"deleteFolderButton", QStringLiteral("けす"), {}},
+         {"renameFolderButton", QStringLiteral("名前をかえる"), {}},
+         {"saveToDatabaseButton", QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽに保存する"), {8, 4, 201, 33}},
+         {"selectAllButton", QStringLiteral("すべてをえらぶ"), {}},
+         {"waitNotice", QStringLiteral("まってください"), {120, 100, 166, 27}},
+         {"copyTargetPrompt", QString(), {170, 196, 321, 171}},
+         {"copyPromptFirstLine", QStringLiteral("しゃしんをコピーするフォルダは"), {}},
+         {"copyPromptSecondLine", QStringLiteral("どこですか？"), {}},
+         {"cancelCopyButton", QStringLiteral("キャンセル"), {112, 96, 107, 39}}});
     EXPECT_EQ(control<QLabel>(form, "folderHeadingBand")->palette().color(QPalette::Window),
               QColor(255, 224, 192));
     EXPECT_TRUE(control<QPushButton>(form, "folderPageButton", 0)->font().bold());
